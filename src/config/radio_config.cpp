@@ -1,0 +1,66 @@
+#include "config/radio_config.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "config/text_rules.h"
+
+namespace zq {
+namespace {
+
+void CheckGroupBand(int group, int band) {
+  if (group < 1 || group > kMaxGroups || !IsBand(band))
+    throw std::out_of_range("no group " + std::to_string(group) + " in band " + std::to_string(band));
+}
+
+std::size_t ChannelIndex(int band, int group, int k) {
+  if (!IsBand(band) || group < 1 || group > kMaxGroups || k < 1 || k > kMaxSlots)
+    throw std::out_of_range("no channel record " + std::to_string(k) + " in group " + std::to_string(group) +
+                            " of band " + std::to_string(band));
+  return (std::size_t(band) * kMaxGroups + (group - 1)) * kMaxSlots + (k - 1);
+}
+
+}  // namespace
+
+int16_t& GroupBandTable::at(int group, int band) {
+  CheckGroupBand(group, band);
+  return values_[(group - 1) * kBandCount + band];
+}
+
+int16_t GroupBandTable::at(int group, int band) const {
+  CheckGroupBand(group, band);
+  return values_[(group - 1) * kBandCount + band];
+}
+
+ChannelRecord& ChannelTable::at(int band, int group, int k) { return records_[ChannelIndex(band, group, k)]; }
+const ChannelRecord& ChannelTable::at(int band, int group, int k) const {
+  return records_[ChannelIndex(band, group, k)];
+}
+
+ChannelRecord& RadioConfig::Special(int n) {
+  if (n < 1 || n > kSpecialSlots) throw std::out_of_range("no special channel " + std::to_string(n));
+  return SpecialChannelSlots[n - 1];
+}
+
+const ChannelRecord& RadioConfig::Special(int n) const {
+  if (n < 1 || n > kSpecialSlots) throw std::out_of_range("no special channel " + std::to_string(n));
+  return SpecialChannelSlots[n - 1];
+}
+
+std::string RangeTextOfIndex(int rangeIndex) {
+  if (rangeIndex == 0) return kWideRangeText;
+  if (rangeIndex == 1) return "28.0000 - 29.6950 MHz";
+  return "28.0000 - 29.6990 MHz";
+}
+
+int RangeKindOfText(const std::string& rangeText) { return rangeText == kWideRangeText ? 0 : 1; }
+
+void NormaliseIdentity(RadioConfig& cfg, const std::string& rangeText) {
+  cfg.Identity.ModelName = kModelName;
+  cfg.Identity.ModelCode = kModelCode;
+  cfg.Identity.RangeKind = static_cast<int16_t>(RangeKindOfText(rangeText));
+  cfg.Identity.ShortModelName = std::string(kModelName).substr(0, 6);
+  cfg.DataVersion = kDataVersion;
+}
+
+}  // namespace zq

@@ -1,0 +1,71 @@
+#include "datafile/version_list.h"
+
+#include <algorithm>
+
+#include "config/text_rules.h"
+#include "platform/ini_file.h"
+#include "shell/language_table.h"
+
+namespace zq {
+namespace {
+
+constexpr int kMaxEntries = 1000;
+
+int EntryCount(const IniFile& ini, std::string_view key) {
+  auto n = ParseInteger(ini.GetOr("Version", key));
+  return n ? static_cast<int>(std::clamp<long long>(*n, 0, kMaxEntries)) : 0;
+}
+
+}  // namespace
+
+VersionList LoadVersionList(const std::filesystem::path& versionIni) {
+  VersionList list;
+  auto ini = IniFile::Load(versionIni);
+  if (!ini) return list;
+  list.currentVersion = ini->GetOr("Version", "CurrentVersion");
+  for (int i = 0, n = EntryCount(*ini, "SoftVersionCount"); i < n; ++i)
+    list.softVersions.push_back(ini->GetOr("Soft", "Version" + std::to_string(i)));
+  for (int i = 0, n = EntryCount(*ini, "FirmVersionCount"); i < n; ++i) {
+    std::string entry = ini->GetOr("Firm", "Firm" + std::to_string(i));
+    if (entry.empty()) continue;
+    // First four characters: the release; last four: the version it handles.
+    std::string release = entry.substr(0, std::min<std::size_t>(4, entry.size()));
+    std::string handled = entry.size() > 4 ? entry.substr(entry.size() - 4) : entry;
+    list.firmPairs.emplace_back(release, handled);
+  }
+  return list;
+}
+
+bool IsCompatible(const VersionList& list, std::string_view own, std::string_view other) {
+  return std::any_of(list.firmPairs.begin(), list.firmPairs.end(),
+                     [&](const auto& pair) { return pair.first == own && pair.second == other; });
+}
+
+std::string DisplayVersion(std::string_view version) {
+  if (version.size() < 4) return std::string(version);
+  return std::string(version.substr(0, 2)) + "." + std::string(version.substr(version.size() - 2));
+}
+
+std::string IncompatibilityText(std::string_view own, std::string_view other, VersionKind kind, int language) {
+  std::string ownLine = "\r\n" + std::string(Text(Txt::ProgramVersionLabel, language)) + " " + DisplayVersion(own);
+  Txt otherLabel = kind == VersionKind::RadioFirmware ? Txt::FirmwareVersionIs : Txt::DataFileVersionIs;
+  std::string otherLine = "\r\n" + std::string(Text(otherLabel, language)) + " " + DisplayVersion(other);
+  return std::string(Text(Txt::IncompatibleQuestion, language)) + otherLine + ownLine;
+}
+
+MatchingRelease FindMatchingRelease(const VersionList& list, std::string_view other,
+                                    const std::filesystem::path& parentFolder, std::string_view programName) {
+  auto pair = std::find_if(list.firmPairs.begin(), list.firmPairs.end(),
+                           [&](const auto& p) { return p.second == other; });
+  if (pair == list.firmPairs.end()) return {};
+  const std::string& release = pair->first;
+  bool escapes = release.empty() || release.find('/') != std::string::npos ||
+                 release.find('\\') != std::string::npos || release.find("..") != std::string::npos;
+  if (escapes) return {};
+  auto executable = parentFolder / release / "LR_902" / std::string(programName);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(executable, ec)) return {};
+  return {true, executable};
+}
+
+}  // namespace zq

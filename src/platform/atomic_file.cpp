@@ -1,0 +1,37 @@
+#include "platform/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace zq {
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  std::string tmpl = (path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path()).string() +
+                     "/." + path.filename().string() + ".XXXXXX";
+  int fd = mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && std::rename(tmpl.c_str(), path.c_str()) == 0;
+  if (!ok) std::remove(tmpl.c_str());
+  return ok;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view text) {
+  return WriteFileAtomically(path, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
+}
+
+}  // namespace zq

@@ -1,0 +1,39 @@
+#include "shell/language_table.h"
+
+#include <array>
+
+namespace zq {
+namespace {
+
+struct Entry {
+  std::string_view name, english, chinese;
+};
+
+constexpr Entry kEntries[] = {
+#define ZQ_X(id, en, zh) {#id, en, zh},
+    ZQ_TEXTS(ZQ_X)
+#undef ZQ_X
+};
+
+}  // namespace
+
+std::string_view Text(Txt id, int language) {
+  const Entry& e = kEntries[static_cast<int>(id)];
+  return language == kChinese ? e.chinese : e.english;
+}
+
+bool FindText(std::string_view name, Txt& id) {
+  for (int k = 0; k < TextCount(); ++k) {
+    if (kEntries[k].name == name) {
+      id = static_cast<Txt>(k);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string_view TextName(Txt id) { return kEntries[static_cast<int>(id)].name; }
+
+int TextCount() { return static_cast<int>(std::size(kEntries)); }
+
+}  // namespace zq

@@ -1,0 +1,126 @@
+#pragma once
+// Every text the user sees, in English and Chinese: X(Id, English, Chinese).
+// Grouped by the area of the program that shows it; add new texts to their area.
+// "\r\n" is the line break of the radio program's messages.
+#define ZQ_TEXTS(X)                                                                                          \
+  /* ---- messages ---- */                                                                                   \
+  X(AllDataCleared, "All data will be cleared.", "所有数据将被清空。")                                       \
+  X(DataFile, "Data File", "数据文件")                                                                       \
+  X(FileError, "file error.", "文件错误。")                                                                  \
+  X(CannotOpenPort, "Cannot Open Communication Port.", "无法打开通信端口。")                                  \
+  X(ReadConfirm, "Read data from radio.\r\nDo you wish continue?", "从对讲机读取数据。\r\n是否继续？")        \
+  X(WriteConfirm, "Write data to radio.\r\nDo you wish continue?", "向对讲机写入数据。\r\n是否继续？")        \
+  X(FileModified, "File has been modify,save it now?", "当前文件已被修改，是否现在保存？")                   \
+  X(FileOverwrite, "file will be Overwrite,Continue?", "文件将被覆盖，是否继续？")                           \
+  X(ReadCompleted, "Read Data Completed.", "读取数据完成。")                                                 \
+  X(WriteCompleted, "Write Data Completed.", "写入数据完成。")                                               \
+  X(ModelWrong, "Model type is wrong.", "机型类型错误。")                                                    \
+  X(VersionWrong, "Version is wrong.", "版本错误。")                                                         \
+  X(BandTypeWrong, "Frequency band type is wrong.", "频段类型错误。")                                        \
+  X(BandTypeDiffers, "Frequency band type is no same,Use the radio Frequency band?(Yes or No)",             \
+    "频段类型不同,使用对讲机的频段？")                                                                        \
+  X(FirmwareVersionIs, "Firmware version is", "固件版本为")                                                  \
+  X(ProgrammingVersionIs, "Programming software version is", "写频软件版本为")                               \
+  X(DataFileVersionIs, "DataFile version is", "数据文件版本为")                                              \
+  X(TestFrequencyMismatch,                                                                                   \
+    "Test Frequency nismatch.\r\nExecute read data from radio\r\nor write to radio.",                        \
+    "测试频率不匹配\r\n执行“从对讲机读取数据”\r\n或“向对讲机写入数据”。")                                      \
+  X(FrequencyDataCleared, "Frequency data will be cleared.", "频率数据将被清除。")                           \
+  X(OkButton, "&OK", "确定(&O)")                                                                             \
+  X(CancelButton, "&Cancel", "取消(&C)")                                                                     \
+  X(Warning, "Warning", "警告")                                                                              \
+  X(InvalidData, "Invalid Data", "无效数据")                                                                 \
+  X(AllFrequenciesInRange, "All frequencys is in of range.", "所有频率正常。")                               \
+  X(FrequencyOutOfRange, "Frequency is out of range.", "频率超出范围。")                                     \
+  X(NotNumeric, "is not numeric.", "不是有效数据。")                                                         \
+  X(SomeFrequenciesOutOfRange, "Some channel frequency is out of range.Automatically modify?",               \
+    "部分信道频率超出范围。自动修改？")                                                                       \
+  X(NotIsNumeric, "Not IsNumeric", "Not IsNumeric")                                                          \
+  X(UnknownOs, "未知操作系统", "未知操作系统")                                                                \
+  /* ---- versions and data files ---- */                                                                    \
+  X(UnknownDataVersion, "Unknown version Of DataFile!", "未能识别的数据版本!")                               \
+  X(ReleaseMissing, "Fail to start the software. This version does not exist.", "未能启动，不存在此版本软件！") \
+  X(ProgramVersionLabel, "programming software is", "写频软件版本为")                                        \
+  X(IncompatibleQuestion,                                                                                    \
+    "incompatible version. It may cause unknown error.To start the corresponding software version, or not?", \
+    "版本不兼容，有可能引起未知错误，是否启动对应版本软件？")                                                 \
+  /* ---- radio link ---- */                                                                                 \
+  X(NoResponse, "No response from the radio.", "对讲机无响应。")                                             \
+  X(RadioPartlyWritten, "The radio may be partly written. Write it again before use.",                       \
+    "对讲机可能只写入了部分数据，请重新写入后再使用。")                                                       \
+  X(ReadProgressCaption, "Read data from radio", "从对讲机读取数据")                                         \
+  X(WriteProgressCaption, "Write data to radio", "向对讲机写入数据")                                         \
+  X(CompletionLabel, "Completion percentage:", "完成进度:")                                                  \
+  /* ---- main window ---- */                                                                                \
+  X(FileNameLabel, "File Name", "文件名")                                                                    \
+  X(PortWindowCaption, "Communication Port", "通信端口")                                                     \
+  X(PortLabel, "COM", "通信口")                                                                              \
+  X(LanguageWindowCaption, "Language Setup", "语言设置")                                                     \
+  X(LanguageModeLabel, "Language Mode", "语言模式")                                                          \
+  X(LanguageNameEnglish, "English", "英语")                                                                  \
+  X(LanguageNameChinese, "Chinese", "中文")                                                                  \
+  X(CloseButton, "&Close", "关闭(&C)")                                                                       \
+  X(PrintButton, "&Print", "打印(&P)")                                                                       \
+  X(HelpButton, "&Help", "帮助(&H)")                                                                         \
+  X(ModelTypeLabel, "Model Type", "机型")                                                                    \
+  X(FrequencyLabel, "Frequency", "频率")                                                                     \
+  X(ModelInformationLabel, "Model Information", "机型信息")                                                  \
+  X(VersionPrefix, "Version ", "版本 ")                                                                      \
+  X(MenuFile, "&File", "文件&F")                                                                             \
+  X(MenuNew, "&New", "新建(&N)")                                                                             \
+  X(MenuOpen, "&Open", "打开(&O)")                                                                           \
+  X(MenuSave, "&Save", "保存(&S)")                                                                           \
+  X(MenuSaveAs, "Save &As", "另存为(&A)")                                                                    \
+  X(MenuPrint, "&Print", "打印(&P)")                                                                         \
+  X(MenuExit, "E&xit", "退出(&X)")                                                                           \
+  X(MenuModel, "&Model", "机型(&M)")                                                                         \
+  X(MenuModelInformation, "&Model Information", "机型信息(&M)")                                              \
+  X(MenuBand, "&Band", "频段(&B)")                                                                           \
+  X(MenuCheckRadioBand, "Check Radio &Band", "检查机器频段(&B)")                                             \
+  X(MenuCheckAllFrequency, "Check All Channel &Frequency", "有效频率检测(&F)")                               \
+  X(MenuEdit, "&Edit", "编辑(&E)")                                                                           \
+  X(MenuChannelInformation, "&Channel Information", "信道信息(&C)")                                          \
+  X(MenuOptionFeatures, "&Option Features", "可选功能(&O)")                                                  \
+  X(MenuRogerBeep, "&Roger Beep", "RB音(&R)")                                                                \
+  X(MenuKeyAssignment, "&Key Assignment", "键设置(&K)")                                                      \
+  X(MenuScanInformation, "&Scan Information", "扫描信息(&S)")                                                \
+  X(MenuDtmf, "&DTMF", "DTMF(双音多频)(&D)")                                                                 \
+  X(MenuFleetSync, "&Fleet Sync", "Fleet Sync(队列同步)(&F)")                                                \
+  X(MenuTestFrequency, "&Test FreQuence", "测试频率(&T)")                                                    \
+  X(MenuLocalInformation, "Local &Information", "本机信息(&I)")                                              \
+  X(MenuEmbeddedMessage, "Embedded &Message", "嵌入信息(&M)")                                                \
+  X(MenuProgram, "&Program", "编程(&P)")                                                                     \
+  X(MenuReadFromRadio, "&Read from Radio", "从对讲机读取数据(&R)")                                           \
+  X(MenuWriteToRadio, "&Write to Radio", "向对讲机写入数据(&W)")                                             \
+  X(MenuWriteToGroup, "Write to &Group of Radios", "成批向对讲机写入数据(&G)")                               \
+  X(MenuTestMode, "&Test Mode", "测试模式(&T)")                                                              \
+  X(MenuTools, "&Tools", "工具(&T)")                                                                         \
+  X(MenuRadioInformation, "&Radio Information", "对讲机信息(&R)")                                            \
+  X(MenuSetRadioInformation, "&Set Radio Information", "设置对讲机信息(&S)")                                 \
+  X(MenuSetup, "&Setup", "设置(&S)")                                                                         \
+  X(MenuCommunicationPort, "&Communication Port", "通讯端口(&C)")                                            \
+  X(MenuLanguageSetup, "&Language Setup", "语言设置(&L)")                                                    \
+  X(MenuInitialSetting, "&Initial Setting", "初始化设置(&I)")                                                \
+  X(MenuView, "&View", "视图(&V)")                                                                           \
+  X(MenuTreeView, "Tree &View", "树视图(&V)")                                                                \
+  X(MenuToolbar, "&Toolbar", "工具栏(&T)")                                                                   \
+  X(MenuStatusBar, "&Status Bar", "状态栏(&S)")                                                              \
+  X(MenuWindow, "&Window", "窗口(&W)")                                                                       \
+  X(MenuCascade, "&Cascade", "层叠(&C)")                                                                     \
+  X(MenuTileVertically, "Tile Windows &Vertically", "纵向平铺窗口(&V)")                                      \
+  X(MenuTileHorizontally, "Tile Windows &Horizontally", "横向平铺窗口(&H)")                                  \
+  X(MenuArrangeIcons, "&Arrange Icons", "排列图标(&A)")                                                      \
+  X(MenuCloseAllWindows, "Close All &Windows", "关闭所有窗口(&W)")                                           \
+  X(MenuHelp, "&Help", "帮助(&H)")                                                                           \
+  X(MenuHelpTopics, "&Help topics", "帮助主题(&H)")                                                          \
+  X(MenuAbout, "&About ZQ4071", "关于 ZQ4071(&A)")                                                           \
+  X(TreeRogerBeep, "Roger Beep", "RB音")                                                                     \
+  X(TreeEmergency, "Emg Channel Setting", "Emg Channel Setting")                                            \
+  X(TreeDualWatch, "DW Channel Setting", "DW Channel Setting")                                              \
+  X(TreeMemory, "MEM Channel Setting", "MEM Channel Setting")                                               \
+  X(TreeWeather, "Weather Channel", "Weather Channel")                                                       \
+  /* ---- channel editor ---- */                                                                             \
+  /* ---- option features, DTMF, roger beep ---- */                                                          \
+  /* ---- special and weather channels ---- */                                                               \
+  /* ---- backups, CSV, printing ---- */
+
