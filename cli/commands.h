@@ -1,0 +1,18 @@
+#pragma once
+// Each subcommand of zq4071-cli lives in its own file and adds itself here.
+#include <CLI/CLI.hpp>
+
+namespace zq::cli {
+
+// Exit codes shared by all subcommands.
+enum ExitCode : int {
+  kOk = 0,
+  kUsage = 2,        // bad command line
+  kInputError = 3,   // a file could not be read or is not valid
+  kOutputError = 4,  // a file could not be written
+};
+
+// Registration functions, one per command file; main.cpp calls them in this order.
+#define ZQ_CLI_COMMANDS(X)
+
+}  // namespace zq::cli
