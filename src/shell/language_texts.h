@@ -51,6 +51,13 @@
   X(ReadProgressCaption, "Read data from radio", "从对讲机读取数据")                                         \
   X(WriteProgressCaption, "Write data to radio", "向对讲机写入数据")                                         \
   X(CompletionLabel, "Completion percentage:", "完成进度:")                                                  \
+  X(PortMissing, "The device {device} does not exist.", "设备 {device} 不存在。")                                 \
+  X(PortBusy, "The device {device} is in use by another program.", "设备 {device} 正被其他程序使用。")            \
+  X(PortNotPermitted, "No permission to open {device}.", "没有打开 {device} 的权限。")                              \
+  X(PortJoinGroup, "Add your user to the group {group} (sudo usermod -aG {group} $USER), then log in again.",     \
+    "请把当前用户加入 {group} 组（sudo usermod -aG {group} $USER），然后重新登录。")                                \
+  X(PortNotSerial, "{device} is not a serial device.", "{device} 不是串行设备。")                                   \
+  X(PortOtherError, "{device}: {detail}", "{device}：{detail}")                                                   \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \

@@ -1,0 +1,199 @@
+#include "link/comm_transfer.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "config/radio_config.h"
+#include "config/text_rules.h"
+#include "link/transfer_ranges.h"
+#include "shell/language_table.h"
+
+namespace zq {
+
+TransferEngine::TransferEngine(SerialPort& port, ReplyTimer& timer, MemoryImage& image, const VersionList& versions,
+                               TransferHost& host)
+    : port_(port), timer_(timer), image_(image), versions_(versions), host_(host) {
+  port_.SetReceiveHandler([this] { OnPortReceive(); });
+  timer_.SetTimeoutHandler([this] { OnReplyTimer(); });
+}
+
+TransferEngine::~TransferEngine() {
+  port_.SetReceiveHandler(nullptr);
+  timer_.SetTimeoutHandler(nullptr);
+}
+
+PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::string& device, int language) {
+  t_ = CommTransfer{};
+  t_.kind = kind;
+  device_ = device;
+  language_ = language;
+  verdict_ = IdentityVerdict::NotChecked;
+  timedOut_ = false;
+  if (port_.IsOpen()) port_.Close();
+  PortOpenResult result = port_.Open(device);
+  if (!result.ok()) {
+    t_.kind = TransferKind::None;
+    return result;
+  }
+  port_.SetReceiveThreshold(1);
+  return result;
+}
+
+void TransferEngine::Cancel() {
+  if (port_.IsOpen()) port_.Close();
+  t_.kind = TransferKind::None;
+}
+
+void TransferEngine::Begin() {
+  if (!running()) return;
+  if (t_.kind == TransferKind::Read) std::ranges::fill(image_.bytes(), uint8_t{0});
+  State() = kGreetingSent;
+  Transmit(FrameKind::Greeting, GreetingFrame());
+}
+
+int16_t& TransferEngine::State() { return t_.kind == TransferKind::Read ? t_.readState : t_.writeState; }
+
+void TransferEngine::OnPortReceive() {
+  if (!running()) return;
+  Bytes reply = port_.ReadAll();
+  ReplyKind kind = ClassifyReply(reply, t_.address);
+  // A reply that does not answer the frame sent is ignored like noise, so a
+  // confused radio can never acknowledge a block it was not sent.
+  if (kind == ReplyKind::Unrecognised || kind != t_.expectedReply) return;
+  if (kind == ReplyKind::IdentReply) identity_ = ParseIdentReply(reply);
+  if (kind == ReplyKind::DataFrame) {
+    std::copy_n(reply.begin() + 6, kBlockLength, image_.bytes().begin() + t_.address);
+    UpdateProgress();
+  }
+  OnValidReply();
+}
+
+void TransferEngine::OnValidReply() {
+  timer_.Stop();
+  switch (State()) {
+    case kGreetingSent:
+      State() = kIdentityRequested;
+      Transmit(FrameKind::IdentRequest, IdentRequestFrame());
+      break;
+    case kIdentityRequested:
+      CheckIdentityThenContinue();
+      break;
+    case kReadingBlocks:
+    case kWritingBlocks:
+      SendNextBlock();
+      break;
+    case kEndSentAfterBlocks:
+      EndTransfer(true);
+      break;
+    default:  // the end frame after a rejected identity
+      EndTransfer(false);
+      break;
+  }
+}
+
+void TransferEngine::CheckIdentityThenContinue() {
+  verdict_ = CheckRadioIdentity(identity_, versions_);
+  if (verdict_ == IdentityVerdict::WrongModel) pending_.Queue(std::string(Text(Txt::ModelWrong, language_)));
+  if (verdict_ == IdentityVerdict::IncompatibleVersion) {
+    host_.AskIncompatibleVersion(
+        IncompatibilityText(kDataVersion, identity_.firmwareVersion, VersionKind::RadioFirmware, language_),
+        identity_.firmwareVersion);
+  }
+  if (verdict_ != IdentityVerdict::Passed) {
+    SendEndFrame(kEndSentAfterRejection);
+    return;
+  }
+  State() = t_.kind == TransferKind::Read ? kReadingBlocks : kWritingBlocks;
+  SendNextBlock();
+}
+
+void TransferEngine::SendNextBlock() {
+  t_.address = NextBlockAddress(t_.address + t_.blockLength);
+  if (t_.address >= t_.totalSize) {
+    SendEndFrame(kEndSentAfterBlocks);
+    return;
+  }
+  if (t_.kind == TransferKind::Read) {
+    Transmit(FrameKind::ReadRequest, ReadRequestFrame(t_.address));
+    return;
+  }
+  Bytes frame = DataFrame(t_.address, image_.bytes());
+  UpdateProgress();
+  Transmit(FrameKind::DataFrame, std::move(frame));
+}
+
+void TransferEngine::SendEndFrame(TransferState endState) {
+  State() = endState;
+  Transmit(FrameKind::End, EndFrame());
+}
+
+void TransferEngine::Transmit(FrameKind frame, Bytes bytes) {
+  timer_.Start(kReplyTimeout);
+  const FrameRule& rule = RuleOf(frame);
+  t_.lastFrame = std::move(bytes);
+  t_.tryCount = 1;
+  t_.expectedLength = static_cast<int16_t>(rule.replyLength);
+  t_.expectedReply = rule.reply;
+  port_.SetReceiveThreshold(rule.replyLength);
+  port_.DiscardBuffers();
+  port_.Write(t_.lastFrame);
+}
+
+void TransferEngine::OnReplyTimer() {
+  timer_.Stop();
+  if (!running()) return;
+  if (t_.tryCount >= kMaxTransmissions) {
+    timedOut_ = true;
+    EndTransfer(false);
+    return;
+  }
+  ++t_.tryCount;
+  ResendLastFrame();
+}
+
+void TransferEngine::ResendLastFrame() {
+  // A USB adapter that dropped off may be back: try the device again.
+  if (!port_.IsOpen()) port_.Open(device_);
+  timer_.Start(kReplyTimeout);
+  port_.SetReceiveThreshold(static_cast<std::size_t>(t_.expectedLength));
+  port_.DiscardBuffers();
+  port_.Write(t_.lastFrame);
+}
+
+void TransferEngine::UpdateProgress() {
+  auto percent = static_cast<int16_t>(RoundHalfEven(static_cast<double>(t_.address) * 100.0 / t_.totalSize));
+  if (percent - t_.progressPercent < 1) return;
+  t_.progressPercent = percent;
+  host_.ShowProgress(percent);
+}
+
+TransferFailure TransferEngine::FailureReason() const {
+  if (verdict_ == IdentityVerdict::WrongModel) return TransferFailure::WrongModel;
+  if (verdict_ == IdentityVerdict::IncompatibleVersion) return TransferFailure::IncompatibleVersion;
+  return TransferFailure::NoResponse;
+}
+
+void TransferEngine::EndTransfer(bool success) {
+  timer_.Stop();
+  if (port_.IsOpen()) port_.Close();
+  TransferOutcome outcome;
+  outcome.kind = t_.kind;
+  outcome.success = success;
+  outcome.failure = success ? TransferFailure::None : FailureReason();
+  if (timedOut_) {
+    pending_.Queue(std::string(Text(Txt::NoResponse, language_)));
+    bool blocksSent = t_.writeState == kWritingBlocks || t_.writeState == kEndSentAfterBlocks;
+    if (t_.kind == TransferKind::Write && blocksSent)
+      pending_.Queue(std::string(Text(Txt::RadioPartlyWritten, language_)));
+  }
+  outcome.messages = pending_.Take();
+  if (success)
+    outcome.completionMessage =
+        Text(t_.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted, language_);
+  t_.kind = TransferKind::None;
+  t_.readState = kIdle;
+  t_.writeState = kIdle;
+  host_.TransferEnded(outcome);
+}
+
+}  // namespace zq

@@ -1,0 +1,100 @@
+#pragma once
+// The read and write transfers. The engine is driven by three events: a start
+// command (OpenRadioPort, then Begin once the user has confirmed), bytes
+// received on the port, and the reply timer expiring. It only moves bytes of
+// the memory image; the caller encodes before a write and decodes after a read.
+#include <cstdint>
+#include <string>
+
+#include "datafile/version_list.h"
+#include "image/memory_image.h"
+#include "link/frames.h"
+#include "link/pending_messages.h"
+#include "link/radio_identity.h"
+#include "link/reply_timer.h"
+#include "link/serial_port.h"
+#include "link/transfer_host.h"
+
+namespace zq {
+
+// Read and write states share their numbers except for the block phase.
+enum TransferState : int16_t {
+  kIdle = 0,
+  kGreetingSent = 1,
+  kIdentityRequested = 3,
+  kWritingBlocks = 4,
+  kReadingBlocks = 5,
+  kEndSentAfterBlocks = 69,
+  kEndSentAfterRejection = 70,
+};
+
+struct CommTransfer {
+  TransferKind kind = TransferKind::None;
+  int16_t readState = kIdle;
+  int16_t writeState = kIdle;
+  int32_t totalSize = static_cast<int32_t>(kImageSize);
+  int16_t blockLength = kBlockLength;
+  int32_t address = -kBlockLength;  // the first step lands on 0
+  int16_t progressPercent = 0;
+  int16_t tryCount = 0;  // transmissions of lastFrame so far
+  Bytes lastFrame;
+  int16_t expectedLength = 0;
+  // The only reply that answers lastFrame; anything else waits for the time-out.
+  ReplyKind expectedReply = ReplyKind::Unrecognised;
+};
+
+class TransferEngine {
+ public:
+  static constexpr int kMaxTransmissions = 5;
+
+  TransferEngine(SerialPort& port, ReplyTimer& timer, MemoryImage& image, const VersionList& versions,
+                 TransferHost& host);
+  ~TransferEngine();
+  TransferEngine(const TransferEngine&) = delete;
+  TransferEngine& operator=(const TransferEngine&) = delete;
+
+  // Prepares the transfer record and opens the port. On failure no transfer
+  // remains (kind None) and the result says why.
+  PortOpenResult OpenRadioPort(TransferKind kind, const std::string& device, int language);
+  // The user declined at the confirmation: the port closes, no transfer remains.
+  void Cancel();
+  // The progress window opened: sends the greeting. A read clears the image
+  // first; a write sends the image as the caller has encoded it.
+  void Begin();
+
+  void OnPortReceive();
+  void OnReplyTimer();
+
+  const CommTransfer& state() const { return t_; }
+  // The identity of the last radio that answered; the editors read HfCapable from it.
+  const RadioIdentity& identity() const { return identity_; }
+  bool running() const { return t_.kind != TransferKind::None; }
+
+ private:
+  int16_t& State();
+  void OnValidReply();
+  void CheckIdentityThenContinue();
+  void SendNextBlock();
+  void SendEndFrame(TransferState endState);
+  void Transmit(FrameKind frame, Bytes bytes);
+  void ResendLastFrame();
+  void UpdateProgress();
+  void EndTransfer(bool success);
+  TransferFailure FailureReason() const;
+
+  SerialPort& port_;
+  ReplyTimer& timer_;
+  MemoryImage& image_;
+  const VersionList& versions_;
+  TransferHost& host_;
+
+  CommTransfer t_;
+  RadioIdentity identity_;
+  PendingMessages pending_;
+  std::string device_;
+  int language_ = 1;
+  IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
+  bool timedOut_ = false;
+};
+
+}  // namespace zq

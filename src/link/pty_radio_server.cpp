@@ -1,0 +1,124 @@
+#include "link/pty_radio_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <deque>
+#include <thread>
+
+#include "link/posix_serial_port.h"
+
+namespace zq {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct ScheduledReply {
+  Clock::time_point due;
+  Bytes bytes;
+};
+
+void CloseFd(int& fd) {
+  if (fd >= 0) ::close(fd);
+  fd = -1;
+}
+
+timespec Until(Clock::time_point due) {
+  auto left = std::max<long long>(0, std::chrono::duration_cast<std::chrono::nanoseconds>(due - Clock::now()).count());
+  return timespec{static_cast<time_t>(left / 1'000'000'000), static_cast<long>(left % 1'000'000'000)};
+}
+
+}  // namespace
+
+std::unique_ptr<PtyRadioServer> PtyRadioServer::Create(std::string& error) {
+  int master = -1, slave = -1;
+  char name[256] = {};
+  if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+    error = std::string("cannot open a pseudo-terminal: ") + std::strerror(errno);
+    return nullptr;
+  }
+  int stop[2];
+  if (!SetRawLine(slave) || ::pipe2(stop, O_CLOEXEC | O_NONBLOCK) != 0) {
+    error = std::string("cannot set up the pseudo-terminal: ") + std::strerror(errno);
+    ::close(master);
+    ::close(slave);
+    return nullptr;
+  }
+  ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+  ::fcntl(master, F_SETFD, FD_CLOEXEC);
+  ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+  return std::unique_ptr<PtyRadioServer>(new PtyRadioServer(master, slave, stop[0], stop[1], name));
+}
+
+PtyRadioServer::PtyRadioServer(int master, int slave, int stopRead, int stopWrite, std::string devicePath)
+    : master_(master), slave_(slave), stopRead_(stopRead), stopWrite_(stopWrite), devicePath_(std::move(devicePath)) {}
+
+PtyRadioServer::~PtyRadioServer() {
+  HangUp();
+  CloseFd(stopRead_);
+  CloseFd(stopWrite_);
+}
+
+void PtyRadioServer::Stop() {
+  char wake = 1;
+  [[maybe_unused]] ssize_t n = ::write(stopWrite_, &wake, 1);
+}
+
+void PtyRadioServer::HangUp() {
+  CloseFd(master_);
+  CloseFd(slave_);
+}
+
+void PtyRadioServer::WaitUntilRead() {
+  auto limit = Clock::now() + std::chrono::seconds(2);
+  int waiting = 0;
+  while (Clock::now() < limit && ::ioctl(slave_, FIONREAD, &waiting) == 0 && waiting > 0)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+}
+
+void PtyRadioServer::Serve(SimulatedRadio& radio, const ServeOptions& options) {
+  // Wire-speed replies are due to the microsecond; the default timer slack would blur them.
+  ::prctl(PR_SET_TIMERSLACK, 1UL);
+  std::deque<ScheduledReply> outgoing;
+  bool finishing = false;
+  while (master_ >= 0) {
+    while (!outgoing.empty() && outgoing.front().due <= Clock::now()) {
+      const Bytes& bytes = outgoing.front().bytes;
+      [[maybe_unused]] ssize_t n = ::write(master_, bytes.data(), bytes.size());  // a PC that is not listening loses it
+      outgoing.pop_front();
+    }
+    if (finishing && outgoing.empty()) {
+      WaitUntilRead();
+      return;
+    }
+    pollfd fds[2] = {{master_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
+    timespec wait{};
+    if (!outgoing.empty()) wait = Until(outgoing.front().due);
+    if (::ppoll(fds, 2, outgoing.empty() ? nullptr : &wait, nullptr) <= 0) continue;
+    if (fds[1].revents & POLLIN) return;
+    if (!(fds[0].revents & POLLIN)) continue;
+    uint8_t chunk[512];
+    ssize_t n = ::read(master_, chunk, sizeof chunk);
+    if (n <= 0) continue;
+    int endedBefore = radio.transfersEnded();
+    auto replies = radio.Receive(std::span(chunk, static_cast<std::size_t>(n)));
+    if (radio.hungUp()) {
+      HangUp();
+      return;
+    }
+    if (radio.transfersEnded() != endedBefore) {
+      if (options.onTransferEnded) options.onTransferEnded(radio);
+      finishing = options.exitAfterTransfer;
+    }
+    for (RadioReply& reply : replies) outgoing.push_back({Clock::now() + reply.delay, std::move(reply.bytes)});
+  }
+}
+
+}  // namespace zq

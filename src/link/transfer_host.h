@@ -1,0 +1,39 @@
+#pragma once
+// What the window or the command line does for a running transfer: ask the
+// version question, show progress, and show how the transfer ended.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zq {
+
+enum class TransferKind : int16_t { None = 0, Read = 1, Write = 2 };
+
+enum class TransferFailure { None, NoResponse, WrongModel, IncompatibleVersion };
+
+struct TransferOutcome {
+  TransferKind kind = TransferKind::None;
+  bool success = false;
+  TransferFailure failure = TransferFailure::None;
+  // Shown first, one by one, in this order.
+  std::vector<std::string> messages;
+  // Shown last; empty unless the transfer succeeded. After a successful read the
+  // caller applies the image to the configuration before showing it.
+  std::string completionMessage;
+};
+
+class TransferHost {
+ public:
+  virtual ~TransferHost() = default;
+
+  // Called at once, while the transfer waits, when the radio's firmware belongs
+  // to another release. The program asks the question and may start that
+  // release; the transfer then ends without success.
+  virtual void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) = 0;
+  // Called only when the shown percentage grows.
+  virtual void ShowProgress(int percent) = 0;
+  // The port is closed and the engine is idle again when this is called.
+  virtual void TransferEnded(const TransferOutcome& outcome) = 0;
+};
+
+}  // namespace zq
