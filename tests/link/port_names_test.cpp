@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "link/port_list.h"
+#include "link/port_messages.h"
+#include "link/port_names.h"
+#include "link/port_settings.h"
+
+namespace zq {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PortNames, DevicesAndNumbersMapBothWaysThroughOneTable) {
+  EXPECT_EQ(PortNumberOfDevice("/dev/ttyS0"), 1);
+  EXPECT_EQ(PortNumberOfDevice("ttyS98"), 99);
+  EXPECT_EQ(PortNumberOfDevice("/dev/ttyUSB0"), 100);
+  EXPECT_EQ(PortNumberOfDevice("/dev/ttyACM3"), 203);
+  EXPECT_EQ(PortNumberOfDevice("/dev/rfcomm1"), 401);
+  EXPECT_EQ(PortNumberOfDevice("/dev/ttyS99"), std::nullopt);  // beyond its family
+  EXPECT_EQ(PortNumberOfDevice("/dev/ttyUSB01"), std::nullopt);
+  EXPECT_EQ(PortNumberOfDevice("/dev/pts/3"), std::nullopt);
+  for (const DeviceFamily& family : kDeviceFamilies) {
+    for (int n : {family.firstNumber, family.firstNumber + family.count - 1}) {
+      auto device = DeviceOfPortNumber(n);
+      ASSERT_TRUE(device) << n;
+      EXPECT_EQ(PortNumberOfDevice(*device), n);
+    }
+  }
+  EXPECT_EQ(DeviceOfPortNumber(0), std::nullopt);
+  EXPECT_EQ(DeviceOfPortNumber(kNamedDevicePort), std::nullopt);
+}
+
+TEST(PortNames, EntriesAreComAndANumber) {
+  EXPECT_EQ((PortEntry{3, "/dev/ttyS2"}.text()), "COM3");
+  EXPECT_EQ(EntryNumber("COM12"), 12);
+  EXPECT_EQ(EntryNumber("COM"), std::nullopt);
+  EXPECT_EQ(EntryNumber("COMx"), std::nullopt);
+  EXPECT_EQ(DeviceOfPortName("COM101"), "/dev/ttyUSB1");
+  EXPECT_EQ(DeviceOfPortName("/dev/pts/7"), "/dev/pts/7");
+  EXPECT_EQ(DeviceOfPortName("COM999"), std::nullopt);
+  // Registry data: only characters 4-6 after "COM" count.
+  EXPECT_EQ(EntryOfRegistryData("COM12"), "COM12");
+  EXPECT_EQ(EntryOfRegistryData("COM123"), "COM123");
+  EXPECT_EQ(EntryOfRegistryData("COM1234"), "COM123");
+  EXPECT_EQ(EntryOfRegistryData("COM3 "), "COM3");
+}
+
+TEST(PortList, ListsHardwarePortsThatHaveADeviceNodeInNumberOrder) {
+  fs::path root = fs::temp_directory_path() / ("zq-ports-" + std::to_string(::getpid()));
+  fs::path ttyClass = root / "class", dev = root / "dev";
+  auto add = [&](const std::string& name, bool hardware, bool node) {
+    fs::create_directories(ttyClass / name);
+    if (hardware) fs::create_directories(ttyClass / name / "device");
+    if (node) std::ofstream(dev / name) << "";
+  };
+  fs::create_directories(dev);
+  add("ttyACM1", true, true);
+  add("ttyUSB0", true, true);
+  add("ttyUSB3", true, false);  // unplugged: no node any more
+  add("tty0", false, true);     // a console, not a serial port
+  add("ttyS0", true, true);
+  // The platform UART driver's ports that no chip answers for are left out.
+  fs::create_directories(root / "drivers" / "serial8250");
+  fs::create_directory_symlink(root / "drivers" / "serial8250", ttyClass / "ttyS0" / "device" / "driver");
+
+  std::vector<PortEntry> entries = ListSerialPortsIn(ttyClass, dev);
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].number, 100);
+  EXPECT_EQ(entries[0].device, (dev / "ttyUSB0").string());
+  EXPECT_EQ(entries[1].text(), "COM201");
+  fs::remove_all(root);
+  EXPECT_TRUE(ListSerialPortsIn(root / "class", root / "dev").empty());
+}
+
+TEST(PortSettings, KeysAreReadAsDecimalAndDeviceChoicesStoredAsNumbers) {
+  IniFile ini("[language]\r\ncomPort = 101\r\nHandshaking=2\r\nStopBit=x\r\n");
+  SerialPortSettings settings = ReadPortSettings(ini);
+  EXPECT_EQ(settings.portNumber, 101);
+  EXPECT_EQ(settings.handshaking, 2);
+  EXPECT_EQ(settings.stopBits, 0);
+  EXPECT_EQ(DeviceOfSettings(settings), "/dev/ttyUSB1");
+  EXPECT_EQ(ReadPortSettings(IniFile("[language]\ncomPort=70000\n")).portNumber, 1);  // no 16-bit number
+  EXPECT_EQ(DeviceOfSettings({0}), "");  // no port chosen
+
+  ChooseDevice(settings, "/dev/ttyS2");
+  WritePortChoice(ini, settings);
+  EXPECT_EQ(ini.GetOr("language", "comPort"), "3");
+  EXPECT_FALSE(ini.Get("language", "comDevice"));
+
+  ChooseDevice(settings, "/dev/pts/4");
+  WritePortChoice(ini, settings);
+  EXPECT_EQ(ini.GetOr("language", "comPort"), std::to_string(kNamedDevicePort));
+  SerialPortSettings back = ReadPortSettings(ini);
+  EXPECT_EQ(DeviceOfSettings(back), "/dev/pts/4");
+  EXPECT_EQ(back.handshaking, 2);
+}
+
+TEST(PortMessages, ReasonsNameTheDeviceAndThePermissionFix) {
+  EXPECT_EQ(PortFailureReason({PortFailure::Missing}, "/dev/ttyUSB0", 1), "The device /dev/ttyUSB0 does not exist.");
+  std::string permission = PortFailureReason({PortFailure::NotPermitted, "Permission denied", "dialout"},
+                                             "/dev/ttyUSB0", 1);
+  EXPECT_NE(permission.find("/dev/ttyUSB0"), std::string::npos);
+  EXPECT_NE(permission.find("group dialout (sudo usermod -aG dialout $USER)"), std::string::npos);
+  EXPECT_EQ(PortFailureReason({PortFailure::Other, "I/O error"}, "/dev/x", 1), "/dev/x: I/O error");
+  EXPECT_EQ(PortFailureReason({PortFailure::Busy}, "/dev/x", 2), "设备 /dev/x 正被其他程序使用。");
+}
+
+}  // namespace
+}  // namespace zq

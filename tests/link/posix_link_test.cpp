@@ -1,0 +1,107 @@
+// The POSIX port and event loop against the simulated radio on a real pseudo-terminal.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "link/comm_transfer.h"
+#include "link/posix_event_loop.h"
+#include "link/pty_radio_server.h"
+#include "link/transfer_ranges.h"
+#include "link_fakes.h"
+
+namespace zq {
+namespace {
+
+MemoryImage RadioMemory() {
+  MemoryImage image;
+  auto bytes = image.bytes();
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 5 + 3);
+  return image;
+}
+
+// A radio served from its own thread for the length of a test.
+class ServedRadio {
+ public:
+  explicit ServedRadio(RadioBehaviour behaviour = {})
+      : radio_(RadioMemory(), {"VESTRAX", true, "V100"}, std::move(behaviour)) {
+    std::string error;
+    server_ = PtyRadioServer::Create(error);
+    EXPECT_TRUE(server_) << error;
+    if (server_) thread_ = std::thread([this] { server_->Serve(radio_); });
+  }
+  ~ServedRadio() {
+    if (server_) server_->Stop();
+    if (thread_.joinable()) thread_.join();
+  }
+  std::string path() const { return server_ ? server_->devicePath() : ""; }
+  const SimulatedRadio& radio() const { return radio_; }
+
+ private:
+  SimulatedRadio radio_;
+  std::unique_ptr<PtyRadioServer> server_;
+  std::thread thread_;
+};
+
+struct PosixSession {
+  PosixSerialPort port;
+  PosixEventLoop loop{port};
+  MemoryImage image;
+  VersionList versions = test::VersionsHandlingV100();
+  test::RecordingHost host;
+  TransferEngine engine{port, loop, image, versions, host};
+};
+
+TEST(PosixLink, ReadsTheWholeRadioOverAPseudoTerminal) {
+  ServedRadio served;
+  PosixSession pc;
+  ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
+  pc.engine.Begin();
+  pc.loop.RunUntil([&] { return !pc.engine.running(); });
+  ASSERT_EQ(pc.host.outcomes.size(), 1u);
+  EXPECT_TRUE(pc.host.outcome().success);
+  EXPECT_FALSE(pc.port.IsOpen());
+  for (uint32_t a = 0; a < kImageSize; ++a)
+    ASSERT_EQ(pc.image.Get(a), InTransferRanges(a) ? served.radio().memory().Get(a) : 0) << a;
+  EXPECT_EQ(served.radio().framesReceived(), 1875);
+}
+
+TEST(PosixLink, APortThatIsMissingBusyOrNoTerminalIsRefusedWithItsReason) {
+  PosixSerialPort port;
+  EXPECT_EQ(port.Open("/dev/does-not-exist-zq").failure, PortFailure::Missing);
+  EXPECT_FALSE(port.IsOpen());
+
+  auto file = std::filesystem::temp_directory_path() / ("zq-not-a-tty-" + std::to_string(::getpid()));
+  std::ofstream(file) << "x";
+  EXPECT_EQ(port.Open(file.string()).failure, PortFailure::NotSerial);
+  std::filesystem::remove(file);
+
+  ServedRadio served;
+  PosixSerialPort first, second;
+  ASSERT_TRUE(first.Open(served.path()).ok());
+  PortOpenResult busy = second.Open(served.path());
+  EXPECT_EQ(busy.failure, PortFailure::Busy);
+  EXPECT_FALSE(busy.detail.empty());
+  first.Close();
+  EXPECT_TRUE(second.Open(served.path()).ok());  // free again once closed
+}
+
+TEST(PosixLink, ARadioThatHangsUpClosesThePortAtOnce) {
+  RadioBehaviour behaviour;
+  behaviour.hangUpAfterFrames = 1;
+  ServedRadio served(behaviour);
+  PosixSession pc;
+  ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
+  pc.engine.Begin();
+  auto start = std::chrono::steady_clock::now();
+  pc.loop.RunUntil([&] { return !pc.port.IsOpen(); });
+  // The hang-up is noticed from the line itself, not from the reply timer.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
+  EXPECT_EQ(pc.engine.state().readState, kIdentityRequested);
+  EXPECT_TRUE(pc.engine.running());
+}
+
+}  // namespace
+}  // namespace zq

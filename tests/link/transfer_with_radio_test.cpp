@@ -1,0 +1,144 @@
+// Whole transfers between the engine and the simulated radio, on a fake clock.
+#include <gtest/gtest.h>
+
+#include "link/comm_transfer.h"
+#include "link/simulated_port.h"
+#include "link/transfer_ranges.h"
+#include "link_fakes.h"
+
+namespace zq {
+namespace {
+
+using namespace std::chrono_literals;
+using test::FakeClock;
+using test::FakeTimer;
+using test::RecordingHost;
+
+MemoryImage RadioMemory() {
+  MemoryImage image;
+  auto bytes = image.bytes();
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>((i * 31) >> 3);
+  return image;
+}
+
+class RadioSession {
+ public:
+  explicit RadioSession(RadioBehaviour behaviour = {}, RadioIdentity identity = {"VESTRAX", false, "V100"},
+                        MemoryImage memory = RadioMemory())
+      : radio(std::move(memory), std::move(identity), std::move(behaviour)),
+        port(radio, [this](std::chrono::microseconds delay, std::function<void()> deliver) {
+          clock.Schedule(delay, std::move(deliver));
+        }) {}
+
+  const TransferOutcome& Run(TransferKind kind) {
+    EXPECT_TRUE(engine.OpenRadioPort(kind, "simulated", 1).ok());
+    engine.Begin();
+    clock.RunUntilIdle();
+    EXPECT_FALSE(engine.running());
+    EXPECT_FALSE(port.IsOpen());
+    return host.outcomes.at(0);
+  }
+  // Frames the radio received beyond those of a clean transfer: the retransmissions.
+  int ExtraFrames() const { return radio.framesReceived() - (TransferBlockCount() + 3); }
+
+  FakeClock clock;
+  SimulatedRadio radio;
+  SimulatedPort port;
+  FakeTimer timer{clock};
+  MemoryImage image;
+  VersionList versions = test::VersionsHandlingV100();
+  RecordingHost host;
+  TransferEngine engine{port, timer, image, versions, host};
+};
+
+bool EqualInRanges(const MemoryImage& a, const MemoryImage& b) {
+  for (uint32_t address = 0; address < kImageSize; ++address)
+    if (InTransferRanges(address) && a.Get(address) != b.Get(address)) return false;
+  return true;
+}
+
+TEST(TransferWithRadio, ReadBringsBackTheRadioMemoryAndItsIdentity) {
+  RadioSession session;
+  const TransferOutcome& outcome = session.Run(TransferKind::Read);
+  EXPECT_TRUE(outcome.success);
+  EXPECT_TRUE(EqualInRanges(session.image, session.radio.memory()));
+  EXPECT_EQ(session.ExtraFrames(), 0);
+  EXPECT_EQ(session.engine.identity().model, "VESTRAX");
+  EXPECT_FALSE(session.engine.identity().hfCapable);
+  EXPECT_EQ(session.clock.now(), 0us);  // nothing waited for a time-out
+}
+
+TEST(TransferWithRadio, WriteLeavesTheImageInTheRadio) {
+  RadioSession session({}, {"VESTRAX", true, "V100"}, MemoryImage{});
+  session.image = RadioMemory();
+  EXPECT_TRUE(session.Run(TransferKind::Write).success);
+  EXPECT_TRUE(EqualInRanges(session.radio.memory(), session.image));
+  EXPECT_EQ(session.radio.blocksWritten(), 1872);
+  EXPECT_EQ(session.radio.transfersEnded(), 1);
+  // Nothing outside the ranges reaches the radio.
+  EXPECT_EQ(session.radio.memory().Get(0x16341), 0);
+}
+
+TEST(TransferWithRadio, EachRecoverableFaultCostsOneRetransmissionAndOneSecond) {
+  for (FaultKind kind : {FaultKind::Drop, FaultKind::CorruptChecksum, FaultKind::WrongAddress, FaultKind::Garbage}) {
+    SCOPED_TRACE(static_cast<int>(kind));
+    RadioBehaviour behaviour;
+    behaviour.faults = {{kind, 500, 1}};
+    RadioSession session(behaviour);
+    EXPECT_TRUE(session.Run(TransferKind::Read).success);
+    EXPECT_EQ(session.ExtraFrames(), 1);
+    EXPECT_EQ(session.clock.now(), 1s);
+    EXPECT_TRUE(EqualInRanges(session.image, session.radio.memory()));
+  }
+}
+
+TEST(TransferWithRadio, FourBadRepliesToOneFrameAreSurvivedAndFiveAreNot) {
+  RadioBehaviour four;
+  four.faults = {{FaultKind::Drop, 10, 4}};
+  RadioSession survives(four);
+  EXPECT_TRUE(survives.Run(TransferKind::Write).success);
+  EXPECT_EQ(survives.clock.now(), 4s);
+
+  RadioBehaviour five;
+  five.faults = {{FaultKind::CorruptChecksum, 10, 5}};
+  RadioSession fails(five);
+  const TransferOutcome& outcome = fails.Run(TransferKind::Read);
+  EXPECT_EQ(outcome.failure, TransferFailure::NoResponse);
+  EXPECT_EQ(fails.clock.now(), 5s);
+  EXPECT_EQ(fails.radio.framesReceived(), 14);  // frame 10 went out five times
+}
+
+TEST(TransferWithRadio, ARadioThatStopsMidWriteLeavesAWarning) {
+  RadioBehaviour behaviour;
+  behaviour.stopAfterFrames = 100;
+  RadioSession session(behaviour);
+  const TransferOutcome& outcome = session.Run(TransferKind::Write);
+  EXPECT_EQ(outcome.failure, TransferFailure::NoResponse);
+  EXPECT_EQ(outcome.messages.size(), 2u);
+  EXPECT_EQ(session.radio.framesReceived(), 105);
+}
+
+TEST(TransferWithRadio, ARadioThatDisappearsEndsTheReadWithoutResult) {
+  RadioBehaviour behaviour;
+  behaviour.hangUpAfterFrames = 50;
+  RadioSession session(behaviour);
+  const TransferOutcome& outcome = session.Run(TransferKind::Read);
+  EXPECT_FALSE(outcome.success);
+  EXPECT_EQ(outcome.failure, TransferFailure::NoResponse);
+  EXPECT_EQ(outcome.messages, std::vector<std::string>{"No response from the radio."});
+  EXPECT_EQ(session.clock.now(), 5s);
+}
+
+TEST(TransferWithRadio, WireSpeedReadTakesTheTimeItsBytesNeed) {
+  RadioBehaviour behaviour;
+  behaviour.baud = 115200;
+  RadioSession session(behaviour);
+  EXPECT_TRUE(session.Run(TransferKind::Read).success);
+  // (7+3) + (1+16) + 1872 * (6+24) + (3+1) bytes of 10 bits: 4.878 s, less the
+  // microseconds each reply's delay loses to rounding.
+  EXPECT_GT(session.clock.now(), 4870ms);
+  EXPECT_LT(session.clock.now(), 4880ms);
+}
+
+}  // namespace
+}  // namespace zq
