@@ -10,9 +10,17 @@ enum ExitCode : int {
   kUsage = 2,        // bad command line
   kInputError = 3,   // a file could not be read or is not valid
   kOutputError = 4,  // a file could not be written
+  // Radio transfers
+  kPortError = 10,            // the serial port could not be opened
+  kNoResponse = 11,           // the radio stopped answering
+  kWrongModel = 12,           // the radio is another model
+  kIncompatibleVersion = 13,  // the radio's firmware belongs to another release
 };
 
 // Registration functions, one per command file; main.cpp calls them in this order.
-#define ZQ_CLI_COMMANDS(X)
+#define ZQ_CLI_COMMANDS(X) \
+  X(AddPortsCommand)         \
+  X(AddReadCommand)          \
+  X(AddWriteCommand)
 
 }  // namespace zq::cli

@@ -3,7 +3,6 @@
 #include "shell/language_table.h"
 
 namespace zq {
-namespace {
 
 std::string FillIn(std::string_view text, std::string_view name, const std::string& value) {
   std::string result(text);
@@ -12,8 +11,6 @@ std::string FillIn(std::string_view text, std::string_view name, const std::stri
     result.replace(at, placeholder.size(), value);
   return result;
 }
-
-}  // namespace
 
 std::string PortFailureReason(const PortOpenResult& result, const std::string& device, int language) {
   switch (result.failure) {

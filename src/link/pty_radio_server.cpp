@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
-#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -11,7 +10,6 @@
 #include <chrono>
 #include <cstring>
 #include <deque>
-#include <thread>
 
 #include "link/posix_serial_port.h"
 
@@ -76,11 +74,16 @@ void PtyRadioServer::HangUp() {
   CloseFd(slave_);
 }
 
-void PtyRadioServer::WaitUntilRead() {
+void PtyRadioServer::WaitForPcToClose() {
+  // With our own hold on the line gone, the master reports a hang-up once the
+  // PC has closed the port, and so has read the last reply.
+  CloseFd(slave_);
+  pollfd line{master_, POLLIN, 0};
   auto limit = Clock::now() + std::chrono::seconds(2);
-  int waiting = 0;
-  while (Clock::now() < limit && ::ioctl(slave_, FIONREAD, &waiting) == 0 && waiting > 0)
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  uint8_t ignored[64];
+  while (Clock::now() < limit && ::poll(&line, 1, 100) >= 0 && !(line.revents & POLLHUP)) {
+    if ((line.revents & POLLIN) && ::read(master_, ignored, sizeof ignored) < 0) return;
+  }
 }
 
 void PtyRadioServer::Serve(SimulatedRadio& radio, const ServeOptions& options) {
@@ -95,7 +98,7 @@ void PtyRadioServer::Serve(SimulatedRadio& radio, const ServeOptions& options) {
       outgoing.pop_front();
     }
     if (finishing && outgoing.empty()) {
-      WaitUntilRead();
+      WaitForPcToClose();
       return;
     }
     pollfd fds[2] = {{master_, POLLIN, 0}, {stopRead_, POLLIN, 0}};

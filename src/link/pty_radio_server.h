@@ -35,8 +35,8 @@ class PtyRadioServer {
  private:
   PtyRadioServer(int master, int slave, int stopRead, int stopWrite, std::string devicePath);
   void HangUp();
-  // Waits, up to a limit, until the PC has read what the radio sent.
-  void WaitUntilRead();
+  // Waits, up to a limit, until the PC has read the last reply and let go of the line.
+  void WaitForPcToClose();
 
   int master_ = -1;
   // Held open so the line keeps its raw settings and never hangs up between

@@ -58,6 +58,12 @@
     "请把当前用户加入 {group} 组（sudo usermod -aG {group} $USER），然后重新登录。")                                \
   X(PortNotSerial, "{device} is not a serial device.", "{device} 不是串行设备。")                                   \
   X(PortOtherError, "{device}: {detail}", "{device}：{detail}")                                                   \
+  X(PortUnknown, "{device} names no serial port.", "{device} 不是串行端口的名称。")                                  \
+  X(NoSerialPorts, "No serial port found.", "未找到串行端口。")                                                    \
+  X(ImageFileInvalid, "{file}: a memory image must be a file of exactly 139776 bytes.",                            \
+    "{file}：存储映像必须是正好 139776 字节的文件。")                                                                \
+  X(CannotWriteFile, "Cannot write {file}.", "无法写入 {file}。")                                                   \
+  X(PseudoTerminalFailed, "Cannot open a pseudo-terminal: {detail}", "无法打开伪终端：{detail}")                    \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \

@@ -1,0 +1,15 @@
+#pragma once
+// A memory image kept on disk as the radio's raw 0x22200 bytes.
+#include <filesystem>
+#include <optional>
+
+#include "image/memory_image.h"
+
+namespace zq {
+
+// Empty when the file cannot be read or does not hold exactly the radio's space.
+std::optional<MemoryImage> LoadImageFile(const std::filesystem::path& path);
+// Replaces the file whole or not at all.
+bool SaveImageFile(const std::filesystem::path& path, const MemoryImage& image);
+
+}  // namespace zq

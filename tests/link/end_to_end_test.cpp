@@ -1,0 +1,192 @@
+// zq4071-cli against zq4071-radiosim on a real pseudo-terminal.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "child_process.h"
+#include "image/image_file.h"
+#include "link/posix_serial_port.h"
+#include "link/transfer_ranges.h"
+
+namespace zq {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using test::BackgroundProgram;
+using test::ProcessResult;
+using test::RunProgram;
+
+const std::string kProgramDir = ZQ_PROGRAM_DIR;
+const std::string kCli = kProgramDir + "/zq4071-cli";
+const std::string kSim = kProgramDir + "/zq4071-radiosim";
+
+MemoryImage RadioMemory() {
+  MemoryImage image;
+  auto bytes = image.bytes();
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 11 + (i >> 11) + 5);
+  return image;
+}
+
+MemoryImage OnlyRanges(const MemoryImage& image) {
+  MemoryImage kept;
+  for (uint32_t a = 0; a < kImageSize; ++a)
+    if (InTransferRanges(a)) kept.Put(a, image.Get(a));
+  return kept;
+}
+
+struct TraceLine {
+  double seconds;
+  std::string what;
+};
+
+std::vector<TraceLine> ReadTrace(const fs::path& path) {
+  std::vector<TraceLine> lines;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(line);
+    TraceLine t;
+    fields >> t.seconds;
+    std::getline(fields >> std::ws, t.what);
+    lines.push_back(t);
+  }
+  return lines;
+}
+
+std::vector<TraceLine> Sent(const std::vector<TraceLine>& trace) {
+  std::vector<TraceLine> sent;
+  std::ranges::copy_if(trace, std::back_inserter(sent), [](const TraceLine& t) { return t.what.starts_with("TX"); });
+  return sent;
+}
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/zq-e2e-XXXXXX";
+    ASSERT_NE(::mkdtemp(name), nullptr);
+    dir_ = name;
+    std::ofstream(dir_ / "Version.ini") << "[Version]\nCurrentVersion=V100\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\n";
+    ASSERT_TRUE(SaveImageFile(dir_ / "radio.bin", RadioMemory()));
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string File(const std::string& name) const { return (dir_ / name).string(); }
+
+  std::unique_ptr<BackgroundProgram> StartRadio(std::vector<std::string> options) {
+    options.insert(options.begin(), kSim);
+    auto radio = std::make_unique<BackgroundProgram>(options);
+    EXPECT_TRUE(radio->firstLine().starts_with("/dev/")) << radio->firstLine();
+    return radio;
+  }
+  ProcessResult Cli(const std::string& command, const std::string& port, std::vector<std::string> more) {
+    std::vector<std::string> args = {kCli, command, "--port", port, "--versions", File("Version.ini"),
+                                     "--trace", File("trace.txt")};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunProgram(args, 30s);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(EndToEnd, ReadGivesBackExactlyWhatTheRadioHolds) {
+  auto radio = StartRadio({"--image", File("radio.bin")});
+  ProcessResult read = Cli("read", radio->firstLine(), {"--image", File("read.bin")});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_EQ(read.out, "Read Data Completed.\n");
+  auto image = LoadImageFile(File("read.bin"));
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(*image == OnlyRanges(RadioMemory()));
+  EXPECT_EQ(Sent(ReadTrace(File("trace.txt"))).size(), 1875u);
+}
+
+TEST_F(EndToEnd, WriteLeavesExactlyTheImageInTheRadio) {
+  auto radio = StartRadio({"--save-written", File("written.bin"), "--exit-after-transfer", "--no-hf"});
+  ProcessResult write = Cli("write", radio->firstLine(), {"--image", File("radio.bin"), "--language", "2"});
+  ASSERT_EQ(write.exitCode, 0) << write.err;
+  EXPECT_EQ(write.out, "写入数据完成。\n");
+  EXPECT_EQ(radio->Wait(5s), 0);
+  auto written = LoadImageFile(File("written.bin"));
+  ASSERT_TRUE(written);
+  EXPECT_TRUE(*written == OnlyRanges(RadioMemory()));
+}
+
+TEST_F(EndToEnd, EachRecoverableFaultCostsOneRetransmissionASecondLater) {
+  auto radio = StartRadio({"--image", File("radio.bin"), "--drop", "10", "--corrupt-checksum", "400",
+                           "--wrong-address", "900", "--garbage", "1500"});
+  ProcessResult read = Cli("read", radio->firstLine(), {"--image", File("read.bin")});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_TRUE(*LoadImageFile(File("read.bin")) == OnlyRanges(RadioMemory()));
+  std::vector<TraceLine> sent = Sent(ReadTrace(File("trace.txt")));
+  ASSERT_EQ(sent.size(), 1875u + 4);
+  int repeats = 0;
+  for (std::size_t k = 1; k < sent.size(); ++k) {
+    if (sent[k].what != sent[k - 1].what) continue;
+    ++repeats;
+    EXPECT_NEAR(sent[k].seconds - sent[k - 1].seconds, 1.0, 0.1);
+  }
+  EXPECT_EQ(repeats, 4);
+}
+
+TEST_F(EndToEnd, SilentRadioGetsFiveGreetingsAndTheUserIsTold) {
+  auto radio = StartRadio({"--silent"});
+  ProcessResult read = Cli("read", radio->firstLine(), {"--image", File("read.bin")});
+  EXPECT_EQ(read.exitCode, 11);
+  EXPECT_NE(read.err.find("No response from the radio."), std::string::npos) << read.err;
+  EXPECT_FALSE(fs::exists(File("read.bin")));
+  std::vector<TraceLine> sent = Sent(ReadTrace(File("trace.txt")));
+  ASSERT_EQ(sent.size(), 5u);
+  for (std::size_t k = 0; k < sent.size(); ++k) {
+    EXPECT_EQ(sent[k].what, "TX 50 52 4F 47 52 41 4D");
+    EXPECT_NEAR(sent[k].seconds - sent[0].seconds, static_cast<double>(k), 0.1);
+  }
+  EXPECT_NEAR(read.took.count(), 5000, 400);
+}
+
+TEST_F(EndToEnd, ARadioThatDisappearsMidWriteEndsTheTransferCleanly) {
+  auto radio = StartRadio({"--hang-up-after", "300"});
+  ProcessResult write = Cli("write", radio->firstLine(), {"--image", File("radio.bin")});
+  EXPECT_EQ(write.exitCode, 11) << write.err;
+  EXPECT_NE(write.err.find("No response from the radio."), std::string::npos);
+  EXPECT_NE(write.err.find("partly written"), std::string::npos);
+  EXPECT_EQ(radio->Wait(1s), 0);  // the radio went away by itself
+  EXPECT_LT(write.took, 7s);
+}
+
+TEST_F(EndToEnd, WrongModelAndIncompatibleFirmwareHaveTheirMessagesAndExitCodes) {
+  auto other = StartRadio({"--model", "ZQ4000"});
+  ProcessResult model = Cli("read", other->firstLine(), {"--image", File("read.bin")});
+  EXPECT_EQ(model.exitCode, 12);
+  EXPECT_EQ(model.err, "Model type is wrong.\n");
+
+  auto newer = StartRadio({"--firmware", "V102"});
+  ProcessResult version = Cli("write", newer->firstLine(), {"--image", File("radio.bin")});
+  EXPECT_EQ(version.exitCode, 13);
+  EXPECT_EQ(version.err,
+            "incompatible version. It may cause unknown error.To start the corresponding software version, or not?\n"
+            "Firmware version is V1.02\nprogramming software is V1.00\n");
+  EXPECT_FALSE(fs::exists(File("read.bin")));
+}
+
+TEST_F(EndToEnd, PortErrorsNameTheReason) {
+  ProcessResult missing = Cli("read", "/dev/zq-no-such-port", {"--image", File("read.bin")});
+  EXPECT_EQ(missing.exitCode, 10);
+  EXPECT_EQ(missing.err, "Cannot Open Communication Port.\nThe device /dev/zq-no-such-port does not exist.\n");
+
+  auto radio = StartRadio({});
+  PosixSerialPort holder;
+  ASSERT_TRUE(holder.Open(radio->firstLine()).ok());
+  ProcessResult busy = Cli("read", radio->firstLine(), {"--image", File("read.bin")});
+  EXPECT_EQ(busy.exitCode, 10);
+  EXPECT_NE(busy.err.find("is in use by another program."), std::string::npos) << busy.err;
+
+  ProcessResult badImage = Cli("write", radio->firstLine(), {"--image", File("Version.ini")});
+  EXPECT_EQ(badImage.exitCode, 3);
+}
+
+}  // namespace
+}  // namespace zq

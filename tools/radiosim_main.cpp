@@ -1,0 +1,125 @@
+// zq4071-radiosim: a simulated radio on a pseudo-terminal. Prints the device
+// path the PC side opens, then answers until killed.
+#include <CLI/CLI.hpp>
+#include <signal.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "config/radio_config.h"
+#include "config/text_rules.h"
+#include "image/image_file.h"
+#include "link/port_messages.h"
+#include "link/pty_radio_server.h"
+#include "shell/language_table.h"
+
+namespace {
+
+zq::PtyRadioServer* g_server = nullptr;
+
+void StopOnSignal(int) {
+  if (g_server) g_server->Stop();
+}
+
+// "N" or "N:K": replies to frames N .. N+K-1.
+zq::FaultRule ParseFault(zq::FaultKind kind, const std::string& text) {
+  std::size_t colon = text.find(':');
+  auto first = zq::ParseInteger(text.substr(0, colon));
+  auto count = colon == std::string::npos ? std::optional<long long>(1) : zq::ParseInteger(text.substr(colon + 1));
+  if (!first || !count || *first < 1 || *count < 1 || *first > 1'000'000 || *count > 1'000'000)
+    throw CLI::ValidationError("fault", "expected N or N:K with whole numbers from 1: " + text);
+  return zq::FaultRule{kind, static_cast<int>(*first), static_cast<int>(*count)};
+}
+
+struct Options {
+  std::string imageFile, saveWritten;
+  zq::RadioIdentity identity{zq::kModelName, true, zq::kDataVersion};
+  bool noHf = false, silent = false;
+  zq::RadioBehaviour behaviour;
+  std::vector<std::pair<zq::FaultKind, std::vector<std::string>>> faults = {
+      {zq::FaultKind::Drop, {}},
+      {zq::FaultKind::CorruptChecksum, {}},
+      {zq::FaultKind::WrongAddress, {}},
+      {zq::FaultKind::Garbage, {}}};
+  bool exitAfterTransfer = false;
+};
+
+void AddOptions(CLI::App& app, Options& o) {
+  app.add_option("--image", o.imageFile, "Raw memory image (139776 bytes) the radio holds; default: all zero")
+      ->check(CLI::ExistingFile);
+  app.add_option("--save-written", o.saveWritten, "After every write from the PC, save the radio's memory here");
+  app.add_option("--model", o.identity.model, "Model name the radio reports (7 characters)")->default_str("VESTRAX");
+  app.add_flag("--no-hf", o.noHf, "Report the radio as not HF-capable");
+  app.add_option("--firmware", o.identity.firmwareVersion, "Firmware version reported (4 characters)")
+      ->default_str("V100");
+  app.add_flag("--silent", o.silent, "Never answer");
+  const char* names[] = {"--drop", "--corrupt-checksum", "--wrong-address", "--garbage"};
+  const char* help[] = {"Give no reply to frame N (N:K for K frames from N)",
+                        "Corrupt the checksum of the reply to frame N (N:K)",
+                        "Name the next block in the data reply to frame N (N:K)",
+                        "Send noise bytes ahead of the reply to frame N (N:K)"};
+  for (std::size_t k = 0; k < o.faults.size(); ++k) app.add_option(names[k], o.faults[k].second, help[k]);
+  app.add_option("--stop-after", o.behaviour.stopAfterFrames, "Answer N frames, then stay silent");
+  app.add_option("--hang-up-after", o.behaviour.hangUpAfterFrames,
+                 "Answer N frames, then close the pseudo-terminal and exit at the next one");
+  app.add_option("--baud", o.behaviour.baud, "Delay every reply by the time its bytes take on the wire at this rate");
+  app.add_flag("--exit-after-transfer", o.exitAfterTransfer, "Exit once the first transfer has ended");
+}
+
+int Serve(Options& o) {
+  zq::MemoryImage memory;
+  if (!o.imageFile.empty()) {
+    auto loaded = zq::LoadImageFile(o.imageFile);
+    if (!loaded) {
+      std::cerr << zq::FillIn(zq::Text(zq::Txt::ImageFileInvalid, zq::kEnglish), "file", o.imageFile) << '\n';
+      return 3;
+    }
+    memory = std::move(*loaded);
+  }
+  o.identity.hfCapable = !o.noHf;
+  if (o.silent) o.behaviour.stopAfterFrames = 0;
+  for (const auto& [kind, texts] : o.faults)
+    for (const std::string& text : texts) o.behaviour.faults.push_back(ParseFault(kind, text));
+
+  std::string error;
+  auto server = zq::PtyRadioServer::Create(error);
+  if (!server) {
+    std::cerr << zq::FillIn(zq::Text(zq::Txt::PseudoTerminalFailed, zq::kEnglish), "detail", error) << '\n';
+    return 1;
+  }
+  zq::SimulatedRadio radio(std::move(memory), o.identity, o.behaviour);
+  zq::ServeOptions serve;
+  serve.exitAfterTransfer = o.exitAfterTransfer;
+  if (!o.saveWritten.empty()) {
+    serve.onTransferEnded = [&](const zq::SimulatedRadio& r) {
+      if (r.blocksWritten() > 0 && !zq::SaveImageFile(o.saveWritten, r.memory()))
+        std::cerr << zq::FillIn(zq::Text(zq::Txt::CannotWriteFile, zq::kEnglish), "file", o.saveWritten) << '\n';
+    };
+  }
+  g_server = server.get();
+  struct sigaction stop {};
+  stop.sa_handler = StopOnSignal;
+  sigaction(SIGINT, &stop, nullptr);
+  sigaction(SIGTERM, &stop, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+  std::cout << server->devicePath() << std::endl;
+  server->Serve(radio, serve);
+  g_server = nullptr;
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Simulated ZQ4071 radio on a pseudo-terminal; prints the device path to open"};
+  Options options;
+  AddOptions(app, options);
+  CLI11_PARSE(app, argc, argv);
+  try {
+    return Serve(options);
+  } catch (const std::exception& e) {  // a fault option that is no number
+    std::cerr << e.what() << '\n';
+    return 2;
+  }
+}
