@@ -1,5 +1,6 @@
 #include "shell/ui/prompter.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -50,6 +51,20 @@ Answer MessageBoxPrompter::Ask(QWidget* parent, const QString& text, Buttons but
   QAbstractButton* clicked = box.clickedButton();
   if (!clicked) return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
   return static_cast<Answer>(clicked->property("answer").toInt());
+}
+
+QString MessageBoxPrompter::ChooseFileToOpen(QWidget* parent, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+QString MessageBoxPrompter::ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) {
+  QFileDialog dialog(parent, QString(), preset, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own questions
+  dialog.setDefaultSuffix(QStringLiteral("dat"));
+  dialog.selectFile(preset);
+  return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                 : QString();
 }
 
 Prompter& CurrentPrompter() {

@@ -15,13 +15,18 @@ class Prompter {
  public:
   virtual ~Prompter() = default;
   virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) = 0;
+  // File dialogs; an empty result means the user cancelled.
+  virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
+  virtual QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) = 0;
 };
 
-// Shows real message boxes, with button captions in the current language.
+// Shows real message boxes and file dialogs, with captions in the current language.
 class MessageBoxPrompter : public Prompter {
  public:
   explicit MessageBoxPrompter(const int& language) : language_(language) {}
   Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
+  QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
+  QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) override;
 
  private:
   const int& language_;
