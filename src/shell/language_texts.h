@@ -28,6 +28,8 @@
   X(FrequencyDataCleared, "Frequency data will be cleared.", "频率数据将被清除。")                           \
   X(OkButton, "&OK", "确定(&O)")                                                                             \
   X(CancelButton, "&Cancel", "取消(&C)")                                                                     \
+  X(YesButton, "&Yes", "是(&Y)")                                                                             \
+  X(NoButton, "&No", "否(&N)")                                                                               \
   X(Warning, "Warning", "警告")                                                                              \
   X(InvalidData, "Invalid Data", "无效数据")                                                                 \
   X(AllFrequenciesInRange, "All frequencys is in of range.", "所有频率正常。")                               \

@@ -1,0 +1,63 @@
+#include "shell/ui/prompter.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+namespace {
+
+Prompter* g_prompter = nullptr;
+
+QMessageBox::Icon BoxIcon(Icon icon) {
+  switch (icon) {
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Warning: return QMessageBox::Warning;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Error: return QMessageBox::Critical;
+    case Icon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Answer MessageBoxPrompter::Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) {
+  QMessageBox box(BoxIcon(icon), QStringLiteral("ZQ4071"), text, QMessageBox::NoButton, parent);
+  auto add = [&](Txt caption, QMessageBox::ButtonRole role, Answer answer) {
+    QPushButton* b = box.addButton(QText(caption, language_), role);
+    b->setProperty("answer", static_cast<int>(answer));
+    return b;
+  };
+  switch (buttons) {
+    case Buttons::Ok: box.setDefaultButton(add(Txt::OkButton, QMessageBox::AcceptRole, Answer::Ok)); break;
+    case Buttons::OkCancel:
+      box.setDefaultButton(add(Txt::OkButton, QMessageBox::AcceptRole, Answer::Ok));
+      box.setEscapeButton(add(Txt::CancelButton, QMessageBox::RejectRole, Answer::Cancel));
+      break;
+    case Buttons::YesNo:
+      box.setDefaultButton(add(Txt::YesButton, QMessageBox::YesRole, Answer::Yes));
+      box.setEscapeButton(add(Txt::NoButton, QMessageBox::NoRole, Answer::No));
+      break;
+    case Buttons::YesNoCancel:
+      box.setDefaultButton(add(Txt::YesButton, QMessageBox::YesRole, Answer::Yes));
+      add(Txt::NoButton, QMessageBox::NoRole, Answer::No);
+      box.setEscapeButton(add(Txt::CancelButton, QMessageBox::RejectRole, Answer::Cancel));
+      break;
+  }
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  if (!clicked) return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+  return static_cast<Answer>(clicked->property("answer").toInt());
+}
+
+Prompter& CurrentPrompter() {
+  static int english = kEnglish;
+  static MessageBoxPrompter fallback(english);
+  return g_prompter ? *g_prompter : fallback;
+}
+
+void SetPrompter(Prompter* prompter) { g_prompter = prompter; }
+
+}  // namespace zq
