@@ -4,6 +4,7 @@
 
 #include "channels/channel_slots.h"
 #include "channels/config_fixture.h"
+#include "image/image_codec.h"
 
 namespace zq {
 namespace {
@@ -173,6 +174,29 @@ TEST(FrequencyEntry, WorkGroupAndWorkChannelFollowTheChannels) {
   StoreFrequencyEntry(cfg, kHF, 2, 8, "", kHf);
   EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 4);  // the lowest channel left
   EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 1);      // other bands untouched
+}
+
+TEST(FrequencyEntry, TypedChannelsComeBackFromTheRadioImageAsTheGridShowedThem) {
+  RadioConfig cfg = DefaultConfig();
+  const FrequencyLimits ham = LimitsOfBand(kHAM);
+  StoreFrequencyEntry(cfg, kHAM, 2, 5, "28.123456", ham);
+  StoreFrequencyEntry(cfg, kHAM, 2, 1, "29.7", ham);
+  StoreFrequencyEntry(cfg, kHAM, MemGroup(kHAM), 77, "28", ham);
+  MemoryImage image;
+  ClearImage(image);
+  EncodeImage(cfg, image);
+  RadioConfig back = DefaultConfig();
+  DecodeImage(image, back);
+
+  auto shownAt = [&](int group, int row) {
+    int position = FindSlotOfNumber(back, kHAM, group, row);
+    return position == 0 ? std::string("missing")
+                         : FormatStoredFrequency(back.Channel(kHAM, group, position).RxFrequency.view(), ham).text;
+  };
+  EXPECT_EQ(shownAt(2, 5), "28.12345");
+  EXPECT_EQ(shownAt(2, 1), "29.70000");
+  EXPECT_EQ(shownAt(MemGroup(kHAM), 77), "28.00000");
+  EXPECT_EQ(back.Count(kHAM, 2), 2);
 }
 
 }  // namespace
