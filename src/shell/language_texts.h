@@ -122,6 +122,12 @@
   X(TreeMemory, "MEM Channel Setting", "MEM Channel Setting")                                               \
   X(TreeWeather, "Weather Channel", "Weather Channel")                                                       \
   /* ---- channel editor ---- */                                                                             \
+  X(BandEntryCb, "CB -- 26.96500 - 27.405 MHz", "CB -- 26.96500 - 27.405 MHz")                             \
+  X(BandEntryHf, "HF -- 24.7150 - 30.1050 MHz", "HF -- 24.7150 - 30.1050 MHz")                               \
+  X(BandEntryHam, "HAM -- 28.0000 - 29.7000 MHz", "HAM -- 28.0000 - 29.7000 MHz")                            \
+  X(ChoiceOff, "Off", "关")                                                                                  \
+  X(ToneTypeCtcss, "CTCSS", "CTCSS")                                                                         \
+  X(ToneTypeDcs, "DCS", "DCS")                                                                               \
   /* ---- option features, DTMF, roger beep ---- */                                                          \
   /* ---- special and weather channels ---- */                                                               \
   /* ---- backups, CSV, printing ---- */
