@@ -5,6 +5,7 @@
 
 #include "config/radio_config.h"
 #include "config/text_rules.h"
+#include "image/image_codec.h"
 #include "link/transfer_ranges.h"
 #include "shell/language_table.h"
 
@@ -46,7 +47,7 @@ void TransferEngine::Cancel() {
 
 void TransferEngine::Begin() {
   if (!running()) return;
-  if (t_.kind == TransferKind::Read) std::ranges::fill(image_.bytes(), uint8_t{0});
+  if (t_.kind == TransferKind::Read) ClearImage(image_);
   State() = kGreetingSent;
   Transmit(FrameKind::Greeting, GreetingFrame());
 }

@@ -3,12 +3,15 @@
 #include "config/radio_config.h"
 #include "image/image_codec.h"
 #include "image/memory_image.h"
+#include "link/transfer_host.h"
 
 namespace zq {
 
-// Rebuilds the configuration from the image read and makes the document the
-// untitled "new.dat", so that a later Save asks for a name. Only a read that
-// ended with success may call this: a failed read leaves the configuration as it was.
-void ApplyReadImage(const MemoryImage& image, RadioConfig& cfg, DocumentState& doc, const ImageOptions& options = {});
+// After a read that ended with success: rebuilds the configuration from the
+// image and makes the document the untitled "new.dat", so that a later Save
+// asks for a name. Any other outcome leaves both exactly as they were, however
+// much of the image arrived. True when the configuration was replaced.
+bool ApplyCompletedRead(const TransferOutcome& outcome, const MemoryImage& image, RadioConfig& cfg,
+                        DocumentState& doc, const ImageOptions& options = {});
 
 }  // namespace zq

@@ -1,10 +1,14 @@
 // Whole transfers between the engine and the simulated radio, on a fake clock.
 #include <gtest/gtest.h>
 
+#include "config/defaults.h"
+#include "image/image_codec.h"
 #include "link/comm_transfer.h"
+#include "link/read_result.h"
 #include "link/simulated_port.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
+#include "support/random_config.h"
 
 namespace zq {
 namespace {
@@ -138,6 +142,64 @@ TEST(TransferWithRadio, WireSpeedReadTakesTheTimeItsBytesNeed) {
   // microseconds each reply's delay loses to rounding.
   EXPECT_GT(session.clock.now(), 4870ms);
   EXPECT_LT(session.clock.now(), 4880ms);
+}
+
+TEST(TransferWithRadio, ConfigurationIsReplacedOnlyByACompletedRead) {
+  RadioConfig radioConfig = testing::RandomConfig(3).Make();
+  MemoryImage radioMemory;
+  EncodeImage(radioConfig, radioMemory);
+
+  RadioConfig cfg;
+  DocumentState doc;
+  SetDefaultValues(cfg, doc, Date{2024, 5, 1});
+  doc.fileName = "/home/user/unsaved.dat";
+  doc.untitled = false;
+  const RadioConfig before = cfg;
+
+  RadioBehaviour vanishing;
+  vanishing.hangUpAfterFrames = 900;
+  RadioSession broken(vanishing, {"VESTRAX", true, "V100"}, radioMemory);
+  EXPECT_FALSE(ApplyCompletedRead(broken.Run(TransferKind::Read), broken.image, cfg, doc));
+  EXPECT_TRUE(cfg == before);
+  EXPECT_EQ(doc.fileName, "/home/user/unsaved.dat");
+  EXPECT_FALSE(doc.untitled);
+
+  RadioSession working({}, {"VESTRAX", true, "V100"}, radioMemory);
+  EXPECT_TRUE(ApplyCompletedRead(working.Run(TransferKind::Read), working.image, cfg, doc));
+  // What the radio holds as far as the transfer ranges show it.
+  MemoryImage transferred;
+  for (uint32_t a = 0; a < kImageSize; ++a)
+    if (InTransferRanges(a)) transferred.Put(a, radioMemory.Get(a));
+  RadioConfig expected = before;
+  DecodeImage(transferred, expected);
+  EXPECT_TRUE(cfg == expected);
+  EXPECT_EQ(doc.fileName, "new.dat");
+  EXPECT_TRUE(doc.untitled);
+}
+
+TEST(TransferWithRadio, TheScanAddBitOfTheHamVfoChannelNeverReachesTheRadio) {
+  RadioConfig written = testing::RandomConfig(5).Make();
+  ChannelRecord& vfo = written.Channel(kHAM, VfoGroup(kHAM), 1);
+  vfo.ScanAdd = 1;
+  MemoryImage encoded;
+  EncodeImage(written, encoded);
+  ASSERT_EQ(encoded.Get(0x16341) & 1, 1);
+
+  RadioSession writer({}, {"VESTRAX", true, "V100"}, MemoryImage{});
+  writer.image = encoded;
+  ASSERT_TRUE(writer.Run(TransferKind::Write).success);
+  EXPECT_EQ(writer.radio.memory().Get(0x16341), 0);
+
+  RadioSession reader({}, {"VESTRAX", true, "V100"}, writer.radio.memory());
+  TransferOutcome outcome = reader.Run(TransferKind::Read);
+  RadioConfig back, direct;
+  DocumentState doc;
+  ASSERT_TRUE(ApplyCompletedRead(outcome, reader.image, back, doc));
+  DecodeImage(encoded, direct);
+  EXPECT_EQ(direct.Channel(kHAM, VfoGroup(kHAM), 1).ScanAdd, 1);
+  EXPECT_EQ(back.Channel(kHAM, VfoGroup(kHAM), 1).ScanAdd, 0);
+  back.Channel(kHAM, VfoGroup(kHAM), 1).ScanAdd = 1;
+  EXPECT_TRUE(back == direct);  // everything else made the round trip
 }
 
 }  // namespace
