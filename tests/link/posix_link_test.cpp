@@ -4,13 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
 #include "link/comm_transfer.h"
 #include "link/posix_event_loop.h"
-#include "link/pty_radio_server.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
+#include "served_radio.h"
 
 namespace zq {
 namespace {
@@ -22,29 +21,6 @@ MemoryImage RadioMemory() {
   return image;
 }
 
-// A radio served from its own thread for the length of a test.
-class ServedRadio {
- public:
-  explicit ServedRadio(RadioBehaviour behaviour = {})
-      : radio_(RadioMemory(), {"VESTRAX", true, "V100"}, std::move(behaviour)) {
-    std::string error;
-    server_ = PtyRadioServer::Create(error);
-    EXPECT_TRUE(server_) << error;
-    if (server_) thread_ = std::thread([this] { server_->Serve(radio_); });
-  }
-  ~ServedRadio() {
-    if (server_) server_->Stop();
-    if (thread_.joinable()) thread_.join();
-  }
-  std::string path() const { return server_ ? server_->devicePath() : ""; }
-  const SimulatedRadio& radio() const { return radio_; }
-
- private:
-  SimulatedRadio radio_;
-  std::unique_ptr<PtyRadioServer> server_;
-  std::thread thread_;
-};
-
 struct PosixSession {
   PosixSerialPort port;
   PosixEventLoop loop{port};
@@ -55,7 +31,7 @@ struct PosixSession {
 };
 
 TEST(PosixLink, ReadsTheWholeRadioOverAPseudoTerminal) {
-  ServedRadio served;
+  test::ServedRadio served(RadioMemory());
   PosixSession pc;
   ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
   pc.engine.Begin();
@@ -78,7 +54,7 @@ TEST(PosixLink, APortThatIsMissingBusyOrNoTerminalIsRefusedWithItsReason) {
   EXPECT_EQ(port.Open(file.string()).failure, PortFailure::NotSerial);
   std::filesystem::remove(file);
 
-  ServedRadio served;
+  test::ServedRadio served(RadioMemory());
   PosixSerialPort first, second;
   ASSERT_TRUE(first.Open(served.path()).ok());
   PortOpenResult busy = second.Open(served.path());
@@ -91,7 +67,7 @@ TEST(PosixLink, APortThatIsMissingBusyOrNoTerminalIsRefusedWithItsReason) {
 TEST(PosixLink, ARadioThatHangsUpClosesThePortAtOnce) {
   RadioBehaviour behaviour;
   behaviour.hangUpAfterFrames = 1;
-  ServedRadio served(behaviour);
+  test::ServedRadio served(RadioMemory(), behaviour);
   PosixSession pc;
   ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
   pc.engine.Begin();

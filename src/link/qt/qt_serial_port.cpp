@@ -1,0 +1,67 @@
+#include "link/qt/qt_serial_port.h"
+
+#include <unistd.h>
+
+namespace zq {
+namespace {
+
+PortFailure FailureOf(QSerialPort::SerialPortError error, const std::string& device) {
+  switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+      return PortFailure::Missing;
+    case QSerialPort::PermissionError:
+      // Qt reports a locked device and a forbidden one alike; the file mode tells them apart.
+      return ::access(device.c_str(), R_OK | W_OK) == 0 ? PortFailure::Busy : PortFailure::NotPermitted;
+    default:
+      return PortFailure::Other;
+  }
+}
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
+  connect(&port_, &QSerialPort::readyRead, this, &QtSerialPort::OnReadyRead);
+  connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
+}
+
+PortOpenResult QtSerialPort::Open(const std::string& device) {
+  port_.close();
+  port_.setPortName(QString::fromStdString(device));
+  port_.setBaudRate(QSerialPort::Baud115200);
+  port_.setDataBits(QSerialPort::Data8);
+  port_.setParity(QSerialPort::NoParity);
+  port_.setStopBits(QSerialPort::OneStop);
+  port_.setFlowControl(QSerialPort::NoFlowControl);
+  if (!port_.open(QIODevice::ReadWrite))
+    return {FailureOf(port_.error(), device), port_.errorString().toStdString(), ""};
+  threshold_ = 1;
+  return {};
+}
+
+void QtSerialPort::DiscardBuffers() {
+  if (port_.isOpen()) port_.clear(QSerialPort::AllDirections);
+}
+
+bool QtSerialPort::Write(std::span<const uint8_t> bytes) {
+  if (!port_.isOpen()) return false;
+  qint64 written = port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  port_.flush();
+  return written == static_cast<qint64>(bytes.size());
+}
+
+Bytes QtSerialPort::ReadAll() {
+  QByteArray data = port_.readAll();
+  return Bytes(data.begin(), data.end());
+}
+
+void QtSerialPort::OnReadyRead() {
+  if (static_cast<std::size_t>(port_.bytesAvailable()) >= threshold_) NotifyReceive();
+}
+
+void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
+  // An adapter pulled from the bus; the transfer opens it again when it retries.
+  // Other errors (a pseudo-terminal refusing the modem lines) are not fatal.
+  if (error == QSerialPort::ResourceError) port_.close();
+}
+
+}  // namespace zq

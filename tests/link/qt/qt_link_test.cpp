@@ -1,0 +1,116 @@
+// Transfers on Qt's event loop: the serial port against a real pseudo-terminal,
+// and the in-process simulated radio of the demonstration mode.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "link/comm_transfer.h"
+#include "link/qt/qt_reply_timer.h"
+#include "link/qt/qt_serial_port.h"
+#include "link/transfer_ranges.h"
+#include "link/link_fakes.h"
+#include "link/served_radio.h"
+
+namespace zq {
+namespace {
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "gui_tests";
+  static char* argv[] = {name, nullptr};
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  new QApplication(argc, argv);
+}
+
+MemoryImage RadioMemory() {
+  MemoryImage image;
+  auto bytes = image.bytes();
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 3 + (i >> 10));
+  return image;
+}
+
+bool SameInRanges(const MemoryImage& a, const MemoryImage& b) {
+  for (uint32_t address = 0; address < kImageSize; ++address)
+    if (InTransferRanges(address) && a.Get(address) != b.Get(address)) return false;
+  return true;
+}
+
+class QtLink : public ::testing::Test {
+ protected:
+  void SetUp() override { EnsureApplication(); }
+
+  // Runs a transfer on `port` until it has ended, on the event loop.
+  const TransferOutcome& Transfer(SerialPort& port, TransferKind kind, const std::string& device) {
+    TransferEngine engine(port, timer, image, versions, host);
+    EXPECT_TRUE(engine.OpenRadioPort(kind, device, 1).ok());
+    QEventLoop loop;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    host.onEnded = [&] { loop.quit(); };
+    guard.start(15000);
+    elapsed.start();
+    engine.Begin();
+    loop.exec();
+    EXPECT_FALSE(engine.running());
+    return host.outcomes.at(0);
+  }
+
+  QtReplyTimer timer;
+  MemoryImage image;
+  VersionList versions = test::VersionsHandlingV100();
+  struct Host : test::RecordingHost {
+    std::function<void()> onEnded;
+    void TransferEnded(const TransferOutcome& outcome) override {
+      RecordingHost::TransferEnded(outcome);
+      onEnded();
+    }
+  } host;
+  QElapsedTimer elapsed;
+};
+
+TEST_F(QtLink, ReadsTheRadioThroughQSerialPort) {
+  test::ServedRadio served(RadioMemory());
+  QtSerialPort port;
+  EXPECT_TRUE(Transfer(port, TransferKind::Read, served.path()).success);
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_TRUE(SameInRanges(image, RadioMemory()));
+}
+
+TEST_F(QtLink, TheReplyTimerRetransmitsADroppedReplyASecondLater) {
+  RadioBehaviour behaviour;
+  behaviour.faults = {{FaultKind::Drop, 100, 1}};
+  test::ServedRadio served(MemoryImage{}, behaviour);
+  QtSerialPort port;
+  image = RadioMemory();
+  EXPECT_TRUE(Transfer(port, TransferKind::Write, served.path()).success);
+  EXPECT_GE(elapsed.elapsed(), 1000);
+  EXPECT_LT(elapsed.elapsed(), 3000);
+}
+
+TEST_F(QtLink, MissingAndBusyPortsAreRefused) {
+  QtSerialPort port;
+  EXPECT_EQ(port.Open("/dev/zq-no-such-port").failure, PortFailure::Missing);
+  test::ServedRadio served(MemoryImage{});
+  QtSerialPort first, second;
+  ASSERT_TRUE(first.Open(served.path()).ok());
+  PortOpenResult busy = second.Open(served.path());
+  EXPECT_FALSE(busy.ok());
+  EXPECT_FALSE(busy.detail.empty());
+}
+
+TEST_F(QtLink, DemonstrationRadioAnswersThroughTheEventLoop) {
+  QObject context;
+  SimulatedRadio radio(RadioMemory(), {"VESTRAX", true, "V100"});
+  SimulatedPort port(radio, QtScheduler(&context));
+  EXPECT_TRUE(Transfer(port, TransferKind::Read, "demo").success);
+  EXPECT_TRUE(SameInRanges(image, RadioMemory()));
+  EXPECT_EQ(radio.framesReceived(), 1875);
+}
+
+}  // namespace
+}  // namespace zq
