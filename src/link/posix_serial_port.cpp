@@ -100,7 +100,8 @@ void PosixSerialPort::Close() {
 }
 
 void PosixSerialPort::DiscardBuffers() {
-  if (fd_ >= 0) ::tcflush(fd_, TCIOFLUSH);
+  if (fd_ >= 0) ::tcflush(fd_, TCOFLUSH);
+  if (!Drain()) Close();
   pending_.clear();
 }
 
@@ -124,13 +125,11 @@ bool PosixSerialPort::Drain() {
   uint8_t chunk[512];
   while (fd_ >= 0) {
     ssize_t n = ::read(fd_, chunk, sizeof chunk);
-    if (n > 0) {
-      pending_.insert(pending_.end(), chunk, chunk + n);
-    } else if (n == 0 || errno == EAGAIN) {
-      return true;  // nothing more waiting
-    } else if (errno != EINTR) {
-      return false;
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno != EAGAIN) return false;  // the device has gone
+    if (n <= 0) return true;                     // nothing more waiting
+    pending_.insert(pending_.end(), chunk, chunk + n);
+    if (static_cast<std::size_t>(n) < sizeof chunk) return true;  // a short read has emptied the queue
   }
   return true;
 }
@@ -138,12 +137,18 @@ bool PosixSerialPort::Drain() {
 void PosixSerialPort::ServiceInput(bool hungUp) {
   // A last reply can arrive together with the hang-up; it still counts.
   bool alive = Drain() && !hungUp;
-  if (pending_.size() >= threshold_) NotifyReceive();
+  if (pending_.size() >= threshold_) {
+    // The reply is what has just been taken in; anything later is discarded
+    // before the next frame goes out.
+    justDrained_ = true;
+    NotifyReceive();
+    justDrained_ = false;
+  }
   if (!alive) Close();
 }
 
 Bytes PosixSerialPort::ReadAll() {
-  bool alive = Drain();
+  bool alive = justDrained_ || Drain();
   Bytes received = std::exchange(pending_, {});
   if (!alive) Close();
   return received;

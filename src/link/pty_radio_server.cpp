@@ -17,11 +17,7 @@ namespace zq {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct ScheduledReply {
-  Clock::time_point due;
-  Bytes bytes;
-};
+constexpr auto kSpinWindow = std::chrono::microseconds(300);
 
 void CloseFd(int& fd) {
   if (fd >= 0) ::close(fd);
@@ -86,8 +82,26 @@ void PtyRadioServer::WaitForPcToClose() {
   }
 }
 
+bool PtyRadioServer::WaitForRequest(const std::deque<ScheduledReply>& outgoing) {
+  timespec wait{};
+  if (!outgoing.empty()) {
+    // A timer wakes up tens of microseconds late; the last stretch before a
+    // reply is due is spun so that wire-speed timing stays exact.
+    Clock::time_point due = outgoing.front().due;
+    if (Clock::now() >= due - kSpinWindow) {
+      while (Clock::now() < due) {
+      }
+      return false;
+    }
+    wait = Until(due - kSpinWindow);
+  }
+  pollfd fds[2] = {{master_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
+  if (::ppoll(fds, 2, outgoing.empty() ? nullptr : &wait, nullptr) <= 0) return false;
+  if (fds[1].revents & POLLIN) HangUp();
+  return master_ >= 0 && (fds[0].revents & POLLIN);
+}
+
 void PtyRadioServer::Serve(SimulatedRadio& radio, const ServeOptions& options) {
-  // Wire-speed replies are due to the microsecond; the default timer slack would blur them.
   ::prctl(PR_SET_TIMERSLACK, 1UL);
   std::deque<ScheduledReply> outgoing;
   bool finishing = false;
@@ -101,14 +115,10 @@ void PtyRadioServer::Serve(SimulatedRadio& radio, const ServeOptions& options) {
       WaitForPcToClose();
       return;
     }
-    pollfd fds[2] = {{master_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
-    timespec wait{};
-    if (!outgoing.empty()) wait = Until(outgoing.front().due);
-    if (::ppoll(fds, 2, outgoing.empty() ? nullptr : &wait, nullptr) <= 0) continue;
-    if (fds[1].revents & POLLIN) return;
-    if (!(fds[0].revents & POLLIN)) continue;
+    if (!WaitForRequest(outgoing)) continue;
     uint8_t chunk[512];
     ssize_t n = ::read(master_, chunk, sizeof chunk);
+    Clock::time_point received = Clock::now();
     if (n <= 0) continue;
     int endedBefore = radio.transfersEnded();
     auto replies = radio.Receive(std::span(chunk, static_cast<std::size_t>(n)));
@@ -120,7 +130,7 @@ void PtyRadioServer::Serve(SimulatedRadio& radio, const ServeOptions& options) {
       if (options.onTransferEnded) options.onTransferEnded(radio);
       finishing = options.exitAfterTransfer;
     }
-    for (RadioReply& reply : replies) outgoing.push_back({Clock::now() + reply.delay, std::move(reply.bytes)});
+    for (RadioReply& reply : replies) outgoing.push_back({received + reply.delay, std::move(reply.bytes)});
   }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Serves the simulated radio on a pseudo-terminal: the PC side opens
 // devicePath() as it would open a serial adapter.
+#include <chrono>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,6 +36,13 @@ class PtyRadioServer {
 
  private:
   PtyRadioServer(int master, int slave, int stopRead, int stopWrite, std::string devicePath);
+  struct ScheduledReply {
+    std::chrono::steady_clock::time_point due;
+    Bytes bytes;
+  };
+  // True when a request is waiting to be read; false when a reply is due or
+  // the server was stopped (the line is closed then).
+  bool WaitForRequest(const std::deque<ScheduledReply>& outgoing);
   void HangUp();
   // Waits, up to a limit, until the PC has read the last reply and let go of the line.
   void WaitForPcToClose();
