@@ -101,6 +101,8 @@ void PosixSerialPort::Close() {
 
 void PosixSerialPort::DiscardBuffers() {
   if (fd_ >= 0) ::tcflush(fd_, TCOFLUSH);
+  // Reading away what waits drops the same bytes as flushing the input queue,
+  // at a fraction of the cost on a pseudo-terminal, once for every frame.
   if (!Drain()) Close();
   pending_.clear();
 }
