@@ -23,7 +23,7 @@ std::string PortFailureReason(const PortOpenResult& result, const std::string& d
     case PortFailure::NotPermitted: {
       std::string reason = FillIn(Text(Txt::PortNotPermitted, language), "device", device);
       if (result.deviceGroup.empty()) return reason;
-      return reason + " " + FillIn(Text(Txt::PortJoinGroup, language), "group", result.deviceGroup);
+      return reason + "\r\n" + FillIn(Text(Txt::PortJoinGroup, language), "group", result.deviceGroup);
     }
     case PortFailure::NotSerial:
       return FillIn(Text(Txt::PortNotSerial, language), "device", device);

@@ -14,16 +14,19 @@
 #include <utility>
 
 namespace zq {
-namespace {
 
-constexpr int kWriteWaitMs = 100;
-
-std::string GroupOf(const std::string& device) {
+std::string GroupThatMayOpen(const std::string& device) {
   struct stat info {};
   if (::stat(device.c_str(), &info) != 0) return {};
+  bool groupMayUse = (info.st_mode & S_IRGRP) && (info.st_mode & S_IWGRP);
+  if (!groupMayUse || info.st_gid == 0) return {};  // joining that group would not help
   const struct group* g = ::getgrgid(info.st_gid);
   return g ? g->gr_name : std::to_string(info.st_gid);
 }
+
+namespace {
+
+constexpr int kWriteWaitMs = 100;
 
 PortOpenResult FailureOf(int error, const std::string& device) {
   PortOpenResult result;
@@ -41,7 +44,7 @@ PortOpenResult FailureOf(int error, const std::string& device) {
     case EACCES:
     case EPERM:
       result.failure = PortFailure::NotPermitted;
-      result.deviceGroup = GroupOf(device);
+      result.deviceGroup = GroupThatMayOpen(device);
       break;
     case ENOTTY:
       result.failure = PortFailure::NotSerial;

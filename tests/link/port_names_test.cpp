@@ -104,7 +104,10 @@ TEST(PortMessages, ReasonsNameTheDeviceAndThePermissionFix) {
   std::string permission = PortFailureReason({PortFailure::NotPermitted, "Permission denied", "dialout"},
                                              "/dev/ttyUSB0", 1);
   EXPECT_NE(permission.find("/dev/ttyUSB0"), std::string::npos);
-  EXPECT_NE(permission.find("group dialout (sudo usermod -aG dialout $USER)"), std::string::npos);
+  EXPECT_NE(permission.find("\r\nAdd your user to the group dialout (sudo usermod -aG dialout $USER)"),
+            std::string::npos);
+  EXPECT_EQ(PortFailureReason({PortFailure::NotPermitted, "Permission denied", ""}, "/dev/ttyS0", 1),
+            "No permission to open /dev/ttyS0.");
   EXPECT_EQ(PortFailureReason({PortFailure::Other, "I/O error"}, "/dev/x", 1), "/dev/x: I/O error");
   EXPECT_EQ(PortFailureReason({PortFailure::Busy}, "/dev/x", 2), "设备 /dev/x 正被其他程序使用。");
 }

@@ -1,5 +1,6 @@
 // The POSIX port and event loop against the simulated radio on a real pseudo-terminal.
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -77,6 +78,25 @@ TEST(PosixLink, ARadioThatHangsUpClosesThePortAtOnce) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(900));
   EXPECT_EQ(pc.engine.state().readState, kIdentityRequested);
   EXPECT_TRUE(pc.engine.running());
+}
+
+TEST(PosixLink, OnlyAGroupThatMayUseTheDeviceIsSuggested) {
+  const struct group* dialout = ::getgrnam("dialout");
+  if (::getuid() != 0 || dialout == nullptr) GTEST_SKIP() << "giving a file the group dialout needs root";
+  auto node = std::filesystem::temp_directory_path() / ("zq-node-" + std::to_string(::getpid()));
+  std::ofstream(node) << "";
+  auto suggest = [&](std::filesystem::perms mode, gid_t group) {
+    std::filesystem::permissions(node, mode);
+    EXPECT_EQ(::chown(node.c_str(), ::getuid(), group), 0);
+    return GroupThatMayOpen(node.string());
+  };
+  using P = std::filesystem::perms;
+  const P readWrite = P::owner_read | P::owner_write | P::group_read | P::group_write;
+  EXPECT_EQ(suggest(readWrite, dialout->gr_gid), "dialout");
+  EXPECT_EQ(suggest(P::owner_read | P::owner_write, dialout->gr_gid), "");  // the group may not use it
+  EXPECT_EQ(suggest(readWrite, 0), "");                                     // root's own group
+  EXPECT_EQ(GroupThatMayOpen("/dev/zq-no-such-node"), "");
+  std::filesystem::remove(node);
 }
 
 }  // namespace
