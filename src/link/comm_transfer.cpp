@@ -41,8 +41,12 @@ PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::strin
 }
 
 void TransferEngine::Cancel() {
-  if (port_.IsOpen()) port_.Close();
+  ClosePort();
   t_.kind = TransferKind::None;
+}
+
+void TransferEngine::ClosePort() {
+  if (port_.IsOpen()) port_.Close();
 }
 
 void TransferEngine::Begin() {
@@ -176,7 +180,7 @@ TransferFailure TransferEngine::FailureReason() const {
 
 void TransferEngine::EndTransfer(bool success) {
   timer_.Stop();
-  if (port_.IsOpen()) port_.Close();
+  ClosePort();
   TransferOutcome outcome;
   outcome.kind = t_.kind;
   outcome.success = success;

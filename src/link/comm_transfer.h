@@ -58,6 +58,9 @@ class TransferEngine {
   PortOpenResult OpenRadioPort(TransferKind kind, const std::string& device, int language);
   // The user declined at the confirmation: the port closes, no transfer remains.
   void Cancel();
+  // Closes the port if it is open, as before another release is started. A
+  // transfer still running opens it again for its next retransmission.
+  void ClosePort();
   // The progress window opened: sends the greeting. A read clears the image
   // first; a write sends the image as the caller has encoded it.
   void Begin();

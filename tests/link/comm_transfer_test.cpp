@@ -178,6 +178,29 @@ TEST_F(TransferTest, IncompatibleFirmwareAsksAtOnceAndEndsWithoutSuccess) {
   EXPECT_FALSE(engine.identity().hfCapable);
 }
 
+TEST_F(TransferTest, ClosingThePortForAnotherReleaseThatFailsToStartLetsTheTransferEnd) {
+  struct ClosingHost : RecordingHost {
+    TransferEngine* engine = nullptr;
+    void AskIncompatibleVersion(const std::string& question, const std::string& version) override {
+      RecordingHost::AskIncompatibleVersion(question, version);
+      engine->ClosePort();  // "Yes", the port is closed, and then the release turns out to be missing
+    }
+  } closing;
+  TransferEngine asking(port, timer, image, versions, closing);
+  closing.engine = &asking;
+  ASSERT_TRUE(asking.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0", kEnglish).ok());
+  asking.Begin();
+  PassIdentity({"VESTRAX", true, "V300"});
+  EXPECT_FALSE(port.IsOpen());
+  clock.Advance(1s);  // the end frame goes out again on the port opened anew
+  EXPECT_TRUE(port.IsOpen());
+  EXPECT_EQ(port.last(), EndFrame());
+  port.Arrive(kAckByte);
+  ASSERT_EQ(closing.outcomes.size(), 1u);
+  EXPECT_EQ(closing.outcome().failure, TransferFailure::IncompatibleVersion);
+  EXPECT_FALSE(port.IsOpen());
+}
+
 TEST_F(TransferTest, SilentRadioGetsTheGreetingFiveTimesOneSecondApart) {
   Start(TransferKind::Read);
   clock.RunUntilIdle();
