@@ -44,6 +44,12 @@
   X(IncompatibleQuestion,                                                                                    \
     "incompatible version. It may cause unknown error.To start the corresponding software version, or not?", \
     "版本不兼容，有可能引起未知错误，是否启动对应版本软件？")                                                 \
+  X(JsonMalformed, "The JSON text is not valid at byte", "JSON 文本无效，出错位置（字节）")                   \
+  X(JsonUnknownMember, "Unknown member:", "未知成员：")                                                      \
+  X(JsonMissingMember, "Missing member:", "缺少成员：")                                                      \
+  X(JsonWrongType, "Wrong type or length of member:", "成员类型或长度错误：")                                \
+  X(JsonOutOfRange, "Value out of range in member:", "成员数值超出范围：")                                   \
+  X(JsonCountMismatch, "The channel list does not match ChannelCount:", "信道列表与信道数不符：")            \
   /* ---- radio link ---- */                                                                                 \
   X(NoResponse, "No response from the radio.", "对讲机无响应。")                                             \
   X(RadioPartlyWritten, "The radio may be partly written. Write it again before use.",                       \
@@ -122,5 +128,40 @@
   /* ---- channel editor ---- */                                                                             \
   /* ---- option features, DTMF, roger beep ---- */                                                          \
   /* ---- special and weather channels ---- */                                                               \
+  /* ---- command-line tool: data files ---- */                                                              \
+  X(CliNewHelp, "Write the default configuration as a data file pair", "将默认配置写成数据文件")             \
+  X(CliInfoHelp, "Show versions, identity, range, channel counts, DTMF codes and roger beeps of a data file", \
+    "显示数据文件的版本、机型信息、频段、各组信道数、DTMF 码和 RB 音")                                          \
+  X(CliEncodeHelp, "Turn a data file into the radio's memory image", "将数据文件转换为对讲机存储映像")         \
+  X(CliDecodeHelp, "Turn a memory image into a data file pair", "将存储映像转换为数据文件")                   \
+  X(CliDumpHelp, "Write every member of a data file as JSON", "将数据文件的全部成员写成 JSON")               \
+  X(CliLoadJsonHelp, "Turn a JSON document made by dump back into a data file pair",                         \
+    "将 dump 生成的 JSON 文档转换回数据文件")                                                                  \
+  X(CliRangeHelp,                                                                                            \
+    "Frequency range: 0 = 24.7150 - 30.1050 MHz, 1 = 28.0000 - 29.6950 MHz, 2 = 28.0000 - 29.6990 MHz",      \
+    "频段：0 = 24.7150 - 30.1050 MHz，1 = 28.0000 - 29.6950 MHz，2 = 28.0000 - 29.6990 MHz")                   \
+  X(CliDataFileHelp, "Data file (.dat); its channel file (.fre) lies beside it",                             \
+    "数据文件（.dat），其信道文件（.fre）位于同一文件夹")                                                       \
+  X(CliImageFileHelp, "Memory image file", "存储映像文件")                                                   \
+  X(CliJsonFileHelp, "JSON file", "JSON 文件")                                                               \
+  X(CliOutputHelp, "File to write", "要写入的文件")                                                          \
+  X(CliDumpOutputHelp, "File to write (standard output when left out)", "要写入的文件（省略时写到标准输出）") \
+  X(CliRangeInvalid, "The range must be 0, 1 or 2.", "频段必须为 0、1 或 2。")                               \
+  X(CliCannotRead, "Cannot read the file:", "无法读取文件：")                                                \
+  X(CliCannotWrite, "Cannot write the file:", "无法写入文件：")                                              \
+  X(CliFileTooLarge, "The file is too large:", "文件过大：")                                                 \
+  X(CliImageWrongSize, "A memory image must be exactly 139776 bytes long:", "存储映像必须正好为 139776 字节：") \
+  X(InfoDataVersion, "Data version", "数据版本")                                                             \
+  X(InfoModel, "Model", "机型")                                                                              \
+  X(InfoModelCode, "model code", "机型代码")                                                                 \
+  X(InfoIdentityVersion, "identity version", "标识版本")                                                     \
+  X(InfoCreated, "created", "创建日期")                                                                      \
+  X(InfoRange, "Range", "频段")                                                                              \
+  X(InfoRadioInformation, "Radio information", "对讲机信息")                                                 \
+  X(InfoChannelCounts, "Channels in use per group", "各组使用的信道数")                                      \
+  X(InfoSpecialChannels, "Special channels in use", "使用中的特殊信道")                                      \
+  X(InfoDtmfCodes, "Defined DTMF codes", "已定义的 DTMF 码")                                                 \
+  X(InfoRogerPresets, "Defined roger-beep presets", "已定义的 RB 音")                                        \
+  X(InfoNone, "none", "无")                                                                                  \
   /* ---- backups, CSV, printing ---- */
 
