@@ -13,6 +13,10 @@ enum ExitCode : int {
 };
 
 // Registration functions, one per command file; main.cpp calls them in this order.
-#define ZQ_CLI_COMMANDS(X)
+#define ZQ_CLI_COMMANDS(X) \
+  X(AddNewCommand)         \
+  X(AddInfoCommand)        \
+  X(AddDumpCommand)        \
+  X(AddLoadJsonCommand)
 
 }  // namespace zq::cli
