@@ -28,6 +28,8 @@
   X(FrequencyDataCleared, "Frequency data will be cleared.", "频率数据将被清除。")                           \
   X(OkButton, "&OK", "确定(&O)")                                                                             \
   X(CancelButton, "&Cancel", "取消(&C)")                                                                     \
+  X(YesButton, "&Yes", "是(&Y)")                                                                             \
+  X(NoButton, "&No", "否(&N)")                                                                               \
   X(Warning, "Warning", "警告")                                                                              \
   X(InvalidData, "Invalid Data", "无效数据")                                                                 \
   X(AllFrequenciesInRange, "All frequencys is in of range.", "所有频率正常。")                               \
@@ -126,6 +128,12 @@
   X(TreeMemory, "MEM Channel Setting", "MEM Channel Setting")                                               \
   X(TreeWeather, "Weather Channel", "Weather Channel")                                                       \
   /* ---- channel editor ---- */                                                                             \
+  X(BandEntryCb, "CB -- 26.96500 - 27.405 MHz", "CB -- 26.96500 - 27.405 MHz")                             \
+  X(BandEntryHf, "HF -- 24.7150 - 30.1050 MHz", "HF -- 24.7150 - 30.1050 MHz")                               \
+  X(BandEntryHam, "HAM -- 28.0000 - 29.7000 MHz", "HAM -- 28.0000 - 29.7000 MHz")                            \
+  X(ChoiceOff, "Off", "关")                                                                                  \
+  X(ToneTypeCtcss, "CTCSS", "CTCSS")                                                                         \
+  X(ToneTypeDcs, "DCS", "DCS")                                                                               \
   /* ---- option features, DTMF, roger beep ---- */                                                          \
   /* ---- special and weather channels ---- */                                                               \
   /* ---- command-line tool: data files ---- */                                                              \

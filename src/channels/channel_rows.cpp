@@ -1,0 +1,77 @@
+#include "channels/channel_rows.h"
+
+#include <string>
+
+#include "channels/channel_slots.h"
+#include "config/text_rules.h"
+
+namespace zq {
+namespace {
+
+constexpr int kCbMemoryRows = 16;
+// Each CB group's set of 16 memory slots; the UK plan (group 7) shares the set of group 5.
+constexpr int kCbMemorySetOfGroup[] = {1, 2, 3, 4, 5, 6, 5};
+
+}  // namespace
+
+RowLayout RowLayoutOf(int band, int group) {
+  if (!IsGroup(band, group)) return {};
+  RowLayout layout;
+  layout.channelRows = GroupCapacity(band, group);
+  layout.channelsAsMemory = IsMemGroup(band, group);
+  if (band == kCB) {
+    layout.memoryRows = kCbMemoryRows;
+    layout.firstSpecialSlot = (kCbMemorySetOfGroup[group - 1] - 1) * kCbMemoryRows + 1;
+  }
+  return layout;
+}
+
+int GridRowCount(int band, int group) {
+  RowLayout layout = RowLayoutOf(band, group);
+  return layout.channelRows + layout.memoryRows;
+}
+
+RowTarget TargetOfRow(int band, int group, int row) {
+  RowLayout layout = RowLayoutOf(band, group);
+  if (row >= 1 && row <= layout.channelRows) return {RowKind::Channel, row};
+  if (row > layout.channelRows && row <= layout.channelRows + layout.memoryRows)
+    return {RowKind::CbMemory, layout.firstSpecialSlot + row - layout.channelRows - 1};
+  return {};
+}
+
+ChannelRecord* RecordAtRow(RadioConfig& cfg, int band, int group, int row) {
+  const RadioConfig& view = cfg;
+  return const_cast<ChannelRecord*>(RecordAtRow(view, band, group, row));
+}
+
+const ChannelRecord* RecordAtRow(const RadioConfig& cfg, int band, int group, int row) {
+  RowTarget target = TargetOfRow(band, group, row);
+  if (target.kind == RowKind::CbMemory) return &cfg.Special(target.number);
+  if (target.kind != RowKind::Channel) return nullptr;
+  int position = FindSlotOfNumber(cfg, band, group, target.number);
+  return position == 0 ? nullptr : &cfg.Channel(band, group, position);
+}
+
+std::string GetCHName(int band, int group, int row) {
+  RowLayout layout = RowLayoutOf(band, group);
+  if (row < 1 || row > layout.channelRows + layout.memoryRows) return {};
+  if (row > layout.channelRows) return "M" + std::to_string(row - layout.channelRows);
+  return (layout.channelsAsMemory ? "M" : "") + std::to_string(row);
+}
+
+int GetCHID(int band, int group, std::string_view label) {
+  RowLayout layout = RowLayoutOf(band, group);
+  bool memoryLabel = !label.empty() && label.front() == 'M';
+  auto digits = memoryLabel ? label.substr(1) : label;
+  if (!IsAllDigits(digits) || digits.size() > 3) return 0;
+  int n = static_cast<int>(*ParseInteger(digits));
+  int row = 0;
+  if (memoryLabel)
+    row = layout.channelsAsMemory ? n : layout.channelRows + n;
+  else if (!layout.channelsAsMemory)
+    row = n;
+  bool labelledAsGiven = row >= 1 && row <= GridRowCount(band, group) && GetCHName(band, group, row) == label;
+  return labelledAsGiven ? row : 0;
+}
+
+}  // namespace zq

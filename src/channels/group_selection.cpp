@@ -1,0 +1,44 @@
+#include "channels/group_selection.h"
+
+#include "channels/channel_slots.h"
+
+namespace zq {
+namespace {
+
+int FirstWorkableGroup(const RadioConfig& cfg, int band) {
+  for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
+    if (IsWorkableGroup(cfg, band, g)) return g;
+  return 1;
+}
+
+int LowestNumberInUse(const RadioConfig& cfg, int band, int group) {
+  int lowest = 0;
+  for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k) {
+    int number = cfg.Channel(band, group, k).Number;
+    if (number >= 1 && (lowest == 0 || number < lowest)) lowest = number;
+  }
+  return lowest;
+}
+
+void RevalidateWorkChannel(RadioConfig& cfg, int band, int group) {
+  int current = cfg.Options.WorkChannel(group, band);
+  if (current >= 1 && FindSlotOfNumber(cfg, band, group, current) != 0) return;
+  int lowest = LowestNumberInUse(cfg, band, group);
+  cfg.Options.WorkChannel(group, band) = lowest > 0 ? lowest : 1;
+}
+
+}  // namespace
+
+bool IsWorkableGroup(const RadioConfig& cfg, int band, int group) {
+  return group >= 1 && group <= OrdinaryGroupCount(band) && cfg.Options.GroupValid(group, band) == 1 &&
+         SlotsInUse(cfg, band, group) > 0;
+}
+
+void RevalidateGroupSelections(RadioConfig& cfg, int band) {
+  if (!IsBand(band)) return;
+  for (int g = 1; g <= GroupCount(band); ++g) RevalidateWorkChannel(cfg, band, g);
+  if (!IsWorkableGroup(cfg, band, cfg.Options.WorkGroup(band)))
+    cfg.Options.WorkGroup(band) = FirstWorkableGroup(cfg, band);
+}
+
+}  // namespace zq

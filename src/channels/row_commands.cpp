@@ -1,0 +1,78 @@
+#include "channels/row_commands.h"
+
+#include "channels/channel_rows.h"
+#include "channels/channel_slots.h"
+#include "channels/group_selection.h"
+
+namespace zq {
+namespace {
+
+bool IsChannelRow(int band, int group, int row) { return TargetOfRow(band, group, row).kind == RowKind::Channel; }
+
+bool RemoveChannelAt(RadioConfig& cfg, int band, int group, int row) {
+  if (IsVfoGroup(band, group) || !IsChannelRow(band, group, row)) return false;
+  int position = FindSlotOfNumber(cfg, band, group, row);
+  if (position == 0) return false;
+  RemoveSlot(cfg, band, group, position);
+  RevalidateGroupSelections(cfg, band);
+  return true;
+}
+
+// Channels at the row and below move one row down; the ones pushed past the
+// last row are dropped. Refused (false) when that would still leave no free slot.
+bool OpenRow(RadioConfig& cfg, int band, int group, int row) {
+  int lastRow = GroupCapacity(band, group);
+  int used = SlotsInUse(cfg, band, group);
+  int dropped = 0;
+  for (int k = 1; k <= used; ++k)
+    if (cfg.Channel(band, group, k).Number >= lastRow) ++dropped;
+  if (used - dropped >= lastRow) return false;
+  for (int k = used; k >= 1; --k) {
+    ChannelRecord& record = cfg.Channel(band, group, k);
+    if (record.Number < row) continue;
+    if (record.Number >= lastRow)
+      RemoveSlot(cfg, band, group, k);
+    else
+      ++record.Number;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
+  const ChannelRecord* record = RecordAtRow(cfg, band, group, row);
+  if (record == nullptr) return false;
+  clipboard.record = *record;
+  return true;
+}
+
+bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
+  if (IsVfoGroup(band, group) || !CopyRow(cfg, clipboard, band, group, row)) return false;
+  RemoveChannelAt(cfg, band, group, row);
+  return true;
+}
+
+bool DeleteRow(RadioConfig& cfg, int band, int group, int row) { return RemoveChannelAt(cfg, band, group, row); }
+
+bool PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
+  if (!clipboard.record || !IsChannelRow(band, group, row)) return false;
+  ChannelRecord record = *clipboard.record;
+  record.Number = static_cast<int16_t>(row);
+  record.Enabled = 1;
+  int position = FindSlotOfNumber(cfg, band, group, row);
+  if (position != 0)
+    cfg.Channel(band, group, position) = record;
+  else if (!AppendSlot(cfg, band, group, record))
+    return false;
+  RevalidateGroupSelections(cfg, band);
+  return true;
+}
+
+bool InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
+  if (IsVfoGroup(band, group) || !clipboard.record || !IsChannelRow(band, group, row)) return false;
+  if (!OpenRow(cfg, band, group, row)) return false;
+  return PasteRow(cfg, clipboard, band, group, row);
+}
+
+}  // namespace zq

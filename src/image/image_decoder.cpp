@@ -1,0 +1,190 @@
+// MemoryImage -> RadioConfig.
+#include <string>
+
+#include "config/text_rules.h"
+#include "image/image_bytes.h"
+#include "image/image_codec.h"
+#include "image/image_map.h"
+
+namespace zq {
+namespace {
+
+constexpr unsigned kGermanLocale = 0x0407;
+
+void ClearChannelTables(RadioConfig& cfg) {
+  for (int band = 0; band < kBandCount; ++band) {
+    for (int g = 1; g <= kMaxGroups; ++g) {
+      cfg.Count(band, g) = 0;
+      for (int k = 1; k <= kMaxSlots; ++k) {
+        cfg.Channel(band, g, k).Number = 0;
+        cfg.Channel(band, g, k).Enabled = 0;
+      }
+    }
+  }
+  for (auto& special : cfg.SpecialChannelSlots) special.Enabled = 0;
+}
+
+// Frequency and fields of a slot; false when the frequency bytes are not decimal.
+bool ReadSlotBody(const MemoryImage& image, uint32_t offset, ChannelRecord& record) {
+  std::string text = LoadBcdText(image, offset);
+  if (!IsAllDigits(text)) return false;
+  record.RxFrequency = text;
+  for (const auto& f : kSlotFields)
+    record.*f.member = static_cast<int16_t>(LoadBits(image, offset + f.byte, f.bitPos, f.bitWidth));
+  return true;
+}
+
+void ReadRows(const MemoryImage& image, SettingsArea area, RadioConfig& cfg) {
+  for (const auto& row : SettingsRows(area)) {
+    int raw = LoadBits(image, row.offset, row.bitPos, row.bitWidth);
+    switch (row.transform) {
+      case Transform::Plain: WriteValue(cfg, row.value, raw); break;
+      case Transform::SecondByte: WriteValue(cfg, row.value, (ReadValue(cfg, row.value) & 0xFF) | raw << 8); break;
+      case Transform::LessOne:
+      case Transform::LessOneButZero: WriteValue(cfg, row.value, raw + 1); break;
+      case Transform::BelowLimit: WriteValue(cfg, row.value, raw < row.limit ? raw : 0); break;
+      case Transform::Zero: break;
+    }
+  }
+}
+
+void ReadGroupValidBits(const MemoryImage& image, RadioConfig& cfg) {
+  for (int band = 0; band < kBandCount; ++band)
+    for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
+      cfg.Options.GroupValid(g, band) = LoadBitmapBit(image, kGroupValidBits[band], g - 1);
+}
+
+void ReadGroupNames(const MemoryImage& image, RadioConfig& cfg) {
+  for (int band = 0; band < kBandCount; ++band) {
+    for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
+      uint32_t at = kGroupNames[band] + uint32_t(g - 1) * 2;
+      std::u16string name;
+      for (uint32_t k = 0; k < 2 && image.Get(at + k) != 0; ++k) name += char16_t(image.Get(at + k));
+      cfg.Options.GroupName(g, band) = name;
+    }
+  }
+}
+
+void ReadPublicParams(const MemoryImage& image, RadioConfig& cfg) {
+  for (int band = 0; band < kBandCount; ++band)
+    for (const auto& f : kSlotFields)
+      if (f.publicParam >= 0)
+        cfg.Options.PublicParams(band, f.publicParam) =
+            LoadBits(image, kPublicParamBlocks[band] + uint32_t(f.byte - 8), f.bitPos, f.bitWidth);
+}
+
+void ReadBtDeviceName(const MemoryImage& image, const ImageOptions& options, RadioConfig& cfg) {
+  std::string bytes;
+  for (int k = 0; k < kBtDeviceNameBytes; ++k) bytes += static_cast<char>(image.Get(kBtDeviceName + uint32_t(k)));
+  cfg.Options.BtDeviceName() = BtNameFromBytes(bytes, options.systemLocaleId == kGermanLocale);
+}
+
+void ReadLinkBytes(const MemoryImage& image, RadioConfig& cfg) {
+  for (const auto& pass : kLinkPasses) {
+    for (int n = pass.first; n <= pass.last; ++n) {
+      int b = image.Get(pass.base + uint32_t(n - pass.first));
+      ChannelRecord& r = cfg.Special(n);
+      if (pass.band)
+        r.CbMemBand = static_cast<int16_t>(b);
+      else
+        r.CbMemChannel = static_cast<int16_t>(b == kNoCbMemChannel ? kNoCbMemChannel : b + 1);
+    }
+  }
+}
+
+void ReadRogerBeepTable(const MemoryImage& image, RadioConfig& cfg) {
+  for (int e = 0; e < kRogerPresets; ++e) {
+    RogerBeepPreset& p = cfg.RogerBeepTable[e];
+    uint32_t base = kRogerBeepTable + 32 * uint32_t(e);
+    p[kRecycleTimesIndex] = image.Get(base);
+    p[kInterTimeIndex] = image.Get(base + 1);
+    for (uint32_t s = 0; s < kRogerSteps; ++s) {
+      p[2 * s] = image.Get(base + 2 + s);
+      p[2 * s + 1] = image.Get(base + 16 + s);
+    }
+  }
+}
+
+void ReadWeather(const MemoryImage& image, RadioConfig& cfg) {
+  ReadRows(image, SettingsArea::Weather, cfg);
+  OptionFeatures& opt = cfg.Options;
+  for (int i = 1; i <= 41; ++i) {
+    std::string digits = LoadBcdText(image, WeatherSlot(i));
+    bool inUse = LoadBitmapBit(image, kWeatherInUseBits, i - 1) == 1 && IsAllDigits(digits);
+    opt.WxInUse(i) = inUse ? 1 : 0;
+    if (!inUse) continue;
+    opt.WxFrequency(i) = std::stoll(digits) / 100000.0;
+    opt.WxBandwidth(i) = image.Get(WeatherSlot(i) + 4);
+    opt.WxScan(i) = LoadBitmapBit(image, kWeatherScanBits, i - 1);
+  }
+}
+
+char16_t DtmfDigitChar(int value) {
+  if (value < 10) return static_cast<char16_t>(u'0' + value);
+  if (value < 14) return static_cast<char16_t>(u'A' + value - 10);
+  return value == 14 ? u'*' : u'#';
+}
+
+void ReadDtmfCodes(const MemoryImage& image, RadioConfig& cfg) {
+  for (int m = 1; m <= 16; ++m) {
+    std::u16string code;
+    for (uint32_t k = 0; k < 16; ++k) {
+      int value = image.Get(kDtmfCodes + 16 * uint32_t(m - 1) + k);
+      if (value > 15) break;
+      code += DtmfDigitChar(value);
+    }
+    cfg.Options.DtmfCodes(m) = code;
+  }
+}
+
+}  // namespace
+
+void DecodeChannelSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, int slot) {
+  bool inUse = IsVfoGroup(band, group) || LoadBitmapBit(image, EnabledBitmap(band, group), slot - 1) == 1;
+  if (!inUse) return;
+  int16_t& count = cfg.Count(band, group);
+  ChannelRecord& record = cfg.Channel(band, group, ++count);
+  record.Enabled = 1;
+  record.Number = static_cast<int16_t>(slot);
+  record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, ScanAddBitmap(band, group), slot - 1));
+  uint32_t offset = GroupStart(band, group) + uint32_t(slot - 1) * kSlotSize;
+  if (!ReadSlotBody(image, offset, record)) --count;
+}
+
+bool DecodeSpecialSlot(const MemoryImage& image, RadioConfig& cfg, int n) {
+  if (LoadBitmapBit(image, kSpecialEnabledBitmap, n - 1) == 0) return false;
+  ChannelRecord& record = cfg.Special(n);
+  record.Enabled = 1;
+  record.Number = static_cast<int16_t>(n);
+  record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, kSpecialScanAddBitmap, n - 1));
+  uint32_t offset = kSpecialSlotStart + uint32_t(n - 1) * kSlotSize;
+  if (LoadBcdText(image, offset) == "00000000" || !ReadSlotBody(image, offset, record)) {
+    record.Enabled = 0;
+    return false;
+  }
+  return true;
+}
+
+void DecodeImage(const MemoryImage& image, RadioConfig& cfg, const ImageOptions& options) {
+  ClearChannelTables(cfg);
+
+  ReadGroupValidBits(image, cfg);
+  ReadGroupNames(image, cfg);
+  ReadRows(image, SettingsArea::BandGroup, cfg);
+  ReadPublicParams(image, cfg);
+  ReadRows(image, SettingsArea::General, cfg);
+  ReadBtDeviceName(image, options, cfg);
+
+  for (int band = 0; band < kBandCount; ++band)
+    for (int g = 1; g <= GroupCount(band); ++g)
+      for (int slot = 1; slot <= BitmapSlots(band, g); ++slot) DecodeChannelSlot(image, cfg, band, g, slot);
+  for (int n = 1; n <= kSpecialSlots; ++n) DecodeSpecialSlot(image, cfg, n);
+  ReadLinkBytes(image, cfg);
+
+  ReadRogerBeepTable(image, cfg);
+  ReadRows(image, SettingsArea::SpecialChannels, cfg);
+  ReadWeather(image, cfg);
+  ReadDtmfCodes(image, cfg);
+}
+
+}  // namespace zq

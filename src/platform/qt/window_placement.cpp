@@ -1,0 +1,43 @@
+#include "platform/qt/window_placement.h"
+
+#include <QSettings>
+
+namespace zq {
+namespace {
+
+constexpr const char* kKeys[] = {"MainLeft", "MainTop", "MainWidth", "MainHeight"};
+
+int ReadKey(QSettings& s, const char* key, int fallback) {
+  bool ok = false;
+  int value = s.value(key).toInt(&ok);
+  return ok ? value : fallback;
+}
+
+}  // namespace
+
+Placement LoadPlacement() {
+  QSettings s(QStringLiteral("ZQ4071"), QStringLiteral("ZQ4071"));
+  s.beginGroup(QStringLiteral("Settings"));
+  Placement d;
+  return {ReadKey(s, kKeys[0], d.left), ReadKey(s, kKeys[1], d.top), ReadKey(s, kKeys[2], d.width),
+          ReadKey(s, kKeys[3], d.height)};
+}
+
+void StorePlacement(const Placement& p) {
+  QSettings s(QStringLiteral("ZQ4071"), QStringLiteral("ZQ4071"));
+  s.beginGroup(QStringLiteral("Settings"));
+  s.setValue(kKeys[0], p.left);
+  s.setValue(kKeys[1], p.top);
+  s.setValue(kKeys[2], p.width);
+  s.setValue(kKeys[3], p.height);
+}
+
+QRect PlacementToPixels(const Placement& p) {
+  return QRect(p.left / kTwipsPerPixel, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel, p.height / kTwipsPerPixel);
+}
+
+Placement PlacementFromPixels(const QRect& r) {
+  return {r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel, r.height() * kTwipsPerPixel};
+}
+
+}  // namespace zq

@@ -1,0 +1,53 @@
+#pragma once
+// The main window's commands: menu captions, shortcuts, toolbar buttons.
+// The window builds its menus and toolbar from this table.
+#include <string_view>
+#include <vector>
+
+#include "shell/language_table.h"
+
+namespace zq {
+
+enum class Command {
+  New,
+  Open,
+  Save,
+  SaveAs,
+  Exit,
+  ChannelInformation,
+  OptionFeatures,
+  RogerBeep,
+  ReadFromRadio,
+  WriteToRadio,
+  CommunicationPort,
+  LanguageSetup,
+  InitialSetting,
+  TreeView,
+  Toolbar,
+  StatusBar,
+  Cascade,
+  CloseAllWindows,
+  About,
+};
+
+struct CommandDef {
+  Command id;
+  Txt caption;
+  std::string_view shortcut;    // "Ctrl+N" or empty
+  std::string_view toolbarKey;  // the toolbar button's key, or empty when it has none
+  bool checkable = false;       // shown with a check mark, on at start
+};
+
+struct MenuDef {
+  Txt caption;
+  std::vector<Command> commands;  // a Command::Exit entry is preceded by a separator
+  bool windowList = false;        // the open child windows follow the commands
+};
+
+const std::vector<CommandDef>& CommandTable();
+const CommandDef& CommandOf(Command id);
+const std::vector<MenuDef>& MenuTable();
+// Toolbar buttons from left to right.
+const std::vector<Command>& ToolbarCommands();
+
+}  // namespace zq

@@ -1,0 +1,27 @@
+#include "shell/ui/editor_table.h"
+
+#include <algorithm>
+
+namespace zq {
+
+const std::vector<EditorDef>& EditorTable() {
+  static const std::vector<EditorDef> table = {
+      {"N1", Txt::MenuChannelInformation, true, {}},
+      {"N2", Txt::MenuOptionFeatures, true, {}},
+      {"N12", Txt::TreeRogerBeep, false, {}},
+      {"N5", Txt::MenuDtmf, true, {}},
+      {"N3", Txt::TreeEmergency, false, {}},
+      {"N4", Txt::TreeDualWatch, false, {}},
+      {"N6", Txt::TreeMemory, false, {}},
+      {"N7", Txt::TreeWeather, false, {}},
+  };
+  return table;
+}
+
+const EditorDef* FindEditor(std::string_view key) {
+  const auto& table = EditorTable();
+  auto it = std::find_if(table.begin(), table.end(), [&](const EditorDef& d) { return d.key == key; });
+  return it == table.end() ? nullptr : &*it;
+}
+
+}  // namespace zq

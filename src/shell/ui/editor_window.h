@@ -1,0 +1,23 @@
+#pragma once
+// Base of every editor child window (channel table, option features, DTMF, ...).
+// The main window talks to its editors through these hooks only.
+#include <QWidget>
+
+namespace zq {
+
+class EditorWindow : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+
+  // Reapply every caption and list text in the current language.
+  virtual void ApplyLanguage() {}
+  // Store the value being edited, as when the focus leaves it (before a write to the radio).
+  virtual void CommitPendingEdit() {}
+  // The DTMF codes or roger-beep presets changed: rebuild the lists that offer them.
+  virtual void ReferencesChanged() {}
+  // The configuration was replaced while the window is open: show it again.
+  virtual void Reload() {}
+};
+
+}  // namespace zq

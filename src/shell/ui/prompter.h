@@ -1,0 +1,43 @@
+#pragma once
+// Message boxes of the program. Every question and message goes through the
+// current Prompter, so tests can answer them without a person at the screen.
+#include <QString>
+
+class QWidget;
+
+namespace zq {
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Information, Warning, Question, Error };
+enum class Answer { Ok, Cancel, Yes, No };
+
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  virtual Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) = 0;
+  // File dialogs; an empty result means the user cancelled.
+  virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
+  virtual QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) = 0;
+};
+
+// Shows real message boxes and file dialogs, with captions in the current language.
+class MessageBoxPrompter : public Prompter {
+ public:
+  explicit MessageBoxPrompter(const int& language) : language_(language) {}
+  Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
+  QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
+  QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) override;
+
+ private:
+  const int& language_;
+};
+
+// The prompter every window uses; tests replace it.
+Prompter& CurrentPrompter();
+void SetPrompter(Prompter* prompter);
+
+inline void Tell(QWidget* parent, const QString& text, Icon icon = Icon::None) {
+  CurrentPrompter().Ask(parent, text, Buttons::Ok, icon);
+}
+
+}  // namespace zq
