@@ -1,11 +1,14 @@
 // zq4071-cli info FILE.dat: what a data file pair holds, in short.
 #include <iostream>
-#include <sstream>
+#include <functional>
+#include <vector>
 
 #include "commands.h"
 #include "config/text_rules.h"
 #include "data_commands.h"
 #include "datafile/version_list.h"
+#include "options/dtmf_rules.h"
+#include "options/roger_beep_rules.h"
 
 namespace zq::cli {
 namespace {
@@ -42,24 +45,18 @@ void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
   out << Label(Txt::InfoSpecialChannels) << special << "\n";
 }
 
-// A DTMF code is defined when it is not blank; a roger-beep preset when it
-// repeats at least once and has a step that lasts.
-void PrintDefinedTables(const RadioConfig& cfg, std::ostream& out) {
-  std::ostringstream codes;
-  for (int n = 1; n <= 16; ++n) {
-    std::string code = Utf16ToUtf8(Cleaned(cfg.Options.DtmfCodes(n)));
-    if (!code.empty()) codes << (codes.tellp() > 0 ? ", " : "") << n << " = " << code;
-  }
-  out << Label(Txt::InfoDtmfCodes) << (codes.tellp() > 0 ? codes.str() : Say(Txt::InfoNone)) << "\n";
+std::string NumberList(const std::vector<int>& numbers, const std::function<std::string(int)>& shown) {
+  std::string list;
+  for (int n : numbers) list += (list.empty() ? "" : ", ") + shown(n);
+  return list.empty() ? Say(Txt::InfoNone) : list;
+}
 
-  std::ostringstream presets;
-  for (int p = 0; p < kRogerPresets; ++p) {
-    const auto& preset = cfg.RogerBeepTable[p];
-    bool sounds = false;
-    for (int s = 0; s < kRogerSteps; ++s) sounds = sounds || preset[2 * s + 1] > 0;
-    if (preset[kRecycleTimesIndex] >= 1 && sounds) presets << (presets.tellp() > 0 ? ", " : "") << p + 1;
-  }
-  out << Label(Txt::InfoRogerPresets) << (presets.tellp() > 0 ? presets.str() : Say(Txt::InfoNone)) << "\n";
+void PrintDefinedTables(const RadioConfig& cfg, std::ostream& out) {
+  out << Label(Txt::InfoDtmfCodes) << NumberList(DefinedDtmfCodeNumbers(cfg.Options), [&](int n) {
+    return std::to_string(n) + " = " + Utf16ToUtf8(Cleaned(cfg.Options.DtmfCodes(n)));
+  }) << "\n";
+  out << Label(Txt::InfoRogerPresets)
+      << NumberList(DefinedRogerPresetNumbers(cfg), [](int n) { return std::to_string(n); }) << "\n";
 }
 
 }  // namespace

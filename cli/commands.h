@@ -16,6 +16,8 @@ enum ExitCode : int {
 #define ZQ_CLI_COMMANDS(X) \
   X(AddNewCommand)         \
   X(AddInfoCommand)        \
+  X(AddEncodeCommand)      \
+  X(AddDecodeCommand)      \
   X(AddDumpCommand)        \
   X(AddLoadJsonCommand)
 

@@ -159,6 +159,8 @@
   X(CliCannotWrite, "Cannot write the file:", "无法写入文件：")                                              \
   X(CliFileTooLarge, "The file is too large:", "文件过大：")                                                 \
   X(CliImageWrongSize, "A memory image must be exactly 139776 bytes long:", "存储映像必须正好为 139776 字节：") \
+  X(CliRecordsSkipped, "Channels whose number lies outside their group were left out of the image:",        \
+    "编号超出所在组范围的信道未写入映像：")                                                                    \
   X(InfoDataVersion, "Data version", "数据版本")                                                             \
   X(InfoModel, "Model", "机型")                                                                              \
   X(InfoModelCode, "model code", "机型代码")                                                                 \
