@@ -123,7 +123,7 @@ TEST(DataFile, VersionFormAndCompatibilityAreCheckedBeforeAnythingIsRead) {
   Document d = DefaultDocument();
   auto file = SavedPair(dir, d);
   auto good = ReadBytes(file);
-  for (std::string head : {"X100", "V1a0", "V10 ", std::string("V10\0", 4), "v100", "    "}) {
+  for (std::string head : std::vector<std::string>{"X100", "V1a0", "V10 ", std::string("V10\0", 4), "v100", "    "}) {
     auto bytes = good;
     std::copy(head.begin(), head.end(), bytes.begin());
     WriteBytes(file, bytes);
