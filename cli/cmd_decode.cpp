@@ -27,6 +27,7 @@ void AddDecodeCommand(CLI::App& app, int& exitCode) {
     // What the image does not hold (identity, radio information) comes from a new document.
     ProgramState& state = StartedState();
     DecodeImage(image, state.config, {SystemLocaleId()});
+    state.document.rangeText = RangeTextOfIndex(state.config.RangeIndex());  // the identity follows the radio's range
     if (!SaveForCommand(output, state.config, state.document, state.working)) exitCode = kOutputError;
   });
 }

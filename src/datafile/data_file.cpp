@@ -24,8 +24,10 @@ std::optional<std::uintmax_t> RegularFileSize(const std::filesystem::path& path)
   return size;
 }
 
-// Up to `limit` bytes from the start of a file; nothing when it cannot be read.
+// Up to `limit` bytes from the start of a regular file; nothing when it cannot be
+// read. A pipe or device in place of a file would block or never end.
 std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::filesystem::path& path, std::size_t limit) {
+  if (!RegularFileSize(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::vector<uint8_t> bytes(limit);
@@ -40,7 +42,6 @@ bool IsVersionForm(std::string_view version) {
 }
 
 FileResult CheckDataVersion(const std::filesystem::path& dataFile, const VersionList& versions) {
-  if (!RegularFileSize(dataFile)) return Failed(FileStatus::FileError);
   auto head = ReadFilePrefix(dataFile, 4);
   if (!head) return Failed(FileStatus::FileError);
   std::string version(Cleaned(std::string(head->begin(), head->end())));

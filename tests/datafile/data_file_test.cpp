@@ -1,6 +1,7 @@
 #include "datafile/data_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "config/defaults.h"
 #include "datafile/record_bytes.h"
@@ -207,6 +208,9 @@ TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   ExpectRefusedWithoutChange(file, FileStatus::FileError);
   std::filesystem::create_directory(dir / "radio.fre");
   ExpectRefusedWithoutChange(file, FileStatus::FileError);
+  std::filesystem::remove(dir / "radio.fre");
+  ASSERT_EQ(mkfifo((dir / "radio.fre").c_str(), 0600), 0);
+  ExpectRefusedWithoutChange(file, FileStatus::FileError);  // and does not wait for a writer
 
   ExpectRefusedWithoutChange(dir / "missing.dat", FileStatus::FileError);
   ExpectRefusedWithoutChange(dir.path(), FileStatus::FileError);

@@ -72,6 +72,17 @@ TEST(UserSettings, MissingOrUnreadableValuesKeepTheDefaults) {
   }
 }
 
+TEST(UserSettings, AnOversizedFileIsNeitherReadNorOverwritten) {
+  test::TempFolder dir;
+  auto file = dir / "mysetup.ini";
+  const std::string huge = "[language]\nIsFirstRun=0\nCurrentLanguage=2\n" + std::string(IniFile::kMaxFileSize, ';');
+  test::WriteText(file, huge);
+  UserSettings s = LoadUserSettings(file, kUs);
+  EXPECT_EQ(s.language, 1);
+  EXPECT_EQ(s.portNumber, 1);
+  EXPECT_EQ(test::ReadText(file), huge);
+}
+
 TEST(UserSettings, WritingBackKeepsEveryOtherLine) {
   test::TempFolder dir;
   auto file = dir / "mysetup.ini";
