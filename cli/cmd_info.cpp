@@ -27,7 +27,8 @@ void PrintIdentity(const RadioConfig& cfg, std::ostream& out) {
       << Say(Txt::InfoCreated) << " " << Shown(id.CreationDate.view()) << "\n";
   out << Label(Txt::InfoRange) << RangeTextOfIndex(cfg.RangeIndex()) << "\n";
   out << Say(Txt::InfoRadioInformation) << ":";
-  VisitRadioInformationFields(cfg.RadioInfo, [&](std::string_view, const auto& text) { out << " " << Shown(text.view()); });
+  VisitRadioInformationFields(cfg.RadioInfo,
+                              [&](std::string_view, const auto& text) { out << " " << Shown(text.view()); });
   out << "\n";
 }
 

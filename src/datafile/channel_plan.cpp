@@ -166,7 +166,10 @@ std::optional<long long> ParseScaledDecimal(std::string_view text, int decimals)
   if (point != std::string_view::npos && (fraction.empty() || !IsAllDigits(fraction))) return std::nullopt;
   if (static_cast<int>(fraction.size()) > decimals) return std::nullopt;
   long long value = *ParseInteger(whole);
-  for (int k = 0; k < decimals; ++k) value = value * 10 + (k < static_cast<int>(fraction.size()) ? fraction[k] - '0' : 0);
+  for (int k = 0; k < decimals; ++k) {
+    int digit = k < static_cast<int>(fraction.size()) ? fraction[k] - '0' : 0;
+    value = value * 10 + digit;
+  }
   return negative ? -value : value;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -38,7 +39,7 @@ json RealValue(double v) {
   return std::string(hex);
 }
 
-json OptionElement(const OptionFeatures& opt, const OptFieldDef& def, int i, int j) {
+json OptionElementJson(const OptionFeatures& opt, const OptFieldDef& def, int i, int j) {
   auto field = opt.bytes().subspan(ElementOffset(def, i, j), def.width());
   switch (def.kind) {
     case FieldKind::F64: return RealValue(ReadReal(field));
@@ -70,7 +71,7 @@ json ToJson(const T& member) {
     return out;
   } else if constexpr (kIsOptionSlot<V>) {
     const FieldShape& s = member.def.shape;
-    auto element = [&](int i, int j) { return OptionElement(member.options, member.def, i, j); };
+    auto element = [&](int i, int j) { return OptionElementJson(member.options, member.def, i, j); };
     if (s.dims == 0) return element(-1, -1);
     json out = json::array();
     for (int a = 0; a < s.count1; ++a) {
@@ -174,16 +175,16 @@ class JsonReader {
   std::optional<double> Real(const json& j, const std::string& path) {
     if (j.is_number()) return j.get<double>();
     if (!j.is_string()) return Refuse(JsonStatus::WrongType, path);
-    std::string hex = j.get<std::string>();
-    unsigned long long bits = 0;
-    int used = 0;
-    if (hex.size() != 16 || std::sscanf(hex.c_str(), "%16llx%n", &bits, &used) != 1 || used != 16)
+    const std::string hex = j.get<std::string>();
+    uint64_t bits = 0;
+    auto [end, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), bits, 16);
+    if (hex.size() != 16 || ec != std::errc() || end != hex.data() + hex.size())
       return Refuse(JsonStatus::WrongType, path);
-    return std::bit_cast<double>(static_cast<uint64_t>(bits));
+    return std::bit_cast<double>(bits);
   }
 
-  void OptionElement(const json& j, const std::string& path, OptionFeatures& opt, const OptFieldDef& def, int i,
-                     int k) {
+  void ReadOptionElement(const json& j, const std::string& path, OptionFeatures& opt, const OptFieldDef& def,
+                         int i, int k) {
     if (!result.ok()) return;
     auto field = opt.bytes().subspan(ElementOffset(def, i, k), def.width());
     switch (def.kind) {
@@ -208,15 +209,16 @@ class JsonReader {
 
   void OptionSlot(const json& j, const std::string& path, const OptionFieldSlot<OptionFeatures>& slot) {
     const FieldShape& s = slot.def.shape;
-    if (s.dims == 0) return OptionElement(j, path, slot.options, slot.def, -1, -1);
+    if (s.dims == 0) return ReadOptionElement(j, path, slot.options, slot.def, -1, -1);
     if (!Array(j, path, s.count1)) return;
     for (int a = 0; a < s.count1; ++a) {
       std::string at = path + "/" + std::to_string(a);
       if (s.dims == 1) {
-        OptionElement(j[a], at, slot.options, slot.def, s.first1 + a, -1);
+        ReadOptionElement(j[a], at, slot.options, slot.def, s.first1 + a, -1);
       } else if (Array(j[a], at, s.count2)) {
         for (int b = 0; b < s.count2; ++b)
-          OptionElement(j[a][b], at + "/" + std::to_string(b), slot.options, slot.def, s.first1 + a, s.first2 + b);
+          ReadOptionElement(j[a][b], at + "/" + std::to_string(b), slot.options, slot.def, s.first1 + a,
+                            s.first2 + b);
       }
     }
   }
@@ -225,7 +227,9 @@ class JsonReader {
   void Record(const json& j, const std::string& path, T& record) {
     std::set<std::string> keys;
     auto name = [&](std::string_view field, auto&) { keys.insert(std::string(field)); };
-    auto read = [&](std::string_view field, auto& m) { Read(j[std::string(field)], path + "/" + std::string(field), m); };
+    auto read = [&](std::string_view field, auto& m) {
+      Read(j[std::string(field)], path + "/" + std::string(field), m);
+    };
     if constexpr (std::is_same_v<T, IdentityRecord>) VisitIdentityFields(record, name);
     if constexpr (std::is_same_v<T, RadioInformation>) VisitRadioInformationFields(record, name);
     if constexpr (std::is_same_v<T, ChannelRecord>) VisitChannelFields(record, name);
@@ -336,7 +340,8 @@ JsonResult LoadJson(std::string_view text, WorkingCopy& out) {
     reader.Read(doc["Options"][std::string(name)], "/Options/" + std::string(name), m);
   });
   VisitFurtherSettings(cfg, read);
-  if (reader.result.ok() && !ChannelCountsAreValid(cfg.ChannelCount)) reader.Fail(JsonStatus::OutOfRange, "/ChannelCount");
+  if (reader.result.ok() && !ChannelCountsAreValid(cfg.ChannelCount))
+    reader.Fail(JsonStatus::OutOfRange, "/ChannelCount");
   if (reader.result.ok()) ReadChannels(reader, doc["Channels"], cfg);
   reader.Read(doc["SpecialChannels"], "/SpecialChannels", cfg.SpecialChannelSlots);
   if (reader.result.ok()) out = std::move(loaded);

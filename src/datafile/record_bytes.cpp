@@ -13,8 +13,8 @@ namespace {
 template <bool kReading>
 class ByteStream {
  public:
-  using Byte_ = std::conditional_t<kReading, const uint8_t, uint8_t>;
-  explicit ByteStream(std::span<Byte_> bytes) : bytes_(bytes) {}
+  using Stored = std::conditional_t<kReading, const uint8_t, uint8_t>;
+  explicit ByteStream(std::span<Stored> bytes) : bytes_(bytes) {}
 
   template <class T>
   void Int16(T& v) {
@@ -62,7 +62,7 @@ class ByteStream {
   std::size_t position() const { return pos_; }
 
  private:
-  std::span<Byte_> Take(std::size_t n) {
+  std::span<Stored> Take(std::size_t n) {
     if (pos_ + n > bytes_.size()) throw std::logic_error("stored record larger than its file record");
     auto part = bytes_.subspan(pos_, n);
     pos_ += n;
@@ -84,14 +84,14 @@ class ByteStream {
   }
 
   template <class Field>
-  static void Copy(Field memory, std::span<Byte_> stored) {
+  static void Copy(Field memory, std::span<Stored> stored) {
     if constexpr (kReading)
       std::copy(stored.begin(), stored.end(), memory.begin());
     else
       std::copy(memory.begin(), memory.end(), stored.begin());
   }
 
-  std::span<Byte_> bytes_;
+  std::span<Stored> bytes_;
   std::size_t pos_ = 0;
 };
 

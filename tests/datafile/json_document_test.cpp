@@ -105,6 +105,8 @@ TEST(JsonDocument, DamagedDocumentsAreRefusedNamingTheMember) {
       {[](auto& d) { d["RangeType"] = {1}; }, JsonStatus::WrongType, "/RangeType"},
       {[](auto& d) { d["Options"]["WorkChannel"][16] = {1, 1}; }, JsonStatus::WrongType, "/Options/WorkChannel/16"},
       {[](auto& d) { d["Options"]["WxFrequency"][0] = "fast"; }, JsonStatus::WrongType, "/Options/WxFrequency/0"},
+      {[](auto& d) { d["Options"]["WxFrequency"][3] = "0x7ff8000000000a"; }, JsonStatus::WrongType,
+       "/Options/WxFrequency/3"},
       {[](auto& d) { d["Options"] = ordered_json::array(); }, JsonStatus::WrongType, "/Options"},
       {[](auto& d) { d["Options"]["Tot"] = 32768; }, JsonStatus::OutOfRange, "/Options/Tot"},
       {[](auto& d) { d["Options"]["CwFreq"] = 256; }, JsonStatus::OutOfRange, "/Options/CwFreq"},

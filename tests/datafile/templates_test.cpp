@@ -118,7 +118,8 @@ TEST(Templates, BuiltTemplatesHoldTheChannelPlans) {
   for (int range : {0, 1}) {
     for (auto kind : {TemplateKind::New, TemplateKind::InitialSetting}) {
       Template t = LoadShipped(range, kind);
-      ASSERT_TRUE(t.loaded) << "build the project first: " << TemplateFileOf(kProgramFolder, RangeTextOfIndex(range), kind);
+      ASSERT_TRUE(t.loaded) << "build the project first: "
+                            << TemplateFileOf(kProgramFolder, RangeTextOfIndex(range), kind);
       EXPECT_EQ(t.cfg.RangeIndex(), range);
       EXPECT_EQ(t.cfg.Identity.RangeKind, range);
       const int counts[] = {40, 40, 80, 40, 40, 40, 40};

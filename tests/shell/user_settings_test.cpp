@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "datafile/test_support.h"
 #include "datafile/install_layout.h"
+#include "datafile/test_support.h"
 #include "platform/ini_file.h"
 #include "shell/startup_core.h"
 
@@ -21,7 +21,8 @@ std::string Key(const std::filesystem::path& file, const char* key) {
 TEST(UserSettings, FirstRunTakesTheSystemLanguageAndTheNextRunTheStoredOne) {
   test::TempFolder dir;
   auto file = dir / "mysetup.ini";
-  test::WriteText(file, "[language]\r\nIsFirstRun=1\r\nCurrentLanguage=1\r\ncomPort=3\r\nHandshaking=0\r\nStopBit=1\r\n");
+  test::WriteText(file,
+                  "[language]\r\nIsFirstRun=1\r\nCurrentLanguage=1\r\ncomPort=3\r\nHandshaking=0\r\nStopBit=1\r\n");
   UserSettings first = LoadUserSettings(file, kPrc);
   EXPECT_TRUE(first.firstRun);
   EXPECT_EQ(first.language, 2);
