@@ -173,5 +173,50 @@
   X(InfoDtmfCodes, "Defined DTMF codes", "已定义的 DTMF 码")                                                 \
   X(InfoRogerPresets, "Defined roger-beep presets", "已定义的 RB 音")                                        \
   X(InfoNone, "none", "无")                                                                                  \
-  /* ---- backups, CSV, printing ---- */
+  /* ---- backups, CSV, printing ---- */                                                                     \
+  X(CsvImportSummary,                                                                                        \
+    "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \
+    "已导入信道：新建%1个，修改%2个，跳过%3行。")                                                            \
+  X(CsvLineMessage, "Line %1: %2", "第%1行：%2")                                                             \
+  X(CsvCannotRead, "The file cannot be read: %1", "无法读取文件：%1")                                        \
+  X(CsvCannotWrite, "The file cannot be written: %1", "无法写入文件：%1")                                    \
+  X(CsvFileTooLarge,                                                                                         \
+    "The file is too large for a channel file (at most 1 MB and 1000 lines).",                               \
+    "文件过大（信道文件最多1 MB、1000行）。")                                                                \
+  X(CsvNotText, "The file is not a CSV text file.", "该文件不是CSV文本文件。")                               \
+  X(CsvHeaderMissing,                                                                                        \
+    "The first line of the file must name the columns, among them Location and Frequency.",                  \
+    "文件第一行必须是列名，且包含Location和Frequency。")                                                     \
+  X(CsvImportOnlyHfHam,                                                                                      \
+    "CB channel frequencies are fixed: channels can be imported only into an HF or HAM group.",              \
+    "CB信道频率固定，只能向HF或HAM组导入信道。")                                                             \
+  X(CsvQuoteNotClosed, "A quoted field is not closed.", "引号字段没有结束引号。")                            \
+  X(CsvTextAfterQuote, "Text follows the closing quote of a field.", "字段的结束引号后还有文字。")           \
+  X(CsvLocationNotNumber, "Location \"%1\" is not a whole number.", "Location \"%1\"不是整数。")             \
+  X(CsvLocationOutsideGroup,                                                                                 \
+    "Location %1 is not a channel of this group (1 to %2).",                                                 \
+    "Location %1不是本组的信道（1至%2）。")                                                                  \
+  X(CsvLocationRepeated, "Location %1 was already imported from line %2.", "Location %1已由第%2行导入。")    \
+  X(CsvFrequencyNotNumber, "Frequency \"%1\" is not a number.", "Frequency \"%1\"不是数字。")                \
+  X(CsvFrequencyOutOfRange, "Frequency %1 MHz is out of range (%2).", "频率%1 MHz超出范围（%2）。")          \
+  X(CsvDuplexUnsupported,                                                                                    \
+    "Duplex \"%1\" is not supported: use empty, + or -.",                                                    \
+    "不支持Duplex \"%1\"：只能为空、+或-。")                                                                 \
+  X(CsvToneModeUnsupported,                                                                                  \
+    "Tone \"%1\" is not supported: use empty, Tone, TSQL, DTCS or Cross.",                                   \
+    "不支持Tone \"%1\"：只能为空、Tone、TSQL、DTCS或Cross。")                                                \
+  X(CsvCrossModeUnsupported, "CrossMode \"%1\" is not supported.", "不支持CrossMode \"%1\"。")               \
+  X(CsvCtcssNotInList, "%1 \"%2\" is not one of the radio's CTCSS tones.", "%1 \"%2\"不是本机的CTCSS频率。") \
+  X(CsvDcsNotInList, "%1 \"%2\" is not one of the radio's DCS codes.", "%1 \"%2\"不是本机的DCS码。")         \
+  X(CsvDcsPolarityUnsupported,                                                                               \
+    "DtcsPolarity \"%1\" is not supported: the radio uses normal (N) DCS codes only.",                       \
+    "不支持DtcsPolarity \"%1\"：本机只使用正向(N) DCS码。")                                                  \
+  X(CsvModeUnsupported,                                                                                      \
+    "Mode \"%1\" is not supported: use FM, AM, USB, LSB or CW.",                                             \
+    "不支持Mode \"%1\"：只能为FM、AM、USB、LSB或CW。")                                                       \
+  X(CsvPowerUnsupported,                                                                                     \
+    "Power \"%1\" is not supported: use Low, Mid or High.",                                                  \
+    "不支持Power \"%1\"：只能为Low、Mid或High。")                                                            \
+  X(CsvSkipUnsupported, "Skip \"%1\" is not supported: use empty, S or P.", "不支持Skip \"%1\"：只能为空、S或P。") \
+  X(CsvGroupFull, "The group has no free channel.", "本组没有空闲信道。")
 
