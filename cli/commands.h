@@ -19,8 +19,14 @@ enum ExitCode : int {
 
 // Registration functions, one per command file; main.cpp calls them in this order.
 #define ZQ_CLI_COMMANDS(X) \
-  X(AddPortsCommand)         \
-  X(AddReadCommand)          \
+  X(AddNewCommand)         \
+  X(AddInfoCommand)        \
+  X(AddEncodeCommand)      \
+  X(AddDecodeCommand)      \
+  X(AddDumpCommand)        \
+  X(AddLoadJsonCommand)    \
+  X(AddPortsCommand)       \
+  X(AddReadCommand)        \
   X(AddWriteCommand)
 
 }  // namespace zq::cli

@@ -10,11 +10,11 @@
 
 namespace zq {
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   std::string tmpl = (path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path()).string() +
                      "/." + path.filename().string() + ".XXXXXX";
   int fd = mkstemp(tmpl.data());
-  if (fd < 0) return false;
+  if (fd < 0) return {};
   bool ok = true;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
@@ -25,9 +25,26 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint
   }
   ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(tmpl.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(tmpl.c_str());
-  return ok;
+  if (!ok) {
+    std::remove(tmpl.c_str());
+    return {};
+  }
+  return tmpl;
+}
+
+bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+  if (std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  DiscardTemporary(temporary);
+  return false;
+}
+
+void DiscardTemporary(const std::filesystem::path& temporary) {
+  if (!temporary.empty()) std::remove(temporary.c_str());
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  auto temporary = WriteTemporaryBeside(path, bytes);
+  return !temporary.empty() && ReplaceWithTemporary(temporary, path);
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view text) {

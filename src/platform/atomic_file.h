@@ -11,4 +11,12 @@ namespace zq {
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes);
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view text);
 
+// The two halves of an atomic write, for files that must change together:
+// write every temporary first, then move them into place.
+// An empty path means the temporary could not be written (nothing is left behind).
+std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::span<const uint8_t> bytes);
+// Moves the temporary over `path`; on failure the temporary is removed.
+bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path);
+void DiscardTemporary(const std::filesystem::path& temporary);
+
 }  // namespace zq

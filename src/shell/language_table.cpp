@@ -36,4 +36,19 @@ std::string_view TextName(Txt id) { return kEntries[static_cast<int>(id)].name; 
 
 int TextCount() { return static_cast<int>(std::size(kEntries)); }
 
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& values) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    bool placeholder = pattern[i] == '%' && next >= '1' && next <= '9' && std::size_t(next - '1') < values.size();
+    if (placeholder) {
+      out += values[next - '1'];
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace zq

@@ -2,6 +2,7 @@
 // LanguageTable: every user-visible text, looked up by id and language.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/language_texts.h"
 
@@ -21,6 +22,10 @@ std::string_view Text(Txt id, int language);
 bool FindText(std::string_view name, Txt& id);
 std::string_view TextName(Txt id);
 int TextCount();
+
+// A text with "%1", "%2"... replaced by the values in order, for messages that
+// name what they are about; a "%" without a value of its number stays.
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& values);
 
 // The language a system locale identifier starts the program in: Chinese only for 0x0804.
 inline int SystemLanguageOf(unsigned localeId) { return localeId == 0x0804 ? kChinese : kEnglish; }

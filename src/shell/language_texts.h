@@ -46,6 +46,12 @@
   X(IncompatibleQuestion,                                                                                    \
     "incompatible version. It may cause unknown error.To start the corresponding software version, or not?", \
     "版本不兼容，有可能引起未知错误，是否启动对应版本软件？")                                                 \
+  X(JsonMalformed, "The JSON text is not valid at byte", "JSON 文本无效，出错位置（字节）")                   \
+  X(JsonUnknownMember, "Unknown member:", "未知成员：")                                                      \
+  X(JsonMissingMember, "Missing member:", "缺少成员：")                                                      \
+  X(JsonWrongType, "Wrong type or length of member:", "成员类型或长度错误：")                                \
+  X(JsonOutOfRange, "Value out of range in member:", "成员数值超出范围：")                                   \
+  X(JsonCountMismatch, "The channel list does not match ChannelCount:", "信道列表与信道数不符：")            \
   /* ---- radio link ---- */                                                                                 \
   X(NoResponse, "No response from the radio.", "对讲机无响应。")                                             \
   X(RadioPartlyWritten, "The radio may be partly written. Write it again before use.",                       \
@@ -143,5 +149,87 @@
   X(ToneTypeDcs, "DCS", "DCS")                                                                               \
   /* ---- option features, DTMF, roger beep ---- */                                                          \
   /* ---- special and weather channels ---- */                                                               \
-  /* ---- backups, CSV, printing ---- */
+  /* ---- command-line tool: data files ---- */                                                              \
+  X(CliNewHelp, "Write the default configuration as a data file pair", "将默认配置写成数据文件")             \
+  X(CliInfoHelp, "Show versions, identity, range, channel counts, DTMF codes and roger beeps of a data file", \
+    "显示数据文件的版本、机型信息、频段、各组信道数、DTMF 码和 RB 音")                                          \
+  X(CliEncodeHelp, "Turn a data file into the radio's memory image", "将数据文件转换为对讲机存储映像")         \
+  X(CliDecodeHelp, "Turn a memory image into a data file pair", "将存储映像转换为数据文件")                   \
+  X(CliDumpHelp, "Write every member of a data file as JSON", "将数据文件的全部成员写成 JSON")               \
+  X(CliLoadJsonHelp, "Turn a JSON document made by dump back into a data file pair",                         \
+    "将 dump 生成的 JSON 文档转换回数据文件")                                                                  \
+  X(CliRangeHelp,                                                                                            \
+    "Frequency range: 0 = 24.7150 - 30.1050 MHz, 1 = 28.0000 - 29.6950 MHz, 2 = 28.0000 - 29.6990 MHz",      \
+    "频段：0 = 24.7150 - 30.1050 MHz，1 = 28.0000 - 29.6950 MHz，2 = 28.0000 - 29.6990 MHz")                   \
+  X(CliDataFileHelp, "Data file (.dat); its channel file (.fre) lies beside it",                             \
+    "数据文件（.dat），其信道文件（.fre）位于同一文件夹")                                                       \
+  X(CliImageFileHelp, "Memory image file", "存储映像文件")                                                   \
+  X(CliJsonFileHelp, "JSON file", "JSON 文件")                                                               \
+  X(CliOutputHelp, "File to write", "要写入的文件")                                                          \
+  X(CliDumpOutputHelp, "File to write (standard output when left out)", "要写入的文件（省略时写到标准输出）") \
+  X(CliRangeInvalid, "The range must be 0, 1 or 2.", "频段必须为 0、1 或 2。")                               \
+  X(CliCannotRead, "Cannot read the file:", "无法读取文件：")                                                \
+  X(CliCannotWrite, "Cannot write the file:", "无法写入文件：")                                              \
+  X(CliFileTooLarge, "The file is too large:", "文件过大：")                                                 \
+  X(CliImageWrongSize, "A memory image must be exactly 139776 bytes long:", "存储映像必须正好为 139776 字节：") \
+  X(CliRecordsSkipped, "Channels whose number lies outside their group were left out of the image:",        \
+    "编号超出所在组范围的信道未写入映像：")                                                                    \
+  X(InfoDataVersion, "Data version", "数据版本")                                                             \
+  X(InfoModel, "Model", "机型")                                                                              \
+  X(InfoModelCode, "model code", "机型代码")                                                                 \
+  X(InfoIdentityVersion, "identity version", "标识版本")                                                     \
+  X(InfoCreated, "created", "创建日期")                                                                      \
+  X(InfoRange, "Range", "频段")                                                                              \
+  X(InfoRadioInformation, "Radio information", "对讲机信息")                                                 \
+  X(InfoChannelCounts, "Channels in use per group", "各组使用的信道数")                                      \
+  X(InfoSpecialChannels, "Special channels in use", "使用中的特殊信道")                                      \
+  X(InfoDtmfCodes, "Defined DTMF codes", "已定义的 DTMF 码")                                                 \
+  X(InfoRogerPresets, "Defined roger-beep presets", "已定义的 RB 音")                                        \
+  X(InfoNone, "none", "无")                                                                                  \
+  /* ---- backups, CSV, printing ---- */                                                                     \
+  X(CsvImportSummary,                                                                                        \
+    "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \
+    "已导入信道：新建%1个，修改%2个，跳过%3行。")                                                            \
+  X(CsvLineMessage, "Line %1: %2", "第%1行：%2")                                                             \
+  X(CsvCannotRead, "The file cannot be read: %1", "无法读取文件：%1")                                        \
+  X(CsvCannotWrite, "The file cannot be written: %1", "无法写入文件：%1")                                    \
+  X(CsvFileTooLarge,                                                                                         \
+    "The file is too large for a channel file (at most 1 MB and 1000 lines).",                               \
+    "文件过大（信道文件最多1 MB、1000行）。")                                                                \
+  X(CsvNotText, "The file is not a CSV text file.", "该文件不是CSV文本文件。")                               \
+  X(CsvHeaderMissing,                                                                                        \
+    "The first line of the file must name the columns, among them Location and Frequency.",                  \
+    "文件第一行必须是列名，且包含Location和Frequency。")                                                     \
+  X(CsvImportOnlyHfHam,                                                                                      \
+    "CB channel frequencies are fixed: channels can be imported only into an HF or HAM group.",              \
+    "CB信道频率固定，只能向HF或HAM组导入信道。")                                                             \
+  X(CsvQuoteNotClosed, "A quoted field is not closed.", "引号字段没有结束引号。")                            \
+  X(CsvTextAfterQuote, "Text follows the closing quote of a field.", "字段的结束引号后还有文字。")           \
+  X(CsvLocationNotNumber, "Location \"%1\" is not a whole number.", "Location \"%1\"不是整数。")             \
+  X(CsvLocationOutsideGroup,                                                                                 \
+    "Location %1 is not a channel of this group (1 to %2).",                                                 \
+    "Location %1不是本组的信道（1至%2）。")                                                                  \
+  X(CsvLocationRepeated, "Location %1 was already imported from line %2.", "Location %1已由第%2行导入。")    \
+  X(CsvFrequencyNotNumber, "Frequency \"%1\" is not a number.", "Frequency \"%1\"不是数字。")                \
+  X(CsvFrequencyOutOfRange, "Frequency %1 MHz is out of range (%2).", "频率%1 MHz超出范围（%2）。")          \
+  X(CsvDuplexUnsupported,                                                                                    \
+    "Duplex \"%1\" is not supported: use empty, + or -.",                                                    \
+    "不支持Duplex \"%1\"：只能为空、+或-。")                                                                 \
+  X(CsvToneModeUnsupported,                                                                                  \
+    "Tone \"%1\" is not supported: use empty, Tone, TSQL, DTCS or Cross.",                                   \
+    "不支持Tone \"%1\"：只能为空、Tone、TSQL、DTCS或Cross。")                                                \
+  X(CsvCrossModeUnsupported, "CrossMode \"%1\" is not supported.", "不支持CrossMode \"%1\"。")               \
+  X(CsvCtcssNotInList, "%1 \"%2\" is not one of the radio's CTCSS tones.", "%1 \"%2\"不是本机的CTCSS频率。") \
+  X(CsvDcsNotInList, "%1 \"%2\" is not one of the radio's DCS codes.", "%1 \"%2\"不是本机的DCS码。")         \
+  X(CsvDcsPolarityUnsupported,                                                                               \
+    "DtcsPolarity \"%1\" is not supported: the radio uses normal (N) DCS codes only.",                       \
+    "不支持DtcsPolarity \"%1\"：本机只使用正向(N) DCS码。")                                                  \
+  X(CsvModeUnsupported,                                                                                      \
+    "Mode \"%1\" is not supported: use FM, AM, USB, LSB or CW.",                                             \
+    "不支持Mode \"%1\"：只能为FM、AM、USB、LSB或CW。")                                                       \
+  X(CsvPowerUnsupported,                                                                                     \
+    "Power \"%1\" is not supported: use Low, Mid or High.",                                                  \
+    "不支持Power \"%1\"：只能为Low、Mid或High。")                                                            \
+  X(CsvSkipUnsupported, "Skip \"%1\" is not supported: use empty, S or P.", "不支持Skip \"%1\"：只能为空、S或P。") \
+  X(CsvGroupFull, "The group has no free channel.", "本组没有空闲信道。")
 

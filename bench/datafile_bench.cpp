@@ -1,0 +1,53 @@
+// Time to save a configuration as a data file pair and to open it again.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+#include "datafile/data_file.h"
+#include "support/random_config.h"
+
+namespace {
+
+struct Folder {
+  Folder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "zq4071-bench-XXXXXX").string();
+    path = mkdtemp(tmpl.data()) ? tmpl : std::filesystem::temp_directory_path().string();
+  }
+  ~Folder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path, ec);
+  }
+  std::filesystem::path path;
+};
+
+// A configuration with channels in every group, as a busy dealer's file has.
+struct Document {
+  zq::RadioConfig cfg = zq::testing::RandomConfig(1).Make();
+  zq::DocumentState doc;
+  zq::WorkingCopy working;
+};
+
+void BM_SaveDataFile(benchmark::State& state) {
+  Folder folder;
+  Document d;
+  for (auto _ : state) {
+    auto result = zq::SaveDataFile(folder.path / "bench.dat", d.cfg, d.doc, d.working);
+    if (!result.ok()) state.SkipWithError("save failed");
+  }
+}
+BENCHMARK(BM_SaveDataFile)->Unit(benchmark::kMicrosecond);
+
+void BM_OpenDataFile(benchmark::State& state) {
+  Folder folder;
+  Document d;
+  zq::SaveDataFile(folder.path / "bench.dat", d.cfg, d.doc, d.working);
+  zq::VersionList versions{"V100", {"V100"}, {{"V100", "V100"}}};
+  for (auto _ : state) {
+    auto result = zq::OpenDataFile(folder.path / "bench.dat", versions, d.cfg, d.doc, d.working);
+    if (!result.ok()) state.SkipWithError("open failed");
+  }
+}
+BENCHMARK(BM_OpenDataFile)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

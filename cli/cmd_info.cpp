@@ -1,0 +1,81 @@
+// zq4071-cli info FILE.dat: what a data file pair holds, in short.
+#include <iostream>
+#include <functional>
+#include <vector>
+
+#include "commands.h"
+#include "config/text_rules.h"
+#include "data_commands.h"
+#include "datafile/version_list.h"
+#include "options/dtmf_rules.h"
+#include "options/roger_beep_rules.h"
+
+namespace zq::cli {
+namespace {
+
+constexpr const char* kBandNames[] = {"CB", "HF", "HAM"};
+
+std::string Label(Txt id) { return Say(id) + ": "; }
+
+std::string Shown(std::string_view stored) { return std::string(Cleaned(stored)); }
+
+void PrintIdentity(const RadioConfig& cfg, std::ostream& out) {
+  const auto& id = cfg.Identity;
+  out << Label(Txt::InfoDataVersion) << DisplayVersion(Shown(cfg.DataVersion.view())) << "\n";
+  out << Label(Txt::InfoModel) << Shown(id.ModelName.view()) << ", " << Say(Txt::InfoModelCode) << " "
+      << id.ModelCode << ", " << Say(Txt::InfoIdentityVersion) << " " << Shown(id.IdentityVersion.view()) << ", "
+      << Say(Txt::InfoCreated) << " " << Shown(id.CreationDate.view()) << "\n";
+  out << Label(Txt::InfoRange) << RangeTextOfIndex(cfg.RangeIndex()) << "\n";
+  out << Say(Txt::InfoRadioInformation) << ":";
+  VisitRadioInformationFields(cfg.RadioInfo,
+                              [&](std::string_view, const auto& text) { out << " " << Shown(text.view()); });
+  out << "\n";
+}
+
+void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
+  out << Say(Txt::InfoChannelCounts) << ":\n";
+  for (int band = 0; band < kBandCount; ++band) {
+    out << "  " << kBandNames[band] << ":";
+    for (int group = 1; group <= GroupCount(band); ++group)
+      out << "  " << group << " " << Utf16ToUtf8(Cleaned(cfg.Options.GroupName(group, band))) << " "
+          << cfg.Count(band, group);
+    out << "\n";
+  }
+  int special = 0;
+  for (int n = 1; n <= kSpecialSlots; ++n) special += cfg.Special(n).Enabled == 1;
+  out << Label(Txt::InfoSpecialChannels) << special << "\n";
+}
+
+std::string NumberList(const std::vector<int>& numbers, const std::function<std::string(int)>& shown) {
+  std::string list;
+  for (int n : numbers) list += (list.empty() ? "" : ", ") + shown(n);
+  return list.empty() ? Say(Txt::InfoNone) : list;
+}
+
+void PrintDefinedTables(const RadioConfig& cfg, std::ostream& out) {
+  out << Label(Txt::InfoDtmfCodes) << NumberList(DefinedDtmfCodeNumbers(cfg.Options), [&](int n) {
+    return std::to_string(n) + " = " + Utf16ToUtf8(Cleaned(cfg.Options.DtmfCodes(n)));
+  }) << "\n";
+  out << Label(Txt::InfoRogerPresets)
+      << NumberList(DefinedRogerPresetNumbers(cfg), [](int n) { return std::to_string(n); }) << "\n";
+}
+
+}  // namespace
+
+void AddInfoCommand(CLI::App& app, int& exitCode) {
+  auto* cmd = app.add_subcommand("info", Say(Txt::CliInfoHelp));
+  static std::string input;
+  cmd->add_option("file", input, Say(Txt::CliDataFileHelp))->required();
+  cmd->callback([&exitCode] {
+    WorkingCopy stored;
+    if (!ReadStoredForCommand(input, stored)) {
+      exitCode = kInputError;
+      return;
+    }
+    PrintIdentity(stored.content, std::cout);
+    PrintChannelCounts(stored.content, std::cout);
+    PrintDefinedTables(stored.content, std::cout);
+  });
+}
+
+}  // namespace zq::cli

@@ -1,0 +1,33 @@
+// zq4071-cli new [--range N] -o FILE.dat: the configuration a new document starts with.
+#include "commands.h"
+#include "data_commands.h"
+#include "datafile/init_defaults.h"
+#include "platform/local_date.h"
+
+namespace zq::cli {
+
+void AddNewCommand(CLI::App& app, int& exitCode) {
+  auto* cmd = app.add_subcommand("new", Say(Txt::CliNewHelp));
+  static std::string output;
+  static int range = -1;
+  cmd->add_option("-o,--output", output, Say(Txt::CliOutputHelp))->required();
+  cmd->add_option("--range", range, Say(Txt::CliRangeHelp));
+  cmd->callback([&exitCode] {
+    if (range != -1 && (range < 0 || range > 2)) {
+      Complain(Say(Txt::CliRangeInvalid));
+      exitCode = kUsage;
+      return;
+    }
+    ProgramState& state = StartedState();
+    if (range != -1) {
+      // Start from the template of the chosen range, then keep that range.
+      state.document.rangeText = RangeTextOfIndex(range);
+      InitDefaults(ProgramFolder(), LocalToday(), state.config, state.document, state.working);
+      state.config.RangeType = {static_cast<int16_t>(range), static_cast<int16_t>(range)};
+      state.document.rangeText = RangeTextOfIndex(range);
+    }
+    if (!SaveForCommand(output, state.config, state.document, state.working)) exitCode = kOutputError;
+  });
+}
+
+}  // namespace zq::cli

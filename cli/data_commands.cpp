@@ -1,0 +1,91 @@
+#include "data_commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <system_error>
+
+#include "datafile/install_layout.h"
+#include "platform/atomic_file.h"
+#include "platform/local_date.h"
+#include "platform/system_locale.h"
+
+namespace zq::cli {
+
+std::filesystem::path ProgramFolder() {
+  std::error_code ec;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path(ec) : self.parent_path();
+}
+
+int CliLanguage() {
+  static const int language = ReadUserSettings(SettingsFileOf(ProgramFolder()), SystemLocaleId()).language;
+  return language;
+}
+
+std::string Say(Txt id) { return std::string(Text(id, CliLanguage())); }
+
+void Complain(std::string_view message, const std::filesystem::path& file) {
+  std::cerr << message;
+  if (!file.empty()) std::cerr << " " << file.string();
+  std::cerr << "\n";
+}
+
+ProgramState& StartedState() {
+  static ProgramState state;
+  static bool started = false;
+  if (!started) {
+    StartupCore(ProgramFolder(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
+    started = true;
+  }
+  return state;
+}
+
+namespace {
+
+bool Report(const FileResult& result, const std::filesystem::path& file) {
+  if (!result.ok()) Complain(FileResultText(result, CliLanguage()), file);
+  return result.ok();
+}
+
+}  // namespace
+
+bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
+                    WorkingCopy& working) {
+  return Report(OpenDataFile(dataFile, StartedState().versions, cfg, doc, working), dataFile);
+}
+
+bool ReadStoredForCommand(const std::filesystem::path& dataFile, WorkingCopy& stored) {
+  return Report(ReadDataFiles(dataFile, StartedState().versions, stored), dataFile);
+}
+
+bool SaveForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
+                    WorkingCopy& working) {
+  return Report(SaveDataFile(dataFile, cfg, doc, working), dataFile);
+}
+
+std::optional<std::string> ReadFileForCommand(const std::filesystem::path& file, std::uintmax_t limit) {
+  std::error_code ec;
+  auto size = std::filesystem::file_size(file, ec);
+  if (!ec && size > limit) {
+    Complain(Say(Txt::CliFileTooLarge), file);
+    return std::nullopt;
+  }
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  if (ec || !in || !(text << in.rdbuf()) || in.bad()) {
+    // An empty file is a valid read that leaves the stream without characters.
+    if (!ec && in && size == 0) return std::string();
+    Complain(Say(Txt::CliCannotRead), file);
+    return std::nullopt;
+  }
+  return text.str();
+}
+
+bool WriteFileForCommand(const std::filesystem::path& file, std::span<const uint8_t> bytes) {
+  if (WriteFileAtomically(file, bytes)) return true;
+  Complain(Say(Txt::CliCannotWrite), file);
+  return false;
+}
+
+}  // namespace zq::cli

@@ -1,0 +1,59 @@
+#pragma once
+// The data file pair: the ".dat" settings record and its companion channel
+// file (same name, last three characters "fre"). The functions report what
+// went wrong as a value; showing the message is the caller's job.
+#include <filesystem>
+#include <string>
+
+#include "config/radio_config.h"
+#include "datafile/version_list.h"
+#include "datafile/working_copy.h"
+#include "shell/language_table.h"
+
+namespace zq {
+
+enum class FileStatus {
+  Ok,
+  UnknownVersion,       // the first four bytes are not "V" and three digits
+  IncompatibleVersion,  // no installed pair lets this release read the file's version
+  WrongLength,          // the data file is not exactly one record long
+  FileError,            // unreadable, unwritable, damaged or inconsistent
+};
+
+struct FileResult {
+  FileStatus status = FileStatus::Ok;
+  std::string foundVersion;  // the file's version, for IncompatibleVersion
+  bool ok() const { return status == FileStatus::Ok; }
+  Txt message() const;       // the language-table text to show when not ok
+};
+
+// The whole message for a failed result, in the given language; for an
+// incompatible version it is the question with the two version lines.
+std::string FileResultText(const FileResult& result, int language);
+
+// The companion channel file; empty when the name is too short to have one, or
+// when it would be the data file itself (a data file named "*fre").
+std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile);
+
+// Checks the version form and compatibility, then reads both files exactly as
+// stored. `out` changes only on success.
+FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionList& versions, WorkingCopy& out);
+// Writes both files from the working copy as they are. Each file is written to
+// a temporary file beside it first, so a failure leaves the old pair untouched.
+FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working);
+
+// Packs the configuration and writes the pair; on success the document takes
+// the file's name and stops being untitled. On failure nothing changes but the
+// identity normalisation of `cfg`.
+FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
+                        WorkingCopy& working);
+// Checks and reads the pair, then replaces the configuration. On failure the
+// configuration, the document and the working copy stay as they were.
+FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, RadioConfig& cfg,
+                        DocumentState& doc, WorkingCopy& working);
+// Reads a template pair without version checks or messages. It replaces the
+// configuration when it reads and names its first HF group; otherwise the
+// configuration stays and the working copy is refreshed from it. True when loaded.
+bool LoadTemplate(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc, WorkingCopy& working);
+
+}  // namespace zq

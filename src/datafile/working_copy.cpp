@@ -1,0 +1,80 @@
+#include "datafile/working_copy.h"
+
+#include <algorithm>
+
+#include "datafile/record_bytes.h"
+
+namespace zq {
+namespace {
+
+// Records of a group that count, whatever a damaged count says.
+int UsedRecords(const RadioConfig& cfg, int band, int group) {
+  return std::clamp<int>(cfg.Count(band, group), 0, GroupCapacity(band, group));
+}
+
+template <class Fn>
+void ForEachGroup(Fn&& fn) {
+  for (int band = 0; band < kBandCount; ++band)
+    for (int group = 1; group <= GroupCount(band); ++group) fn(band, group);
+}
+
+// The stored record of the working group with the live record's Number:
+// the same position first, then any position of the group.
+const ChannelRecord* FindStoredRecord(const RadioConfig& stored, int band, int group, int k, int16_t number) {
+  const int count = UsedRecords(stored, band, group);
+  if (k <= count && stored.Channel(band, group, k).Number == number) return &stored.Channel(band, group, k);
+  for (int m = 1; m <= count; ++m)
+    if (stored.Channel(band, group, m).Number == number) return &stored.Channel(band, group, m);
+  return nullptr;
+}
+
+bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
+  bool same = true;
+  ForEachGroup([&](int band, int group) {
+    for (int k = 1; same && k <= UsedRecords(cfg, band, group); ++k) {
+      const ChannelRecord& live = cfg.Channel(band, group, k);
+      const ChannelRecord* kept = FindStoredRecord(stored, band, group, k, live.Number);
+      same = kept != nullptr && *kept == live;
+    }
+  });
+  return same && cfg.SpecialChannelSlots == stored.SpecialChannelSlots;
+}
+
+}  // namespace
+
+bool ChannelCountsAreValid(const GroupBandTable& counts) {
+  bool valid = true;
+  ForEachGroup([&](int band, int group) {
+    int16_t n = counts.at(group, band);
+    valid = valid && n >= 0 && n <= GroupCapacity(band, group);
+  });
+  return valid;
+}
+
+int ChannelFileRecordCount(const GroupBandTable& counts) {
+  int records = kSpecialSlots;
+  ForEachGroup([&](int band, int group) { records += counts.at(group, band); });
+  return records;
+}
+
+void PackForFile(RadioConfig& cfg, const DocumentState& doc, WorkingCopy& working) {
+  NormaliseIdentity(cfg, doc.rangeText);
+  working.content = cfg;
+  for (int band = 0; band < kBandCount; ++band)
+    for (int group = 1; group <= kMaxGroups; ++group)
+      for (int k = UsedRecords(cfg, band, group) + 1; k <= kMaxSlots; ++k) working.content.Channel(band, group, k) = {};
+}
+
+void UnpackFromFile(const WorkingCopy& working, RadioConfig& cfg, DocumentState& doc) {
+  cfg = working.content;
+  doc.rangeText = RangeTextOfIndex(cfg.RangeIndex());
+}
+
+bool IsUnchanged(const RadioConfig& cfg, const WorkingCopy& working) {
+  // The settings record in its stored form covers every setting a file keeps,
+  // the channel counts included, and nothing a file does not keep.
+  return EncodeSettingsRecord(cfg) == EncodeSettingsRecord(working.content) &&
+         ChannelsUnchanged(cfg, working.content);
+}
+
+}  // namespace zq

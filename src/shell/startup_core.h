@@ -1,0 +1,34 @@
+#pragma once
+// The window-free steps of the program's start, shared by the desktop program
+// and the command-line tool: version list, settings, default configuration.
+#include <filesystem>
+
+#include "config/defaults.h"
+#include "config/radio_config.h"
+#include "datafile/version_list.h"
+#include "datafile/working_copy.h"
+#include "shell/user_settings.h"
+
+namespace zq {
+
+// The state the windows and commands work on; one instance per process.
+struct ProgramState {
+  VersionList versions;
+  UserSettings settings;
+  RadioConfig config;
+  DocumentState document;
+  WorkingCopy working;
+};
+
+enum class SettingsAccess {
+  ReadWrite,  // the program's start: settings are written back as a start writes them
+  ReadOnly,   // tools that must leave the user's settings file alone
+};
+
+// In order: the version list from the shared folder's Version.ini; the settings
+// (the range text becomes "28.0000 - 29.6990 MHz"); the default configuration
+// with the New template of that range.
+void StartupCore(const std::filesystem::path& programFolder, unsigned systemLocaleId, Date today,
+                 SettingsAccess access, ProgramState& state);
+
+}  // namespace zq

@@ -1,0 +1,25 @@
+#pragma once
+// The settings shared by all installed releases, kept in language/mysetup.ini
+// (section "language") of the shared folder.
+#include <filesystem>
+
+namespace zq {
+
+struct UserSettings {
+  int language = 1;     // 1 English, 2 Chinese: always one of the two
+  int portNumber = 1;   // "comPort"; 0 means no port chosen
+  int handshaking = 0;  // "Handshaking"
+  int stopBit = 1;      // "StopBit"
+  bool firstRun = true; // "IsFirstRun" as read; true also when it is missing or unreadable
+};
+
+// Reads the settings without writing anything. Missing, empty or unreadable
+// values keep their defaults (port 1, the system language); a "CurrentLanguage"
+// other than 1 or 2 gives the system language.
+UserSettings ReadUserSettings(const std::filesystem::path& settingsFile, unsigned systemLocaleId);
+
+// Start-up reading: ReadUserSettings, then writes "IsFirstRun" = "0" after a
+// first run, and "comPort" and "CurrentLanguage" with the values in force.
+UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigned systemLocaleId);
+
+}  // namespace zq

@@ -1,0 +1,122 @@
+// The file commands of zq4071-cli, run as a user runs them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "datafile/data_file.h"
+#include "datafile/stored_layout.h"
+#include "image/memory_image.h"
+#include "test_support.h"
+
+namespace zq {
+namespace {
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+class CliFiles : public ::testing::Test {
+ protected:
+  CliRun Cli(const std::string& args) {
+    const auto cli = std::filesystem::path(ZQ_PROGRAM_DIR) / "zq4071-cli";
+    std::string command = "cd '" + dir_.path().string() + "' && LC_ALL=C LANG=C '" + cli.string() + "' " + args +
+                          " >out.txt 2>err.txt";
+    int status = std::system(command.c_str());
+    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadText(dir_ / "out.txt"),
+            test::ReadText(dir_ / "err.txt")};
+    return run;
+  }
+  std::filesystem::path At(const std::string& name) const { return dir_ / name; }
+
+  test::TempFolder dir_;
+};
+
+TEST_F(CliFiles, NewInfoDumpAndLoadJsonAgree) {
+  ASSERT_EQ(Cli("new -o a.dat").exitCode, 0) << "is zq4071-cli built?";
+  EXPECT_EQ(test::ReadBytes(At("a.dat")).size(), kDataFileSize);
+  CliRun info = Cli("info a.dat");
+  EXPECT_EQ(info.exitCode, 0);
+  EXPECT_NE(info.out.find("Range: 28.0000 - 29.6950 MHz"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("3 DE 80"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Defined roger-beep presets: 1, 2, 3, 4"), std::string::npos) << info.out;
+
+  ASSERT_EQ(Cli("dump a.dat -o a.json").exitCode, 0);
+  ASSERT_EQ(Cli("load-json a.json -o b.dat").exitCode, 0);
+  EXPECT_EQ(test::ReadBytes(At("a.dat")), test::ReadBytes(At("b.dat")));
+  EXPECT_EQ(test::ReadBytes(At("a.fre")), test::ReadBytes(At("b.fre")));
+  EXPECT_EQ(Cli("dump b.dat").out, test::ReadText(At("a.json")));
+
+  ASSERT_EQ(Cli("new --range 0 -o wide.dat").exitCode, 0);
+  EXPECT_NE(Cli("info wide.dat").out.find("Range: 24.7150 - 30.1050 MHz"), std::string::npos);
+  ASSERT_EQ(Cli("new --range 2 -o narrow.dat").exitCode, 0);
+  EXPECT_NE(Cli("info narrow.dat").out.find("Range: 28.0000 - 29.6990 MHz"), std::string::npos);
+}
+
+TEST_F(CliFiles, EncodeAndDecodeKeepTheChannels) {
+  ASSERT_EQ(Cli("new -o a.dat").exitCode, 0);
+  ASSERT_EQ(Cli("encode a.dat -o a.bin").exitCode, 0);
+  EXPECT_EQ(test::ReadBytes(At("a.bin")).size(), kImageSize);
+  ASSERT_EQ(Cli("decode a.bin -o d.dat").exitCode, 0);
+
+  VersionList versions{"V100", {}, {{"V100", "V100"}}};
+  RadioConfig original, decoded;
+  DocumentState doc;
+  WorkingCopy working;
+  ASSERT_TRUE(OpenDataFile(At("a.dat"), versions, original, doc, working).ok());
+  ASSERT_TRUE(OpenDataFile(At("d.dat"), versions, decoded, doc, working).ok());
+  for (int g = 1; g <= 7; ++g) {
+    // The image keeps channels 1-40 of every CB plan (41-80 of "DE" have no bitmap bits).
+    ASSERT_EQ(decoded.Count(kCB, g), 40) << g;
+    for (int k = 1; k <= 40; ++k) {
+      EXPECT_EQ(decoded.Channel(kCB, g, k).Number, original.Channel(kCB, g, k).Number);
+      EXPECT_EQ(decoded.Channel(kCB, g, k).RxFrequency, original.Channel(kCB, g, k).RxFrequency) << g << "/" << k;
+    }
+  }
+  EXPECT_TRUE(decoded.Options == original.Options);
+  EXPECT_EQ(decoded.RogerBeepTable, original.RogerBeepTable);
+
+  // What came back from an image goes through the image again unchanged.
+  ASSERT_EQ(Cli("encode d.dat -o d.bin").exitCode, 0);
+  ASSERT_EQ(Cli("decode d.bin -o dd.dat").exitCode, 0);
+  EXPECT_EQ(test::ReadBytes(At("dd.dat")), test::ReadBytes(At("d.dat")));
+  EXPECT_EQ(test::ReadBytes(At("dd.fre")), test::ReadBytes(At("d.fre")));
+}
+
+TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
+  ASSERT_EQ(Cli("new -o a.dat").exitCode, 0);
+  CliRun range = Cli("new --range 5 -o x.dat");
+  EXPECT_EQ(range.exitCode, 2);
+  EXPECT_NE(range.err.find("The range must be 0, 1 or 2."), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(At("x.dat")));
+
+  CliRun missing = Cli("info missing.dat");
+  EXPECT_EQ(missing.exitCode, 3);
+  EXPECT_EQ(missing.err, "file error. missing.dat\n");
+
+  auto shorter = test::ReadBytes(At("a.dat"));
+  shorter.pop_back();
+  test::WriteBytes(At("short.dat"), shorter);
+  std::filesystem::copy_file(At("a.fre"), At("short.fre"));
+  CliRun wrongLength = Cli("dump short.dat -o short.json");
+  EXPECT_EQ(wrongLength.exitCode, 3);
+  EXPECT_NE(wrongLength.err.find("Fail to start the software. This version does not exist."), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(At("short.json")));
+
+  test::WriteText(At("broken.json"), "{\"DataVersion\": \"V100\",");
+  CliRun broken = Cli("load-json broken.json -o out.dat");
+  EXPECT_EQ(broken.exitCode, 3);
+  EXPECT_NE(broken.err.find("The JSON text is not valid at byte"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(At("out.dat")));
+
+  test::WriteBytes(At("small.bin"), std::vector<uint8_t>(kImageSize - 1));
+  EXPECT_EQ(Cli("decode small.bin -o s.dat").exitCode, 3);
+  EXPECT_EQ(Cli("decode a.dat -o s.dat").exitCode, 3);
+  EXPECT_EQ(Cli("encode a.dat -o no-such-folder/a.bin").exitCode, 4);
+  EXPECT_EQ(Cli("info").exitCode, 2);
+  EXPECT_EQ(Cli("load-json --help").exitCode, 0);
+}
+
+}  // namespace
+}  // namespace zq

@@ -1,0 +1,132 @@
+#pragma once
+// Temporary folders, raw file access and random configurations for the data-file tests.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "config/radio_config.h"
+
+namespace zq::test {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "zq4071-XXXXXX").string();
+    if (mkdtemp(tmpl.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    path_ = tmpl;
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::vector<uint8_t> ReadBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadText(const std::filesystem::path& file) {
+  auto bytes = ReadBytes(file);
+  return {bytes.begin(), bytes.end()};
+}
+
+inline void WriteText(const std::filesystem::path& file, const std::string& text) {
+  WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+// Fills every stored member with random values over its whole range.
+class Randomiser {
+ public:
+  explicit Randomiser(uint64_t seed) : rng_(seed) {}
+
+  int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+
+  template <class T>
+  void Fill(T& member) {
+    if constexpr (std::is_same_v<T, int16_t>) {
+      member = static_cast<int16_t>(Between(-32768, 32767));
+    } else if constexpr (std::is_same_v<T, uint8_t>) {
+      member = static_cast<uint8_t>(Between(0, 255));
+    } else if constexpr (requires { member.data(); member.size(); T::size(); }) {  // FixedText
+      for (std::size_t k = 0; k < T::size(); ++k) member[k] = static_cast<char>(Between(0, 255));
+    } else if constexpr (requires { member.begin(); member.end(); }) {  // std::array
+      for (auto& e : member) Fill(e);
+    } else if constexpr (std::is_same_v<T, IdentityRecord>) {
+      VisitIdentityFields(member, [&](auto, auto& f) { Fill(f); });
+    } else if constexpr (std::is_same_v<T, RadioInformation>) {
+      VisitRadioInformationFields(member, [&](auto, auto& f) { Fill(f); });
+    } else if constexpr (std::is_same_v<T, ChannelRecord>) {
+      VisitChannelFields(member, [&](auto, auto& f) { Fill(f); });
+    } else {
+      static_assert(std::is_same_v<T, void>, "no random value for this member");
+    }
+  }
+
+  // Every element of every option field: integers over the field's width, any
+  // finite number, texts of characters a data file can keep (U+0000-U+00FF).
+  void FillOptions(OptionFeatures& opt) {
+    for (const auto& def : kOptionFields) {
+      const auto id = static_cast<Opt>(&def - kOptionFields);
+      for (int k = 0; k < def.shape.elements(); ++k) {
+        auto [i, j] = ElementIndexes(def, k);
+        switch (def.kind) {
+          case FieldKind::U8: opt.SetInt(id, Between(0, 255), i, j); break;
+          case FieldKind::I16: opt.SetInt(id, Between(-32768, 32767), i, j); break;
+          case FieldKind::I32: opt.SetInt(id, std::uniform_int_distribution<int32_t>()(rng_), i, j); break;
+          case FieldKind::F64: opt.SetReal(id, std::uniform_real_distribution<double>(-1e6, 1e6)(rng_), i, j); break;
+          case FieldKind::Text: {
+            std::u16string text;
+            for (int c = 0; c < def.chars; ++c) text.push_back(static_cast<char16_t>(Between(0, 255)));
+            opt.SetText(id, text, i, j);
+            break;
+          }
+        }
+      }
+    }
+  }
+
+  // A whole configuration; each existing group holds a random number of channels.
+  void FillConfig(RadioConfig& cfg) {
+    Fill(cfg.DataVersion);
+    Fill(cfg.RangeType);
+    Fill(cfg.Flags);
+    Fill(cfg.SelectionFlags.raw());
+    for (int band = 0; band < kBandCount; ++band) {
+      for (int group = 1; group <= kMaxGroups; ++group) {
+        int capacity = GroupCapacity(band, group);
+        cfg.Count(band, group) = static_cast<int16_t>(capacity > 0 ? Between(0, capacity) : Between(-5, 5));
+        for (int k = 1; k <= std::max(0, capacity > 0 ? int(cfg.Count(band, group)) : 0); ++k)
+          Fill(cfg.Channel(band, group, k));
+      }
+    }
+    Fill(cfg.Identity);
+    FillOptions(cfg.Options);
+    VisitFurtherSettings(cfg, [&](auto, auto& member) { Fill(member); });
+    for (auto& special : cfg.SpecialChannelSlots) Fill(special);
+  }
+
+ private:
+  std::mt19937_64 rng_;
+};
+
+}  // namespace zq::test
