@@ -1,27 +1,52 @@
-// zq4071-cli read: the radio's memory into a file.
+// zq4071-cli read: the radio into a data file pair, or into a raw memory image.
 #include <iostream>
-#include <memory>
 
 #include "commands.h"
+#include "data_commands.h"
 #include "image/image_file.h"
+#include "link/read_result.h"
+#include "platform/system_locale.h"
 #include "radio_transfer.h"
 
 namespace zq::cli {
+namespace {
+
+// A failed read reaches neither file.
+bool SaveWhatWasRead(const TransferOutcome& outcome, const MemoryImage& image, const std::string& dataFile,
+                     const std::string& imageFile) {
+  if (!imageFile.empty()) {
+    if (SaveImageFile(imageFile, image)) return true;
+    Complain(Say(Txt::CliCannotWrite), imageFile);
+    return false;
+  }
+  ProgramState& state = StartedState();
+  ApplyCompletedRead(outcome, image, state.config, state.document, {SystemLocaleId()});
+  return SaveForCommand(dataFile, state.config, state.document, state.working);
+}
+
+}  // namespace
 
 void AddReadCommand(CLI::App& app, int& exitCode) {
-  auto* command = app.add_subcommand("read", "Read the radio over its serial port");
-  auto options = std::make_shared<RadioOptions>();
-  auto imageFile = std::make_shared<std::string>();
-  AddRadioOptions(*command, *options);
-  command->add_option("--image", *imageFile, "Save the raw memory image (139776 bytes) here")->required();
-  command->callback([&exitCode, options, imageFile] {
-    MemoryImage image;
-    exitCode = RunRadioTransfer(TransferKind::Read, *options, image);
-    if (exitCode != kOk) return;  // a failed read leaves the file as it was
-    if (!SaveImageFile(*imageFile, image)) {
-      std::cerr << Message(*options, Txt::CannotWriteFile, "file", *imageFile) << '\n';
+  auto* cmd = app.add_subcommand("read", Say(Txt::CliReadHelp));
+  static RadioOptions options;
+  static std::string dataFile;
+  static std::string imageFile;
+  AddRadioOptions(*cmd, options);
+  // Exactly one of the two destinations.
+  auto* destination = cmd->add_option_group("destination");
+  destination->add_option("-o,--output", dataFile, Say(Txt::CliReadDataFileHelp));
+  destination->add_option("--image", imageFile, Say(Txt::CliReadImageHelp));
+  destination->require_option(1);
+  cmd->callback([&exitCode] {
+    MemoryImage read;
+    TransferOutcome outcome;
+    exitCode = RunRadioTransfer(TransferKind::Read, options, read, outcome);
+    if (exitCode != kOk) return;
+    if (!SaveWhatWasRead(outcome, read, dataFile, imageFile)) {
       exitCode = kOutputError;
+      return;
     }
+    std::cout << outcome.completionMessage << '\n';
   });
 }
 

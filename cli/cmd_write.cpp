@@ -1,27 +1,54 @@
-// zq4071-cli write: a file into the radio's memory.
+// zq4071-cli write: a data file pair, or a raw memory image, into the radio.
 #include <iostream>
-#include <memory>
 
 #include "commands.h"
+#include "data_commands.h"
+#include "image/image_codec.h"
 #include "image/image_file.h"
+#include "platform/system_locale.h"
 #include "radio_transfer.h"
 
 namespace zq::cli {
+namespace {
+
+// The image a write sends, as the program encodes it; nothing when the input is not valid.
+std::optional<MemoryImage> ImageToWrite(const std::string& dataFile, const std::string& imageFile) {
+  if (!imageFile.empty()) {
+    auto image = LoadImageFile(imageFile);
+    if (!image) Complain(Say(Txt::CliImageWrongSize), imageFile);
+    return image;
+  }
+  ProgramState& state = StartedState();
+  if (!OpenForCommand(dataFile, state.config, state.document, state.working)) return std::nullopt;
+  MemoryImage image;
+  ClearImage(image);
+  EncodeReport report = EncodeImage(state.config, image, {SystemLocaleId()});
+  if (report.skippedRecords > 0) Complain(Say(Txt::CliRecordsSkipped) + " " + std::to_string(report.skippedRecords));
+  return image;
+}
+
+}  // namespace
 
 void AddWriteCommand(CLI::App& app, int& exitCode) {
-  auto* command = app.add_subcommand("write", "Write to the radio over its serial port");
-  auto options = std::make_shared<RadioOptions>();
-  auto imageFile = std::make_shared<std::string>();
-  AddRadioOptions(*command, *options);
-  command->add_option("--image", *imageFile, "Raw memory image (139776 bytes) to write")->required();
-  command->callback([&exitCode, options, imageFile] {
-    auto image = LoadImageFile(*imageFile);
-    if (!image) {
-      std::cerr << Message(*options, Txt::ImageFileInvalid, "file", *imageFile) << '\n';
+  auto* cmd = app.add_subcommand("write", Say(Txt::CliWriteHelp));
+  static RadioOptions options;
+  static std::string dataFile;
+  static std::string imageFile;
+  AddRadioOptions(*cmd, options);
+  // Exactly one of the two sources.
+  auto* source = cmd->add_option_group("source");
+  source->add_option("file", dataFile, Say(Txt::CliDataFileHelp));
+  source->add_option("--image", imageFile, Say(Txt::CliWriteImageHelp));
+  source->require_option(1);
+  cmd->callback([&exitCode] {
+    auto toWrite = ImageToWrite(dataFile, imageFile);
+    if (!toWrite) {
       exitCode = kInputError;
       return;
     }
-    exitCode = RunRadioTransfer(TransferKind::Write, *options, *image);
+    TransferOutcome outcome;
+    exitCode = RunRadioTransfer(TransferKind::Write, options, *toWrite, outcome);
+    if (exitCode == kOk) std::cout << outcome.completionMessage << '\n';
   });
 }
 

@@ -2,12 +2,12 @@
 
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "commands.h"
+#include "data_commands.h"
 #include "datafile/version_list.h"
 #include "link/comm_transfer.h"
 #include "link/port_messages.h"
@@ -26,11 +26,6 @@ std::string ForConsole(std::string_view text) {
   for (char c : text)
     if (c != '\r') out += c;
   return out;
-}
-
-std::filesystem::path SharedFolder() {
-  std::error_code ec;
-  return std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().parent_path();
 }
 
 class ConsoleHost : public TransferHost {
@@ -62,12 +57,13 @@ class ConsoleHost : public TransferHost {
   void TransferEnded(const TransferOutcome& outcome) override {
     EndProgressLine();
     for (const std::string& message : outcome.messages) std::cerr << ForConsole(message) << '\n';
-    if (outcome.success) std::cout << ForConsole(outcome.completionMessage) << '\n';
-    failure_ = outcome.failure;
+    outcome_ = outcome;
   }
 
+  const TransferOutcome& outcome() const { return outcome_; }
+
   int ExitCode() const {
-    switch (failure_) {
+    switch (outcome_.failure) {
       case TransferFailure::None:
         return kOk;
       case TransferFailure::NoResponse:
@@ -91,41 +87,36 @@ class ConsoleHost : public TransferHost {
   bool onTerminal_;
   bool barShown_ = false;
   int lastTenth_ = 0;
-  TransferFailure failure_ = TransferFailure::NoResponse;
+  TransferOutcome outcome_{TransferKind::None, false, TransferFailure::NoResponse};
 };
 
 }  // namespace
 
 void AddRadioOptions(CLI::App& command, RadioOptions& options) {
-  command.add_option("--port", options.port, "Serial device of the radio (a path such as /dev/ttyUSB0, or COM<n>)")
-      ->required();
-  command.add_option("--trace", options.trace, "Write every frame sent and received, with its time, to this file");
-  command.add_option("--versions", options.versionList,
-                     "Version list to check the radio's firmware against (default: Version.ini of the shared folder)");
-  command.add_option("--language", options.language, "1 English, 2 Chinese")->check(CLI::Range(1, 2));
+  options.language = CliLanguage();
+  command.add_option("--port", options.port, Say(Txt::CliPortHelp))->required();
+  command.add_option("--trace", options.trace, Say(Txt::CliTraceHelp));
+  command.add_option("--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(CLI::ExistingFile);
+  command.add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));
 }
 
-std::string Message(const RadioOptions& options, Txt text, std::string_view name, const std::string& value) {
-  return FillIn(Text(text, options.language), name, value);
-}
-
-int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image) {
+int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image, TransferOutcome& outcome) {
   auto cannotOpen = [&](const std::string& reason) {
     std::cerr << Text(Txt::CannotOpenPort, options.language) << '\n' << reason << '\n';
     return kPortError;
   };
   auto device = DeviceOfPortName(options.port);
-  if (!device) return cannotOpen(Message(options, Txt::PortUnknown, "device", options.port));
+  if (!device) return cannotOpen(FillIn(Text(Txt::PortUnknown, options.language), {options.port}));
 
   VersionList versions =
-      LoadVersionList(options.versionList.empty() ? SharedFolder() / "Version.ini" : std::filesystem::path(options.versionList));
+      options.versionList.empty() ? StartedState().versions : LoadVersionList(options.versionList);
   PosixSerialPort posixPort;
   std::ofstream traceFile;
   std::unique_ptr<TracedPort> traced;
   if (!options.trace.empty()) {
     traceFile.open(options.trace);
     if (!traceFile) {
-      std::cerr << Message(options, Txt::CannotWriteFile, "file", options.trace) << '\n';
+      Complain(Say(Txt::CliCannotWrite), options.trace);
       return kOutputError;
     }
     traced = std::make_unique<TracedPort>(posixPort, traceFile);
@@ -139,6 +130,7 @@ int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage
   if (!opened.ok()) return cannotOpen(PortFailureReason(opened, *device, options.language));
   engine.Begin();
   loop.RunUntil([&] { return !engine.running(); });
+  outcome = host.outcome();
   return host.ExitCode();
 }
 

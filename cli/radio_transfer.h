@@ -7,24 +7,20 @@
 
 #include "image/memory_image.h"
 #include "link/transfer_host.h"
-#include "shell/language_table.h"
 
 namespace zq::cli {
 
 struct RadioOptions {
   std::string port;         // a device path, or "COM" + number
   std::string trace;        // file for the frame trace; empty for none
-  std::string versionList;  // empty: Version.ini of the folder shared by all releases
+  std::string versionList;  // empty: the program's own version list
   int language = 1;
 };
 
 void AddRadioOptions(CLI::App& command, RadioOptions& options);
 
 // Runs one transfer; a read fills `image` and a write sends it. Prints the
-// progress and every message; returns the exit code.
-int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image);
-
-// A language-table text with one "{name}" filled in, in the options' language.
-std::string Message(const RadioOptions& options, Txt text, std::string_view name, const std::string& value);
+// progress and every message, and returns the exit code.
+int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image, TransferOutcome& outcome);
 
 }  // namespace zq::cli

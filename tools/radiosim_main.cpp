@@ -10,13 +10,15 @@
 #include "config/radio_config.h"
 #include "config/text_rules.h"
 #include "image/image_file.h"
-#include "link/port_messages.h"
 #include "link/pty_radio_server.h"
 #include "shell/language_table.h"
 
 namespace {
 
 zq::PtyRadioServer* g_server = nullptr;
+
+// The simulator is a developer's tool and speaks English.
+std::string Say(zq::Txt text) { return std::string(zq::Text(text, zq::kEnglish)); }
 
 void StopOnSignal(int) {
   if (g_server) g_server->Stop();
@@ -28,7 +30,7 @@ zq::FaultRule ParseFault(zq::FaultKind kind, const std::string& text) {
   auto first = zq::ParseInteger(text.substr(0, colon));
   auto count = colon == std::string::npos ? std::optional<long long>(1) : zq::ParseInteger(text.substr(colon + 1));
   if (!first || !count || *first < 1 || *count < 1 || *first > 1'000'000 || *count > 1'000'000)
-    throw CLI::ValidationError("fault", "expected N or N:K with whole numbers from 1: " + text);
+    throw CLI::ValidationError(zq::FillIn(Say(zq::Txt::SimFaultInvalid), {text}));
   return zq::FaultRule{kind, static_cast<int>(*first), static_cast<int>(*count)};
 }
 
@@ -46,25 +48,21 @@ struct Options {
 };
 
 void AddOptions(CLI::App& app, Options& o) {
-  app.add_option("--image", o.imageFile, "Raw memory image (139776 bytes) the radio holds; default: all zero")
-      ->check(CLI::ExistingFile);
-  app.add_option("--save-written", o.saveWritten, "After every write from the PC, save the radio's memory here");
-  app.add_option("--model", o.identity.model, "Model name the radio reports (7 characters)")->default_str("VESTRAX");
-  app.add_flag("--no-hf", o.noHf, "Report the radio as not HF-capable");
-  app.add_option("--firmware", o.identity.firmwareVersion, "Firmware version reported (4 characters)")
-      ->default_str("V100");
-  app.add_flag("--silent", o.silent, "Never answer");
+  app.add_option("--image", o.imageFile, Say(zq::Txt::SimImageHelp))->check(CLI::ExistingFile);
+  app.add_option("--save-written", o.saveWritten, Say(zq::Txt::SimSaveWrittenHelp));
+  app.add_option("--model", o.identity.model, Say(zq::Txt::SimModelHelp))->default_str(zq::kModelName);
+  app.add_flag("--no-hf", o.noHf, Say(zq::Txt::SimNoHfHelp));
+  app.add_option("--firmware", o.identity.firmwareVersion, Say(zq::Txt::SimFirmwareHelp))
+      ->default_str(zq::kDataVersion);
+  app.add_flag("--silent", o.silent, Say(zq::Txt::SimSilentHelp));
   const char* names[] = {"--drop", "--corrupt-checksum", "--wrong-address", "--garbage"};
-  const char* help[] = {"Give no reply to frame N (N:K for K frames from N)",
-                        "Corrupt the checksum of the reply to frame N (N:K)",
-                        "Name the next block in the data reply to frame N (N:K)",
-                        "Send noise bytes ahead of the reply to frame N (N:K)"};
-  for (std::size_t k = 0; k < o.faults.size(); ++k) app.add_option(names[k], o.faults[k].second, help[k]);
-  app.add_option("--stop-after", o.behaviour.stopAfterFrames, "Answer N frames, then stay silent");
-  app.add_option("--hang-up-after", o.behaviour.hangUpAfterFrames,
-                 "Answer N frames, then close the pseudo-terminal and exit at the next one");
-  app.add_option("--baud", o.behaviour.baud, "Delay every reply by the time its bytes take on the wire at this rate");
-  app.add_flag("--exit-after-transfer", o.exitAfterTransfer, "Exit once the first transfer has ended");
+  const zq::Txt help[] = {zq::Txt::SimDropHelp, zq::Txt::SimCorruptHelp, zq::Txt::SimWrongAddressHelp,
+                          zq::Txt::SimGarbageHelp};
+  for (std::size_t k = 0; k < o.faults.size(); ++k) app.add_option(names[k], o.faults[k].second, Say(help[k]));
+  app.add_option("--stop-after", o.behaviour.stopAfterFrames, Say(zq::Txt::SimStopAfterHelp));
+  app.add_option("--hang-up-after", o.behaviour.hangUpAfterFrames, Say(zq::Txt::SimHangUpHelp));
+  app.add_option("--baud", o.behaviour.baud, Say(zq::Txt::SimBaudHelp));
+  app.add_flag("--exit-after-transfer", o.exitAfterTransfer, Say(zq::Txt::SimExitHelp));
 }
 
 int Serve(Options& o) {
@@ -72,7 +70,7 @@ int Serve(Options& o) {
   if (!o.imageFile.empty()) {
     auto loaded = zq::LoadImageFile(o.imageFile);
     if (!loaded) {
-      std::cerr << zq::FillIn(zq::Text(zq::Txt::ImageFileInvalid, zq::kEnglish), "file", o.imageFile) << '\n';
+      std::cerr << Say(zq::Txt::CliImageWrongSize) << ' ' << o.imageFile << '\n';
       return 3;
     }
     memory = std::move(*loaded);
@@ -85,7 +83,7 @@ int Serve(Options& o) {
   std::string error;
   auto server = zq::PtyRadioServer::Create(error);
   if (!server) {
-    std::cerr << zq::FillIn(zq::Text(zq::Txt::PseudoTerminalFailed, zq::kEnglish), "detail", error) << '\n';
+    std::cerr << zq::FillIn(Say(zq::Txt::PseudoTerminalFailed), {error}) << '\n';
     return 1;
   }
   zq::SimulatedRadio radio(std::move(memory), o.identity, o.behaviour);
@@ -94,7 +92,7 @@ int Serve(Options& o) {
   if (!o.saveWritten.empty()) {
     serve.onTransferEnded = [&](const zq::SimulatedRadio& r) {
       if (r.blocksWritten() > 0 && !zq::SaveImageFile(o.saveWritten, r.memory()))
-        std::cerr << zq::FillIn(zq::Text(zq::Txt::CannotWriteFile, zq::kEnglish), "file", o.saveWritten) << '\n';
+        std::cerr << Say(zq::Txt::CliCannotWrite) << ' ' << o.saveWritten << '\n';
     };
   }
   g_server = server.get();
@@ -112,7 +110,7 @@ int Serve(Options& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Simulated ZQ4071 radio on a pseudo-terminal; prints the device path to open"};
+  CLI::App app{Say(zq::Txt::SimHelp)};
   Options options;
   AddOptions(app, options);
   CLI11_PARSE(app, argc, argv);

@@ -35,12 +35,12 @@ std::unique_ptr<PtyRadioServer> PtyRadioServer::Create(std::string& error) {
   int master = -1, slave = -1;
   char name[256] = {};
   if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
-    error = std::string("cannot open a pseudo-terminal: ") + std::strerror(errno);
+    error = std::strerror(errno);
     return nullptr;
   }
   int stop[2];
   if (!SetRawLine(slave) || ::pipe2(stop, O_CLOEXEC | O_NONBLOCK) != 0) {
-    error = std::string("cannot set up the pseudo-terminal: ") + std::strerror(errno);
+    error = std::strerror(errno);
     ::close(master);
     ::close(slave);
     return nullptr;

@@ -20,7 +20,7 @@ struct ServeOptions {
 
 class PtyRadioServer {
  public:
-  // Opens a pseudo-terminal pair with a raw line; empty with `error` set on failure.
+  // Opens a pseudo-terminal pair with a raw line; empty, with the system's reason in `error`, on failure.
   static std::unique_ptr<PtyRadioServer> Create(std::string& error);
   ~PtyRadioServer();
   PtyRadioServer(const PtyRadioServer&) = delete;

@@ -8,6 +8,8 @@ bool ApplyCompletedRead(const TransferOutcome& outcome, const MemoryImage& image
   DecodeImage(image, cfg, options);
   doc.fileName = "new.dat";
   doc.untitled = true;
+  // As when a data file is opened, the document takes the range the configuration holds.
+  doc.rangeText = RangeTextOfIndex(cfg.RangeIndex());
   return true;
 }
 

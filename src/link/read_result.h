@@ -8,8 +8,8 @@
 namespace zq {
 
 // After a read that ended with success: rebuilds the configuration from the
-// image and makes the document the untitled "new.dat", so that a later Save
-// asks for a name. Any other outcome leaves both exactly as they were, however
+// image and makes the document the untitled "new.dat" (a later Save asks for a
+// name) with the radio's frequency range. Any other outcome leaves both exactly as they were, however
 // much of the image arrived. True when the configuration was replaced.
 bool ApplyCompletedRead(const TransferOutcome& outcome, const MemoryImage& image, RadioConfig& cfg,
                         DocumentState& doc, const ImageOptions& options = {});

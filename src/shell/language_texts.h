@@ -59,19 +59,58 @@
   X(ReadProgressCaption, "Read data from radio", "从对讲机读取数据")                                         \
   X(WriteProgressCaption, "Write data to radio", "向对讲机写入数据")                                         \
   X(CompletionLabel, "Completion percentage:", "完成进度:")                                                  \
-  X(PortMissing, "The device {device} does not exist.", "设备 {device} 不存在。")                                 \
-  X(PortBusy, "The device {device} is in use by another program.", "设备 {device} 正被其他程序使用。")            \
-  X(PortNotPermitted, "No permission to open {device}.", "没有打开 {device} 的权限。")                              \
-  X(PortJoinGroup, "Add your user to the group {group} (sudo usermod -aG {group} $USER), then log in again.",     \
-    "请把当前用户加入 {group} 组（sudo usermod -aG {group} $USER），然后重新登录。")                                \
-  X(PortNotSerial, "{device} is not a serial device.", "{device} 不是串行设备。")                                   \
-  X(PortOtherError, "{device}: {detail}", "{device}：{detail}")                                                   \
-  X(PortUnknown, "{device} names no serial port.", "{device} 不是串行端口的名称。")                                  \
-  X(NoSerialPorts, "No serial port found.", "未找到串行端口。")                                                    \
-  X(ImageFileInvalid, "{file}: a memory image must be a file of exactly 139776 bytes.",                            \
-    "{file}：存储映像必须是正好 139776 字节的文件。")                                                                \
-  X(CannotWriteFile, "Cannot write {file}.", "无法写入 {file}。")                                                   \
-  X(PseudoTerminalFailed, "Cannot open a pseudo-terminal: {detail}", "无法打开伪终端：{detail}")                    \
+  X(PortMissing, "The device %1 does not exist.", "设备 %1 不存在。")                                        \
+  X(PortBusy, "The device %1 is in use by another program.", "设备 %1 正被其他程序使用。")                   \
+  X(PortNotPermitted, "No permission to open %1.", "没有打开 %1 的权限。")                                   \
+  X(PortJoinGroup, "Add your user to the group %1 (sudo usermod -aG %1 $USER), then log in again.",          \
+    "请把当前用户加入 %1 组（sudo usermod -aG %1 $USER），然后重新登录。")                                   \
+  X(PortNotSerial, "%1 is not a serial device.", "%1 不是串行设备。")                                        \
+  X(PortOtherError, "%1: %2", "%1：%2")                                                                      \
+  X(PortUnknown, "%1 names no serial port.", "%1 不是串行端口的名称。")                                      \
+  X(NoSerialPorts, "No serial port found.", "未找到串行端口。")                                              \
+  X(PseudoTerminalFailed, "Cannot open a pseudo-terminal: %1", "无法打开伪终端：%1")                         \
+  X(CliPortsHelp, "List the serial ports (COM<number> and device); pseudo-terminals are not listed",         \
+    "列出串行端口（COM 编号及设备）；伪终端不会列出")                                                        \
+  X(CliReadHelp, "Read the radio over its serial port", "通过串行端口读取对讲机")                            \
+  X(CliWriteHelp, "Write to the radio over its serial port", "通过串行端口写入对讲机")                       \
+  X(CliPortHelp, "Serial device of the radio: a path such as /dev/ttyUSB0, or COM<number>",                  \
+    "对讲机的串行设备：路径（如 /dev/ttyUSB0）或 COM 编号")                                                  \
+  X(CliTraceHelp, "Write every frame sent and received, with its time, to this file",                        \
+    "将收发的每一帧连同时间写入此文件")                                                                      \
+  X(CliVersionsHelp, "Version list for the firmware check (default: Version.ini of the shared folder)",      \
+    "用于检查固件版本的版本列表（默认：共享文件夹中的 Version.ini）")                                        \
+  X(CliLanguageHelp, "Language of the messages: 1 English, 2 Chinese (default: the program's)",              \
+    "消息语言：1 英语，2 中文（默认：与程序相同）")                                                          \
+  X(CliReadDataFileHelp, "Save what was read as this data file pair", "将读取的数据保存为此数据文件")        \
+  X(CliReadImageHelp, "Save the raw memory image (139776 bytes) here",                                       \
+    "将原始存储映像（139776 字节）保存到此处")                                                               \
+  X(CliWriteImageHelp, "Write this raw memory image (139776 bytes)", "写入此原始存储映像（139776 字节）")    \
+  X(SimHelp, "Simulated ZQ4071 radio on a pseudo-terminal; prints the device path to open",                  \
+    "伪终端上的模拟 ZQ4071 对讲机；输出要打开的设备路径")                                                    \
+  X(SimImageHelp, "Raw memory image (139776 bytes) the radio holds; default: all zero",                      \
+    "对讲机保存的原始存储映像（139776 字节）；默认全为零")                                                   \
+  X(SimSaveWrittenHelp, "After every write from the PC, save the radio's memory here",                       \
+    "每次电脑写入后，将对讲机存储内容保存到此处")                                                            \
+  X(SimModelHelp, "Model name the radio reports (7 characters)", "对讲机报告的机型名称（7 个字符）")         \
+  X(SimNoHfHelp, "Report the radio as not HF-capable", "报告对讲机不支持 HF")                                \
+  X(SimFirmwareHelp, "Firmware version the radio reports (4 characters)",                                    \
+    "对讲机报告的固件版本（4 个字符）")                                                                      \
+  X(SimSilentHelp, "Never answer", "从不应答")                                                               \
+  X(SimDropHelp, "Give no reply to frame N (N:K for K frames from N)",                                       \
+    "不应答第 N 帧（N:K 表示从第 N 帧起共 K 帧）")                                                           \
+  X(SimCorruptHelp, "Corrupt the checksum of the reply to frame N (N:K)", "破坏第 N 帧应答的校验和（N:K）")  \
+  X(SimWrongAddressHelp, "Name the next block in the data reply to frame N (N:K)",                           \
+    "在第 N 帧的数据应答中使用下一块的地址（N:K）")                                                          \
+  X(SimGarbageHelp, "Send noise bytes ahead of the reply to frame N (N:K)",                                  \
+    "在第 N 帧的应答前发送干扰字节（N:K）")                                                                  \
+  X(SimStopAfterHelp, "Answer N frames, then stay silent", "应答 N 帧后不再应答")                            \
+  X(SimHangUpHelp, "Answer N frames, then close the pseudo-terminal and exit at the next one",               \
+    "应答 N 帧后，在下一帧时关闭伪终端并退出")                                                               \
+  X(SimBaudHelp, "Delay every reply by the time its bytes take on the wire at this rate",                    \
+    "按此波特率下字节在线路上所需的时间延迟每个应答")                                                        \
+  X(SimExitHelp, "Exit once the first transfer has ended", "第一次传输结束后退出")                           \
+  X(SimFaultInvalid, "A fault takes N or N:K, whole numbers from 1: %1",                                     \
+    "故障参数须为 N 或 N:K，且为从 1 开始的整数：%1")                                                        \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \

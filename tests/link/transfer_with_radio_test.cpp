@@ -175,6 +175,7 @@ TEST(TransferWithRadio, ConfigurationIsReplacedOnlyByACompletedRead) {
   EXPECT_TRUE(cfg == expected);
   EXPECT_EQ(doc.fileName, "new.dat");
   EXPECT_TRUE(doc.untitled);
+  EXPECT_EQ(doc.rangeText, RangeTextOfIndex(radioConfig.RangeIndex()));
 }
 
 TEST(TransferWithRadio, TheScanAddBitOfTheHamVfoChannelNeverReachesTheRadio) {
