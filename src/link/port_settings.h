@@ -1,30 +1,29 @@
 #pragma once
-// The serial-port keys of the settings file (section "language" of
-// language/mysetup.ini in the folder shared by all installed releases).
-#include <cstdint>
+// The port choice as the settings file keeps it (section "language" of
+// language/mysetup.ini). "comPort", "Handshaking" and "StopBit" are read with
+// the other user settings at start-up; the link adds "comDevice", the path of
+// a device outside the port-number table, used while "comPort" is the
+// named-device number.
+#include <filesystem>
 #include <string>
-
-#include "platform/ini_file.h"
 
 namespace zq {
 
-inline constexpr const char* kPortSection = "language";
-
-struct SerialPortSettings {
-  int16_t portNumber = 1;   // "comPort"; 0 means that no port is chosen
-  int16_t handshaking = 0;  // "Handshaking": kept, not applied
-  int16_t stopBits = 0;     // "StopBit": kept, not applied
-  std::string namedDevice;  // "comDevice": the device when portNumber is the named-device number
+struct PortChoice {
+  int portNumber = 1;       // 0 means that no port is chosen
+  std::string namedDevice;  // only for the named-device number
+  bool operator==(const PortChoice&) const = default;
 };
 
-// Missing keys and values that are no 16-bit number keep their defaults.
-SerialPortSettings ReadPortSettings(const IniFile& ini);
-// Writes "comPort", and "comDevice" when the port is a named device.
-void WritePortChoice(IniFile& ini, const SerialPortSettings& settings);
-
+// The choice that stands for a device: its number from the table, or the
+// named-device number with the path.
+PortChoice ChoiceOfDevice(const std::string& device);
 // The device a transfer opens; empty when no port is chosen or the number names no device.
-std::string DeviceOfSettings(const SerialPortSettings& settings);
-// Remembers a device: one of the table by its number, any other path by name.
-void ChooseDevice(SerialPortSettings& settings, const std::string& device);
+std::string DeviceOfChoice(const PortChoice& choice);
+
+// "comDevice" of the settings file; empty when missing.
+std::string ReadNamedDevice(const std::filesystem::path& settingsFile);
+// Writes "comPort", and "comDevice" for a named device; false when the file cannot be written.
+bool SavePortChoice(const std::filesystem::path& settingsFile, const PortChoice& choice);
 
 }  // namespace zq

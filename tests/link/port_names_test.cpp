@@ -8,6 +8,7 @@
 #include "link/port_messages.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
+#include "platform/ini_file.h"
 
 namespace zq {
 namespace {
@@ -76,27 +77,26 @@ TEST(PortList, ListsHardwarePortsThatHaveADeviceNodeInNumberOrder) {
   EXPECT_TRUE(ListSerialPortsIn(root / "class", root / "dev").empty());
 }
 
-TEST(PortSettings, KeysAreReadAsDecimalAndDeviceChoicesStoredAsNumbers) {
-  IniFile ini("[language]\r\ncomPort = 101\r\nHandshaking=2\r\nStopBit=x\r\n");
-  SerialPortSettings settings = ReadPortSettings(ini);
-  EXPECT_EQ(settings.portNumber, 101);
-  EXPECT_EQ(settings.handshaking, 2);
-  EXPECT_EQ(settings.stopBits, 0);
-  EXPECT_EQ(DeviceOfSettings(settings), "/dev/ttyUSB1");
-  EXPECT_EQ(ReadPortSettings(IniFile("[language]\ncomPort=70000\n")).portNumber, 1);  // no 16-bit number
-  EXPECT_EQ(DeviceOfSettings({0}), "");  // no port chosen
+TEST(PortSettings, DevicesOutsideTheTableAreKeptByPathBesideADecimalPortNumber) {
+  EXPECT_EQ(ChoiceOfDevice("/dev/ttyS2"), (PortChoice{3, ""}));
+  EXPECT_EQ(ChoiceOfDevice("/dev/ttyUSB1"), (PortChoice{101, ""}));
+  EXPECT_EQ(ChoiceOfDevice("/dev/pts/4"), (PortChoice{kNamedDevicePort, "/dev/pts/4"}));
+  EXPECT_EQ(DeviceOfChoice({1, ""}), "/dev/ttyS0");
+  EXPECT_EQ(DeviceOfChoice({0, ""}), "");  // no port chosen
+  EXPECT_EQ(DeviceOfChoice({kNamedDevicePort, "/dev/pts/4"}), "/dev/pts/4");
 
-  ChooseDevice(settings, "/dev/ttyS2");
-  WritePortChoice(ini, settings);
-  EXPECT_EQ(ini.GetOr("language", "comPort"), "3");
-  EXPECT_FALSE(ini.Get("language", "comDevice"));
-
-  ChooseDevice(settings, "/dev/pts/4");
-  WritePortChoice(ini, settings);
-  EXPECT_EQ(ini.GetOr("language", "comPort"), std::to_string(kNamedDevicePort));
-  SerialPortSettings back = ReadPortSettings(ini);
-  EXPECT_EQ(DeviceOfSettings(back), "/dev/pts/4");
-  EXPECT_EQ(back.handshaking, 2);
+  fs::path file = fs::temp_directory_path() / ("zq-settings-" + std::to_string(::getpid()) + ".ini");
+  std::ofstream(file) << "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nStopBit=1\r\n";
+  ASSERT_TRUE(SavePortChoice(file, ChoiceOfDevice("/dev/pts/4")));
+  EXPECT_EQ(ReadProfileString(file, "language", "comPort"), std::to_string(kNamedDevicePort));
+  EXPECT_EQ(ReadNamedDevice(file), "/dev/pts/4");
+  ASSERT_TRUE(SavePortChoice(file, ChoiceOfDevice("/dev/ttyUSB0")));
+  EXPECT_EQ(ReadProfileString(file, "language", "comPort"), "100");
+  // The other keys of the section stay as they were.
+  EXPECT_EQ(ReadProfileString(file, "language", "StopBit"), "1");
+  EXPECT_EQ(ReadProfileString(file, "language", "IsFirstRun"), "0");
+  EXPECT_FALSE(SavePortChoice(file / "mysetup.ini", {3, ""}));  // below a file: cannot be written
+  fs::remove(file);
 }
 
 TEST(PortMessages, ReasonsNameTheDeviceAndThePermissionFix) {
