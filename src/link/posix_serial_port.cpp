@@ -103,11 +103,13 @@ void PosixSerialPort::Close() {
 }
 
 void PosixSerialPort::DiscardBuffers() {
-  if (fd_ >= 0) ::tcflush(fd_, TCOFLUSH);
-  // Reading away what waits drops the same bytes as flushing the input queue,
-  // at a fraction of the cost on a pseudo-terminal, once for every frame.
-  if (!Drain()) Close();
   pending_.clear();
+  // A frame sent from inside a receive notification follows a reply: the input
+  // queue was emptied a moment ago and the radio has heard all of the last
+  // frame, so the kernel holds nothing to discard and the flush is saved on
+  // every block. A retransmission flushes both queues.
+  if (fd_ < 0 || inReceiveNotification_) return;
+  ::tcflush(fd_, TCIOFLUSH);
 }
 
 bool PosixSerialPort::Write(std::span<const uint8_t> bytes) {
@@ -143,17 +145,16 @@ void PosixSerialPort::ServiceInput(bool hungUp) {
   // A last reply can arrive together with the hang-up; it still counts.
   bool alive = Drain() && !hungUp;
   if (pending_.size() >= threshold_) {
-    // The reply is what has just been taken in; anything later is discarded
-    // before the next frame goes out.
-    justDrained_ = true;
+    // The reply is what has just been taken in.
+    inReceiveNotification_ = true;
     NotifyReceive();
-    justDrained_ = false;
+    inReceiveNotification_ = false;
   }
   if (!alive) Close();
 }
 
 Bytes PosixSerialPort::ReadAll() {
-  bool alive = justDrained_ || Drain();
+  bool alive = inReceiveNotification_ || Drain();
   Bytes received = std::exchange(pending_, {});
   if (!alive) Close();
   return received;

@@ -43,7 +43,7 @@ class PosixSerialPort : public SerialPort {
   int fd_ = -1;
   std::size_t threshold_ = 1;
   Bytes pending_;
-  bool justDrained_ = false;
+  bool inReceiveNotification_ = false;
 };
 
 }  // namespace zq
