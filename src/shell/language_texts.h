@@ -174,6 +174,9 @@
   X(MenuHelp, "&Help", "帮助(&H)")                                                                           \
   X(MenuHelpTopics, "&Help topics", "帮助主题(&H)")                                                          \
   X(MenuAbout, "&About ZQ4071", "关于 ZQ4071(&A)")                                                           \
+  X(DemoRadioName, " (simulated radio)", "（模拟对讲机）")                                                  \
+  X(DemoPortEntry, "Simulated radio (demonstration)", "模拟对讲机（演示）")                                  \
+  X(DemoStatus, "Demonstration: the radio is simulated", "演示模式：对讲机为模拟")                            \
   X(TreeRogerBeep, "Roger Beep", "RB音")                                                                     \
   X(TreeEmergency, "Emg Channel Setting", "Emg Channel Setting")                                            \
   X(TreeDualWatch, "DW Channel Setting", "DW Channel Setting")                                              \

@@ -1,0 +1,41 @@
+#pragma once
+// FrmComSet: the communication-port window. It lists the serial ports the
+// system has (refreshed every second, so an adapter plugged in shows up), the
+// demonstration radio when there is one, and takes a device path typed in.
+#include <QDialog>
+#include <QTimer>
+
+class QComboBox;
+
+namespace zq {
+
+class frmMain;
+class TransferController;
+
+class FrmComSet : public QDialog {
+  Q_OBJECT
+ public:
+  FrmComSet(frmMain& main, TransferController& transfers);
+
+  QComboBox* portList() const { return list_; }
+  // The port the window would choose now: a number, or the demo radio.
+  int currentPort() const { return currentPort_; }
+  // Rebuilds the list as the refresh timer does.
+  void RefreshPorts();
+
+ private:
+  void FillList();
+  void SelectCurrent();
+  void OnOk();
+
+  frmMain& main_;
+  TransferController& transfers_;
+  QComboBox* list_;
+  QTimer refresh_;
+  int currentPort_ = 0;
+};
+
+// The list entry that stands for the demonstration radio.
+inline constexpr int kDemoPortEntry = -1;
+
+}  // namespace zq

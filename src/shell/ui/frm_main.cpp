@@ -1,0 +1,441 @@
+#include "shell/ui/frm_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "config/text_rules.h"
+#include "datafile/data_file.h"
+#include "datafile/init_defaults.h"
+#include "datafile/install_layout.h"
+#include "platform/ini_file.h"
+#include "platform/local_date.h"
+#include "platform/qt/window_placement.h"
+#include "shell/ui/editor_table.h"
+#include "shell/ui/editor_window.h"
+#include "shell/ui/guarded.h"
+#include "shell/ui/language_dialog.h"
+#include "shell/ui/release_launcher.h"
+#include "shell/ui/transfer_controller.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+namespace {
+
+QString WithoutAmpersand(QString text) { return text.remove(QLatin1Char('&')); }
+
+QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
+
+QIcon ToolbarIcon(Command command, QStyle* style) {
+  switch (command) {
+    case Command::New: return style->standardIcon(QStyle::SP_FileIcon);
+    case Command::Open: return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case Command::Save: return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case Command::ReadFromRadio: return style->standardIcon(QStyle::SP_ArrowDown);
+    case Command::WriteToRadio: return style->standardIcon(QStyle::SP_ArrowUp);
+    case Command::CommunicationPort: return style->standardIcon(QStyle::SP_DriveNetIcon);
+    case Command::About: return style->standardIcon(QStyle::SP_MessageBoxInformation);
+    default: return {};
+  }
+}
+
+}  // namespace
+
+frmMain::frmMain(AppState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), lastAppliedLanguage_(state.settings.language) {
+  setObjectName("frmMain");
+  mdi_ = new QMdiArea(this);
+  mdi_->setObjectName("mdiArea");
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  transfers_ = new TransferController(*this);
+  BuildActions();
+  BuildMenus();
+  BuildToolbar();
+  BuildTreePane();
+  BuildStatusBar();
+  ApplyPlacement();
+  Change_Language();
+  LoadNewDoc();
+}
+
+frmMain::~frmMain() { delete transfers_; }
+
+QString frmMain::Tr(Txt id) const { return QText(id, state_.settings.language); }
+
+void frmMain::BuildActions() {
+  for (const CommandDef& def : CommandTable()) {
+    auto* a = new QAction(this);
+    a->setObjectName(QString::fromLatin1("action_%1").arg(static_cast<int>(def.id)));
+    if (!def.shortcut.empty()) a->setShortcut(QKeySequence(QUtf8(def.shortcut)));
+    if (def.checkable) {
+      a->setCheckable(true);
+      a->setChecked(true);
+    }
+    Command id = def.id;
+    connect(a, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    actions_[id] = a;
+  }
+}
+
+void frmMain::BuildMenus() {
+  for (const MenuDef& def : MenuTable()) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    menus_[def.caption] = menu;
+    for (Command c : def.commands) {
+      if (c == Command::Exit) menu->addSeparator();
+      menu->addAction(actions_.at(c));
+    }
+    if (def.windowList) {
+      windowMenu_ = menu;
+      connect(menu, &QMenu::aboutToShow, this, &frmMain::FillWindowMenu);
+    }
+  }
+}
+
+void frmMain::BuildToolbar() {
+  toolbar_ = addToolBar(QStringLiteral("toolbar"));
+  toolbar_->setObjectName("toolbar");
+  toolbar_->setMovable(false);
+  for (Command c : ToolbarCommands()) {
+    QAction* a = actions_.at(c);
+    if (c == Command::New) {  // the toolbar's New does not ask first
+      a = new QAction(this);
+      connect(a, &QAction::triggered, this, &frmMain::NewFromToolbar);
+    }
+    a->setIcon(ToolbarIcon(c, style()));
+    toolbarActions_[c] = a;
+    toolbar_->addAction(a);
+    if (c == Command::Save || c == Command::WriteToRadio) toolbar_->addSeparator();
+  }
+}
+
+void frmMain::BuildTreePane() {
+  treePane_ = new QWidget(this);
+  treePane_->setObjectName("treePane");
+  treePane_->setMinimumWidth(300 / kTwipsPerPixel);
+  auto* close = new QToolButton(treePane_);
+  close->setObjectName("treePaneClose");
+  close->setText(QStringLiteral("×"));
+  close->setAutoRaise(true);
+  connect(close, &QToolButton::clicked, this, [this] {
+    treePane_->hide();
+    actions_.at(Command::TreeView)->setChecked(false);
+  });
+  tree_ = new QTreeWidget(treePane_);
+  tree_->setObjectName("editorTree");
+  tree_->setHeaderHidden(true);
+  auto* root = new QTreeWidgetItem(tree_, {QStringLiteral("ZQ4071")});
+  root->setData(0, Qt::UserRole, QStringLiteral("N0"));
+  for (const EditorDef& def : EditorTable()) {
+    auto* item = new QTreeWidgetItem(root);
+    item->setData(0, Qt::UserRole, QUtf8(def.key));
+  }
+  root->setExpanded(true);
+  connect(tree_, &QTreeWidget::itemClicked, this, &frmMain::OnTreeItemClicked);
+
+  auto* top = new QHBoxLayout;
+  top->setContentsMargins(0, 0, 0, 0);
+  top->addStretch(1);
+  top->addWidget(close);
+  auto* layout = new QVBoxLayout(treePane_);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(1);
+  layout->addLayout(top);
+  layout->addWidget(tree_, 1);
+
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  splitter_->setObjectName("treeSplitter");
+  splitter_->setChildrenCollapsible(false);
+  splitter_->addWidget(treePane_);
+  splitter_->addWidget(mdi_);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({200, 800});
+  setCentralWidget(splitter_);
+}
+
+void frmMain::BuildStatusBar() {
+  for (int k = 0; k < 3; ++k) {
+    panels_[k] = new QLabel(this);
+    panels_[k]->setObjectName(QString::fromLatin1("statusPanel%1").arg(k + 1));
+    statusBar()->addWidget(panels_[k], k == 0 ? 1 : 0);
+  }
+}
+
+QLabel* frmMain::statusPanel(int panel) const { return panels_[panel - 1]; }
+
+void frmMain::SetStatusNote(const QString& text) { panels_[0]->setText(text); }
+
+void frmMain::ApplyPlacement() { setGeometry(PlacementToPixels(LoadPlacement())); }
+
+void frmMain::StoreWindowPlacement() {
+  if (isMinimized()) return;
+  StorePlacement(PlacementFromPixels(normalGeometry()));
+}
+
+void frmMain::Change_Language() {
+  lastAppliedLanguage_ = state_.settings.language;
+  for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
+  for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
+  for (auto& [command, a] : toolbarActions_) {
+    a->setToolTip(WithoutAmpersand(Tr(CommandOf(command).caption)));
+    if (command == Command::New) a->setText(WithoutAmpersand(Tr(Txt::MenuNew)));
+  }
+  QTreeWidgetItem* root = tree_->topLevelItem(0);
+  for (int k = 0; k < root->childCount(); ++k) {
+    const EditorDef* def = FindEditor(root->child(k)->data(0, Qt::UserRole).toString().toStdString());
+    QString text = Tr(def->treeText);
+    root->child(k)->setText(0, def->stripAmpersand ? WithoutAmpersand(text) : text);
+  }
+  panels_[1]->setText(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QLatin1Char(']'));
+  panels_[2]->setText(Tr(Txt::PortLabel) + transfers_->PortDisplayName());
+  RefreshCaption();
+  LoadBKPic();
+  for (const auto& [key, window] : editors_)
+    if (window) static_cast<EditorWindow*>(window->widget())->ApplyLanguage();
+}
+
+void frmMain::RefreshCaption() {
+  setWindowTitle(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QStringLiteral("][") +
+                 Tr(Txt::FileNameLabel) + QLatin1Char(':') + FileNameOnly(state_.document.fileName) + QLatin1Char(']'));
+}
+
+void frmMain::LoadBKPic() {
+  QString file = QString::fromStdString(
+      (state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
+  QPixmap picture(file);
+  mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
+}
+
+void frmMain::RunCommand(Command command) {
+  Guarded(this, "frmMain_RunCommand", [&] {
+    switch (command) {
+      case Command::New: AskNewDocument(); break;
+      case Command::Open: OpenFile(); break;
+      case Command::Save: SaveFile(); break;
+      case Command::SaveAs: SaveFileAs(); break;
+      case Command::Exit: close(); break;
+      case Command::ChannelInformation: OpenEditor(kChannelEditorKey); break;
+      case Command::OptionFeatures: OpenEditor(kOptionEditorKey); break;
+      case Command::RogerBeep: OpenEditor(kRogerBeepEditorKey); break;
+      case Command::ReadFromRadio: transfers_->StartRead(); break;
+      case Command::WriteToRadio: transfers_->StartWrite(); break;
+      case Command::CommunicationPort: transfers_->ShowPortWindow(); break;
+      case Command::LanguageSetup: ChooseLanguage(); break;
+      case Command::InitialSetting: InitialSetting(); break;
+      case Command::TreeView: treePane_->setVisible(actions_.at(command)->isChecked()); break;
+      case Command::Toolbar: toolbar_->setVisible(actions_.at(command)->isChecked()); break;
+      case Command::StatusBar: statusBar()->setVisible(actions_.at(command)->isChecked()); break;
+      case Command::Cascade: CascadeEditors(); break;
+      case Command::CloseAllWindows: CloseAllEditors(); break;
+      case Command::About: ShowAbout(); break;
+    }
+  });
+}
+
+void frmMain::NewFromToolbar() {
+  Guarded(this, "frmMain_Toolbar_New", [&] { LoadNewDoc(); });
+}
+
+void frmMain::AskNewDocument() {
+  if (CurrentPrompter().Ask(this, Tr(Txt::AllDataCleared), Buttons::OkCancel, Icon::Warning) == Answer::Ok)
+    LoadNewDoc();
+}
+
+void frmMain::LoadNewDoc() {
+  CloseAllEditors();
+  InitDefaults(state_.programFolder, LocalToday(), state_.config, state_.document, state_.working);
+  Change_Language();
+  OpenChannelEditorAndCascade();
+}
+
+void frmMain::InitialSetting() {
+  CloseAllEditors();
+  LoadTemplate(TemplateFileOf(state_.programFolder, state_.document.rangeText, TemplateKind::InitialSetting), state_.config,
+               state_.document, state_.working);
+  RefreshCaption();
+  OpenChannelEditorAndCascade();
+}
+
+void frmMain::OpenChannelEditorAndCascade() {
+  OpenEditor(kChannelEditorKey);
+  CascadeEditors();
+}
+
+bool frmMain::WriteDocument(const std::string& path) {
+  FileResult result = SaveDataFile(path, state_.config, state_.document, state_.working);
+  RefreshCaption();
+  if (!result.ok()) Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
+  return result.ok();
+}
+
+bool frmMain::OfferToSaveChanges() {
+  if (IsUnchanged(state_.config, state_.working)) return true;
+  switch (CurrentPrompter().Ask(this, Tr(Txt::FileModified), Buttons::YesNoCancel, Icon::Warning)) {
+    case Answer::Yes: return WriteDocument(state_.document.fileName);
+    case Answer::No: return true;
+    default: return false;
+  }
+}
+
+void frmMain::OpenFile() {
+  if (!OfferToSaveChanges()) return;
+  QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
+  QString chosen = CurrentPrompter().ChooseFileToOpen(this, filter);
+  if (chosen.isEmpty()) return;
+  CloseAllEditors();
+  FileResult result = OpenDataFile(chosen.toStdString(), state_.versions, state_.config, state_.document, state_.working);
+  if (result.status == FileStatus::IncompatibleVersion) {
+    if (CurrentPrompter().Ask(this, QUtf8(FileResultText(result, state_.settings.language)), Buttons::YesNo,
+                              Icon::Question) == Answer::Yes)
+      StartMatchingRelease(*this, result.foundVersion, false);  // Open asked already
+  } else if (!result.ok()) {
+    Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
+  }
+  Change_Language();
+  OpenChannelEditorAndCascade();
+}
+
+void frmMain::SaveFile() {
+  if (state_.document.untitled) {
+    SaveFileAs();
+    return;
+  }
+  QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
+  if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
+    WriteDocument(state_.document.fileName);
+}
+
+void frmMain::SaveFileAs() {
+  QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
+  QString chosen = CurrentPrompter().ChooseFileToSave(this, QString::fromStdString(state_.document.fileName), filter);
+  if (!chosen.isEmpty()) WriteDocument(chosen.toStdString());
+}
+
+void frmMain::ChooseLanguage() {
+  LanguageDialog dialog(state_.settings.language, state_.systemLanguage, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  int chosen = dialog.chosenLanguage();
+  if (chosen != state_.settings.language) {
+    lastAppliedLanguage_ = state_.settings.language;
+    state_.settings.language = chosen;
+  }
+  WriteProfileString(SettingsFileOf(state_.programFolder), "language", "CurrentLanguage", std::to_string(chosen));
+  CheckLanguageChange();
+}
+
+void frmMain::CheckLanguageChange() {
+  if (state_.settings.language == lastAppliedLanguage_) return;
+  Change_Language();
+  CloseAllEditors();
+  OpenChannelEditorAndCascade();
+}
+
+void frmMain::ShowAbout() {
+  QString version = QString::fromLatin1("%1.%2.%3").arg(ZQ_VERSION_MAJOR).arg(ZQ_VERSION_MINOR).arg(ZQ_VERSION_PATCH);
+  Tell(this, QStringLiteral("ZQ4071\n\n") + Tr(Txt::VersionPrefix) + version, Icon::Information);
+}
+
+void frmMain::OnTreeItemClicked(QTreeWidgetItem* item) {
+  Guarded(this, "frmMain_TreeView_NodeClick", [&] { OpenEditor(item->data(0, Qt::UserRole).toString().toStdString()); });
+}
+
+EditorWindow* frmMain::OpenEditorWindow(std::string_view key) const {
+  auto it = editors_.find(std::string(key));
+  return it != editors_.end() && it->second ? static_cast<EditorWindow*>(it->second->widget()) : nullptr;
+}
+
+EditorWindow* frmMain::OpenEditor(std::string_view key) {
+  if (auto it = editors_.find(std::string(key)); it != editors_.end() && it->second) {
+    mdi_->setActiveSubWindow(it->second);
+    return static_cast<EditorWindow*>(it->second->widget());
+  }
+  const EditorDef* def = FindEditor(key);
+  if (!def || !def->create) return nullptr;
+  EditorWindow* editor = def->create(*this);
+  QMdiSubWindow* window = mdi_->addSubWindow(editor);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  editors_[std::string(key)] = window;
+  window->show();
+  CascadeEditors();
+  return editor;
+}
+
+void frmMain::CloseAllEditors() {
+  for (auto& [key, window] : editors_)
+    if (window) {
+      static_cast<EditorWindow*>(window->widget())->CommitPendingEdit();
+      delete window;
+    }
+  editors_.clear();
+}
+
+void frmMain::CascadeEditors() { mdi_->cascadeSubWindows(); }
+
+int frmMain::OpenEditorCount() const {
+  int n = 0;
+  for (const auto& [key, window] : editors_) n += window ? 1 : 0;
+  return n;
+}
+
+void frmMain::CommitEditors() {
+  for (const auto& [key, window] : editors_)
+    if (window) static_cast<EditorWindow*>(window->widget())->CommitPendingEdit();
+}
+
+void frmMain::BroadcastReferencesChanged() {
+  for (const auto& [key, window] : editors_)
+    if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
+}
+
+void frmMain::FillWindowMenu() {
+  windowMenu_->clear();
+  for (const MenuDef& def : MenuTable())
+    if (def.windowList)
+      for (Command c : def.commands) windowMenu_->addAction(actions_.at(c));
+  const auto windows = mdi_->subWindowList();
+  if (!windows.isEmpty()) windowMenu_->addSeparator();
+  for (QMdiSubWindow* w : windows) {
+    QAction* a = windowMenu_->addAction(w->windowTitle());
+    a->setCheckable(true);
+    a->setChecked(w == mdi_->activeSubWindow());
+    connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+  }
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+  bool proceed = true;
+  Guarded(this, "frmMain_Form_QueryUnload", [&] {
+    CommitEditors();
+    proceed = OfferToSaveChanges();
+  });
+  if (!proceed) {
+    event->ignore();
+    return;
+  }
+  StoreWindowPlacement();
+  CloseAllEditors();
+  event->accept();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) CheckLanguageChange();
+}
+
+}  // namespace zq

@@ -1,0 +1,118 @@
+#pragma once
+// frmMain: the program's main window. A multi-document frame with menus,
+// toolbar, editor tree, status bar and tiled background; it owns the document
+// commands (new, open, save, exit), the radio commands and the settings commands.
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <string>
+
+#include "shell/app_state.h"
+#include "shell/commands.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace zq {
+
+class EditorWindow;
+class TransferController;
+
+class frmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit frmMain(AppState& state, QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  AppState& state() { return state_; }
+
+  // Runs a command as its menu entry does.
+  void RunCommand(Command command);
+  // The toolbar's New button: a new document without asking.
+  void NewFromToolbar();
+
+  void LoadNewDoc();
+  void Change_Language();
+  void LoadBKPic();
+  void RefreshCaption();
+
+  // Opens the editor of a tree key, or brings it forward when it is open.
+  EditorWindow* OpenEditor(std::string_view key);
+  EditorWindow* OpenEditorWindow(std::string_view key) const;
+  void CloseAllEditors();
+  void CascadeEditors();
+  int OpenEditorCount() const;
+  // Every open editor stores the value being edited.
+  void CommitEditors();
+  // DTMF codes or roger-beep presets changed: open editors rebuild their lists.
+  void BroadcastReferencesChanged();
+
+  // The language index the window's texts were last built for.
+  int lastAppliedLanguage() const { return lastAppliedLanguage_; }
+  // Applies a language change made while the window was inactive.
+  void CheckLanguageChange();
+
+  QAction* action(Command command) const { return actions_.at(command); }
+  QAction* toolbarAction(Command command) const { return toolbarActions_.at(command); }
+  QTreeWidget* tree() const { return tree_; }
+  QMdiArea* mdiArea() const { return mdi_; }
+  QLabel* statusPanel(int panel) const;
+  TransferController& transfers() { return *transfers_; }
+
+  // Asks "save it now?" when the document has changes; false when the user cancelled.
+  bool OfferToSaveChanges();
+
+  // Status bar panel 1 text (the demo radio announces itself there).
+  void SetStatusNote(const QString& text);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void BuildActions();
+  void BuildMenus();
+  void BuildToolbar();
+  void BuildTreePane();
+  void BuildStatusBar();
+  void ApplyPlacement();
+  void StoreWindowPlacement();
+
+  void AskNewDocument();
+  void OpenFile();
+  void SaveFile();
+  void SaveFileAs();
+  void InitialSetting();
+  void ChooseLanguage();
+  void ShowAbout();
+  void OnTreeItemClicked(QTreeWidgetItem* item);
+  void FillWindowMenu();
+  bool WriteDocument(const std::string& path);
+  void OpenChannelEditorAndCascade();
+
+  QString Tr(Txt id) const;
+
+  AppState& state_;
+  int lastAppliedLanguage_;
+  std::map<Command, QAction*> actions_;
+  std::map<Command, QAction*> toolbarActions_;
+  std::map<std::string, QPointer<QMdiSubWindow>> editors_;
+  std::map<Txt, QMenu*> menus_;
+  QMenu* windowMenu_ = nullptr;
+  QMdiArea* mdi_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  QWidget* treePane_ = nullptr;
+  QTreeWidget* tree_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QLabel* panels_[3] = {};
+  TransferController* transfers_ = nullptr;
+};
+
+}  // namespace zq

@@ -1,0 +1,33 @@
+#include "shell/ui/release_launcher.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include "datafile/install_layout.h"
+#include "platform/qt/process_starter.h"
+#include "shell/ui/frm_main.h"
+#include "shell/ui/prompter.h"
+#include "shell/ui/transfer_controller.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+
+void StartMatchingRelease(frmMain& main, const std::string& version, bool offerToSave) {
+  AppState& state = main.state();
+  std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+  MatchingRelease release =
+      FindMatchingRelease(state.versions, version, SharedFolderOf(state.programFolder), programName);
+  if (!release.found) {
+    Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
+    return;
+  }
+  if (offerToSave && !main.OfferToSaveChanges()) return;
+  main.transfers().ClosePort();
+  if (!CurrentProcessStarter().Start(QString::fromStdString(release.executable.string()))) {
+    Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
+    return;
+  }
+  CurrentProcessStarter().EndThisProgram();
+}
+
+}  // namespace zq

@@ -1,0 +1,136 @@
+#include "shell/ui/transfer_controller.h"
+
+#include "image/image_codec.h"
+#include "link/port_settings.h"
+#include "link/qt/qt_serial_port.h"
+#include "link/read_result.h"
+#include "link/simulated_port.h"
+#include "shell/ui/editor_table.h"
+#include "shell/ui/frm_com_set.h"
+#include "shell/ui/frm_main.h"
+#include "shell/ui/frm_progress.h"
+#include "shell/ui/guarded.h"
+#include "shell/ui/prompter.h"
+#include "shell/ui/release_launcher.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+
+TransferController::TransferController(frmMain& main) : QObject(&main), main_(main) {
+  timerWrite_.setSingleShot(true);
+  timerWrite_.setInterval(200);
+  connect(&timerWrite_, &QTimer::timeout, this, &TransferController::RunWrite);
+}
+
+TransferController::~TransferController() {
+  engine_.reset();
+  if (port_) port_->Close();
+}
+
+void TransferController::AttachDemoRadio(std::unique_ptr<SimulatedRadio> radio) {
+  demoRadio_ = std::move(radio);
+  demoChosen_ = demoRadio_ != nullptr;
+}
+
+std::string TransferController::CurrentDevice() const {
+  const AppState& s = main_.state();
+  return DeviceOfChoice(PortChoice{s.settings.portNumber, s.namedDevice});
+}
+
+QString TransferController::PortDisplayName() const {
+  if (demoChosen_) return QText(Txt::DemoRadioName, main_.state().language());
+  return QString::number(main_.state().settings.portNumber);
+}
+
+bool TransferController::OpenAndConfirm(TransferKind kind) {
+  if (running()) return false;
+  engine_.reset();
+  if (port_) port_->Close();
+  if (demoChosen_)
+    port_ = std::make_unique<SimulatedPort>(*demoRadio_, QtScheduler(this));
+  else
+    port_ = std::make_unique<QtSerialPort>();
+  AppState& s = main_.state();
+  engine_ = std::make_unique<TransferEngine>(*port_, timer_, s.image, s.versions, *this);
+  PortOpenResult opened = engine_->OpenRadioPort(kind, demoChosen_ ? "demo" : CurrentDevice(), s.language());
+  if (!opened.ok()) {
+    Tell(&main_, QText(Txt::CannotOpenPort, s.language()), Icon::Error);
+    return false;
+  }
+  Txt question = kind == TransferKind::Read ? Txt::ReadConfirm : Txt::WriteConfirm;
+  if (CurrentPrompter().Ask(&main_, QText(question, s.language()), Buttons::OkCancel, Icon::Question) !=
+      Answer::Ok) {
+    engine_->Cancel();
+    return false;
+  }
+  return true;
+}
+
+void TransferController::OpenProgressAndBegin(TransferKind kind) {
+  auto* window = new FrmProgress(kind == TransferKind::Read ? FrmProgress::Kind::Read : FrmProgress::Kind::Write,
+                                 main_.state().language(), &main_);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  progress_ = window;
+  window->show();  // modal for the user, while the event loop runs on
+  engine_->Begin();
+}
+
+void TransferController::StartRead() {
+  if (!OpenAndConfirm(TransferKind::Read)) return;
+  OpenProgressAndBegin(TransferKind::Read);
+}
+
+void TransferController::StartWrite() {
+  if (running() || timerWrite_.isActive()) return;
+  main_.CommitEditors();
+  timerWrite_.start();
+}
+
+void TransferController::RunWrite() {
+  Guarded(&main_, "frmMain_TimerWrite_Timer", [&] {
+    if (!OpenAndConfirm(TransferKind::Write)) return;
+    AppState& s = main_.state();
+    ClearImage(s.image);
+    EncodeImage(s.config, s.image, ImageOptions{s.systemLocaleId});
+    OpenProgressAndBegin(TransferKind::Write);
+  });
+}
+
+void TransferController::ClosePort() {
+  if (port_ && port_->IsOpen()) port_->Close();
+}
+
+void TransferController::AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) {
+  if (CurrentPrompter().Ask(&main_, QUtf8(question), Buttons::YesNo, Icon::Question) == Answer::Yes)
+    StartMatchingRelease(main_, firmwareVersion, true);
+}
+
+void TransferController::ShowProgress(int percent) {
+  if (progress_ && progress_->isVisible()) progress_->SetPercent(percent);
+}
+
+void TransferController::TransferEnded(const TransferOutcome& outcome) {
+  if (progress_) progress_->close();
+  if (engine_ && !engine_->identity().model.empty()) main_.state().identity = engine_->identity();
+  for (const std::string& message : outcome.messages) Tell(&main_, QUtf8(message), Icon::Warning);
+  if (outcome.success && outcome.kind == TransferKind::Read)
+    Guarded(&main_, "frmMain_ReadCompleted", [&] { ShowCompletedRead(outcome); });
+  if (!outcome.completionMessage.empty()) Tell(&main_, QUtf8(outcome.completionMessage), Icon::Information);
+}
+
+void TransferController::ShowCompletedRead(const TransferOutcome& outcome) {
+  AppState& s = main_.state();
+  main_.CloseAllEditors();
+  ApplyCompletedRead(outcome, s.image, s.config, s.document, ImageOptions{s.systemLocaleId});
+  main_.Change_Language();
+  main_.OpenEditor(kChannelEditorKey);
+  main_.CascadeEditors();
+}
+
+void TransferController::ShowPortWindow() {
+  FrmComSet window(main_, *this);
+  window.exec();
+  main_.Change_Language();
+}
+
+}  // namespace zq

@@ -1,0 +1,67 @@
+#pragma once
+// The radio commands of the main window: Read from Radio, Write to Radio and
+// the port window. It runs the transfer engine on the event loop, shows the
+// confirmation, the progress window and the messages, and applies a completed read.
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "link/comm_transfer.h"
+#include "link/qt/qt_reply_timer.h"
+#include "link/simulated_radio.h"
+#include "shell/ui/frm_progress.h"
+
+namespace zq {
+
+class frmMain;
+
+class TransferController : public QObject, public TransferHost {
+  Q_OBJECT
+ public:
+  explicit TransferController(frmMain& main);
+  ~TransferController() override;
+
+  void StartRead();
+  // Lets the editors commit the field being edited, then starts the write a moment later.
+  void StartWrite();
+  void ShowPortWindow();
+  void ClosePort();
+  bool running() const { return engine_ && engine_->running(); }
+
+  // The demonstration radio: offered in the port window and used while chosen.
+  void AttachDemoRadio(std::unique_ptr<SimulatedRadio> radio);
+  SimulatedRadio* demoRadio() const { return demoRadio_.get(); }
+  bool demoChosen() const { return demoChosen_; }
+  void ChooseDemo(bool chosen) { demoChosen_ = chosen && demoRadio_; }
+
+  // The port as the status bar shows it after "COM": the number, or the demo radio's name.
+  QString PortDisplayName() const;
+  FrmProgress* progressWindow() const { return progress_; }
+  const CommTransfer* transferState() const { return engine_ ? &engine_->state() : nullptr; }
+
+  // TransferHost
+  void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) override;
+  void ShowProgress(int percent) override;
+  void TransferEnded(const TransferOutcome& outcome) override;
+
+ private:
+  void RunWrite();
+  // Opens the port for a transfer and asks the user to confirm; false when it did not start.
+  bool OpenAndConfirm(TransferKind kind);
+  void OpenProgressAndBegin(TransferKind kind);
+  void ShowCompletedRead(const TransferOutcome& outcome);
+  std::string CurrentDevice() const;
+
+  frmMain& main_;
+  std::unique_ptr<SerialPort> port_;
+  QtReplyTimer timer_;
+  std::unique_ptr<TransferEngine> engine_;
+  QPointer<FrmProgress> progress_;
+  QTimer timerWrite_;
+  std::unique_ptr<SimulatedRadio> demoRadio_;
+  bool demoChosen_ = false;
+};
+
+}  // namespace zq
