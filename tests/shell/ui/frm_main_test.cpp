@@ -1,0 +1,100 @@
+// The main window: start-up, captions, the file commands and their questions.
+#include <QAction>
+#include <QLabel>
+#include <QTreeWidget>
+#include <fstream>
+
+#include "datafile/data_file.h"
+#include "support/main_window_fixture.h"
+
+namespace zq {
+namespace {
+
+using testing::MainWindowFixture;
+
+class MainWindowTest : public MainWindowFixture {};
+
+TEST_F(MainWindowTest, StartsWithTheNewDocumentCaptionTreeAndStatusBar) {
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][File Name:new.dat]"));
+  QTreeWidgetItem* root = main->tree()->topLevelItem(0);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->text(0), QStringLiteral("ZQ4071"));
+  ASSERT_EQ(root->childCount(), 8);
+  EXPECT_EQ(root->child(0)->text(0), QStringLiteral("Channel Information"));
+  EXPECT_EQ(root->child(2)->text(0), QStringLiteral("Roger Beep"));
+  EXPECT_EQ(root->child(7)->text(0), QStringLiteral("Weather Channel"));
+  EXPECT_EQ(main->statusPanel(2)->text(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz]"));
+  EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("COM1"));
+  EXPECT_TRUE(app().document.untitled);
+}
+
+TEST_F(MainWindowTest, NewFromTheMenuAsksAndTheToolbarDoesNot) {
+  app().config.Options.Tot() = 42;
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::New)->trigger();
+  ASSERT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("All data will be cleared."));
+  EXPECT_EQ(app().config.Options.Tot(), 42);
+
+  prompter.Answer(Answer::Ok);
+  main->action(Command::New)->trigger();
+  EXPECT_NE(app().config.Options.Tot(), 42);
+
+  app().config.Options.Tot() = 42;
+  prompter.shown.clear();
+  main->toolbarAction(Command::New)->trigger();
+  EXPECT_TRUE(prompter.shown.isEmpty());
+  EXPECT_NE(app().config.Options.Tot(), 42);
+}
+
+TEST_F(MainWindowTest, SaveOfAnUntitledDocumentAsksForANameThenSaveAsksToOverwrite) {
+  QString path = QString::fromStdString((folder.root() / "radio.dat").string());
+  prompter.SaveFile(path);
+  main->action(Command::Save)->trigger();
+  ASSERT_EQ(prompter.savePresets.size(), 1);
+  EXPECT_EQ(prompter.filters[0], QStringLiteral("Data File (*.dat)"));
+  EXPECT_TRUE(std::filesystem::exists(folder.root() / "radio.dat"));
+  EXPECT_TRUE(std::filesystem::exists(folder.root() / "radio.fre"));
+  EXPECT_FALSE(app().document.untitled);
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][File Name:radio.dat]"));
+
+  app().config.Options.Tot() = 7;
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::Save)->trigger();
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("\"radio.dat\"file will be Overwrite,Continue?"));
+  EXPECT_FALSE(IsUnchanged(app().config, app().working));
+  prompter.Answer(Answer::Ok);
+  main->action(Command::Save)->trigger();
+  EXPECT_TRUE(IsUnchanged(app().config, app().working));
+}
+
+TEST_F(MainWindowTest, OpenAsksToSaveChangesAndAFailedOpenKeepsTheDocument) {
+  app().config.Options.Tot() = 9;
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::Open)->trigger();
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("File has been modify,save it now?"));
+  EXPECT_TRUE(prompter.filters.isEmpty());  // cancelled before the file dialog
+
+  std::ofstream(folder.root() / "short.dat", std::ios::binary) << "V100" << std::string(100, '\0');
+  prompter.Answer(Answer::No);
+  prompter.OpenFile(QString::fromStdString((folder.root() / "short.dat").string()));
+  main->action(Command::Open)->trigger();
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("Fail to start the software. This version does not exist."));
+  EXPECT_EQ(app().config.Options.Tot(), 9);
+  EXPECT_EQ(app().document.fileName, "new.dat");
+}
+
+TEST_F(MainWindowTest, OpenReadsAFileSavedBefore) {
+  app().config.Options.Tot() = 11;
+  std::string path = (folder.root() / "kept.dat").string();
+  ASSERT_TRUE(SaveDataFile(path, app().config, app().document, app().working).ok());
+  app().config.Options.Tot() = 3;
+  prompter.Answer(Answer::No);
+  prompter.OpenFile(QString::fromStdString(path));
+  main->action(Command::Open)->trigger();
+  EXPECT_EQ(app().config.Options.Tot(), 11);
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][File Name:kept.dat]"));
+}
+
+}  // namespace
+}  // namespace zq
