@@ -13,7 +13,6 @@
 #include "shell/ui/frm_main.h"
 #include "shell/ui/prompter.h"
 #include "shell/ui/transfer_controller.h"
-#include "shell/ui/ui_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -44,7 +43,7 @@ int main(int argc, char** argv) {
   zq::frmMain window(state);
   if (options.isSet(demo)) {
     window.transfers().AttachDemoRadio(zq::MakeDemoRadio(state.programFolder, !options.isSet(instant)));
-    window.SetStatusNote(zq::QText(zq::Txt::DemoStatus, state.settings.language));
+    window.SetStatusNote(zq::Txt::DemoStatus);
     window.Change_Language();
   }
   window.show();
