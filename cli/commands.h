@@ -15,6 +15,10 @@ enum ExitCode : int {
   kNoResponse = 11,           // the radio stopped answering
   kWrongModel = 12,           // the radio is another model
   kIncompatibleVersion = 13,  // the radio's firmware belongs to another release
+  // Channel CSV files
+  kCsvRefused = 20,       // the CSV file was refused as a whole; nothing imported
+  kCsvCbBand = 21,        // CB channels cannot be imported; nothing imported
+  kCsvLinesSkipped = 22,  // some lines were skipped; the others were imported
 };
 
 // Registration functions, one per command file; main.cpp calls them in this order.
@@ -27,6 +31,8 @@ enum ExitCode : int {
   X(AddLoadJsonCommand)    \
   X(AddPortsCommand)       \
   X(AddReadCommand)        \
-  X(AddWriteCommand)
+  X(AddWriteCommand)       \
+  X(AddExportCsvCommand)   \
+  X(AddImportCsvCommand)
 
 }  // namespace zq::cli

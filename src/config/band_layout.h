@@ -13,6 +13,8 @@ inline constexpr int kSpecialSlots = 96;
 inline constexpr int kCbPlanGroupWithEightyChannels = 3;
 
 inline constexpr bool IsBand(int band) { return band >= 0 && band < kBandCount; }
+// The bands' short names, as the command line and printouts write them.
+inline constexpr const char* kBandShortNames[kBandCount] = {"CB", "HF", "HAM"};
 
 // Groups of the band, the memory and VFO groups included.
 inline constexpr int GroupCount(int band) {

@@ -228,6 +228,22 @@
   X(InfoDtmfCodes, "Defined DTMF codes", "已定义的 DTMF 码")                                                 \
   X(InfoRogerPresets, "Defined roger-beep presets", "已定义的 RB 音")                                        \
   X(InfoNone, "none", "无")                                                                                  \
+  X(CliExportCsvHelp, "Write the channel table of a band and group as a CSV file",                            \
+    "将某频段某组的信道表写成 CSV 文件")                                                                      \
+  X(CliImportCsvHelp, "Read channels from a CSV file into an HF or HAM group and save the data file",        \
+    "从 CSV 文件读取信道到 HF 或 HAM 组并保存数据文件")                                                       \
+  X(CliBandHelp, "Band: CB, HF or HAM", "频段：CB、HF 或 HAM")                                               \
+  X(CliGroupHelp, "Group: its number, MEM or VFO", "组：组号、MEM 或 VFO")                                   \
+  X(CliCsvOutputHelp, "CSV file to write (standard output when left out)",                                   \
+    "要写入的 CSV 文件（省略时写到标准输出）")                                                                \
+  X(CliCsvFileHelp, "CSV file to read", "要读取的 CSV 文件")                                                 \
+  X(CliImportOutputHelp, "Data file to write (default: the data file that was read)",                        \
+    "要写入的数据文件（默认：读取的数据文件）")                                                               \
+  X(CliBandInvalid, "The band must be CB, HF or HAM.", "频段必须为 CB、HF 或 HAM。")                         \
+  X(CliGroupInvalid, "The group must be a number from 1 to %1, MEM or VFO.", "组必须为 1 至 %1 的数字、MEM 或 VFO。") \
+  X(CliCbGroupInvalid, "The group must be a number from 1 to %1.", "组必须为 1 至 %1 的数字。")              \
+  X(CliNothingImported, "No channel was added or changed: the data file was not written.",                   \
+    "没有新建或修改任何信道：未写入数据文件。")                                                               \
   /* ---- backups, CSV, printing ---- */                                                                     \
   X(CsvImportSummary,                                                                                        \
     "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \

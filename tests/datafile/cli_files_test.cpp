@@ -1,33 +1,20 @@
 // The file commands of zq4071-cli, run as a user runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "datafile/data_file.h"
 #include "datafile/stored_layout.h"
 #include "image/memory_image.h"
+#include "support/cli_runner.h"
 #include "test_support.h"
 
 namespace zq {
 namespace {
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out, err;
-};
+using testing::CliRun;
 
 class CliFiles : public ::testing::Test {
  protected:
-  CliRun Cli(const std::string& args) {
-    const auto cli = std::filesystem::path(ZQ_PROGRAM_DIR) / "zq4071-cli";
-    std::string command = "cd '" + dir_.path().string() + "' && LC_ALL=C LANG=C '" + cli.string() + "' " + args +
-                          " >out.txt 2>err.txt";
-    int status = std::system(command.c_str());
-    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, test::ReadText(dir_ / "out.txt"),
-            test::ReadText(dir_ / "err.txt")};
-    return run;
-  }
+  CliRun Cli(const std::string& args) { return testing::RunCli(dir_.path(), args); }
   std::filesystem::path At(const std::string& name) const { return dir_ / name; }
 
   test::TempFolder dir_;

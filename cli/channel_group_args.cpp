@@ -1,0 +1,56 @@
+#include "channel_group_args.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "config/band_layout.h"
+#include "config/text_rules.h"
+#include "data_commands.h"
+
+namespace zq::cli {
+namespace {
+
+bool SameWord(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+         });
+}
+
+std::optional<int> BandOfName(std::string_view name) {
+  for (int band = 0; band < kBandCount; ++band)
+    if (SameWord(Trim(name), kBandShortNames[band])) return band;
+  return std::nullopt;
+}
+
+std::optional<int> GroupOfName(int band, std::string_view name) {
+  name = Trim(name);
+  if (MemGroup(band) != 0 && SameWord(name, "MEM")) return MemGroup(band);
+  if (VfoGroup(band) != 0 && SameWord(name, "VFO")) return VfoGroup(band);
+  auto number = IsAllDigits(name) ? ParseInteger(name) : std::nullopt;
+  if (number && IsGroup(band, static_cast<int>(*number))) return static_cast<int>(*number);
+  return std::nullopt;
+}
+
+}  // namespace
+
+void AddChannelGroupOptions(CLI::App& cmd, ChannelGroupArgs& args) {
+  cmd.add_option("--band", args.band, Say(Txt::CliBandHelp))->required();
+  cmd.add_option("--group", args.group, Say(Txt::CliGroupHelp))->required();
+}
+
+std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args) {
+  auto band = BandOfName(args.band);
+  if (!band) {
+    Complain(Say(Txt::CliBandInvalid));
+    return std::nullopt;
+  }
+  auto group = GroupOfName(*band, args.group);
+  if (!group) {
+    Txt message = MemGroup(*band) != 0 ? Txt::CliGroupInvalid : Txt::CliCbGroupInvalid;
+    Complain(FillIn(Say(message), {std::to_string(GroupCount(*band))}));
+    return std::nullopt;
+  }
+  return ChannelGroup{*band, *group};
+}
+
+}  // namespace zq::cli

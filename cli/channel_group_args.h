@@ -1,0 +1,26 @@
+#pragma once
+// The band and group of a channel table, as the CSV commands name them:
+// --band CB|HF|HAM and --group with the group's number, MEM or VFO.
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+
+namespace zq::cli {
+
+struct ChannelGroupArgs {
+  std::string band;
+  std::string group;
+};
+
+struct ChannelGroup {
+  int band = 0;
+  int group = 0;
+};
+
+void AddChannelGroupOptions(CLI::App& cmd, ChannelGroupArgs& args);
+
+// The group the options name; the message on standard error and nothing when
+// they name no group of a band.
+std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args);
+
+}  // namespace zq::cli

@@ -1,0 +1,41 @@
+// zq4071-cli export-csv FILE.dat --band B --group G [-o OUT.csv]: one channel table as CSV.
+#include <iostream>
+
+#include "channel_group_args.h"
+#include "channels/csv_channels.h"
+#include "commands.h"
+#include "data_commands.h"
+
+namespace zq::cli {
+
+void AddExportCsvCommand(CLI::App& app, int& exitCode) {
+  auto* cmd = app.add_subcommand("export-csv", Say(Txt::CliExportCsvHelp));
+  static std::string input;
+  static std::string output;
+  static ChannelGroupArgs where;
+  cmd->add_option("file", input, Say(Txt::CliDataFileHelp))->required();
+  AddChannelGroupOptions(*cmd, where);
+  cmd->add_option("-o,--output", output, Say(Txt::CliCsvOutputHelp));
+  cmd->callback([&exitCode] {
+    auto chosen = ChosenGroup(where);
+    if (!chosen) {
+      exitCode = kUsage;
+      return;
+    }
+    WorkingCopy stored;
+    if (!ReadStoredForCommand(input, stored)) {
+      exitCode = kInputError;
+      return;
+    }
+    if (output.empty()) {
+      std::cout << ExportChannelsCsv(stored.content, chosen->band, chosen->group);
+      return;
+    }
+    if (auto failure = ExportChannelsCsvFile(stored.content, chosen->band, chosen->group, output)) {
+      Complain(MessageText(*failure, CliLanguage()));
+      exitCode = kOutputError;
+    }
+  });
+}
+
+}  // namespace zq::cli

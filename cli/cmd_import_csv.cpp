@@ -1,0 +1,66 @@
+// zq4071-cli import-csv FILE.dat --band HF|HAM --group G IN.csv [-o OUT.dat]:
+// channels from a CSV file into one group, saved only when some were taken.
+#include <iostream>
+
+#include "channel_group_args.h"
+#include "channels/csv_channels.h"
+#include "commands.h"
+#include "data_commands.h"
+
+namespace zq::cli {
+namespace {
+
+ExitCode ExitCodeOfRefusal(const CsvMessage& refusal) {
+  switch (refusal.text) {
+    case Txt::CsvImportOnlyHfHam: return kCsvCbBand;
+    case Txt::CsvCannotRead: return kInputError;
+    default: return kCsvRefused;
+  }
+}
+
+void ReportImport(const CsvImportResult& result) {
+  for (const CsvMessage& line : result.skippedLines) Complain(MessageText(line, CliLanguage()));
+  std::cout << ImportSummary(result, CliLanguage()) << "\n";
+}
+
+}  // namespace
+
+void AddImportCsvCommand(CLI::App& app, int& exitCode) {
+  auto* cmd = app.add_subcommand("import-csv", Say(Txt::CliImportCsvHelp));
+  static std::string dataFile;
+  static std::string csvFile;
+  static std::string output;
+  static ChannelGroupArgs where;
+  cmd->add_option("file", dataFile, Say(Txt::CliDataFileHelp))->required();
+  cmd->add_option("csv", csvFile, Say(Txt::CliCsvFileHelp))->required();
+  AddChannelGroupOptions(*cmd, where);
+  cmd->add_option("-o,--output", output, Say(Txt::CliImportOutputHelp));
+  cmd->callback([&exitCode] {
+    auto chosen = ChosenGroup(where);
+    if (!chosen) {
+      exitCode = kUsage;
+      return;
+    }
+    ProgramState& state = StartedState();
+    if (!OpenForCommand(dataFile, state.config, state.document, state.working)) {
+      exitCode = kInputError;
+      return;
+    }
+    CsvImportResult result = ImportChannelsCsvFile(state.config, chosen->band, chosen->group, csvFile);
+    if (result.refusal) {
+      Complain(MessageText(*result.refusal, CliLanguage()));
+      exitCode = ExitCodeOfRefusal(*result.refusal);
+      return;
+    }
+    ReportImport(result);
+    if (result.created + result.changed == 0) {
+      Complain(Say(Txt::CliNothingImported));
+    } else if (!SaveForCommand(output.empty() ? dataFile : output, state.config, state.document, state.working)) {
+      exitCode = kOutputError;
+      return;
+    }
+    if (!result.skippedLines.empty()) exitCode = kCsvLinesSkipped;
+  });
+}
+
+}  // namespace zq::cli
