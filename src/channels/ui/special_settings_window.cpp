@@ -19,6 +19,7 @@ namespace zq {
 namespace {
 
 constexpr int kListMinimumWidth = 80;
+constexpr int kColumnSpacing = 12;
 
 }  // namespace
 
@@ -40,6 +41,7 @@ void SpecialSettingsWindow::Build() {
   for (int f = 0; f < 3; ++f) {
     frames_[f] = new QGroupBox(this);
     grids[f] = new QGridLayout(frames_[f]);
+    grids[f]->setHorizontalSpacing(kColumnSpacing);
   }
   const auto& fields = def_.fields;
   for (std::size_t i = 0; i < fields.size(); ++i) {
