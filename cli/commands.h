@@ -15,6 +15,7 @@ enum ExitCode : int {
   kNoResponse = 11,           // the radio stopped answering
   kWrongModel = 12,           // the radio is another model
   kIncompatibleVersion = 13,  // the radio's firmware belongs to another release
+  kVerifyFailed = 14,         // the radio read back after a write holds something else
 };
 
 // Registration functions, one per command file; main.cpp calls them in this order.
@@ -27,6 +28,7 @@ enum ExitCode : int {
   X(AddLoadJsonCommand)    \
   X(AddPortsCommand)       \
   X(AddReadCommand)        \
-  X(AddWriteCommand)
+  X(AddWriteCommand)       \
+  X(AddBackupsCommand)
 
 }  // namespace zq::cli
