@@ -11,16 +11,13 @@
 namespace zq::cli {
 namespace {
 
-// A failed read reaches neither file.
-bool SaveWhatWasRead(const TransferOutcome& outcome, const MemoryImage& image, const std::string& dataFile,
+bool SaveWhatWasRead(const MemoryImage& image, ProgramState& state, const std::string& dataFile,
                      const std::string& imageFile) {
   if (!imageFile.empty()) {
     if (SaveImageFile(imageFile, image)) return true;
     Complain(Say(Txt::CliCannotWrite), imageFile);
     return false;
   }
-  ProgramState& state = StartedState();
-  ApplyCompletedRead(outcome, image, state.config, state.document, {SystemLocaleId()});
   return SaveForCommand(dataFile, state.config, state.document, state.working);
 }
 
@@ -41,8 +38,12 @@ void AddReadCommand(CLI::App& app, int& exitCode) {
     MemoryImage read;
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Read, options, read, outcome);
-    if (exitCode != kOk) return;
-    if (!SaveWhatWasRead(outcome, read, dataFile, imageFile)) {
+    if (exitCode != kOk) return;  // a failed read reaches no file
+    ProgramState& state = StartedState();
+    ApplyCompletedRead(outcome, read, state.config, state.document, {SystemLocaleId()});
+    // The backup comes first: it keeps the read even when the output cannot be written.
+    KeepBackup(options, outcome, read, state.config, state.document);
+    if (!SaveWhatWasRead(read, state, dataFile, imageFile)) {
       exitCode = kOutputError;
       return;
     }

@@ -35,6 +35,7 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
   static std::string dataFile;
   static std::string imageFile;
   AddRadioOptions(*cmd, options);
+  cmd->add_flag("--verify", options.verify, Say(Txt::CliVerifyHelp));
   // Exactly one of the two sources.
   auto* source = cmd->add_option_group("source");
   source->add_option("file", dataFile, Say(Txt::CliDataFileHelp));
@@ -48,6 +49,8 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
     }
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Write, options, *toWrite, outcome);
+    const ProgramState& state = StartedState();
+    KeepBackup(options, outcome, *toWrite, state.config, state.document);
     if (exitCode == kOk) std::cout << outcome.completionMessage << '\n';
   });
 }

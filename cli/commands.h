@@ -15,6 +15,7 @@ enum ExitCode : int {
   kNoResponse = 11,           // the radio stopped answering
   kWrongModel = 12,           // the radio is another model
   kIncompatibleVersion = 13,  // the radio's firmware belongs to another release
+  kVerifyFailed = 14,         // the radio read back after a write holds something else
   // Channel CSV files
   kCsvRefused = 20,       // the CSV file was refused as a whole; nothing imported
   kCsvCbBand = 21,        // CB channels cannot be imported; nothing imported
@@ -32,6 +33,7 @@ enum ExitCode : int {
   X(AddPortsCommand)       \
   X(AddReadCommand)        \
   X(AddWriteCommand)       \
+  X(AddBackupsCommand)     \
   X(AddExportCsvCommand)   \
   X(AddImportCsvCommand)
 

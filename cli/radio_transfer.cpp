@@ -14,6 +14,8 @@
 #include "link/port_names.h"
 #include "link/posix_event_loop.h"
 #include "link/traced_port.h"
+#include "platform/local_date.h"
+#include "shell/transfer_backup.h"
 
 namespace zq::cli {
 namespace {
@@ -54,6 +56,12 @@ class ConsoleHost : public TransferHost {
     }
   }
 
+  void VerifyStarted() override {
+    EndProgressLine();
+    caption_ = Text(Txt::VerifyProgressCaption, language_);
+    lastTenth_ = 0;
+  }
+
   void TransferEnded(const TransferOutcome& outcome) override {
     EndProgressLine();
     for (const std::string& message : outcome.messages) std::cerr << ForConsole(message) << '\n';
@@ -72,6 +80,8 @@ class ConsoleHost : public TransferHost {
         return kWrongModel;
       case TransferFailure::IncompatibleVersion:
         return kIncompatibleVersion;
+      case TransferFailure::VerifyMismatch:
+        return kVerifyFailed;
     }
     return kNoResponse;
   }
@@ -98,6 +108,7 @@ void AddRadioOptions(CLI::App& command, RadioOptions& options) {
   command.add_option("--trace", options.trace, Say(Txt::CliTraceHelp));
   command.add_option("--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(CLI::ExistingFile);
   command.add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));
+  command.add_flag("--no-backup", options.noBackup, Say(Txt::CliNoBackupHelp));
 }
 
 int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image, TransferOutcome& outcome) {
@@ -126,12 +137,27 @@ int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage
   ConsoleHost host(kind, options.language);
   TransferEngine engine(port, loop, image, versions, host);
 
+  engine.SetVerifyAfterWrite(options.verify);
   PortOpenResult opened = engine.OpenRadioPort(kind, *device, options.language);
   if (!opened.ok()) return cannotOpen(PortFailureReason(opened, *device, options.language));
   engine.Begin();
   loop.RunUntil([&] { return !engine.running(); });
   outcome = host.outcome();
   return host.ExitCode();
+}
+
+void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, const MemoryImage& image,
+                const RadioConfig& cfg, const DocumentState& doc) {
+  if (options.noBackup) return;
+  auto folder = BackupFolderOf(ProgramFolder());
+  auto backup = BackUpTransfer(outcome, folder, LocalNow(), image, cfg, doc);
+  if (!backup) return;
+  if (!backup->ok) {
+    std::cerr << BackupFailedText(folder, options.language) << '\n';
+    return;
+  }
+  for (const auto& file : backup->files)
+    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {file.string()}) << '\n';
 }
 
 }  // namespace zq::cli

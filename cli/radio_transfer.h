@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "config/radio_config.h"
 #include "image/memory_image.h"
 #include "link/transfer_host.h"
 
@@ -15,6 +16,8 @@ struct RadioOptions {
   std::string trace;        // file for the frame trace; empty for none
   std::string versionList;  // empty: the program's own version list
   int language = 1;
+  bool noBackup = false;  // keep no backup of the transfer
+  bool verify = false;    // read a write back and compare it
 };
 
 void AddRadioOptions(CLI::App& command, RadioOptions& options);
@@ -22,5 +25,10 @@ void AddRadioOptions(CLI::App& command, RadioOptions& options);
 // Runs one transfer; a read fills `image` and a write sends it. Prints the
 // progress and every message, and returns the exit code.
 int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image, TransferOutcome& outcome);
+
+// Keeps the backup the outcome calls for in the backups folder, unless the
+// options say not to, and names its files; a failure is only a warning.
+void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, const MemoryImage& image,
+                const RadioConfig& cfg, const DocumentState& doc);
 
 }  // namespace zq::cli

@@ -43,7 +43,8 @@ struct Options {
       {zq::FaultKind::Drop, {}},
       {zq::FaultKind::CorruptChecksum, {}},
       {zq::FaultKind::WrongAddress, {}},
-      {zq::FaultKind::Garbage, {}}};
+      {zq::FaultKind::Garbage, {}},
+      {zq::FaultKind::LoseBlock, {}}};
   bool exitAfterTransfer = false;
 };
 
@@ -55,9 +56,9 @@ void AddOptions(CLI::App& app, Options& o) {
   app.add_option("--firmware", o.identity.firmwareVersion, Say(zq::Txt::SimFirmwareHelp))
       ->default_str(zq::kDataVersion);
   app.add_flag("--silent", o.silent, Say(zq::Txt::SimSilentHelp));
-  const char* names[] = {"--drop", "--corrupt-checksum", "--wrong-address", "--garbage"};
+  const char* names[] = {"--drop", "--corrupt-checksum", "--wrong-address", "--garbage", "--lose-block"};
   const zq::Txt help[] = {zq::Txt::SimDropHelp, zq::Txt::SimCorruptHelp, zq::Txt::SimWrongAddressHelp,
-                          zq::Txt::SimGarbageHelp};
+                          zq::Txt::SimGarbageHelp, zq::Txt::SimLoseBlockHelp};
   for (std::size_t k = 0; k < o.faults.size(); ++k) app.add_option(names[k], o.faults[k].second, Say(help[k]));
   app.add_option("--stop-after", o.behaviour.stopAfterFrames, Say(zq::Txt::SimStopAfterHelp));
   app.add_option("--hang-up-after", o.behaviour.hangUpAfterFrames, Say(zq::Txt::SimHangUpHelp));

@@ -1,11 +1,13 @@
 #include "link/comm_transfer.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 
 #include "config/radio_config.h"
 #include "config/text_rules.h"
 #include "image/image_codec.h"
+#include "link/read_back.h"
 #include "link/transfer_ranges.h"
 #include "shell/language_table.h"
 
@@ -67,7 +69,7 @@ void TransferEngine::OnPortReceive() {
   if (kind == ReplyKind::Unrecognised || kind != t_.expectedReply) return;
   if (kind == ReplyKind::IdentReply) identity_ = ParseIdentReply(reply);
   if (kind == ReplyKind::DataFrame) {
-    std::copy_n(reply.begin() + 6, kBlockLength, image_.bytes().begin() + t_.address);
+    std::copy_n(reply.begin() + 6, kBlockLength, BlockTarget().bytes().begin() + t_.address);
     UpdateProgress();
   }
   OnValidReply();
@@ -88,7 +90,10 @@ void TransferEngine::OnValidReply() {
       SendNextBlock();
       break;
     case kEndSentAfterBlocks:
-      EndTransfer(true);
+      if (t_.kind == TransferKind::Write && verifyAfterWrite_)
+        StartReadBack();
+      else
+        EndTransfer(true);
       break;
     default:  // the end frame after a rejected identity
       EndTransfer(false);
@@ -130,6 +135,35 @@ void TransferEngine::SendNextBlock() {
 void TransferEngine::SendEndFrame(TransferState endState) {
   State() = endState;
   Transmit(FrameKind::End, EndFrame());
+}
+
+// The radio has closed the write session; a read session of its own is the
+// exchange every radio answers, and shows what the radio has really stored.
+void TransferEngine::StartReadBack() {
+  t_.kind = TransferKind::Read;
+  t_.verifying = true;
+  t_.readState = kGreetingSent;
+  t_.address = -t_.blockLength;
+  t_.progressPercent = 0;
+  ClearImage(readBack_);
+  host_.VerifyStarted();
+  Transmit(FrameKind::Greeting, GreetingFrame());
+}
+
+void TransferEngine::CheckReadBack(TransferOutcome& outcome) {
+  outcome.difference = CompareTransferRanges(image_, readBack_);
+  if (!outcome.difference) return;
+  outcome.success = false;
+  outcome.failure = TransferFailure::VerifyMismatch;
+  char address[16];
+  std::snprintf(address, sizeof address, "0x%05X", static_cast<unsigned>(outcome.difference->firstAddress));
+  pending_.Queue(FillIn(Text(Txt::VerifyMismatch, language_),
+                        {address, std::to_string(outcome.difference->blocks), std::to_string(TransferBlockCount())}));
+}
+
+bool TransferEngine::BlocksSent() const {
+  if (t_.verifying) return true;
+  return t_.kind == TransferKind::Write && (t_.writeState == kWritingBlocks || t_.writeState == kEndSentAfterBlocks);
 }
 
 void TransferEngine::Transmit(FrameKind frame, Bytes bytes) {
@@ -182,22 +216,26 @@ void TransferEngine::EndTransfer(bool success) {
   timer_.Stop();
   ClosePort();
   TransferOutcome outcome;
-  outcome.kind = t_.kind;
+  outcome.kind = t_.verifying ? TransferKind::Write : t_.kind;
   outcome.success = success;
   outcome.failure = success ? TransferFailure::None : FailureReason();
+  outcome.blocksSent = BlocksSent();
   if (timedOut_) {
     pending_.Queue(std::string(Text(Txt::NoResponse, language_)));
-    bool blocksSent = t_.writeState == kWritingBlocks || t_.writeState == kEndSentAfterBlocks;
-    if (t_.kind == TransferKind::Write && blocksSent)
+    if (t_.verifying)
+      pending_.Queue(std::string(Text(Txt::VerifyIncomplete, language_)));
+    else if (outcome.blocksSent)
       pending_.Queue(std::string(Text(Txt::RadioPartlyWritten, language_)));
   }
+  if (success && t_.verifying) CheckReadBack(outcome);
   outcome.messages = pending_.Take();
-  if (success)
+  if (outcome.success)
     outcome.completionMessage =
-        Text(t_.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted, language_);
+        Text(outcome.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted, language_);
   t_.kind = TransferKind::None;
   t_.readState = kIdle;
   t_.writeState = kIdle;
+  t_.verifying = false;
   host_.TransferEnded(outcome);
 }
 

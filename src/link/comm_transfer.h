@@ -41,6 +41,8 @@ struct CommTransfer {
   int16_t expectedLength = 0;
   // The only reply that answers lastFrame; anything else waits for the time-out.
   ReplyKind expectedReply = ReplyKind::Unrecognised;
+  // A write has been sent whole and is read back (kind Read) for checking.
+  bool verifying = false;
 };
 
 class TransferEngine {
@@ -61,6 +63,10 @@ class TransferEngine {
   // Closes the port if it is open, as before another release is started. A
   // transfer still running opens it again for its next retransmission.
   void ClosePort();
+  // With this on, a write the radio has acknowledged whole is followed by an
+  // ordinary read session, and the write succeeds only when every block of the
+  // transfer ranges comes back as it was sent.
+  void SetVerifyAfterWrite(bool on) { verifyAfterWrite_ = on; }
   // The progress window opened: sends the greeting. A read clears the image
   // first; a write sends the image as the caller has encoded it.
   void Begin();
@@ -79,6 +85,11 @@ class TransferEngine {
   void CheckIdentityThenContinue();
   void SendNextBlock();
   void SendEndFrame(TransferState endState);
+  void StartReadBack();
+  void CheckReadBack(TransferOutcome& outcome);
+  // Where a received block goes: the image, or the read-back copy while verifying.
+  MemoryImage& BlockTarget() { return t_.verifying ? readBack_ : image_; }
+  bool BlocksSent() const;
   void Transmit(FrameKind frame, Bytes bytes);
   void ResendLastFrame();
   void UpdateProgress();
@@ -98,6 +109,8 @@ class TransferEngine {
   int language_ = 1;
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool timedOut_ = false;
+  bool verifyAfterWrite_ = false;
+  MemoryImage readBack_;
 };
 
 }  // namespace zq

@@ -73,8 +73,10 @@ Bytes SimulatedRadio::Answer(const FrameRule& rule, std::span<const uint8_t> fra
       uint32_t address = FrameAddress(frame);
       if (!IsWellFormedDataFrame(frame) || address % kBlockLength != 0 || address + kBlockLength > kImageSize)
         return {};
-      std::ranges::copy(frame.subspan(6, kBlockLength), memory_.bytes().begin() + address);
-      ++blocksWritten_;
+      if (!FaultApplies(FaultKind::LoseBlock)) {
+        std::ranges::copy(frame.subspan(6, kBlockLength), memory_.bytes().begin() + address);
+        ++blocksWritten_;
+      }
       return Bytes{kAck};
     }
     case FrameKind::End:
@@ -100,9 +102,16 @@ Bytes SimulatedRadio::ApplyFaults(Bytes reply) const {
       case FaultKind::Garbage:
         reply.insert(reply.begin(), kGarbageBytes.begin(), kGarbageBytes.end());
         break;
+      case FaultKind::LoseBlock:  // the reply is a proper Ack; the loss happened in Answer
+        break;
     }
   }
   return reply;
+}
+
+bool SimulatedRadio::FaultApplies(FaultKind kind) const {
+  return std::ranges::any_of(behaviour_.faults,
+                             [&](const FaultRule& rule) { return rule.kind == kind && InRule(rule, framesReceived_); });
 }
 
 std::chrono::microseconds SimulatedRadio::WireTime(std::size_t bytes) const {

@@ -19,6 +19,7 @@ enum class FaultKind {
   CorruptChecksum,  // a data frame's checksum (any other reply's last byte) is off by one
   WrongAddress,     // a data frame names the next block (other replies are unaffected)
   Garbage,          // three noise bytes arrive ahead of the reply
+  LoseBlock,        // a data frame is acknowledged but not stored (other frames are unaffected)
 };
 
 // Applies to the replies to frames number `firstFrame` .. firstFrame + count - 1,
@@ -53,6 +54,7 @@ class SimulatedRadio {
 
   const MemoryImage& memory() const { return memory_; }
   int framesReceived() const { return framesReceived_; }
+  // Data frames stored; a lost block is acknowledged but not counted.
   int blocksWritten() const { return blocksWritten_; }
   // Transfers closed with the end frame so far.
   int transfersEnded() const { return transfersEnded_; }
@@ -62,6 +64,7 @@ class SimulatedRadio {
   // A reply to a well-formed frame; empty when the radio stays silent.
   Bytes Answer(const FrameRule& rule, std::span<const uint8_t> frame);
   Bytes ApplyFaults(Bytes reply) const;
+  bool FaultApplies(FaultKind kind) const;
   std::chrono::microseconds WireTime(std::size_t bytes) const;
 
   MemoryImage memory_;

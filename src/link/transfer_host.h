@@ -2,6 +2,7 @@
 // What the window or the command line does for a running transfer: ask the
 // version question, show progress, and show how the transfer ended.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,19 @@ namespace zq {
 
 enum class TransferKind : int16_t { None = 0, Read = 1, Write = 2 };
 
-enum class TransferFailure { None, NoResponse, WrongModel, IncompatibleVersion };
+enum class TransferFailure {
+  None,
+  NoResponse,
+  WrongModel,
+  IncompatibleVersion,
+  VerifyMismatch,  // the radio acknowledged every block but holds something else
+};
+
+// Where a verified write found the radio's memory other than the image sent.
+struct ImageDifference {
+  uint32_t firstAddress = 0;
+  int blocks = 0;  // 16-byte blocks that differ
+};
 
 struct TransferOutcome {
   TransferKind kind = TransferKind::None;
@@ -20,6 +33,10 @@ struct TransferOutcome {
   // Shown last; empty unless the transfer succeeded. After a successful read the
   // caller applies the image to the configuration before showing it.
   std::string completionMessage;
+  // A write sent data blocks: the radio holds all or part of the image.
+  bool blocksSent = false;
+  // Set when the read-back after a write found the radio's memory different.
+  std::optional<ImageDifference> difference;
 };
 
 class TransferHost {
@@ -32,6 +49,9 @@ class TransferHost {
   virtual void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) = 0;
   // Called only when the shown percentage grows.
   virtual void ShowProgress(int percent) = 0;
+  // A write was sent whole and is now read back for checking; progress starts
+  // again from 0.
+  virtual void VerifyStarted() {}
   // The port is closed and the engine is idle again when this is called.
   virtual void TransferEnded(const TransferOutcome& outcome) = 0;
 };

@@ -9,6 +9,7 @@ const std::vector<CommandDef>& CommandTable() {
   static const std::vector<CommandDef> table = {
       {Command::New, Txt::MenuNew, "Ctrl+N", "1"},
       {Command::Open, Txt::MenuOpen, "Ctrl+O", "2"},
+      {Command::OpenBackup, Txt::MenuOpenBackup, "", ""},
       {Command::Save, Txt::MenuSave, "", "3"},
       {Command::SaveAs, Txt::MenuSaveAs, "", ""},
       {Command::Exit, Txt::MenuExit, "", ""},
@@ -17,6 +18,7 @@ const std::vector<CommandDef>& CommandTable() {
       {Command::RogerBeep, Txt::MenuRogerBeep, "", ""},
       {Command::ReadFromRadio, Txt::MenuReadFromRadio, "", "ReadRadio"},
       {Command::WriteToRadio, Txt::MenuWriteToRadio, "", "WriteRadio"},
+      {Command::VerifyAfterWrite, Txt::MenuVerifyAfterWrite, "", "", true},
       {Command::CommunicationPort, Txt::MenuCommunicationPort, "", "CommSet"},
       {Command::LanguageSetup, Txt::MenuLanguageSetup, "", ""},
       {Command::InitialSetting, Txt::MenuInitialSetting, "", ""},
@@ -39,9 +41,10 @@ const CommandDef& CommandOf(Command id) {
 
 const std::vector<MenuDef>& MenuTable() {
   static const std::vector<MenuDef> menus = {
-      {Txt::MenuFile, {Command::New, Command::Open, Command::Save, Command::SaveAs, Command::Exit}},
+      {Txt::MenuFile,
+       {Command::New, Command::Open, Command::OpenBackup, Command::Save, Command::SaveAs, Command::Exit}},
       {Txt::MenuEdit, {Command::ChannelInformation, Command::OptionFeatures, Command::RogerBeep}},
-      {Txt::MenuProgram, {Command::ReadFromRadio, Command::WriteToRadio}},
+      {Txt::MenuProgram, {Command::ReadFromRadio, Command::WriteToRadio, Command::VerifyAfterWrite}},
       {Txt::MenuSetup, {Command::CommunicationPort, Command::LanguageSetup, Command::InitialSetting}},
       {Txt::MenuView, {Command::TreeView, Command::Toolbar, Command::StatusBar}},
       {Txt::MenuWindow, {Command::Cascade, Command::CloseAllWindows}, true},

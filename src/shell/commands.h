@@ -11,6 +11,7 @@ namespace zq {
 enum class Command {
   New,
   Open,
+  OpenBackup,
   Save,
   SaveAs,
   Exit,
@@ -19,6 +20,7 @@ enum class Command {
   RogerBeep,
   ReadFromRadio,
   WriteToRadio,
+  VerifyAfterWrite,
   CommunicationPort,
   LanguageSetup,
   InitialSetting,
@@ -35,7 +37,7 @@ struct CommandDef {
   Txt caption;
   std::string_view shortcut;    // "Ctrl+N" or empty
   std::string_view toolbarKey;  // the toolbar button's key, or empty when it has none
-  bool checkable = false;       // shown with a check mark, on at start
+  bool checkable = false;       // shown with a check mark, on at start unless a setting says otherwise
 };
 
 struct MenuDef {

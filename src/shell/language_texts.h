@@ -293,6 +293,28 @@
   X(CliNothingImported, "No channel was added or changed: the data file was not written.",                   \
     "没有新建或修改任何信道：未写入数据文件。")                                                               \
   /* ---- backups, CSV, printing ---- */                                                                     \
+  X(MenuOpenBackup, "Open &Backup...", "打开备份(&B)...")                                                  \
+  X(MenuVerifyAfterWrite, "&Verify after Write", "写入后校验(&V)")                                           \
+  X(BackupFilter, "Backup", "备份")                                                                          \
+  X(NoBackups, "There are no backups yet in %1.", "%1 中还没有备份。")                                       \
+  X(BackupFailed, "The backup could not be saved in %1.", "无法在 %1 中保存备份。")                          \
+  X(BackupSaved, "Backup saved: %1", "备份已保存：%1")                                                       \
+  X(BackupKindRead, "read", "读取")                                                                          \
+  X(BackupKindWrite, "write", "写入")                                                                        \
+  X(VerifyProgressCaption, "Verify data written to radio", "校验写入对讲机的数据")                           \
+  X(VerifyMismatch,                                                                                          \
+    "Verify failed: the radio does not hold what was written, first at address %1 (%2 of %3 blocks "         \
+    "differ). Write it again before use.",                                                                   \
+    "校验失败：对讲机中的数据与写入的数据不符，首个不同地址为 %1（%3 个数据块中有 %2 个不同）。"              \
+    "请重新写入后再使用。")                                                                                  \
+  X(VerifyIncomplete, "The data written could not be read back for checking.",                               \
+    "无法读回已写入的数据进行校验。")                                                                        \
+  X(CliNoBackupHelp, "Keep no backup of the transfer in the backups folder",                                 \
+    "不在备份文件夹中保存此次传输的备份")                                                                    \
+  X(CliVerifyHelp, "Read the radio back after the write and compare it with what was sent",                  \
+    "写入后读回对讲机数据，并与写入的数据比较")                                                              \
+  X(CliBackupsHelp, "List the backups of reads and writes, newest first", "列出读取和写入的备份（最新的在前）") \
+  X(SimLoseBlockHelp, "Acknowledge data frame N without storing it (N:K)", "应答第 N 帧数据但不保存（N:K）")  \
   X(CsvImportSummary,                                                                                        \
     "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \
     "已导入信道：新建%1个，修改%2个，跳过%3行。")                                                            \

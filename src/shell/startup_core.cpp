@@ -1,5 +1,6 @@
 #include "shell/startup_core.h"
 
+#include "datafile/backups.h"
 #include "datafile/init_defaults.h"
 #include "datafile/install_layout.h"
 
@@ -11,6 +12,7 @@ void StartupCore(const std::filesystem::path& programFolder, unsigned systemLoca
   auto settingsFile = SettingsFileOf(programFolder);
   state.settings = access == SettingsAccess::ReadWrite ? LoadUserSettings(settingsFile, systemLocaleId)
                                                        : ReadUserSettings(settingsFile, systemLocaleId);
+  if (access == SettingsAccess::ReadWrite) PruneBackups(BackupFolderOf(programFolder), today);
   state.document.rangeText = RangeTextOfIndex(2);
   InitDefaults(programFolder, today, state.config, state.document, state.working);
 }

@@ -21,13 +21,14 @@ struct ProgramState {
 };
 
 enum class SettingsAccess {
-  ReadWrite,  // the program's start: settings are written back as a start writes them
+  ReadWrite,  // the program's start: settings are written back as a start writes them, old backups go
   ReadOnly,   // tools that must leave the user's settings file alone
 };
 
 // In order: the version list from the shared folder's Version.ini; the settings
-// (the range text becomes "28.0000 - 29.6990 MHz"); the default configuration
-// with the New template of that range.
+// (the range text becomes "28.0000 - 29.6990 MHz") and, for the program, the
+// pruning of backups older than a year; the default configuration with the New
+// template of that range.
 void StartupCore(const std::filesystem::path& programFolder, unsigned systemLocaleId, Date today,
                  SettingsAccess access, ProgramState& state);
 

@@ -40,6 +40,7 @@ UserSettings ReadUserSettings(const std::filesystem::path& settingsFile, unsigne
   s.portNumber = IntegerValue(ini, "comPort", 0, std::numeric_limits<int16_t>::max()).value_or(s.portNumber);
   s.handshaking = IntegerValue(ini, "Handshaking", 0, std::numeric_limits<int16_t>::max()).value_or(s.handshaking);
   s.stopBit = IntegerValue(ini, "StopBit", 0, std::numeric_limits<int16_t>::max()).value_or(s.stopBit);
+  s.verifyWrite = BooleanValue(ini, "VerifyWrite").value_or(false);
   if (!s.firstRun) s.language = IntegerValue(ini, "CurrentLanguage", kEnglish, kChinese).value_or(s.language);
   return s;
 }
@@ -50,6 +51,10 @@ UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigne
   WriteProfileString(settingsFile, kSection, "comPort", std::to_string(s.portNumber));
   WriteProfileString(settingsFile, kSection, "CurrentLanguage", std::to_string(s.language));
   return s;
+}
+
+bool StoreVerifyWrite(const std::filesystem::path& settingsFile, bool on) {
+  return WriteProfileString(settingsFile, kSection, "VerifyWrite", on ? "1" : "0");
 }
 
 }  // namespace zq

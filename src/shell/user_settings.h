@@ -11,6 +11,7 @@ struct UserSettings {
   int handshaking = 0;  // "Handshaking"
   int stopBit = 1;      // "StopBit"
   bool firstRun = true; // "IsFirstRun" as read; true also when it is missing or unreadable
+  bool verifyWrite = false;  // "VerifyWrite": read a write back and compare it
 };
 
 // Reads the settings without writing anything. Missing, empty or unreadable
@@ -21,5 +22,8 @@ UserSettings ReadUserSettings(const std::filesystem::path& settingsFile, unsigne
 // Start-up reading: ReadUserSettings, then writes "IsFirstRun" = "0" after a
 // first run, and "comPort" and "CurrentLanguage" with the values in force.
 UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigned systemLocaleId);
+
+// Remembers the "Verify after Write" choice; false when the file cannot be written.
+bool StoreVerifyWrite(const std::filesystem::path& settingsFile, bool on);
 
 }  // namespace zq

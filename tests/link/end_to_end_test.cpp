@@ -88,8 +88,9 @@ class EndToEnd : public ::testing::Test {
     return radio;
   }
   ProcessResult Cli(const std::string& command, const std::string& port, std::vector<std::string> more) {
+    // Backups would land in the build's shared folder; the backup tests run a throw-away installation.
     std::vector<std::string> args = {kCli, command, "--port", port, "--versions", File("Version.ini"),
-                                     "--trace", File("trace.txt")};
+                                     "--trace", File("trace.txt"), "--no-backup"};
     args.insert(args.end(), more.begin(), more.end());
     return RunProgram(args, 30s);
   }

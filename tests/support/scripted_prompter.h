@@ -37,6 +37,11 @@ class ScriptedPrompter : public Prompter {
     filters.push_back(filter);
     return Take(openFiles_);
   }
+  QString ChooseFileInFolder(QWidget*, const QString& folder, const QString& filter) override {
+    filters.push_back(filter);
+    openFolders.push_back(folder);
+    return Take(openFiles_);
+  }
   QString ChooseFileToSave(QWidget*, const QString& preset, const QString& filter) override {
     filters.push_back(filter);
     savePresets.push_back(preset);
@@ -47,6 +52,7 @@ class ScriptedPrompter : public Prompter {
   QStringList shown;
   QStringList filters;
   QStringList savePresets;
+  QStringList openFolders;
   int unansweredQuestions() const { return static_cast<int>(answers_.size()); }
 
  private:

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "config/text_rules.h"
+#include "datafile/backups.h"
 #include "datafile/data_file.h"
 #include "datafile/init_defaults.h"
 #include "datafile/install_layout.h"
@@ -70,6 +71,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   transfers_ = new TransferController(*this);
   BuildActions();
+  actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
   BuildMenus();
   BuildToolbar();
   BuildTreePane();
@@ -236,6 +238,7 @@ void frmMain::RunCommand(Command command) {
     switch (command) {
       case Command::New: AskNewDocument(); break;
       case Command::Open: OpenFile(); break;
+      case Command::OpenBackup: OpenBackupFile(); break;
       case Command::Save: SaveFile(); break;
       case Command::SaveAs: SaveFileAs(); break;
       case Command::Exit: close(); break;
@@ -244,6 +247,7 @@ void frmMain::RunCommand(Command command) {
       case Command::RogerBeep: OpenEditor(kRogerBeepEditorKey); break;
       case Command::ReadFromRadio: transfers_->StartRead(); break;
       case Command::WriteToRadio: transfers_->StartWrite(); break;
+      case Command::VerifyAfterWrite: transfers_->SetVerifyAfterWrite(actions_.at(command)->isChecked()); break;
       case Command::CommunicationPort: transfers_->ShowPortWindow(); break;
       case Command::LanguageSetup: ChooseLanguage(); break;
       case Command::InitialSetting: InitialSetting(); break;
@@ -307,8 +311,30 @@ void frmMain::OpenFile() {
   QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
   QString chosen = CurrentPrompter().ChooseFileToOpen(this, filter);
   if (chosen.isEmpty()) return;
+  LoadDocument([&] {
+    return OpenDataFile(chosen.toStdString(), state_.versions, state_.config, state_.document, state_.working);
+  });
+}
+
+void frmMain::OpenBackupFile() {
+  auto folder = BackupFolderOf(state_.programFolder);
+  if (ListBackups(folder).empty()) {
+    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {folder.string()})), Icon::Information);
+    return;
+  }
+  if (!OfferToSaveChanges()) return;
+  QString filter = Tr(Txt::BackupFilter) + QStringLiteral(" (*.dat *.bin)");
+  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QString::fromStdString(folder.string()), filter);
+  if (chosen.isEmpty()) return;
+  LoadDocument([&] {
+    return OpenBackup(chosen.toStdString(), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
+                      state_.document, state_.working);
+  });
+}
+
+void frmMain::LoadDocument(const std::function<FileResult()>& load) {
   CloseAllEditors();
-  FileResult result = OpenDataFile(chosen.toStdString(), state_.versions, state_.config, state_.document, state_.working);
+  FileResult result = load();
   if (result.status == FileStatus::IncompatibleVersion) {
     if (CurrentPrompter().Ask(this, QUtf8(FileResultText(result, state_.settings.language)), Buttons::YesNo,
                               Icon::Question) == Answer::Yes)

@@ -4,6 +4,7 @@
 // commands (new, open, save, exit), the radio commands and the settings commands.
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,6 +26,7 @@ namespace zq {
 
 class EditorWindow;
 class TransferController;
+struct FileResult;
 
 class frmMain : public QMainWindow {
   Q_OBJECT
@@ -88,6 +90,9 @@ class frmMain : public QMainWindow {
 
   void AskNewDocument();
   void OpenFile();
+  void OpenBackupFile();
+  // Closes the editors, runs the loader and shows its failure, then shows the document.
+  void LoadDocument(const std::function<FileResult()>& load);
   void SaveFile();
   void SaveFileAs();
   void InitialSetting();

@@ -8,9 +8,13 @@
 #include "shell/ui/ui_text.h"
 
 namespace zq {
+namespace {
 
-FrmProgress::FrmProgress(Kind kind, int language, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QText(kind == Kind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption, language));
+constexpr Txt kCaptions[] = {Txt::ReadProgressCaption, Txt::WriteProgressCaption, Txt::VerifyProgressCaption};
+
+}  // namespace
+
+FrmProgress::FrmProgress(Kind kind, int language, QWidget* parent) : QDialog(parent), language_(language) {
   setWindowModality(Qt::ApplicationModal);
   bar_ = new QProgressBar(this);
   bar_->setObjectName("progressBar");
@@ -29,6 +33,12 @@ FrmProgress::FrmProgress(Kind kind, int language, QWidget* parent) : QDialog(par
   layout->addLayout(row);
   layout->addWidget(bar_);
   setMinimumWidth(380);
+  SetKind(kind);
+}
+
+void FrmProgress::SetKind(Kind kind) {
+  setWindowTitle(QText(kCaptions[static_cast<int>(kind)], language_));
+  SetPercent(0);
 }
 
 void FrmProgress::SetPercent(int percent) {

@@ -12,13 +12,16 @@ namespace zq {
 class FrmProgress : public QDialog {
   Q_OBJECT
  public:
-  enum class Kind { Read, Write };
+  enum class Kind { Read, Write, Verify };
   FrmProgress(Kind kind, int language, QWidget* parent = nullptr);
 
+  // The caption of the transfer's phase; the bar starts again from 0.
+  void SetKind(Kind kind);
   void SetPercent(int percent);
   int percent() const;
 
  private:
+  int language_;
   QProgressBar* bar_;
   QLabel* percentLabel_;
 };

@@ -57,6 +57,10 @@ QString MessageBoxPrompter::ChooseFileToOpen(QWidget* parent, const QString& fil
   return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
 }
 
+QString MessageBoxPrompter::ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) {
+  return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+}
+
 QString MessageBoxPrompter::ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) {
   QFileDialog dialog(parent, QString(), preset, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);

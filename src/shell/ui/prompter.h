@@ -18,6 +18,8 @@ class Prompter {
   // File dialogs; an empty result means the user cancelled.
   virtual QString ChooseFileToOpen(QWidget* parent, const QString& filter) = 0;
   virtual QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) = 0;
+  // The open-file dialog started in the given folder.
+  virtual QString ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) = 0;
 };
 
 // Shows real message boxes and file dialogs, with captions in the current language.
@@ -27,6 +29,7 @@ class MessageBoxPrompter : public Prompter {
   Answer Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) override;
   QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
   QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) override;
+  QString ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) override;
 
  private:
   const int& language_;

@@ -1,10 +1,13 @@
 #include "shell/ui/transfer_controller.h"
 
+#include "datafile/install_layout.h"
 #include "image/image_codec.h"
 #include "link/port_settings.h"
 #include "link/qt/qt_serial_port.h"
 #include "link/read_result.h"
 #include "link/simulated_port.h"
+#include "platform/local_date.h"
+#include "shell/transfer_backup.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_com_set.h"
 #include "shell/ui/frm_main.h"
@@ -90,6 +93,7 @@ void TransferController::RunWrite() {
   Guarded(&main_, "frmMain_TimerWrite_Timer", [&] {
     if (!OpenAndConfirm(TransferKind::Write)) return;
     AppState& s = main_.state();
+    engine_->SetVerifyAfterWrite(s.settings.verifyWrite);
     ClearImage(s.image);
     EncodeImage(s.config, s.image, ImageOptions{s.systemLocaleId});
     OpenProgressAndBegin(TransferKind::Write);
@@ -109,13 +113,33 @@ void TransferController::ShowProgress(int percent) {
   if (progress_ && progress_->isVisible()) progress_->SetPercent(percent);
 }
 
+void TransferController::VerifyStarted() {
+  if (progress_) progress_->SetKind(FrmProgress::Kind::Verify);
+}
+
 void TransferController::TransferEnded(const TransferOutcome& outcome) {
   if (progress_) progress_->close();
   if (engine_ && !engine_->identity().model.empty()) main_.state().identity = engine_->identity();
   for (const std::string& message : outcome.messages) Tell(&main_, QUtf8(message), Icon::Warning);
   if (outcome.success && outcome.kind == TransferKind::Read)
     Guarded(&main_, "frmMain_ReadCompleted", [&] { ShowCompletedRead(outcome); });
+  QString backupWarning;
+  Guarded(&main_, "frmMain_BackUpTransfer", [&] { backupWarning = BackUp(outcome); });
   if (!outcome.completionMessage.empty()) Tell(&main_, QUtf8(outcome.completionMessage), Icon::Information);
+  if (!backupWarning.isEmpty()) Tell(&main_, backupWarning, Icon::Warning);
+}
+
+QString TransferController::BackUp(const TransferOutcome& outcome) {
+  const AppState& s = main_.state();
+  auto folder = BackupFolderOf(s.programFolder);
+  auto backup = BackUpTransfer(outcome, folder, LocalNow(), s.image, s.config, s.document);
+  return backup && !backup->ok ? QUtf8(BackupFailedText(folder, s.language())) : QString();
+}
+
+void TransferController::SetVerifyAfterWrite(bool on) {
+  AppState& s = main_.state();
+  s.settings.verifyWrite = on;
+  StoreVerifyWrite(SettingsFileOf(s.programFolder), on);
 }
 
 void TransferController::ShowCompletedRead(const TransferOutcome& outcome) {

@@ -27,6 +27,8 @@ class TransferController : public QObject, public TransferHost {
   // Lets the editors commit the field being edited, then starts the write a moment later.
   void StartWrite();
   void ShowPortWindow();
+  // "Verify after Write": used by every later write and kept in the settings file.
+  void SetVerifyAfterWrite(bool on);
   void ClosePort();
   bool running() const { return engine_ && engine_->running(); }
   // A transfer runs or a write is about to start.
@@ -46,6 +48,7 @@ class TransferController : public QObject, public TransferHost {
   // TransferHost
   void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) override;
   void ShowProgress(int percent) override;
+  void VerifyStarted() override;
   void TransferEnded(const TransferOutcome& outcome) override;
 
  private:
@@ -54,6 +57,8 @@ class TransferController : public QObject, public TransferHost {
   bool OpenAndConfirm(TransferKind kind);
   void OpenProgressAndBegin(TransferKind kind);
   void ShowCompletedRead(const TransferOutcome& outcome);
+  // Keeps the transfer's backup; a warning text when it could not be written.
+  QString BackUp(const TransferOutcome& outcome);
   std::string CurrentDevice() const;
 
   frmMain& main_;
