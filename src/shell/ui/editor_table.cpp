@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "channels/ui/frm_comm_ch_info.h"
+
 namespace zq {
 
 const std::vector<EditorDef>& EditorTable() {
   static const std::vector<EditorDef> table = {
-      {"N1", Txt::MenuChannelInformation, true, {}},
+      {"N1", Txt::MenuChannelInformation, true, [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m); }},
       {"N2", Txt::MenuOptionFeatures, true, {}},
       {"N12", Txt::TreeRogerBeep, false, {}},
       {"N5", Txt::MenuDtmf, true, {}},

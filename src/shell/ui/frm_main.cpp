@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "channels/ui/list_edit_menu.h"
 #include "config/text_rules.h"
 #include "datafile/data_file.h"
 #include "datafile/init_defaults.h"
@@ -64,6 +65,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   transfers_ = new TransferController(*this);
+  listEditMenu_ = new ListEditMenu(this);
   BuildActions();
   BuildMenus();
   BuildToolbar();
@@ -204,6 +206,7 @@ void frmMain::Change_Language() {
   }
   panels_[1]->setText(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QLatin1Char(']'));
   panels_[2]->setText(Tr(Txt::PortLabel) + transfers_->PortDisplayName());
+  listEditMenu_->ApplyLanguage(state_.settings.language);
   RefreshCaption();
   LoadBKPic();
   for (const auto& [key, window] : editors_)

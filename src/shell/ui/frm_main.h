@@ -23,6 +23,7 @@ class QTreeWidgetItem;
 namespace zq {
 
 class EditorWindow;
+class ListEditMenu;
 class TransferController;
 
 class frmMain : public QMainWindow {
@@ -65,6 +66,8 @@ class frmMain : public QMainWindow {
   QMdiArea* mdiArea() const { return mdi_; }
   QLabel* statusPanel(int panel) const;
   TransferController& transfers() { return *transfers_; }
+  // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
+  ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
   // Asks "save it now?" when the document has changes; false when the user cancelled.
   bool OfferToSaveChanges();
@@ -113,6 +116,7 @@ class frmMain : public QMainWindow {
   QToolBar* toolbar_ = nullptr;
   QLabel* panels_[3] = {};
   TransferController* transfers_ = nullptr;
+  ListEditMenu* listEditMenu_ = nullptr;
 };
 
 }  // namespace zq
