@@ -2,18 +2,17 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 #include "shell/ui/ui_text.h"
 
 namespace zq {
 
+// Each column has its own layout, so a hidden field leaves no gap.
 ChannelDetailPanel::ChannelDetailPanel(QWidget* parent) : QGroupBox(parent) {
   setObjectName("detailPanel");
-  auto* layout = new QGridLayout(this);
-  layout->setHorizontalSpacing(8);
-  layout->setVerticalSpacing(4);
-  int nextRow[2] = {0, 0};
+  QGridLayout* columns[2] = {new QGridLayout, new QGridLayout};
   const auto fields = DetailFields();
   for (int k = 0; k < static_cast<int>(fields.size()); ++k) {
     const DetailFieldDef& def = fields[k];
@@ -24,15 +23,21 @@ ChannelDetailPanel::ChannelDetailPanel(QWidget* parent) : QGroupBox(parent) {
     row.list->setMaxVisibleItems(20);
     row.list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     row.label->setBuddy(row.list);
-    int gridRow = nextRow[def.column]++;
-    layout->addWidget(row.label, gridRow, 2 * def.column);
-    layout->addWidget(row.list, gridRow, 2 * def.column + 1);
+    QGridLayout* column = columns[def.column];
+    int at = column->rowCount();
+    column->addWidget(row.label, at, 0);
+    column->addWidget(row.list, at, 1);
     connect(row.list, &QComboBox::activated, this, [this, k](int entry) { emit choicePicked(k, entry); });
     rows_.push_back(std::move(row));
   }
-  layout->setColumnStretch(1, 1);
-  layout->setColumnStretch(3, 1);
-  layout->setRowStretch(std::max(nextRow[0], nextRow[1]), 1);
+  auto* layout = new QHBoxLayout(this);
+  for (QGridLayout* column : columns) {
+    column->setHorizontalSpacing(8);
+    column->setVerticalSpacing(4);
+    column->setColumnStretch(1, 1);
+    column->setRowStretch(column->rowCount(), 1);
+    layout->addLayout(column, 1);
+  }
 }
 
 QComboBox* ChannelDetailPanel::list(int field) const { return rows_.at(field).list; }

@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "channels/ui/frequency_edit_box.h"
 #include "platform/qt/window_placement.h"
@@ -14,12 +16,19 @@ constexpr int kHeaderHeight = 510 / kTwipsPerPixel;
 constexpr int kNumberWidth = 500 / kTwipsPerPixel;
 constexpr int kFrequencyWidth = 1260 / kTwipsPerPixel;
 constexpr int kWideFrequencyWidth = 1520 / kTwipsPerPixel;
+constexpr int kRowHeight = 270 / kTwipsPerPixel;
+constexpr int kShownRows = 16;
 
 }  // namespace
 
 ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(0, 2, parent), editBox_(new FrequencyEditBox(viewport())) {
   setObjectName("channelGrid");
   verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(kRowHeight);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setMinimumHeight(kHeaderHeight + kShownRows * kRowHeight + 2 * frameWidth());
   horizontalHeader()->setFixedHeight(kHeaderHeight);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   horizontalHeader()->setHighlightSections(false);
@@ -38,9 +47,18 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(0, 2, parent), editBox_
   });
 }
 
+// The number column is as wide as the radio's layout asks, or as its header text needs.
 void ChannelGrid::SetHeaderTexts(const QString& number, const QString& frequency) {
   horizontalHeaderItem(kNumberColumn)->setText(number);
   horizontalHeaderItem(kFrequencyColumn)->setText(frequency);
+  int headerText = horizontalHeader()->fontMetrics().horizontalAdvance(number) + 8;
+  setColumnWidth(kNumberColumn, std::max(kNumberWidth, headerText));
+  FitWidth();
+}
+
+void ChannelGrid::FitWidth() {
+  setFixedWidth(columnWidth(kNumberColumn) + columnWidth(kFrequencyColumn) + verticalScrollBar()->sizeHint().width() +
+                2 * frameWidth());
 }
 
 QTableWidgetItem* ChannelGrid::CellItem(int row, int column) {
@@ -61,6 +79,7 @@ void ChannelGrid::SetRows(const std::vector<std::string>& labels, bool wideFrequ
   for (int row = 1; row <= rowCount(); ++row)
     CellItem(row, kNumberColumn)->setText(QString::fromStdString(labels[row - 1]));
   setColumnWidth(kFrequencyColumn, wideFrequencyColumn ? kWideFrequencyWidth : kFrequencyWidth);
+  FitWidth();
 }
 
 void ChannelGrid::SetFrequencies(const std::vector<std::string>& frequencies) {
@@ -97,8 +116,12 @@ void ChannelGrid::ShowEditBox(int row) {
   editBox_->setFocus(Qt::OtherFocusReason);
 }
 
+// The grid takes the focus back first: a focused box that is hidden would pass
+// the focus on by itself, and that is no commit nor a move.
 void ChannelGrid::HideEditBox() {
   editRow_ = 0;
+  QSignalBlocker quiet(editBox_);
+  if (editBox_->hasFocus()) setFocus(Qt::OtherFocusReason);
   editBox_->hide();
 }
 
@@ -114,8 +137,8 @@ void ChannelGrid::resizeEvent(QResizeEvent* event) {
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
-  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
-    emit editRequested(currentRow() + 1);
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (currentRow() >= 0 && currentColumn() == kFrequencyColumn) emit editRequested(currentRow() + 1);
     return;
   }
   QTableWidget::keyPressEvent(event);
@@ -124,6 +147,7 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   QModelIndex index = indexAt(event->position().toPoint());
   if (index.isValid() && index.column() == kFrequencyColumn) {
+    setCurrentCell(index.row(), index.column());
     emit editRequested(index.row() + 1);
     return;
   }

@@ -39,7 +39,7 @@ class ChannelGrid : public QTableWidget {
   int EditRow() const { return editRow_; }
 
  signals:
-  // Enter on the grid, or a double click on a frequency cell.
+  // Enter on a frequency cell, or a double click on one.
   void editRequested(int row);
   void rowEntered(int row);
   void rowMenuRequested(int row, const QPoint& globalPos);
@@ -53,6 +53,7 @@ class ChannelGrid : public QTableWidget {
  private:
   QTableWidgetItem* CellItem(int row, int column);
   void PlaceEditBox();
+  void FitWidth();
 
   FrequencyEditBox* editBox_;
   int editRow_ = 0;

@@ -24,10 +24,16 @@ bool FrequencyEditBox::TakeKey(QKeyEvent* event) {
   }
 }
 
-bool FrequencyEditBox::focusNextPrevChild(bool next) {
-  if (!next) return FilteredLineEdit::focusNextPrevChild(next);
-  emit tabPressed();
-  return true;
+// Tab is taken before the focus chain sees it; Shift+Tab still moves the focus.
+bool FrequencyEditBox::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+      emit tabPressed();
+      return true;
+    }
+  }
+  return FilteredLineEdit::event(event);
 }
 
 void FrequencyEditBox::focusOutEvent(QFocusEvent* event) {

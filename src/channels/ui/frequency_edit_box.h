@@ -19,7 +19,7 @@ class FrequencyEditBox : public FilteredLineEdit {
 
  protected:
   bool TakeKey(QKeyEvent* event) override;
-  bool focusNextPrevChild(bool next) override;
+  bool event(QEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
 };
 

@@ -302,8 +302,7 @@ void frmCommChInfo::GridNextCol() {
 
 void frmCommChInfo::EnterGridEdit(int row) {
   Guarded(this, "frmCommChInfo_EnterGridEdit", [&] {
-    if (band_ == kCB || grid_->CurrentColumn() != kFrequencyColumn) return;
-    grid_->ShowEditBox(row);
+    if (band_ != kCB) grid_->ShowEditBox(row);
   });
 }
 
