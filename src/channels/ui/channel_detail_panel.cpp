@@ -4,15 +4,26 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
 
 #include "shell/ui/ui_text.h"
 
 namespace zq {
 
+namespace {
+
+// Every list of a column is as wide as the column's longest entry ("C_038(250.3Hz)"
+// in the first), so the window needs no more room when other fields appear.
+constexpr int kListCharacters[2] = {14, 7};
+
+}  // namespace
+
 // Each column has its own layout, so a hidden field leaves no gap.
 ChannelDetailPanel::ChannelDetailPanel(QWidget* parent) : QGroupBox(parent) {
   setObjectName("detailPanel");
   QGridLayout* columns[2] = {new QGridLayout, new QGridLayout};
+  columns_[0] = columns[0];
+  columns_[1] = columns[1];
   const auto fields = DetailFields();
   for (int k = 0; k < static_cast<int>(fields.size()); ++k) {
     const DetailFieldDef& def = fields[k];
@@ -21,7 +32,8 @@ ChannelDetailPanel::ChannelDetailPanel(QWidget* parent) : QGroupBox(parent) {
     row.list->setObjectName(name);
     row.label->setObjectName(QStringLiteral("label_") + name);
     row.list->setMaxVisibleItems(20);
-    row.list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    row.list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    row.list->setMinimumContentsLength(kListCharacters[def.column]);
     row.label->setBuddy(row.list);
     QGridLayout* column = columns[def.column];
     int at = column->rowCount();
@@ -43,9 +55,17 @@ ChannelDetailPanel::ChannelDetailPanel(QWidget* parent) : QGroupBox(parent) {
 QComboBox* ChannelDetailPanel::list(int field) const { return rows_.at(field).list; }
 QLabel* ChannelDetailPanel::label(int field) const { return rows_.at(field).label; }
 
+// The label columns fit every label, shown or not, for the same reason.
 void ChannelDetailPanel::ApplyLanguage(int language) {
   const auto fields = DetailFields();
-  for (std::size_t k = 0; k < rows_.size(); ++k) rows_[k].label->setText(QText(fields[k].label, language));
+  int widest[2] = {0, 0};
+  for (std::size_t k = 0; k < rows_.size(); ++k) {
+    QString text = QText(fields[k].label, language);
+    rows_[k].label->setText(text);
+    int& column = widest[fields[k].column];
+    column = std::max(column, rows_[k].label->fontMetrics().horizontalAdvance(text));
+  }
+  for (int c = 0; c < 2; ++c) columns_[c]->setColumnMinimumWidth(0, widest[c]);
 }
 
 void ChannelDetailPanel::FillList(FieldRow& row, std::vector<std::string> texts) {

@@ -9,6 +9,7 @@
 #include "channels/detail_fields.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 
 namespace zq {
@@ -39,6 +40,7 @@ class ChannelDetailPanel : public QGroupBox {
   void FillList(FieldRow& row, std::vector<std::string> texts);
 
   std::vector<FieldRow> rows_;
+  QGridLayout* columns_[2] = {};
 };
 
 }  // namespace zq

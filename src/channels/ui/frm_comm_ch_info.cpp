@@ -43,7 +43,6 @@ std::vector<std::string> RowLabels(int band, int group) {
 
 frmCommChInfo::frmCommChInfo(frmMain& main) : EditorWindow(nullptr), main_(main), state_(main.state()) {
   setObjectName("frmCommChInfo");
-  setAttribute(Qt::WA_DeleteOnClose, false);
   Guarded(this, "frmCommChInfo_Form_Load", [&] {
     Guarded(this, "frmCommChInfo_InitShowGridError", [&] { InitShowGrid(); });
     ChangShowByLanguage();
@@ -182,6 +181,16 @@ void frmCommChInfo::ShowGroup(int group) {
   SetGridData();
 }
 
+// The wide frequency column of the long groups and the code lists may need
+// more room than the window had.
+void frmCommChInfo::EnsureRoom() {
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (frame == nullptr) return;
+  QSize needed = minimumSizeHint() + (frame->size() - size());
+  if (frame->width() < needed.width() || frame->height() < needed.height())
+    frame->resize(frame->size().expandedTo(needed));
+}
+
 void frmCommChInfo::OnSettingsGroupPicked(int group) {
   Guarded(this, "frmCommChInfo_cmbValidGroup_Click", [&] {
     settingsGroup_ = group;
@@ -250,6 +259,7 @@ void frmCommChInfo::ShowChannelDetail(int row) {
   Guarded(this, kind == RowKind::CbMemory ? "ShowChIfoDataOther" : "ShowChIfoData", [&] {
     detail_->Show({state_.config, band_, group_}, RecordAtRow(state_.config, band_, group_, row), kind, language);
   });
+  EnsureRoom();
 }
 
 void frmCommChInfo::OnChoicePicked(int field, int entry) {

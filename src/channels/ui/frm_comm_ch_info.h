@@ -50,6 +50,7 @@ class frmCommChInfo : public EditorWindow {
   void ChangShowByLanguage();
   void ShowBand(int band);
   void ShowGroup(int group);
+  void EnsureRoom();
   void SetGridData();
   void RefreshCells(bool tellNotNumeric);
   void reShowGrid(int row);

@@ -17,6 +17,8 @@ namespace {
 // The radio shows group names in capitals, one byte a character.
 constexpr std::string_view kGroupNameKeys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 +-/";
 constexpr int kGroupNameLength = 2;
+// Room for "MEM", "M99" and "On"/"Off" before the lists are first filled.
+constexpr int kListCharacters = 4;
 
 // Fills a list with (text, number) entries and selects the entry of `selected`, else the first one.
 void FillNumberedList(QComboBox* list, const std::vector<std::pair<QString, int>>& entries, int selected) {
@@ -92,7 +94,8 @@ QLabel* GroupPanel::AddLabel(const char* name) {
 QComboBox* GroupPanel::AddList(const char* name) {
   auto* list = new QComboBox(this);
   list->setObjectName(QLatin1String(name));
-  list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  list->setMinimumContentsLength(kListCharacters);
   return list;
 }
 
