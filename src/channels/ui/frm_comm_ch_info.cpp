@@ -176,6 +176,7 @@ void frmCommChInfo::OnGroupPicked(int group) {
 void frmCommChInfo::ShowGroup(int group) {
   group_ = IsGroup(band_, group) ? group : 1;
   settingsGroup_ = group_;
+  lastEditedRow_ = 0;
   groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
   grid_->SetRows(RowLabels(band_, group_), HasWideFrequencyColumn(band_, group_));
   SetGridData();
