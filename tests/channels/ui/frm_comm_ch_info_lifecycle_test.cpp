@@ -24,7 +24,8 @@ class ChannelWindowLifecycleTest : public ChannelEditorFixture {
     main->action(Command::ReadFromRadio)->trigger();
     QElapsedTimer clock;
     clock.start();
-    while (main->transfers().running() && clock.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (main->transfers().running() && clock.elapsed() < 20000)
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     ASSERT_FALSE(main->transfers().running());
   }
 };
