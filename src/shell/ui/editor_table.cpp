@@ -3,6 +3,10 @@
 #include <algorithm>
 
 #include "channels/ui/frm_comm_ch_info.h"
+#include "channels/ui/frm_dw.h"
+#include "channels/ui/frm_emg.h"
+#include "channels/ui/frm_mem.h"
+#include "channels/ui/frm_tvch.h"
 
 namespace zq {
 
@@ -12,10 +16,10 @@ const std::vector<EditorDef>& EditorTable() {
       {"N2", Txt::MenuOptionFeatures, true, {}},
       {"N12", Txt::TreeRogerBeep, false, {}},
       {"N5", Txt::MenuDtmf, true, {}},
-      {"N3", Txt::TreeEmergency, false, {}},
-      {"N4", Txt::TreeDualWatch, false, {}},
-      {"N6", Txt::TreeMemory, false, {}},
-      {"N7", Txt::TreeWeather, false, {}},
+      {"N3", Txt::TreeEmergency, false, [](frmMain& m) -> EditorWindow* { return new frm_emg(m); }},
+      {"N4", Txt::TreeDualWatch, false, [](frmMain& m) -> EditorWindow* { return new frm_dw(m); }},
+      {"N6", Txt::TreeMemory, false, [](frmMain& m) -> EditorWindow* { return new frm_MEM(m); }},
+      {"N7", Txt::TreeWeather, false, [](frmMain& m) -> EditorWindow* { return new FrmTVCH(m); }},
   };
   return table;
 }

@@ -1,3 +1,2 @@
-// EditorWindow has no code of its own; this file makes the build generate its
-// meta-object, which every editor window derives from.
+// The editors' base has no code of its own; this file gives it its meta-object.
 #include "shell/ui/editor_window.h"
