@@ -159,6 +159,7 @@ TEST_F(TransferCommandsTest, TheProgressWindowFollowsTheTransfer) {
     previous = call.at(0).toInt();
   }
   EXPECT_EQ(previous, 100);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the loop may end before it comes round
   EXPECT_TRUE(progress.isNull());  // closed at the end
 }
 
