@@ -17,7 +17,7 @@
 #include "platform/local_date.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_main.h"
-#include "shell/ui/prompter.h"
+#include "support/scripted_prompter.h"
 #include "support/program_folder.h"
 
 namespace {
@@ -25,10 +25,7 @@ namespace {
 using namespace zq;
 
 // Answers every message without showing it, as no one watches a benchmark.
-class SilentPrompter : public Prompter {
- public:
-  Answer Ask(QWidget*, const QString&, Buttons, Icon) override { return Answer::Ok; }
-  QString ChooseFileToOpen(QWidget*, const QString&) override { return {}; }
+}
   QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
 };
 
@@ -48,7 +45,7 @@ void FillMemoryGroups(RadioConfig& cfg) {
 
 struct Window {
   Window() {
-    SetPrompter(&prompter);
+
     state.programFolder = folder.program();
     StartupCore(folder.program(), 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
     state.identity.hfCapable = true;
@@ -60,7 +57,7 @@ struct Window {
   }
   ~Window() {
     main.reset();
-    SetPrompter(nullptr);
+
   }
   static void Pick(QComboBox* list, int index) {
     list->setCurrentIndex(index);
@@ -72,7 +69,7 @@ struct Window {
   }
 
   testing::ProgramFolder folder;
-  SilentPrompter prompter;
+  testing::ScriptedPrompter prompter;
   AppState state;
   std::unique_ptr<frmMain> main;
   frmCommChInfo* editor = nullptr;
