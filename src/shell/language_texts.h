@@ -189,6 +189,49 @@
   X(ChoiceOff, "Off", "关")                                                                                  \
   X(ToneTypeCtcss, "CTCSS", "CTCSS")                                                                         \
   X(ToneTypeDcs, "DCS", "DCS")                                                                               \
+  X(ChannelWindowCaption, "Channel Information", "信道信息")                                                 \
+  X(BandLabel, "Band", "频段")                                                                               \
+  X(GroupLabel, "Group", "组")                                                                               \
+  X(GroupValidLabel, "Group Valid", "组有效")                                                                \
+  X(GroupNameLabel, "Group Name", "组名称")                                                                  \
+  X(WorkGroupLabel, "Work Group", "工作组")                                                                  \
+  X(WorkChannelLabel, "Current Work Channel", "当前工作信道")                                                \
+  X(GroupMemName, "MEM", "MEM")                                                                              \
+  X(GroupVfoName, "VFO", "VFO")                                                                              \
+  X(GridHeaderChannel, "CH No.", "信道")                                                                     \
+  X(DetailCaption, "More Information -- CH ", "详细信息 -- 信道 ")                                           \
+  X(RepAdd, "Add", "Add")                                                                                    \
+  X(RepSubb, "SUBB", "SUBB")                                                                                 \
+  X(NbChoice, "NB", "NB")                                                                                    \
+  X(AnlChoice, "ANL", "ANL")                                                                                 \
+  X(NbAnlText, "NB/ANL", "NB/ANL")                                                                           \
+  X(ModePa, "PA", "PA")                                                                                      \
+  X(PowerLow, "Low", "Low")                                                                                  \
+  X(PowerMid, "Mid", "Mid")                                                                                  \
+  X(PowerHigh, "High", "High")                                                                               \
+  X(DetailBusy, "BUSY", "BUSY")                                                                              \
+  X(DetailRep, "REP", "REP")                                                                                 \
+  X(DetailRxCtc, "RXCTC", "RXCTC")                                                                           \
+  X(DetailTxCtc, "TXCTC", "TXCTC")                                                                           \
+  X(DetailToneCode, "CTC/DCS", "CTC/DCS")                                                                    \
+  X(DetailScan, "Scan", "扫描")                                                                              \
+  X(DetailPublic, "Public", "Public")                                                                        \
+  X(DetailBot, "BOT", "BOT")                                                                                 \
+  X(DetailEot, "EOT", "EOT")                                                                                 \
+  X(DetailCall, "Call", "Call")                                                                              \
+  X(DetailHiCut, "HI-CUT", "HI-CUT")                                                                         \
+  X(DetailEcho, "ECHO", "ECHO")                                                                              \
+  X(DetailAdd10K, "+10KHz", "+10KHz")                                                                        \
+  X(DetailRoger, "Roger", "Roger")                                                                           \
+  X(DetailMode, "Mode", "Mode")                                                                              \
+  X(DetailPower, "Power", "Power")                                                                           \
+  X(DetailCbMemChannel, "CB Mem Chan ID", "CB Mem Chan ID")                                                  \
+  X(DetailCbMemBand, "CB Mem Band", "CB Mem Band")                                                           \
+  X(RowCopy, "Copy", "复制")                                                                                 \
+  X(RowCut, "Cut", "剪切")                                                                                   \
+  X(RowPaste, "Paste", "粘贴")                                                                               \
+  X(RowInsertPaste, "Insert&Paste", "插入并粘贴")                                                            \
+  X(RowDelete, "Delete", "删除")                                                                             \
   /* ---- option features, DTMF, roger beep ---- */                                                          \
   /* ---- special and weather channels ---- */                                                               \
   X(ChoiceOn, "On", "开")                                                                                    \

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "channels/ui/frm_comm_ch_info.h"
 #include "channels/ui/frm_dw.h"
 #include "channels/ui/frm_emg.h"
 #include "channels/ui/frm_mem.h"
@@ -11,7 +12,7 @@ namespace zq {
 
 const std::vector<EditorDef>& EditorTable() {
   static const std::vector<EditorDef> table = {
-      {"N1", Txt::MenuChannelInformation, true, {}},
+      {"N1", Txt::MenuChannelInformation, true, [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m); }},
       {"N2", Txt::MenuOptionFeatures, true, {}},
       {"N12", Txt::TreeRogerBeep, false, {}},
       {"N5", Txt::MenuDtmf, true, {}},

@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "channels/ui/list_edit_menu.h"
 #include "config/text_rules.h"
 #include "datafile/backups.h"
 #include "datafile/data_file.h"
@@ -70,6 +71,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   transfers_ = new TransferController(*this);
+  listEditMenu_ = new ListEditMenu(this);
   BuildActions();
   actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
   BuildMenus();
@@ -215,6 +217,7 @@ void frmMain::Change_Language() {
   if (statusNote_) panels_[0]->setText(Tr(*statusNote_));
   panels_[1]->setText(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QLatin1Char(']'));
   panels_[2]->setText(Tr(Txt::PortLabel) + transfers_->PortDisplayName());
+  listEditMenu_->ApplyLanguage(state_.settings.language);
   RefreshCaption();
   LoadBKPic();
   for (const auto& [key, window] : editors_)

@@ -25,6 +25,7 @@ class QTreeWidgetItem;
 namespace zq {
 
 class EditorWindow;
+class ListEditMenu;
 class TransferController;
 struct FileResult;
 
@@ -68,6 +69,8 @@ class frmMain : public QMainWindow {
   QMdiArea* mdiArea() const { return mdi_; }
   QLabel* statusPanel(int panel) const;
   TransferController& transfers() { return *transfers_; }
+  // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
+  ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
   // Asks "save it now?" when the document has changes; false when the user cancelled.
   bool OfferToSaveChanges();
@@ -120,6 +123,7 @@ class frmMain : public QMainWindow {
   QLabel* panels_[3] = {};
   std::optional<Txt> statusNote_;
   TransferController* transfers_ = nullptr;
+  ListEditMenu* listEditMenu_ = nullptr;
 };
 
 }  // namespace zq

@@ -1,0 +1,24 @@
+#pragma once
+// The frequency column of the channel grid for one band and group. A channel
+// row shows the receive frequency of the channel numbered like the row; a CB
+// memory row shows the frequency of the plan's channel it is linked to
+// ("CB Mem Chan ID"), so the dealer sees what the memory recalls.
+#include <string>
+#include <vector>
+
+#include "channels/frequency_rules.h"
+#include "config/radio_config.h"
+
+namespace zq {
+
+struct GridCells {
+  std::vector<std::string> frequencies;  // [row - 1] for rows 1..GridRowCount
+  bool notNumeric = false;               // some stored text was not a frequency (Txt::NotIsNumeric)
+};
+
+GridCells GridFrequencies(const RadioConfig& cfg, int band, int group, const FrequencyLimits& limits);
+
+// One row's cell, as GridFrequencies fills it.
+ShownFrequency RowFrequency(const RadioConfig& cfg, int band, int group, int row, const FrequencyLimits& limits);
+
+}  // namespace zq

@@ -1,0 +1,394 @@
+#include "channels/ui/frm_comm_ch_info.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "channels/channel_rows.h"
+#include "channels/channel_slots.h"
+#include "channels/detail_fields.h"
+#include "channels/frequency_entry.h"
+#include "channels/grid_cells.h"
+#include "channels/group_entries.h"
+#include "channels/ui/channel_detail_panel.h"
+#include "channels/ui/channel_grid.h"
+#include "channels/ui/frequency_edit_box.h"
+#include "channels/ui/group_panel.h"
+#include "channels/ui/list_edit_menu.h"
+#include "shell/ui/frm_main.h"
+#include "shell/ui/guarded.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+namespace {
+
+bool IsOrdinaryGroup(int band, int group) { return group >= 1 && group <= OrdinaryGroupCount(band); }
+
+bool HasWideFrequencyColumn(int band, int group) {
+  return (band == kCB && group == kCbPlanGroupWithEightyChannels) || IsMemGroup(band, group) || IsVfoGroup(band, group);
+}
+
+std::vector<std::string> RowLabels(int band, int group) {
+  std::vector<std::string> labels;
+  for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) labels.push_back(GetCHName(band, group, row));
+  return labels;
+}
+
+}  // namespace
+
+frmCommChInfo::frmCommChInfo(frmMain& main) : EditorWindow(nullptr), main_(main), state_(main.state()) {
+  setObjectName("frmCommChInfo");
+  Guarded(this, "frmCommChInfo_Form_Load", [&] {
+    Guarded(this, "frmCommChInfo_InitShowGridError", [&] { InitShowGrid(); });
+    ChangShowByLanguage();
+    ShowBand(kCB);
+  });
+}
+
+// The edit box must not report a lost focus to a window that is going away.
+frmCommChInfo::~frmCommChInfo() {
+  if (grid_) disconnect(grid_->editBox(), nullptr, this, nullptr);
+}
+
+void frmCommChInfo::InitShowGrid() {
+  bandLabel_ = new QLabel(this);
+  bandLabel_->setObjectName("bandLabel");
+  bandSelector_ = new QComboBox(this);
+  bandSelector_->setObjectName("bandSelector");
+  bandSelector_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  groupPanel_ = new GroupPanel(this);
+  grid_ = new ChannelGrid(this);
+  detail_ = new ChannelDetailPanel(this);
+  closeButton_ = new QPushButton(this);
+  closeButton_->setObjectName("closeButton");
+
+  auto* bandRow = new QHBoxLayout;
+  bandRow->addWidget(bandLabel_);
+  bandRow->addWidget(bandSelector_);
+  bandRow->addStretch(1);
+  auto* tables = new QHBoxLayout;
+  tables->addWidget(grid_);
+  tables->addWidget(detail_, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(closeButton_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(bandRow);
+  layout->addWidget(groupPanel_);
+  layout->addLayout(tables, 1);
+  layout->addLayout(buttons);
+
+  connect(bandSelector_, &QComboBox::activated, this, &frmCommChInfo::OnBandPicked);
+  connect(groupPanel_, &GroupPanel::shownGroupPicked, this, &frmCommChInfo::OnGroupPicked);
+  connect(groupPanel_, &GroupPanel::settingsGroupPicked, this, &frmCommChInfo::OnSettingsGroupPicked);
+  connect(groupPanel_, &GroupPanel::groupValidPicked, this, &frmCommChInfo::OnGroupValidPicked);
+  connect(groupPanel_, &GroupPanel::groupNameEdited, this, &frmCommChInfo::OnGroupNameEdited);
+  connect(groupPanel_, &GroupPanel::workGroupPicked, this, &frmCommChInfo::OnWorkGroupPicked);
+  connect(groupPanel_, &GroupPanel::workChannelPicked, this, &frmCommChInfo::OnWorkChannelPicked);
+  connect(detail_, &ChannelDetailPanel::choicePicked, this, &frmCommChInfo::OnChoicePicked);
+  connect(grid_, &ChannelGrid::rowEntered, this, [this](int row) {
+    Guarded(this, "frmCommChInfo_MSFlexGrid1_EnterCell", [&] { reShowGrid(row); });
+  });
+  connect(grid_, &ChannelGrid::editRequested, this, &frmCommChInfo::EnterGridEdit);
+  connect(grid_, &ChannelGrid::rowMenuRequested, this, &frmCommChInfo::OnRowMenu);
+  FrequencyEditBox* box = grid_->editBox();
+  connect(box, &FrequencyEditBox::focusLost, this, &frmCommChInfo::SaveShowGridData);
+  connect(box, &FrequencyEditBox::enterPressed, this, &frmCommChInfo::OnEditEnter);
+  connect(box, &FrequencyEditBox::escapePressed, this, &frmCommChInfo::CancelEdit);
+  connect(box, &FrequencyEditBox::tabPressed, this, &frmCommChInfo::GridNextCol);
+  connect(closeButton_, &QPushButton::clicked, this, [this] {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+      frame->close();
+    else
+      close();
+  });
+}
+
+// ---- language ----
+
+void frmCommChInfo::ApplyLanguage() { ChangShowByLanguage(); }
+
+void frmCommChInfo::ChangShowByLanguage() {
+  Guarded(this, "frmCommChInfo_ChangShowByLanguage", [&] {
+    int language = state_.language();
+    setWindowTitle(QText(Txt::ChannelWindowCaption, language));
+    bandLabel_->setText(QText(Txt::BandLabel, language));
+    {
+      QSignalBlocker quiet(bandSelector_);
+      bandSelector_->clear();
+      for (const BandEntry& entry : kBandEntries) bandSelector_->addItem(QText(entry.selectorText, language));
+      bandSelector_->setCurrentIndex(band_);
+    }
+    grid_->SetHeaderTexts(QText(Txt::GridHeaderChannel, language), QText(Txt::FrequencyLabel, language));
+    groupPanel_->ApplyLanguage(language);
+    groupPanel_->Show(state_.config, band_, group_, settingsGroup_, language);
+    detail_->ApplyLanguage(language);
+    closeButton_->setText(QText(Txt::CloseButton, language));
+    if (grid_->RowCount() > 0) reShowGrid(grid_->CurrentRow());
+  });
+}
+
+// ---- band and group ----
+
+void frmCommChInfo::OnBandPicked(int band) {
+  SaveShowGridData();
+  GuardedEdit(this, "frmCommChInfo_cmbBand_Click", state_.config, [&] {
+    RememberWorkChannel();
+    ShowBand(band);
+  });
+}
+
+// The row last edited becomes the shown group's work channel when a channel is in use there.
+void frmCommChInfo::RememberWorkChannel() {
+  if (lastEditedRow_ != 0 && FindSlotOfNumber(state_.config, band_, group_, lastEditedRow_) != 0)
+    state_.config.Options.WorkChannel(group_, band_) = lastEditedRow_;
+  lastEditedRow_ = 0;
+}
+
+// Without an HF-capable radio only CB can be shown.
+void frmCommChInfo::ShowBand(int band) {
+  bool hfCapable = state_.identity.hfCapable;
+  band_ = hfCapable && IsBand(band) ? band : kCB;
+  limits_ = LimitsOfBand(band_);
+  {
+    QSignalBlocker quiet(bandSelector_);
+    bandSelector_->setCurrentIndex(band_);
+  }
+  bandSelector_->setEnabled(hfCapable);
+  ShowGroup(InitialGroup(state_.config, band_));
+}
+
+void frmCommChInfo::OnGroupPicked(int group) {
+  SaveShowGridData();
+  GuardedEdit(this, "frmCommChInfo_cmbGroup_Click", state_.config, [&] {
+    // A CB plan is the radio's national channel plan: looking at another one
+    // does not switch the radio to it, only "Work Group" does.
+    if (band_ != kCB && IsOrdinaryGroup(band_, group)) state_.config.Options.WorkGroup(band_) = group;
+    ShowGroup(group);
+  });
+}
+
+void frmCommChInfo::ShowGroup(int group) {
+  group_ = IsGroup(band_, group) ? group : 1;
+  settingsGroup_ = group_;
+  lastEditedRow_ = 0;
+  groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
+  grid_->SetRows(RowLabels(band_, group_), HasWideFrequencyColumn(band_, group_));
+  SetGridData();
+}
+
+// The wide frequency column of the long groups and the code lists may need
+// more room than the window had.
+void frmCommChInfo::EnsureRoom() {
+  auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (frame == nullptr) return;
+  QSize needed = minimumSizeHint() + (frame->size() - size());
+  if (frame->width() < needed.width() || frame->height() < needed.height())
+    frame->resize(frame->size().expandedTo(needed));
+}
+
+void frmCommChInfo::OnSettingsGroupPicked(int group) {
+  Guarded(this, "frmCommChInfo_cmbValidGroup_Click", [&] {
+    settingsGroup_ = group;
+    groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
+  });
+}
+
+void frmCommChInfo::OnGroupValidPicked(int entry) {
+  GuardedEdit(this, "frmCommChInfo_cmbGroupValid_Click", state_.config, [&] {
+    if (entry >= 0 && IsOrdinaryGroup(band_, settingsGroup_))
+      state_.config.Options.GroupValid(settingsGroup_, band_) = entry;
+  });
+}
+
+void frmCommChInfo::OnGroupNameEdited(const QString& name) {
+  GuardedEdit(this, "frmCommChInfo_ReShow_Group_Name", state_.config, [&] {
+    if (!IsOrdinaryGroup(band_, settingsGroup_)) return;
+    state_.config.Options.GroupName(settingsGroup_, band_) = name.toStdU16String();
+    groupPanel_->ShowGroupNames(state_.config, band_, group_, settingsGroup_, state_.language());
+    reShowGrid(grid_->CurrentRow());  // "CB Mem Band" lists plan names
+  });
+}
+
+void frmCommChInfo::OnWorkGroupPicked(int group) {
+  GuardedEdit(this, "frmCommChInfo_cmbWorkGroup_Click", state_.config, [&] {
+    if (IsOrdinaryGroup(band_, group)) state_.config.Options.WorkGroup(band_) = group;
+  });
+}
+
+void frmCommChInfo::OnWorkChannelPicked(int number) {
+  GuardedEdit(this, "frmCommChInfo_cmbWorkChannel_Click", state_.config, [&] {
+    state_.config.Options.WorkChannel(group_, band_) = number;
+    MoveToCell(number, kFrequencyColumn);
+  });
+}
+
+// ---- grid ----
+
+void frmCommChInfo::SetGridData() {
+  Guarded(this, "frmCommChInfo_SetGridData", [&] {
+    RefreshCells(true);
+    int row = state_.config.Options.WorkChannel(group_, band_);
+    if (row < 1 || row > grid_->RowCount()) row = 1;
+    {
+      QSignalBlocker quiet(grid_);
+      grid_->SelectCell(row, kFrequencyColumn);
+    }
+    reShowGrid(row);
+  });
+}
+
+void frmCommChInfo::RefreshCells(bool tellNotNumeric) {
+  GridCells cells = GridFrequencies(state_.config, band_, group_, limits_);
+  grid_->SetFrequencies(cells.frequencies);
+  if (cells.notNumeric && tellNotNumeric) Tell(this, QText(Txt::NotIsNumeric, state_.language()), Icon::Warning);
+}
+
+void frmCommChInfo::reShowGrid(int row) {
+  Guarded(this, "frmCommChInfo_reShowGrid", [&] { ShowChannelDetail(row); });
+}
+
+void frmCommChInfo::ShowChannelDetail(int row) {
+  int language = state_.language();
+  RowKind kind = TargetOfRow(band_, group_, row).kind;
+  detail_->setTitle(QText(Txt::DetailCaption, language) + QUtf8(GetCHName(band_, group_, row)));
+  Guarded(this, kind == RowKind::CbMemory ? "ShowChIfoDataOther" : "ShowChIfoData", [&] {
+    detail_->Show({state_.config, band_, group_}, RecordAtRow(state_.config, band_, group_, row), kind, language);
+  });
+  EnsureRoom();
+}
+
+void frmCommChInfo::OnChoicePicked(int field, int entry) {
+  SaveShowGridData();
+  GuardedEdit(this, "frmCommChInfo_cmbDetail_Click", state_.config, [&] {
+    int row = grid_->CurrentRow();
+    ChannelRecord* record = RecordAtRow(state_.config, band_, group_, row);
+    if (record == nullptr) return;
+    const DetailFieldDef& def = DetailFields()[field];
+    StoreChoice(def, {state_.config, band_, group_}, *record, entry);
+    if (def.kind == ChoiceKind::CbMemChannel)
+      grid_->SetFrequency(row, QUtf8(RowFrequency(state_.config, band_, group_, row, limits_).text));
+    reShowGrid(row);
+  });
+}
+
+void frmCommChInfo::RefreshAfterChannelChange(int row) {
+  RefreshCells(false);
+  groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
+  reShowGrid(row);
+}
+
+void frmCommChInfo::MoveToCell(int row, int column) {
+  grid_->SelectCell(row, column);
+  grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCommChInfo::GridNextLine() {
+  SaveShowGridData();
+  Guarded(this, "frmCommChInfo_GridNextLine", [&] {
+    int row = grid_->CurrentRow() + 1;
+    MoveToCell(row > grid_->RowCount() ? 1 : row, kFrequencyColumn);
+  });
+}
+
+void frmCommChInfo::GridNextCol() {
+  SaveShowGridData();
+  Guarded(this, "rmCommChInfo_GridNextCol", [&] {
+    int row = grid_->CurrentRow();
+    int column = grid_->CurrentColumn() + 1;
+    if (column > kFrequencyColumn) {
+      column = kFrequencyColumn;
+      row = row >= grid_->RowCount() ? 1 : row + 1;
+    }
+    MoveToCell(row, column);
+  });
+}
+
+// ---- in-place frequency entry (HF and HAM; CB frequencies are fixed) ----
+
+void frmCommChInfo::EnterGridEdit(int row) {
+  Guarded(this, "frmCommChInfo_EnterGridEdit", [&] {
+    if (band_ != kCB) grid_->ShowEditBox(row);
+  });
+}
+
+void frmCommChInfo::OnEditEnter() {
+  if (grid_->editBox()->text().isEmpty()) GridNextLine();
+}
+
+void frmCommChInfo::CancelEdit() {
+  grid_->HideEditBox();
+  grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void frmCommChInfo::CommitPendingEdit() { SaveShowGridData(); }
+
+// Leaving the box without typing stores nothing: a frequency read from the
+// radio with Hz digits is not rounded to the grid's five decimals by a look.
+void frmCommChInfo::SaveShowGridData() {
+  if (committing_ || grid_ == nullptr || !grid_->IsEditing()) return;
+  committing_ = true;
+  int row = grid_->EditRow();
+  bool typed = grid_->editBox()->isModified();
+  std::string entry = grid_->editBox()->text().toStdString();
+  grid_->HideEditBox();
+  if (band_ != kCB && typed) {
+    lastEditedRow_ = row;
+    GuardedEdit(this, "frmCommChInfo_SaveShowGridData", state_.config, [&] {
+      if (IsOrdinaryGroup(band_, group_)) state_.config.Options.WorkGroup(band_) = group_;
+      EntryResult result = StoreFrequencyEntry(state_.config, band_, group_, row, entry, limits_);
+      RefreshAfterChannelChange(row);
+      if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, state_.language()), Icon::Warning);
+    });
+  }
+  committing_ = false;
+}
+
+// ---- row menu ----
+
+// In HF the menu serves the MEM group only; in CB and HAM every group.
+void frmCommChInfo::OnRowMenu(int row, const QPoint& globalPos) {
+  Guarded(this, "frmCommChInfo_MSFlexGrid1_MouseDown", [&] {
+    if (band_ == kHF && !IsMemGroup(band_, group_)) return;
+    QPointer<frmCommChInfo> self(this);
+    main_.listEditMenu().PopUp(globalPos, [self, row](RowCommand command) {
+      if (self) self->RunListEditAt(command, row);
+    });
+  });
+}
+
+void frmCommChInfo::RunListEdit(RowCommand command) { RunListEditAt(command, grid_->CurrentRow()); }
+
+void frmCommChInfo::RunListEditAt(RowCommand command, int row) {
+  SaveShowGridData();
+  GuardedEdit(this, "frmCommChInfo_ListEdit", state_.config, [&] {
+    if (RunRowCommand(command, state_.config, main_.listEditMenu().clipboard(), band_, group_, row))
+      RefreshAfterChannelChange(row);
+  });
+}
+
+// ---- window ----
+
+void frmCommChInfo::ReferencesChanged() {
+  if (grid_->RowCount() > 0) reShowGrid(grid_->CurrentRow());
+}
+
+void frmCommChInfo::Reload() {
+  Guarded(this, "frmCommChInfo_Form_Load", [&] {
+    grid_->HideEditBox();
+    lastEditedRow_ = 0;
+    ShowBand(band_);
+  });
+}
+
+void frmCommChInfo::closeEvent(QCloseEvent* event) {
+  Guarded(this, "frmCommChInfo_Form_Unload", [&] { SaveShowGridData(); });
+  event->accept();
+}
+
+}  // namespace zq
