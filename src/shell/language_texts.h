@@ -319,22 +319,22 @@
   X(InfoDtmfCodes, "Defined DTMF codes", "已定义的 DTMF 码")                                                 \
   X(InfoRogerPresets, "Defined roger-beep presets", "已定义的 RB 音")                                        \
   X(InfoNone, "none", "无")                                                                                  \
-  X(CliExportCsvHelp, "Write the channel table of a band and group as a CSV file",                            \
-    "将某频段某组的信道表写成 CSV 文件")                                                                      \
+  X(CliExportCsvHelp, "Write the channel table of a band and group as a CSV file",                           \
+    "将某频段某组的信道表写成 CSV 文件")                                                                     \
   X(CliImportCsvHelp, "Read channels from a CSV file into an HF or HAM group and save the data file",        \
-    "从 CSV 文件读取信道到 HF 或 HAM 组并保存数据文件")                                                       \
+    "从 CSV 文件读取信道到 HF 或 HAM 组并保存数据文件")                                                      \
   X(CliBandHelp, "Band: CB, HF or HAM", "频段：CB、HF 或 HAM")                                               \
   X(CliGroupHelp, "Group: its number, MEM or VFO", "组：组号、MEM 或 VFO")                                   \
   X(CliCsvOutputHelp, "CSV file to write (standard output when left out)",                                   \
-    "要写入的 CSV 文件（省略时写到标准输出）")                                                                \
+    "要写入的 CSV 文件（省略时写到标准输出）")                                                               \
   X(CliCsvFileHelp, "CSV file to read", "要读取的 CSV 文件")                                                 \
   X(CliImportOutputHelp, "Data file to write (default: the data file that was read)",                        \
-    "要写入的数据文件（默认：读取的数据文件）")                                                               \
+    "要写入的数据文件（默认：读取的数据文件）")                                                              \
   X(CliBandInvalid, "The band must be CB, HF or HAM.", "频段必须为 CB、HF 或 HAM。")                         \
   X(CliGroupInvalid, "The group must be a number from 1 to %1, MEM or VFO.", "组必须为 1 至 %1 的数字、MEM 或 VFO。") \
   X(CliCbGroupInvalid, "The group must be a number from 1 to %1.", "组必须为 1 至 %1 的数字。")              \
   X(CliNothingImported, "No channel was added or changed: the data file was not written.",                   \
-    "没有新建或修改任何信道：未写入数据文件。")                                                               \
+    "没有新建或修改任何信道：未写入数据文件。")                                                              \
   /* ---- backups, CSV, printing ---- */                                                                     \
   X(MenuOpenBackup, "Open &Backup...", "打开备份(&B)...")                                                  \
   X(MenuVerifyAfterWrite, "&Verify after Write", "写入后校验(&V)")                                           \
@@ -402,5 +402,35 @@
     "Power \"%1\" is not supported: use Low, Mid or High.",                                                  \
     "不支持Power \"%1\"：只能为Low、Mid或High。")                                                            \
   X(CsvSkipUnsupported, "Skip \"%1\" is not supported: use empty, S or P.", "不支持Skip \"%1\"：只能为空、S或P。") \
-  X(CsvGroupFull, "The group has no free channel.", "本组没有空闲信道。")
+  X(CsvGroupFull, "The group has no free channel.", "本组没有空闲信道。")                                    \
+  X(MenuPrintToPdf, "Print to P&DF", "打印到 PDF(&D)")                                                       \
+  X(PrintChannelTableChoice, "Channel table of a band and group", "某频段某组的信道表")                      \
+  X(PrintSummaryChoice, "Configuration summary", "配置摘要")                                                 \
+  X(PrintPdfFilter, "PDF File", "PDF 文件")                                                                  \
+  X(PrintFailed, "The printout could not be made: %1", "无法完成打印：%1")                                   \
+  X(PrintChannelTableTitle, "ZQ4071 Channel Table", "ZQ4071 信道表")                                         \
+  X(PrintSummaryTitle, "ZQ4071 Configuration Summary", "ZQ4071 配置摘要")                                    \
+  X(PrintNamedNote, "%1: %2", "%1：%2")                                                                      \
+  X(PrintDateLabel, "Printed", "打印日期")                                                                   \
+  X(PrintPageFooter, "Page %1 of %2", "第 %1 页，共 %2 页")                                                  \
+  X(PrintContinued, " (continued)", "（续）")                                                                \
+  X(PrintItemColumn, "Setting", "项目")                                                                      \
+  X(PrintValueColumn, "Value", "值")                                                                         \
+  X(PrintModelCode, "Model code", "机型代码")                                                                \
+  X(PrintIdentityVersion, "Identity version", "标识版本")                                                    \
+  X(PrintCreated, "Created", "创建日期")                                                                     \
+  X(PrintSerialNumber, "Serial number", "序列号")                                                            \
+  X(PrintProductionBatch, "Production batch", "生产批次")                                                    \
+  X(PrintHardwareCode, "Hardware code", "硬件代码")                                                          \
+  X(PrintFirmwareVersion, "Firmware version", "固件版本")                                                    \
+  X(PrintFactoryCode, "Factory code", "工厂代码")                                                            \
+  X(PrintRadioModel, "Radio model", "对讲机机型")                                                            \
+  X(PrintGroupsHeading, "Channel groups", "信道组")                                                          \
+  X(PrintChannelsColumn, "Channels", "信道数")                                                               \
+  X(PrintNumberColumn, "No.", "序号")                                                                        \
+  X(PrintDtmfCodeColumn, "Code", "码")                                                                       \
+  X(PrintRecycleColumn, "Recycle times", "循环次数")                                                         \
+  X(PrintInterTimeColumn, "Inter time (ms)", "间隔时间（毫秒）")                                             \
+  X(PrintTonesColumn, "Tones (Hz × ms)", "音调（Hz × 毫秒）")                                                \
+  X(PrintWeatherSettingsHeading, "Weather receiver", "气象接收")
 
