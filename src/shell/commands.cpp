@@ -12,6 +12,8 @@ const std::vector<CommandDef>& CommandTable() {
       {Command::OpenBackup, Txt::MenuOpenBackup, "", ""},
       {Command::Save, Txt::MenuSave, "", "3"},
       {Command::SaveAs, Txt::MenuSaveAs, "", ""},
+      {Command::Print, Txt::MenuPrint, "Ctrl+P", ""},
+      {Command::PrintToPdf, Txt::MenuPrintToPdf, "", ""},
       {Command::Exit, Txt::MenuExit, "", ""},
       {Command::ChannelInformation, Txt::MenuChannelInformation, "", ""},
       {Command::OptionFeatures, Txt::MenuOptionFeatures, "", ""},
@@ -42,7 +44,8 @@ const CommandDef& CommandOf(Command id) {
 const std::vector<MenuDef>& MenuTable() {
   static const std::vector<MenuDef> menus = {
       {Txt::MenuFile,
-       {Command::New, Command::Open, Command::OpenBackup, Command::Save, Command::SaveAs, Command::Exit}},
+       {Command::New, Command::Open, Command::OpenBackup, Command::Save, Command::SaveAs, Command::Print,
+        Command::PrintToPdf, Command::Exit}},
       {Txt::MenuEdit, {Command::ChannelInformation, Command::OptionFeatures, Command::RogerBeep}},
       {Txt::MenuProgram, {Command::ReadFromRadio, Command::WriteToRadio, Command::VerifyAfterWrite}},
       {Txt::MenuSetup, {Command::CommunicationPort, Command::LanguageSetup, Command::InitialSetting}},

@@ -14,6 +14,8 @@ enum class Command {
   OpenBackup,
   Save,
   SaveAs,
+  Print,
+  PrintToPdf,
   Exit,
   ChannelInformation,
   OptionFeatures,

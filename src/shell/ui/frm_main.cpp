@@ -33,6 +33,7 @@
 #include "shell/ui/editor_window.h"
 #include "shell/ui/guarded.h"
 #include "shell/ui/language_dialog.h"
+#include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
 #include "shell/ui/transfer_controller.h"
 #include "shell/ui/ui_text.h"
@@ -72,6 +73,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   transfers_ = new TransferController(*this);
   listEditMenu_ = new ListEditMenu(this);
+  prints_ = new PrintCommands(*this);
   BuildActions();
   actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
   BuildMenus();
@@ -83,7 +85,10 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   LoadNewDoc();
 }
 
-frmMain::~frmMain() { delete transfers_; }
+frmMain::~frmMain() {
+  delete prints_;
+  delete transfers_;
+}
 
 QString frmMain::Tr(Txt id) const { return QText(id, state_.settings.language); }
 
@@ -244,6 +249,8 @@ void frmMain::RunCommand(Command command) {
       case Command::OpenBackup: OpenBackupFile(); break;
       case Command::Save: SaveFile(); break;
       case Command::SaveAs: SaveFileAs(); break;
+      case Command::Print: prints_->Print(); break;
+      case Command::PrintToPdf: prints_->PrintToPdf(); break;
       case Command::Exit: close(); break;
       case Command::ChannelInformation: OpenEditor(kChannelEditorKey); break;
       case Command::OptionFeatures: OpenEditor(kOptionEditorKey); break;

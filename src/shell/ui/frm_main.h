@@ -26,6 +26,7 @@ namespace zq {
 
 class EditorWindow;
 class ListEditMenu;
+class PrintCommands;
 class TransferController;
 struct FileResult;
 
@@ -124,6 +125,7 @@ class frmMain : public QMainWindow {
   std::optional<Txt> statusNote_;
   TransferController* transfers_ = nullptr;
   ListEditMenu* listEditMenu_ = nullptr;
+  PrintCommands* prints_ = nullptr;
 };
 
 }  // namespace zq

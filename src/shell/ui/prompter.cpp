@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "shell/ui/ui_text.h"
 
@@ -20,6 +21,13 @@ QMessageBox::Icon BoxIcon(Icon icon) {
     case Icon::None: break;
   }
   return QMessageBox::NoIcon;
+}
+
+// "Data File (*.dat)" gives "dat": a name typed without its ending gets the filter's.
+QString SuffixOfFilter(const QString& filter) {
+  static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+  QRegularExpressionMatch match = pattern.match(filter);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 }  // namespace
@@ -65,7 +73,7 @@ QString MessageBoxPrompter::ChooseFileToSave(QWidget* parent, const QString& pre
   QFileDialog dialog(parent, QString(), preset, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own questions
-  dialog.setDefaultSuffix(QStringLiteral("dat"));
+  dialog.setDefaultSuffix(SuffixOfFilter(filter));
   dialog.selectFile(preset);
   return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                  : QString();

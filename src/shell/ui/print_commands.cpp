@@ -1,0 +1,64 @@
+#include "shell/ui/print_commands.h"
+
+#include <QPrinter>
+#include <QRegularExpression>
+
+#include "channels/group_entries.h"
+#include "platform/local_date.h"
+#include "shell/ui/frm_main.h"
+#include "shell/ui/pdf_file.h"
+#include "shell/ui/print_chooser.h"
+#include "shell/ui/print_page_setup.h"
+#include "shell/ui/print_painter.h"
+#include "shell/ui/prompter.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+namespace {
+
+// The command's caption without its access key: "Print to PDF".
+QString CaptionOf(Command command, int language) {
+  static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)|&"));
+  return QText(CommandOf(command).caption, language).remove(accessKey);
+}
+
+}  // namespace
+
+std::optional<PrintDocument> PrintCommands::AskForDocument(Command command) {
+  AppState& state = main_.state();
+  main_.CommitEditors();
+  PrintChoice preset = last_.value_or(PrintChoice{PrintKind::ChannelTable, kCB, InitialGroup(state.config, kCB)});
+  auto choice = CurrentPrintChooser().ChooseWhatToPrint(&main_, CaptionOf(command, state.language()), preset,
+                                                        state.config, state.language());
+  if (!choice) return std::nullopt;
+  last_ = choice;
+  return BuildPrintDocument(state.config, state.document, *choice, {state.language(), LocalToday()});
+}
+
+void PrintCommands::Fail(const QString& what) {
+  Tell(&main_, QUtf8(FillIn(Text(Txt::PrintFailed, main_.state().language()), {what.toStdString()})), Icon::Error);
+}
+
+void PrintCommands::Print() {
+  auto doc = AskForDocument(Command::Print);
+  if (!doc) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(PrintOrientation(*doc));
+  printer.setPageMargins(kPrintMarginsMm, QPageLayout::Millimeter);
+  printer.setDocName(QUtf8(doc->title));
+  if (!CurrentPrintChooser().SetUpPrinter(&main_, printer)) return;
+  if (!PaintDocument(*doc, printer, main_.state().language()).ok)
+    Fail(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
+}
+
+void PrintCommands::PrintToPdf() {
+  auto doc = AskForDocument(Command::PrintToPdf);
+  if (!doc) return;
+  QString filter = QText(Txt::PrintPdfFilter, main_.state().language()) + QStringLiteral(" (*.pdf)");
+  QString preset = QString::fromStdString(SuggestedPdfFile(main_.state().document).string());
+  QString file = CurrentPrompter().ChooseFileToSave(&main_, preset, filter);
+  if (file.isEmpty()) return;
+  if (!WritePdfFile(*doc, file, main_.state().language()).ok) Fail(file);
+}
+
+}  // namespace zq

@@ -1,0 +1,31 @@
+#pragma once
+// The File menu's Print and Print to PDF: ask what to print, build the document
+// in the current language, then paint it on the printer the user sets up or
+// into the PDF file the user names. The last choice is offered again.
+#include <QString>
+#include <optional>
+
+#include "shell/commands.h"
+#include "shell/print_document.h"
+#include "shell/print_job.h"
+
+namespace zq {
+
+class frmMain;
+
+class PrintCommands {
+ public:
+  explicit PrintCommands(frmMain& main) : main_(main) {}
+
+  void Print();
+  void PrintToPdf();
+
+ private:
+  std::optional<PrintDocument> AskForDocument(Command command);
+  void Fail(const QString& what);
+
+  frmMain& main_;
+  std::optional<PrintChoice> last_;
+};
+
+}  // namespace zq
