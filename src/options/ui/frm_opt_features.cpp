@@ -81,49 +81,51 @@ bool FrmOptFeatures::ShowsCbBand() const {
 QWidget* FrmOptFeatures::BuildContent() {
   auto* content = new QWidget;
   content->setObjectName("optionContent");
+  std::map<OptionPlace, QWidget*> holders = {
+      {OptionPlace::Main, new QWidget(content)},
+      {OptionPlace::Second, new QWidget(content)},
+      {OptionPlace::ModeFrame, NewFrame("ModeEnableFrame", Txt::OptModeEnable)},
+      {OptionPlace::Ble, NewFrame("BleFrame", Txt::OptBle)},
+      {OptionPlace::Switches, new QWidget(content)},
+  };
   std::map<OptionPlace, GridPlace> places;
-  auto* mainColumn = new QWidget(content);
-  places[OptionPlace::Main].grid = NewGrid(mainColumn);
-  auto* secondColumn = new QWidget(content);
-  places[OptionPlace::Second].grid = NewGrid(secondColumn);
-  QGroupBox* modeFrame = NewFrame("ModeEnableFrame", Txt::OptModeEnable);
-  places[OptionPlace::ModeFrame].grid = NewGrid(modeFrame);
-  QGroupBox* bleFrame = NewFrame("BleFrame", Txt::OptBle);
-  places[OptionPlace::Ble].grid = NewGrid(bleFrame);
-  auto* switches = new QWidget(content);
-  places[OptionPlace::Switches].grid = NewGrid(switches);
+  for (auto& [place, holder] : holders) places[place].grid = NewGrid(holder);
   for (const OptionControl& def : OptionControls()) AddControl(def, places[def.place]);
 
   auto* second = new QVBoxLayout;
-  second->addWidget(secondColumn);
-  second->addWidget(modeFrame);
+  second->addWidget(holders[OptionPlace::Second]);
+  second->addWidget(holders[OptionPlace::ModeFrame]);
   second->addStretch(1);
+  auto* columns = new QHBoxLayout(content);
+  columns->addWidget(holders[OptionPlace::Main], 0, Qt::AlignTop);
+  columns->addLayout(second);
+  columns->addLayout(BuildBandColumn(holders[OptionPlace::Ble], holders[OptionPlace::Switches]));
+  columns->addStretch(1);
+  return content;
+}
 
+// The CB, HAM and HF frames side by side; under them the BLE frame, the
+// PUBLIC switches and the Close button.
+QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame, QWidget* switches) {
   auto* frames = new QHBoxLayout;
   for (const PublicBlock& block : PublicBlocks()) frames->addWidget(BuildPublicFrame(block), 0, Qt::AlignTop);
-  auto* lower = new QHBoxLayout;
-  lower->addWidget(bleFrame, 0, Qt::AlignTop);
-  auto* switchColumn = new QVBoxLayout;
-  switchColumn->addWidget(switches);
-  switchColumn->addStretch(1);
-  auto* close = new QPushButton(content);
+  auto* close = new QPushButton(switches->parentWidget());
   close->setObjectName("cmdClose");
   captions_.push_back({close, Txt::CloseButton});
   connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
+  auto* switchColumn = new QVBoxLayout;
+  switchColumn->addWidget(switches);
+  switchColumn->addStretch(1);
   switchColumn->addWidget(close, 0, Qt::AlignRight);
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(bleFrame, 0, Qt::AlignTop);
   lower->addLayout(switchColumn);
   lower->addStretch(1);
-  auto* third = new QVBoxLayout;
-  third->addLayout(frames);
-  third->addLayout(lower);
-  third->addStretch(1);
-
-  auto* columns = new QHBoxLayout(content);
-  columns->addWidget(mainColumn, 0, Qt::AlignTop);
-  columns->addLayout(second);
-  columns->addLayout(third);
-  columns->addStretch(1);
-  return content;
+  auto* column = new QVBoxLayout;
+  column->addLayout(frames);
+  column->addLayout(lower);
+  column->addStretch(1);
+  return column;
 }
 
 QGroupBox* FrmOptFeatures::NewFrame(const QString& objectName, Txt caption) {
@@ -142,61 +144,73 @@ void FrmOptFeatures::AddLabel(Txt text, const QString& name, GridPlace& place) {
 }
 
 void FrmOptFeatures::AddControl(const OptionControl& def, GridPlace& place) {
-  QWidget* parent = place.grid->parentWidget();
-  const QString name = NameOf(def.value);
-  const int id = def.itemId;
   switch (def.kind) {
-    case OptionControlKind::List: {
-      QComboBox* combo = NewChoiceList(name, parent);
-      lists_.push_back({id, def.value, def.list, def.pieces, combo});
-      connect(combo, &QComboBox::activated, this, [this, id] { SaveOptFeat(id); });
-      if (def.besidePrevious) {
-        place.grid->addWidget(combo, place.row - 1, 2);
-        return;
-      }
-      AddLabel(def.label, name, place);
-      place.grid->addWidget(combo, place.row++, 1);
-      return;
-    }
-    case OptionControlKind::CheckBox: {
-      auto* box = new QCheckBox(parent);
-      box->setObjectName(name);
-      captions_.push_back({box, def.label});
-      checks_.push_back({id, def.value, box});
-      connect(box, &QCheckBox::clicked, this, [this, id] { SaveOptFeat(id); });
-      place.grid->addWidget(box, place.row++, 0, 1, 3);
-      return;
-    }
-    case OptionControlKind::NumberBox: {
-      auto* box = new FilteredLineEdit(FilteredLineEdit::DecimalKeys(), parent);
-      box->setObjectName(name);
-      box->setMaxLength(def.number.maxLength);
-      box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(def.number.maxLength + 3, QLatin1Char('0'))));
-      numbers_.push_back({&def, box});
-      connect(box, &FilteredLineEdit::focusLeft, this, [this, box] { OnNumberLeft(box); });
-      connect(box, &QLineEdit::returnPressed, this, [this, box] { OnNumberLeft(box); });
-      break;
-    }
-    case OptionControlKind::NameBox: {
-      nameBox_ = new QLineEdit(parent);
-      nameBox_->setObjectName(name);
-      nameBox_->setMaxLength(kBtNameLength);
-      connect(nameBox_, &QLineEdit::editingFinished, this, [this] {
-        GuardedEdit(this, "FrmOptFeatures_Text_Validate", cfg(), [&] { CommitName(); });
-      });
-      break;
-    }
+    case OptionControlKind::List: AddList(def, place); return;
+    case OptionControlKind::CheckBox: AddCheck(def, place); return;
+    case OptionControlKind::NumberBox: AddTextRow(def, NewNumberBox(def, place.grid->parentWidget()), place); return;
+    case OptionControlKind::NameBox: AddTextRow(def, NewNameBox(place.grid->parentWidget()), place); return;
+  }
+}
+
+void FrmOptFeatures::AddList(const OptionControl& def, GridPlace& place) {
+  const QString name = NameOf(def.value);
+  QComboBox* combo = NewChoiceList(name, place.grid->parentWidget());
+  const int id = def.itemId;
+  lists_.push_back({id, def.value, def.list, def.pieces, combo});
+  connect(combo, &QComboBox::activated, this, [this, id] { SaveOptFeat(id); });
+  if (def.besidePrevious) {
+    place.grid->addWidget(combo, place.row - 1, 2);
+    return;
   }
   AddLabel(def.label, name, place);
-  place.grid->addWidget(def.kind == OptionControlKind::NameBox ? static_cast<QWidget*>(nameBox_) : numbers_.back().box,
-                        place.row, 1);
-  if (def.unit) {
-    auto* unit = new QLabel(parent);
-    unit->setObjectName("unit_" + name);
-    captions_.push_back({unit, *def.unit});
-    place.grid->addWidget(unit, place.row, 2);
+  place.grid->addWidget(combo, place.row++, 1);
+}
+
+void FrmOptFeatures::AddCheck(const OptionControl& def, GridPlace& place) {
+  auto* box = new QCheckBox(place.grid->parentWidget());
+  box->setObjectName(NameOf(def.value));
+  captions_.push_back({box, def.label});
+  const int id = def.itemId;
+  checks_.push_back({id, def.value, box});
+  connect(box, &QCheckBox::clicked, this, [this, id] { SaveOptFeat(id); });
+  place.grid->addWidget(box, place.row++, 0, 1, 3);
+}
+
+QLineEdit* FrmOptFeatures::NewNumberBox(const OptionControl& def, QWidget* parent) {
+  auto* box = new FilteredLineEdit(FilteredLineEdit::DecimalKeys(), parent);
+  box->setMaxLength(def.number.maxLength);
+  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(def.number.maxLength + 3, QLatin1Char('0'))));
+  numbers_.push_back({&def, box});
+  connect(box, &FilteredLineEdit::focusLeft, this, [this, box] { OnNumberLeft(box); });
+  connect(box, &QLineEdit::returnPressed, this, [this, box] { OnNumberLeft(box); });
+  return box;
+}
+
+QLineEdit* FrmOptFeatures::NewNameBox(QWidget* parent) {
+  nameBox_ = new QLineEdit(parent);
+  nameBox_->setMaxLength(kBtNameLength);
+  connect(nameBox_, &QLineEdit::editingFinished, this,
+          [this] { GuardedEdit(this, "FrmOptFeatures_Text_Validate", cfg(), [&] { CommitName(); }); });
+  return nameBox_;
+}
+
+void FrmOptFeatures::AddTextRow(const OptionControl& def, QLineEdit* box, GridPlace& place) {
+  const QString name = NameOf(def.value);
+  box->setObjectName(name);
+  AddLabel(def.label, name, place);
+  if (!def.unit) {
+    place.grid->addWidget(box, place.row++, 1);
+    return;
   }
-  ++place.row;
+  auto* unit = new QLabel(place.grid->parentWidget());
+  unit->setObjectName("unit_" + name);
+  captions_.push_back({unit, *def.unit});
+  auto* row = new QHBoxLayout;
+  row->setSpacing(kLabelGap);
+  row->addWidget(box);
+  row->addWidget(unit);
+  row->addStretch(1);
+  place.grid->addLayout(row, place.row++, 1);
 }
 
 QGroupBox* FrmOptFeatures::BuildPublicFrame(const PublicBlock& block) {

@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 
 namespace zq {
@@ -72,8 +73,14 @@ class FrmOptFeatures : public EditorWindow {
   bool ShowsCbBand() const;
 
   QWidget* BuildContent();
+  QLayout* BuildBandColumn(QWidget* bleFrame, QWidget* switches);
   QGroupBox* NewFrame(const QString& objectName, Txt caption);
   void AddControl(const OptionControl& def, GridPlace& place);
+  void AddList(const OptionControl& def, GridPlace& place);
+  void AddCheck(const OptionControl& def, GridPlace& place);
+  QLineEdit* NewNumberBox(const OptionControl& def, QWidget* parent);
+  QLineEdit* NewNameBox(QWidget* parent);
+  void AddTextRow(const OptionControl& def, QLineEdit* box, GridPlace& place);
   void AddLabel(Txt text, const QString& name, GridPlace& place);
   QGroupBox* BuildPublicFrame(const PublicBlock& block);
 
