@@ -10,10 +10,10 @@
 #include "platform/system_locale.h"
 #include "shell/app_state.h"
 #include "shell/demo_radio.h"
+#include "shell/ui/first_paint.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/prompter.h"
 #include "shell/ui/transfer_controller.h"
-#include "shell/ui/ui_text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -27,8 +27,12 @@ int main(int argc, char** argv) {
   QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Offer a simulated radio on the port list."));
   QCommandLineOption instant(QStringLiteral("demo-instant"),
                              QStringLiteral("With --demo: the simulated radio answers at once, not at cable speed."));
+  QCommandLineOption firstPaint(QStringLiteral("exit-after-first-paint"),
+                                QStringLiteral("Print the memory in use once the main window is painted, then end "
+                                               "(for the start-up benchmark)."));
   options.addOption(demo);
   options.addOption(instant);
+  options.addOption(firstPaint);
   options.process(app);
 
   zq::AppState state;
@@ -44,9 +48,10 @@ int main(int argc, char** argv) {
   zq::frmMain window(state);
   if (options.isSet(demo)) {
     window.transfers().AttachDemoRadio(zq::MakeDemoRadio(state.programFolder, !options.isSet(instant)));
-    window.SetStatusNote(zq::QText(zq::Txt::DemoStatus, state.settings.language));
+    window.SetStatusNote(zq::Txt::DemoStatus);
     window.Change_Language();
   }
+  if (options.isSet(firstPaint)) zq::ExitAfterFirstPaint(window);
   window.show();
   int result = QApplication::exec();
   zq::SetPrompter(nullptr);

@@ -57,7 +57,9 @@ inline constexpr LinkPass kLinkPasses[] = {
 
 // An integer of the configuration: what a settings byte holds, or a setting an editor keeps.
 struct ValueRef {
-  enum Kind : uint8_t { Option, RangeIndex, ChVolKind, ModeEnable, Emergency, DualWatch, MemoryChannel, PublicSwitch } kind;
+  enum Kind : uint8_t {
+    Option, RangeIndex, ChVolKind, ModeEnable, Emergency, DualWatch, MemoryChannel, PublicSwitch
+  } kind;
   Opt opt = Opt::WorkGroup;
   int i = -1, j = -1;  // option indexes, or the array element
 };

@@ -11,30 +11,31 @@ std::string NumberText(const ChoicePiece& piece, int number, int language) {
   return text;
 }
 
-void AddRun(const ChoicePiece& piece, int language, ChoiceEntries& entries) {
+void AddRun(const ChoicePiece& piece, int language, Choices& choices) {
   if (piece.step == 0) return;
-  for (int n = piece.first; piece.step > 0 ? n <= piece.last : n >= piece.last; n += piece.step)
-    entries.Add(NumberText(piece, n, language), piece.divisor ? n / piece.divisor : entries.size());
+  for (int n = piece.first; piece.step > 0 ? n <= piece.last : n >= piece.last; n += piece.step) {
+    const int position = static_cast<int>(choices.size());
+    choices.push_back({NumberText(piece, n, language), piece.divisor ? n / piece.divisor : position});
+  }
 }
 
 }  // namespace
 
-ChoiceEntries BuildEntries(std::span<const ChoicePiece> pieces, int language) {
-  ChoiceEntries entries;
+Choices BuildChoices(std::span<const ChoicePiece> pieces, int language) {
+  Choices choices;
   for (const ChoicePiece& piece : pieces) {
     if (piece.text)
-      entries.Add(std::string(Text(*piece.text, language)), entries.size());
+      choices.push_back({std::string(Text(*piece.text, language)), static_cast<int>(choices.size())});
     else
-      AddRun(piece, language, entries);
+      AddRun(piece, language, choices);
   }
-  return entries;
+  return choices;
 }
 
-ChoiceEntries NumberedEntries(Txt off, std::span<const int> numbers, int language) {
-  ChoiceEntries entries;
-  entries.Add(std::string(Text(off, language)), 0);
-  for (int n : numbers) entries.Add(std::to_string(n), n);
-  return entries;
+Choices NumberedChoices(Txt off, std::span<const int> numbers, int language) {
+  Choices choices = {{std::string(Text(off, language)), 0}};
+  for (int n : numbers) choices.push_back({std::to_string(n), n});
+  return choices;
 }
 
 }  // namespace zq

@@ -5,9 +5,8 @@
 // when the user picks it.
 #include <optional>
 #include <span>
-#include <string>
-#include <vector>
 
+#include "channels/value_choices.h"
 #include "shell/language_table.h"
 
 namespace zq {
@@ -34,20 +33,10 @@ inline ChoicePiece Tenths(int first, int last, int step, Txt unit) {
   return {.first = first, .last = last, .step = step, .unit = unit, .tenths = true};
 }
 
-struct ChoiceEntries {
-  std::vector<std::string> texts;
-  std::vector<int> values;  // what the configuration stores for each entry
-  int size() const { return static_cast<int>(texts.size()); }
-  void Add(std::string text, int value) {
-    texts.push_back(std::move(text));
-    values.push_back(value);
-  }
-};
-
-ChoiceEntries BuildEntries(std::span<const ChoicePiece> pieces, int language);
+Choices BuildChoices(std::span<const ChoicePiece> pieces, int language);
 
 // An "off" entry storing 0, then one entry per number showing and storing it:
 // the lists of defined DTMF codes and roger-beep presets.
-ChoiceEntries NumberedEntries(Txt off, std::span<const int> numbers, int language);
+Choices NumberedChoices(Txt off, std::span<const int> numbers, int language);
 
 }  // namespace zq

@@ -80,7 +80,7 @@ std::vector<OptionControl> MakeControls() {
       // The byte holds 30-255, so the list ends at 2550 Hz: a higher choice could not be kept.
       Choice(20, Txt::OptCwFreq, P::Main, Field(Opt::CwFreq), {Scaled(300, 2550, 10, 10)}),
       Choice(21, Txt::OptCwBeep, P::Main, Field(Opt::CwBeep), OffThen(63)),
-      Choice(22, Txt::OptCwRxMode, P::Main, Field(Opt::CwRxMode), {Word(Txt::OptUsb), Word(Txt::OptLsb)}),
+      Choice(22, Txt::OptCwRxMode, P::Main, Field(Opt::CwRxMode), {Word(Txt::ModeUsb), Word(Txt::ModeLsb)}),
       Choice(23, Txt::OptCwBkin, P::Main, Field(Opt::CwBreakIn),
              {Word(Txt::OptOffSame), Numbers(10, 1000, 10, Txt::UnitMs)}),
       Choice(24, Txt::OptCwOffset, P::Main, Field(Opt::CwOffset), kOffOn),
@@ -124,7 +124,8 @@ std::vector<OptionControl> MakeControls() {
       Choice(45, Txt::OptHoldTime, P::Ble, Field(Opt::HoldTime),
              {Word(Txt::OptOFF), Numbers(1, 30, 1, Txt::UnitCapS), Numbers(60, 60, 1, Txt::UnitCapS),
               Numbers(120, 120, 1, Txt::UnitCapS), Word(Txt::OptInfinite)}),
-      Choice(46, Txt::OptHoldDelay, P::Ble, Field(Opt::HoldDelay), {Word(Txt::Opt30ms), Tenths(10, 55, 5, Txt::UnitCapS)}),
+      Choice(46, Txt::OptHoldDelay, P::Ble, Field(Opt::HoldDelay),
+             {Word(Txt::Opt30ms), Tenths(10, 55, 5, Txt::UnitCapS)}),
       Choice(47, Txt::OptBtIntSpk, P::Ble, Field(Opt::BtIntSpk), kOffOn),
       Choice(48, Txt::OptPttSleep, P::Ble, Field(Opt::PttSleep), {Word(Txt::OptInfinity), Numbers(1, 4, 1, Txt::UnitMin)}),
 
@@ -140,11 +141,11 @@ const Txt kKeyFunctions[] = {Txt::KeyOff,   Txt::KeyVox,     Txt::KeyVfo,   Txt:
                              Txt::KeyMicGain, Txt::KeyRxNr,  Txt::KeyTxNr,  Txt::KeyFmDev, Txt::KeyTone,
                              Txt::KeyAgcSet, Txt::KeyScan,   Txt::KeyWxSet, Txt::KeyModeSet};
 
-ChoiceEntries KeyFunctionEntries(const ListContext& context) {
-  ChoiceEntries entries;
+Choices KeyFunctionChoices(const ListContext& context) {
+  Choices choices;
   for (int k = 0; k < static_cast<int>(std::size(kKeyFunctions)); ++k)
-    if (k != kKeyFunctionVfo || context.hfCapable) entries.Add(std::string(Text(kKeyFunctions[k], context.language)), k);
-  return entries;
+    if (k != kKeyFunctionVfo || context.hfCapable) choices.push_back({std::string(Text(kKeyFunctions[k], context.language)), k});
+  return choices;
 }
 
 }  // namespace
@@ -168,13 +169,13 @@ ListContext MakeListContext(const RadioConfig& cfg, int language, bool hfCapable
   return {language, hfCapable, cbBand, DefinedRogerPresetNumbers(cfg), DefinedDtmfCodeNumbers(cfg.Options)};
 }
 
-ChoiceEntries EntriesOf(OptionList list, std::span<const ChoicePiece> pieces, const ListContext& context) {
+Choices ChoicesOf(OptionList list, std::span<const ChoicePiece> pieces, const ListContext& context) {
   switch (list) {
-    case OptionList::Fixed: return BuildEntries(pieces, context.language);
-    case OptionList::Clarifier: return BuildEntries(pieces.first(context.cbBand ? 2 : pieces.size()), context.language);
-    case OptionList::KeyFunction: return KeyFunctionEntries(context);
-    case OptionList::RogerPreset: return NumberedEntries(Txt::OptOFF, context.rogerPresets, context.language);
-    case OptionList::DtmfCode: return NumberedEntries(Txt::OptOFF, context.dtmfCodes, context.language);
+    case OptionList::Fixed: return BuildChoices(pieces, context.language);
+    case OptionList::Clarifier: return BuildChoices(pieces.first(context.cbBand ? 2 : pieces.size()), context.language);
+    case OptionList::KeyFunction: return KeyFunctionChoices(context);
+    case OptionList::RogerPreset: return NumberedChoices(Txt::OptOFF, context.rogerPresets, context.language);
+    case OptionList::DtmfCode: return NumberedChoices(Txt::OptOFF, context.dtmfCodes, context.language);
   }
   return {};
 }
@@ -197,7 +198,7 @@ const std::vector<PublicRow>& PublicRows() {
       {9, kPublicRoger, Txt::PubRoger, OptionList::RogerPreset, {}},
       // Stored in this order: 0 FM ... 5 CW.
       {5, kPublicMode, Txt::PubMode, OptionList::Fixed,
-       {Word(Txt::ModeFm), Word(Txt::ModeAm), Word(Txt::OptUsb), Word(Txt::OptLsb), Word(Txt::ModePa),
+       {Word(Txt::ModeFm), Word(Txt::ModeAm), Word(Txt::ModeUsb), Word(Txt::ModeLsb), Word(Txt::ModePa),
         Word(Txt::ModeCw)}},
       {4, kPublicPower, Txt::PubPower, OptionList::Fixed, {Word(Txt::PubLow), Word(Txt::PubMid), Word(Txt::PubHigh)}},
   };

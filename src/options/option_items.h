@@ -44,7 +44,7 @@ struct ListContext {
 };
 ListContext MakeListContext(const RadioConfig& cfg, int language, bool hfCapable, bool cbBand);
 
-ChoiceEntries EntriesOf(OptionList list, std::span<const ChoicePiece> pieces, const ListContext& context);
+Choices ChoicesOf(OptionList list, std::span<const ChoicePiece> pieces, const ListContext& context);
 
 enum class OptionPlace : uint8_t { Main, Second, ModeFrame, Ble, Switches };
 enum class OptionControlKind : uint8_t { List, CheckBox, NumberBox, NameBox };

@@ -178,10 +178,10 @@
   X(DemoPortEntry, "Simulated radio (demonstration)", "模拟对讲机（演示）")                                  \
   X(DemoStatus, "Demonstration: the radio is simulated", "演示模式：对讲机为模拟")                            \
   X(TreeRogerBeep, "Roger Beep", "RB音")                                                                     \
-  X(TreeEmergency, "Emg Channel Setting", "Emg Channel Setting")                                            \
-  X(TreeDualWatch, "DW Channel Setting", "DW Channel Setting")                                              \
-  X(TreeMemory, "MEM Channel Setting", "MEM Channel Setting")                                               \
-  X(TreeWeather, "Weather Channel", "Weather Channel")                                                       \
+  X(TreeEmergency, "Emg Channel Setting", "紧急信道设置")                                                    \
+  X(TreeDualWatch, "DW Channel Setting", "双守信道设置")                                                     \
+  X(TreeMemory, "MEM Channel Setting", "存储信道设置")                                                       \
+  X(TreeWeather, "Weather Channel", "气象信道")                                                              \
   /* ---- channel editor ---- */                                                                             \
   X(BandEntryCb, "CB -- 26.96500 - 27.405 MHz", "CB -- 26.96500 - 27.405 MHz")                             \
   X(BandEntryHf, "HF -- 24.7150 - 30.1050 MHz", "HF -- 24.7150 - 30.1050 MHz")                               \
@@ -246,8 +246,6 @@
   X(OptRfAuto, "Auto", "Auto")                                                                                \
   X(OptMicEl, "EL", "EL")                                                                                     \
   X(OptMicDy, "DY", "DY")                                                                                     \
-  X(OptUsb, "USB", "USB")                                                                                     \
-  X(OptLsb, "LSB", "LSB")                                                                                     \
   X(OptCh, "CH", "CH")                                                                                        \
   X(OptVol, "VOL", "VOL")                                                                                     \
   X(OptBeep, "Beep", "提示音")                                                                                \
@@ -339,10 +337,7 @@
   X(PubLow, "Low", "Low")                                                                                     \
   X(PubMid, "Mid", "Mid")                                                                                     \
   X(PubHigh, "High", "High")                                                                                  \
-  X(ModeFm, "FM", "FM")                                                                                       \
-  X(ModeAm, "AM", "AM")                                                                                       \
   X(ModePa, "PA", "PA")                                                                                       \
-  X(ModeCw, "CW", "CW")                                                                                       \
   X(PubFrameCb, "CB Public", "CB 公共信道设置")                                                               \
   X(PubFrameHf, "HF Public", "HF 公共信道设置")                                                               \
   X(PubFrameHam, "HAM Public", "HAM 公共信道设置")                                                            \
@@ -383,6 +378,54 @@
   X(RbTone13, "Thirteenth Tone", "第十三个音")                                                                \
   X(RbTone14, "Fourteenth Tone", "第十四个音")                                                                \
   /* ---- special and weather channels ---- */                                                               \
+  X(ChoiceOn, "On", "开")                                                                                    \
+  X(ModeFm, "FM", "FM")                                                                                      \
+  X(ModeAm, "AM", "AM")                                                                                      \
+  X(ModeUsb, "USB", "USB")                                                                                   \
+  X(ModeLsb, "LSB", "LSB")                                                                                   \
+  X(ModeCw, "CW", "CW")                                                                                      \
+  X(SaveButton, "Save", "保存")                                                                              \
+  X(CbBandFrame, "CB Band", "CB 频段")                                                                       \
+  X(HfBandFrame, "HF Band", "HF 频段")                                                                       \
+  X(HamBandFrame, "HAM Band", "HAM 频段")                                                                    \
+  X(EmgChannel1, " Emg Channel 1", " 紧急信道 1")                                                            \
+  X(EmgChannel2, " Emg Channel 2", " 紧急信道 2")                                                            \
+  X(EmgChannel1WorkMode, " Emg Channel 1 Work Mode", " 紧急信道 1 工作模式")                                 \
+  X(EmgChannel2WorkMode, " Emg Channel 2 Work Mode", " 紧急信道 2 工作模式")                                 \
+  X(EmgBand1, " Emg Band 1", " 紧急信道 1 所在组")                                                           \
+  X(EmgBand2, " Emg Band 2", " 紧急信道 2 所在组")                                                           \
+  X(UkRowsShowUUk, "The radio uses the U/UK settings for the UK plan.", "UK 信道组使用 U/UK 的设置。")       \
+  X(DwChannel, " DW Channel", " 双守信道")                                                                   \
+  X(DwChannelWorkModeWide, " DW Channel  Work Mode", " 双守信道工作模式")                                    \
+  X(DwChannelWorkMode, " DW Channel Work Mode", " 双守信道工作模式")                                         \
+  X(DwPlanChannelWorkMode, " Channel Work Mode", " 双守信道工作模式")                                        \
+  X(DwBand, " DW Band", " 双守信道所在组")                                                                   \
+  X(MemChannel, " MEM Channel", " 存储信道")                                                                 \
+  X(MemChannelState, " MEM Channel State", " 存储信道状态")                                                  \
+  X(WeatherChannelNumber, "CH No.", "信道")                                                                  \
+  X(WeatherBandwidth, "W/N", "带宽")                                                                         \
+  X(WeatherScan, "Scan", "扫描")                                                                             \
+  X(BandwidthNarrow, "Narrow", "窄带")                                                                       \
+  X(BandwidthWide, "Wide", "宽带")                                                                           \
+  X(WeatherScanDel, "Del", "删除")                                                                           \
+  X(WeatherScanAdd, "Add", "添加")                                                                           \
+  X(WeatherVfoRow, "VFO", "VFO")                                                                             \
+  X(CurrentWeatherChannel, "Current Weather Channel", "当前气象信道")                                        \
+  X(WxOnOffLabel, "Wx On/Off", "气象开关")                                                                   \
+  X(WxAlertLabel, "Alert", "警报")                                                                           \
+  X(WxScanStateLabel, "Wx Scan State", "气象扫描状态")                                                       \
+  X(WxVfoLabel, "Wx Vfo", "气象 VFO")                                                                        \
+  X(WxStepLabel, "Step", "步进")                                                                             \
+  X(WxSqlLabel, "Wx Sql", "气象静噪")                                                                        \
+  X(WxStep100Hz, "100Hz", "100Hz")                                                                           \
+  X(WxStep1kHz, "1KHz", "1KHz")                                                                              \
+  X(WxStep5kHz, "5KHz", "5KHz")                                                                              \
+  X(WxStep6p25kHz, "6.25KHz", "6.25KHz")                                                                     \
+  X(WxStep10kHz, "10KHz", "10KHz")                                                                           \
+  X(WxStep12p5kHz, "12.5KHz", "12.5KHz")                                                                     \
+  X(WxStep25kHz, "25KHz", "25KHz")                                                                           \
+  X(WxStep100kHz, "100KHz", "100KHz")                                                                        \
+  X(WxStep1MHz, "1MHz", "1MHz")                                                                              \
   /* ---- command-line tool: data files ---- */                                                              \
   X(CliNewHelp, "Write the default configuration as a data file pair", "将默认配置写成数据文件")             \
   X(CliInfoHelp, "Show versions, identity, range, channel counts, DTMF codes and roger beeps of a data file", \

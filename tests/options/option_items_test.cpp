@@ -21,73 +21,86 @@ const OptionControl& ControlOf(const ValueRef& value) {
   throw std::logic_error("no control for " + ValueName(value));
 }
 
-ChoiceEntries Entries(Opt field, const ListContext& context = {}) {
+Choices Entries(Opt field, const ListContext& context = {}) {
   const OptionControl& c = ControlOf(Field(field));
-  return EntriesOf(c.list, c.pieces, context);
+  return ChoicesOf(c.list, c.pieces, context);
+}
+
+std::vector<std::string> Texts(const Choices& choices) {
+  std::vector<std::string> texts;
+  for (const Choice& c : choices) texts.push_back(c.text);
+  return texts;
+}
+
+std::vector<int> Values(const Choices& choices) {
+  std::vector<int> values;
+  for (const Choice& c : choices) values.push_back(c.value);
+  return values;
 }
 
 ListContext Chinese() { return {.language = kChinese}; }
 
 TEST(OptionLists, EntriesAreWrittenAsTheRadioShowsThem) {
-  ChoiceEntries tot = Entries(Opt::Tot);
-  ASSERT_EQ(tot.size(), 61);
-  EXPECT_EQ(tot.texts.front(), "Off");
-  EXPECT_EQ(tot.texts[1], "10s");
-  EXPECT_EQ(tot.texts.back(), "600s");
-  EXPECT_EQ(tot.values.back(), 60);
-  EXPECT_EQ(Entries(Opt::Tot, Chinese()).texts.front(), "关");
-  EXPECT_EQ(Entries(Opt::SquelchLevel, Chinese()).texts.front(), "关");
-  EXPECT_EQ(Entries(Opt::SquelchLevel).texts.front(), "OFF");
-  EXPECT_EQ(Entries(Opt::ScanType, Chinese()).texts, (std::vector<std::string>{"静噪扫描", "时间扫描"}));
+  Choices tot = Entries(Opt::Tot);
+  ASSERT_EQ(tot.size(), 61u);
+  EXPECT_EQ(tot.front().text, "Off");
+  EXPECT_EQ(tot[1].text, "10s");
+  EXPECT_EQ(tot.back().text, "600s");
+  EXPECT_EQ(tot.back().value, 60);
+  EXPECT_EQ(Entries(Opt::Tot, Chinese()).front().text, "关");
+  EXPECT_EQ(Entries(Opt::SquelchLevel, Chinese()).front().text, "关");
+  EXPECT_EQ(Entries(Opt::SquelchLevel).front().text, "OFF");
+  EXPECT_EQ(Texts(Entries(Opt::ScanType, Chinese())), (std::vector<std::string>{"静噪扫描", "时间扫描"}));
 
-  ChoiceEntries rf = Entries(Opt::RfGain);
-  ASSERT_EQ(rf.size(), 18);
-  EXPECT_EQ(rf.texts[2], "-3db");
-  EXPECT_EQ(rf.texts.back(), "-48db");
-  EXPECT_EQ(rf.values.back(), 17);
+  Choices rf = Entries(Opt::RfGain);
+  ASSERT_EQ(rf.size(), 18u);
+  EXPECT_EQ(rf[2].text, "-3db");
+  EXPECT_EQ(rf.back().text, "-48db");
+  EXPECT_EQ(rf.back().value, 17);
 
-  ChoiceEntries hold = Entries(Opt::HoldTime);
-  ASSERT_EQ(hold.size(), 34);
-  EXPECT_EQ(hold.texts[30], "30S");
-  EXPECT_EQ(hold.texts[31], "60S");
-  EXPECT_EQ(hold.texts[32], "120S");
-  EXPECT_EQ(hold.texts[33], "Infinite");
-  EXPECT_EQ(Entries(Opt::HoldDelay).texts,
+  Choices hold = Entries(Opt::HoldTime);
+  ASSERT_EQ(hold.size(), 34u);
+  EXPECT_EQ(hold[30].text, "30S");
+  EXPECT_EQ(hold[31].text, "60S");
+  EXPECT_EQ(hold[32].text, "120S");
+  EXPECT_EQ(hold[33].text, "Infinite");
+  EXPECT_EQ(Texts(Entries(Opt::HoldDelay)),
             (std::vector<std::string>{"30ms", "1S", "1.5S", "2S", "2.5S", "3S", "3.5S", "4S", "4.5S", "5S", "5.5S"}));
-  EXPECT_EQ(Entries(Opt::PttSleep).texts.back(), "4 min");
-  ChoiceEntries breakIn = Entries(Opt::CwBreakIn);
-  ASSERT_EQ(breakIn.size(), 101);
-  EXPECT_EQ(breakIn.texts.front(), "Off");
-  EXPECT_EQ(Entries(Opt::CwBreakIn, Chinese()).texts.front(), "Off");  // the same in both languages
-  EXPECT_EQ(breakIn.texts.back(), "1000ms");
+  EXPECT_EQ(Entries(Opt::PttSleep).back().text, "4 min");
+  Choices breakIn = Entries(Opt::CwBreakIn);
+  ASSERT_EQ(breakIn.size(), 101u);
+  EXPECT_EQ(breakIn.front().text, "Off");
+  EXPECT_EQ(Entries(Opt::CwBreakIn, Chinese()).front().text, "Off");  // the same in both languages
+  EXPECT_EQ(breakIn.back().text, "1000ms");
 }
 
 TEST(OptionLists, CwFrequencyStoresTensOfHertzAndEndsWhereTheByteEnds) {
-  ChoiceEntries cw = Entries(Opt::CwFreq);
-  ASSERT_EQ(cw.size(), 226);
-  EXPECT_EQ(cw.texts.front(), "300");
-  EXPECT_EQ(cw.values.front(), 30);
-  EXPECT_EQ(cw.texts.back(), "2550");
-  EXPECT_EQ(cw.values.back(), 255);
+  Choices cw = Entries(Opt::CwFreq);
+  ASSERT_EQ(cw.size(), 226u);
+  EXPECT_EQ(cw.front().text, "300");
+  EXPECT_EQ(cw.front().value, 30);
+  EXPECT_EQ(cw.back().text, "2550");
+  EXPECT_EQ(cw.back().value, 255);
 }
 
 TEST(OptionLists, KeyListsLeaveOutVfoWithoutHfAndStoreTheFullListPosition) {
-  ChoiceEntries withoutHf = Entries(Opt::PfKey, {.hfCapable = false});
-  ASSERT_EQ(withoutHf.size(), 18);
-  EXPECT_EQ(std::count(withoutHf.texts.begin(), withoutHf.texts.end(), "VFO"), 0);
-  EXPECT_EQ(withoutHf.texts[2], "NB.ANL");
-  EXPECT_EQ(withoutHf.values[2], 3);
-  EXPECT_EQ(withoutHf.texts.back(), "MODE SET");
-  EXPECT_EQ(withoutHf.values.back(), 18);
-  ChoiceEntries withHf = Entries(Opt::P3Key, {.hfCapable = true});
-  ASSERT_EQ(withHf.size(), 19);
-  EXPECT_EQ(withHf.texts[2], "VFO");
-  for (int k = 0; k < 19; ++k) EXPECT_EQ(withHf.values[k], k);
+  Choices withoutHf = Entries(Opt::PfKey, {.hfCapable = false});
+  ASSERT_EQ(withoutHf.size(), 18u);
+  const std::vector<std::string> texts = Texts(withoutHf);
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "VFO"), 0);
+  EXPECT_EQ(withoutHf[2].text, "NB.ANL");
+  EXPECT_EQ(withoutHf[2].value, 3);
+  EXPECT_EQ(withoutHf.back().text, "MODE SET");
+  EXPECT_EQ(withoutHf.back().value, 18);
+  Choices withHf = Entries(Opt::P3Key, {.hfCapable = true});
+  ASSERT_EQ(withHf.size(), 19u);
+  EXPECT_EQ(withHf[2].text, "VFO");
+  for (int k = 0; k < 19; ++k) EXPECT_EQ(withHf[k].value, k);
 }
 
 TEST(OptionLists, ClarifierOffersOnlyOffAndRWhileTheBandIsCb) {
-  EXPECT_EQ(Entries(Opt::Clarifier, {.cbBand = true}).texts, (std::vector<std::string>{"Off", "R"}));
-  EXPECT_EQ(Entries(Opt::Clarifier, {.cbBand = false}).texts, (std::vector<std::string>{"Off", "R", "T", "RT"}));
+  EXPECT_EQ(Texts(Entries(Opt::Clarifier, {.cbBand = true})), (std::vector<std::string>{"Off", "R"}));
+  EXPECT_EQ(Texts(Entries(Opt::Clarifier, {.cbBand = false})), (std::vector<std::string>{"Off", "R", "T", "RT"}));
 }
 
 TEST(OptionLists, ReferenceListsOfferOffAndTheDefinedNumbers) {
@@ -96,12 +109,12 @@ TEST(OptionLists, ReferenceListsOfferOffAndTheDefinedNumbers) {
   cfg.Options.DtmfCodes(9) = u"#";
   ListContext context = MakeListContext(cfg, kChinese, false, true);
   const PublicRow& bot = PublicRows().front();
-  ChoiceEntries entries = EntriesOf(bot.list, bot.pieces, context);
-  EXPECT_EQ(entries.texts, (std::vector<std::string>{"关", "5", "9"}));
-  EXPECT_EQ(entries.values, (std::vector<int>{0, 5, 9}));
+  Choices entries = ChoicesOf(bot.list, bot.pieces, context);
+  EXPECT_EQ(Texts(entries), (std::vector<std::string>{"关", "5", "9"}));
+  EXPECT_EQ(Values(entries), (std::vector<int>{0, 5, 9}));
   const PublicRow& roger = *std::find_if(PublicRows().begin(), PublicRows().end(),
                                          [](const PublicRow& r) { return r.param == kPublicRoger; });
-  EXPECT_EQ(EntriesOf(roger.list, roger.pieces, context).values, (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(Values(ChoicesOf(roger.list, roger.pieces, context)), (std::vector<int>{0, 1, 2, 3, 4}));
 }
 
 TEST(OptionItems, ItemIdsFollowTheWindowsNumbering) {
@@ -109,7 +122,9 @@ TEST(OptionItems, ItemIdsFollowTheWindowsNumbering) {
   for (const OptionControl& c : OptionControls()) {
     if (c.kind == OptionControlKind::NumberBox || c.kind == OptionControlKind::NameBox) continue;
     EXPECT_TRUE(ids.insert(c.itemId).second) << c.itemId;
-    if (c.kind == OptionControlKind::List) EXPECT_TRUE(c.itemId >= 0 && c.itemId <= 68) << ValueName(c.value);
+    if (c.kind == OptionControlKind::List) {
+      EXPECT_TRUE(c.itemId >= 0 && c.itemId <= 68) << ValueName(c.value);
+    }
   }
   EXPECT_EQ(ControlOf(Field(Opt::SwrProtect)).itemId, 103);
   EXPECT_EQ(ControlOf(Field(Opt::BatteryProtect)).itemId, 104);
@@ -148,9 +163,9 @@ TEST(OptionItems, EveryEntryOfEveryListSurvivesAStoreAndARead) {
   for (int n = 1; n <= 16; ++n) cfg.Options.DtmfCodes(n) = u"1";
   ListContext context = MakeListContext(cfg, kEnglish, true, false);
   auto check = [&](const ValueRef& value, OptionList list, std::span<const ChoicePiece> pieces) {
-    ChoiceEntries entries = EntriesOf(list, pieces, context);
-    ASSERT_GT(entries.size(), 1) << ValueName(value);
-    for (int stored : entries.values) {
+    Choices entries = ChoicesOf(list, pieces, context);
+    ASSERT_GT(entries.size(), 1u) << ValueName(value);
+    for (int stored : Values(entries)) {
       WriteValue(cfg, value, stored);
       EXPECT_EQ(ReadValue(cfg, value), stored) << ValueName(value);
     }
@@ -165,38 +180,38 @@ TEST(OptionItems, EveryEntryOfEveryListSurvivesAStoreAndARead) {
 
 TEST(DtmfLists, SettingsListsStoreTheirPositionWithLanguageDependentDCode) {
   const auto& lists = DtmfSettingLists();
-  ChoiceEntries send = BuildEntries(lists[0].pieces, kEnglish);
-  ASSERT_EQ(send.size(), 50);
-  EXPECT_EQ(send.texts.front(), "10");
-  EXPECT_EQ(send.texts.back(), "500");
-  EXPECT_EQ(BuildEntries(lists[1].pieces, kEnglish).texts.back(), "1000");
-  EXPECT_EQ(BuildEntries(lists[2].pieces, kEnglish).size(), 25);
-  EXPECT_EQ(BuildEntries(lists[3].pieces, kChinese).texts, (std::vector<std::string>{"Off", "100", "500", "1000"}));
-  ChoiceEntries english = BuildEntries(lists[4].pieces, kEnglish);
-  ChoiceEntries chinese = BuildEntries(lists[4].pieces, kChinese);
-  ASSERT_EQ(english.size(), 17);
-  EXPECT_EQ(english.texts[0], "Off");
-  EXPECT_EQ(english.texts[16], "16s");
-  EXPECT_EQ(chinese.texts[0], "D 码");
-  EXPECT_EQ(chinese.texts[1], "1秒");
-  EXPECT_EQ(chinese.values[16], 16);
+  Choices send = BuildChoices(lists[0].pieces, kEnglish);
+  ASSERT_EQ(send.size(), 50u);
+  EXPECT_EQ(send.front().text, "10");
+  EXPECT_EQ(send.back().text, "500");
+  EXPECT_EQ(BuildChoices(lists[1].pieces, kEnglish).back().text, "1000");
+  EXPECT_EQ(BuildChoices(lists[2].pieces, kEnglish).size(), 25u);
+  EXPECT_EQ(Texts(BuildChoices(lists[3].pieces, kChinese)), (std::vector<std::string>{"Off", "100", "500", "1000"}));
+  Choices english = BuildChoices(lists[4].pieces, kEnglish);
+  Choices chinese = BuildChoices(lists[4].pieces, kChinese);
+  ASSERT_EQ(english.size(), 17u);
+  EXPECT_EQ(english[0].text, "Off");
+  EXPECT_EQ(english[16].text, "16s");
+  EXPECT_EQ(chinese[0].text, "D 码");
+  EXPECT_EQ(chinese[1].text, "1秒");
+  EXPECT_EQ(chinese[16].value, 16);
 }
 
 TEST(RogerLists, FrequenciesStoreTensOfHertzAfterNone) {
-  ChoiceEntries frequencies = BuildEntries(RogerFrequencyList(), kChinese);
-  ASSERT_EQ(frequencies.size(), 217);
-  EXPECT_EQ(frequencies.texts[0], "无");
-  EXPECT_EQ(frequencies.values[0], 0);
-  EXPECT_EQ(frequencies.texts[1], "400");
-  EXPECT_EQ(frequencies.values[1], 40);
-  EXPECT_EQ(frequencies.values.back(), 255);
-  ChoiceEntries times = BuildEntries(RogerTimeList(), kEnglish);
-  ASSERT_EQ(times.size(), 256);
-  EXPECT_EQ(times.texts.back(), "2550");
-  EXPECT_EQ(times.values.back(), 255);
-  ChoiceEntries recycle = BuildEntries(RogerRecycleList(), kChinese);
-  EXPECT_EQ(recycle.texts.front(), "关");
-  EXPECT_EQ(recycle.size(), 11);
+  Choices frequencies = BuildChoices(RogerFrequencyList(), kChinese);
+  ASSERT_EQ(frequencies.size(), 217u);
+  EXPECT_EQ(frequencies[0].text, "无");
+  EXPECT_EQ(frequencies[0].value, 0);
+  EXPECT_EQ(frequencies[1].text, "400");
+  EXPECT_EQ(frequencies[1].value, 40);
+  EXPECT_EQ(frequencies.back().value, 255);
+  Choices times = BuildChoices(RogerTimeList(), kEnglish);
+  ASSERT_EQ(times.size(), 256u);
+  EXPECT_EQ(times.back().text, "2550");
+  EXPECT_EQ(times.back().value, 255);
+  Choices recycle = BuildChoices(RogerRecycleList(), kChinese);
+  EXPECT_EQ(recycle.front().text, "关");
+  EXPECT_EQ(recycle.size(), 11u);
   EXPECT_EQ(Text(RogerStepCaptions()[13], kChinese), "第十四个音");
   EXPECT_EQ(Text(RogerStepCaptions()[11], kEnglish), "Twelfth Tone");
 }

@@ -10,6 +10,7 @@
 #include "shell/app_state.h"
 #include "shell/ui/frm_main.h"
 #include "support/program_folder.h"
+#include "support/qstring_print.h"
 #include "support/scripted_prompter.h"
 
 namespace zq::testing {

@@ -16,10 +16,10 @@ QComboBox* NewChoiceList(const QString& objectName, QWidget* parent) {
   return combo;
 }
 
-void FillChoices(QComboBox* combo, const ChoiceEntries& entries) {
+void FillChoices(QComboBox* combo, const Choices& choices) {
   QSignalBlocker quiet(combo);
   combo->clear();
-  for (int k = 0; k < entries.size(); ++k) combo->addItem(QUtf8(entries.texts[k]), entries.values[k]);
+  for (const Choice& choice : choices) combo->addItem(QUtf8(choice.text), choice.value);
 }
 
 void SelectStored(QComboBox* combo, long long stored) {

@@ -10,7 +10,7 @@ namespace zq {
 QComboBox* NewChoiceList(const QString& objectName, QWidget* parent);
 
 // Replaces the entries; the first one is selected.
-void FillChoices(QComboBox* combo, const ChoiceEntries& entries);
+void FillChoices(QComboBox* combo, const Choices& choices);
 
 // Selects the entry that stores `stored`; the first entry when none does, so a
 // value outside the list shows as the first entry and stays stored until the user picks.

@@ -110,7 +110,7 @@ void FrmDTMF::BuildWindow() {
 }
 
 void FrmDTMF::FillLists() {
-  for (SettingControl& setting : settings_) FillChoices(setting.combo, BuildEntries(setting.def->pieces, language()));
+  for (SettingControl& setting : settings_) FillChoices(setting.combo, BuildChoices(setting.def->pieces, language()));
 }
 
 void FrmDTMF::SetCaptions() {

@@ -233,14 +233,14 @@ QGroupBox* FrmOptFeatures::BuildPublicFrame(const PublicBlock& block) {
 
 void FrmOptFeatures::FillAllLists() {
   const ListContext context = MakeListContext(cfg(), language(), main_.state().identity.hfCapable, ShowsCbBand());
-  for (ListControl& list : lists_) FillChoices(list.combo, EntriesOf(list.list, list.pieces, context));
+  for (ListControl& list : lists_) FillChoices(list.combo, ChoicesOf(list.list, list.pieces, context));
 }
 
 void FrmOptFeatures::FillLists(OptionList only) {
   const ListContext context = MakeListContext(cfg(), language(), main_.state().identity.hfCapable, ShowsCbBand());
   for (ListControl& list : lists_) {
     if (list.list != only) continue;
-    FillChoices(list.combo, EntriesOf(list.list, list.pieces, context));
+    FillChoices(list.combo, ChoicesOf(list.list, list.pieces, context));
     SelectStored(list.combo, ReadValue(cfg(), list.value));
   }
 }

@@ -106,9 +106,9 @@ void FrmToneTips::BuildWindow() {
 }
 
 void FrmToneTips::FillLists() {
-  FillChoices(recycle_, BuildEntries(RogerRecycleList(), language()));
-  const ChoiceEntries times = BuildEntries(RogerTimeList(), language());
-  const ChoiceEntries frequencies = BuildEntries(RogerFrequencyList(), language());
+  FillChoices(recycle_, BuildChoices(RogerRecycleList(), language()));
+  const Choices times = BuildChoices(RogerTimeList(), language());
+  const Choices frequencies = BuildChoices(RogerFrequencyList(), language());
   FillChoices(interTime_, times);
   for (StepControls& controls : steps_) {
     FillChoices(controls.frequency, frequencies);

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "channels/ui/frm_dw.h"
+#include "channels/ui/frm_emg.h"
+#include "channels/ui/frm_mem.h"
+#include "channels/ui/frm_tvch.h"
 #include "options/ui/frm_dtmf.h"
 #include "options/ui/frm_opt_features.h"
 #include "options/ui/frm_tone_tips.h"
@@ -14,10 +18,10 @@ const std::vector<EditorDef>& EditorTable() {
       {"N2", Txt::MenuOptionFeatures, true, [](frmMain& m) -> EditorWindow* { return new FrmOptFeatures(m); }},
       {"N12", Txt::TreeRogerBeep, false, [](frmMain& m) -> EditorWindow* { return new FrmToneTips(m); }},
       {"N5", Txt::MenuDtmf, true, [](frmMain& m) -> EditorWindow* { return new FrmDTMF(m); }},
-      {"N3", Txt::TreeEmergency, false, {}},
-      {"N4", Txt::TreeDualWatch, false, {}},
-      {"N6", Txt::TreeMemory, false, {}},
-      {"N7", Txt::TreeWeather, false, {}},
+      {"N3", Txt::TreeEmergency, false, [](frmMain& m) -> EditorWindow* { return new frm_emg(m); }},
+      {"N4", Txt::TreeDualWatch, false, [](frmMain& m) -> EditorWindow* { return new frm_dw(m); }},
+      {"N6", Txt::TreeMemory, false, [](frmMain& m) -> EditorWindow* { return new frm_MEM(m); }},
+      {"N7", Txt::TreeWeather, false, [](frmMain& m) -> EditorWindow* { return new FrmTVCH(m); }},
   };
   return table;
 }

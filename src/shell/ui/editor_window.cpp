@@ -1,3 +1,2 @@
-// The editors' base class has signals and slots of its own: this file gives
-// its header a translation unit, so its meta-object code is generated and linked.
+// The editors' base has no code of its own; this file gives it its meta-object.
 #include "shell/ui/editor_window.h"

@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
@@ -37,7 +38,11 @@
 namespace zq {
 namespace {
 
-QString WithoutAmpersand(QString text) { return text.remove(QLatin1Char('&')); }
+// A menu caption as tree text or tool tip: without its access key, "(&O)" or "&".
+QString WithoutAmpersand(QString text) {
+  static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)"));
+  return text.remove(accessKey).remove(QLatin1Char('&'));
+}
 
 QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
@@ -179,7 +184,10 @@ void frmMain::BuildStatusBar() {
 
 QLabel* frmMain::statusPanel(int panel) const { return panels_[panel - 1]; }
 
-void frmMain::SetStatusNote(const QString& text) { panels_[0]->setText(text); }
+void frmMain::SetStatusNote(Txt note) {
+  statusNote_ = note;
+  panels_[0]->setText(Tr(note));
+}
 
 void frmMain::ApplyPlacement() { setGeometry(PlacementToPixels(LoadPlacement())); }
 
@@ -202,6 +210,7 @@ void frmMain::Change_Language() {
     QString text = Tr(def->treeText);
     root->child(k)->setText(0, def->stripAmpersand ? WithoutAmpersand(text) : text);
   }
+  if (statusNote_) panels_[0]->setText(Tr(*statusNote_));
   panels_[1]->setText(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QLatin1Char(']'));
   panels_[2]->setText(Tr(Txt::PortLabel) + transfers_->PortDisplayName());
   RefreshCaption();

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "shell/app_state.h"
@@ -72,8 +73,8 @@ class frmMain : public QMainWindow {
   // Asks "save it now?" when the document has changes; false when the user cancelled.
   bool OfferToSaveChanges();
 
-  // Status bar panel 1 text (the demo radio announces itself there).
-  void SetStatusNote(const QString& text);
+  // Status bar panel 1 (the demo radio announces itself there), kept in the current language.
+  void SetStatusNote(Txt note);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -115,6 +116,7 @@ class frmMain : public QMainWindow {
   QTreeWidget* tree_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QLabel* panels_[3] = {};
+  std::optional<Txt> statusNote_;
   TransferController* transfers_ = nullptr;
 };
 

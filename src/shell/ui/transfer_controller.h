@@ -29,6 +29,8 @@ class TransferController : public QObject, public TransferHost {
   void ShowPortWindow();
   void ClosePort();
   bool running() const { return engine_ && engine_->running(); }
+  // A transfer runs or a write is about to start.
+  bool busy() const { return running() || timerWrite_.isActive(); }
 
   // The demonstration radio: offered in the port window and used while chosen.
   void AttachDemoRadio(std::unique_ptr<SimulatedRadio> radio);

@@ -1,0 +1,12 @@
+#pragma once
+// frm_dw: the dual-watch channel of the CB plans and of the HF and HAM bands.
+#include "channels/ui/special_settings_window.h"
+
+namespace zq {
+
+class frm_dw : public SpecialSettingsWindow {
+ public:
+  explicit frm_dw(frmMain& main) : SpecialSettingsWindow(main, SpecialWindow::DualWatch) {}
+};
+
+}  // namespace zq

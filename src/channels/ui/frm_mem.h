@@ -1,0 +1,12 @@
+#pragma once
+// frm_MEM: the memory channel of the CB plans and of the HF and HAM bands, and whether it is on.
+#include "channels/ui/special_settings_window.h"
+
+namespace zq {
+
+class frm_MEM : public SpecialSettingsWindow {
+ public:
+  explicit frm_MEM(frmMain& main) : SpecialSettingsWindow(main, SpecialWindow::MemoryChannel) {}
+};
+
+}  // namespace zq

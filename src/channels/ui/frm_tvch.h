@@ -1,0 +1,59 @@
+#pragma once
+// FrmTVCH: the weather receiver's 40 channels and its VFO in a grid, and its
+// seven settings. A double click opens an editor over a cell; what it holds is
+// stored when the grid is clicked, on Enter, before a write to the radio and
+// when the window closes. Every change goes straight into the configuration.
+#include <array>
+
+#include "channels/weather_fields.h"
+#include "shell/ui/editor_window.h"
+
+class QComboBox;
+class QLabel;
+class QTableWidget;
+
+namespace zq {
+
+class frmMain;
+class WeatherFrequencyEdit;
+
+class FrmTVCH : public EditorWindow {
+  Q_OBJECT
+ public:
+  explicit FrmTVCH(frmMain& main);
+
+  void ApplyLanguage() override;
+  void CommitPendingEdit() override;
+  void Reload() override;
+
+  QTableWidget* grid() const { return grid_; }
+  // Stores what the open cell editor holds and closes it.
+  void Save_TVChannel();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Build();
+  void BuildGrid();
+  void BuildSettings(QWidget* panel);
+  void FillGrid();
+  void FillSettings();
+  void OpenCellEditor(int row, int column);
+  void CloseCellEditor();
+  void StoreCellEditor();
+  void GoToRow(int row);
+  void OnSettingPicked(int index, int entry);
+  int language() const;
+
+  frmMain& main_;
+  QTableWidget* grid_ = nullptr;
+  WeatherFrequencyEdit* frequencyEditor_ = nullptr;
+  QComboBox* listEditor_ = nullptr;
+  int editRow_ = -1;
+  int editColumn_ = -1;
+  std::array<QLabel*, std::size(kWeatherSettings)> settingLabels_{};
+  std::array<QComboBox*, std::size(kWeatherSettings)> settingLists_{};
+};
+
+}  // namespace zq

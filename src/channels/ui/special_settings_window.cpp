@@ -1,0 +1,146 @@
+#include "channels/ui/special_settings_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "channels/special_choices.h"
+#include "shell/ui/frm_main.h"
+#include "shell/ui/guarded.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+namespace {
+
+constexpr int kListMinimumWidth = 80;
+constexpr int kColumnSpacing = 12;
+
+}  // namespace
+
+SpecialSettingsWindow::SpecialSettingsWindow(frmMain& main, SpecialWindow which)
+    : EditorWindow(nullptr), main_(main), which_(which), def_(SpecialWindowOf(which)) {
+  setObjectName(QString::fromLatin1(def_.handlerPrefix));
+  Guarded(this, HandlerName("Form_Load").c_str(), [&] {
+    Build();
+    Reload();
+  });
+}
+
+std::string SpecialSettingsWindow::HandlerName(const char* handler) const {
+  return std::string(def_.handlerPrefix) + "_" + handler;
+}
+
+void SpecialSettingsWindow::Build() {
+  QGridLayout* grids[3] = {};
+  for (int f = 0; f < 3; ++f) {
+    frames_[f] = new QGroupBox(this);
+    grids[f] = new QGridLayout(frames_[f]);
+    grids[f]->setHorizontalSpacing(kColumnSpacing);
+  }
+  const auto& fields = def_.fields;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const SpecialField& field = fields[i];
+    QString name = QUtf8(FieldLabel(field, kEnglish));
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("label:") + name);
+    auto* list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setMinimumWidth(kListMinimumWidth);
+    list->setEnabled(field.editable);
+    label->setEnabled(field.editable);
+    label->setBuddy(list);
+    QGridLayout* grid = grids[static_cast<int>(field.frame)];
+    grid->addWidget(label, field.row, 2 * field.column);
+    grid->addWidget(list, field.row, 2 * field.column + 1);
+    int index = static_cast<int>(i);
+    connect(list, &QComboBox::activated, this, [this, index](int entry) { OnPicked(index, entry); });
+    labels_.push_back(label);
+    lists_.push_back(list);
+  }
+  save_ = new QPushButton(this);
+  save_->setObjectName("cmdSave");
+  close_ = new QPushButton(this);
+  close_->setObjectName("cmdClose");
+  connect(save_, &QPushButton::clicked, this, [this] { Save(); });
+  connect(close_, &QPushButton::clicked, this, [this] { CloseWindow(); });
+
+  auto* bands = new QHBoxLayout;
+  bands->addWidget(frames_[static_cast<int>(SpecialFrame::Hf)]);
+  bands->addWidget(frames_[static_cast<int>(SpecialFrame::Ham)]);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(save_);
+  buttons->addWidget(close_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(frames_[static_cast<int>(SpecialFrame::Cb)]);
+  layout->addLayout(bands);
+  layout->addLayout(buttons);
+}
+
+void SpecialSettingsWindow::ApplyLanguage() {
+  Guarded(this, HandlerName("ChangeLanguage").c_str(), [&] {
+    int language = main_.state().language();
+    setWindowTitle(QText(def_.caption, language));
+    for (int f = 0; f < 3; ++f) frames_[f]->setTitle(QText(kSpecialFrameTitles[f], language));
+    for (std::size_t i = 0; i < def_.fields.size(); ++i) {
+      labels_[i]->setText(QUtf8(FieldLabel(def_.fields[i], language)));
+      QString tip = def_.fields[i].editable ? QString() : QText(Txt::UkRowsShowUUk, language);
+      labels_[i]->setToolTip(tip);
+      lists_[i]->setToolTip(tip);
+    }
+    save_->setText(QText(Txt::SaveButton, language));
+    close_->setText(QText(Txt::CloseButton, language));
+    FillAllFieldsBut(-1);
+  });
+}
+
+void SpecialSettingsWindow::Reload() {
+  auto record = SettingsOf(main_.state().config, which_);
+  copy_.assign(record.begin(), record.end());
+  ApplyLanguage();
+}
+
+void SpecialSettingsWindow::FillField(int index) {
+  const SpecialField& field = def_.fields[index];
+  Choices choices = FieldChoices(main_.state().config, field, copy_, main_.state().language());
+  QComboBox* list = lists_[index];
+  list->clear();
+  for (const Choice& c : choices) list->addItem(QUtf8(c.text), c.value);
+  list->setCurrentIndex(ShownChoice(choices, copy_[field.setting]));
+}
+
+void SpecialSettingsWindow::FillAllFieldsBut(int index) {
+  for (int i = 0; i < static_cast<int>(def_.fields.size()); ++i)
+    if (i != index) FillField(i);
+}
+
+void SpecialSettingsWindow::OnPicked(int index, int entry) {
+  Guarded(this, HandlerName("Combo_Click").c_str(), [&] {
+    int value = lists_[index]->itemData(entry).toInt();
+    ChooseFieldValue(main_.state().config, which_, def_.fields[index], value, copy_);
+    FillAllFieldsBut(index);  // channel lists follow their band; shown-only rows follow what they show
+  });
+}
+
+void SpecialSettingsWindow::Save() {
+  Guarded(this, HandlerName("cmdSave_Click").c_str(), [&] {
+    auto record = SettingsOf(main_.state().config, which_);
+    std::copy(copy_.begin(), copy_.end(), record.begin());
+    CloseWindow();
+  });
+}
+
+void SpecialSettingsWindow::CloseWindow() {
+  if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    frame->close();
+  else
+    close();
+}
+
+}  // namespace zq

@@ -1,0 +1,52 @@
+#pragma once
+// The window behind frm_emg, frm_dw and frm_MEM: a CB frame and the HF and HAM
+// frames, one labelled list per field of the window's table. It edits a copy of
+// its settings record; only Save writes the copy back, closing drops it.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "channels/special_settings_fields.h"
+#include "shell/ui/editor_window.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace zq {
+
+class frmMain;
+
+class SpecialSettingsWindow : public EditorWindow {
+  Q_OBJECT
+ public:
+  SpecialSettingsWindow(frmMain& main, SpecialWindow which);
+
+  void ApplyLanguage() override;
+  void Reload() override;
+
+  // The window's copy of its record, as Save would store it.
+  const std::vector<int16_t>& copy() const { return copy_; }
+
+ private:
+  void Build();
+  void FillField(int index);
+  void FillAllFieldsBut(int index);
+  void OnPicked(int index, int entry);
+  void Save();
+  void CloseWindow();
+  std::string HandlerName(const char* handler) const;
+
+  frmMain& main_;
+  SpecialWindow which_;
+  const SpecialWindowDef& def_;
+  std::vector<int16_t> copy_;
+  std::vector<QLabel*> labels_;
+  std::vector<QComboBox*> lists_;
+  QGroupBox* frames_[3] = {};
+  QPushButton* save_ = nullptr;
+  QPushButton* close_ = nullptr;
+};
+
+}  // namespace zq

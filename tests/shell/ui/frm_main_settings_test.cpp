@@ -1,0 +1,145 @@
+// The main window: languages, placement, exit, the view and window commands.
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "platform/ini_file.h"
+#include "platform/qt/window_placement.h"
+#include "support/main_window_fixture.h"
+#include "support/modal.h"
+
+namespace zq {
+namespace {
+
+using testing::MainWindowFixture;
+using testing::WhenModalShown;
+
+class MainWindowSettingsTest : public MainWindowFixture {};
+
+void ChooseLanguageInDialog(QWidget* dialog, int language) {
+  auto* list = dialog->findChild<QComboBox*>("languageList");
+  list->setCurrentIndex(list->findData(language));
+  static_cast<QDialog*>(dialog)->accept();
+}
+
+TEST_F(MainWindowSettingsTest, AnEnglishSystemOffersOnlyEnglish) {
+  int offered = -1;
+  WhenModalShown([&](QWidget* dialog) {
+    offered = dialog->findChild<QComboBox*>("languageList")->count();
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  main->action(Command::LanguageSetup)->trigger();
+  EXPECT_EQ(offered, 1);
+  // Choosing the language already in force still writes it.
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "CurrentLanguage"), "1");
+}
+
+TEST_F(MainWindowSettingsTest, SwitchingToChineseReappliesEveryText) {
+  StartMainWindow(0x0804);  // a Chinese system that has chosen English before
+  ASSERT_EQ(app().language(), kEnglish);
+  WhenModalShown([](QWidget* dialog) { ChooseLanguageInDialog(dialog, kChinese); });
+  main->action(Command::LanguageSetup)->trigger();
+  EXPECT_EQ(app().language(), kChinese);
+  EXPECT_EQ(main->lastAppliedLanguage(), kChinese);
+  EXPECT_EQ(main->action(Command::Open)->text(), QStringLiteral("打开(&O)"));
+  EXPECT_EQ(main->menuBar()->actions().first()->text(), QStringLiteral("文件&F"));
+  EXPECT_EQ(main->toolbarAction(Command::ReadFromRadio)->toolTip(), QStringLiteral("从对讲机读取数据"));
+  EXPECT_EQ(main->tree()->topLevelItem(0)->child(2)->text(0), QStringLiteral("RB音"));
+  EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][文件名:new.dat]"));
+  EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("通信口1"));
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "CurrentLanguage"), "2");
+}
+
+TEST_F(MainWindowSettingsTest, FirstRunTakesTheSystemLanguageAndRecordsIt) {
+  folder.Write("language/mysetup.ini",
+               "[language]\r\nIsFirstRun=1\r\nCurrentLanguage=1\r\ncomPort=3\r\nHandshaking=0\r\nStopBit=1\r\n");
+  StartMainWindow(0x0804);
+  EXPECT_EQ(app().language(), kChinese);
+  EXPECT_EQ(main->action(Command::Save)->text(), QStringLiteral("保存(&S)"));
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "IsFirstRun"), "0");
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "CurrentLanguage"), "2");
+  EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("通信口3"));
+
+  StartMainWindow(0x0804);  // the second start keeps the stored language
+  EXPECT_EQ(app().language(), kChinese);
+}
+
+TEST_F(MainWindowSettingsTest, PlacementIsStoredInTwipsAndRestored) {
+  main->show();
+  main->setGeometry(40, 50, 800, 600);
+  main->close();
+  Placement stored = LoadPlacement();
+  EXPECT_EQ(stored.left, 40 * 15);
+  EXPECT_EQ(stored.top, 50 * 15);
+  EXPECT_EQ(stored.width, 800 * 15);
+  EXPECT_EQ(stored.height, 600 * 15);
+  StartMainWindow();
+  EXPECT_EQ(main->geometry().size(), QSize(800, 600));
+}
+
+TEST_F(MainWindowSettingsTest, ExitWhileMinimisedKeepsTheStoredPlacement) {
+  StorePlacement({150, 150, 12000, 9000});
+  StartMainWindow();
+  main->show();
+  main->showMinimized();
+  main->setGeometry(0, 0, 300, 200);
+  main->close();
+  if (!main->isMinimized()) GTEST_SKIP() << "the offscreen platform did not minimise the window";
+  EXPECT_EQ(LoadPlacement().width, 12000);
+}
+
+TEST_F(MainWindowSettingsTest, ExitWithChangesAsksAndCancelKeepsTheProgram) {
+  main->show();
+  app().config.Options.Tot() = 5;
+  prompter.Answer(Answer::Cancel);
+  main->close();
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("File has been modify,save it now?"));
+  prompter.Answer(Answer::No);
+  main->close();
+  EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(MainWindowSettingsTest, ExitWithChangesAndYesSavesUnderTheCurrentName) {
+  std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(folder.root());
+  main->show();
+  app().config.Options.Tot() = 5;
+  prompter.Answer(Answer::Yes);
+  main->close();
+  EXPECT_TRUE(std::filesystem::exists(folder.root() / "new.dat"));  // even an untitled "new.dat"
+  EXPECT_FALSE(main->isVisible());
+  std::filesystem::current_path(previous);
+}
+
+TEST_F(MainWindowSettingsTest, ViewCommandsToggleTheirPartsAndCheckMarks) {
+  main->show();
+  QWidget* pane = main->findChild<QWidget*>("treePane");
+  main->action(Command::TreeView)->trigger();
+  EXPECT_FALSE(pane->isVisible());
+  EXPECT_FALSE(main->action(Command::TreeView)->isChecked());
+  main->action(Command::TreeView)->trigger();
+  EXPECT_TRUE(pane->isVisible());
+  main->findChild<QWidget*>("treePaneClose")->metaObject()->invokeMethod(main->findChild<QWidget*>("treePaneClose"),
+                                                                          "click");
+  EXPECT_FALSE(pane->isVisible());
+  EXPECT_FALSE(main->action(Command::TreeView)->isChecked());
+  main->action(Command::Toolbar)->trigger();
+  EXPECT_FALSE(main->findChild<QToolBar*>("toolbar")->isVisible());
+  main->action(Command::StatusBar)->trigger();
+  EXPECT_FALSE(main->statusPanel(2)->isVisible());
+}
+
+TEST_F(MainWindowSettingsTest, AboutShowsTheBuildVersion) {
+  main->action(Command::About)->trigger();
+  ASSERT_FALSE(prompter.shown.isEmpty());
+  EXPECT_TRUE(prompter.shown.back().contains(QStringLiteral("Version 1.0.0"))) << prompter.shown.back().toStdString();
+}
+
+}  // namespace
+}  // namespace zq

@@ -1,0 +1,195 @@
+// Read from Radio, Write to Radio and the port window, against the simulated radio.
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QFileInfo>
+#include <QCoreApplication>
+#include <fstream>
+
+#include "image/image_codec.h"
+#include "link/port_names.h"
+#include "link/port_settings.h"
+#include "link/transfer_ranges.h"
+#include "platform/ini_file.h"
+#include "platform/qt/process_starter.h"
+#include "shell/demo_radio.h"
+#include "shell/ui/frm_com_set.h"
+#include "shell/ui/transfer_controller.h"
+#include "support/image_diff.h"
+#include "support/main_window_fixture.h"
+#include "support/modal.h"
+
+namespace zq {
+namespace {
+
+using testing::MainWindowFixture;
+using testing::ProcessEventsUntil;
+using testing::WhenModalShown;
+
+class TransferCommandsTest : public MainWindowFixture {
+ protected:
+  void AttachDemo(RadioIdentity identity = {kModelName, true, kDataVersion}) {
+    auto radio = MakeDemoRadio(folder.program(), false);
+    main->transfers().AttachDemoRadio(std::make_unique<SimulatedRadio>(radio->memory(), identity));
+  }
+  bool RunTransfer(Command command) {
+    main->action(command)->trigger();
+    return ProcessEventsUntil([&] { return !main->transfers().busy(); }, 20000);
+  }
+};
+
+TEST_F(TransferCommandsTest, AReadReplacesTheConfigurationAndShowsTheChannelEditorCaption) {
+  AttachDemo();
+  app().config.Options.Tot() = 77;
+  app().document.fileName = "/somewhere/kept.dat";
+  app().document.untitled = false;
+  ASSERT_EQ(app().config.Count(kHAM, 1), 0);
+  prompter.Answer(Answer::Ok);
+  ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
+  ASSERT_GE(prompter.shown.size(), 2);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("Read data from radio.\r\nDo you wish continue?"));
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("Read Data Completed."));
+  EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the radio holds 10-metre channels
+  EXPECT_NE(app().config.Options.Tot(), 77);
+  EXPECT_TRUE(app().document.untitled);
+  EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("[File Name:new.dat]")));
+  EXPECT_TRUE(app().identity.hfCapable);
+}
+
+TEST_F(TransferCommandsTest, CancelAtTheConfirmationChangesNothing) {
+  AttachDemo();
+  app().config.Options.Tot() = 77;
+  prompter.Answer(Answer::Cancel);
+  ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
+  EXPECT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(app().config.Options.Tot(), 77);
+  EXPECT_EQ(main->transfers().transferState()->kind, TransferKind::None);
+  EXPECT_EQ(main->transfers().demoRadio()->framesReceived(), 0);
+}
+
+TEST_F(TransferCommandsTest, AWriteLeavesTheEncodersImageInTheRadio) {
+  AttachDemo();
+  app().config.Options.Tot() = 33;
+  app().config.Options.GroupName(2, kHF) = u"XY";
+  prompter.Answer(Answer::Ok);
+  ASSERT_TRUE(RunTransfer(Command::WriteToRadio));
+  ASSERT_FALSE(prompter.shown.isEmpty());
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("Write Data Completed."));
+  RadioConfig copy = app().config;
+  MemoryImage expected;
+  EncodeImage(copy, expected);
+  const MemoryImage& written = main->transfers().demoRadio()->memory();
+  for (const auto& range : kTransferRanges)
+    for (uint32_t a = range.first; a <= range.last; ++a)
+      ASSERT_EQ(written.Get(a), expected.Get(a)) << std::hex << a;
+  EXPECT_EQ(written.Get(0x2210A), 33);
+}
+
+TEST_F(TransferCommandsTest, AWrongModelIsReportedAfterTheTransfer) {
+  AttachDemo({"OTHER", true, kDataVersion});
+  app().config.Options.Tot() = 77;
+  prompter.Answer(Answer::Ok);
+  ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
+  EXPECT_TRUE(prompter.shown.contains(QStringLiteral("Model type is wrong.")));
+  EXPECT_FALSE(prompter.shown.contains(QStringLiteral("Read Data Completed.")));
+  EXPECT_EQ(app().config.Options.Tot(), 77);
+}
+
+TEST_F(TransferCommandsTest, AnIncompatibleRadioOffersTheOtherRelease) {
+  class RecordingStarter : public ProcessStarter {
+   public:
+    bool Start(const QString& program) override {
+      started = program;
+      return true;
+    }
+    void EndThisProgram() override { ended = true; }
+    QString started;
+    bool ended = false;
+  } starter;
+  SetProcessStarter(&starter);
+  folder.Write("Version.ini",
+               "[Version]\r\nCurrentVersion=V100\r\nSoftVersionCount=2\r\nFirmVersionCount=2\r\n[Soft]\r\n"
+               "Version0=V100\r\nVersion1=V200\r\n[Firm]\r\nFirm0=V100V100\r\nFirm1=V200V201\r\n");
+  std::filesystem::create_directories(folder.root() / "V200" / "LR_902");
+  std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+  std::ofstream(folder.root() / "V200" / "LR_902" / programName) << "program";
+  StartMainWindow();
+  AttachDemo({kModelName, true, "V201"});
+  prompter.Answer(Answer::Ok);   // read
+  prompter.Answer(Answer::Yes);  // start the other release
+  ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
+  SetProcessStarter(nullptr);
+  EXPECT_TRUE(prompter.shown[1].startsWith(QStringLiteral("incompatible version.")));
+  EXPECT_TRUE(prompter.shown[1].endsWith(QStringLiteral("\r\nFirmware version is V2.01\r\nprogramming software is V1.00")));
+  EXPECT_TRUE(starter.started.endsWith(QStringLiteral("/V200/LR_902/") + QString::fromStdString(programName)));
+  EXPECT_TRUE(starter.ended);
+}
+
+TEST_F(TransferCommandsTest, APortThatCannotOpenIsReported) {
+  app().settings.portNumber = 0;  // no port chosen
+  main->action(Command::ReadFromRadio)->trigger();
+  ASSERT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("Cannot Open Communication Port."));
+  app().settings.portNumber = kNamedDevicePort;
+  app().namedDevice = (folder.root() / "no-such-device").string();
+  main->action(Command::ReadFromRadio)->trigger();
+  EXPECT_EQ(prompter.shown.size(), 2);
+  EXPECT_FALSE(main->transfers().running());
+}
+
+TEST_F(TransferCommandsTest, TheProgressWindowFollowsTheTransfer) {
+  AttachDemo();
+  prompter.Answer(Answer::Ok);
+  main->action(Command::ReadFromRadio)->trigger();
+  QPointer<FrmProgress> progress = main->transfers().progressWindow();
+  ASSERT_FALSE(progress.isNull());
+  EXPECT_EQ(progress->windowTitle(), QStringLiteral("Read data from radio"));
+  QSignalSpy shown(progress->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged);
+  ASSERT_TRUE(ProcessEventsUntil([&] { return !main->transfers().busy(); }));
+  ASSERT_GT(shown.count(), 20);  // the skipped gaps between ranges jump several percent
+  int previous = 0;
+  for (const auto& call : shown) {
+    EXPECT_GT(call.at(0).toInt(), previous);  // only when the percentage grows
+    previous = call.at(0).toInt();
+  }
+  EXPECT_EQ(previous, 100);
+  EXPECT_TRUE(progress.isNull());  // closed at the end
+}
+
+TEST_F(TransferCommandsTest, ThePortWindowOffersTheDemoRadioAndTakesATypedDevice) {
+  AttachDemo();
+  std::string pty = (folder.root() / "pts-9").string();
+  WhenModalShown([&](QWidget* dialog) {
+    auto* list = dialog->findChild<QComboBox*>("portList");
+    EXPECT_EQ(list->itemText(0), QStringLiteral("Simulated radio (demonstration)"));
+    EXPECT_EQ(list->currentIndex(), 0);  // the demo radio is the port in use
+    list->setEditText(QString::fromStdString(pty));
+    dialog->findChild<QPushButton*>("ok")->click();
+  });
+  main->action(Command::CommunicationPort)->trigger();
+  EXPECT_FALSE(main->transfers().demoChosen());
+  EXPECT_EQ(app().settings.portNumber, kNamedDevicePort);
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1000");
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comDevice"), pty);
+}
+
+TEST_F(TransferCommandsTest, ThePortWindowWithoutAChoiceSetsNoPortAndSavesNothing) {
+  WhenModalShown([&](QWidget* dialog) {
+    auto* list = dialog->findChild<QComboBox*>("portList");
+    list->setCurrentIndex(-1);
+    list->setEditText(QString());
+    dialog->findChild<QPushButton*>("ok")->click();
+  });
+  main->action(Command::CommunicationPort)->trigger();
+  EXPECT_EQ(app().settings.portNumber, 0);
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1");
+}
+
+}  // namespace
+}  // namespace zq

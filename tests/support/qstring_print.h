@@ -1,0 +1,6 @@
+#pragma once
+// Readable QStrings in test failure messages.
+#include <QString>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
