@@ -259,11 +259,15 @@ void FrmOptFeatures::SetCaptions() {
 }
 
 void FrmOptFeatures::ShowValues() {
-  for (ListControl& list : lists_) SelectStored(list.combo, ReadValue(cfg(), list.value));
-  for (CheckControl& check : checks_) check.box->setChecked(ReadValue(cfg(), check.value) != 0);
+  ShowChoices();
   for (NumberControl& number : numbers_)
     number.box->setText(QUtf8(ShowNumber(number.def->number, ReadValue(cfg(), number.def->value))));
   nameBox_->setText(QString::fromStdU16String(std::u16string(Cleaned(cfg().Options.BtDeviceName().str()))));
+}
+
+void FrmOptFeatures::ShowChoices() {
+  for (ListControl& list : lists_) SelectStored(list.combo, ReadValue(cfg(), list.value));
+  for (CheckControl& check : checks_) check.box->setChecked(ReadValue(cfg(), check.value) != 0);
 }
 
 void FrmOptFeatures::ApplyEnableRules() {
@@ -306,10 +310,11 @@ void FrmOptFeatures::ShowDTMF() {
 }
 
 void FrmOptFeatures::ApplyLanguage() {
+  // The text boxes keep what is being typed: it is stored when the box is left.
   Guarded(this, "FrmOptFeatures_ApplyLanguage", [&] {
     SetCaptions();
     FillAllLists();
-    ShowValues();
+    ShowChoices();
   });
 }
 

@@ -88,6 +88,7 @@ class FrmOptFeatures : public EditorWindow {
   void FillAllLists();
   void SetCaptions();
   void ShowValues();
+  void ShowChoices();
   void ApplyEnableRules();
   void ApplyProtectionRules();
 

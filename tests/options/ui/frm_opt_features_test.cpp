@@ -283,8 +283,14 @@ TEST_F(OptionFeaturesTest, AReplacedConfigurationAndTheLanguageShowAgain) {
   EXPECT_EQ(List("Tot")->currentText(), "50s");
   EXPECT_FALSE(List("VoxDelay")->isEnabled());
 
+  QLineEdit* box = Box("SwrProtectMax");
+  box->selectAll();
+  QTest::keyClicks(box, "4.5");
   app().settings.language = kChinese;
   window->ApplyLanguage();
+  EXPECT_EQ(box->text(), "4.5");  // still being typed: stored when left
+  main->CommitEditors();
+  EXPECT_EQ(opt().SwrProtectMax(), 45);
   EXPECT_EQ(window->windowTitle(), "可选功能");
   EXPECT_EQ(List("SquelchLevel")->itemText(0), "关");
   EXPECT_EQ(List("ScanType")->itemText(0), "静噪扫描");
