@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "channels/channel_slots.h"
+#include "channels/ui/frm_comm_ch_info.h"
 #include "options/public_switch.h"
 #include "shell/ui/editor_table.h"
 #include "options/ui/option_window_helpers.h"
@@ -130,6 +131,24 @@ TEST_F(OptionFeaturesTest, ClarifierOffersAllFourOnceAnHfRadioWasRead) {
   EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R", "T", "RT"}));
   EXPECT_EQ(List("Clarifier")->currentText(), "RT");
   EXPECT_EQ(List("PfKey")->count(), 19);
+}
+
+TEST_F(OptionFeaturesTest, ClarifierFollowsTheBandTheChannelEditorShows) {
+  opt().Clarifier() = 3;
+  app().identity.hfCapable = true;
+  main->CloseAllEditors();
+  auto* channels = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
+  ASSERT_NE(channels, nullptr);
+  ASSERT_EQ(channels->ShownBand(), kCB);
+  window = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
+  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R"}));
+  main->CloseAllEditors();
+  channels = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
+  channels->bandSelector()->setCurrentIndex(kHF);
+  emit channels->bandSelector()->activated(kHF);  // as a user's pick
+  ASSERT_EQ(channels->ShownBand(), kHF);
+  window = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
+  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R", "T", "RT"}));
 }
 
 TEST_F(OptionFeaturesTest, NumberBoxesAreHeldWithinTheirLimitsWhenConfirmed) {
