@@ -24,10 +24,6 @@ namespace {
 
 using namespace zq;
 
-// Answers every message without showing it, as no one watches a benchmark.
-}
-  QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return {}; }
-};
 
 // Full memory groups in HF and HAM, with tones so the detail panel shows its code lists.
 void FillMemoryGroups(RadioConfig& cfg) {

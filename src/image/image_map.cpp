@@ -147,6 +147,7 @@ auto& ArrayElement(Config& cfg, const ValueRef& ref) {
     case ValueRef::MemoryChannel: return cfg.MemoryChannelSettings.at(ref.i);
     case ValueRef::RangeIndex: return cfg.RangeType[0];
     case ValueRef::ChVolKind: return cfg.ChVolKind;
+    case ValueRef::PublicSwitch: return cfg.PublicSwitch.at(ref.i);
     case ValueRef::Option: break;
   }
   throw std::logic_error("not an array value");

@@ -55,9 +55,11 @@ inline constexpr LinkPass kLinkPasses[] = {
     {0x1065F, 80, 96, false},
 };
 
-// An integer of the configuration that a settings byte holds.
+// An integer of the configuration: what a settings byte holds, or a setting an editor keeps.
 struct ValueRef {
-  enum Kind : uint8_t { Option, RangeIndex, ChVolKind, ModeEnable, Emergency, DualWatch, MemoryChannel } kind;
+  enum Kind : uint8_t {
+    Option, RangeIndex, ChVolKind, ModeEnable, Emergency, DualWatch, MemoryChannel, PublicSwitch
+  } kind;
   Opt opt = Opt::WorkGroup;
   int i = -1, j = -1;  // option indexes, or the array element
 };

@@ -13,6 +13,10 @@ inline constexpr int kRogerMaxRecycle = 10;
 inline constexpr int kRogerMaxUnits = 255;      // frequency (10 Hz) and duration (10 ms) limit
 inline constexpr int kRogerMinToneUnits = 40;  // 400 Hz, the lowest tone after "None"
 
+// Step 1-14 of a preset: frequency in 10 Hz units (0 none), duration in 10 ms units.
+inline int StepFrequency(const RogerBeepPreset& preset, int step) { return preset[2 * (step - 1)]; }
+inline int StepDuration(const RogerBeepPreset& preset, int step) { return preset[2 * (step - 1) + 1]; }
+
 // Preset n is defined when n is 1-8, it plays at least once and one of its
 // steps lasts longer than 0.
 bool IsRogerPresetDefined(const RadioConfig& cfg, int n);

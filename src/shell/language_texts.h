@@ -233,6 +233,192 @@
   X(RowInsertPaste, "Insert&Paste", "插入并粘贴")                                                            \
   X(RowDelete, "Delete", "删除")                                                                             \
   /* ---- option features, DTMF, roger beep ---- */                                                          \
+  X(OptOFF, "OFF", "关")                                                                                      \
+  X(OptON, "ON", "开")                                                                                        \
+  X(OptOffSame, "Off", "Off")                                                                                 \
+  X(OptOnSame, "On", "On")                                                                                    \
+  X(UnitS, "s", "s")                                                                                          \
+  X(UnitCapS, "S", "S")                                                                                       \
+  X(UnitMs, "ms", "ms")                                                                                       \
+  X(UnitDb, "db", "db")                                                                                       \
+  X(UnitMin, " min", " min")                                                                                  \
+  X(OptCaption, "Optional Features", "可选功能")                                                              \
+  X(OptTot, "TOT", "TOT")                                                                                     \
+  X(OptMic, "MIC", "MIC")                                                                                     \
+  X(OptAsqLevel, "ASQ Level", "ASQ等级")                                                                      \
+  X(OptTalkBack, "TaIK Back", "TaIK Back")                                                                    \
+  X(OptScanType, "SCN.TYPE", "SCN.TYPE")                                                                      \
+  X(OptSql, "SQL", "SQL")                                                                                     \
+  X(OptSsbSplit, "SSB Split Range", "SSB Split Range")                                                        \
+  X(OptClarifier, "CLA.SET", "CLA.SET")                                                                       \
+  X(OptTxRep, "TX.REP", "TX.REP")                                                                             \
+  X(OptMhz, "MHz", "MHz")                                                                                     \
+  X(OptVfoStep, "VFO Step", "VFO步进")                                                                        \
+  X(OptVoxLevel, "VOX Level", "声控等级")                                                                     \
+  X(OptVoxDelay, "VOX Delay", "声控延时")                                                                     \
+  X(OptRfGain, "Rfg Gain", "Rfg Gain")                                                                        \
+  X(OptMicType, "MicType", "MIC类型")                                                                         \
+  X(OptRxNr, "Rx NR", "接收NR")                                                                               \
+  X(OptTxNr, "Tx NR", "发射NR")                                                                               \
+  X(OptDim, "Dim", "Dim")                                                                                     \
+  X(OptEchoVol, "Echo VOL", "Echo VOL")                                                                       \
+  X(OptEchoTime, "Echo Time", "Echo Time")                                                                    \
+  X(OptVolData, "Vol Data", "Vol Data")                                                                       \
+  X(OptCwFreq, "CW Freq", "CW Freq")                                                                          \
+  X(OptCwBeep, "CW BEEP", "CW BEEP")                                                                          \
+  X(OptCwRxMode, "CW RX Mode", "CW RX Mode")                                                                  \
+  X(OptCwBkin, "Cw Bkin", "Cw Bkin")                                                                          \
+  X(OptCwOffset, "Cw OffSet", "Cw OffSet")                                                                    \
+  X(OptBtName, "BT Device Name", "BT Device Name")                                                            \
+  X(OptChVolKind, "Ch Vol Kind", "Ch Vol Kind")                                                               \
+  X(OptSquelchScan, "Squelch Scan", "静噪扫描")                                                               \
+  X(OptTimeScan, "Time Scan", "时间扫描")                                                                     \
+  X(Opt500Hz, "500Hz", "500Hz")                                                                               \
+  X(Opt5kHz, "5kHz", "5kHz")                                                                                  \
+  X(OptClaR, "R", "R")                                                                                        \
+  X(OptClaT, "T", "T")                                                                                        \
+  X(OptClaRT, "RT", "RT")                                                                                     \
+  X(OptStep10Hz, "10Hz", "10Hz")                                                                              \
+  X(OptStep100Hz, "100Hz", "100Hz")                                                                           \
+  X(OptStep1K, "1K", "1K")                                                                                    \
+  X(OptStep5K, "5K", "5K")                                                                                    \
+  X(OptStep10K, "10K", "10K")                                                                                 \
+  X(OptStep100K, "100K", "100K")                                                                              \
+  X(OptStep1M, "1M", "1M")                                                                                    \
+  X(OptRfMax, "Max", "Max")                                                                                   \
+  X(OptRfAuto, "Auto", "Auto")                                                                                \
+  X(OptMicEl, "EL", "EL")                                                                                     \
+  X(OptMicDy, "DY", "DY")                                                                                     \
+  X(OptCh, "CH", "CH")                                                                                        \
+  X(OptVol, "VOL", "VOL")                                                                                     \
+  X(OptBeep, "Beep", "提示音")                                                                                \
+  X(OptFmDeviation, "FM Deviation", "FM调制范围")                                                             \
+  X(OptSsbTone, "SSB Tone", "SSB调制范围")                                                                    \
+  X(OptAgc, "AGC", "AGC")                                                                                     \
+  X(OptAop, "AOP", "AOP")                                                                                     \
+  X(OptHandType, "Hand Type", "Hand Type")                                                                    \
+  X(OptPfKey, "Pf Key", "Pf Key")                                                                             \
+  X(OptP1, "P1", "P1")                                                                                        \
+  X(OptP2, "P2", "P2")                                                                                        \
+  X(OptP3, "P3", "P3")                                                                                        \
+  X(OptP4, "P4", "P4")                                                                                        \
+  X(OptSaveColour, "Save Colour", "Save Colour")                                                              \
+  X(OptPowerOffDis, "Power Off Dis", "Power Off Dis")                                                         \
+  X(OptHfUseVfo, "Hf Use Vfo", "Hf Use Vfo")                                                                  \
+  X(OptHamUseVfo, "Ham Use Vfo", "Ham Use Vfo")                                                               \
+  X(OptSwrProtect, "SWR Protect", "驻波保护")                                                                 \
+  X(OptSwrMax, "Max", "Max")                                                                                  \
+  X(OptBatteryProtect, "TDC.SET", "电池电压保护")                                                             \
+  X(OptBatteryMin, "Min[V]", "Min[V]")                                                                        \
+  X(OptBatteryMax, "Max[V]", "Max[V]")                                                                        \
+  X(OptModeEnable, "Mode Enable", "Mode Enable")                                                              \
+  X(OptFmEnable, "FM Enable", "FM Enable")                                                                    \
+  X(OptAmEnable, "AM Enable", "AM Enable")                                                                    \
+  X(OptUsbEnable, "USB Enable", "USB Enable")                                                                 \
+  X(OptLsbEnable, "LSB Enable", "LSB Enable")                                                                 \
+  X(OptPaEnable, "PA Enable", "PA Enable")                                                                    \
+  X(OptCwEnable, "CW Enable", "CW Enable")                                                                    \
+  X(Opt2K, "2K", "2K")                                                                                        \
+  X(Opt4K, "4K", "4K")                                                                                        \
+  X(OptHi4k, "HI-4k", "HI-4k")                                                                                \
+  X(OptLi3K, "LI-3K", "LI-3K")                                                                                \
+  X(OptSlow, "SLOW", "SLOW")                                                                                  \
+  X(OptFast, "FAST", "FAST")                                                                                  \
+  X(OptType1, "Type 1", "Type 1")                                                                             \
+  X(OptType2, "Type 2", "Type 2")                                                                             \
+  X(OptType3, "Type 3", "Type 3")                                                                             \
+  X(OptWhite, "White", "White")                                                                               \
+  X(OptYellow, "Yellow", "Yellow")                                                                            \
+  X(OptRed, "Red", "Red")                                                                                     \
+  X(OptGreen, "Green", "Green")                                                                               \
+  X(OptCyan, "Cyan", "Cyan")                                                                                  \
+  X(OptClock, "Clock", "Clock")                                                                               \
+  X(KeyOff, "Off", "Off")                                                                                     \
+  X(KeyVox, "VOX", "VOX")                                                                                     \
+  X(KeyVfo, "VFO", "VFO")                                                                                     \
+  X(KeyNbAnl, "NB.ANL", "NB.ANL")                                                                             \
+  X(Key10K, "10K", "10K")                                                                                     \
+  X(KeyEcho, "ECHO", "ECHO")                                                                                  \
+  X(KeyHiCut, "HI-CUT", "HI-CUT")                                                                             \
+  X(KeyCall, "CALL", "CALL")                                                                                  \
+  X(KeyCtDc, "CT-DC", "CT-DC")                                                                                \
+  X(KeyAsq, "ASQ", "ASQ")                                                                                     \
+  X(KeyMicGain, "MIC.GAIN", "MIC.GAIN")                                                                       \
+  X(KeyRxNr, "RXNR", "RXNR")                                                                                  \
+  X(KeyTxNr, "TXNR", "TXNR")                                                                                  \
+  X(KeyFmDev, "FM.DEV", "FM.DEV")                                                                             \
+  X(KeyTone, "TONE", "TONE")                                                                                  \
+  X(KeyAgcSet, "AGC.SET", "AGC.SET")                                                                          \
+  X(KeyScan, "Scan", "Scan")                                                                                  \
+  X(KeyWxSet, "WX SET", "WX SET")                                                                             \
+  X(KeyModeSet, "MODE SET", "MODE SET")                                                                       \
+  X(OptBle, "BLE", "BLE")                                                                                     \
+  X(OptBtOn, "BlueTooth On", "BlueTooth On")                                                                  \
+  X(OptPttHold, "Ptt Hold", "Ptt Hold")                                                                       \
+  X(OptBtMicGain, "Mic Gain", "Mic Gain")                                                                     \
+  X(OptBtSpkGain, "Spk Gain", "Spk Gain")                                                                     \
+  X(OptHoldTime, "Hold Time", "Hold Time")                                                                    \
+  X(OptHoldDelay, "Hold Delay", "Hold Delay")                                                                 \
+  X(OptBtIntSpk, "BhtIntSpk", "BhtIntSpk")                                                                    \
+  X(OptPttSleep, "Ptt Sleep", "Ptt Sleep")                                                                    \
+  X(OptInfinite, "Infinite", "Infinite")                                                                      \
+  X(Opt30ms, "30ms", "30ms")                                                                                  \
+  X(OptInfinity, "Infinity", "Infinity")                                                                      \
+  X(PubHiCut, "HI-CUT", "HI-CUT")                                                                             \
+  X(PubNbAnl, "NB/ANL", "NB/ANL")                                                                             \
+  X(PubPower, "Power", "Power")                                                                               \
+  X(PubEcho, "ECHO", "ECHO")                                                                                  \
+  X(Pub10KHz, "+10KHz", "+10KHz")                                                                             \
+  X(PubRoger, "Roger", "Roger")                                                                               \
+  X(PubChanRb, "Chan Rb", "Chan Rb")                                                                          \
+  X(PubBot, "BOT", "BOT")                                                                                     \
+  X(PubEot, "EOT", "EOT")                                                                                     \
+  X(PubCall, "CALL", "CALL")                                                                                  \
+  X(PubMode, "Mode", "Mode")                                                                                  \
+  X(PubNb, "NB", "NB")                                                                                        \
+  X(PubAnl, "ANL", "ANL")                                                                                     \
+  X(PubLow, "Low", "Low")                                                                                     \
+  X(PubMid, "Mid", "Mid")                                                                                     \
+  X(PubHigh, "High", "High")                                                                                  \
+  X(PubFrameCb, "CB Public", "CB 公共信道设置")                                                               \
+  X(PubFrameHf, "HF Public", "HF 公共信道设置")                                                               \
+  X(PubFrameHam, "HAM Public", "HAM 公共信道设置")                                                            \
+  X(PubSwitchCb, "CB PUBLIC", "CB PUBLIC")                                                                    \
+  X(PubSwitchHf, "HF PUBLIC", "HF PUBLIC")                                                                    \
+  X(PubSwitchHam, "HAM PUBLIC", "HAM PUBLIC")                                                                 \
+  X(DtmfCaption, "DTMF", "DTMF(双音多频)")                                                                    \
+  X(DtmfSendTime, "DTMF Send Time[ms]", "DTMF 发送时间[毫秒]")                                                \
+  X(DtmfFirstDigitTime, "First Digit Time[ms]", "首位数码时间[毫秒]")                                         \
+  X(DtmfFirstDigitDelay, "First Digit Delay[ms]", "首位数码延迟[毫秒]")                                       \
+  X(DtmfStarHashTone, "* and # Tone[ms]", "*和#音[毫秒]")                                                     \
+  X(DtmfDCode, "D Code Assignment", "D键设定")                                                                \
+  X(DtmfDCodeOff, "Off", "D 码")                                                                              \
+  X(DtmfSeconds, "s", "秒")                                                                                   \
+  X(DtmfDisplay, "DTMF DISP", "DTMF 显示")                                                                    \
+  X(DtmfAutodial, "Autodial Memory", "自动拨号存储器")                                                        \
+  X(DtmfNumber, "No.", "编号")                                                                                \
+  X(RbTab, "RB Tone", "RB音")                                                                                 \
+  X(RbRecycle, "Recycle Times", "循环次数")                                                                   \
+  X(RbInterTime, "Inter Time[ms]", "间隔时间[ms]")                                                            \
+  X(RbFrequency, "Frequency[Hz]", "频率[Hz]")                                                                 \
+  X(RbToneLong, "Tone Long[ms]", "音长[ms]")                                                                  \
+  X(RbPlay, "&Play", "播放(&P)")                                                                              \
+  X(RbStop, "&Stop", "停止(&S)")                                                                              \
+  X(RbNone, "None", "无")                                                                                     \
+  X(RbTone1, "First Tone", "第一个音")                                                                        \
+  X(RbTone2, "Second Tone", "第二个音")                                                                       \
+  X(RbTone3, "Third Tone", "第三个音")                                                                        \
+  X(RbTone4, "Fourth Tone", "第四个音")                                                                       \
+  X(RbTone5, "Fifth Tone", "第五个音")                                                                        \
+  X(RbTone6, "Sixth Tone", "第六个音")                                                                        \
+  X(RbTone7, "Seventh Tone", "第七个音")                                                                      \
+  X(RbTone8, "Eighth Tone", "第八个音")                                                                       \
+  X(RbTone9, "Ninth Tone", "第九个音")                                                                        \
+  X(RbTone10, "Tenth Tone", "第十个音")                                                                       \
+  X(RbTone11, "Eleventh Tone", "第十一个音")                                                                  \
+  X(RbTone12, "Twelfth Tone", "第十二个音")                                                                   \
+  X(RbTone13, "Thirteenth Tone", "第十三个音")                                                                \
+  X(RbTone14, "Fourteenth Tone", "第十四个音")                                                                \
   /* ---- special and weather channels ---- */                                                               \
   X(ChoiceOn, "On", "开")                                                                                    \
   X(ModeFm, "FM", "FM")                                                                                      \

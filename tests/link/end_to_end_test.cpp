@@ -197,7 +197,7 @@ TEST_F(EndToEnd, ARadioThatDisappearsMidWriteEndsTheTransferCleanly) {
   EXPECT_NE(write.err.find("No response from the radio."), std::string::npos);
   EXPECT_NE(write.err.find("partly written"), std::string::npos);
   EXPECT_EQ(radio->Wait(1s), 0);  // the radio went away by itself
-  EXPECT_LT(write.took, 7s);
+  EXPECT_LT(write.took, 15s);  // five silent seconds and the blocks before them; no hang
 }
 
 TEST_F(EndToEnd, WrongModelAndIncompatibleFirmwareHaveTheirMessagesAndExitCodes) {

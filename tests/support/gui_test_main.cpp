@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -14,6 +16,10 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("ZQ4071"));
   QApplication::setOrganizationName(QStringLiteral("ZQ4071"));
   QLocale::setDefault(QLocale::c());
+  // Each test process keeps window placement in a store of its own, so tests
+  // run in parallel never see each other's values.
+  QTemporaryDir settings;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -8,7 +8,7 @@
 namespace zq {
 
 FrequencyEditBox::FrequencyEditBox(QWidget* parent)
-    : FilteredLineEdit(kDecimalKeys, false, "FrmCommChInfo_Text1_KeyPress_Error", parent) {
+    : FilteredLineEdit(FilteredLineEdit::Keys(kDecimalKeys), "FrmCommChInfo_Text1_KeyPress_Error", parent) {
   setObjectName("frequencyEditBox");
   setAlignment(Qt::AlignCenter);
   setFrame(false);

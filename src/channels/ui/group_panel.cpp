@@ -7,7 +7,7 @@
 #include "channels/channel_rows.h"
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
-#include "channels/ui/filtered_line_edit.h"
+#include "shell/ui/filtered_line_edit.h"
 #include "config/text_rules.h"
 #include "shell/ui/ui_text.h"
 
@@ -52,7 +52,7 @@ GroupPanel::GroupPanel(QWidget* parent) : QGroupBox(parent) {
   groupValid_ = AddList("groupValidList");
   workGroup_ = AddList("workGroupList");
   workChannel_ = AddList("workChannelList");
-  groupName_ = new FilteredLineEdit(kGroupNameKeys, true, "frmCommChInfo_GroupName_KeyPress", this);
+  groupName_ = new FilteredLineEdit(FilteredLineEdit::Keys(kGroupNameKeys, true), "frmCommChInfo_GroupName_KeyPress", this);
   groupName_->setObjectName("groupNameBox");
   groupName_->setMaxLength(kGroupNameLength);
   groupName_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);

@@ -2,26 +2,15 @@
 
 #include <QKeyEvent>
 
-#include "shell/typed_keys.h"
-
 namespace zq {
 
-WeatherFrequencyEdit::WeatherFrequencyEdit(QWidget* parent) : QLineEdit(parent) {
-  setContextMenuPolicy(Qt::NoContextMenu);
-  setAcceptDrops(false);
-}
+WeatherFrequencyEdit::WeatherFrequencyEdit(QWidget* parent)
+    : FilteredLineEdit(FilteredLineEdit::Keys(kDecimalKeys), "FrmTVCH_Text1_KeyPress", parent) {}
 
-void WeatherFrequencyEdit::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
-    emit cancelled();
-    return;
-  }
-  if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-      event->matches(QKeySequence::Copy))
-    return;
-  for (QChar c : event->text())
-    if (FilterTypedKey(c.unicode(), kDecimalKeys).verdict == KeyVerdict::Discard) return;
-  QLineEdit::keyPressEvent(event);
+bool WeatherFrequencyEdit::TakeKey(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) return false;
+  emit cancelled();
+  return true;
 }
 
 }  // namespace zq

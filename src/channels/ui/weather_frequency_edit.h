@@ -1,12 +1,11 @@
 #pragma once
 // The box that opens over a frequency cell of the weather grid. It takes only
-// digits and ".", and nothing pasted, dropped or typed above code 127; Escape
-// gives the cell up without storing.
-#include <QLineEdit>
+// digits and "."; Escape gives the cell up without storing.
+#include "shell/ui/filtered_line_edit.h"
 
 namespace zq {
 
-class WeatherFrequencyEdit : public QLineEdit {
+class WeatherFrequencyEdit : public FilteredLineEdit {
   Q_OBJECT
  public:
   explicit WeatherFrequencyEdit(QWidget* parent);
@@ -15,7 +14,7 @@ class WeatherFrequencyEdit : public QLineEdit {
   void cancelled();
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
+  bool TakeKey(QKeyEvent* event) override;
 };
 
 }  // namespace zq

@@ -7,15 +7,18 @@
 #include "channels/ui/frm_emg.h"
 #include "channels/ui/frm_mem.h"
 #include "channels/ui/frm_tvch.h"
+#include "options/ui/frm_dtmf.h"
+#include "options/ui/frm_opt_features.h"
+#include "options/ui/frm_tone_tips.h"
 
 namespace zq {
 
 const std::vector<EditorDef>& EditorTable() {
   static const std::vector<EditorDef> table = {
       {"N1", Txt::MenuChannelInformation, true, [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m); }},
-      {"N2", Txt::MenuOptionFeatures, true, {}},
-      {"N12", Txt::TreeRogerBeep, false, {}},
-      {"N5", Txt::MenuDtmf, true, {}},
+      {"N2", Txt::MenuOptionFeatures, true, [](frmMain& m) -> EditorWindow* { return new FrmOptFeatures(m); }},
+      {"N12", Txt::TreeRogerBeep, false, [](frmMain& m) -> EditorWindow* { return new FrmToneTips(m); }},
+      {"N5", Txt::MenuDtmf, true, [](frmMain& m) -> EditorWindow* { return new FrmDTMF(m); }},
       {"N3", Txt::TreeEmergency, false, [](frmMain& m) -> EditorWindow* { return new frm_emg(m); }},
       {"N4", Txt::TreeDualWatch, false, [](frmMain& m) -> EditorWindow* { return new frm_dw(m); }},
       {"N6", Txt::TreeMemory, false, [](frmMain& m) -> EditorWindow* { return new frm_MEM(m); }},

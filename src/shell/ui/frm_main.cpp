@@ -430,6 +430,17 @@ void frmMain::CloseAllEditors() {
   editors_.clear();
 }
 
+void frmMain::ReopenEditor(std::string_view key) {
+  auto it = editors_.find(std::string(key));
+  if (it == editors_.end() || !it->second) return;
+  QPointer<QMdiSubWindow> active = mdi_->activeSubWindow();
+  static_cast<EditorWindow*>(it->second->widget())->CommitPendingEdit();
+  delete it->second;
+  editors_.erase(it);
+  OpenEditor(key);
+  if (active) mdi_->setActiveSubWindow(active);
+}
+
 void frmMain::CascadeEditors() { mdi_->cascadeSubWindows(); }
 
 int frmMain::OpenEditorCount() const {

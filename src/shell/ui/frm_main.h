@@ -52,6 +52,9 @@ class frmMain : public QMainWindow {
   EditorWindow* OpenEditor(std::string_view key);
   EditorWindow* OpenEditorWindow(std::string_view key) const;
   void CloseAllEditors();
+  // Closes the editor of a tree key, when it is open, and opens it again so
+  // that it shows the configuration anew; the active window stays active.
+  void ReopenEditor(std::string_view key);
   void CascadeEditors();
   int OpenEditorCount() const;
   // Every open editor stores the value being edited.

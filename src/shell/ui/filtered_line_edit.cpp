@@ -1,9 +1,9 @@
-#include "channels/ui/filtered_line_edit.h"
+#include "shell/ui/filtered_line_edit.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <string>
 
-#include "shell/typed_keys.h"
 #include "shell/ui/guarded.h"
 
 namespace zq {
@@ -16,12 +16,16 @@ bool IsClipboardShortcut(QKeyEvent* event) {
 
 }  // namespace
 
-FilteredLineEdit::FilteredLineEdit(std::string_view accepted, bool upperCase, const char* handlerName, QWidget* parent)
-    : QLineEdit(parent), accepted_(accepted), upperCase_(upperCase), handlerName_(handlerName) {
+FilteredLineEdit::FilteredLineEdit(KeyFilter filter, const char* handlerName, QWidget* parent)
+    : QLineEdit(parent), filter_(std::move(filter)), handlerName_(handlerName) {
   setContextMenuPolicy(Qt::NoContextMenu);
   setAcceptDrops(false);
   setDragEnabled(false);
   setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+FilteredLineEdit::KeyFilter FilteredLineEdit::Keys(std::string_view accepted, bool upperCase) {
+  return [keys = std::string(accepted), upperCase](char32_t key) { return FilterTypedKey(key, keys, upperCase); };
 }
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -35,11 +39,16 @@ void FilteredLineEdit::FilterKey(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  FilteredKey key = FilterTypedKey(typed.at(0).unicode(), accepted_, upperCase_);
+  FilteredKey key = filter_(typed.toUcs4().value(0));
   if (key.verdict == KeyVerdict::PassControl)
     QLineEdit::keyPressEvent(event);
   else if (key.verdict == KeyVerdict::Insert)
     insert(QString(QLatin1Char(key.character)));
+}
+
+void FilteredLineEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  emit focusLeft();
 }
 
 // The middle button pastes the selection on X11; it takes no part here.
