@@ -11,8 +11,11 @@
 #include "channels/weather_rules.h"
 #include "config/text_rules.h"
 #include "datafile/version_list.h"
+#include "options/dtmf_lists.h"
 #include "options/dtmf_rules.h"
+#include "options/option_items.h"
 #include "options/roger_beep_rules.h"
+#include "options/roger_lists.h"
 
 namespace zq {
 namespace {
@@ -83,6 +86,69 @@ void AddGroups(const RadioConfig& cfg, Summary& s) {
     }
 }
 
+// The summary shows what is stored, whatever band the channel editor shows or
+// radio was read last: every list is the full one (all key functions, all
+// clarifier entries).
+ListContext FullLists(const RadioConfig& cfg, int language) {
+  return MakeListContext(cfg, language, /*hfCapable=*/true, /*cbBand=*/false);
+}
+
+std::string OnOff(bool on, const Summary& s) { return s.Say(on ? Txt::ChoiceOn : Txt::ChoiceOff); }
+
+std::string ControlText(const RadioConfig& cfg, const OptionControl& control, const ListContext& lists,
+                        const Summary& s) {
+  if (control.kind == OptionControlKind::NameBox) return Utf16ToUtf8(Cleaned(cfg.Options.BtDeviceName()));
+  const int value = ReadValue(cfg, control.value);
+  switch (control.kind) {
+    case OptionControlKind::List: return ShownText(ChoicesOf(control.list, control.pieces, lists), value);
+    case OptionControlKind::CheckBox: return OnOff(value != 0, s);
+    default: return ShowNumber(control.number, value) + (control.unit ? " " + s.Say(*control.unit) : "");
+  }
+}
+
+// The window's frames: its two columns and the PUBLIC switches under one heading.
+Txt HeadingOf(OptionPlace place) {
+  switch (place) {
+    case OptionPlace::ModeFrame: return Txt::OptModeEnable;
+    case OptionPlace::Ble: return Txt::OptBle;
+    default: return Txt::OptCaption;
+  }
+}
+
+void AddOptionFeatures(const RadioConfig& cfg, Summary& s) {
+  const ListContext lists = FullLists(cfg, s.language);
+  for (Txt heading : {Txt::OptCaption, Txt::OptModeEnable, Txt::OptBle}) {
+    PrintTable& t = s.AddSettings(s.Say(heading));
+    for (const OptionControl& control : OptionControls()) {
+      if (HeadingOf(control.place) != heading) continue;
+      std::string text = ControlText(cfg, control, lists, s);
+      if (control.besidePrevious && !t.rows.empty())  // a second list on the same row, under the same label
+        t.rows.back()[1] += ", " + text;
+      else
+        t.rows.push_back({s.Say(control.label), text});
+    }
+  }
+}
+
+void AddCommonParameters(const RadioConfig& cfg, Summary& s) {
+  const ListContext lists = FullLists(cfg, s.language);
+  for (const PublicBlock& block : PublicBlocks()) {
+    PrintTable& t = s.AddSettings(s.Say(block.caption));
+    for (const PublicRow& row : PublicRows())
+      if (BlockShowsRow(block, row))
+        t.rows.push_back({s.Say(RowLabel(block, row)), ShownText(ChoicesOf(row.list, row.pieces, lists),
+                                                                 cfg.Options.PublicParams(block.band, row.param))});
+  }
+}
+
+void AddDtmfSettings(const RadioConfig& cfg, Summary& s) {
+  PrintTable& t = s.AddSettings(s.Say(Txt::DtmfCaption));
+  for (const DtmfSettingList& list : DtmfSettingLists())
+    t.rows.push_back({s.Say(list.label),
+                      ShownText(BuildChoices(list.pieces, s.language), cfg.Options.DtmfSettings(list.element))});
+  t.rows.push_back({s.Say(Txt::DtmfDisplay), OnOff(cfg.Options.DtmfSettings(kDtmfDisplayElement) != 0, s)});
+}
+
 void AddDtmfCodes(const RadioConfig& cfg, Summary& s) {
   PrintTable& t = s.Add(s.Say(Txt::InfoDtmfCodes), {Txt::PrintNumberColumn, Txt::PrintDtmfCodeColumn});
   for (int n : DefinedDtmfCodeNumbers(cfg.Options))
@@ -90,26 +156,33 @@ void AddDtmfCodes(const RadioConfig& cfg, Summary& s) {
   if (t.rows.empty()) t.rows.push_back({s.Say(Txt::InfoNone), ""});
 }
 
-// "1000×100": a step's tone in Hz and its length in ms.
-std::string RogerStepText(const RogerBeepPreset& preset, int step) {
-  return std::to_string(preset[2 * step] * 10) + "×" + std::to_string(preset[2 * step + 1] * 10);
-}
+// The texts the roger-beep editor shows for its lists.
+struct RogerTexts {
+  explicit RogerTexts(int language)
+      : recycle(BuildChoices(RogerRecycleList(), language)),
+        time(BuildChoices(RogerTimeList(), language)),
+        frequency(BuildChoices(RogerFrequencyList(), language)) {}
+  Choices recycle, time, frequency;
+};
 
 void AddRogerPresets(const RadioConfig& cfg, Summary& s) {
-  PrintTable& t = s.Add(s.Say(Txt::InfoRogerPresets), {Txt::PrintNumberColumn, Txt::PrintRecycleColumn,
-                                                        Txt::PrintInterTimeColumn, Txt::PrintTonesColumn});
+  PrintTable& t = s.Add(s.Say(Txt::InfoRogerPresets),
+                        {Txt::PrintNumberColumn, Txt::RbRecycle, Txt::RbInterTime, Txt::PrintTonesColumn});
+  const RogerTexts texts(s.language);
   for (int n : DefinedRogerPresetNumbers(cfg)) {
     const RogerBeepPreset& preset = cfg.RogerBeepTable[n - 1];
+    // "1000×100": a step's tone in Hz and its length in ms; a step of no length is not played.
     std::vector<std::string> steps;
     for (int step = 0; step < kRogerSteps; ++step)
-      if (preset[2 * step + 1] > 0) steps.push_back(RogerStepText(preset, step));  // a step of no length is not played
+      if (preset[2 * step + 1] > 0)
+        steps.push_back(ShownText(texts.frequency, preset[2 * step]) + "×" + ShownText(texts.time, preset[2 * step + 1]));
     for (std::size_t first = 0; first < steps.size(); first += kRogerStepsPerLine) {
       std::string line;
       for (std::size_t k = first; k < std::min(steps.size(), first + kRogerStepsPerLine); ++k)
         line += (k == first ? "" : ", ") + steps[k];
       if (first == 0)
-        t.rows.push_back({std::to_string(n), std::to_string(preset[kRecycleTimesIndex]),
-                          std::to_string(preset[kInterTimeIndex] * 10), line});
+        t.rows.push_back({std::to_string(n), ShownText(texts.recycle, preset[kRecycleTimesIndex]),
+                          ShownText(texts.time, preset[kInterTimeIndex]), line});
       else
         t.rows.push_back({"", "", "", line});
     }
@@ -153,6 +226,9 @@ std::vector<PrintTable> ConfigurationSummaryTables(const RadioConfig& cfg, int l
   AddIdentity(cfg, s);
   AddRadioInformation(cfg, s);
   AddGroups(cfg, s);
+  AddOptionFeatures(cfg, s);
+  AddCommonParameters(cfg, s);
+  AddDtmfSettings(cfg, s);
   AddDtmfCodes(cfg, s);
   AddRogerPresets(cfg, s);
   for (SpecialWindow w : {SpecialWindow::Emergency, SpecialWindow::DualWatch, SpecialWindow::MemoryChannel})

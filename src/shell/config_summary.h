@@ -1,7 +1,8 @@
 #pragma once
 // The whole configuration on paper, in the language of the program: identity,
-// channel groups, DTMF codes, roger-beep presets, the special channels and the
-// weather receiver, each entry under the label and with the text its editor shows.
+// channel groups, option features, the bands' common channel parameters, DTMF
+// settings and codes, roger-beep presets, the special channels and the weather
+// receiver, each entry under the label and with the text its editor shows.
 #include "config/radio_config.h"
 #include "shell/print_document.h"
 

@@ -615,8 +615,6 @@
   X(PrintChannelsColumn, "Channels", "信道数")                                                               \
   X(PrintNumberColumn, "No.", "序号")                                                                        \
   X(PrintDtmfCodeColumn, "Code", "码")                                                                       \
-  X(PrintRecycleColumn, "Recycle times", "循环次数")                                                         \
-  X(PrintInterTimeColumn, "Inter time (ms)", "间隔时间（毫秒）")                                             \
   X(PrintTonesColumn, "Tones (Hz × ms)", "音调（Hz × 毫秒）")                                                \
   X(PrintWeatherSettingsHeading, "Weather receiver", "气象接收")
 

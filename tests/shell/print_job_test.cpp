@@ -61,10 +61,12 @@ TEST_F(PrintJob, TheSummaryCoversEveryPartOfTheConfigurationInOrder) {
   EXPECT_EQ(out.title, "ZQ4071 Configuration Summary");
   EXPECT_FALSE(out.wide);
   EXPECT_EQ(out.notes, (std::vector<std::string>{"File Name: shop.dat", "Printed: 2024-05-06"}));
-  EXPECT_EQ(Headings(out), (std::vector<std::string>{"Model Information", "Radio information", "Channel groups",
-                                                     "Defined DTMF codes", "Defined roger-beep presets",
-                                                     "Emg Channel Setting", "DW Channel Setting",
-                                                     "MEM Channel Setting", "Weather receiver", "Weather Channel"}));
+  EXPECT_EQ(Headings(out),
+            (std::vector<std::string>{"Model Information", "Radio information", "Channel groups", "Optional Features",
+                                      "Mode Enable", "BLE", "CB Public", "HAM Public", "HF Public", "DTMF",
+                                      "Defined DTMF codes", "Defined roger-beep presets", "Emg Channel Setting",
+                                      "DW Channel Setting", "MEM Channel Setting", "Weather receiver",
+                                      "Weather Channel"}));
 
   const PrintTable& identity = TableNamed(out, "Model Information");
   EXPECT_EQ(identity.rows[0], (std::vector<std::string>{"Model", "VESTRAX"}));
@@ -86,6 +88,41 @@ TEST_F(PrintJob, TheSummaryCoversEveryPartOfTheConfigurationInOrder) {
   ASSERT_EQ(weather.rows.size(), 8u);  // WX1-WX7 and the weather VFO
   EXPECT_EQ(weather.rows[0], (std::vector<std::string>{"1", "162.55000", "Wide", "Add"}));
   EXPECT_EQ(weather.rows[7][0], "VFO");
+}
+
+// The value of the row with this label.
+std::string ValueOf(const PrintTable& table, const std::string& label) {
+  for (const auto& row : table.rows)
+    if (row.at(0) == label) return row.at(1);
+  throw std::runtime_error("no row " + label);
+}
+
+TEST_F(PrintJob, OptionFeaturesShowTheEntriesTheirWindowsShow) {
+  cfg.Options.Tot() = 12;
+  cfg.Options.AsqEnabled() = 1;
+  cfg.Options.AsqLevel() = 4;
+  cfg.Options.PfKey() = 2;         // VFO: listed although the last radio could not work HF
+  cfg.Options.Clarifier() = 3;     // RT: listed whatever band the channel editor shows
+  cfg.Options.SwrProtect() = 0;
+  cfg.Options.BtDeviceName() = u"Mic 1";
+  cfg.Options.DtmfSettings(0) = 4;
+  cfg.ModeEnable[kModePA] = 0;
+  PrintDocument out = Build({PrintKind::Summary});
+  const PrintTable& options = TableNamed(out, "Optional Features");
+  EXPECT_EQ(ValueOf(options, "TOT"), "120s");
+  EXPECT_EQ(ValueOf(options, "ASQ Level"), "On, 5");
+  EXPECT_EQ(ValueOf(options, "TX.REP"), "0.1000 MHz");
+  EXPECT_EQ(ValueOf(options, "Pf Key"), "VFO");
+  EXPECT_EQ(ValueOf(options, "CLA.SET"), "RT");
+  EXPECT_EQ(ValueOf(options, "SWR Protect"), "Off");
+  EXPECT_EQ(ValueOf(options, "BT Device Name"), "Mic 1");
+  EXPECT_EQ(ValueOf(options, "HF PUBLIC"), "Off");
+  EXPECT_EQ(ValueOf(TableNamed(out, "Mode Enable"), "PA Enable"), "Off");
+  EXPECT_EQ(ValueOf(TableNamed(out, "Mode Enable"), "CW Enable"), "On");
+  EXPECT_EQ(ValueOf(TableNamed(out, "HF Public"), "Mode"), "USB");
+  EXPECT_EQ(ValueOf(TableNamed(out, "CB Public"), "Mode"), "AM");
+  EXPECT_EQ(ValueOf(TableNamed(out, "DTMF"), "DTMF Send Time[ms]"), "50");
+  EXPECT_EQ(ValueOf(TableNamed(out, "DTMF"), "DTMF DISP"), "On");
 }
 
 TEST_F(PrintJob, EmptyListsSayNoneAndLongPresetsWrap) {
