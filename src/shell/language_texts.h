@@ -532,6 +532,9 @@
     "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \
     "已导入信道：新建%1个，修改%2个，跳过%3行。")                                                            \
   X(CsvLineMessage, "Line %1: %2", "第%1行：%2")                                                             \
+  X(CsvExportButton, "&Export CSV...", "导出CSV(&E)...")                                                    \
+  X(CsvImportButton, "&Import CSV...", "导入CSV(&I)...")                                                    \
+  X(CsvFileFilter, "CSV File", "CSV文件")                                                             \
   X(CsvCannotRead, "The file cannot be read: %1", "无法读取文件：%1")                                        \
   X(CsvCannotWrite, "The file cannot be written: %1", "无法写入文件：%1")                                    \
   X(CsvFileTooLarge,                                                                                         \
