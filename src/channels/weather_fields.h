@@ -24,11 +24,11 @@ inline constexpr Txt kBandwidthTexts[] = {Txt::BandwidthNarrow, Txt::BandwidthWi
 inline constexpr Txt kWeatherScanTexts[] = {Txt::WeatherScanDel, Txt::WeatherScanAdd};
 
 inline constexpr WeatherColumn kWeatherColumns[] = {
-    {Txt::WeatherChannelNumber, 700, WeatherColumnKind::Number, Opt::WxInUse, {}},
+    {Txt::GridHeaderChannel, 700, WeatherColumnKind::Number, Opt::WxInUse, {}},
     {Txt::FrequencyLabel, 1200, WeatherColumnKind::Frequency, Opt::WxFrequency, {}},
     {Txt::WxOnOffLabel, 0, WeatherColumnKind::List, Opt::WxOnOff, kOffOnTexts},
     {Txt::WeatherBandwidth, 900, WeatherColumnKind::List, Opt::WxBandwidth, kBandwidthTexts},
-    {Txt::WeatherScan, 900, WeatherColumnKind::List, Opt::WxScan, kWeatherScanTexts},
+    {Txt::DetailScan, 900, WeatherColumnKind::List, Opt::WxScan, kWeatherScanTexts},
 };
 inline constexpr int kWeatherColumnCount = static_cast<int>(std::size(kWeatherColumns));
 

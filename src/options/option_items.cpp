@@ -187,20 +187,20 @@ const std::vector<OptionControl>& OptionControls() {
 
 const std::vector<PublicRow>& PublicRows() {
   static const std::vector<PublicRow> rows = {
-      {6, kPublicBot, Txt::PubBot, OptionList::DtmfCode, {}},
-      {7, kPublicEot, Txt::PubEot, OptionList::DtmfCode, {}},
+      {6, kPublicBot, Txt::DetailBot, OptionList::DtmfCode, {}},
+      {7, kPublicEot, Txt::DetailEot, OptionList::DtmfCode, {}},
       {8, kPublicCall, Txt::PubCall, OptionList::DtmfCode, {}},
-      {0, kPublicHiCut, Txt::PubHiCut, OptionList::Fixed, kOffOn},
-      {1, kPublicNbAnl, Txt::PubNbAnl, OptionList::Fixed,
-       {Word(Txt::OptOFF), Word(Txt::PubNb), Word(Txt::PubAnl), Word(Txt::PubNbAnl)}},
-      {2, kPublicEcho, Txt::PubEcho, OptionList::Fixed, kOffOn},
-      {3, kPublicAdd10K, Txt::Pub10KHz, OptionList::Fixed, kOffOn},
-      {9, kPublicRoger, Txt::PubRoger, OptionList::RogerPreset, {}},
+      {0, kPublicHiCut, Txt::DetailHiCut, OptionList::Fixed, kOffOn},
+      {1, kPublicNbAnl, Txt::NbAnlText, OptionList::Fixed,
+       {Word(Txt::OptOFF), Word(Txt::NbChoice), Word(Txt::AnlChoice), Word(Txt::NbAnlText)}},
+      {2, kPublicEcho, Txt::DetailEcho, OptionList::Fixed, kOffOn},
+      {3, kPublicAdd10K, Txt::DetailAdd10K, OptionList::Fixed, kOffOn},
+      {9, kPublicRoger, Txt::DetailRoger, OptionList::RogerPreset, {}},
       // Stored in this order: 0 FM ... 5 CW.
-      {5, kPublicMode, Txt::PubMode, OptionList::Fixed,
+      {5, kPublicMode, Txt::DetailMode, OptionList::Fixed,
        {Word(Txt::ModeFm), Word(Txt::ModeAm), Word(Txt::ModeUsb), Word(Txt::ModeLsb), Word(Txt::ModePa),
         Word(Txt::ModeCw)}},
-      {4, kPublicPower, Txt::PubPower, OptionList::Fixed, {Word(Txt::PubLow), Word(Txt::PubMid), Word(Txt::PubHigh)}},
+      {4, kPublicPower, Txt::DetailPower, OptionList::Fixed, {Word(Txt::PowerLow), Word(Txt::PowerMid), Word(Txt::PowerHigh)}},
   };
   return rows;
 }

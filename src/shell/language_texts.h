@@ -364,22 +364,8 @@
   X(OptInfinite, "Infinite", "Infinite")                                                                      \
   X(Opt30ms, "30ms", "30ms")                                                                                  \
   X(OptInfinity, "Infinity", "Infinity")                                                                      \
-  X(PubHiCut, "HI-CUT", "HI-CUT")                                                                             \
-  X(PubNbAnl, "NB/ANL", "NB/ANL")                                                                             \
-  X(PubPower, "Power", "Power")                                                                               \
-  X(PubEcho, "ECHO", "ECHO")                                                                                  \
-  X(Pub10KHz, "+10KHz", "+10KHz")                                                                             \
-  X(PubRoger, "Roger", "Roger")                                                                               \
   X(PubChanRb, "Chan Rb", "Chan Rb")                                                                          \
-  X(PubBot, "BOT", "BOT")                                                                                     \
-  X(PubEot, "EOT", "EOT")                                                                                     \
   X(PubCall, "CALL", "CALL")                                                                                  \
-  X(PubMode, "Mode", "Mode")                                                                                  \
-  X(PubNb, "NB", "NB")                                                                                        \
-  X(PubAnl, "ANL", "ANL")                                                                                     \
-  X(PubLow, "Low", "Low")                                                                                     \
-  X(PubMid, "Mid", "Mid")                                                                                     \
-  X(PubHigh, "High", "High")                                                                                  \
   X(PubFrameCb, "CB Public", "CB 公共信道设置")                                                               \
   X(PubFrameHf, "HF Public", "HF 公共信道设置")                                                               \
   X(PubFrameHam, "HAM Public", "HAM 公共信道设置")                                                            \
@@ -444,9 +430,7 @@
   X(DwBand, " DW Band", " 双守信道所在组")                                                                   \
   X(MemChannel, " MEM Channel", " 存储信道")                                                                 \
   X(MemChannelState, " MEM Channel State", " 存储信道状态")                                                  \
-  X(WeatherChannelNumber, "CH No.", "信道")                                                                  \
   X(WeatherBandwidth, "W/N", "带宽")                                                                         \
-  X(WeatherScan, "Scan", "扫描")                                                                             \
   X(BandwidthNarrow, "Narrow", "窄带")                                                                       \
   X(BandwidthWide, "Wide", "宽带")                                                                           \
   X(WeatherScanDel, "Del", "删除")                                                                           \
@@ -548,6 +532,9 @@
     "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \
     "已导入信道：新建%1个，修改%2个，跳过%3行。")                                                            \
   X(CsvLineMessage, "Line %1: %2", "第%1行：%2")                                                             \
+  X(CsvExportButton, "&Export CSV...", "导出CSV(&E)...")                                                    \
+  X(CsvImportButton, "&Import CSV...", "导入CSV(&I)...")                                                    \
+  X(CsvFileFilter, "CSV File", "CSV文件")                                                             \
   X(CsvCannotRead, "The file cannot be read: %1", "无法读取文件：%1")                                        \
   X(CsvCannotWrite, "The file cannot be written: %1", "无法写入文件：%1")                                    \
   X(CsvFileTooLarge,                                                                                         \

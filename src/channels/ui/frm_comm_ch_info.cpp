@@ -15,6 +15,7 @@
 #include "channels/frequency_entry.h"
 #include "channels/grid_cells.h"
 #include "channels/group_entries.h"
+#include "channels/ui/channel_csv_commands.h"
 #include "channels/ui/channel_detail_panel.h"
 #include "channels/ui/channel_grid.h"
 #include "channels/ui/frequency_edit_box.h"
@@ -66,6 +67,10 @@ void frmCommChInfo::InitShowGrid() {
   detail_ = new ChannelDetailPanel(this);
   closeButton_ = new QPushButton(this);
   closeButton_->setObjectName("closeButton");
+  exportButton_ = new QPushButton(this);
+  exportButton_->setObjectName("exportCsvButton");
+  importButton_ = new QPushButton(this);
+  importButton_->setObjectName("importCsvButton");
 
   auto* bandRow = new QHBoxLayout;
   bandRow->addWidget(bandLabel_);
@@ -75,6 +80,8 @@ void frmCommChInfo::InitShowGrid() {
   tables->addWidget(grid_);
   tables->addWidget(detail_, 1);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(exportButton_);
+  buttons->addWidget(importButton_);
   buttons->addStretch(1);
   buttons->addWidget(closeButton_);
   auto* layout = new QVBoxLayout(this);
@@ -101,6 +108,16 @@ void frmCommChInfo::InitShowGrid() {
   connect(box, &FrequencyEditBox::enterPressed, this, &frmCommChInfo::OnEditEnter);
   connect(box, &FrequencyEditBox::escapePressed, this, &frmCommChInfo::CancelEdit);
   connect(box, &FrequencyEditBox::tabPressed, this, &frmCommChInfo::GridNextCol);
+  connect(exportButton_, &QPushButton::clicked, this, [this] {
+    SaveShowGridData();
+    Guarded(this, "frmCommChInfo_ExportCsv_Click", [&] { ExportShownGroup(this, state_, band_, group_); });
+  });
+  connect(importButton_, &QPushButton::clicked, this, [this] {
+    SaveShowGridData();
+    GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", state_.config, [&] {
+      if (ImportIntoShownGroup(this, state_, band_, group_)) RefreshAfterChannelChange(grid_->CurrentRow());
+    });
+  });
   connect(closeButton_, &QPushButton::clicked, this, [this] {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
       frame->close();
@@ -129,6 +146,8 @@ void frmCommChInfo::ChangShowByLanguage() {
     groupPanel_->Show(state_.config, band_, group_, settingsGroup_, language);
     detail_->ApplyLanguage(language);
     closeButton_->setText(QText(Txt::CloseButton, language));
+    exportButton_->setText(QText(Txt::CsvExportButton, language));
+    importButton_->setText(QText(Txt::CsvImportButton, language));
     if (grid_->RowCount() > 0) reShowGrid(grid_->CurrentRow());
   });
 }

@@ -84,6 +84,8 @@ class frmCommChInfo : public EditorWindow {
   ChannelGrid* grid_ = nullptr;
   ChannelDetailPanel* detail_ = nullptr;
   QPushButton* closeButton_ = nullptr;
+  QPushButton* exportButton_ = nullptr;
+  QPushButton* importButton_ = nullptr;
 
   int band_ = 0;
   int group_ = 1;

@@ -1,0 +1,58 @@
+#include "channels/ui/channel_csv_commands.h"
+
+#include <QStringList>
+
+#include "channels/channel_rows.h"
+#include "channels/csv_channels.h"
+#include "shell/app_state.h"
+#include "shell/ui/prompter.h"
+#include "shell/ui/ui_text.h"
+
+namespace zq {
+namespace {
+
+// Lines shown one below the other in the report; the rest are counted.
+constexpr int kReportedLines = 20;
+
+QString CsvFilter(int language) { return QText(Txt::CsvFileFilter, language) + QStringLiteral(" (*.csv)"); }
+
+QString SuggestedName(int band, int group) {
+  const char* bands[] = {"CB", "HF", "HAM"};
+  QString name = IsMemGroup(band, group) ? QStringLiteral("MEM") : IsVfoGroup(band, group) ? QStringLiteral("VFO")
+                                                                                            : QString::number(group);
+  return QString::fromLatin1(bands[band]) + QLatin1Char('_') + name + QStringLiteral(".csv");
+}
+
+QString ImportReport(const CsvImportResult& result, int language) {
+  QStringList lines{QUtf8(ImportSummary(result, language))};
+  int shown = 0;
+  for (const CsvMessage& message : result.skippedLines)
+    if (shown++ < kReportedLines) lines << QUtf8(MessageText(message, language));
+  if (shown > kReportedLines) lines << QStringLiteral("...");
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void ExportShownGroup(QWidget* parent, const AppState& state, int band, int group) {
+  int language = state.language();
+  QString path = CurrentPrompter().ChooseFileToSave(parent, SuggestedName(band, group), CsvFilter(language));
+  if (path.isEmpty()) return;
+  if (auto failure = ExportChannelsCsvFile(state.config, band, group, path.toStdString()))
+    Tell(parent, QUtf8(MessageText(*failure, language)), Icon::Error);
+}
+
+bool ImportIntoShownGroup(QWidget* parent, AppState& state, int band, int group) {
+  int language = state.language();
+  QString path = CurrentPrompter().ChooseFileToOpen(parent, CsvFilter(language));
+  if (path.isEmpty()) return false;
+  CsvImportResult result = ImportChannelsCsvFile(state.config, band, group, path.toStdString());
+  if (result.refusal) {
+    Tell(parent, QUtf8(MessageText(*result.refusal, language)), Icon::Error);
+    return false;
+  }
+  Tell(parent, ImportReport(result, language), result.skippedLines.empty() ? Icon::Information : Icon::Warning);
+  return result.created + result.changed > 0;
+}
+
+}  // namespace zq

@@ -1,0 +1,14 @@
+#pragma once
+// The channel editor's CSV buttons: the shown band and group to a CSV file,
+// and a CSV file into the shown HF or HAM group.
+class QWidget;
+
+namespace zq {
+
+struct AppState;
+
+void ExportShownGroup(QWidget* parent, const AppState& state, int band, int group);
+// True when channels of the group changed.
+bool ImportIntoShownGroup(QWidget* parent, AppState& state, int band, int group);
+
+}  // namespace zq

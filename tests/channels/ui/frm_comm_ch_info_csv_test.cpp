@@ -1,0 +1,61 @@
+// The channel editor's CSV buttons: the shown group out to a file and back in.
+#include <QPushButton>
+#include <fstream>
+
+#include "channels/ui/channel_editor_fixture.h"
+
+namespace zq {
+namespace {
+
+class ChannelCsvTest : public testing::ChannelEditorFixture {
+ protected:
+  void Click(const char* button) { editor()->findChild<QPushButton*>(button)->click(); }
+  QString File(const char* name) { return QString::fromStdString((folder.root() / name).string()); }
+};
+
+TEST_F(ChannelCsvTest, AGroupGoesOutAndComesBackIntoAnotherGroup) {
+  AllowEveryBand();
+  ShowBand(kHAM);
+  ShowGroup(1);
+  TypeFrequency(3, "28.50000");
+  TypeFrequency(7, "29.12000");
+  ASSERT_EQ(cfg().Count(kHAM, 1), 2);
+
+  prompter.SaveFile(File("ham1.csv"));
+  Click("exportCsvButton");
+  EXPECT_EQ(prompter.savePresets.back(), QStringLiteral("HAM_1.csv"));
+  ASSERT_TRUE(std::filesystem::exists(folder.root() / "ham1.csv"));
+
+  ShowGroup(2);
+  ASSERT_EQ(cfg().Count(kHAM, 2), 0);
+  prompter.OpenFile(File("ham1.csv"));
+  Click("importCsvButton");
+  ASSERT_EQ(cfg().Count(kHAM, 2), 2);
+  EXPECT_EQ(cfg().Channel(kHAM, 2, 1).Number, 3);
+  EXPECT_EQ(grid()->item(6, kFrequencyColumn)->text(), QStringLiteral("29.12000"));  // shown at once
+  EXPECT_TRUE(prompter.shown.back().startsWith(QStringLiteral("Channels imported")))
+      << prompter.shown.back().toStdString();
+}
+
+TEST_F(ChannelCsvTest, BadLinesAreReportedAndACbGroupRefusesTheFile) {
+  AllowEveryBand();
+  std::ofstream(folder.root() / "mixed.csv") << "Location,Frequency\r\n2,28.400000\r\n3,99.000000\r\nx,28.1\r\n";
+  ShowBand(kHF);
+  ShowGroup(4);
+  prompter.OpenFile(File("mixed.csv"));
+  Click("importCsvButton");
+  EXPECT_EQ(cfg().Count(kHF, 4), 1);
+  QString report = prompter.shown.back();
+  EXPECT_TRUE(report.contains(QStringLiteral("Line 3: "))) << report.toStdString();
+  EXPECT_TRUE(report.contains(QStringLiteral("Line 4: "))) << report.toStdString();
+
+  ShowBand(kCB);
+  RadioConfig before = cfg();
+  prompter.OpenFile(File("mixed.csv"));
+  Click("importCsvButton");
+  EXPECT_TRUE(cfg() == before);
+  EXPECT_FALSE(prompter.shown.back().startsWith(QStringLiteral("Channels imported")));
+}
+
+}  // namespace
+}  // namespace zq
