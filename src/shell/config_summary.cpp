@@ -150,7 +150,7 @@ void AddDtmfSettings(const RadioConfig& cfg, Summary& s) {
 }
 
 void AddDtmfCodes(const RadioConfig& cfg, Summary& s) {
-  PrintTable& t = s.Add(s.Say(Txt::InfoDtmfCodes), {Txt::PrintNumberColumn, Txt::PrintDtmfCodeColumn});
+  PrintTable& t = s.Add(s.Say(Txt::InfoDtmfCodes), {Txt::DtmfNumber, Txt::PrintDtmfCodeColumn});
   for (int n : DefinedDtmfCodeNumbers(cfg.Options))
     t.rows.push_back({std::to_string(n), Utf16ToUtf8(Cleaned(cfg.Options.DtmfCodes(n)))});
   if (t.rows.empty()) t.rows.push_back({s.Say(Txt::InfoNone), ""});
@@ -167,7 +167,7 @@ struct RogerTexts {
 
 void AddRogerPresets(const RadioConfig& cfg, Summary& s) {
   PrintTable& t = s.Add(s.Say(Txt::InfoRogerPresets),
-                        {Txt::PrintNumberColumn, Txt::RbRecycle, Txt::RbInterTime, Txt::PrintTonesColumn});
+                        {Txt::DtmfNumber, Txt::RbRecycle, Txt::RbInterTime, Txt::PrintTonesColumn});
   const RogerTexts texts(s.language);
   for (int n : DefinedRogerPresetNumbers(cfg)) {
     const RogerBeepPreset& preset = cfg.RogerBeepTable[n - 1];

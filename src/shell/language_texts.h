@@ -600,7 +600,6 @@
   X(PrintRadioModel, "Radio model", "对讲机机型")                                                            \
   X(PrintGroupsHeading, "Channel groups", "信道组")                                                          \
   X(PrintChannelsColumn, "Channels", "信道数")                                                               \
-  X(PrintNumberColumn, "No.", "序号")                                                                        \
   X(PrintDtmfCodeColumn, "Code", "码")                                                                       \
   X(PrintTonesColumn, "Tones (Hz × ms)", "音调（Hz × 毫秒）")                                                \
   X(PrintWeatherSettingsHeading, "Weather receiver", "气象接收")
