@@ -13,7 +13,6 @@
 namespace zq::cli {
 namespace {
 
-constexpr const char* kBandNames[] = {"CB", "HF", "HAM"};
 
 std::string Label(Txt id) { return Say(id) + ": "; }
 
@@ -35,7 +34,7 @@ void PrintIdentity(const RadioConfig& cfg, std::ostream& out) {
 void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
   out << Say(Txt::InfoChannelCounts) << ":\n";
   for (int band = 0; band < kBandCount; ++band) {
-    out << "  " << kBandNames[band] << ":";
+    out << "  " << kBandShortNames[band] << ":";
     for (int group = 1; group <= GroupCount(band); ++group)
       out << "  " << group << " " << Utf16ToUtf8(Cleaned(cfg.Options.GroupName(group, band))) << " "
           << cfg.Count(band, group);

@@ -21,8 +21,6 @@ namespace {
 // Members keep the order of the file.
 using json = nlohmann::ordered_json;
 
-constexpr const char* kBandKeys[] = {"CB", "HF", "HAM"};
-
 // Each stored byte of a text is the character with that code.
 std::u16string CharsOfBytes(std::string_view bytes) {
   std::u16string text;
@@ -249,10 +247,10 @@ std::set<std::string> RootKeys(const RadioConfig& any, std::set<std::string>& op
 }
 
 void ReadChannels(JsonReader& reader, const json& channels, RadioConfig& cfg) {
-  if (!reader.Object(channels, "/Channels", {"CB", "HF", "HAM"})) return;
+  if (!reader.Object(channels, "/Channels", {kBandShortNames[kCB], kBandShortNames[kHF], kBandShortNames[kHAM]})) return;
   for (int band = 0; band < kBandCount; ++band) {
-    const std::string bandPath = std::string("/Channels/") + kBandKeys[band];
-    const json& groups = channels[kBandKeys[band]];
+    const std::string bandPath = std::string("/Channels/") + kBandShortNames[band];
+    const json& groups = channels[kBandShortNames[band]];
     if (!reader.Array(groups, bandPath, GroupCount(band))) return;
     for (int group = 1; group <= GroupCount(band); ++group) {
       const json& records = groups[group - 1];
@@ -312,7 +310,7 @@ std::string DumpJson(const WorkingCopy& stored) {
       for (int k = 1; k <= count; ++k) records.push_back(ToJson(cfg.Channel(band, group, k)));
       groups.push_back(records);
     }
-    channels[kBandKeys[band]] = groups;
+    channels[kBandShortNames[band]] = groups;
   }
   doc["Channels"] = channels;
   doc["SpecialChannels"] = ToJson(cfg.SpecialChannelSlots);

@@ -17,10 +17,9 @@ constexpr int kReportedLines = 20;
 QString CsvFilter(int language) { return QText(Txt::CsvFileFilter, language) + QStringLiteral(" (*.csv)"); }
 
 QString SuggestedName(int band, int group) {
-  const char* bands[] = {"CB", "HF", "HAM"};
   QString name = IsMemGroup(band, group) ? QStringLiteral("MEM") : IsVfoGroup(band, group) ? QStringLiteral("VFO")
                                                                                             : QString::number(group);
-  return QString::fromLatin1(bands[band]) + QLatin1Char('_') + name + QStringLiteral(".csv");
+  return QString::fromLatin1(kBandShortNames[band]) + QLatin1Char('_') + name + QStringLiteral(".csv");
 }
 
 QString ImportReport(const CsvImportResult& result, int language) {
