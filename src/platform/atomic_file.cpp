@@ -23,7 +23,7 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
     ok = n > 0;
     if (ok) done += static_cast<std::size_t>(n);
   }
-  ok = ok && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+  ok = ok && ::fchmod(fd, 0644) == 0 && ::fdatasync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   if (!ok) {
     std::remove(tmpl.c_str());
