@@ -1,0 +1,151 @@
+// The main window's editors, window commands, Initial Setting and the hand-over
+// to another release when a data file needs it.
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+#include <fstream>
+
+#include "datafile/data_file.h"
+#include "platform/qt/process_starter.h"
+#include "shell/ui/editor_table.h"
+#include "shell/ui/editor_window.h"
+#include "shell/ui/transfer_controller.h"
+#include "support/main_window_fixture.h"
+
+namespace zq {
+namespace {
+
+class MainWindowEditorsTest : public testing::MainWindowFixture {
+ protected:
+  QTreeWidgetItem* TreeEntry(const char* key) {
+    QTreeWidgetItem* root = main->tree()->topLevelItem(0);
+    for (int k = 0; k < root->childCount(); ++k)
+      if (root->child(k)->data(0, Qt::UserRole).toString() == QLatin1String(key)) return root->child(k);
+    return nullptr;
+  }
+  void ClickTree(const char* key) { emit main->tree()->itemClicked(TreeEntry(key), 0); }
+
+  // Another release, handling version V300, installed beside this one; returns its program's name.
+  std::string InstallReleaseForV300() {
+    folder.Write("Version.ini",
+                 "[Version]\r\nCurrentVersion=V100\r\nSoftVersionCount=1\r\nFirmVersionCount=2\r\n[Soft]\r\n"
+                 "Version0=V100\r\n[Firm]\r\nFirm0=V100V100\r\nFirm1=V300V300\r\n");
+    std::filesystem::create_directories(folder.root() / "V300" / "LR_902");
+    std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+    std::ofstream(folder.root() / "V300" / "LR_902" / programName) << "program";
+    StartMainWindow();
+    return programName;
+  }
+};
+
+class RecordingStarter : public ProcessStarter {
+ public:
+  RecordingStarter() { SetProcessStarter(this); }
+  ~RecordingStarter() override { SetProcessStarter(nullptr); }
+  bool Start(const QString& program) override {
+    started = program;
+    return true;
+  }
+  void EndThisProgram() override { ended = true; }
+  QString started;
+  bool ended = false;
+};
+
+TEST_F(MainWindowEditorsTest, EveryTreeEntryOpensItsEditorOnceAndBringsItForward) {
+  main->show();
+  main->CloseAllEditors();
+  for (const EditorDef& def : EditorTable()) {
+    ClickTree(std::string(def.key).c_str());
+    ASSERT_NE(main->OpenEditorWindow(def.key), nullptr) << def.key;
+  }
+  EXPECT_EQ(main->OpenEditorCount(), static_cast<int>(EditorTable().size()));
+  EXPECT_EQ(main->mdiArea()->subWindowList().size(), main->OpenEditorCount());
+
+  EditorWindow* channels = main->OpenEditorWindow(kChannelEditorKey);
+  main->action(Command::ChannelInformation)->trigger();
+  EXPECT_EQ(main->OpenEditorCount(), static_cast<int>(EditorTable().size()));  // no second window
+  EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget(), channels);
+  main->action(Command::OptionFeatures)->trigger();
+  EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget(), main->OpenEditorWindow(kOptionEditorKey));
+  main->action(Command::RogerBeep)->trigger();
+  EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget(), main->OpenEditorWindow(kRogerBeepEditorKey));
+
+  main->action(Command::CloseAllWindows)->trigger();
+  EXPECT_EQ(main->OpenEditorCount(), 0);
+  EXPECT_TRUE(main->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(MainWindowEditorsTest, CascadeLaysTheOpenWindowsOverEachOther) {
+  main->show();
+  main->OpenEditor(kOptionEditorKey);
+  main->OpenEditor(kDtmfEditorKey);
+  for (QMdiSubWindow* w : main->mdiArea()->subWindowList()) w->move(0, 0);
+  main->action(Command::Cascade)->trigger();
+  QList<QMdiSubWindow*> windows = main->mdiArea()->subWindowList();
+  ASSERT_EQ(windows.size(), 3);
+  EXPECT_NE(windows[0]->pos(), windows[1]->pos());
+  EXPECT_NE(windows[1]->pos(), windows[2]->pos());
+}
+
+TEST_F(MainWindowEditorsTest, InitialSettingLoadsItsTemplateWithoutAsking) {
+  app().config.Options.Tot() = 33;
+  ASSERT_EQ(app().config.Count(kHAM, 1), 0);
+  main->OpenEditor(kDtmfEditorKey);
+  main->action(Command::InitialSetting)->trigger();
+  EXPECT_TRUE(prompter.shown.isEmpty());
+  EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the Initial Setting template's 10-metre channels
+  EXPECT_EQ(main->OpenEditorCount(), 1);
+  EXPECT_NE(main->OpenEditorWindow(kChannelEditorKey), nullptr);
+}
+
+TEST_F(MainWindowEditorsTest, AFileOfAnotherVersionOffersItsReleaseAfterTheSaveQuestion) {
+  RecordingStarter starter;
+  std::string programName = InstallReleaseForV300();
+
+  std::string path = (folder.root() / "newer.dat").string();
+  ASSERT_TRUE(SaveDataFile(path, app().config, app().document, app().working).ok());
+  std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).write("V300", 4);
+
+  app().config.Options.Tot() = 8;  // unsaved work
+  prompter.Answer(Answer::No);     // Open asks first: go on without saving
+  prompter.OpenFile(QString::fromStdString(path));
+  prompter.Answer(Answer::No);  // do not start the other release
+  main->action(Command::Open)->trigger();
+  ASSERT_EQ(prompter.shown.size(), 2);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("File has been modify,save it now?"));
+  EXPECT_TRUE(prompter.shown[1].endsWith(QStringLiteral("DataFile version is V3.00\r\nprogramming software is V1.00")));
+  EXPECT_TRUE(starter.started.isEmpty());
+  EXPECT_EQ(app().config.Options.Tot(), 8);
+
+  prompter.Answer(Answer::No);
+  prompter.OpenFile(QString::fromStdString(path));
+  prompter.Answer(Answer::Yes);
+  main->action(Command::Open)->trigger();
+  EXPECT_TRUE(starter.started.endsWith(QStringLiteral("/V300/LR_902/") + QString::fromStdString(programName)));
+  EXPECT_TRUE(starter.ended);
+}
+
+TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver) {
+  RecordingStarter starter;
+  InstallReleaseForV300();
+  app().config.Options.Tot() = 8;  // unsaved work
+  prompter.Answer(Answer::Yes);     // start the release that handles the radio
+  prompter.Answer(Answer::Cancel);  // ... but not without deciding about the changes
+  main->transfers().AskIncompatibleVersion("incompatible version.", "V300");
+  ASSERT_EQ(prompter.shown.size(), 2);
+  EXPECT_EQ(prompter.shown[1], QStringLiteral("File has been modify,save it now?"));
+  EXPECT_TRUE(starter.started.isEmpty());
+  EXPECT_FALSE(starter.ended);
+
+  prompter.Answer(Answer::Yes);
+  prompter.Answer(Answer::No);  // discard the changes and hand over
+  main->transfers().AskIncompatibleVersion("incompatible version.", "V300");
+  EXPECT_FALSE(starter.started.isEmpty());
+  EXPECT_TRUE(starter.ended);
+}
+
+}  // namespace
+}  // namespace zq
