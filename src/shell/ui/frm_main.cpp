@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -418,6 +419,8 @@ EditorWindow* frmMain::OpenEditor(std::string_view key) {
   editors_[std::string(key)] = window;
   window->show();
   CascadeEditors();
+  // A window knows the size its content needs only once it has been laid out on screen.
+  QTimer::singleShot(0, this, &frmMain::CascadeEditors);
   return editor;
 }
 
@@ -441,7 +444,28 @@ void frmMain::ReopenEditor(std::string_view key) {
   if (active) mdi_->setActiveSubWindow(active);
 }
 
-void frmMain::CascadeEditors() { mdi_->cascadeSubWindows(); }
+// Each window one title bar lower and further right than the one before, at the
+// size its content asks for as far as the area allows, the active one in front.
+void frmMain::CascadeEditors() {
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+  QMdiSubWindow* active = mdi_->activeSubWindow();
+  const QSize area = mdi_->viewport()->size();
+  const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+  int k = 0;
+  for (QMdiSubWindow* w : windows) {
+    if (w->isMinimized() || w->isMaximized()) continue;
+    QPoint at(k * step, k * step);
+    if (at.y() > area.height() / 2) {  // start again at the top left
+      k = 0;
+      at = QPoint(0, 0);
+    }
+    QSize room = (area - QSize(at.x(), at.y())).expandedTo(w->minimumSizeHint());
+    w->setGeometry(QRect(at, w->sizeHint().boundedTo(room)));
+    w->raise();
+    ++k;
+  }
+  if (active) mdi_->setActiveSubWindow(active);
+}
 
 int frmMain::OpenEditorCount() const {
   int n = 0;
