@@ -5,6 +5,7 @@
 #include "channels/config_fixture.h"
 #include "options/public_params.h"
 #include "options/roger_preview.h"
+#include "support/roger_presets.h"
 
 namespace zq {
 namespace {
@@ -12,17 +13,7 @@ namespace {
 using testing::AddChannel;
 using testing::DefaultConfig;
 
-RogerBeepPreset Preset(std::initializer_list<std::pair<int, int>> steps, int recycle, int interTime) {
-  RogerBeepPreset preset{};
-  int i = 0;
-  for (auto [frequency, duration] : steps) {
-    preset[i++] = static_cast<int16_t>(frequency);
-    preset[i++] = static_cast<int16_t>(duration);
-  }
-  preset[kRecycleTimesIndex] = static_cast<int16_t>(recycle);
-  preset[kInterTimeIndex] = static_cast<int16_t>(interTime);
-  return preset;
-}
+using testing::Preset;
 
 // Only preset `n` defined.
 RadioConfig OnlyPresetDefined(int n) {

@@ -11,6 +11,7 @@
 #include "link/port_list.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
+#include "shell/ui/dialog_buttons.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/guarded.h"
 #include "shell/ui/transfer_controller.h"
@@ -32,24 +33,15 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
     currentPort_ = index < 0 ? 0 : list_->itemData(index).toInt();
   });
 
-  auto* ok = new QPushButton(QText(Txt::OkButton, language), this);
-  ok->setObjectName("ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QText(Txt::CancelButton, language), this);
-  cancel->setObjectName("cancel");
-  connect(ok, &QPushButton::clicked, this, [this] { Guarded(this, "FrmComSet_cmdOK_Click", [this] { OnOk(); }); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QText(Txt::PortLabel, language), this));
   row->addWidget(list_, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(*this, language, false));
+  connect(findChild<QPushButton*>("ok"), &QPushButton::clicked, this,
+          [this] { Guarded(this, "FrmComSet_cmdOK_Click", [this] { OnOk(); }); });
 
   currentPort_ = transfers_.demoChosen() ? kDemoPortEntry : main.state().settings.portNumber;
   FillList();

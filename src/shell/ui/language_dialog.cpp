@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/ui/dialog_buttons.h"
 #include "shell/ui/ui_text.h"
 
 namespace zq {
@@ -22,24 +22,13 @@ LanguageDialog::LanguageDialog(int language, int systemLanguage, QWidget* parent
   list_->setCurrentIndex(current < 0 ? 0 : current);
   list_->installEventFilter(this);
 
-  auto* ok = new QPushButton(QText(Txt::OkButton, language), this);
-  ok->setObjectName("ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QText(Txt::CancelButton, language), this);
-  cancel->setObjectName("cancel");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QText(Txt::LanguageModeLabel, language), this));
   row->addWidget(list_, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(*this, language));
   setMinimumWidth(320);
 }
 

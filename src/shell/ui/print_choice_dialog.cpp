@@ -9,6 +9,7 @@
 
 #include "channels/frequency_rules.h"
 #include "channels/group_entries.h"
+#include "shell/ui/dialog_buttons.h"
 #include "shell/ui/ui_text.h"
 
 namespace zq {
@@ -36,28 +37,16 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
   connect(channelTable_, &QRadioButton::toggled, this, &PrintChoiceDialog::EnableGroupLists);
   EnableGroupLists();
 
-  auto* ok = new QPushButton(QText(Txt::OkButton, language), this);
-  ok->setObjectName("ok");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QText(Txt::CancelButton, language), this);
-  cancel->setObjectName("cancel");
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
   auto* lists = new QFormLayout;
   lists->setContentsMargins(24, 0, 0, 0);
   lists->addRow(QText(Txt::BandLabel, language), band_);
   lists->addRow(QText(Txt::GroupLabel, language), group_);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(channelTable_);
   layout->addLayout(lists);
   layout->addWidget(summary_);
   layout->addSpacing(8);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(*this, language));
 }
 
 void PrintChoiceDialog::FillGroups(int band, int group) {

@@ -12,6 +12,7 @@
 #include "options/ui/frm_opt_features.h"
 #include "options/ui/option_window_helpers.h"
 #include "shell/ui/editor_table.h"
+#include "support/roger_presets.h"
 
 namespace zq {
 namespace {
@@ -22,17 +23,7 @@ using testing::EntriesOf;
 using testing::WaitFor;
 using Call = testing::RecordingToneOutput::Call;
 
-RogerBeepPreset Preset(std::initializer_list<std::pair<int, int>> steps, int recycle, int interTime) {
-  RogerBeepPreset preset{};
-  int i = 0;
-  for (auto [frequency, duration] : steps) {
-    preset[i++] = static_cast<int16_t>(frequency);
-    preset[i++] = static_cast<int16_t>(duration);
-  }
-  preset[kRecycleTimesIndex] = static_cast<int16_t>(recycle);
-  preset[kInterTimeIndex] = static_cast<int16_t>(interTime);
-  return preset;
-}
+using testing::Preset;
 
 class RogerBeepWindowTest : public testing::MainWindowFixture {
  protected:

@@ -9,11 +9,11 @@
 #include <fstream>
 
 #include "datafile/data_file.h"
-#include "platform/qt/process_starter.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/editor_window.h"
 #include "shell/ui/transfer_controller.h"
 #include "support/main_window_fixture.h"
+#include "support/recording_starter.h"
 
 namespace zq {
 namespace {
@@ -41,18 +41,7 @@ class MainWindowEditorsTest : public testing::MainWindowFixture {
   }
 };
 
-class RecordingStarter : public ProcessStarter {
- public:
-  RecordingStarter() { SetProcessStarter(this); }
-  ~RecordingStarter() override { SetProcessStarter(nullptr); }
-  bool Start(const QString& program) override {
-    started = program;
-    return true;
-  }
-  void EndThisProgram() override { ended = true; }
-  QString started;
-  bool ended = false;
-};
+using testing::RecordingStarter;
 
 TEST_F(MainWindowEditorsTest, EveryTreeEntryOpensItsEditorOnceAndBringsItForward) {
   main->show();

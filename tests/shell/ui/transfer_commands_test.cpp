@@ -23,6 +23,7 @@
 #include "shell/ui/transfer_controller.h"
 #include "support/image_diff.h"
 #include "support/main_window_fixture.h"
+#include "support/recording_starter.h"
 #include "support/modal.h"
 
 namespace zq {
@@ -102,17 +103,7 @@ TEST_F(TransferCommandsTest, AWrongModelIsReportedAfterTheTransfer) {
 }
 
 TEST_F(TransferCommandsTest, AnIncompatibleRadioOffersTheOtherRelease) {
-  class RecordingStarter : public ProcessStarter {
-   public:
-    bool Start(const QString& program) override {
-      started = program;
-      return true;
-    }
-    void EndThisProgram() override { ended = true; }
-    QString started;
-    bool ended = false;
-  } starter;
-  SetProcessStarter(&starter);
+  testing::RecordingStarter starter;
   folder.Write("Version.ini",
                "[Version]\r\nCurrentVersion=V100\r\nSoftVersionCount=2\r\nFirmVersionCount=2\r\n[Soft]\r\n"
                "Version0=V100\r\nVersion1=V200\r\n[Firm]\r\nFirm0=V100V100\r\nFirm1=V200V201\r\n");
@@ -124,7 +115,6 @@ TEST_F(TransferCommandsTest, AnIncompatibleRadioOffersTheOtherRelease) {
   prompter.Answer(Answer::Ok);   // read
   prompter.Answer(Answer::Yes);  // start the other release
   ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
-  SetProcessStarter(nullptr);
   EXPECT_TRUE(prompter.shown[1].startsWith(QStringLiteral("incompatible version.")));
   EXPECT_TRUE(prompter.shown[1].endsWith(QStringLiteral("\r\nFirmware version is V2.01\r\nprogramming software is V1.00")));
   EXPECT_TRUE(starter.started.endsWith(QStringLiteral("/V200/LR_902/") + QString::fromStdString(programName)));
