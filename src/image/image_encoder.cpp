@@ -23,8 +23,14 @@ std::string NormalisedFrequency(FixedText<8>& text) {
   return s;
 }
 
+// Bytes 4-13 of a slot: the fields below OR their bits in, so a slot that an
+// earlier record already filled (two records naming the same slot) starts over.
+constexpr uint32_t kFirstFieldByte = 4;
+constexpr uint32_t kEndFieldByte = 14;
+
 void WriteSlotBody(ChannelRecord& record, uint32_t offset, MemoryImage& image) {
   StoreBcdFrequency(image, offset, NormalisedFrequency(record.RxFrequency));
+  for (uint32_t k = kFirstFieldByte; k < kEndFieldByte; ++k) image.Put(offset + k, 0);
   for (const auto& f : kSlotFields) StoreBits(image, offset + f.byte, record.*f.member, f.bitPos, f.bitWidth);
   bool toned = record.TxToneType > 0 || record.RxToneType > 0;
   StoreBits(image, offset + kToneFlagByte, toned ? 1 : 0, kToneFlagBit, 1);

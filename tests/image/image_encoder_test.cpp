@@ -167,6 +167,30 @@ TEST_F(EncoderTest, RecordOutsideItsGroupIsNotWritten) {
   EXPECT_EQ(At(0x00280), 0);
 }
 
+// Two records naming the same slot (a hand-edited file can hold them): the later
+// one is written whole, so the slot never mixes the bit fields of both.
+TEST_F(EncoderTest, LaterRecordOfTheSameSlotReplacesTheWholeSlot) {
+  ChannelRecord& first = AddChannel(kHF, 1, 3, "28000000");
+  first.HiCut = 1;
+  first.Busy = 1;
+  first.PowerLevel = 1;
+  first.Rep = 3;
+  first.TxToneType = 2;
+  first.Public = 1;
+  first.Roger = 5;
+  first.Mode = 3;
+  ChannelRecord second = NewChannelRecord(3);
+  second.RxFrequency = "29000000";
+  second.Echo = 1;
+  cfg.Channel(kHF, 1, ++cfg.Count(kHF, 1)) = second;
+  Encode();
+  const uint32_t slot = 0x04000 + 2 * 16;
+  EXPECT_EQ(At(slot), 0x29);
+  EXPECT_EQ(At(slot + 8), 0x02 | 1 << 4 | 2 << 6);  // Echo, NbAnl 1, PowerLevel 2
+  EXPECT_EQ(At(slot + 9), 0x00);
+  EXPECT_EQ(At(slot + 10), 0x00);
+}
+
 TEST_F(EncoderTest, SpecialSlotsAndTheirOverlappingLinkBytes) {
   for (int n = 1; n <= 96; ++n) cfg.Special(n).CbMemChannel = 255;
   cfg.Special(1).Enabled = 1;
