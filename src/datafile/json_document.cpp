@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "config/text_rules.h"
+#include "datafile/json_text_check.h"
 #include "datafile/member_transfer.h"
 #include "datafile/record_bytes.h"
 
@@ -320,12 +321,9 @@ std::string DumpJson(const WorkingCopy& stored) {
 }
 
 JsonResult LoadJson(std::string_view text, WorkingCopy& out) {
-  json doc;
-  try {
-    doc = json::parse(text);
-  } catch (const json::parse_error& e) {
-    return {JsonStatus::Malformed, std::to_string(e.byte)};
-  }
+  JsonResult checked = CheckJsonText(text);
+  if (!checked.ok()) return checked;
+  json doc = json::parse(text);
   WorkingCopy loaded;
   RadioConfig& cfg = loaded.content;
   JsonReader reader;
@@ -349,6 +347,7 @@ JsonResult LoadJson(std::string_view text, WorkingCopy& out) {
 Txt JsonResult::message() const {
   switch (status) {
     case JsonStatus::Malformed: return Txt::JsonMalformed;
+    case JsonStatus::TooDeep: return Txt::JsonTooDeep;
     case JsonStatus::UnknownMember: return Txt::JsonUnknownMember;
     case JsonStatus::MissingMember: return Txt::JsonMissingMember;
     case JsonStatus::WrongType: return Txt::JsonWrongType;
