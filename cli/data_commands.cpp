@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "console_text.h"
 #include "datafile/install_layout.h"
 #include "platform/atomic_file.h"
 #include "platform/local_date.h"
@@ -26,8 +27,9 @@ int CliLanguage() {
 std::string Say(Txt id) { return std::string(Text(id, CliLanguage())); }
 
 void Complain(std::string_view message, const std::filesystem::path& file) {
-  std::cerr << message;
-  if (!file.empty()) std::cerr << " " << file.string();
+  // Messages quote what damaged files hold (a CSV value, a JSON member name).
+  std::cerr << ForTerminal(message);
+  if (!file.empty()) std::cerr << " " << ForTerminal(file.string());
   std::cerr << "\n";
 }
 

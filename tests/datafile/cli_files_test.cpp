@@ -105,5 +105,35 @@ TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
   EXPECT_EQ(Cli("load-json --help").exitCode, 0);
 }
 
+bool HasControlCharacters(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto c = static_cast<unsigned char>(text[i]);
+    bool c1 = c == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+    if (((c < 0x20 || c == 0x7F) && c != '\n') || c1) return true;
+  }
+  return false;
+}
+
+// What damaged files hold is quoted in the output, but never as a control
+// sequence that would clear the screen or retitle the terminal.
+TEST_F(CliFiles, DamagedTextsReachTheTerminalWithoutControlCharacters) {
+  ASSERT_EQ(Cli("new -o a.dat").exitCode, 0);
+  auto bytes = test::ReadBytes(At("a.dat"));
+  const std::string escape = "\x1b]0;x\x07\x1b[2J";
+  std::copy(escape.begin(), escape.begin() + 7, bytes.begin() + 216);  // model name
+  bytes[1382] = 0x9B;                                                   // CB group 1 name: a C1 control
+  test::WriteBytes(At("a.dat"), bytes);
+  CliRun info = Cli("info a.dat");
+  EXPECT_EQ(info.exitCode, 0);
+  EXPECT_FALSE(HasControlCharacters(info.out)) << info.out;
+  EXPECT_NE(info.out.find("Model: ?]0;x??, model code"), std::string::npos) << info.out;
+
+  ASSERT_EQ(Cli("dump a.dat -o a.json").exitCode, 0);
+  test::WriteText(At("odd.json"), "{\"\\u001b[2J\": 1," + test::ReadText(At("a.json")).substr(1));
+  CliRun odd = Cli("load-json odd.json -o out.dat");
+  EXPECT_EQ(odd.exitCode, 3);
+  EXPECT_EQ(odd.err.substr(0, 22), "Unknown member: /?[2J ");
+}
+
 }  // namespace
 }  // namespace zq
