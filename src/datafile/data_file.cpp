@@ -97,11 +97,6 @@ std::vector<uint8_t> EncodeChannelFile(const RadioConfig& content) {
   return bytes;
 }
 
-bool IsFolder(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::is_directory(path, ec);
-}
-
 }  // namespace
 
 Txt FileResult::message() const {
@@ -136,10 +131,7 @@ FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionLis
 
 FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working) {
   auto channelFile = ChannelFilePath(dataFile);
-  // A folder in the way would let one of the two renames fail after the other.
-  if (channelFile.empty() || IsFolder(dataFile) || IsFolder(channelFile) ||
-      !ChannelCountsAreValid(working.content.ChannelCount))
-    return Failed(FileStatus::FileError);
+  if (channelFile.empty() || !ChannelCountsAreValid(working.content.ChannelCount)) return Failed(FileStatus::FileError);
 
   auto settingsTemp = WriteTemporaryBeside(dataFile, EncodeSettingsRecord(working.content));
   auto channelTemp = WriteTemporaryBeside(channelFile, EncodeChannelFile(working.content));
