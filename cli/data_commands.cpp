@@ -68,16 +68,22 @@ bool SaveForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, Doc
 
 std::optional<std::string> ReadFileForCommand(const std::filesystem::path& file, std::uintmax_t limit) {
   std::error_code ec;
-  auto size = std::filesystem::file_size(file, ec);
-  if (!ec && size > limit) {
+  // Only a regular file has a size; opening a pipe would wait for a writer that may never come.
+  const bool regular = std::filesystem::is_regular_file(file, ec);
+  const std::uintmax_t size = regular ? std::filesystem::file_size(file, ec) : 0;
+  if (!regular || ec) {
+    Complain(Say(Txt::CliCannotRead), file);
+    return std::nullopt;
+  }
+  if (size > limit) {
     Complain(Say(Txt::CliFileTooLarge), file);
     return std::nullopt;
   }
   std::ifstream in(file, std::ios::binary);
   std::ostringstream text;
-  if (ec || !in || !(text << in.rdbuf()) || in.bad()) {
+  if (!in || !(text << in.rdbuf()) || in.bad()) {
     // An empty file is a valid read that leaves the stream without characters.
-    if (!ec && in && size == 0) return std::string();
+    if (in && size == 0) return std::string();
     Complain(Say(Txt::CliCannotRead), file);
     return std::nullopt;
   }

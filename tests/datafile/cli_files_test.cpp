@@ -1,5 +1,6 @@
 // The file commands of zq4071-cli, run as a user runs them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "datafile/data_file.h"
 #include "datafile/stored_layout.h"
@@ -96,6 +97,12 @@ TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
   EXPECT_EQ(broken.exitCode, 3);
   EXPECT_NE(broken.err.find("The JSON text is not valid at byte"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(At("out.dat")));
+
+  // A pipe would hold the command until some other program wrote to it.
+  ASSERT_EQ(::mkfifo(At("pipe.json").c_str(), 0600), 0);
+  CliRun pipe = Cli("load-json pipe.json -o out.dat");
+  EXPECT_EQ(pipe.exitCode, 3);
+  EXPECT_EQ(pipe.err, "Cannot read the file: pipe.json\n");
 
   test::WriteBytes(At("small.bin"), std::vector<uint8_t>(kImageSize - 1));
   EXPECT_EQ(Cli("decode small.bin -o s.dat").exitCode, 3);
