@@ -476,6 +476,7 @@
   X(CliCannotRead, "Cannot read the file:", "无法读取文件：")                                                \
   X(CliCannotWrite, "Cannot write the file:", "无法写入文件：")                                              \
   X(CliFileTooLarge, "The file is too large:", "文件过大：")                                                 \
+  X(CliStandardOutputFailed, "Cannot write to standard output.", "无法写入标准输出。")                        \
   X(CliImageWrongSize, "A memory image must be exactly 139776 bytes long:", "存储映像必须正好为 139776 字节：") \
   X(CliRecordsSkipped, "Channels whose number lies outside their group were left out of the image:",        \
     "编号超出所在组范围的信道未写入映像：")                                                                    \

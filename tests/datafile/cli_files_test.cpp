@@ -104,6 +104,16 @@ TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
   EXPECT_EQ(pipe.exitCode, 3);
   EXPECT_EQ(pipe.err, "Cannot read the file: pipe.json\n");
 
+  // Output to a full disk is a failure, not a silently cut document.
+  const auto cli = std::filesystem::path(ZQ_PROGRAM_DIR) / "zq4071-cli";
+  for (std::string command : {"dump a.dat", "export-csv a.dat --band CB --group 1", "info a.dat"}) {
+    std::string line = "cd '" + dir_.path().string() + "' && LC_ALL=C '" + cli.string() + "' " + command +
+                       " >/dev/full 2>full.txt";
+    int status = std::system(line.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 4) << command;
+    EXPECT_EQ(test::ReadText(At("full.txt")), "Cannot write to standard output.\n") << command;
+  }
+
   test::WriteBytes(At("small.bin"), std::vector<uint8_t>(kImageSize - 1));
   EXPECT_EQ(Cli("decode small.bin -o s.dat").exitCode, 3);
   EXPECT_EQ(Cli("decode a.dat -o s.dat").exitCode, 3);
