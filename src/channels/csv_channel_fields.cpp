@@ -208,18 +208,11 @@ void SetDirection(int16_t& type, int16_t& ctcss, int16_t& dcs, ToneColumn c, int
 // (a message box, above all) shows its start.
 constexpr std::size_t kMaxQuotedBytes = 40;
 
-std::string QuotedStart(const std::string& value) {
-  if (value.size() <= kMaxQuotedBytes) return value;
-  std::size_t cut = kMaxQuotedBytes;
-  while (cut > 0 && (static_cast<unsigned char>(value[cut]) & 0xC0) == 0x80) --cut;  // whole UTF-8 characters
-  return value.substr(0, cut) + "...";
-}
-
 }  // namespace
 
 std::string MessageText(const CsvMessage& message, int language) {
   std::vector<std::string> shown;
-  for (const std::string& value : message.values) shown.push_back(QuotedStart(value));
+  for (const std::string& value : message.values) shown.push_back(StartForMessage(value, kMaxQuotedBytes));
   std::string text = FillIn(Text(message.text, language), shown);
   if (message.line <= 0) return text;
   return FillIn(Text(Txt::CsvLineMessage, language), {std::to_string(message.line), text});

@@ -291,6 +291,9 @@ void WritePretty(const json& j, int indent, std::string& out) {
   out += "\n" + std::string(indent, ' ') + (isObject ? "}" : "]");
 }
 
+// Longer than the path of any member a document has.
+constexpr std::size_t kMaxShownPath = 80;
+
 }  // namespace
 
 std::string DumpJson(const WorkingCopy& stored) {
@@ -359,7 +362,8 @@ Txt JsonResult::message() const {
 }
 
 std::string JsonResultText(const JsonResult& result, int language) {
-  return std::string(Text(result.message(), language)) + " " + result.where;
+  // An unknown member's name is the document's own and can be megabytes long.
+  return std::string(Text(result.message(), language)) + " " + StartForMessage(result.where, kMaxShownPath);
 }
 
 }  // namespace zq

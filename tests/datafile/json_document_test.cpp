@@ -154,7 +154,7 @@ TEST(JsonDocument, NonJsonInputLeavesTheWorkingCopyAlone) {
 
 // A number beyond a double and lists nested without end are faults of the text,
 // reported as such, not a stop of the program or gigabytes of parsed lists.
-TEST(JsonDocument, OverflowingNumbersAndDeepNestingAreRefusedAsText) {
+TEST(JsonDocument, OverflowingNumbersDeepNestingAndHugeNamesAreRefusedClearly) {
   WorkingCopy out = SampleDocument();
   const RadioConfig before = out.content;
   std::string good = DumpJson(out);
@@ -173,6 +173,11 @@ TEST(JsonDocument, OverflowingNumbersAndDeepNestingAreRefusedAsText) {
   deepMember.insert(deepMember.find(tot) + tot.size(), "[[[[[[[[1]]]]]]]], \"X\": ");
   EXPECT_EQ(LoadJson(deepMember, out).status, JsonStatus::TooDeep);
   EXPECT_TRUE(out.content == before);
+  // A member name of a megabyte is named by its start.
+  std::string longName = good;
+  longName.insert(longName.find(tot), "\"" + std::string(1 << 20, 'n') + "\": 1, ");
+  EXPECT_EQ(JsonResultText(LoadJson(longName, out), kEnglish),
+            "Unknown member: /Options/" + std::string(71, 'n') + "...");
   // The deepest members of a real document stay within the limit.
   EXPECT_TRUE(LoadJson(good, out).ok());
 }
