@@ -31,11 +31,7 @@ void AddLoadJsonCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
-    FileResult written = WriteDataFiles(output, stored);
-    if (!written.ok()) {
-      Complain(FileResultText(written, CliLanguage()), output);
-      exitCode = kOutputError;
-    }
+    if (!Report(WriteDataFiles(output, stored), output)) exitCode = kOutputError;
   });
 }
 

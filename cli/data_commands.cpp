@@ -43,14 +43,12 @@ ProgramState& StartedState() {
   return state;
 }
 
-namespace {
-
-bool Report(const FileResult& result, const std::filesystem::path& file) {
-  if (!result.ok()) Complain(FileResultText(result, CliLanguage()), file);
+bool Report(const FileResult& result, const std::filesystem::path& dataFile) {
+  // A missing channel file is no fault of the data file named on the command line.
+  if (!result.ok())
+    Complain(FileResultText(result, CliLanguage()), result.inChannelFile ? ChannelFilePath(dataFile) : dataFile);
   return result.ok();
 }
-
-}  // namespace
 
 bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
                     WorkingCopy& working) {

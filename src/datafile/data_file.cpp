@@ -65,7 +65,7 @@ FileResult ReadStoredPair(const std::filesystem::path& dataFile, WorkingCopy& ou
   const std::size_t needed = ChannelFileRecordCount(read.content.ChannelCount) * kChannelRecordSize;
   auto channelFile = ChannelFilePath(dataFile);
   auto channels = channelFile.empty() ? std::nullopt : ReadFilePrefix(channelFile, needed);
-  if (!channels || channels->size() != needed) return Failed(FileStatus::FileError);
+  if (!channels || channels->size() != needed) return {FileStatus::FileError, {}, !channelFile.empty()};
 
   std::size_t next = 0;
   auto take = [&] {
@@ -138,11 +138,11 @@ FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCo
   if (settingsTemp.empty() || channelTemp.empty()) {
     DiscardTemporary(settingsTemp);
     DiscardTemporary(channelTemp);
-    return Failed(FileStatus::FileError);
+    return {FileStatus::FileError, {}, !settingsTemp.empty()};
   }
   if (!ReplaceWithTemporary(channelTemp, channelFile)) {
     DiscardTemporary(settingsTemp);
-    return Failed(FileStatus::FileError);
+    return {FileStatus::FileError, {}, true};
   }
   return ReplaceWithTemporary(settingsTemp, dataFile) ? FileResult{} : Failed(FileStatus::FileError);
 }

@@ -83,6 +83,18 @@ TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
   EXPECT_EQ(missing.exitCode, 3);
   EXPECT_EQ(missing.err, "file error. missing.dat\n");
 
+  // The message names the file at fault.
+  std::filesystem::copy_file(At("a.dat"), At("lonely.dat"));
+  CliRun noChannels = Cli("info lonely.dat");
+  EXPECT_EQ(noChannels.exitCode, 3);
+  EXPECT_EQ(noChannels.err, "file error. lonely.fre\n");
+  std::filesystem::create_directory(At("blocked.fre"));
+  ASSERT_EQ(Cli("dump a.dat -o a.json").exitCode, 0);
+  CliRun blocked = Cli("load-json a.json -o blocked.dat");
+  EXPECT_EQ(blocked.exitCode, 4);
+  EXPECT_EQ(blocked.err, "file error. blocked.fre\n");
+  EXPECT_FALSE(std::filesystem::exists(At("blocked.dat")));
+
   auto shorter = test::ReadBytes(At("a.dat"));
   shorter.pop_back();
   test::WriteBytes(At("short.dat"), shorter);
