@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "console_text.h"
 #include "config/text_rules.h"
 #include "data_commands.h"
 #include "datafile/version_list.h"
@@ -16,7 +17,8 @@ namespace {
 
 std::string Label(Txt id) { return Say(id) + ": "; }
 
-std::string Shown(std::string_view stored) { return std::string(Cleaned(stored)); }
+std::string Shown(std::string_view stored) { return ForTerminal(Cleaned(stored)); }
+std::string Shown(std::u16string_view stored) { return ForTerminal(Utf16ToUtf8(Cleaned(stored))); }
 
 void PrintIdentity(const RadioConfig& cfg, std::ostream& out) {
   const auto& id = cfg.Identity;
@@ -36,7 +38,7 @@ void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
   for (int band = 0; band < kBandCount; ++band) {
     out << "  " << kBandShortNames[band] << ":";
     for (int group = 1; group <= GroupCount(band); ++group)
-      out << "  " << group << " " << Utf16ToUtf8(Cleaned(cfg.Options.GroupName(group, band))) << " "
+      out << "  " << group << " " << Shown(cfg.Options.GroupName(group, band)) << " "
           << cfg.Count(band, group);
     out << "\n";
   }
@@ -53,7 +55,7 @@ std::string NumberList(const std::vector<int>& numbers, const std::function<std:
 
 void PrintDefinedTables(const RadioConfig& cfg, std::ostream& out) {
   out << Label(Txt::InfoDtmfCodes) << NumberList(DefinedDtmfCodeNumbers(cfg.Options), [&](int n) {
-    return std::to_string(n) + " = " + Utf16ToUtf8(Cleaned(cfg.Options.DtmfCodes(n)));
+    return std::to_string(n) + " = " + Shown(cfg.Options.DtmfCodes(n));
   }) << "\n";
   out << Label(Txt::InfoRogerPresets)
       << NumberList(DefinedRogerPresetNumbers(cfg), [](int n) { return std::to_string(n); }) << "\n";

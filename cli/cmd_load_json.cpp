@@ -6,8 +6,9 @@
 namespace zq::cli {
 namespace {
 
-// Far above any document dump writes (a few hundred kilobytes at most).
-constexpr std::uintmax_t kMaxJsonBytes = 64u << 20;
+// Several times any document dump writes (under a megabyte with every group
+// full); a parsed document takes many times its text in memory.
+constexpr std::uintmax_t kMaxJsonBytes = 4u << 20;
 
 }  // namespace
 
@@ -30,11 +31,7 @@ void AddLoadJsonCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
-    FileResult written = WriteDataFiles(output, stored);
-    if (!written.ok()) {
-      Complain(FileResultText(written, CliLanguage()), output);
-      exitCode = kOutputError;
-    }
+    if (!Report(WriteDataFiles(output, stored), output)) exitCode = kOutputError;
   });
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "console_text.h"
 #include "datafile/install_layout.h"
 #include "platform/atomic_file.h"
 #include "platform/local_date.h"
@@ -26,8 +27,9 @@ int CliLanguage() {
 std::string Say(Txt id) { return std::string(Text(id, CliLanguage())); }
 
 void Complain(std::string_view message, const std::filesystem::path& file) {
-  std::cerr << message;
-  if (!file.empty()) std::cerr << " " << file.string();
+  // Messages quote what damaged files hold (a CSV value, a JSON member name).
+  std::cerr << ForTerminal(message);
+  if (!file.empty()) std::cerr << " " << ForTerminal(file.string());
   std::cerr << "\n";
 }
 
@@ -41,14 +43,12 @@ ProgramState& StartedState() {
   return state;
 }
 
-namespace {
-
-bool Report(const FileResult& result, const std::filesystem::path& file) {
-  if (!result.ok()) Complain(FileResultText(result, CliLanguage()), file);
+bool Report(const FileResult& result, const std::filesystem::path& dataFile) {
+  // A missing channel file is no fault of the data file named on the command line.
+  if (!result.ok())
+    Complain(FileResultText(result, CliLanguage()), result.inChannelFile ? ChannelFilePath(dataFile) : dataFile);
   return result.ok();
 }
-
-}  // namespace
 
 bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
                     WorkingCopy& working) {
@@ -66,16 +66,22 @@ bool SaveForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, Doc
 
 std::optional<std::string> ReadFileForCommand(const std::filesystem::path& file, std::uintmax_t limit) {
   std::error_code ec;
-  auto size = std::filesystem::file_size(file, ec);
-  if (!ec && size > limit) {
+  // Only a regular file has a size; opening a pipe would wait for a writer that may never come.
+  const bool regular = std::filesystem::is_regular_file(file, ec);
+  const std::uintmax_t size = regular ? std::filesystem::file_size(file, ec) : 0;
+  if (!regular || ec) {
+    Complain(Say(Txt::CliCannotRead), file);
+    return std::nullopt;
+  }
+  if (size > limit) {
     Complain(Say(Txt::CliFileTooLarge), file);
     return std::nullopt;
   }
   std::ifstream in(file, std::ios::binary);
   std::ostringstream text;
-  if (ec || !in || !(text << in.rdbuf()) || in.bad()) {
+  if (!in || !(text << in.rdbuf()) || in.bad()) {
     // An empty file is a valid read that leaves the stream without characters.
-    if (!ec && in && size == 0) return std::string();
+    if (in && size == 0) return std::string();
     Complain(Say(Txt::CliCannotRead), file);
     return std::nullopt;
   }

@@ -26,6 +26,9 @@ void Complain(std::string_view message, const std::filesystem::path& file = {});
 // The program's start without windows and without touching the settings file.
 ProgramState& StartedState();
 
+// Prints the message of a failed read or write of a data file pair, naming the
+// file at fault; true when the result is ok.
+bool Report(const FileResult& result, const std::filesystem::path& dataFile);
 // Reads and checks a data file pair; prints the message on failure.
 bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
                     WorkingCopy& working);

@@ -1,7 +1,10 @@
 // zq4071-cli: the radio's configuration from the command line.
 #include <CLI/CLI.hpp>
 
+#include <iostream>
+
 #include "commands.h"
+#include "data_commands.h"
 
 namespace zq::cli {
 #define ZQ_DECLARE(name) void name(CLI::App& app, int& exitCode);
@@ -21,6 +24,11 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     int code = app.exit(e);
     return code == 0 ? zq::cli::kOk : zq::cli::kUsage;
+  }
+  // A JSON document or CSV table sent to a full disk is no success.
+  if (!std::cout.flush()) {
+    zq::cli::Complain(zq::cli::Say(zq::Txt::CliStandardOutputFailed));
+    if (exitCode == zq::cli::kOk) exitCode = zq::cli::kOutputError;
   }
   return exitCode;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "commands.h"
+#include "console_text.h"
 #include "data_commands.h"
 #include "datafile/version_list.h"
 #include "link/comm_transfer.h"
@@ -22,14 +23,6 @@ namespace {
 
 constexpr int kBarWidth = 40;
 
-// The messages use CR LF between lines, as message boxes want; a terminal wants LF.
-std::string ForConsole(std::string_view text) {
-  std::string out;
-  for (char c : text)
-    if (c != '\r') out += c;
-  return out;
-}
-
 class ConsoleHost : public TransferHost {
  public:
   ConsoleHost(TransferKind kind, int language)
@@ -40,7 +33,7 @@ class ConsoleHost : public TransferHost {
   // The command line never starts another release: it shows the question and ends.
   void AskIncompatibleVersion(const std::string& question, const std::string&) override {
     EndProgressLine();
-    std::cerr << ForConsole(question) << '\n';
+    std::cerr << ForTerminal(question) << '\n';
   }
 
   void ShowProgress(int percent) override {
@@ -64,7 +57,7 @@ class ConsoleHost : public TransferHost {
 
   void TransferEnded(const TransferOutcome& outcome) override {
     EndProgressLine();
-    for (const std::string& message : outcome.messages) std::cerr << ForConsole(message) << '\n';
+    for (const std::string& message : outcome.messages) std::cerr << ForTerminal(message) << '\n';
     outcome_ = outcome;
   }
 

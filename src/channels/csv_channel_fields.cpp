@@ -204,10 +204,16 @@ void SetDirection(int16_t& type, int16_t& ctcss, int16_t& dcs, ToneColumn c, int
   if (type == kToneDcs) dcs = static_cast<int16_t>(position);
 }
 
+// A value quoted from a damaged file can fill a megabyte on one line; a message
+// (a message box, above all) shows its start.
+constexpr std::size_t kMaxQuotedBytes = 40;
+
 }  // namespace
 
 std::string MessageText(const CsvMessage& message, int language) {
-  std::string text = FillIn(Text(message.text, language), message.values);
+  std::vector<std::string> shown;
+  for (const std::string& value : message.values) shown.push_back(StartForMessage(value, kMaxQuotedBytes));
+  std::string text = FillIn(Text(message.text, language), shown);
   if (message.line <= 0) return text;
   return FillIn(Text(Txt::CsvLineMessage, language), {std::to_string(message.line), text});
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <system_error>
 
 #include "channels/channel_rows.h"
 #include "channels/channel_slots.h"
@@ -123,8 +124,11 @@ class GroupImport {
 };
 
 // At most one byte more than an import takes, so a huge file is refused
-// without being read whole.
+// without being read whole. Only a regular file: opening a pipe would wait
+// for a writer that may never come.
 std::optional<std::string> ReadFileStart(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string text(kCsvMaxBytes + 1, '\0');

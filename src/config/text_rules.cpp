@@ -39,6 +39,13 @@ std::u16string_view TrimRight(std::u16string_view s) { return TrimRightT(s); }
 std::string_view Cleaned(std::string_view s) { return TrimRight(CutAtNul(s)); }
 std::u16string_view Cleaned(std::u16string_view s) { return TrimRight(CutAtNul(s)); }
 
+std::string StartForMessage(std::string_view utf8, std::size_t maxBytes) {
+  if (utf8.size() <= maxBytes) return std::string(utf8);
+  std::size_t cut = maxBytes;
+  while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;  // inside a character
+  return std::string(utf8.substr(0, cut)) + "...";
+}
+
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
   while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);

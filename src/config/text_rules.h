@@ -19,6 +19,9 @@ std::string_view Trim(std::string_view s);
 // Cut at the first NUL, then without trailing blanks: how stored texts are compared and shown.
 std::string_view Cleaned(std::string_view s);
 std::u16string_view Cleaned(std::u16string_view s);
+// At most `maxBytes` bytes of a UTF-8 text, cut between characters, with "..."
+// when something was left out: how a message quotes a value from a damaged file.
+std::string StartForMessage(std::string_view utf8, std::size_t maxBytes);
 
 // A number as an operator would type it: optional surrounding blanks, optional sign,
 // digits with at most one ".", optional exponent. Never locale-dependent.

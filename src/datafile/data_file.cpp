@@ -65,7 +65,7 @@ FileResult ReadStoredPair(const std::filesystem::path& dataFile, WorkingCopy& ou
   const std::size_t needed = ChannelFileRecordCount(read.content.ChannelCount) * kChannelRecordSize;
   auto channelFile = ChannelFilePath(dataFile);
   auto channels = channelFile.empty() ? std::nullopt : ReadFilePrefix(channelFile, needed);
-  if (!channels || channels->size() != needed) return Failed(FileStatus::FileError);
+  if (!channels || channels->size() != needed) return {FileStatus::FileError, {}, !channelFile.empty()};
 
   std::size_t next = 0;
   auto take = [&] {
@@ -95,11 +95,6 @@ std::vector<uint8_t> EncodeChannelFile(const RadioConfig& content) {
       for (int k = 1; k <= content.Count(band, group); ++k) put(content.Channel(band, group, k));
   for (int n = 1; n <= kSpecialSlots; ++n) put(content.Special(n));
   return bytes;
-}
-
-bool IsFolder(const std::filesystem::path& path) {
-  std::error_code ec;
-  return std::filesystem::is_directory(path, ec);
 }
 
 }  // namespace
@@ -136,21 +131,18 @@ FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionLis
 
 FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working) {
   auto channelFile = ChannelFilePath(dataFile);
-  // A folder in the way would let one of the two renames fail after the other.
-  if (channelFile.empty() || IsFolder(dataFile) || IsFolder(channelFile) ||
-      !ChannelCountsAreValid(working.content.ChannelCount))
-    return Failed(FileStatus::FileError);
+  if (channelFile.empty() || !ChannelCountsAreValid(working.content.ChannelCount)) return Failed(FileStatus::FileError);
 
   auto settingsTemp = WriteTemporaryBeside(dataFile, EncodeSettingsRecord(working.content));
   auto channelTemp = WriteTemporaryBeside(channelFile, EncodeChannelFile(working.content));
   if (settingsTemp.empty() || channelTemp.empty()) {
     DiscardTemporary(settingsTemp);
     DiscardTemporary(channelTemp);
-    return Failed(FileStatus::FileError);
+    return {FileStatus::FileError, {}, !settingsTemp.empty()};
   }
   if (!ReplaceWithTemporary(channelTemp, channelFile)) {
     DiscardTemporary(settingsTemp);
-    return Failed(FileStatus::FileError);
+    return {FileStatus::FileError, {}, true};
   }
   return ReplaceWithTemporary(settingsTemp, dataFile) ? FileResult{} : Failed(FileStatus::FileError);
 }

@@ -23,6 +23,7 @@ enum class FileStatus {
 struct FileResult {
   FileStatus status = FileStatus::Ok;
   std::string foundVersion;  // the file's version, for IncompatibleVersion
+  bool inChannelFile = false;  // the fault lies in the companion channel file, not the data file
   bool ok() const { return status == FileStatus::Ok; }
   Txt message() const;       // the language-table text to show when not ok
 };

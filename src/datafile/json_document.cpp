@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "config/text_rules.h"
+#include "datafile/json_text_check.h"
 #include "datafile/member_transfer.h"
 #include "datafile/record_bytes.h"
 
@@ -290,6 +291,9 @@ void WritePretty(const json& j, int indent, std::string& out) {
   out += "\n" + std::string(indent, ' ') + (isObject ? "}" : "]");
 }
 
+// Longer than the path of any member a document has.
+constexpr std::size_t kMaxShownPath = 80;
+
 }  // namespace
 
 std::string DumpJson(const WorkingCopy& stored) {
@@ -320,12 +324,9 @@ std::string DumpJson(const WorkingCopy& stored) {
 }
 
 JsonResult LoadJson(std::string_view text, WorkingCopy& out) {
-  json doc;
-  try {
-    doc = json::parse(text);
-  } catch (const json::parse_error& e) {
-    return {JsonStatus::Malformed, std::to_string(e.byte)};
-  }
+  JsonResult checked = CheckJsonText(text);
+  if (!checked.ok()) return checked;
+  json doc = json::parse(text);  // the check has met every fault the parser throws for
   WorkingCopy loaded;
   RadioConfig& cfg = loaded.content;
   JsonReader reader;
@@ -349,6 +350,7 @@ JsonResult LoadJson(std::string_view text, WorkingCopy& out) {
 Txt JsonResult::message() const {
   switch (status) {
     case JsonStatus::Malformed: return Txt::JsonMalformed;
+    case JsonStatus::TooDeep: return Txt::JsonTooDeep;
     case JsonStatus::UnknownMember: return Txt::JsonUnknownMember;
     case JsonStatus::MissingMember: return Txt::JsonMissingMember;
     case JsonStatus::WrongType: return Txt::JsonWrongType;
@@ -360,7 +362,8 @@ Txt JsonResult::message() const {
 }
 
 std::string JsonResultText(const JsonResult& result, int language) {
-  return std::string(Text(result.message(), language)) + " " + result.where;
+  // An unknown member's name is the document's own and can be megabytes long.
+  return std::string(Text(result.message(), language)) + " " + StartForMessage(result.where, kMaxShownPath);
 }
 
 }  // namespace zq

@@ -13,11 +13,12 @@ namespace zq {
 
 std::string DumpJson(const WorkingCopy& stored);
 
-enum class JsonStatus { Ok, Malformed, UnknownMember, MissingMember, WrongType, OutOfRange, CountMismatch };
+enum class JsonStatus { Ok, Malformed, TooDeep, UnknownMember, MissingMember, WrongType, OutOfRange, CountMismatch };
 
 struct JsonResult {
   JsonStatus status = JsonStatus::Ok;
-  std::string where;  // the member as a JSON pointer ("/Options/Tot"), or the byte offset of a syntax error
+  std::string where;  // the member as a JSON pointer ("/Options/Tot"), the byte offset of a syntax error,
+                     // or the allowed depth of nesting
   bool ok() const { return status == JsonStatus::Ok; }
   Txt message() const;
 };

@@ -16,6 +16,12 @@ int EntryCount(const IniFile& ini, std::string_view key) {
   return n ? static_cast<int>(std::clamp<long long>(*n, 0, kMaxEntries)) : 0;
 }
 
+// `key` in lower case, as SectionValues gives the keys.
+std::string ValueOr(const std::map<std::string, std::string>& values, const std::string& key) {
+  auto found = values.find(key);
+  return found == values.end() ? std::string() : found->second;
+}
+
 }  // namespace
 
 VersionList LoadVersionList(const std::filesystem::path& versionIni) {
@@ -23,10 +29,13 @@ VersionList LoadVersionList(const std::filesystem::path& versionIni) {
   auto ini = IniFile::Load(versionIni);
   if (!ini) return list;
   list.currentVersion = ini->GetOr("Version", "CurrentVersion");
+  // Each section is walked once: a long damaged file would otherwise be walked once per entry.
+  const auto soft = ini->SectionValues("Soft");
+  const auto firm = ini->SectionValues("Firm");
   for (int i = 0, n = EntryCount(*ini, "SoftVersionCount"); i < n; ++i)
-    list.softVersions.push_back(ini->GetOr("Soft", "Version" + std::to_string(i)));
+    list.softVersions.push_back(ValueOr(soft, "version" + std::to_string(i)));
   for (int i = 0, n = EntryCount(*ini, "FirmVersionCount"); i < n; ++i) {
-    std::string entry = ini->GetOr("Firm", "Firm" + std::to_string(i));
+    std::string entry = ValueOr(firm, "firm" + std::to_string(i));
     if (entry.empty()) continue;
     // First four characters: the release; last four: the version it handles.
     std::string release = entry.substr(0, std::min<std::size_t>(4, entry.size()));

@@ -130,7 +130,10 @@ bool PosixSerialPort::Write(std::span<const uint8_t> bytes) {
 
 bool PosixSerialPort::Drain() {
   uint8_t chunk[512];
-  while (fd_ >= 0) {
+  // No reply is longer than a data frame. A device that floods the line leaves the
+  // rest in the kernel's queue (flushed before the next retransmission) instead of
+  // filling the memory, and the event loop keeps running the reply timer.
+  while (fd_ >= 0 && pending_.size() < kMaxPendingBytes) {
     ssize_t n = ::read(fd_, chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno != EAGAIN) return false;  // the device has gone

@@ -7,10 +7,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <string>
+#include <system_error>
 
 namespace zq {
 
 std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
+  // The rename would put a plain file in place of a device or a pipe, or fail on
+  // a folder after the other file of a pair was already replaced.
+  std::error_code ec;
+  if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) return {};
   std::string tmpl = (path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path()).string() +
                      "/." + path.filename().string() + ".XXXXXX";
   int fd = mkstemp(tmpl.data());

@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file writes that never leave a half-written file behind: the bytes go
 // to a temporary file in the same folder, which then replaces the target.
+// A target that exists and is not a regular file (a folder, a device, a pipe)
+// is refused: it would be replaced by a plain file.
 #include <cstdint>
 #include <filesystem>
 #include <span>

@@ -96,7 +96,9 @@ std::size_t IniFile::SectionEnd(std::size_t sectionLine) const {
 }
 
 std::optional<std::size_t> IniFile::FindKey(std::size_t sectionLine, std::string_view key) const {
-  for (std::size_t i = sectionLine + 1; i < SectionEnd(sectionLine); ++i) {
+  // The end is found once: a section of many lines would otherwise be walked once per line.
+  const std::size_t end = SectionEnd(sectionLine);
+  for (std::size_t i = sectionLine + 1; i < end; ++i) {
     auto kv = KeyValue(lines_[i].text);
     if (kv && EqualNoCase(kv->first, Trim(key))) return i;
   }
@@ -114,6 +116,20 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 std::string IniFile::GetOr(std::string_view section, std::string_view key, std::string_view fallback) const {
   auto v = Get(section, key);
   return v ? *v : std::string(fallback);
+}
+
+std::map<std::string, std::string> IniFile::SectionValues(std::string_view section) const {
+  std::map<std::string, std::string> values;
+  auto s = FindSection(section);
+  if (!s) return values;
+  for (std::size_t i = *s + 1, end = SectionEnd(*s); i < end; ++i) {
+    auto kv = KeyValue(lines_[i].text);
+    if (!kv) continue;
+    std::string key(kv->first);
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    values.emplace(std::move(key), CleanValue(kv->second));  // the first of two equal keys wins
+  }
+  return values;
 }
 
 std::string IniFile::NewLineEnding() const {

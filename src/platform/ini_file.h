@@ -5,6 +5,7 @@
 // of the file exactly as it was.
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ class IniFile {
   // pair of surrounding quotes); empty when the section or key is missing.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   std::string GetOr(std::string_view section, std::string_view key, std::string_view fallback = "") const;
+  // Every key of the section with its value as Get gives it, the key in lower
+  // case: one walk for a reader of many keys.
+  std::map<std::string, std::string> SectionValues(std::string_view section) const;
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
   std::string text() const;

@@ -47,6 +47,8 @@
     "incompatible version. It may cause unknown error.To start the corresponding software version, or not?", \
     "版本不兼容，有可能引起未知错误，是否启动对应版本软件？")                                                 \
   X(JsonMalformed, "The JSON text is not valid at byte", "JSON 文本无效，出错位置（字节）")                   \
+  X(JsonTooDeep, "The JSON text nests lists and objects deeper than the allowed number of levels:",        \
+    "JSON 文本中列表与对象的嵌套层数超过允许的层数：")                                                          \
   X(JsonUnknownMember, "Unknown member:", "未知成员：")                                                      \
   X(JsonMissingMember, "Missing member:", "缺少成员：")                                                      \
   X(JsonWrongType, "Wrong type or length of member:", "成员类型或长度错误：")                                \
@@ -474,6 +476,7 @@
   X(CliCannotRead, "Cannot read the file:", "无法读取文件：")                                                \
   X(CliCannotWrite, "Cannot write the file:", "无法写入文件：")                                              \
   X(CliFileTooLarge, "The file is too large:", "文件过大：")                                                 \
+  X(CliStandardOutputFailed, "Cannot write to standard output.", "无法写入标准输出。")                        \
   X(CliImageWrongSize, "A memory image must be exactly 139776 bytes long:", "存储映像必须正好为 139776 字节：") \
   X(CliRecordsSkipped, "Channels whose number lies outside their group were left out of the image:",        \
     "编号超出所在组范围的信道未写入映像：")                                                                    \

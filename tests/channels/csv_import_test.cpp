@@ -113,6 +113,20 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
   EXPECT_EQ(ImportSummary(result, kEnglish), "Channels imported: 2 new, 0 changed, 19 lines skipped.");
 }
 
+// A line of a damaged file can hold a megabyte in one field; its message quotes the start only.
+TEST(CsvImport, MessagesQuoteOnlyTheStartOfAHugeValue) {
+  RadioConfig cfg = DefaultConfig();
+  const std::string huge(500000, '7');
+  const std::string chinese = "\xe4\xb8\xad";  // three bytes; the cut at 40 falls inside it
+  const std::string text = "Location,Frequency\n1," + huge + "\n2,1" + std::string(38, '0') + chinese + "x\n";
+  CsvImportResult result = ImportChannelsCsv(cfg, kHF, 1, text);
+  ASSERT_EQ(result.skippedLines.size(), 2u);
+  EXPECT_EQ(MessageText(result.skippedLines[0], kEnglish),
+            "Line 2: Frequency \"" + std::string(40, '7') + "...\" is not a number.");
+  EXPECT_EQ(MessageText(result.skippedLines[1], kEnglish),
+            "Line 3: Frequency \"1" + std::string(38, '0') + "...\" is not a number.");
+}
+
 TEST(CsvImport, AFileRefusedAsAWholeChangesNothing) {
   RadioConfig cfg = DefaultConfig();
   AddChannel(cfg, kHF, 1, 1);

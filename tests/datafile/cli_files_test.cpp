@@ -1,5 +1,6 @@
 // The file commands of zq4071-cli, run as a user runs them.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "datafile/data_file.h"
 #include "datafile/stored_layout.h"
@@ -82,6 +83,18 @@ TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
   EXPECT_EQ(missing.exitCode, 3);
   EXPECT_EQ(missing.err, "file error. missing.dat\n");
 
+  // The message names the file at fault.
+  std::filesystem::copy_file(At("a.dat"), At("lonely.dat"));
+  CliRun noChannels = Cli("info lonely.dat");
+  EXPECT_EQ(noChannels.exitCode, 3);
+  EXPECT_EQ(noChannels.err, "file error. lonely.fre\n");
+  std::filesystem::create_directory(At("blocked.fre"));
+  ASSERT_EQ(Cli("dump a.dat -o a.json").exitCode, 0);
+  CliRun blocked = Cli("load-json a.json -o blocked.dat");
+  EXPECT_EQ(blocked.exitCode, 4);
+  EXPECT_EQ(blocked.err, "file error. blocked.fre\n");
+  EXPECT_FALSE(std::filesystem::exists(At("blocked.dat")));
+
   auto shorter = test::ReadBytes(At("a.dat"));
   shorter.pop_back();
   test::WriteBytes(At("short.dat"), shorter);
@@ -97,12 +110,58 @@ TEST_F(CliFiles, BadInputGivesAMessageAndAnExitCode) {
   EXPECT_NE(broken.err.find("The JSON text is not valid at byte"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(At("out.dat")));
 
+  // A pipe would hold the command until some other program wrote to it.
+  ASSERT_EQ(::mkfifo(At("pipe.json").c_str(), 0600), 0);
+  CliRun pipe = Cli("load-json pipe.json -o out.dat");
+  EXPECT_EQ(pipe.exitCode, 3);
+  EXPECT_EQ(pipe.err, "Cannot read the file: pipe.json\n");
+
+  // Output to a full disk is a failure, not a silently cut document.
+  const auto cli = std::filesystem::path(ZQ_PROGRAM_DIR) / "zq4071-cli";
+  for (std::string command : {"dump a.dat", "export-csv a.dat --band CB --group 1", "info a.dat"}) {
+    std::string line = "cd '" + dir_.path().string() + "' && LC_ALL=C '" + cli.string() + "' " + command +
+                       " >/dev/full 2>full.txt";
+    int status = std::system(line.c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 4) << command;
+    EXPECT_EQ(test::ReadText(At("full.txt")), "Cannot write to standard output.\n") << command;
+  }
+
   test::WriteBytes(At("small.bin"), std::vector<uint8_t>(kImageSize - 1));
   EXPECT_EQ(Cli("decode small.bin -o s.dat").exitCode, 3);
   EXPECT_EQ(Cli("decode a.dat -o s.dat").exitCode, 3);
   EXPECT_EQ(Cli("encode a.dat -o no-such-folder/a.bin").exitCode, 4);
   EXPECT_EQ(Cli("info").exitCode, 2);
   EXPECT_EQ(Cli("load-json --help").exitCode, 0);
+}
+
+bool HasControlCharacters(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto c = static_cast<unsigned char>(text[i]);
+    bool c1 = c == 0xC2 && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80;
+    if (((c < 0x20 || c == 0x7F) && c != '\n') || c1) return true;
+  }
+  return false;
+}
+
+// What damaged files hold is quoted in the output, but never as a control
+// sequence that would clear the screen or retitle the terminal.
+TEST_F(CliFiles, DamagedTextsReachTheTerminalWithoutControlCharacters) {
+  ASSERT_EQ(Cli("new -o a.dat").exitCode, 0);
+  auto bytes = test::ReadBytes(At("a.dat"));
+  const std::string escape = "\x1b]0;x\x07\x1b[2J";
+  std::copy(escape.begin(), escape.begin() + 7, bytes.begin() + 216);  // model name
+  bytes[1382] = 0x9B;                                                   // CB group 1 name: a C1 control
+  test::WriteBytes(At("a.dat"), bytes);
+  CliRun info = Cli("info a.dat");
+  EXPECT_EQ(info.exitCode, 0);
+  EXPECT_FALSE(HasControlCharacters(info.out)) << info.out;
+  EXPECT_NE(info.out.find("Model: ?]0;x??, model code"), std::string::npos) << info.out;
+
+  ASSERT_EQ(Cli("dump a.dat -o a.json").exitCode, 0);
+  test::WriteText(At("odd.json"), "{\"\\u001b[2J\": 1," + test::ReadText(At("a.json")).substr(1));
+  CliRun odd = Cli("load-json odd.json -o out.dat");
+  EXPECT_EQ(odd.exitCode, 3);
+  EXPECT_EQ(odd.err.substr(0, 22), "Unknown member: /?[2J ");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "config/defaults.h"
 #include "datafile/record_bytes.h"
+#include "platform/atomic_file.h"
 #include "test_support.h"
 
 namespace zq {
@@ -244,6 +245,23 @@ TEST(DataFile, FailedSaveLeavesFilesDocumentAndWorkingCopyAlone) {
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 4);  // radio.dat, radio.fre (folder), moved.fre, blocked.fre
   EXPECT_EQ(ReadBytes(dir / "moved.fre"), oldChannels);
+}
+
+// Run by a user with the rights, a save over a pipe or a device would put a plain file in its place.
+TEST(DataFile, SavesNeverReplaceAPipeOrADevice) {
+  TempFolder dir;
+  Document d = DefaultDocument();
+  ASSERT_EQ(::mkfifo((dir / "pipe.fre").c_str(), 0600), 0);
+  EXPECT_EQ(SaveDataFile(dir / "pipe.dat", d.cfg, d.doc, d.working).status, FileStatus::FileError);
+  EXPECT_FALSE(std::filesystem::exists(dir / "pipe.dat"));
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe.fre"));
+
+  ASSERT_EQ(::mkfifo((dir / "image.bin").c_str(), 0600), 0);
+  EXPECT_FALSE(WriteFileAtomically(dir / "image.bin", std::string_view("bytes")));
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "image.bin"));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 2) << "no temporary file may be left behind";
 }
 
 TEST(DataFile, ChannelFileNameReplacesTheLastThreeCharacters) {

@@ -152,6 +152,36 @@ TEST(JsonDocument, NonJsonInputLeavesTheWorkingCopyAlone) {
             "Wrong type or length of member: /SpecialChannels/95/Busy");
 }
 
+// A number beyond a double and lists nested without end are faults of the text,
+// reported as such, not a stop of the program or gigabytes of parsed lists.
+TEST(JsonDocument, OverflowingNumbersDeepNestingAndHugeNamesAreRefusedClearly) {
+  WorkingCopy out = SampleDocument();
+  const RadioConfig before = out.content;
+  std::string good = DumpJson(out);
+  const std::string tot = "\"Tot\": ";
+  std::string overflow = good;
+  overflow.insert(overflow.find(tot) + tot.size(), "1e400, \"X\": ");
+  JsonResult r = LoadJson(overflow, out);
+  EXPECT_EQ(r.status, JsonStatus::Malformed);
+  EXPECT_EQ(std::stoul(r.where), overflow.find("1e400") + 5);
+  EXPECT_EQ(LoadJson("[-1e400]", out).status, JsonStatus::Malformed);
+
+  std::string deep = std::string(1000000, '[') + std::string(1000000, ']');
+  EXPECT_EQ(JsonResultText(LoadJson(deep, out), kEnglish),
+            "The JSON text nests lists and objects deeper than the allowed number of levels: 8");
+  std::string deepMember = good;
+  deepMember.insert(deepMember.find(tot) + tot.size(), "[[[[[[[[1]]]]]]]], \"X\": ");
+  EXPECT_EQ(LoadJson(deepMember, out).status, JsonStatus::TooDeep);
+  EXPECT_TRUE(out.content == before);
+  // A member name of a megabyte is named by its start.
+  std::string longName = good;
+  longName.insert(longName.find(tot), "\"" + std::string(1 << 20, 'n') + "\": 1, ");
+  EXPECT_EQ(JsonResultText(LoadJson(longName, out), kEnglish),
+            "Unknown member: /Options/" + std::string(71, 'n') + "...");
+  // The deepest members of a real document stay within the limit.
+  EXPECT_TRUE(LoadJson(good, out).ok());
+}
+
 TEST(JsonDocument, ShortTextsArePaddedWithBlanks) {
   ordered_json doc = ordered_json::parse(DumpJson(SampleDocument()));
   doc["Options"]["BtDeviceName"] = "Car \u00e9";

@@ -213,6 +213,12 @@ TEST_F(EndToEnd, WrongModelAndIncompatibleFirmwareHaveTheirMessagesAndExitCodes)
             "incompatible version. It may cause unknown error.To start the corresponding software version, or not?\n"
             "Firmware version is V1.02\nprogramming software is V1.00\n");
   EXPECT_FALSE(fs::exists(File("read.bin")));
+
+  // The version bytes come from the radio as they are; the terminal sees no control sequence in them.
+  auto garbled = StartRadio({"--firmware", "\x1b[2J"});
+  ProcessResult escape = Cli("write", garbled->firstLine(), {"--image", File("radio.bin")});
+  EXPECT_EQ(escape.exitCode, 13);
+  EXPECT_NE(escape.err.find("Firmware version is ?[.2J\n"), std::string::npos) << escape.err;
 }
 
 TEST_F(EndToEnd, PortErrorsNameTheReason) {

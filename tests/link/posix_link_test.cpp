@@ -1,13 +1,17 @@
 // The POSIX port and event loop against the simulated radio on a real pseudo-terminal.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <grp.h>
+#include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "link/comm_transfer.h"
 #include "link/posix_event_loop.h"
+#include "link/posix_serial_port.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
 #include "served_radio.h"
@@ -63,6 +67,31 @@ TEST(PosixLink, APortThatIsMissingBusyOrNoTerminalIsRefusedWithItsReason) {
   EXPECT_FALSE(busy.detail.empty());
   first.Close();
   EXPECT_TRUE(second.Open(served.path()).ok());  // free again once closed
+}
+
+// A line that floods the PC with noise must not fill its memory: what is taken
+// in as one reply stays bounded, the rest waits in the kernel's queue.
+TEST(PosixLink, AFloodedLineIsTakenInBoundedPieces) {
+  int controller = ::posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_GE(controller, 0);
+  ASSERT_EQ(::grantpt(controller), 0);
+  ASSERT_EQ(::unlockpt(controller), 0);
+  ASSERT_TRUE(SetRawLine(controller));
+  PosixSerialPort port;
+  ASSERT_TRUE(port.Open(::ptsname(controller)).ok());
+  const std::vector<uint8_t> noise(PosixSerialPort::kMaxPendingBytes * 2, 0x55);
+  ASSERT_EQ(::write(controller, noise.data(), noise.size()), static_cast<ssize_t>(noise.size()));
+  std::size_t taken = 0, largest = 0;
+  for (int round = 0; round < 200 && taken < noise.size(); ++round) {
+    std::size_t piece = port.ReadAll().size();
+    taken += piece;
+    largest = std::max(largest, piece);
+    if (piece == 0) ::usleep(1000);
+  }
+  EXPECT_EQ(taken, noise.size()) << "nothing is lost while nobody flushes";
+  EXPECT_LE(largest, PosixSerialPort::kMaxPendingBytes + 511);
+  port.Close();
+  ::close(controller);
 }
 
 TEST(PosixLink, ARadioThatHangsUpClosesThePortAtOnce) {

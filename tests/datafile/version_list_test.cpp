@@ -1,0 +1,60 @@
+#include "datafile/version_list.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <string>
+
+#include "platform/ini_file.h"
+#include "test_support.h"
+
+namespace zq {
+namespace {
+
+using std::chrono::steady_clock;
+
+void WriteText(const std::filesystem::path& file, const std::string& text) {
+  std::ofstream(file, std::ios::binary) << text;
+}
+
+// A list damaged by hand or by a disk still gives the pairs it holds, read as the profile functions read them.
+TEST(VersionList, DamagedListsGiveThePairsTheyHold) {
+  test::TempFolder folder;
+  const auto file = folder / "Version.ini";
+  using namespace std::string_literals;
+  WriteText(file, "\xff\xfe junk\x01\r\n[version]\r\n  FIRMversioncount = 99999 \r\n"
+                  "SoftVersionCount=-5\r\nno equals sign\r\n=V999\r\n[Firm\r\n[FIRM]\r\n"
+                  "firm1=V100\r\nFirm0=\"V100V100\"\0tail\r\nfirm0=V200V100\r\nFirm2=V100V101"s +
+                      std::string(3000, 'x'));
+  VersionList list = LoadVersionList(file);
+  EXPECT_TRUE(list.softVersions.empty());
+  ASSERT_EQ(list.firmPairs.size(), 3u);
+  EXPECT_EQ(list.firmPairs[0], std::make_pair(std::string("V100"), std::string("V100")));
+  EXPECT_EQ(list.firmPairs[1], std::make_pair(std::string("V100"), std::string("V100")));
+  EXPECT_EQ(list.firmPairs[2].first, "V100");
+  EXPECT_EQ(list.firmPairs[2].second, "xxxx");
+  EXPECT_TRUE(IsCompatible(list, "V100", "V100"));
+}
+
+// Long damaged sections used to be walked once per entry and per line: a
+// megabyte of lines took minutes, and each program start reads these files.
+TEST(VersionList, LongSectionsAreReadInOneWalk) {
+  test::TempFolder folder;
+  const auto file = folder / "Version.ini";
+  std::string text = "[Version]\nSoftVersionCount=1000\nFirmVersionCount=1000\n[Soft]\n";
+  while (text.size() < IniFile::kMaxFileSize - 100) text += "x=y\n";
+  WriteText(file, text + "[Firm]\nFirm999=V100V100");
+
+  auto start = steady_clock::now();
+  VersionList list = LoadVersionList(file);
+  EXPECT_EQ(list.softVersions.size(), 1000u);
+  EXPECT_EQ(list.firmPairs.size(), 1u);
+  auto ini = IniFile::Load(file);
+  ASSERT_TRUE(ini);
+  EXPECT_FALSE(ini->Get("Soft", "missing"));
+  EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(3));
+}
+
+}  // namespace
+}  // namespace zq
