@@ -30,9 +30,6 @@ class PosixSerialPort : public SerialPort {
   bool Write(std::span<const uint8_t> bytes) override;
   Bytes ReadAll() override;
 
-  // Most bytes taken in as one reply; a reply is at most 24 bytes long.
-  static constexpr std::size_t kMaxPendingBytes = 4096;
-
   int fd() const { return fd_; }
   // Takes in what has arrived and tells the receive handler once the threshold
   // is reached. A device that has hung up (an unplugged adapter, a closed

@@ -37,6 +37,11 @@ class SerialPort {
   virtual bool Write(std::span<const uint8_t> bytes) = 0;
   virtual Bytes ReadAll() = 0;
 
+  // Most bytes a port takes in at once; a reply is at most 24 bytes long, so a
+  // device flooding the line leaves the rest in the system's queue (flushed
+  // before the next retransmission) instead of filling the memory.
+  static constexpr std::size_t kMaxPendingBytes = 4096;
+
   void SetReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }
 
  protected:

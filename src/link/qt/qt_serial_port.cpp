@@ -32,6 +32,7 @@ PortOpenResult QtSerialPort::Open(const std::string& device) {
   port_.setParity(QSerialPort::NoParity);
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
+  port_.setReadBufferSize(static_cast<qint64>(kMaxPendingBytes));
   if (!port_.open(QIODevice::ReadWrite))
     return {FailureOf(port_.error(), device), port_.errorString().toStdString(), ""};
   threshold_ = 1;
