@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "channels/group_entries.h"
-#include "channels/special_choices.h"
-#include "channels/special_settings_fields.h"
+#include "channels/emg_dw_mem_choices.h"
+#include "channels/emg_dw_mem_fields.h"
 #include "channels/weather_fields.h"
 #include "channels/weather_rules.h"
 #include "config/text_rules.h"

@@ -1,6 +1,6 @@
 #pragma once
 // frm_emg: the emergency channels of the CB plans and of the HF and HAM bands.
-#include "channels/ui/special_settings_window.h"
+#include "channels/ui/emg_dw_mem_window.h"
 
 namespace zq {
 

@@ -4,7 +4,7 @@
 #include <QTableWidget>
 
 #include "channels/ui/frm_tvch.h"
-#include "channels/ui/special_window_helpers.h"
+#include "channels/ui/emg_dw_mem_window_helpers.h"
 
 namespace zq {
 namespace {

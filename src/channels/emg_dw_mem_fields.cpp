@@ -1,4 +1,4 @@
-#include "channels/special_settings_fields.h"
+#include "channels/emg_dw_mem_fields.h"
 
 namespace zq {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "channels/special_settings_fields.h"
+#include "channels/emg_dw_mem_fields.h"
 #include "channels/value_choices.h"
 #include "config/radio_config.h"
 

@@ -1,4 +1,4 @@
-#include "channels/special_choices.h"
+#include "channels/emg_dw_mem_choices.h"
 
 #include <gtest/gtest.h>
 

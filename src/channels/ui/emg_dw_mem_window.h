@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/special_settings_fields.h"
+#include "channels/emg_dw_mem_fields.h"
 #include "shell/ui/editor_window.h"
 
 class QComboBox;

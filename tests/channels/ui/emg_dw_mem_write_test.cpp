@@ -8,7 +8,7 @@
 #include "channels/ui/frm_emg.h"
 #include "channels/ui/frm_mem.h"
 #include "channels/ui/frm_tvch.h"
-#include "channels/ui/special_window_helpers.h"
+#include "channels/ui/emg_dw_mem_window_helpers.h"
 #include "shell/demo_radio.h"
 #include "shell/ui/transfer_controller.h"
 

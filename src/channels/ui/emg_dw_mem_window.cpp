@@ -1,4 +1,4 @@
-#include "channels/ui/special_settings_window.h"
+#include "channels/ui/emg_dw_mem_window.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "channels/special_choices.h"
+#include "channels/emg_dw_mem_choices.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/guarded.h"
 #include "shell/ui/ui_text.h"
