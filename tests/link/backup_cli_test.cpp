@@ -7,11 +7,14 @@
 #include "child_process.h"
 #include "datafile/backups.h"
 #include "image/image_file.h"
-#include "link/transfer_ranges.h"
+#include "link/test_images.h"
 #include "support/program_folder.h"
 
 namespace zq {
 namespace {
+
+using test::OnlyRanges;
+using test::PatternImage;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -21,25 +24,11 @@ using test::RunProgram;
 
 const fs::path kBuiltProgram = ZQ_PROGRAM_DIR;
 
-MemoryImage Pattern() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>((i * 11 + (i >> 9)) | 1);
-  return image;
-}
-
-MemoryImage OnlyRanges(const MemoryImage& image) {
-  MemoryImage kept;
-  for (uint32_t a = 0; a < kImageSize; ++a)
-    if (InTransferRanges(a)) kept.Put(a, image.Get(a));
-  return kept;
-}
-
 class BackupCli : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::copy_file(kBuiltProgram / "zq4071-cli", install.program() / "zq4071-cli");
-    ASSERT_TRUE(SaveImageFile(File("radio.bin"), Pattern()));
+    ASSERT_TRUE(SaveImageFile(File("radio.bin"), PatternImage()));
   }
   std::string File(const std::string& name) const { return (install.root() / name).string(); }
   fs::path Backups() const { return BackupFolderOf(install.program()); }
@@ -85,7 +74,7 @@ TEST_F(BackupCli, AVerifiedWriteFailsOnARadioThatLosesABlockAndAPlainOneDoesNot)
     EXPECT_EQ(entry.kind, BackupKind::Write);
     auto kept = LoadImageFile(entry.file);
     ASSERT_TRUE(kept);
-    EXPECT_TRUE(*kept == Pattern());
+    EXPECT_TRUE(*kept == PatternImage());
   }
 }
 
@@ -103,7 +92,7 @@ TEST_F(BackupCli, AReadIsKeptAsImageAndDataFilesUnlessToldNot) {
   EXPECT_EQ(entries[0].file.extension(), ".dat");
   auto kept = LoadImageFile(fs::path(entries[0].file).replace_extension(".bin"));
   ASSERT_TRUE(kept);
-  EXPECT_TRUE(*kept == OnlyRanges(Pattern()));
+  EXPECT_TRUE(*kept == OnlyRanges(PatternImage()));
   // The data file pair of the backup holds what the output pair holds.
   EXPECT_EQ(fs::file_size(entries[0].file), fs::file_size(File("read.dat")));
   EXPECT_EQ(fs::file_size(fs::path(entries[0].file).replace_extension(".fre")), fs::file_size(File("read.fre")));

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 #include "link/comm_transfer.h"
+#include "link/test_images.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
 #include "shell/language_table.h"
 
 namespace zq {
 namespace {
+
+using test::PatternImage;
 
 using namespace std::chrono_literals;
 using test::FakeClock;
@@ -18,13 +21,6 @@ using test::RecordingHost;
 
 const Bytes kGreetingAck = {'L', 'R', 0x06};
 const Bytes kAckByte = {0x06};
-
-MemoryImage PatternImage() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 13 + (i >> 8) + 1);
-  return image;
-}
 
 class TransferTest : public ::testing::Test {
  protected:

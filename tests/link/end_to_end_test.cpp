@@ -12,11 +12,13 @@
 #include "image/image_codec.h"
 #include "image/image_file.h"
 #include "link/posix_serial_port.h"
-#include "link/transfer_ranges.h"
+#include "link/test_images.h"
 #include "support/random_config.h"
 
 namespace zq {
 namespace {
+
+using test::OnlyRanges;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -34,13 +36,6 @@ MemoryImage RadioMemory() {
   MemoryImage image;
   EncodeImage(cfg, image);
   return image;
-}
-
-MemoryImage OnlyRanges(const MemoryImage& image) {
-  MemoryImage kept;
-  for (uint32_t a = 0; a < kImageSize; ++a)
-    if (InTransferRanges(a)) kept.Put(a, image.Get(a));
-  return kept;
 }
 
 struct TraceLine {

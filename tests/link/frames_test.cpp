@@ -4,17 +4,13 @@
 
 #include "link/frames.h"
 #include "link/radio_identity.h"
+#include "link/test_images.h"
 #include "link/transfer_ranges.h"
 
 namespace zq {
 namespace {
 
-MemoryImage CountingImage() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + i / 256);
-  return image;
-}
+using test::PatternImage;
 
 TEST(Frames, RequestFramesByteForByte) {
   EXPECT_EQ(GreetingFrame(), (Bytes{0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D}));
@@ -40,7 +36,7 @@ TEST(Frames, DataFrameCarriesTheBlockWithChecksumOverBytesOneToTwentyOne) {
 }
 
 TEST(Frames, RepliesAreRecognisedOnlyWholeAndExact) {
-  MemoryImage image = CountingImage();
+  MemoryImage image = PatternImage();
   Bytes data = DataFrame(0x2000, image.bytes());
   EXPECT_EQ(ClassifyReply(Bytes{0x06}, -16), ReplyKind::Ack);
   EXPECT_EQ(ClassifyReply(Bytes{'L', 'R', 0x06}, -16), ReplyKind::GreetingAck);

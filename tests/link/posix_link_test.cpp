@@ -12,6 +12,7 @@
 #include "link/comm_transfer.h"
 #include "link/posix_event_loop.h"
 #include "link/posix_serial_port.h"
+#include "link/test_images.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
 #include "served_radio.h"
@@ -19,12 +20,7 @@
 namespace zq {
 namespace {
 
-MemoryImage RadioMemory() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 5 + 3);
-  return image;
-}
+using test::PatternImage;
 
 struct PosixSession {
   PosixSerialPort port;
@@ -36,7 +32,7 @@ struct PosixSession {
 };
 
 TEST(PosixLink, ReadsTheWholeRadioOverAPseudoTerminal) {
-  test::ServedRadio served(RadioMemory());
+  test::ServedRadio served(PatternImage());
   PosixSession pc;
   ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
   pc.engine.Begin();
@@ -59,7 +55,7 @@ TEST(PosixLink, APortThatIsMissingBusyOrNoTerminalIsRefusedWithItsReason) {
   EXPECT_EQ(port.Open(file.string()).failure, PortFailure::NotSerial);
   std::filesystem::remove(file);
 
-  test::ServedRadio served(RadioMemory());
+  test::ServedRadio served(PatternImage());
   PosixSerialPort first, second;
   ASSERT_TRUE(first.Open(served.path()).ok());
   PortOpenResult busy = second.Open(served.path());
@@ -97,7 +93,7 @@ TEST(PosixLink, AFloodedLineIsTakenInBoundedPieces) {
 TEST(PosixLink, ARadioThatHangsUpClosesThePortAtOnce) {
   RadioBehaviour behaviour;
   behaviour.hangUpAfterFrames = 1;
-  test::ServedRadio served(RadioMemory(), behaviour);
+  test::ServedRadio served(PatternImage(), behaviour);
   PosixSession pc;
   ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
   pc.engine.Begin();

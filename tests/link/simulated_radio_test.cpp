@@ -1,21 +1,17 @@
 #include <gtest/gtest.h>
 
 #include "link/simulated_radio.h"
+#include "link/test_images.h"
 
 namespace zq {
 namespace {
+
+using test::PatternImage;
 
 using namespace std::chrono_literals;
 
 const RadioIdentity kRadio{"VESTRAX", true, "V100"};
 const Bytes kGreetingAck = {'L', 'R', 0x06};
-
-MemoryImage NumberedImage() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i ^ (i >> 9));
-  return image;
-}
 
 std::vector<Bytes> ReplyBytes(const std::vector<RadioReply>& replies) {
   std::vector<Bytes> bytes;
@@ -24,7 +20,7 @@ std::vector<Bytes> ReplyBytes(const std::vector<RadioReply>& replies) {
 }
 
 TEST(SimulatedRadio, AnswersEachFrameAsTheRadioDoes) {
-  MemoryImage memory = NumberedImage();
+  MemoryImage memory = PatternImage();
   SimulatedRadio radio(memory, kRadio);
   EXPECT_EQ(ReplyBytes(radio.Receive(GreetingFrame())), std::vector<Bytes>{kGreetingAck});
   EXPECT_EQ(ReplyBytes(radio.Receive(IdentRequestFrame())), std::vector<Bytes>{IdentReplyFrame(kRadio)});
@@ -41,7 +37,7 @@ TEST(SimulatedRadio, AnswersEachFrameAsTheRadioDoes) {
 }
 
 TEST(SimulatedRadio, StoresWrittenBlocksAndIgnoresDamagedOnes) {
-  MemoryImage source = NumberedImage();
+  MemoryImage source = PatternImage();
   SimulatedRadio radio(MemoryImage{}, kRadio);
   EXPECT_EQ(ReplyBytes(radio.Receive(DataFrame(0x18000, source.bytes()))), std::vector<Bytes>{Bytes{0x06}});
   EXPECT_EQ(radio.memory().Get(0x1800F), source.Get(0x1800F));
@@ -65,7 +61,7 @@ TEST(SimulatedRadio, FramesBytesThatArriveInPiecesAndSkipsNoise) {
 }
 
 TEST(SimulatedRadio, FaultsApplyToTheRepliesOfTheFramesTheyName) {
-  MemoryImage memory = NumberedImage();
+  MemoryImage memory = PatternImage();
   RadioBehaviour behaviour;
   behaviour.faults = {{FaultKind::Drop, 1, 2},
                       {FaultKind::CorruptChecksum, 3},

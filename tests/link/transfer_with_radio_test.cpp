@@ -6,29 +6,25 @@
 #include "link/comm_transfer.h"
 #include "link/read_result.h"
 #include "link/simulated_port.h"
-#include "link/transfer_ranges.h"
+#include "link/test_images.h"
 #include "link_fakes.h"
 #include "support/random_config.h"
 
 namespace zq {
 namespace {
 
+using test::SameInRanges;
+using test::PatternImage;
+
 using namespace std::chrono_literals;
 using test::FakeClock;
 using test::FakeTimer;
 using test::RecordingHost;
 
-MemoryImage RadioMemory() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>((i * 31) >> 3);
-  return image;
-}
-
 class RadioSession {
  public:
   explicit RadioSession(RadioBehaviour behaviour = {}, RadioIdentity identity = {"VESTRAX", false, "V100"},
-                        MemoryImage memory = RadioMemory())
+                        MemoryImage memory = PatternImage())
       : radio(std::move(memory), std::move(identity), std::move(behaviour)),
         port(radio, [this](std::chrono::microseconds delay, std::function<void()> deliver) {
           clock.Schedule(delay, std::move(deliver));
@@ -55,17 +51,11 @@ class RadioSession {
   TransferEngine engine{port, timer, image, versions, host};
 };
 
-bool EqualInRanges(const MemoryImage& a, const MemoryImage& b) {
-  for (uint32_t address = 0; address < kImageSize; ++address)
-    if (InTransferRanges(address) && a.Get(address) != b.Get(address)) return false;
-  return true;
-}
-
 TEST(TransferWithRadio, ReadBringsBackTheRadioMemoryAndItsIdentity) {
   RadioSession session;
   const TransferOutcome& outcome = session.Run(TransferKind::Read);
   EXPECT_TRUE(outcome.success);
-  EXPECT_TRUE(EqualInRanges(session.image, session.radio.memory()));
+  EXPECT_TRUE(SameInRanges(session.image, session.radio.memory()));
   EXPECT_EQ(session.ExtraFrames(), 0);
   EXPECT_EQ(session.engine.identity().model, "VESTRAX");
   EXPECT_FALSE(session.engine.identity().hfCapable);
@@ -74,9 +64,9 @@ TEST(TransferWithRadio, ReadBringsBackTheRadioMemoryAndItsIdentity) {
 
 TEST(TransferWithRadio, WriteLeavesTheImageInTheRadio) {
   RadioSession session({}, {"VESTRAX", true, "V100"}, MemoryImage{});
-  session.image = RadioMemory();
+  session.image = PatternImage();
   EXPECT_TRUE(session.Run(TransferKind::Write).success);
-  EXPECT_TRUE(EqualInRanges(session.radio.memory(), session.image));
+  EXPECT_TRUE(SameInRanges(session.radio.memory(), session.image));
   EXPECT_EQ(session.radio.blocksWritten(), 1872);
   EXPECT_EQ(session.radio.transfersEnded(), 1);
   // Nothing outside the ranges reaches the radio.
@@ -92,7 +82,7 @@ TEST(TransferWithRadio, EachRecoverableFaultCostsOneRetransmissionAndOneSecond) 
     EXPECT_TRUE(session.Run(TransferKind::Read).success);
     EXPECT_EQ(session.ExtraFrames(), 1);
     EXPECT_EQ(session.clock.now(), 1s);
-    EXPECT_TRUE(EqualInRanges(session.image, session.radio.memory()));
+    EXPECT_TRUE(SameInRanges(session.image, session.radio.memory()));
   }
 }
 
@@ -167,9 +157,7 @@ TEST(TransferWithRadio, ConfigurationIsReplacedOnlyByACompletedRead) {
   RadioSession working({}, {"VESTRAX", true, "V100"}, radioMemory);
   EXPECT_TRUE(ApplyCompletedRead(working.Run(TransferKind::Read), working.image, cfg, doc));
   // What the radio holds as far as the transfer ranges show it.
-  MemoryImage transferred;
-  for (uint32_t a = 0; a < kImageSize; ++a)
-    if (InTransferRanges(a)) transferred.Put(a, radioMemory.Get(a));
+  MemoryImage transferred = test::OnlyRanges(radioMemory);
   RadioConfig expected = before;
   DecodeImage(transferred, expected);
   EXPECT_TRUE(cfg == expected);

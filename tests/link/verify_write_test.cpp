@@ -5,25 +5,20 @@
 #include "link/comm_transfer.h"
 #include "link/read_back.h"
 #include "link/simulated_port.h"
+#include "link/test_images.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
 
 namespace zq {
 namespace {
 
+using test::PatternImage;
 using test::FakeClock;
 using test::FakeTimer;
 
 constexpr int kFramesPerTransfer = 1872 + 3;  // greeting, identity, blocks, end
 
 // Every byte differs from the 0xFF the radio starts with.
-MemoryImage ImageToWrite() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>((i * 7 + (i >> 10)) % 128);
-  return image;
-}
-
 MemoryImage FilledWith(uint8_t value) {
   MemoryImage image;
   std::ranges::fill(image.bytes(), value);
@@ -71,7 +66,7 @@ class WriteSession {
   SimulatedRadio radio;
   SimulatedPort port;
   FakeTimer timer{clock};
-  MemoryImage image = ImageToWrite();
+  MemoryImage image = PatternImage();
   VersionList versions = test::VersionsHandlingV100();
   CountingHost host;
   TransferEngine engine{port, timer, image, versions, host};
@@ -135,7 +130,7 @@ TEST(VerifyWrite, AGoodRadioPassesAndOnlyTheTransferRangesAreCompared) {
   EXPECT_LT(progress[session.host.progressAtVerify], 10);
   EXPECT_EQ(progress.back(), 100);
   // The engine's own image is still the one sent.
-  EXPECT_TRUE(session.image == ImageToWrite());
+  EXPECT_TRUE(session.image == PatternImage());
 }
 
 TEST(VerifyWrite, ARadioThatFallsSilentDuringTheReadBackFailsTheWriteUnchecked) {
@@ -166,7 +161,7 @@ TEST(VerifyWrite, BlocksSentTellsWhetherTheRadioMayHoldAnyOfTheImage) {
 }
 
 TEST(VerifyWrite, TheComparisonCountsDifferingBlocksAndFindsTheFirstByte) {
-  MemoryImage sent = ImageToWrite(), back = ImageToWrite();
+  MemoryImage sent = PatternImage(), back = PatternImage();
   EXPECT_FALSE(CompareTransferRanges(sent, back));
   back.Put(0x16341, 0x55);  // outside the ranges
   EXPECT_FALSE(CompareTransferRanges(sent, back));

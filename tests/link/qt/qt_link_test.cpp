@@ -8,14 +8,17 @@
 #include <QTimer>
 
 #include "link/comm_transfer.h"
+#include "link/link_fakes.h"
 #include "link/qt/qt_reply_timer.h"
 #include "link/qt/qt_serial_port.h"
-#include "link/transfer_ranges.h"
-#include "link/link_fakes.h"
 #include "link/served_radio.h"
+#include "link/test_images.h"
 
 namespace zq {
 namespace {
+
+using test::SameInRanges;
+using test::PatternImage;
 
 void EnsureApplication() {
   static int argc = 1;
@@ -24,19 +27,6 @@ void EnsureApplication() {
   if (QCoreApplication::instance()) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   new QApplication(argc, argv);
-}
-
-MemoryImage RadioMemory() {
-  MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 3 + (i >> 10));
-  return image;
-}
-
-bool SameInRanges(const MemoryImage& a, const MemoryImage& b) {
-  for (uint32_t address = 0; address < kImageSize; ++address)
-    if (InTransferRanges(address) && a.Get(address) != b.Get(address)) return false;
-  return true;
 }
 
 class QtLink : public ::testing::Test {
@@ -74,11 +64,11 @@ class QtLink : public ::testing::Test {
 };
 
 TEST_F(QtLink, ReadsTheRadioThroughQSerialPort) {
-  test::ServedRadio served(RadioMemory());
+  test::ServedRadio served(PatternImage());
   QtSerialPort port;
   EXPECT_TRUE(Transfer(port, TransferKind::Read, served.path()).success);
   EXPECT_FALSE(port.IsOpen());
-  EXPECT_TRUE(SameInRanges(image, RadioMemory()));
+  EXPECT_TRUE(SameInRanges(image, PatternImage()));
 }
 
 TEST_F(QtLink, TheReplyTimerRetransmitsADroppedReplyASecondLater) {
@@ -86,7 +76,7 @@ TEST_F(QtLink, TheReplyTimerRetransmitsADroppedReplyASecondLater) {
   behaviour.faults = {{FaultKind::Drop, 100, 1}};
   test::ServedRadio served(MemoryImage{}, behaviour);
   QtSerialPort port;
-  image = RadioMemory();
+  image = PatternImage();
   EXPECT_TRUE(Transfer(port, TransferKind::Write, served.path()).success);
   EXPECT_GE(elapsed.elapsed(), 1000);
   port.Close();
@@ -107,10 +97,10 @@ TEST_F(QtLink, MissingAndBusyPortsAreRefused) {
 
 TEST_F(QtLink, DemonstrationRadioAnswersThroughTheEventLoop) {
   QObject context;
-  SimulatedRadio radio(RadioMemory(), {"VESTRAX", true, "V100"});
+  SimulatedRadio radio(PatternImage(), {"VESTRAX", true, "V100"});
   SimulatedPort port(radio, QtScheduler(&context));
   EXPECT_TRUE(Transfer(port, TransferKind::Read, "demo").success);
-  EXPECT_TRUE(SameInRanges(image, RadioMemory()));
+  EXPECT_TRUE(SameInRanges(image, PatternImage()));
   EXPECT_EQ(radio.framesReceived(), 1875);
 }
 
