@@ -12,7 +12,7 @@
 #include "shell/demo_radio.h"
 #include "shell/ui/first_paint.h"
 #include "shell/ui/frm_main.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 #include "shell/ui/transfer_controller.h"
 
 int main(int argc, char** argv) {

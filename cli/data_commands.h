@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "datafile/data_file.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 #include "shell/startup_core.h"
 
 namespace zq::cli {

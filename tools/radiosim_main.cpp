@@ -11,7 +11,7 @@
 #include "config/text_rules.h"
 #include "image/image_file.h"
 #include "link/pty_radio_server.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/ui/frm_comm_ch_info.h"
 #include "channels/ui/group_panel.h"
 #include "config/defaults.h"

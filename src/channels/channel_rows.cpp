@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "config/text_rules.h"
 
 namespace zq {

@@ -12,7 +12,7 @@
 
 #include "channels/frequency_rules.h"
 #include "config/channel_record.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/csv_text.h"
 #include "channels/group_selection.h"
 #include "config/defaults.h"

@@ -9,7 +9,7 @@
 
 #include "channels/channel_rows.h"
 #include "config/radio_config.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

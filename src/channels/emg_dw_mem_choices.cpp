@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/list_entries.h"
 #include "config/text_rules.h"
 

@@ -6,7 +6,7 @@
 #include <span>
 
 #include "channels/emg_dw_mem_fields.h"
-#include "channels/value_choices.h"
+#include "text/value_choices.h"
 #include "config/radio_config.h"
 
 namespace zq {

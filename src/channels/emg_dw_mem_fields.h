@@ -11,7 +11,7 @@
 #include <string>
 
 #include "config/radio_config.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

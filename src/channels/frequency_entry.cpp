@@ -1,6 +1,6 @@
 #include "channels/frequency_entry.h"
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/group_selection.h"
 #include "config/defaults.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "config/band_layout.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

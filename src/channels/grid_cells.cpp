@@ -1,7 +1,7 @@
 #include "channels/grid_cells.h"
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 
 namespace zq {
 namespace {

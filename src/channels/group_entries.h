@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "config/radio_config.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -1,6 +1,6 @@
 #include "channels/group_selection.h"
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 
 namespace zq {
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "channels/row_commands.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

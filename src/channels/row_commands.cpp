@@ -1,7 +1,7 @@
 #include "channels/row_commands.h"
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/group_selection.h"
 
 namespace zq {

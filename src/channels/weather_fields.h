@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "channels/value_choices.h"
+#include "text/value_choices.h"
 #include "config/option_features.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

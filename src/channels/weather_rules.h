@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "channels/value_choices.h"
+#include "text/value_choices.h"
 #include "config/option_features.h"
 
 namespace zq {

@@ -8,7 +8,7 @@
 #include "config/radio_config.h"
 #include "datafile/version_list.h"
 #include "datafile/working_copy.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "datafile/working_copy.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -9,7 +9,7 @@
 #include "image/image_codec.h"
 #include "link/read_back.h"
 #include "link/transfer_ranges.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -1,6 +1,6 @@
 #include "link/port_messages.h"
 
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

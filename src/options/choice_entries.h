@@ -6,8 +6,8 @@
 #include <optional>
 #include <span>
 
-#include "channels/value_choices.h"
-#include "shell/language_table.h"
+#include "text/value_choices.h"
+#include "text/language_table.h"
 
 namespace zq {
 

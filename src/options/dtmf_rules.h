@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/radio_config.h"
-#include "shell/typed_keys.h"
+#include "text/typed_keys.h"
 
 namespace zq {
 

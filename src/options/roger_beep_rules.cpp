@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "options/public_params.h"
 
 namespace zq {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/locale_ids.h"
+#include "text/locale_ids.h"
 
 namespace zq {
 

@@ -7,7 +7,7 @@
 
 #include "image/memory_image.h"
 #include "link/radio_identity.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 #include "shell/startup_core.h"
 
 namespace zq {

@@ -1,6 +1,6 @@
 #include "shell/transfer_backup.h"
 
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -7,7 +7,7 @@
 
 #include "config/text_rules.h"
 #include "platform/ini_file.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 namespace {

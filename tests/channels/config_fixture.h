@@ -2,7 +2,7 @@
 // Configurations for the channel and option rule tests.
 #include <string_view>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "config/defaults.h"
 #include "config/radio_config.h"
 

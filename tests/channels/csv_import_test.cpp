@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/csv_channels.h"
 #include "channels/tone_codes.h"

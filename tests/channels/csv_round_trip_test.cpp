@@ -7,7 +7,7 @@
 #include <random>
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/csv_channels.h"
 #include "channels/tone_codes.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "image/image_codec.h"
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "config/fixed_text.h"
-#include "shell/typed_keys.h"
+#include "text/typed_keys.h"
 
 namespace zq {
 namespace {

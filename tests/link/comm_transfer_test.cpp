@@ -6,7 +6,7 @@
 #include "link/test_images.h"
 #include "link/transfer_ranges.h"
 #include "link_fakes.h"
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 namespace {

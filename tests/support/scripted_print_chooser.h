@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/ui/print_chooser.h"
+#include "print/ui/print_chooser.h"
 
 namespace zq::testing {
 

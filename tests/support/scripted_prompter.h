@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 
 namespace zq::testing {
 

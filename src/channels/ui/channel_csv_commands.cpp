@@ -4,9 +4,8 @@
 
 #include "channels/channel_rows.h"
 #include "channels/csv_channels.h"
-#include "shell/app_state.h"
-#include "shell/ui/prompter.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/prompter.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -33,19 +32,17 @@ QString ImportReport(const CsvImportResult& result, int language) {
 
 }  // namespace
 
-void ExportShownGroup(QWidget* parent, const AppState& state, int band, int group) {
-  int language = state.language();
+void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int band, int group) {
   QString path = CurrentPrompter().ChooseFileToSave(parent, SuggestedName(band, group), CsvFilter(language));
   if (path.isEmpty()) return;
-  if (auto failure = ExportChannelsCsvFile(state.config, band, group, path.toStdString()))
+  if (auto failure = ExportChannelsCsvFile(cfg, band, group, path.toStdString()))
     Tell(parent, QUtf8(MessageText(*failure, language)), Icon::Error);
 }
 
-bool ImportIntoShownGroup(QWidget* parent, AppState& state, int band, int group) {
-  int language = state.language();
+bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group) {
   QString path = CurrentPrompter().ChooseFileToOpen(parent, CsvFilter(language));
   if (path.isEmpty()) return false;
-  CsvImportResult result = ImportChannelsCsvFile(state.config, band, group, path.toStdString());
+  CsvImportResult result = ImportChannelsCsvFile(cfg, band, group, path.toStdString());
   if (result.refusal) {
     Tell(parent, QUtf8(MessageText(*result.refusal, language)), Icon::Error);
     return false;

@@ -5,10 +5,10 @@ class QWidget;
 
 namespace zq {
 
-struct AppState;
+struct RadioConfig;
 
-void ExportShownGroup(QWidget* parent, const AppState& state, int band, int group);
+void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int band, int group);
 // True when channels of the group changed.
-bool ImportIntoShownGroup(QWidget* parent, AppState& state, int band, int group);
+bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group);
 
 }  // namespace zq

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

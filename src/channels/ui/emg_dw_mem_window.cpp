@@ -11,9 +11,9 @@
 #include <algorithm>
 
 #include "channels/emg_dw_mem_choices.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/editor_host.h"
+#include "widgets/guarded.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -23,8 +23,8 @@ constexpr int kColumnSpacing = 12;
 
 }  // namespace
 
-SpecialSettingsWindow::SpecialSettingsWindow(frmMain& main, SpecialWindow which)
-    : EditorWindow(nullptr), main_(main), which_(which), def_(SpecialWindowOf(which)) {
+SpecialSettingsWindow::SpecialSettingsWindow(EditorHost& host, SpecialWindow which)
+    : EditorWindow(nullptr), host_(host), which_(which), def_(SpecialWindowOf(which)) {
   setObjectName(QString::fromLatin1(def_.handlerPrefix));
   Guarded(this, HandlerName("Form_Load").c_str(), [&] {
     Build();
@@ -85,7 +85,7 @@ void SpecialSettingsWindow::Build() {
 
 void SpecialSettingsWindow::ApplyLanguage() {
   Guarded(this, HandlerName("ChangeLanguage").c_str(), [&] {
-    int language = main_.state().language();
+    int language = host_.Language();
     setWindowTitle(QText(def_.caption, language));
     for (int f = 0; f < 3; ++f) frames_[f]->setTitle(QText(kSpecialFrameTitles[f], language));
     for (std::size_t i = 0; i < def_.fields.size(); ++i) {
@@ -101,14 +101,14 @@ void SpecialSettingsWindow::ApplyLanguage() {
 }
 
 void SpecialSettingsWindow::Reload() {
-  auto record = SettingsOf(main_.state().config, which_);
+  auto record = SettingsOf(host_.Config(), which_);
   copy_.assign(record.begin(), record.end());
   ApplyLanguage();
 }
 
 void SpecialSettingsWindow::FillField(int index) {
   const SpecialField& field = def_.fields[index];
-  Choices choices = FieldChoices(main_.state().config, field, copy_, main_.state().language());
+  Choices choices = FieldChoices(host_.Config(), field, copy_, host_.Language());
   QComboBox* list = lists_[index];
   list->clear();
   for (const Choice& c : choices) list->addItem(QUtf8(c.text), c.value);
@@ -123,14 +123,14 @@ void SpecialSettingsWindow::FillAllFieldsBut(int index) {
 void SpecialSettingsWindow::OnPicked(int index, int entry) {
   Guarded(this, HandlerName("Combo_Click").c_str(), [&] {
     int value = lists_[index]->itemData(entry).toInt();
-    ChooseFieldValue(main_.state().config, which_, def_.fields[index], value, copy_);
+    ChooseFieldValue(host_.Config(), which_, def_.fields[index], value, copy_);
     FillAllFieldsBut(index);  // channel lists follow their band; shown-only rows follow what they show
   });
 }
 
 void SpecialSettingsWindow::Save() {
   Guarded(this, HandlerName("cmdSave_Click").c_str(), [&] {
-    auto record = SettingsOf(main_.state().config, which_);
+    auto record = SettingsOf(host_.Config(), which_);
     std::copy(copy_.begin(), copy_.end(), record.begin());
     CloseWindow();
   });

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "channels/emg_dw_mem_fields.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 
 class QComboBox;
 class QGroupBox;
@@ -16,12 +16,12 @@ class QPushButton;
 
 namespace zq {
 
-class frmMain;
+class EditorHost;
 
 class SpecialSettingsWindow : public EditorWindow {
   Q_OBJECT
  public:
-  SpecialSettingsWindow(frmMain& main, SpecialWindow which);
+  SpecialSettingsWindow(EditorHost& host, SpecialWindow which);
 
   void ApplyLanguage() override;
   void Reload() override;
@@ -38,7 +38,7 @@ class SpecialSettingsWindow : public EditorWindow {
   void CloseWindow();
   std::string HandlerName(const char* handler) const;
 
-  frmMain& main_;
+  EditorHost& host_;
   SpecialWindow which_;
   const SpecialWindowDef& def_;
   std::vector<int16_t> copy_;

@@ -3,7 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "shell/typed_keys.h"
+#include "text/typed_keys.h"
 
 namespace zq {
 

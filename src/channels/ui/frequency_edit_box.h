@@ -2,7 +2,7 @@
 // The box a frequency is typed into over a cell of the channel grid: digits
 // and "." only. Enter, Escape and Tab are the window's to act on, and losing
 // the focus (to another widget or another window) asks it to commit.
-#include "shell/ui/filtered_line_edit.h"
+#include "widgets/filtered_line_edit.h"
 
 namespace zq {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/detail_fields.h"
 #include "channels/frequency_entry.h"
 #include "channels/grid_cells.h"
@@ -21,9 +21,9 @@
 #include "channels/ui/frequency_edit_box.h"
 #include "channels/ui/group_panel.h"
 #include "channels/ui/list_edit_menu.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/editor_host.h"
+#include "widgets/guarded.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -42,7 +42,8 @@ std::vector<std::string> RowLabels(int band, int group) {
 
 }  // namespace
 
-frmCommChInfo::frmCommChInfo(frmMain& main) : EditorWindow(nullptr), main_(main), state_(main.state()) {
+frmCommChInfo::frmCommChInfo(EditorHost& host, ListEditMenu& listEditMenu)
+    : EditorWindow(nullptr), host_(host), listEditMenu_(listEditMenu) {
   setObjectName("frmCommChInfo");
   Guarded(this, "frmCommChInfo_Form_Load", [&] {
     Guarded(this, "frmCommChInfo_InitShowGridError", [&] { InitShowGrid(); });
@@ -110,12 +111,12 @@ void frmCommChInfo::InitShowGrid() {
   connect(box, &FrequencyEditBox::tabPressed, this, &frmCommChInfo::GridNextCol);
   connect(exportButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
-    Guarded(this, "frmCommChInfo_ExportCsv_Click", [&] { ExportShownGroup(this, state_, band_, group_); });
+    Guarded(this, "frmCommChInfo_ExportCsv_Click", [&] { ExportShownGroup(this, host_.Config(), host_.Language(), band_, group_); });
   });
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
-    GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", state_.config, [&] {
-      if (ImportIntoShownGroup(this, state_, band_, group_)) RefreshAfterChannelChange(grid_->CurrentRow());
+    GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
+      if (ImportIntoShownGroup(this, host_.Config(), host_.Language(), band_, group_)) RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });
   connect(closeButton_, &QPushButton::clicked, this, [this] {
@@ -132,7 +133,7 @@ void frmCommChInfo::ApplyLanguage() { ChangShowByLanguage(); }
 
 void frmCommChInfo::ChangShowByLanguage() {
   Guarded(this, "frmCommChInfo_ChangShowByLanguage", [&] {
-    int language = state_.language();
+    int language = host_.Language();
     setWindowTitle(QText(Txt::ChannelWindowCaption, language));
     bandLabel_->setText(QText(Txt::BandLabel, language));
     {
@@ -143,7 +144,7 @@ void frmCommChInfo::ChangShowByLanguage() {
     }
     grid_->SetHeaderTexts(QText(Txt::GridHeaderChannel, language), QText(Txt::FrequencyLabel, language));
     groupPanel_->ApplyLanguage(language);
-    groupPanel_->Show(state_.config, band_, group_, settingsGroup_, language);
+    groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, language);
     detail_->ApplyLanguage(language);
     closeButton_->setText(QText(Txt::CloseButton, language));
     exportButton_->setText(QText(Txt::CsvExportButton, language));
@@ -156,7 +157,7 @@ void frmCommChInfo::ChangShowByLanguage() {
 
 void frmCommChInfo::OnBandPicked(int band) {
   SaveShowGridData();
-  GuardedEdit(this, "frmCommChInfo_cmbBand_Click", state_.config, [&] {
+  GuardedEdit(this, "frmCommChInfo_cmbBand_Click", host_.Config(), [&] {
     RememberWorkChannel();
     ShowBand(band);
   });
@@ -164,14 +165,14 @@ void frmCommChInfo::OnBandPicked(int band) {
 
 // The row last edited becomes the shown group's work channel when a channel is in use there.
 void frmCommChInfo::RememberWorkChannel() {
-  if (lastEditedRow_ != 0 && FindSlotOfNumber(state_.config, band_, group_, lastEditedRow_) != 0)
-    state_.config.Options.WorkChannel(group_, band_) = lastEditedRow_;
+  if (lastEditedRow_ != 0 && FindSlotOfNumber(host_.Config(), band_, group_, lastEditedRow_) != 0)
+    host_.Config().Options.WorkChannel(group_, band_) = lastEditedRow_;
   lastEditedRow_ = 0;
 }
 
 // Without an HF-capable radio only CB can be shown.
 void frmCommChInfo::ShowBand(int band) {
-  bool hfCapable = state_.identity.hfCapable;
+  bool hfCapable = host_.HfCapable();
   band_ = hfCapable && IsBand(band) ? band : kCB;
   limits_ = LimitsOfBand(band_);
   {
@@ -179,15 +180,15 @@ void frmCommChInfo::ShowBand(int band) {
     bandSelector_->setCurrentIndex(band_);
   }
   bandSelector_->setEnabled(hfCapable);
-  ShowGroup(InitialGroup(state_.config, band_));
+  ShowGroup(InitialGroup(host_.Config(), band_));
 }
 
 void frmCommChInfo::OnGroupPicked(int group) {
   SaveShowGridData();
-  GuardedEdit(this, "frmCommChInfo_cmbGroup_Click", state_.config, [&] {
+  GuardedEdit(this, "frmCommChInfo_cmbGroup_Click", host_.Config(), [&] {
     // A CB plan is the radio's national channel plan: looking at another one
     // does not switch the radio to it, only "Work Group" does.
-    if (band_ != kCB && IsOrdinaryGroup(band_, group)) state_.config.Options.WorkGroup(band_) = group;
+    if (band_ != kCB && IsOrdinaryGroup(band_, group)) host_.Config().Options.WorkGroup(band_) = group;
     ShowGroup(group);
   });
 }
@@ -196,7 +197,7 @@ void frmCommChInfo::ShowGroup(int group) {
   group_ = IsGroup(band_, group) ? group : 1;
   settingsGroup_ = group_;
   lastEditedRow_ = 0;
-  groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
+  groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
   grid_->SetRows(RowLabels(band_, group_), HasWideFrequencyColumn(band_, group_));
   SetGridData();
 }
@@ -214,35 +215,35 @@ void frmCommChInfo::EnsureRoom() {
 void frmCommChInfo::OnSettingsGroupPicked(int group) {
   Guarded(this, "frmCommChInfo_cmbValidGroup_Click", [&] {
     settingsGroup_ = group;
-    groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
+    groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
   });
 }
 
 void frmCommChInfo::OnGroupValidPicked(int entry) {
-  GuardedEdit(this, "frmCommChInfo_cmbGroupValid_Click", state_.config, [&] {
+  GuardedEdit(this, "frmCommChInfo_cmbGroupValid_Click", host_.Config(), [&] {
     if (entry >= 0 && IsOrdinaryGroup(band_, settingsGroup_))
-      state_.config.Options.GroupValid(settingsGroup_, band_) = entry;
+      host_.Config().Options.GroupValid(settingsGroup_, band_) = entry;
   });
 }
 
 void frmCommChInfo::OnGroupNameEdited(const QString& name) {
-  GuardedEdit(this, "frmCommChInfo_ReShow_Group_Name", state_.config, [&] {
+  GuardedEdit(this, "frmCommChInfo_ReShow_Group_Name", host_.Config(), [&] {
     if (!IsOrdinaryGroup(band_, settingsGroup_)) return;
-    state_.config.Options.GroupName(settingsGroup_, band_) = name.toStdU16String();
-    groupPanel_->ShowGroupNames(state_.config, band_, group_, settingsGroup_, state_.language());
+    host_.Config().Options.GroupName(settingsGroup_, band_) = name.toStdU16String();
+    groupPanel_->ShowGroupNames(host_.Config(), band_, group_, settingsGroup_, host_.Language());
     reShowGrid(grid_->CurrentRow());  // "CB Mem Band" lists plan names
   });
 }
 
 void frmCommChInfo::OnWorkGroupPicked(int group) {
-  GuardedEdit(this, "frmCommChInfo_cmbWorkGroup_Click", state_.config, [&] {
-    if (IsOrdinaryGroup(band_, group)) state_.config.Options.WorkGroup(band_) = group;
+  GuardedEdit(this, "frmCommChInfo_cmbWorkGroup_Click", host_.Config(), [&] {
+    if (IsOrdinaryGroup(band_, group)) host_.Config().Options.WorkGroup(band_) = group;
   });
 }
 
 void frmCommChInfo::OnWorkChannelPicked(int number) {
-  GuardedEdit(this, "frmCommChInfo_cmbWorkChannel_Click", state_.config, [&] {
-    state_.config.Options.WorkChannel(group_, band_) = number;
+  GuardedEdit(this, "frmCommChInfo_cmbWorkChannel_Click", host_.Config(), [&] {
+    host_.Config().Options.WorkChannel(group_, band_) = number;
     MoveToCell(number, kFrequencyColumn);
   });
 }
@@ -252,7 +253,7 @@ void frmCommChInfo::OnWorkChannelPicked(int number) {
 void frmCommChInfo::SetGridData() {
   Guarded(this, "frmCommChInfo_SetGridData", [&] {
     RefreshCells(true);
-    int row = state_.config.Options.WorkChannel(group_, band_);
+    int row = host_.Config().Options.WorkChannel(group_, band_);
     if (row < 1 || row > grid_->RowCount()) row = 1;
     {
       QSignalBlocker quiet(grid_);
@@ -263,9 +264,9 @@ void frmCommChInfo::SetGridData() {
 }
 
 void frmCommChInfo::RefreshCells(bool tellNotNumeric) {
-  GridCells cells = GridFrequencies(state_.config, band_, group_, limits_);
+  GridCells cells = GridFrequencies(host_.Config(), band_, group_, limits_);
   grid_->SetFrequencies(cells.frequencies);
-  if (cells.notNumeric && tellNotNumeric) Tell(this, QText(Txt::NotIsNumeric, state_.language()), Icon::Warning);
+  if (cells.notNumeric && tellNotNumeric) Tell(this, QText(Txt::NotIsNumeric, host_.Language()), Icon::Warning);
 }
 
 void frmCommChInfo::reShowGrid(int row) {
@@ -273,32 +274,32 @@ void frmCommChInfo::reShowGrid(int row) {
 }
 
 void frmCommChInfo::ShowChannelDetail(int row) {
-  int language = state_.language();
+  int language = host_.Language();
   RowKind kind = TargetOfRow(band_, group_, row).kind;
   detail_->setTitle(QText(Txt::DetailCaption, language) + QUtf8(GetCHName(band_, group_, row)));
   Guarded(this, kind == RowKind::CbMemory ? "ShowChIfoDataOther" : "ShowChIfoData", [&] {
-    detail_->Show({state_.config, band_, group_}, RecordAtRow(state_.config, band_, group_, row), kind, language);
+    detail_->Show({host_.Config(), band_, group_}, RecordAtRow(host_.Config(), band_, group_, row), kind, language);
   });
   EnsureRoom();
 }
 
 void frmCommChInfo::OnChoicePicked(int field, int entry) {
   SaveShowGridData();
-  GuardedEdit(this, "frmCommChInfo_cmbDetail_Click", state_.config, [&] {
+  GuardedEdit(this, "frmCommChInfo_cmbDetail_Click", host_.Config(), [&] {
     int row = grid_->CurrentRow();
-    ChannelRecord* record = RecordAtRow(state_.config, band_, group_, row);
+    ChannelRecord* record = RecordAtRow(host_.Config(), band_, group_, row);
     if (record == nullptr) return;
     const DetailFieldDef& def = DetailFields()[field];
-    StoreChoice(def, {state_.config, band_, group_}, *record, entry);
+    StoreChoice(def, {host_.Config(), band_, group_}, *record, entry);
     if (def.kind == ChoiceKind::CbMemChannel)
-      grid_->SetFrequency(row, QUtf8(RowFrequency(state_.config, band_, group_, row, limits_).text));
+      grid_->SetFrequency(row, QUtf8(RowFrequency(host_.Config(), band_, group_, row, limits_).text));
     reShowGrid(row);
   });
 }
 
 void frmCommChInfo::RefreshAfterChannelChange(int row) {
   RefreshCells(false);
-  groupPanel_->Show(state_.config, band_, group_, settingsGroup_, state_.language());
+  groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
   reShowGrid(row);
 }
 
@@ -358,11 +359,11 @@ void frmCommChInfo::SaveShowGridData() {
   grid_->HideEditBox();
   if (band_ != kCB && typed) {
     lastEditedRow_ = row;
-    GuardedEdit(this, "frmCommChInfo_SaveShowGridData", state_.config, [&] {
-      if (IsOrdinaryGroup(band_, group_)) state_.config.Options.WorkGroup(band_) = group_;
-      EntryResult result = StoreFrequencyEntry(state_.config, band_, group_, row, entry, limits_);
+    GuardedEdit(this, "frmCommChInfo_SaveShowGridData", host_.Config(), [&] {
+      if (IsOrdinaryGroup(band_, group_)) host_.Config().Options.WorkGroup(band_) = group_;
+      EntryResult result = StoreFrequencyEntry(host_.Config(), band_, group_, row, entry, limits_);
       RefreshAfterChannelChange(row);
-      if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, state_.language()), Icon::Warning);
+      if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
     });
   }
   committing_ = false;
@@ -375,7 +376,7 @@ void frmCommChInfo::OnRowMenu(int row, const QPoint& globalPos) {
   Guarded(this, "frmCommChInfo_MSFlexGrid1_MouseDown", [&] {
     if (band_ == kHF && !IsMemGroup(band_, group_)) return;
     QPointer<frmCommChInfo> self(this);
-    main_.listEditMenu().PopUp(globalPos, [self, row](RowCommand command) {
+    listEditMenu_.PopUp(globalPos, [self, row](RowCommand command) {
       if (self) self->RunListEditAt(command, row);
     });
   });
@@ -385,8 +386,8 @@ void frmCommChInfo::RunListEdit(RowCommand command) { RunListEditAt(command, gri
 
 void frmCommChInfo::RunListEditAt(RowCommand command, int row) {
   SaveShowGridData();
-  GuardedEdit(this, "frmCommChInfo_ListEdit", state_.config, [&] {
-    if (RunRowCommand(command, state_.config, main_.listEditMenu().clipboard(), band_, group_, row))
+  GuardedEdit(this, "frmCommChInfo_ListEdit", host_.Config(), [&] {
+    if (RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row))
       RefreshAfterChannelChange(row);
   });
 }

@@ -5,7 +5,7 @@
 // in the grid. Every change goes straight into the one RadioConfig.
 #include "channels/frequency_rules.h"
 #include "channels/row_command_table.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 
 class QComboBox;
 class QLabel;
@@ -13,16 +13,16 @@ class QPushButton;
 
 namespace zq {
 
-struct AppState;
 class ChannelDetailPanel;
 class ChannelGrid;
 class GroupPanel;
-class frmMain;
+class EditorHost;
+class ListEditMenu;
 
 class frmCommChInfo : public EditorWindow {
   Q_OBJECT
  public:
-  explicit frmCommChInfo(frmMain& main);
+  frmCommChInfo(EditorHost& host, ListEditMenu& listEditMenu);
   ~frmCommChInfo() override;
 
   void ApplyLanguage() override;
@@ -76,8 +76,8 @@ class frmCommChInfo : public EditorWindow {
   void MoveToCell(int row, int column);
   void RememberWorkChannel();
 
-  frmMain& main_;
-  AppState& state_;
+  EditorHost& host_;
+  ListEditMenu& listEditMenu_;
   QLabel* bandLabel_ = nullptr;
   QComboBox* bandSelector_ = nullptr;
   GroupPanel* groupPanel_ = nullptr;

@@ -6,7 +6,7 @@ namespace zq {
 
 class frm_dw : public SpecialSettingsWindow {
  public:
-  explicit frm_dw(frmMain& main) : SpecialSettingsWindow(main, SpecialWindow::DualWatch) {}
+  explicit frm_dw(EditorHost& host) : SpecialSettingsWindow(host, SpecialWindow::DualWatch) {}
 };
 
 }  // namespace zq

@@ -6,7 +6,7 @@ namespace zq {
 
 class frm_emg : public SpecialSettingsWindow {
  public:
-  explicit frm_emg(frmMain& main) : SpecialSettingsWindow(main, SpecialWindow::Emergency) {}
+  explicit frm_emg(EditorHost& host) : SpecialSettingsWindow(host, SpecialWindow::Emergency) {}
 };
 
 }  // namespace zq

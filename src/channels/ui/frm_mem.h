@@ -6,7 +6,7 @@ namespace zq {
 
 class frm_MEM : public SpecialSettingsWindow {
  public:
-  explicit frm_MEM(frmMain& main) : SpecialSettingsWindow(main, SpecialWindow::MemoryChannel) {}
+  explicit frm_MEM(EditorHost& host) : SpecialSettingsWindow(host, SpecialWindow::MemoryChannel) {}
 };
 
 }  // namespace zq

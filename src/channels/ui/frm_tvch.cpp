@@ -13,9 +13,9 @@
 #include "channels/ui/weather_frequency_edit.h"
 #include "channels/weather_rules.h"
 #include "platform/qt/window_placement.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/editor_host.h"
+#include "widgets/guarded.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -26,7 +26,7 @@ constexpr int kGridVisibleRows = 14;
 
 }  // namespace
 
-FrmTVCH::FrmTVCH(frmMain& main) : EditorWindow(nullptr), main_(main) {
+FrmTVCH::FrmTVCH(EditorHost& host) : EditorWindow(nullptr), host_(host) {
   setObjectName("FrmTVCH");
   Guarded(this, "FrmTVCH_Form_Load", [&] {
     Build();
@@ -34,7 +34,7 @@ FrmTVCH::FrmTVCH(frmMain& main) : EditorWindow(nullptr), main_(main) {
   });
 }
 
-int FrmTVCH::language() const { return main_.state().language(); }
+int FrmTVCH::language() const { return host_.Language(); }
 
 void FrmTVCH::Build() {
   BuildGrid();
@@ -137,14 +137,14 @@ void FrmTVCH::closeEvent(QCloseEvent* event) {
 }
 
 void FrmTVCH::FillGrid() {
-  const OptionFeatures& opt = main_.state().config.Options;
+  const OptionFeatures& opt = host_.Config().Options;
   for (int r = 0; r < kWeatherRecords; ++r)
     for (int c = 0; c < kWeatherColumnCount; ++c)
       grid_->item(r, c)->setText(QUtf8(WeatherCellText(opt, r + 1, kWeatherColumns[c], language())));
 }
 
 void FrmTVCH::FillSettings() {
-  const OptionFeatures& opt = main_.state().config.Options;
+  const OptionFeatures& opt = host_.Config().Options;
   for (std::size_t i = 0; i < std::size(kWeatherSettings); ++i) {
     Choices choices = WeatherSettingChoices(opt, kWeatherSettings[i].choices, language());
     QComboBox* list = settingLists_[i];
@@ -155,8 +155,8 @@ void FrmTVCH::FillSettings() {
 }
 
 void FrmTVCH::OnSettingPicked(int index, int entry) {
-  GuardedEdit(this, "FrmTVCH_Combo_Click", main_.state().config, [&] {
-    main_.state().config.Options.SetInt(kWeatherSettings[index].field, settingLists_[index]->itemData(entry).toInt());
+  GuardedEdit(this, "FrmTVCH_Combo_Click", host_.Config(), [&] {
+    host_.Config().Options.SetInt(kWeatherSettings[index].field, settingLists_[index]->itemData(entry).toInt());
   });
 }
 
@@ -177,7 +177,7 @@ void FrmTVCH::OpenCellEditor(int row, int column) {
   Choices choices = WeatherColumnChoices(def, language());
   listEditor_->clear();
   for (const Choice& c : choices) listEditor_->addItem(QUtf8(c.text), c.value);
-  listEditor_->setCurrentIndex(ShownChoice(choices, main_.state().config.Options.GetInt(def.field, row + 1)));
+  listEditor_->setCurrentIndex(ShownChoice(choices, host_.Config().Options.GetInt(def.field, row + 1)));
   listEditor_->setGeometry(cell);
   listEditor_->show();
   listEditor_->setFocus();
@@ -190,7 +190,7 @@ void FrmTVCH::CloseCellEditor() {
 }
 
 void FrmTVCH::StoreCellEditor() {
-  OptionFeatures& opt = main_.state().config.Options;
+  OptionFeatures& opt = host_.Config().Options;
   const WeatherColumn& def = kWeatherColumns[editColumn_];
   int record = editRow_ + 1;
   if (def.kind == WeatherColumnKind::Frequency)
@@ -201,7 +201,7 @@ void FrmTVCH::StoreCellEditor() {
 
 void FrmTVCH::Save_TVChannel() {
   if (editColumn_ < 0) return;
-  GuardedEdit(this, "FrmTVCH_Save_TVChannel", main_.state().config, [&] { StoreCellEditor(); });
+  GuardedEdit(this, "FrmTVCH_Save_TVChannel", host_.Config(), [&] { StoreCellEditor(); });
   CloseCellEditor();
   FillGrid();
   FillSettings();

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "channels/weather_fields.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 
 class QComboBox;
 class QLabel;
@@ -14,13 +14,13 @@ class QTableWidget;
 
 namespace zq {
 
-class frmMain;
+class EditorHost;
 class WeatherFrequencyEdit;
 
 class FrmTVCH : public EditorWindow {
   Q_OBJECT
  public:
-  explicit FrmTVCH(frmMain& main);
+  explicit FrmTVCH(EditorHost& host);
 
   void ApplyLanguage() override;
   void CommitPendingEdit() override;
@@ -46,7 +46,7 @@ class FrmTVCH : public EditorWindow {
   void OnSettingPicked(int index, int entry);
   int language() const;
 
-  frmMain& main_;
+  EditorHost& host_;
   QTableWidget* grid_ = nullptr;
   WeatherFrequencyEdit* frequencyEditor_ = nullptr;
   QComboBox* listEditor_ = nullptr;

@@ -7,9 +7,9 @@
 #include "channels/channel_rows.h"
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
-#include "shell/ui/filtered_line_edit.h"
+#include "widgets/filtered_line_edit.h"
 #include "config/text_rules.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {

@@ -1,6 +1,6 @@
 #include "channels/ui/list_edit_menu.h"
 
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

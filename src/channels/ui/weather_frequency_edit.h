@@ -1,7 +1,7 @@
 #pragma once
 // The box that opens over a frequency cell of the weather grid. It takes only
 // digits and "."; Escape gives the cell up without storing.
-#include "shell/ui/filtered_line_edit.h"
+#include "widgets/filtered_line_edit.h"
 
 namespace zq {
 

@@ -2,7 +2,7 @@
 
 #include <QSignalBlocker>
 
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "options/dtmf_rules.h"
-#include "shell/ui/filtered_line_edit.h"
+#include "widgets/filtered_line_edit.h"
 
 namespace zq {
 

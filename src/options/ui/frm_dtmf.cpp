@@ -17,9 +17,9 @@
 #include "options/ui/choice_combo.h"
 #include "options/ui/dtmf_code_delegate.h"
 #include "options/ui/editor_close.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/editor_host.h"
+#include "widgets/guarded.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -33,7 +33,7 @@ QString ShownCode(const OptionFeatures& opt, int n) {
 
 }  // namespace
 
-FrmDTMF::FrmDTMF(frmMain& main) : main_(main) {
+FrmDTMF::FrmDTMF(EditorHost& host) : host_(host) {
   setObjectName("FrmDTMF");
   Guarded(this, "FrmDTMF_Form_Load", [&] {
     BuildWindow();
@@ -43,9 +43,9 @@ FrmDTMF::FrmDTMF(frmMain& main) : main_(main) {
   });
 }
 
-RadioConfig& FrmDTMF::cfg() { return main_.state().config; }
+RadioConfig& FrmDTMF::cfg() { return host_.Config(); }
 
-int FrmDTMF::language() const { return main_.state().language(); }
+int FrmDTMF::language() const { return host_.Language(); }
 
 void FrmDTMF::BuildWindow() {
   codes_ = new QTableWidget(kDtmfCodeCount, 2, this);
@@ -148,7 +148,7 @@ void FrmDTMF::OnCodeEdited(QTableWidgetItem* item) {
 void FrmDTMF::SetDTMFList() {
   Guarded(this, "SetDTMFList", [&] {
     CleanDtmfReferences(cfg());
-    main_.BroadcastReferencesChanged();
+    host_.BroadcastReferencesChanged();
   });
 }
 

@@ -5,7 +5,7 @@
 // references pointing at defined codes.
 #include <vector>
 
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,14 +17,14 @@ class QTableWidgetItem;
 namespace zq {
 
 class DtmfCodeDelegate;
-class frmMain;
+class EditorHost;
 struct DtmfSettingList;
 struct RadioConfig;
 
 class FrmDTMF : public EditorWindow {
   Q_OBJECT
  public:
-  explicit FrmDTMF(frmMain& main);
+  explicit FrmDTMF(EditorHost& host);
 
   void ApplyLanguage() override;
   void CommitPendingEdit() override;
@@ -50,7 +50,7 @@ class FrmDTMF : public EditorWindow {
   void OnCodeEdited(QTableWidgetItem* item);
   void MoveToNextCode();
 
-  frmMain& main_;
+  EditorHost& host_;
   QTableWidget* codes_ = nullptr;
   DtmfCodeDelegate* delegate_ = nullptr;
   std::vector<SettingControl> settings_;

@@ -18,11 +18,10 @@
 #include "options/public_switch.h"
 #include "options/ui/choice_combo.h"
 #include "options/ui/editor_close.h"
-#include "shell/ui/filtered_line_edit.h"
-#include "shell/ui/editor_table.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/editor_host.h"
+#include "widgets/filtered_line_edit.h"
+#include "widgets/guarded.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -43,7 +42,7 @@ QGridLayout* NewGrid(QWidget* parent) {
 
 }  // namespace
 
-FrmOptFeatures::FrmOptFeatures(frmMain& main) : main_(main) {
+FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
   setObjectName("FrmOptFeatures");
   Guarded(this, "FrmOptFeatures_Form_Load", [&] {
     auto* scroll = new QScrollArea(this);
@@ -67,15 +66,14 @@ QSize FrmOptFeatures::sizeHint() const {
   return content_ ? content_->sizeHint() + QSize(2 * kScrollFrame, 2 * kScrollFrame) : EditorWindow::sizeHint();
 }
 
-RadioConfig& FrmOptFeatures::cfg() { return main_.state().config; }
+RadioConfig& FrmOptFeatures::cfg() { return host_.Config(); }
 
-int FrmOptFeatures::language() const { return main_.state().language(); }
+int FrmOptFeatures::language() const { return host_.Language(); }
 
 bool FrmOptFeatures::ShowsCbBand() const {
-  if (EditorWindow* channels = main_.OpenEditorWindow(kChannelEditorKey); channels && IsBand(channels->ShownBand()))
-    return channels->ShownBand() == kCB;
+  if (int band = host_.CurrentBand(); IsBand(band)) return band == kCB;
   // With the channel editor closed: CB, unless a radio that can work HF has been read.
-  return !main_.state().identity.hfCapable;
+  return !host_.HfCapable();
 }
 
 QWidget* FrmOptFeatures::BuildContent() {
@@ -232,12 +230,12 @@ QGroupBox* FrmOptFeatures::BuildPublicFrame(const PublicBlock& block) {
 }
 
 void FrmOptFeatures::FillAllLists() {
-  const ListContext context = MakeListContext(cfg(), language(), main_.state().identity.hfCapable, ShowsCbBand());
+  const ListContext context = MakeListContext(cfg(), language(), host_.HfCapable(), ShowsCbBand());
   for (ListControl& list : lists_) FillChoices(list.combo, ChoicesOf(list.list, list.pieces, context));
 }
 
 void FrmOptFeatures::FillLists(OptionList only) {
-  const ListContext context = MakeListContext(cfg(), language(), main_.state().identity.hfCapable, ShowsCbBand());
+  const ListContext context = MakeListContext(cfg(), language(), host_.HfCapable(), ShowsCbBand());
   for (ListControl& list : lists_) {
     if (list.list != only) continue;
     FillChoices(list.combo, ChoicesOf(list.list, list.pieces, context));
@@ -278,7 +276,7 @@ void FrmOptFeatures::ApplyEnableRules() {
   const bool pfKey = handType == 0 || handType == 1;
   ListOf(Field(Opt::PfKey))->combo->setEnabled(pfKey);
   for (Opt key : {Opt::P1Key, Opt::P2Key, Opt::P3Key, Opt::P4Key}) ListOf(Field(key))->combo->setEnabled(!pfKey);
-  const bool hfCapable = main_.state().identity.hfCapable;
+  const bool hfCapable = host_.HfCapable();
   for (int band = 0; band < kBandCount; ++band) {
     const bool usable = band == kCB || hfCapable;
     ListOf({ValueRef::PublicSwitch, Opt::WorkGroup, band})->combo->setEnabled(usable);
@@ -339,7 +337,7 @@ void FrmOptFeatures::StoreList(const ListControl& list) {
   const int value = ChosenValue(list.combo);
   if (list.value.kind == ValueRef::PublicSwitch) {
     // The channel table shows each channel's Public: it opens again with the new values.
-    if (SetPublicSwitch(cfg(), list.value.i, value)) main_.ReopenEditor(kChannelEditorKey);
+    if (SetPublicSwitch(cfg(), list.value.i, value)) host_.ChannelTablesRewritten();
     return;
   }
   WriteValue(cfg(), list.value, value);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "options/option_items.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,12 +19,12 @@ class QLineEdit;
 namespace zq {
 
 class FilteredLineEdit;
-class frmMain;
+class EditorHost;
 
 class FrmOptFeatures : public EditorWindow {
   Q_OBJECT
  public:
-  explicit FrmOptFeatures(frmMain& main);
+  explicit FrmOptFeatures(EditorHost& host);
 
   void ApplyLanguage() override;
   void CommitPendingEdit() override;
@@ -104,7 +104,7 @@ class FrmOptFeatures : public EditorWindow {
   QCheckBox* CheckOf(Opt field);
   NumberControl* NumberOf(Opt field);
 
-  frmMain& main_;
+  EditorHost& host_;
   QWidget* content_ = nullptr;
   bool loaded_ = false;
   std::vector<ListControl> lists_;

@@ -15,9 +15,9 @@
 #include "options/ui/choice_combo.h"
 #include "options/ui/roger_diagram.h"
 #include "options/ui/roger_player.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/editor_host.h"
+#include "widgets/guarded.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -26,7 +26,7 @@ constexpr int kLabelGap = 7;  // 100 twips between a label and its list
 
 }  // namespace
 
-FrmToneTips::FrmToneTips(frmMain& main) : main_(main) {
+FrmToneTips::FrmToneTips(EditorHost& host) : host_(host) {
   setObjectName("FrmToneTips");
   Guarded(this, "FrmToneTips_Form_Load", [&] {
     BuildWindow();
@@ -38,11 +38,11 @@ FrmToneTips::FrmToneTips(frmMain& main) : main_(main) {
 
 FrmToneTips::~FrmToneTips() { StopPreview(); }
 
-RadioConfig& FrmToneTips::cfg() { return main_.state().config; }
+RadioConfig& FrmToneTips::cfg() { return host_.Config(); }
 
 const RogerBeepPreset& FrmToneTips::preset() { return cfg().RogerBeepTable[shownPreset() - 1]; }
 
-int FrmToneTips::language() const { return main_.state().language(); }
+int FrmToneTips::language() const { return host_.Language(); }
 
 int FrmToneTips::shownPreset() const { return tabs_->currentIndex() + 1; }
 
@@ -147,7 +147,7 @@ void FrmToneTips::AfterDefiningChange(bool stored, QComboBox* combo, int storedV
     return;
   }
   diagram_->SetPreset(preset());
-  main_.BroadcastReferencesChanged();
+  host_.BroadcastReferencesChanged();
 }
 
 void FrmToneTips::OnRecycleChosen() {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/radio_config.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 
 class QComboBox;
 class QLabel;
@@ -15,14 +15,14 @@ class QTabBar;
 
 namespace zq {
 
-class frmMain;
+class EditorHost;
 class RogerDiagram;
 class RogerPlayer;
 
 class FrmToneTips : public EditorWindow {
   Q_OBJECT
  public:
-  explicit FrmToneTips(frmMain& main);
+  explicit FrmToneTips(EditorHost& host);
   ~FrmToneTips() override;
 
   void ApplyLanguage() override;
@@ -59,7 +59,7 @@ class FrmToneTips : public EditorWindow {
   void Play();
   void StopPreview();
 
-  frmMain& main_;
+  EditorHost& host_;
   QTabBar* tabs_ = nullptr;
   QLabel* recycleLabel_ = nullptr;
   QComboBox* recycle_ = nullptr;

@@ -10,12 +10,13 @@
 #include "options/ui/frm_dtmf.h"
 #include "options/ui/frm_opt_features.h"
 #include "options/ui/frm_tone_tips.h"
+#include "shell/ui/frm_main.h"
 
 namespace zq {
 
 const std::vector<EditorDef>& EditorTable() {
   static const std::vector<EditorDef> table = {
-      {"N1", Txt::MenuChannelInformation, true, [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m); }},
+      {"N1", Txt::MenuChannelInformation, true, [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m, m.listEditMenu()); }},
       {"N2", Txt::MenuOptionFeatures, true, [](frmMain& m) -> EditorWindow* { return new FrmOptFeatures(m); }},
       {"N12", Txt::TreeRogerBeep, false, [](frmMain& m) -> EditorWindow* { return new FrmToneTips(m); }},
       {"N5", Txt::MenuDtmf, true, [](frmMain& m) -> EditorWindow* { return new FrmDTMF(m); }},

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/language_table.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -11,11 +11,11 @@
 #include "link/port_list.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
-#include "shell/ui/dialog_buttons.h"
+#include "widgets/dialog_buttons.h"
 #include "shell/ui/frm_main.h"
-#include "shell/ui/guarded.h"
+#include "widgets/guarded.h"
 #include "shell/ui/transfer_controller.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

@@ -31,13 +31,13 @@
 #include "platform/local_date.h"
 #include "platform/qt/window_placement.h"
 #include "shell/ui/editor_table.h"
-#include "shell/ui/editor_window.h"
-#include "shell/ui/guarded.h"
+#include "widgets/editor_window.h"
+#include "widgets/guarded.h"
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
 #include "shell/ui/transfer_controller.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -482,6 +482,13 @@ void frmMain::BroadcastReferencesChanged() {
   for (const auto& [key, window] : editors_)
     if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
 }
+
+int frmMain::CurrentBand() const {
+  EditorWindow* channels = OpenEditorWindow(kChannelEditorKey);
+  return channels ? channels->ShownBand() : -1;
+}
+
+void frmMain::ChannelTablesRewritten() { ReopenEditor(kChannelEditorKey); }
 
 void frmMain::FillWindowMenu() {
   windowMenu_->clear();

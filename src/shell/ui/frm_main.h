@@ -11,6 +11,7 @@
 
 #include "shell/app_state.h"
 #include "shell/commands.h"
+#include "widgets/editor_host.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +31,7 @@ class PrintCommands;
 class TransferController;
 struct FileResult;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public EditorHost {
   Q_OBJECT
  public:
   explicit frmMain(AppState& state, QWidget* parent = nullptr);
@@ -59,8 +60,15 @@ class frmMain : public QMainWindow {
   int OpenEditorCount() const;
   // Every open editor stores the value being edited.
   void CommitEditors();
-  // DTMF codes or roger-beep presets changed: open editors rebuild their lists.
-  void BroadcastReferencesChanged();
+
+  // What the editors see of the main window.
+  RadioConfig& Config() override { return state_.config; }
+  int Language() const override { return state_.settings.language; }
+  bool HfCapable() const override { return state_.identity.hfCapable; }
+  int CurrentBand() const override;
+  void BroadcastReferencesChanged() override;
+  void ChannelTablesRewritten() override;
+  QWidget* HostWindow() override { return this; }
 
   // The language index the window's texts were last built for.
   int lastAppliedLanguage() const { return lastAppliedLanguage_; }

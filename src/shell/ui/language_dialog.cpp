@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/ui/dialog_buttons.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

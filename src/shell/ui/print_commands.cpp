@@ -6,12 +6,12 @@
 #include "channels/group_entries.h"
 #include "platform/local_date.h"
 #include "shell/ui/frm_main.h"
-#include "shell/ui/pdf_file.h"
-#include "shell/ui/print_chooser.h"
-#include "shell/ui/print_page_setup.h"
-#include "shell/ui/print_painter.h"
-#include "shell/ui/prompter.h"
-#include "shell/ui/ui_text.h"
+#include "print/ui/pdf_file.h"
+#include "print/ui/print_chooser.h"
+#include "print/ui/print_page_setup.h"
+#include "print/ui/print_painter.h"
+#include "widgets/prompter.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "shell/commands.h"
-#include "shell/print_document.h"
-#include "shell/print_job.h"
+#include "print/print_document.h"
+#include "print/print_job.h"
 
 namespace zq {
 

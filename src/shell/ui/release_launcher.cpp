@@ -6,9 +6,9 @@
 #include "datafile/install_layout.h"
 #include "platform/qt/process_starter.h"
 #include "shell/ui/frm_main.h"
-#include "shell/ui/prompter.h"
+#include "widgets/prompter.h"
 #include "shell/ui/transfer_controller.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

@@ -12,10 +12,10 @@
 #include "shell/ui/frm_com_set.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_progress.h"
-#include "shell/ui/guarded.h"
-#include "shell/ui/prompter.h"
+#include "widgets/guarded.h"
+#include "widgets/prompter.h"
 #include "shell/ui/release_launcher.h"
-#include "shell/ui/ui_text.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 

@@ -8,7 +8,7 @@
 #include "channels/detail_fields.h"
 #include "channels/ui/channel_detail_panel.h"
 #include "channels/ui/channel_grid.h"
-#include "shell/ui/filtered_line_edit.h"
+#include "widgets/filtered_line_edit.h"
 #include "channels/ui/frequency_edit_box.h"
 #include "channels/ui/frm_comm_ch_info.h"
 #include "channels/ui/group_panel.h"

@@ -11,7 +11,7 @@
 #include <initializer_list>
 
 #include "channels/config_fixture.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 #include "support/main_window_fixture.h"
 
 namespace zq::testing {

@@ -1,6 +1,6 @@
 // The detail panel: what it shows for a channel, what a pick stores, and the
 // lists that depend on other settings.
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/ui/channel_editor_fixture.h"
 #include "config/defaults.h"

@@ -1,7 +1,7 @@
 // The channel window's grid: bands, groups, rows, labels and what each row edits.
 #include <QHeaderView>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "config/defaults.h"
 
 #include "channels/ui/channel_editor_fixture.h"

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/ui/channel_editor_fixture.h"
 #include "datafile/data_file.h"

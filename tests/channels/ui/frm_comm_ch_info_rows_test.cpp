@@ -3,7 +3,7 @@
 #include <set>
 
 #include "channels/channel_rows.h"
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/grid_cells.h"
 #include "channels/ui/channel_editor_fixture.h"

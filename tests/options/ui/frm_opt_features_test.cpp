@@ -11,7 +11,7 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "channels/channel_slots.h"
+#include "config/channel_slots.h"
 #include "channels/ui/frm_comm_ch_info.h"
 #include "options/public_switch.h"
 #include "shell/ui/editor_table.h"

@@ -10,7 +10,7 @@
 
 #include "datafile/data_file.h"
 #include "shell/ui/editor_table.h"
-#include "shell/ui/editor_window.h"
+#include "widgets/editor_window.h"
 #include "shell/ui/transfer_controller.h"
 #include "support/main_window_fixture.h"
 #include "support/recording_starter.h"

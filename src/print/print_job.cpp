@@ -1,0 +1,50 @@
+#include "print/print_job.h"
+
+#include <cstdio>
+
+#include "print/channel_printout.h"
+#include "channels/frequency_rules.h"
+#include "channels/group_entries.h"
+#include "print/config_summary.h"
+
+namespace zq {
+namespace {
+
+std::string IsoDate(const Date& d) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+  return text;
+}
+
+}  // namespace
+
+PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& doc, const PrintChoice& choice,
+                                 const PrintContext& context) {
+  const int language = context.language;
+  PrintDocument out;
+  auto note = [&](Txt label, const std::string& value) {
+    out.notes.push_back(FillIn(Text(Txt::PrintNamedNote, language), {std::string(Text(label, language)), value}));
+  };
+  if (choice.kind == PrintKind::Summary) {
+    out.title = Text(Txt::PrintSummaryTitle, language);
+    out.tables = ConfigurationSummaryTables(cfg, language);
+  } else {
+    out.title = Text(Txt::PrintChannelTableTitle, language);
+    out.wide = true;
+    if (IsGroup(choice.band, choice.group)) {
+      note(Txt::BandLabel, std::string(Text(kBandEntries[choice.band].selectorText, language)));
+      note(Txt::GroupLabel,
+           std::to_string(choice.group) + "  " + GroupDisplayName(cfg, choice.band, choice.group, language));
+      out.tables = {ChannelTablePrint(cfg, choice.band, choice.group, language)};
+    }
+  }
+  note(Txt::FileNameLabel, std::filesystem::path(doc.fileName).filename().string());
+  note(Txt::PrintDateLabel, IsoDate(context.today));
+  return out;
+}
+
+std::filesystem::path SuggestedPdfFile(const DocumentState& doc) {
+  return std::filesystem::path(doc.fileName).replace_extension(".pdf");
+}
+
+}  // namespace zq

@@ -1,0 +1,54 @@
+#include "text/language_table.h"
+
+#include <array>
+
+namespace zq {
+namespace {
+
+struct Entry {
+  std::string_view name, english, chinese;
+};
+
+constexpr Entry kEntries[] = {
+#define ZQ_X(id, en, zh) {#id, en, zh},
+    ZQ_TEXTS(ZQ_X)
+#undef ZQ_X
+};
+
+}  // namespace
+
+std::string_view Text(Txt id, int language) {
+  const Entry& e = kEntries[static_cast<int>(id)];
+  return language == kChinese ? e.chinese : e.english;
+}
+
+bool FindText(std::string_view name, Txt& id) {
+  for (int k = 0; k < TextCount(); ++k) {
+    if (kEntries[k].name == name) {
+      id = static_cast<Txt>(k);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string_view TextName(Txt id) { return kEntries[static_cast<int>(id)].name; }
+
+int TextCount() { return static_cast<int>(std::size(kEntries)); }
+
+std::string FillIn(std::string_view pattern, const std::vector<std::string>& values) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    bool placeholder = pattern[i] == '%' && next >= '1' && next <= '9' && std::size_t(next - '1') < values.size();
+    if (placeholder) {
+      out += values[next - '1'];
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace zq

@@ -1,0 +1,30 @@
+#pragma once
+// What an editor needs of the window that hosts it: the configuration and the
+// language it shows, what the last radio said about itself, the band the user
+// works in, and a few notices to the other open editors. The main window
+// implements it; editors never see the main window itself.
+#include "config/radio_config.h"
+
+class QWidget;
+
+namespace zq {
+
+class EditorHost {
+ public:
+  virtual ~EditorHost() = default;
+
+  virtual RadioConfig& Config() = 0;
+  virtual int Language() const = 0;
+  // The last radio read or written can work the HF and HAM bands.
+  virtual bool HfCapable() const = 0;
+  // The band the channel editor shows (0 CB, 1 HF, 2 HAM); -1 when it shows none.
+  virtual int CurrentBand() const = 0;
+  // The DTMF codes or roger-beep presets changed: open editors rebuild the lists that offer them.
+  virtual void BroadcastReferencesChanged() = 0;
+  // Channel tables were rewritten behind the channel editor's back: it shows them anew.
+  virtual void ChannelTablesRewritten() = 0;
+  // The window editors' message boxes and menus belong to.
+  virtual QWidget* HostWindow() = 0;
+};
+
+}  // namespace zq

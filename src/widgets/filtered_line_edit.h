@@ -1,0 +1,45 @@
+#pragma once
+// A text box that takes only the characters its key filter accepts (inserting
+// them as the filter says, for example in capitals). Ctrl+C/V/X and every
+// other way of pasting (shortcuts, context menu, middle button, drag and drop,
+// input methods) are refused, so nothing gets past the filter; cursor and
+// editing keys work as usual.
+#include <QLineEdit>
+#include <functional>
+#include <string_view>
+
+#include "text/typed_keys.h"
+
+namespace zq {
+
+class FilteredLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  using KeyFilter = std::function<FilteredKey(char32_t)>;
+  // `handlerName` is what an unexpected error while typing reports.
+  FilteredLineEdit(KeyFilter filter, const char* handlerName, QWidget* parent = nullptr);
+
+  // The filter of a box that takes the characters of `accepted`, in capitals with `upperCase`.
+  static KeyFilter Keys(std::string_view accepted, bool upperCase = false);
+
+ signals:
+  // The focus left the box (emitted after the focus moved on).
+  void focusLeft();
+
+ protected:
+  // Keys a subclass handles itself before the filter (true when taken).
+  virtual bool TakeKey(QKeyEvent*) { return false; }
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void FilterKey(QKeyEvent* event);
+
+  KeyFilter filter_;
+  const char* handlerName_;
+};
+
+}  // namespace zq
