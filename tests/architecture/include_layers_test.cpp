@@ -3,10 +3,10 @@
 // logic never includes a Qt header or a window.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,14 +16,23 @@ namespace {
 namespace fs = std::filesystem;
 const fs::path kSource = ZQ_SOURCE_DIR;
 
-// Folder -> layer number, from the table of docs/architecture.md.
+// The text between the first pair of `open` and `close` after `from`; empty when there is none.
+std::string Between(const std::string& line, char open, char close, std::size_t from = 0) {
+  auto start = line.find(open, from);
+  if (start == std::string::npos) return {};
+  auto end = line.find(close, start + 1);
+  return end == std::string::npos ? std::string() : line.substr(start + 1, end - start - 1);
+}
+
+// Folder -> layer number, from the rows "| 3 | `platform/` | ..." of docs/architecture.md.
 std::map<std::string, int> LayersOfDocument() {
   std::ifstream doc(kSource / "docs" / "architecture.md");
-  static const std::regex row(R"(^\| (\d+) \| `([a-z_]+)/` \|)");
   std::map<std::string, int> layers;
-  std::smatch m;
-  for (std::string line; std::getline(doc, line);)
-    if (std::regex_search(line, m, row)) layers[m[2]] = std::stoi(m[1]);
+  for (std::string line; std::getline(doc, line);) {
+    if (!line.starts_with("| ") || line.size() < 3 || !std::isdigit(static_cast<unsigned char>(line[2]))) continue;
+    std::string folder = Between(line, '`', '`');
+    if (folder.ends_with('/')) layers[folder.substr(0, folder.size() - 1)] = std::stoi(line.substr(2));
+  }
   return layers;
 }
 
@@ -34,15 +43,14 @@ struct Include {
 
 std::vector<Include> IncludesOf(const fs::path& file) {
   std::ifstream in(file);
-  static const std::regex quoted(R"re(^\s*#\s*include\s+"([^"]+)")re");
-  static const std::regex qt(R"(^\s*#\s*include\s+<(Q[A-Za-z]+)>)");
   std::vector<Include> found;
-  std::smatch m;
   int n = 0;
   for (std::string line; std::getline(in, line);) {
     ++n;
-    if (std::regex_search(line, m, quoted)) found.push_back({m[1], n});
-    else if (std::regex_search(line, m, qt)) found.push_back({"<" + m[1].str() + ">", n});
+    if (!line.starts_with("#include ")) continue;
+    if (std::string quoted = Between(line, '"', '"'); !quoted.empty()) found.push_back({quoted, n});
+    else if (std::string system = Between(line, '<', '>'); system.starts_with("Q"))
+      found.push_back({"<" + system + ">", n});
   }
   return found;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Configurations for the channel and option rule tests.
 #include <string_view>
+#include <vector>
 
 #include "config/channel_slots.h"
 #include "config/defaults.h"
@@ -23,6 +24,13 @@ inline ChannelRecord& AddChannel(RadioConfig& cfg, int band, int group, int numb
   record.TxFrequency = frequency;
   AppendSlot(cfg, band, group, record);
   return cfg.Channel(band, group, SlotsInUse(cfg, band, group));
+}
+
+// The Numbers of the records in use of a group, in slot order.
+inline std::vector<int> NumbersInOrder(const RadioConfig& cfg, int band, int group) {
+  std::vector<int> numbers;
+  for (int k = 1; k <= SlotsInUse(cfg, band, group); ++k) numbers.push_back(cfg.Channel(band, group, k).Number);
+  return numbers;
 }
 
 }  // namespace zq::testing

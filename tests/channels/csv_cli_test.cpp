@@ -9,7 +9,7 @@ namespace {
 
 using testing::CliRun;
 
-constexpr const char* kHeader =
+constexpr const char* kHeaderLine =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,"
     "Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n";
 
@@ -37,7 +37,7 @@ TEST_F(CsvCommands, ImportedChannelsExportAndTravelToAnotherBand) {
   // Offset is the radio-wide repeater offset of the new document (0.1 MHz).
   CliRun exported = Cli("export-csv b.dat --band hf --group mem");
   ASSERT_EQ(exported.exitCode, 0);
-  EXPECT_EQ(exported.out, std::string(kHeader) +
+  EXPECT_EQ(exported.out, std::string(kHeaderLine) +
                               "1,M1,28.500000,+,0.100000,Tone,100.0,100.0,023,NN,023,Tone->Tone,USB,10.00,,High,,,,,\r\n"
                               "7,M7,29.100000,,0.000000,TSQL,67.0,67.0,023,NN,023,Tone->Tone,FM,10.00,S,Low,,,,,\r\n"
                               "99,M99,28.012500,-,0.100000,Cross,88.5,88.5,023,NN,754,DTCS->DTCS,FM,2.50,,Mid,PA,,,,\r\n");

@@ -11,14 +11,9 @@ namespace {
 
 using testing::AddChannel;
 using testing::DefaultConfig;
+using testing::NumbersInOrder;
 
-const FrequencyLimits kHf = LimitsOfBand(kHF);
-
-std::vector<int> NumbersInOrder(const RadioConfig& cfg, int band, int group) {
-  std::vector<int> numbers;
-  for (int k = 1; k <= SlotsInUse(cfg, band, group); ++k) numbers.push_back(cfg.Channel(band, group, k).Number);
-  return numbers;
-}
+const FrequencyLimits kHfLimits = LimitsOfBand(kHF);
 
 TEST(FrequencyEntry, CreatesANewChannelAfterTheExistingOnesWithFreshFields) {
   RadioConfig cfg = DefaultConfig();
@@ -29,7 +24,7 @@ TEST(FrequencyEntry, CreatesANewChannelAfterTheExistingOnesWithFreshFields) {
   stale.CbMemChannel = 4;
   stale.Roger = 3;
 
-  EntryResult result = StoreFrequencyEntry(cfg, kHF, 2, 3, "28.14500", kHf);
+  EntryResult result = StoreFrequencyEntry(cfg, kHF, 2, 3, "28.14500", kHfLimits);
 
   EXPECT_EQ(result.outcome, EntryOutcome::Created);
   EXPECT_FALSE(result.outOfRange);
@@ -48,7 +43,7 @@ TEST(FrequencyEntry, ChangingAChannelRewritesOnlyItsReceiveFrequency) {
   channel.TxCtcss = 12;
   ChannelRecord before = channel;
 
-  EntryResult result = StoreFrequencyEntry(cfg, kHF, 1, 4, "28.123456", kHf);
+  EntryResult result = StoreFrequencyEntry(cfg, kHF, 1, 4, "28.123456", kHfLimits);
 
   EXPECT_EQ(result.outcome, EntryOutcome::Changed);
   ChannelRecord expected = before;
@@ -62,7 +57,7 @@ TEST(FrequencyEntry, EmptyingAChannelMovesTheLaterOnesForward) {
   for (int number : {5, 2, 9}) AddChannel(cfg, kHF, 1, number);
   ChannelRecord nine = cfg.Channel(kHF, 1, 3);
 
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 1, 2, "", kHf).outcome, EntryOutcome::Removed);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 1, 2, "", kHfLimits).outcome, EntryOutcome::Removed);
 
   EXPECT_EQ(NumbersInOrder(cfg, kHF, 1), (std::vector<int>{5, 9}));
   EXPECT_EQ(cfg.Channel(kHF, 1, 2), nine);
@@ -72,11 +67,11 @@ TEST(FrequencyEntry, AnEntryOutOfRangeWarnsAndCountsAsEmpty) {
   RadioConfig cfg = DefaultConfig();
   for (int number : {1, 2}) AddChannel(cfg, kHF, 1, number);
 
-  EntryResult overChannel = StoreFrequencyEntry(cfg, kHF, 1, 2, "24.71499", kHf);
+  EntryResult overChannel = StoreFrequencyEntry(cfg, kHF, 1, 2, "24.71499", kHfLimits);
   EXPECT_TRUE(overChannel.outOfRange);
   EXPECT_EQ(overChannel.outcome, EntryOutcome::Removed);
 
-  EntryResult onEmptyRow = StoreFrequencyEntry(cfg, kHF, 1, 3, "hello", kHf);
+  EntryResult onEmptyRow = StoreFrequencyEntry(cfg, kHF, 1, 3, "hello", kHfLimits);
   EXPECT_TRUE(onEmptyRow.outOfRange);
   EXPECT_EQ(onEmptyRow.outcome, EntryOutcome::Unchanged);
   EXPECT_EQ(NumbersInOrder(cfg, kHF, 1), std::vector<int>{1});
@@ -87,7 +82,7 @@ TEST(FrequencyEntry, TheOnlyChannelOfTheBandStays) {
   AddChannel(cfg, kHF, 3, 1);
   RadioConfig before = cfg;
 
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 3, 1, "", kHf).outcome, EntryOutcome::KeptLastChannel);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 3, 1, "", kHfLimits).outcome, EntryOutcome::KeptLastChannel);
   EXPECT_EQ(cfg, before);
 }
 
@@ -96,7 +91,7 @@ TEST(FrequencyEntry, TheLastChannelOfAGroupGoesWhenAnotherValidGroupHasChannels)
   AddChannel(cfg, kHF, 3, 1);
   AddChannel(cfg, kHF, 5, 39);
 
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 3, 1, "", kHf).outcome, EntryOutcome::RemovedGroupInvalid);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 3, 1, "", kHfLimits).outcome, EntryOutcome::RemovedGroupInvalid);
   EXPECT_EQ(cfg.Count(kHF, 3), 0);
   EXPECT_EQ(cfg.Options.GroupValid(3, kHF), 0);
   EXPECT_EQ(cfg.Options.GroupValid(5, kHF), 1);
@@ -112,7 +107,7 @@ TEST(FrequencyEntry, OnlyChannelsBelow40InValidGroupsOneToNineLetTheLastChannelG
   AddChannel(cfg, kHF, MemGroup(kHF), 10);
   RadioConfig before = cfg;
 
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 3, 1, "", kHf).outcome, EntryOutcome::KeptLastChannel);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 3, 1, "", kHfLimits).outcome, EntryOutcome::KeptLastChannel);
   EXPECT_EQ(cfg, before);
 }
 
@@ -137,41 +132,41 @@ TEST(FrequencyEntry, AGroupWithOneChannelUpTo40CountsAsOnItsLastChannelWhateverI
 TEST(FrequencyEntry, RowsOutsideTheGroupAndFullGroupsStoreNothing) {
   RadioConfig cfg = DefaultConfig();
   RadioConfig before = cfg;
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 1, 41, "28.1", kHf).outcome, EntryOutcome::RowOutsideGroup);
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, VfoGroup(kHF), 2, "28.1", kHf).outcome, EntryOutcome::RowOutsideGroup);
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 18, 1, "28.1", kHf).outcome, EntryOutcome::RowOutsideGroup);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 1, 41, "28.1", kHfLimits).outcome, EntryOutcome::RowOutsideGroup);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, VfoGroup(kHF), 2, "28.1", kHfLimits).outcome, EntryOutcome::RowOutsideGroup);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 18, 1, "28.1", kHfLimits).outcome, EntryOutcome::RowOutsideGroup);
   EXPECT_EQ(cfg, before);
 
   // A damaged file: the VFO group's one slot holds a channel numbered 5.
   AddChannel(cfg, kHF, VfoGroup(kHF), 5);
   before = cfg;
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, VfoGroup(kHF), 1, "28.1", kHf).outcome, EntryOutcome::GroupFull);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, VfoGroup(kHF), 1, "28.1", kHfLimits).outcome, EntryOutcome::GroupFull);
   EXPECT_EQ(cfg, before);
 }
 
 TEST(FrequencyEntry, AStoredCountOutsideTheGroupIsHeldToTheGroup) {
   RadioConfig cfg = DefaultConfig();
   cfg.Count(kHF, 1) = -3;
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 1, 1, "28.1", kHf).outcome, EntryOutcome::Created);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 1, 1, "28.1", kHfLimits).outcome, EntryOutcome::Created);
   EXPECT_EQ(cfg.Count(kHF, 1), 1);
   cfg.Count(kHF, 2) = 500;
   cfg.Channel(kHF, 2, 40).Number = 7;
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 2, 7, "28.1", kHf).outcome, EntryOutcome::Changed);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 2, 7, "28.1", kHfLimits).outcome, EntryOutcome::Changed);
   EXPECT_EQ(cfg.Channel(kHF, 2, 41).Number, 0);  // slot 41 was never looked at
-  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 2, 8, "28.1", kHf).outcome, EntryOutcome::GroupFull);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, kHF, 2, 8, "28.1", kHfLimits).outcome, EntryOutcome::GroupFull);
 }
 
 TEST(FrequencyEntry, WorkGroupAndWorkChannelFollowTheChannels) {
   RadioConfig cfg = DefaultConfig();
   cfg.Options.WorkGroup(kHF) = 0;  // none yet
-  StoreFrequencyEntry(cfg, kHF, 2, 8, "28.1", kHf);
+  StoreFrequencyEntry(cfg, kHF, 2, 8, "28.1", kHfLimits);
   EXPECT_EQ(cfg.Options.WorkGroup(kHF), 2);  // group 1 has no channels; group 2 now has
   EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 8);
 
-  StoreFrequencyEntry(cfg, kHF, 2, 4, "28.2", kHf);
-  StoreFrequencyEntry(cfg, kHF, 2, 6, "28.3", kHf);
+  StoreFrequencyEntry(cfg, kHF, 2, 4, "28.2", kHfLimits);
+  StoreFrequencyEntry(cfg, kHF, 2, 6, "28.3", kHfLimits);
   EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 8);  // still a channel: kept
-  StoreFrequencyEntry(cfg, kHF, 2, 8, "", kHf);
+  StoreFrequencyEntry(cfg, kHF, 2, 8, "", kHfLimits);
   EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 4);  // the lowest channel left
   EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 1);      // other bands untouched
 }

@@ -15,12 +15,7 @@ namespace {
 
 using testing::AddChannel;
 using testing::DefaultConfig;
-
-std::vector<int> NumbersInOrder(const RadioConfig& cfg, int band, int group) {
-  std::vector<int> numbers;
-  for (int k = 1; k <= SlotsInUse(cfg, band, group); ++k) numbers.push_back(cfg.Channel(band, group, k).Number);
-  return numbers;
-}
+using testing::NumbersInOrder;
 
 TEST(RowCommands, CopyAndPasteOnAnEmptyRowAddsAChannel) {
   RadioConfig cfg = DefaultConfig();
