@@ -48,7 +48,8 @@ class CsvReader {
     record.line = line_;
     for (;;) {
       std::string field;
-      if (Peek() == '"') {
+      // After a comma the text may already be at its end: the last field is then empty.
+      if (!AtEnd() && Peek() == '"') {
         if (!ReadQuoted(field)) {
           record.error = Txt::CsvQuoteNotClosed;
           return record;

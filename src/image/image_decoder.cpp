@@ -1,5 +1,7 @@
 // MemoryImage -> RadioConfig.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "config/text_rules.h"
 #include "image/image_bytes.h"
@@ -24,14 +26,22 @@ void ClearChannelTables(RadioConfig& cfg) {
   for (auto& special : cfg.SpecialChannelSlots) special.Enabled = 0;
 }
 
-// Frequency and fields of a slot; false when the frequency bytes are not decimal.
-bool ReadSlotBody(const MemoryImage& image, uint32_t offset, ChannelRecord& record) {
+// What a slot that was never written holds: the cleared image's zero bytes.
+constexpr std::string_view kClearedFrequency = "00000000";
+
+// The frequency of a slot; nothing when its bytes are not decimal digits.
+std::optional<std::string> SlotFrequency(const MemoryImage& image, uint32_t offset) {
   std::string text = LoadBcdText(image, offset);
-  if (!IsAllDigits(text)) return false;
-  record.RxFrequency = text;
+  if (!IsAllDigits(text)) return std::nullopt;
+  return text;
+}
+
+// The frequency and fields of a slot whose frequency was accepted; the record
+// changes only then, so a rejected slot leaves nothing behind.
+void ReadSlotBody(const MemoryImage& image, uint32_t offset, const std::string& frequency, ChannelRecord& record) {
+  record.RxFrequency = frequency;
   for (const auto& f : kSlotFields)
     record.*f.member = static_cast<int16_t>(LoadBits(image, offset + f.byte, f.bitPos, f.bitWidth));
-  return true;
 }
 
 void ReadRows(const MemoryImage& image, SettingsArea area, RadioConfig& cfg) {
@@ -140,28 +150,34 @@ void ReadDtmfCodes(const MemoryImage& image, RadioConfig& cfg) {
 }  // namespace
 
 void DecodeChannelSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, int slot) {
-  bool inUse = IsVfoGroup(band, group) || LoadBitmapBit(image, EnabledBitmap(band, group), slot - 1) == 1;
-  if (!inUse) return;
+  uint32_t offset = GroupStart(band, group) + uint32_t(slot - 1) * kSlotSize;
+  bool vfo = IsVfoGroup(band, group);
+  if (!vfo && LoadBitmapBit(image, EnabledBitmap(band, group), slot - 1) == 0) return;
+  auto frequency = SlotFrequency(image, offset);
+  // The VFO slot has no bit that says it is in use; an empty VFO group leaves it
+  // as cleared, a frequency no VFO holds.
+  if (!frequency || (vfo && *frequency == kClearedFrequency)) return;
   int16_t& count = cfg.Count(band, group);
   ChannelRecord& record = cfg.Channel(band, group, ++count);
   record.Enabled = 1;
   record.Number = static_cast<int16_t>(slot);
   record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, ScanAddBitmap(band, group), slot - 1));
-  uint32_t offset = GroupStart(band, group) + uint32_t(slot - 1) * kSlotSize;
-  if (!ReadSlotBody(image, offset, record)) --count;
+  ReadSlotBody(image, offset, *frequency, record);
 }
 
 bool DecodeSpecialSlot(const MemoryImage& image, RadioConfig& cfg, int n) {
   if (LoadBitmapBit(image, kSpecialEnabledBitmap, n - 1) == 0) return false;
   ChannelRecord& record = cfg.Special(n);
-  record.Enabled = 1;
-  record.Number = static_cast<int16_t>(n);
-  record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, kSpecialScanAddBitmap, n - 1));
   uint32_t offset = kSpecialSlotStart + uint32_t(n - 1) * kSlotSize;
-  if (LoadBcdText(image, offset) == "00000000" || !ReadSlotBody(image, offset, record)) {
+  auto frequency = SlotFrequency(image, offset);
+  if (!frequency || *frequency == kClearedFrequency) {
     record.Enabled = 0;
     return false;
   }
+  record.Enabled = 1;
+  record.Number = static_cast<int16_t>(n);
+  record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, kSpecialScanAddBitmap, n - 1));
+  ReadSlotBody(image, offset, *frequency, record);
   return true;
 }
 

@@ -19,6 +19,14 @@ TEST(CsvText, QuotedFieldsKeepCommasQuotesAndLineBreaks) {
   EXPECT_EQ(records[1].line, 2);
   EXPECT_EQ(records[2].line, 4);  // the quoted line break counts as a line
   for (const CsvRecord& r : records) EXPECT_FALSE(r.error);
+
+  // A text that ends just after a comma is read up to its end and no further:
+  // the quote beyond it must not open a field.
+  const std::string text = "last,\"";
+  auto cut = ReadCsvRecords(std::string_view(text).substr(0, 5));
+  ASSERT_EQ(cut.size(), 1u);
+  EXPECT_EQ(cut[0].fields, (Fields{"last", ""}));
+  EXPECT_FALSE(cut[0].error);
 }
 
 TEST(CsvText, LineEndsByteOrderMarkEmptyLinesAndCommentsAreTakenAsFilesHaveThem) {
