@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "config/text_rules.h"
-#include "datafile/record_bytes.h"
+#include "datafile/data_file_bytes.h"
+#include "datafile/stored_layout.h"
 #include "platform/atomic_file.h"
 
 namespace zq {
@@ -37,64 +38,29 @@ std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::filesystem::path& 
   return bytes;
 }
 
-bool IsVersionForm(std::string_view version) {
-  return version.size() == 4 && version[0] == 'V' && IsAllDigits(version.substr(1));
-}
+// Both files of a pair as far as a pair can use them: one byte more than a data
+// file holds (so a longer one is seen as too long), and the largest channel file.
+// Nothing when the data file cannot be read; a missing channel file reads as empty.
+struct PairOnDisk {
+  std::vector<uint8_t> settings;
+  std::vector<uint8_t> channels;
+  bool hasChannelFile = false;  // the data file's name has a companion channel file
+};
 
-FileResult CheckDataVersion(const std::filesystem::path& dataFile, const VersionList& versions) {
-  auto head = ReadFilePrefix(dataFile, 4);
-  if (!head) return Failed(FileStatus::FileError);
-  std::string version(Cleaned(std::string(head->begin(), head->end())));
-  if (!IsVersionForm(version)) return Failed(FileStatus::UnknownVersion);
-  if (!IsCompatible(versions, kDataVersion, version)) return Failed(FileStatus::IncompatibleVersion, version);
-  return {};
-}
-
-// Reads the settings record and the channel records its counts call for.
-FileResult ReadStoredPair(const std::filesystem::path& dataFile, WorkingCopy& out) {
-  auto size = RegularFileSize(dataFile);
-  if (!size) return Failed(FileStatus::FileError);
-  if (*size != kDataFileSize) return Failed(FileStatus::WrongLength);
-  auto record = ReadFilePrefix(dataFile, kDataFileSize);
-  if (!record || record->size() != kDataFileSize) return Failed(FileStatus::FileError);
-
-  WorkingCopy read;
-  DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize>(record->data(), kDataFileSize), read.content);
-  if (!ChannelCountsAreValid(read.content.ChannelCount)) return Failed(FileStatus::FileError);
-
-  const std::size_t needed = ChannelFileRecordCount(read.content.ChannelCount) * kChannelRecordSize;
+std::optional<PairOnDisk> ReadPairFiles(const std::filesystem::path& dataFile) {
+  auto settings = ReadFilePrefix(dataFile, kDataFileSize + 1);
+  if (!settings) return std::nullopt;
+  PairOnDisk pair{std::move(*settings), {}, false};
   auto channelFile = ChannelFilePath(dataFile);
-  auto channels = channelFile.empty() ? std::nullopt : ReadFilePrefix(channelFile, needed);
-  if (!channels || channels->size() != needed) return {FileStatus::FileError, {}, !channelFile.empty()};
-
-  std::size_t next = 0;
-  auto take = [&] {
-    auto bytes = std::span<const uint8_t, kChannelRecordSize>(channels->data() + next, kChannelRecordSize);
-    next += kChannelRecordSize;
-    return DecodeChannelRecord(bytes);
-  };
-  for (int band = 0; band < kBandCount; ++band)
-    for (int group = 1; group <= GroupCount(band); ++group)
-      for (int k = 1; k <= read.content.Count(band, group); ++k) read.content.Channel(band, group, k) = take();
-  for (int n = 1; n <= kSpecialSlots; ++n) read.content.Special(n) = take();
-
-  out = std::move(read);
-  return {};
+  pair.hasChannelFile = !channelFile.empty();
+  if (pair.hasChannelFile) pair.channels = ReadFilePrefix(channelFile, MaxChannelFileSize()).value_or(std::vector<uint8_t>());
+  return pair;
 }
 
-std::vector<uint8_t> EncodeChannelFile(const RadioConfig& content) {
-  std::vector<uint8_t> bytes;
-  bytes.reserve(ChannelFileRecordCount(content.ChannelCount) * kChannelRecordSize);
-  auto put = [&](const ChannelRecord& record) {
-    std::array<uint8_t, kChannelRecordSize> stored{};
-    EncodeChannelRecord(record, stored);
-    bytes.insert(bytes.end(), stored.begin(), stored.end());
-  };
-  for (int band = 0; band < kBandCount; ++band)
-    for (int group = 1; group <= GroupCount(band); ++group)
-      for (int k = 1; k <= content.Count(band, group); ++k) put(content.Channel(band, group, k));
-  for (int n = 1; n <= kSpecialSlots; ++n) put(content.Special(n));
-  return bytes;
+// A fault in the channel file is one only when the data file names one.
+FileResult Located(FileResult result, const PairOnDisk& pair) {
+  result.inChannelFile = result.inChannelFile && pair.hasChannelFile;
+  return result;
 }
 
 }  // namespace
@@ -125,16 +91,18 @@ std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile) {
 }
 
 FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionList& versions, WorkingCopy& out) {
-  FileResult checked = CheckDataVersion(dataFile, versions);
-  return checked.ok() ? ReadStoredPair(dataFile, out) : checked;
+  auto pair = ReadPairFiles(dataFile);
+  if (!pair) return Failed(FileStatus::FileError);
+  return Located(ParseDataFiles(pair->settings, pair->channels, versions, out), *pair);
 }
 
 FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working) {
   auto channelFile = ChannelFilePath(dataFile);
-  if (channelFile.empty() || !ChannelCountsAreValid(working.content.ChannelCount)) return Failed(FileStatus::FileError);
+  auto bytes = StoredPairBytes(working);
+  if (channelFile.empty() || !bytes) return Failed(FileStatus::FileError);
 
-  auto settingsTemp = WriteTemporaryBeside(dataFile, EncodeSettingsRecord(working.content));
-  auto channelTemp = WriteTemporaryBeside(channelFile, EncodeChannelFile(working.content));
+  auto settingsTemp = WriteTemporaryBeside(dataFile, bytes->settings);
+  auto channelTemp = WriteTemporaryBeside(channelFile, bytes->channels);
   if (settingsTemp.empty() || channelTemp.empty()) {
     DiscardTemporary(settingsTemp);
     DiscardTemporary(channelTemp);
@@ -161,12 +129,10 @@ FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg,
 
 FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, RadioConfig& cfg,
                         DocumentState& doc, WorkingCopy& working) {
-  WorkingCopy opened;
-  FileResult result = ReadDataFiles(dataFile, versions, opened);
+  auto pair = ReadPairFiles(dataFile);
+  if (!pair) return Failed(FileStatus::FileError);
+  FileResult result = Located(OpenDataFileBytes(pair->settings, pair->channels, versions, cfg, doc, working), *pair);
   if (!result.ok()) return result;
-  opened.content.DataVersion = kDataVersion;
-  working = std::move(opened);
-  UnpackFromFile(working, cfg, doc);
   doc.fileName = dataFile.string();
   doc.untitled = false;
   return result;
@@ -174,7 +140,8 @@ FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList
 
 bool LoadTemplate(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc, WorkingCopy& working) {
   WorkingCopy loaded;
-  bool usable = ReadStoredPair(dataFile, loaded).ok();
+  auto pair = ReadPairFiles(dataFile);
+  bool usable = pair && ParseStoredPair(pair->settings, pair->channels, loaded).ok();
   if (usable) {
     loaded.content.Options.GroupName(1, kCB) = u"US";
     const std::u16string hfName = std::as_const(loaded.content.Options).GroupName(1, kHF);

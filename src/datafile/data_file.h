@@ -1,7 +1,9 @@
 #pragma once
 // The data file pair: the ".dat" settings record and its companion channel
 // file (same name, last three characters "fre"). The functions report what
-// went wrong as a value; showing the message is the caller's job.
+// went wrong as a value; showing the message is the caller's job. The files'
+// bytes are read and made in memory by data_file_bytes.h; these functions are
+// the edge that reads and writes the files.
 #include <filesystem>
 #include <string>
 

@@ -24,17 +24,15 @@ std::string ValueOr(const std::map<std::string, std::string>& values, const std:
 
 }  // namespace
 
-VersionList LoadVersionList(const std::filesystem::path& versionIni) {
+VersionList ReadVersionList(const IniFile& ini) {
   VersionList list;
-  auto ini = IniFile::Load(versionIni);
-  if (!ini) return list;
-  list.currentVersion = ini->GetOr("Version", "CurrentVersion");
+  list.currentVersion = ini.GetOr("Version", "CurrentVersion");
   // Each section is walked once: a long damaged file would otherwise be walked once per entry.
-  const auto soft = ini->SectionValues("Soft");
-  const auto firm = ini->SectionValues("Firm");
-  for (int i = 0, n = EntryCount(*ini, "SoftVersionCount"); i < n; ++i)
+  const auto soft = ini.SectionValues("Soft");
+  const auto firm = ini.SectionValues("Firm");
+  for (int i = 0, n = EntryCount(ini, "SoftVersionCount"); i < n; ++i)
     list.softVersions.push_back(ValueOr(soft, "version" + std::to_string(i)));
-  for (int i = 0, n = EntryCount(*ini, "FirmVersionCount"); i < n; ++i) {
+  for (int i = 0, n = EntryCount(ini, "FirmVersionCount"); i < n; ++i) {
     std::string entry = ValueOr(firm, "firm" + std::to_string(i));
     if (entry.empty()) continue;
     // First four characters: the release; last four: the version it handles.
@@ -43,6 +41,11 @@ VersionList LoadVersionList(const std::filesystem::path& versionIni) {
     list.firmPairs.emplace_back(release, handled);
   }
   return list;
+}
+
+VersionList LoadVersionList(const std::filesystem::path& versionIni) {
+  auto ini = IniFile::Load(versionIni);
+  return ini ? ReadVersionList(*ini) : VersionList();
 }
 
 bool IsCompatible(const VersionList& list, std::string_view own, std::string_view other) {

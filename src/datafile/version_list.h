@@ -16,6 +16,10 @@ struct VersionList {
   std::vector<std::pair<std::string, std::string>> firmPairs;
 };
 
+class IniFile;
+
+// The lists a version file's text holds.
+VersionList ReadVersionList(const IniFile& ini);
 // A missing or unreadable file gives empty lists.
 VersionList LoadVersionList(const std::filesystem::path& versionIni);
 

@@ -32,8 +32,7 @@ std::optional<bool> BooleanValue(const IniFile& ini, const char* key) {
 
 }  // namespace
 
-UserSettings ReadUserSettings(const std::filesystem::path& settingsFile, unsigned systemLocaleId) {
-  IniFile ini = IniFile::Load(settingsFile).value_or(IniFile());
+UserSettings ReadUserSettings(const IniFile& ini, unsigned systemLocaleId) {
   UserSettings s;
   s.language = SystemLanguageOf(systemLocaleId);
   s.firstRun = BooleanValue(ini, "IsFirstRun").value_or(true);
@@ -43,6 +42,10 @@ UserSettings ReadUserSettings(const std::filesystem::path& settingsFile, unsigne
   s.verifyWrite = BooleanValue(ini, "VerifyWrite").value_or(false);
   if (!s.firstRun) s.language = IntegerValue(ini, "CurrentLanguage", kEnglish, kChinese).value_or(s.language);
   return s;
+}
+
+UserSettings ReadUserSettings(const std::filesystem::path& settingsFile, unsigned systemLocaleId) {
+  return ReadUserSettings(IniFile::Load(settingsFile).value_or(IniFile()), systemLocaleId);
 }
 
 UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigned systemLocaleId) {

@@ -14,6 +14,10 @@ struct UserSettings {
   bool verifyWrite = false;  // "VerifyWrite": read a write back and compare it
 };
 
+class IniFile;
+
+// The settings a settings file's text holds, read as below.
+UserSettings ReadUserSettings(const IniFile& ini, unsigned systemLocaleId);
 // Reads the settings without writing anything. Missing, empty or unreadable
 // values keep their defaults (port 1, the system language); a "CurrentLanguage"
 // other than 1 or 2 gives the system language.

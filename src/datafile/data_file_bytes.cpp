@@ -1,0 +1,100 @@
+#include "datafile/data_file_bytes.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+
+#include "config/text_rules.h"
+#include "datafile/record_bytes.h"
+
+namespace zq {
+namespace {
+
+FileResult Failed(FileStatus status, std::string version = {}) { return {status, std::move(version)}; }
+
+bool IsVersionForm(std::string_view version) {
+  return version.size() == 4 && version[0] == 'V' && IsAllDigits(version.substr(1));
+}
+
+FileResult CheckDataVersion(std::span<const uint8_t> settings, const VersionList& versions) {
+  auto head = settings.first(std::min<std::size_t>(settings.size(), 4));
+  std::string version(Cleaned(std::string(head.begin(), head.end())));
+  if (!IsVersionForm(version)) return Failed(FileStatus::UnknownVersion);
+  if (!IsCompatible(versions, kDataVersion, version)) return Failed(FileStatus::IncompatibleVersion, version);
+  return {};
+}
+
+template <class Fn>
+void ForEachStoredRecord(const RadioConfig& content, Fn&& fn) {
+  for (int band = 0; band < kBandCount; ++band)
+    for (int group = 1; group <= GroupCount(band); ++group)
+      for (int k = 1; k <= content.Count(band, group); ++k) fn(band, group, k);
+}
+
+}  // namespace
+
+std::size_t MaxChannelFileSize() {
+  GroupBandTable full;
+  for (int band = 0; band < kBandCount; ++band)
+    for (int group = 1; group <= GroupCount(band); ++group)
+      full.at(group, band) = static_cast<int16_t>(GroupCapacity(band, group));
+  return static_cast<std::size_t>(ChannelFileRecordCount(full)) * kChannelRecordSize;
+}
+
+std::optional<StoredPair> StoredPairBytes(const WorkingCopy& working) {
+  const RadioConfig& content = working.content;
+  if (!ChannelCountsAreValid(content.ChannelCount)) return std::nullopt;
+  StoredPair pair;
+  pair.settings = EncodeSettingsRecord(content);
+  pair.channels.reserve(static_cast<std::size_t>(ChannelFileRecordCount(content.ChannelCount)) * kChannelRecordSize);
+  auto put = [&](const ChannelRecord& record) {
+    std::array<uint8_t, kChannelRecordSize> stored{};
+    EncodeChannelRecord(record, stored);
+    pair.channels.insert(pair.channels.end(), stored.begin(), stored.end());
+  };
+  ForEachStoredRecord(content, [&](int band, int group, int k) { put(content.Channel(band, group, k)); });
+  for (int n = 1; n <= kSpecialSlots; ++n) put(content.Special(n));
+  return pair;
+}
+
+FileResult ParseStoredPair(std::span<const uint8_t> settings, std::span<const uint8_t> channels, WorkingCopy& out) {
+  if (settings.size() != kDataFileSize) return Failed(FileStatus::WrongLength);
+  WorkingCopy read;
+  DecodeSettingsRecord(settings.first<kDataFileSize>(), read.content);
+  if (!ChannelCountsAreValid(read.content.ChannelCount)) return Failed(FileStatus::FileError);
+
+  const std::size_t needed = ChannelFileRecordCount(read.content.ChannelCount) * kChannelRecordSize;
+  if (channels.size() < needed) return {FileStatus::FileError, {}, true};
+  std::size_t next = 0;
+  auto take = [&] {
+    auto bytes = channels.subspan(next).first<kChannelRecordSize>();
+    next += kChannelRecordSize;
+    return DecodeChannelRecord(bytes);
+  };
+  ForEachStoredRecord(read.content, [&](int band, int group, int k) { read.content.Channel(band, group, k) = take(); });
+  for (int n = 1; n <= kSpecialSlots; ++n) read.content.Special(n) = take();
+
+  out = std::move(read);
+  return {};
+}
+
+FileResult ParseDataFiles(std::span<const uint8_t> settings, std::span<const uint8_t> channels,
+                          const VersionList& versions, WorkingCopy& out) {
+  FileResult checked = CheckDataVersion(settings, versions);
+  return checked.ok() ? ParseStoredPair(settings, channels, out) : checked;
+}
+
+FileResult OpenDataFileBytes(std::span<const uint8_t> settings, std::span<const uint8_t> channels,
+                             const VersionList& versions, RadioConfig& cfg, DocumentState& doc,
+                             WorkingCopy& working) {
+  WorkingCopy opened;
+  FileResult result = ParseDataFiles(settings, channels, versions, opened);
+  if (!result.ok()) return result;
+  opened.content.DataVersion = kDataVersion;
+  working = std::move(opened);
+  UnpackFromFile(working, cfg, doc);
+  return result;
+}
+
+}  // namespace zq
