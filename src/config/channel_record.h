@@ -2,6 +2,8 @@
 // One channel of a channel table, and one slot of the special-channel area.
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <type_traits>
 
 #include "config/fixed_text.h"
 
@@ -37,8 +39,12 @@ struct ChannelRecord {
   int16_t CbMemBand = 0;
   int16_t CbMemChannel = 0;  // special slots: linked channel, 255 = none
 
-  bool operator==(const ChannelRecord&) const = default;
+  // Every member is a byte or a 16-bit integer and none leaves a gap (checked
+  // below), so two records are equal exactly when their bytes are: one compare
+  // instead of one per field, which counts over whole channel tables.
+  bool operator==(const ChannelRecord& other) const { return std::memcmp(this, &other, sizeof other) == 0; }
 };
+static_assert(std::has_unique_object_representations_v<ChannelRecord>);
 
 // Every field of a channel record, in the order the channel file stores them.
 // The data file, JSON export and comparisons all walk this one list.

@@ -37,6 +37,14 @@ const ChannelRecord& ChannelTable::at(int band, int group, int k) const {
   return records_[ChannelIndex(band, group, k)];
 }
 
+std::span<ChannelRecord, kMaxSlots> ChannelTable::group(int band, int group) {
+  return std::span<ChannelRecord, kMaxSlots>(&at(band, group, 1), kMaxSlots);
+}
+
+std::span<const ChannelRecord, kMaxSlots> ChannelTable::group(int band, int group) const {
+  return std::span<const ChannelRecord, kMaxSlots>(&at(band, group, 1), kMaxSlots);
+}
+
 ChannelRecord& RadioConfig::Special(int n) {
   if (n < 1 || n > kSpecialSlots) throw std::out_of_range("no special channel " + std::to_string(n));
   return SpecialChannelSlots[n - 1];

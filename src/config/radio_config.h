@@ -4,6 +4,8 @@
 // function takes the instance it works on, so tests build their own.
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -91,7 +93,13 @@ class ChannelTable {
   ChannelTable() : records_(kBandCount * kMaxGroups * kMaxSlots) {}
   ChannelRecord& at(int band, int group, int k);
   const ChannelRecord& at(int band, int group, int k) const;
-  bool operator==(const ChannelTable&) const = default;
+  // Records 1-99 of a group at once, for walks over whole tables.
+  std::span<ChannelRecord, kMaxSlots> group(int band, int group);
+  std::span<const ChannelRecord, kMaxSlots> group(int band, int group) const;
+  // Records compare as their bytes (ChannelRecord), so the whole table does too.
+  bool operator==(const ChannelTable& other) const {
+    return std::memcmp(records_.data(), other.records_.data(), records_.size() * sizeof(ChannelRecord)) == 0;
+  }
 
  private:
   std::vector<ChannelRecord> records_;

@@ -25,13 +25,6 @@ FileResult CheckDataVersion(std::span<const uint8_t> settings, const VersionList
   return {};
 }
 
-template <class Fn>
-void ForEachStoredRecord(const RadioConfig& content, Fn&& fn) {
-  for (int band = 0; band < kBandCount; ++band)
-    for (int group = 1; group <= GroupCount(band); ++group)
-      for (int k = 1; k <= content.Count(band, group); ++k) fn(band, group, k);
-}
-
 }  // namespace
 
 std::size_t MaxChannelFileSize() {
@@ -53,29 +46,40 @@ std::optional<StoredPair> StoredPairBytes(const WorkingCopy& working) {
     EncodeChannelRecord(record, stored);
     pair.channels.insert(pair.channels.end(), stored.begin(), stored.end());
   };
-  ForEachStoredRecord(content, [&](int band, int group, int k) { put(content.Channel(band, group, k)); });
+  for (int band = 0; band < kBandCount; ++band)
+    for (int group = 1; group <= GroupCount(band); ++group)
+      for (int k = 1; k <= content.Count(band, group); ++k) put(content.Channel(band, group, k));
   for (int n = 1; n <= kSpecialSlots; ++n) put(content.Special(n));
   return pair;
 }
 
 FileResult ParseStoredPair(std::span<const uint8_t> settings, std::span<const uint8_t> channels, WorkingCopy& out) {
   if (settings.size() != kDataFileSize) return Failed(FileStatus::WrongLength);
-  WorkingCopy read;
-  DecodeSettingsRecord(settings.first<kDataFileSize>(), read.content);
-  if (!ChannelCountsAreValid(read.content.ChannelCount)) return Failed(FileStatus::FileError);
-
-  const std::size_t needed = ChannelFileRecordCount(read.content.ChannelCount) * kChannelRecordSize;
+  const auto record = settings.first<kDataFileSize>();
+  const GroupBandTable counts = StoredChannelCounts(record);
+  if (!ChannelCountsAreValid(counts)) return Failed(FileStatus::FileError);
+  const std::size_t needed = ChannelFileRecordCount(counts) * kChannelRecordSize;
   if (channels.size() < needed) return {FileStatus::FileError, {}, true};
+
+  // Nothing can fail from here on: the pair replaces the working copy in place,
+  // which spares a second copy of the whole channel table.
+  RadioConfig& content = out.content;
+  content.Options = OptionFeatures();
+  DecodeSettingsRecord(record, content);
   std::size_t next = 0;
   auto take = [&] {
     auto bytes = channels.subspan(next).first<kChannelRecordSize>();
     next += kChannelRecordSize;
     return DecodeChannelRecord(bytes);
   };
-  ForEachStoredRecord(read.content, [&](int band, int group, int k) { read.content.Channel(band, group, k) = take(); });
-  for (int n = 1; n <= kSpecialSlots; ++n) read.content.Special(n) = take();
-
-  out = std::move(read);
+  for (int band = 0; band < kBandCount; ++band) {
+    for (int group = 1; group <= kMaxGroups; ++group) {
+      const int stored = IsGroup(band, group) ? content.Count(band, group) : 0;
+      auto records = content.Channels.group(band, group);
+      for (int k = 1; k <= kMaxSlots; ++k) records[k - 1] = k <= stored ? take() : ChannelRecord();
+    }
+  }
+  for (int n = 1; n <= kSpecialSlots; ++n) content.Special(n) = take();
   return {};
 }
 
@@ -88,11 +92,9 @@ FileResult ParseDataFiles(std::span<const uint8_t> settings, std::span<const uin
 FileResult OpenDataFileBytes(std::span<const uint8_t> settings, std::span<const uint8_t> channels,
                              const VersionList& versions, RadioConfig& cfg, DocumentState& doc,
                              WorkingCopy& working) {
-  WorkingCopy opened;
-  FileResult result = ParseDataFiles(settings, channels, versions, opened);
+  FileResult result = ParseDataFiles(settings, channels, versions, working);
   if (!result.ok()) return result;
-  opened.content.DataVersion = kDataVersion;
-  working = std::move(opened);
+  working.content.DataVersion = kDataVersion;
   UnpackFromFile(working, cfg, doc);
   return result;
 }

@@ -112,6 +112,20 @@ void DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize> bytes, RadioCo
   VisitStoredSettings(cfg, [&](auto, auto&& member) { TransferMember(reader, member); });
 }
 
+GroupBandTable StoredChannelCounts(std::span<const uint8_t, kDataFileSize> bytes) {
+  // The members the header of the record holds, walked by the same list.
+  struct {
+    FixedText<4> DataVersion;
+    decltype(RadioConfig::RangeType) RangeType{};
+    decltype(RadioConfig::Flags) Flags{};
+    GroupBandTable SelectionFlags, ChannelCount;
+    IdentityRecord Identity;
+  } header;
+  ByteReader reader{std::span<const uint8_t>(bytes)};
+  VisitSettingsHeader(header, [&](auto, auto&& member) { TransferMember(reader, member); });
+  return header.ChannelCount;
+}
+
 void EncodeChannelRecord(const ChannelRecord& record, std::span<uint8_t, kChannelRecordSize> out) {
   ByteWriter writer{std::span<uint8_t>(out)};
   TransferMember(writer, record);

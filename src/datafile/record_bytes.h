@@ -14,6 +14,8 @@ namespace zq {
 std::vector<uint8_t> EncodeSettingsRecord(const RadioConfig& cfg);
 // Replaces every stored member of the settings block; channel tables are untouched.
 void DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize> bytes, RadioConfig& cfg);
+// The channel counts a settings record holds, read without the rest of it.
+GroupBandTable StoredChannelCounts(std::span<const uint8_t, kDataFileSize> bytes);
 
 void EncodeChannelRecord(const ChannelRecord& record, std::span<uint8_t, kChannelRecordSize> out);
 ChannelRecord DecodeChannelRecord(std::span<const uint8_t, kChannelRecordSize> bytes);

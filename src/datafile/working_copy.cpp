@@ -62,7 +62,8 @@ void PackForFile(RadioConfig& cfg, const DocumentState& doc, WorkingCopy& workin
   working.content = cfg;
   for (int band = 0; band < kBandCount; ++band)
     for (int group = 1; group <= kMaxGroups; ++group)
-      for (int k = UsedRecords(cfg, band, group) + 1; k <= kMaxSlots; ++k) working.content.Channel(band, group, k) = {};
+      for (ChannelRecord& record : working.content.Channels.group(band, group).subspan(UsedRecords(cfg, band, group)))
+        record = {};
 }
 
 void UnpackFromFile(const WorkingCopy& working, RadioConfig& cfg, DocumentState& doc) {

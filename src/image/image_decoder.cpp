@@ -17,9 +17,9 @@ void ClearChannelTables(RadioConfig& cfg) {
   for (int band = 0; band < kBandCount; ++band) {
     for (int g = 1; g <= kMaxGroups; ++g) {
       cfg.Count(band, g) = 0;
-      for (int k = 1; k <= kMaxSlots; ++k) {
-        cfg.Channel(band, g, k).Number = 0;
-        cfg.Channel(band, g, k).Enabled = 0;
+      for (ChannelRecord& record : cfg.Channels.group(band, g)) {
+        record.Number = 0;
+        record.Enabled = 0;
       }
     }
   }
@@ -147,22 +147,35 @@ void ReadDtmfCodes(const MemoryImage& image, RadioConfig& cfg) {
   }
 }
 
-}  // namespace
+// Where a group's slots and bitmap bits lie, looked up once for all its slots.
+struct GroupPlace {
+  uint32_t slots, enabled, scanAdd;
+  bool vfo;
+};
 
-void DecodeChannelSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, int slot) {
-  uint32_t offset = GroupStart(band, group) + uint32_t(slot - 1) * kSlotSize;
-  bool vfo = IsVfoGroup(band, group);
-  if (!vfo && LoadBitmapBit(image, EnabledBitmap(band, group), slot - 1) == 0) return;
+GroupPlace PlaceOf(int band, int group) {
+  return {GroupStart(band, group), EnabledBitmap(band, group), ScanAddBitmap(band, group), IsVfoGroup(band, group)};
+}
+
+void DecodeSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, const GroupPlace& place, int slot) {
+  if (!place.vfo && LoadBitmapBit(image, place.enabled, slot - 1) == 0) return;
+  uint32_t offset = place.slots + uint32_t(slot - 1) * kSlotSize;
   auto frequency = SlotFrequency(image, offset);
   // The VFO slot has no bit that says it is in use; an empty VFO group leaves it
   // as cleared, a frequency no VFO holds.
-  if (!frequency || (vfo && *frequency == kClearedFrequency)) return;
+  if (!frequency || (place.vfo && *frequency == kClearedFrequency)) return;
   int16_t& count = cfg.Count(band, group);
   ChannelRecord& record = cfg.Channel(band, group, ++count);
   record.Enabled = 1;
   record.Number = static_cast<int16_t>(slot);
-  record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, ScanAddBitmap(band, group), slot - 1));
+  record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, place.scanAdd, slot - 1));
   ReadSlotBody(image, offset, *frequency, record);
+}
+
+}  // namespace
+
+void DecodeChannelSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, int slot) {
+  DecodeSlot(image, cfg, band, group, PlaceOf(band, group), slot);
 }
 
 bool DecodeSpecialSlot(const MemoryImage& image, RadioConfig& cfg, int n) {
@@ -191,9 +204,12 @@ void DecodeImage(const MemoryImage& image, RadioConfig& cfg, const ImageOptions&
   ReadRows(image, SettingsArea::General, cfg);
   ReadBtDeviceName(image, options, cfg);
 
-  for (int band = 0; band < kBandCount; ++band)
-    for (int g = 1; g <= GroupCount(band); ++g)
-      for (int slot = 1; slot <= BitmapSlots(band, g); ++slot) DecodeChannelSlot(image, cfg, band, g, slot);
+  for (int band = 0; band < kBandCount; ++band) {
+    for (int g = 1; g <= GroupCount(band); ++g) {
+      const GroupPlace place = PlaceOf(band, g);
+      for (int slot = 1; slot <= BitmapSlots(band, g); ++slot) DecodeSlot(image, cfg, band, g, place, slot);
+    }
+  }
   for (int n = 1; n <= kSpecialSlots; ++n) DecodeSpecialSlot(image, cfg, n);
   ReadLinkBytes(image, cfg);
 

@@ -1,6 +1,7 @@
 // RadioConfig -> MemoryImage.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 
 #include "config/text_rules.h"
@@ -150,7 +151,7 @@ bool SlotInsideGroup(int band, int group, int number) { return number >= 1 && nu
 
 }  // namespace
 
-void ClearImage(MemoryImage& image) { std::fill(image.bytes().begin(), image.bytes().end(), 0); }
+void ClearImage(MemoryImage& image) { std::memset(image.bytes().data(), 0, image.bytes().size()); }
 
 bool EncodeChannelSlot(ChannelRecord& record, int band, int group, MemoryImage& image) {
   if (!SlotInsideGroup(band, group, record.Number)) return false;

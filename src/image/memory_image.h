@@ -16,9 +16,9 @@ class MemoryImage {
 
   // Every access is checked against the radio's space; an offset outside it is
   // a program error (std::out_of_range), never a silent store.
-  void Put(uint32_t offset, uint8_t value) { bytes_.at(Checked(offset)) = value; }
-  void Or(uint32_t offset, uint8_t bits) { bytes_.at(Checked(offset)) |= bits; }
-  uint8_t Get(uint32_t offset) const { return bytes_.at(Checked(offset)); }
+  void Put(uint32_t offset, uint8_t value) { bytes_[Checked(offset)] = value; }
+  void Or(uint32_t offset, uint8_t bits) { bytes_[Checked(offset)] |= bits; }
+  uint8_t Get(uint32_t offset) const { return bytes_[Checked(offset)]; }
 
   std::span<uint8_t> bytes() { return bytes_; }
   std::span<const uint8_t> bytes() const { return bytes_; }
