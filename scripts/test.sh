@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test; then the sanitized build
+# and its tests, and a minute of fuzzing per fuzz target (scripts/test-sanitizers.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 mkdir -p -m 0700 "${XDG_RUNTIME_DIR:-/tmp/zq4071-runtime}"
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
+scripts/test-sanitizers.sh

@@ -1,6 +1,7 @@
 #pragma once
 // Random configurations whose every value lies inside what the radio's memory
 // image can hold, for round-trip properties.
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
