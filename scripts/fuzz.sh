@@ -5,8 +5,9 @@
 # findings.
 #   scripts/fuzz.sh SECONDS [TARGET...]     targets: datafile json csv image ini transfer
 # FUZZ_JOBS=2 runs two targets at a time. What the targets learn is kept in
-# build-fuzz/corpus/<target>, findings (sanitizer reports, broken invariants,
-# time-outs, leaks) in build-fuzz/findings/<target>; any finding fails the run.
+# build-fuzz/corpus/<target>; the findings of a target's last run (sanitizer
+# reports, broken invariants, time-outs, leaks) in build-fuzz/findings/<target>.
+# Any finding, or a target that did not run, fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,18 +28,20 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 run_target() {
-  local t=$1 inputs=() dict=()
+  local t=$1 inputs=() dict=() options=()
+  rm -rf "$build/findings/$t"
   mkdir -p "$build/corpus/$t" "$build/findings/$t"
   inputs+=("$build/corpus/$t")
   for dir in "$build/tests/fuzz/seeds/$t" "tests/fuzz/corpus/$t" "tests/fuzz/regressions/$t"; do
     [ -d "$dir" ] && inputs+=("$dir")
   done
   [ -f "tests/fuzz/$t.dict" ] && dict=(-dict="tests/fuzz/$t.dict")
+  [ -f "tests/fuzz/$t.options" ] && mapfile -t options < <(grep -v -e '^#' -e '^$' "tests/fuzz/$t.options")
   # The processor time it took (user + system), so that runs per second on one
   # core can be told even on a machine busy with other work.
   local TIMEFORMAT="%U %S"
   { time "$build/tests/fuzz/${t}_fuzz" -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
-      -artifact_prefix="$build/findings/$t/" "${dict[@]}" "${inputs[@]}" >"$build/logs/$t.log" 2>&1 || true; } \
+      -artifact_prefix="$build/findings/$t/" "${dict[@]}" "${options[@]}" "${inputs[@]}" >"$build/logs/$t.log" 2>&1 || true; } \
     2>"$build/logs/$t.cpu"
 }
 
@@ -54,7 +57,7 @@ done
 wait
 
 # One line per target: the libFuzzer statistics of its last run.
-stat() { grep -o "stat::$2: *[0-9]*" "$build/logs/$1.log" | grep -o '[0-9]*$' || echo '?'; }
+final_stat() { grep -o "stat::$2: *[0-9]*" "$build/logs/$1.log" | grep -o '[0-9]*$' || echo '?'; }
 last() { grep -o "$2: [0-9]*" "$build/logs/$1.log" | tail -1 | grep -o '[0-9]*$' || echo '?'; }
 per_cpu_second() {
   local runs=$1 cpu
@@ -70,13 +73,14 @@ found=0
 for t in "${targets[@]}"; do
   findings=$(find "$build/findings/$t" -type f ! -name 'slow-unit-*' | wc -l)
   found=$((found + findings))
-  runs=$(stat "$t" number_of_executed_units)
-  echo "| $t | $seconds | $runs | $(stat "$t" average_exec_per_sec) | $(per_cpu_second "$runs" "$t") |" \
+  runs=$(final_stat "$t" number_of_executed_units)
+  [ "$runs" != "?" ] || found=$((found + 1))
+  echo "| $t | $seconds | $runs | $(final_stat "$t" average_exec_per_sec) | $(per_cpu_second "$runs" "$t") |" \
     "$(last "$t" cov) | $(last "$t" ft) | $(last "$t" corp) | $findings |" >>"$table"
 done
 cat "$table"
 if [ "$found" -gt 0 ]; then
-  echo "Findings: see $build/findings/ and the logs in $build/logs/." >&2
+  echo "Findings, or a target that did not run: see $build/findings/ and the logs in $build/logs/." >&2
   for t in "${targets[@]}"; do grep -h -m3 -E "ERROR|invariant broken|runtime error" "$build/logs/$t.log" >&2 || true; done
   exit 1
 fi

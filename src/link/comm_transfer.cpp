@@ -145,13 +145,13 @@ void TransferEngine::StartReadBack() {
   t_.readState = kGreetingSent;
   t_.address = -t_.blockLength;
   t_.progressPercent = 0;
-  ClearImage(readBack_);
+  readBack_.emplace();
   host_.VerifyStarted();
   Transmit(FrameKind::Greeting, GreetingFrame());
 }
 
 void TransferEngine::CheckReadBack(TransferOutcome& outcome) {
-  outcome.difference = CompareTransferRanges(image_, readBack_);
+  outcome.difference = CompareTransferRanges(image_, *readBack_);
   if (!outcome.difference) return;
   outcome.success = false;
   outcome.failure = TransferFailure::VerifyMismatch;
@@ -236,6 +236,7 @@ void TransferEngine::EndTransfer(bool success) {
   t_.readState = kIdle;
   t_.writeState = kIdle;
   t_.verifying = false;
+  readBack_.reset();
   host_.TransferEnded(outcome);
 }
 

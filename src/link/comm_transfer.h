@@ -4,6 +4,7 @@
 // received on the port, and the reply timer expiring. It only moves bytes of
 // the memory image; the caller encodes before a write and decodes after a read.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "datafile/version_list.h"
@@ -88,7 +89,7 @@ class TransferEngine {
   void StartReadBack();
   void CheckReadBack(TransferOutcome& outcome);
   // Where a received block goes: the image, or the read-back copy while verifying.
-  MemoryImage& BlockTarget() { return t_.verifying ? readBack_ : image_; }
+  MemoryImage& BlockTarget() { return t_.verifying ? *readBack_ : image_; }
   bool BlocksSent() const;
   void Transmit(FrameKind frame, Bytes bytes);
   void ResendLastFrame();
@@ -110,7 +111,8 @@ class TransferEngine {
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool timedOut_ = false;
   bool verifyAfterWrite_ = false;
-  MemoryImage readBack_;
+  // What a verified write reads back; it exists only while that is checked.
+  std::optional<MemoryImage> readBack_;
 };
 
 }  // namespace zq

@@ -49,7 +49,7 @@ const RadioIdentity kSoundIdentity{"VESTRAX", true, "V100"};
 // write) and answers as a sound radio does; the fuzzed behaviour is laid over it.
 class Radio {
  public:
-  explicit Radio(const MemoryImage& memory) : memory(memory) {}
+  explicit Radio(MemoryImage& memory) : memory(memory) {}
 
   void Take(std::span<const uint8_t> frame) {
     if (frame[0] != kDataFrameLead) return;
@@ -62,21 +62,25 @@ class Radio {
     std::copy(kept_.begin(), kept_.end(), memory.bytes().begin() + lastBlock_);
     lostBlock = true;
   }
-  Bytes Answer(const Bytes& frame) const {
+  // Kept until the next answer; made without a new buffer where it can be,
+  // since most frames of a transfer are answered this way.
+  const Bytes& Answer(const Bytes& frame) {
     switch (frame[0]) {
-      case 'P': return {kGreetingAckBytes.begin(), kGreetingAckBytes.end()};
-      case kIdentRequestByte: return IdentReplyFrame(kSoundIdentity);
-      case kReadRequestLead: return DataFrame(FrameAddress(frame), memory.bytes());
-      default: return {kAck};
+      case 'P': reply_.assign(kGreetingAckBytes.begin(), kGreetingAckBytes.end()); break;
+      case kIdentRequestByte: reply_ = IdentReplyFrame(kSoundIdentity); break;
+      case kReadRequestLead: reply_ = DataFrame(FrameAddress(frame), memory.bytes()); break;
+      default: reply_.assign(1, kAck); break;
     }
+    return reply_;
   }
 
-  MemoryImage memory;
+  MemoryImage& memory;
   bool lostBlock = false;
 
  private:
   uint32_t lastBlock_ = 0;
   std::array<uint8_t, kBlockLength> kept_{};
+  Bytes reply_;
 };
 
 // The port: what the engine writes reaches the radio at once. Each frame is
@@ -180,7 +184,24 @@ class CheckingHost : public TransferHost {
   bool verifyStarted_ = false;
 };
 
-const MemoryImage& RadioMemory() {
+// The radio's memory and the image are copied into the same two buffers for
+// every input: fresh memory for each would cost more than most transfers.
+struct Bench {
+  static MemoryImage& Buffer(int which) {
+    static MemoryImage buffers[2];
+    return buffers[which];
+  }
+
+  Radio radio{Buffer(0)};
+  WirePort port{radio};
+  ManualTimer timer;
+  MemoryImage& image = Buffer(1);
+  VersionList versions{"V100", {"V100"}, {{"V100", "V100"}}};
+  CheckingHost host{port, timer};
+  TransferEngine engine{port, timer, image, versions, host};
+};
+
+const MemoryImage& Pattern() {
   static const MemoryImage pattern = [] {
     MemoryImage image;
     auto bytes = image.bytes();
@@ -189,16 +210,6 @@ const MemoryImage& RadioMemory() {
   }();
   return pattern;
 }
-
-struct Bench {
-  Radio radio{RadioMemory()};
-  WirePort port{radio};
-  ManualTimer timer;
-  MemoryImage image;
-  VersionList versions{"V100", {"V100"}, {{"V100", "V100"}}};
-  CheckingHost host{port, timer};
-  TransferEngine engine{port, timer, image, versions, host};
-};
 
 // How the radio answers the frame just sent; the number of sound answers still
 // owed from a run is kept in `soundRun`.
@@ -252,12 +263,16 @@ void Play(Bench& b, Script& script, int& soundRun, const Bytes& frame) {
   b.port.Arrive(answer);
 }
 
-// What a read of this memory gives: the transfer ranges, and cleared bytes between them.
-MemoryImage ReadOf(const MemoryImage& memory) {
-  MemoryImage read;
-  for (const AddressRange& range : kTransferRanges)
-    std::copy(memory.bytes().begin() + range.first, memory.bytes().begin() + range.last + 1,
-              read.bytes().begin() + range.first);
+// What a read of the radio gives: its memory in the transfer ranges, and
+// cleared bytes between them. A read never changes the radio's memory.
+const MemoryImage& ReadOfPattern() {
+  static const MemoryImage read = [] {
+    MemoryImage image;
+    for (const AddressRange& range : kTransferRanges)
+      std::copy(Pattern().bytes().begin() + range.first, Pattern().bytes().begin() + range.last + 1,
+                image.bytes().begin() + range.first);
+    return image;
+  }();
   return read;
 }
 
@@ -290,7 +305,8 @@ void Transfer(std::span<const uint8_t> data, Bench& b) {
     FUZZ_CHECK(!b.engine.running() && !b.port.IsOpen() && b.port.written == 0);
     return;
   }
-  if (kind == TransferKind::Write) b.image = encoded;
+  b.radio.memory = Pattern();
+  b.image = kind == TransferKind::Write ? encoded : Pattern();  // a read must clear it
   b.engine.Begin();
 
   std::size_t answered = 0;
@@ -312,7 +328,7 @@ void Transfer(std::span<const uint8_t> data, Bench& b) {
   FUZZ_CHECK(outcome.success == !outcome.completionMessage.empty());
   if (!outcome.success) return;
   if (kind == TransferKind::Read)
-    FUZZ_CHECK(b.image == ReadOf(b.radio.memory));
+    FUZZ_CHECK(b.radio.memory == Pattern() && b.image == ReadOfPattern());
   else if (verify || !b.radio.lostBlock)
     FUZZ_CHECK(!CompareTransferRanges(b.image, b.radio.memory));
 }
