@@ -43,6 +43,18 @@ class Script {
   std::size_t next_ = 0;
 };
 
+// The radio's memory before each transfer: bytes that differ from block to
+// block, so that a block put in the wrong place shows.
+const MemoryImage& Pattern() {
+  static const MemoryImage pattern = [] {
+    MemoryImage image;
+    auto bytes = image.bytes();
+    for (std::size_t a = 0; a < bytes.size(); ++a) bytes[a] = static_cast<uint8_t>(a * 7 + (a >> 8));
+    return image;
+  }();
+  return pattern;
+}
+
 const RadioIdentity kSoundIdentity{"VESTRAX", true, "V100"};
 
 // The radio: it takes every frame that reaches it (storing the blocks of a
@@ -53,6 +65,7 @@ class Radio {
 
   void Take(std::span<const uint8_t> frame) {
     if (frame[0] != kDataFrameLead) return;
+    written_ = true;
     lastBlock_ = FrameAddress(frame);
     std::copy_n(memory.bytes().begin() + lastBlock_, kBlockLength, kept_.begin());
     std::copy_n(frame.begin() + 6, kBlockLength, memory.bytes().begin() + lastBlock_);
@@ -68,7 +81,7 @@ class Radio {
     switch (frame[0]) {
       case 'P': reply_.assign(kGreetingAckBytes.begin(), kGreetingAckBytes.end()); break;
       case kIdentRequestByte: reply_ = IdentReplyFrame(kSoundIdentity); break;
-      case kReadRequestLead: reply_ = DataFrame(FrameAddress(frame), memory.bytes()); break;
+      case kReadRequestLead: SetBlockReply(FrameAddress(frame)); break;
       default: reply_.assign(1, kAck); break;
     }
     return reply_;
@@ -78,9 +91,26 @@ class Radio {
   bool lostBlock = false;
 
  private:
+  // Until a write changes the radio's memory it is the pattern, and a read asks
+  // for the same blocks of it over and over: those replies are made once.
+  void SetBlockReply(uint32_t address) {
+    static const std::vector<Bytes> patternReplies = [] {
+      std::vector<Bytes> replies(kImageSize / kBlockLength);
+      for (const AddressRange& range : kTransferRanges)
+        for (uint32_t a = range.first; a < range.last; a += kBlockLength)
+          replies[a / kBlockLength] = DataFrame(a, Pattern().bytes());
+      return replies;
+    }();
+    if (written_)
+      reply_ = DataFrame(address, memory.bytes());
+    else
+      reply_ = patternReplies[address / kBlockLength];
+  }
+
   uint32_t lastBlock_ = 0;
   std::array<uint8_t, kBlockLength> kept_{};
   Bytes reply_;
+  bool written_ = false;
 };
 
 // The port: what the engine writes reaches the radio at once. Each frame is
@@ -200,16 +230,6 @@ struct Bench {
   CheckingHost host{port, timer};
   TransferEngine engine{port, timer, image, versions, host};
 };
-
-const MemoryImage& Pattern() {
-  static const MemoryImage pattern = [] {
-    MemoryImage image;
-    auto bytes = image.bytes();
-    for (std::size_t a = 0; a < bytes.size(); ++a) bytes[a] = static_cast<uint8_t>(a * 7 + (a >> 8));
-    return image;
-  }();
-  return pattern;
-}
 
 // How the radio answers the frame just sent; the number of sound answers still
 // owed from a run is kept in `soundRun`.
