@@ -180,6 +180,7 @@ void frmCommChInfo::ShowBand(int band) {
     bandSelector_->setCurrentIndex(band_);
   }
   bandSelector_->setEnabled(hfCapable);
+  host_.BandShown(band_);
   ShowGroup(InitialGroup(host_.Config(), band_));
 }
 

@@ -31,7 +31,6 @@ class frmCommChInfo : public EditorWindow {
   void Reload() override;
 
   int band() const { return band_; }
-  int ShownBand() const override { return band_; }
   int group() const { return group_; }
   QComboBox* bandSelector() const { return bandSelector_; }
   ChannelGrid* grid() const { return grid_; }

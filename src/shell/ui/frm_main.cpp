@@ -483,11 +483,6 @@ void frmMain::BroadcastReferencesChanged() {
     if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
 }
 
-int frmMain::CurrentBand() const {
-  EditorWindow* channels = OpenEditorWindow(kChannelEditorKey);
-  return channels ? channels->ShownBand() : -1;
-}
-
 void frmMain::ChannelTablesRewritten() { ReopenEditor(kChannelEditorKey); }
 
 void frmMain::FillWindowMenu() {
