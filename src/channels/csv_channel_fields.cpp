@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFrequencyDecimals = 6;  // what other programmers write: whole hertz
 constexpr int kStoredDecimals = 5;     // what the channel editor stores
-constexpr std::string_view kNoFrequency = "FFFFFFFF";
 
 // Channel Mode codes in the editor's list order: FM, AM, USB, LSB, PA, CW.
 constexpr int kModeFm = 0;
@@ -221,14 +220,6 @@ std::string MessageText(const CsvMessage& message, int language) {
 std::optional<CsvColumn> ColumnOfName(std::string_view name) {
   int index = IndexOfName(kCsvColumnNames, Trim(name));
   return index < 0 ? std::nullopt : std::optional(static_cast<CsvColumn>(index));
-}
-
-std::optional<double> StoredFrequencyMhz(std::string_view stored) {
-  auto digits = Trim(Cleaned(stored));
-  if (digits.empty() || digits == kNoFrequency || !IsAllDigits(digits)) return std::nullopt;
-  std::string withPoint(digits.substr(0, 2));
-  withPoint += "." + std::string(digits.substr(std::min<size_t>(2, digits.size())));
-  return ParseNumber(withPoint);
 }
 
 std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, int band, int row, const std::string& label,

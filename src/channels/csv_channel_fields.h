@@ -41,10 +41,6 @@ struct CsvMessage {
 };
 std::string MessageText(const CsvMessage& message, int language);
 
-// The frequency in MHz of a stored frequency text; nothing for the empty text,
-// "FFFFFFFF" or a text that is not all digits.
-std::optional<double> StoredFrequencyMhz(std::string_view stored);
-
 // The line for a channel of `band` shown at `row` under `label`, with the
 // radio-wide repeater offset (MHz x 10000); nothing when the channel has no
 // frequency. Stored values outside their lists are written as the editor shows

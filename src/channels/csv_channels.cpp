@@ -22,13 +22,6 @@ constexpr FieldReader kFieldReaders[] = {ReadDuplex, ReadTones, ReadMode, ReadPo
 
 CsvMessage Refusal(Txt text, std::vector<std::string> values = {}) { return {0, text, std::move(values)}; }
 
-bool ExportsRow(const RadioConfig& cfg, int band, int group, int row, const ChannelRecord*& record) {
-  record = RecordAtRow(cfg, band, group, row);
-  if (!record) return false;
-  // A CB memory row always has its special slot; only a slot in use is a channel.
-  return TargetOfRow(band, group, row).kind != RowKind::CbMemory || record->Enabled == 1;
-}
-
 std::optional<CsvMessage> RefusalOfText(int band, int group, std::string_view text) {
   if ((band != kHF && band != kHAM) || !IsGroup(band, group)) return Refusal(Txt::CsvImportOnlyHfHam);
   if (text.size() > kCsvMaxBytes || CountLines(text) > kCsvMaxLines) return Refusal(Txt::CsvFileTooLarge);
@@ -145,8 +138,8 @@ std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
   std::string out = CsvRecordText(header);
   int repeaterOffset = cfg.Options.TxRepeaterOffset();
   for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) {
-    const ChannelRecord* record = nullptr;
-    if (!ExportsRow(cfg, band, group, row, record)) continue;
+    const ChannelRecord* record = ChannelAtRow(cfg, band, group, row);
+    if (record == nullptr) continue;
     if (auto line = ChannelToCsv(*record, band, row, GetCHName(band, group, row), repeaterOffset))
       out += CsvRecordText(*line);
   }

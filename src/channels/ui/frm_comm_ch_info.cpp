@@ -292,8 +292,6 @@ void frmCommChInfo::OnChoicePicked(int field, int entry) {
     if (record == nullptr) return;
     const DetailFieldDef& def = DetailFields()[field];
     StoreChoice(def, {host_.Config(), band_, group_}, *record, entry);
-    if (def.kind == ChoiceKind::CbMemChannel)
-      grid_->SetFrequency(row, QUtf8(RowFrequency(host_.Config(), band_, group_, row, limits_).text));
     reShowGrid(row);
   });
 }
@@ -388,8 +386,9 @@ void frmCommChInfo::RunListEdit(RowCommand command) { RunListEditAt(command, gri
 void frmCommChInfo::RunListEditAt(RowCommand command, int row) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_ListEdit", host_.Config(), [&] {
-    if (RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row))
-      RefreshAfterChannelChange(row);
+    RowResult result = RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row);
+    if (result.changed) RefreshAfterChannelChange(row);
+    if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
   });
 }
 
