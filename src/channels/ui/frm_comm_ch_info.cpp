@@ -116,7 +116,8 @@ void frmCommChInfo::InitShowGrid() {
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
     GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
-      if (ImportIntoShownGroup(this, host_.Config(), host_.Language(), band_, group_)) RefreshAfterChannelChange(grid_->CurrentRow());
+      if (ImportIntoShownGroup(this, host_.Config(), host_.Language(), band_, group_, csvInFileOrder_))
+        RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });
   connect(closeButton_, &QPushButton::clicked, this, [this] {

@@ -92,6 +92,7 @@ class frmCommChInfo : public EditorWindow {
   int lastEditedRow_ = 0;  // the remembered edit cell (always in the frequency column)
   FrequencyLimits limits_;
   bool committing_ = false;
+  bool csvInFileOrder_ = false;  // the import dialog's check box, as the user last left it
 };
 
 }  // namespace zq
