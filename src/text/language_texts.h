@@ -113,6 +113,8 @@
   X(SimExitHelp, "Exit once the first transfer has ended", "第一次传输结束后退出")                           \
   X(SimFaultInvalid, "A fault takes N or N:K, whole numbers from 1: %1",                                     \
     "故障参数须为 N 或 N:K，且为从 1 开始的整数：%1")                                                        \
+  X(NoPortChosen, "No serial port is chosen: choose one under Setup > Communication Port.",                  \
+    "尚未选择串行端口，请在“设置 > 通讯端口”中选择。")                                                       \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \

@@ -35,7 +35,9 @@ QString SuffixOfFilter(const QString& filter) {
 }  // namespace
 
 Answer MessageBoxPrompter::Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) {
-  QMessageBox box(BoxIcon(icon), QStringLiteral("ZQ4071"), text, QMessageBox::NoButton, parent);
+  // Warnings carry the title "Warning"; every other box the program's name.
+  QString title = icon == Icon::Warning ? QText(Txt::Warning, language_) : QStringLiteral("ZQ4071");
+  QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent);
   auto add = [&](Txt caption, QMessageBox::ButtonRole role, Answer answer) {
     QPushButton* b = box.addButton(QText(caption, language_), role);
     b->setProperty("answer", static_cast<int>(answer));

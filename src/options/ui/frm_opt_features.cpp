@@ -61,9 +61,20 @@ FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
     content_ = BuildContent();
     scroll->setWidget(content_);
     scroll->setWidgetResizable(true);
+    // Close stays below the scrolled fields, in sight however small the window.
+    auto* close = new QPushButton(this);
+    close->setObjectName("cmdClose");
+    captions_.push_back({close, Txt::CloseButton});
+    connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->setContentsMargins(6, 4, 6, 6);
+    buttonRow_->addStretch(1);
+    buttonRow_->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    layout->setSpacing(0);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttonRow_);
     FillAllLists();
     SetCaptions();
     ShowValues();
@@ -74,7 +85,8 @@ FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
 
 // The whole window when the main window has room for it; scroll bars otherwise.
 QSize FrmOptFeatures::sizeHint() const {
-  return content_ ? content_->sizeHint() + QSize(2 * kScrollFrame, 2 * kScrollFrame) : EditorWindow::sizeHint();
+  if (!content_) return EditorWindow::sizeHint();
+  return content_->sizeHint() + QSize(2 * kScrollFrame, 2 * kScrollFrame + buttonRow_->sizeHint().height());
 }
 
 RadioConfig& FrmOptFeatures::cfg() { return host_.Config(); }
@@ -110,21 +122,13 @@ QWidget* FrmOptFeatures::BuildContent() {
 }
 
 // The CB, HAM and HF frames side by side; under them the BLE frame, the
-// PUBLIC switches and the Close button.
+// PUBLIC switches.
 QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame, QWidget* switches) {
   auto* frames = new QHBoxLayout;
   for (const PublicBlock& block : PublicBlocks()) frames->addWidget(BuildPublicFrame(block), 0, Qt::AlignTop);
-  auto* close = new QPushButton(switches->parentWidget());
-  close->setObjectName("cmdClose");
-  captions_.push_back({close, Txt::CloseButton});
-  connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
-  auto* switchColumn = new QVBoxLayout;
-  switchColumn->addWidget(switches);
-  switchColumn->addStretch(1);
-  switchColumn->addWidget(close, 0, Qt::AlignRight);
   auto* lower = new QHBoxLayout;
   lower->addWidget(bleFrame, 0, Qt::AlignTop);
-  lower->addLayout(switchColumn);
+  lower->addWidget(switches, 0, Qt::AlignTop);
   lower->addStretch(1);
   auto* column = new QVBoxLayout;
   column->addLayout(frames);
