@@ -7,6 +7,7 @@
 #include "datafile/install_layout.h"
 #include "link/port_settings.h"
 #include "platform/local_date.h"
+#include "platform/qt/standard_user_folders.h"
 #include "platform/system_locale.h"
 #include "shell/app_state.h"
 #include "shell/demo_radio.h"
@@ -36,18 +37,18 @@ int main(int argc, char** argv) {
   options.process(app);
 
   zq::AppState state;
-  state.programFolder = QApplication::applicationDirPath().toStdString();
+  state.layout = zq::LayoutOf(QApplication::applicationDirPath().toStdString(), zq::StandardUserFolders());
   state.systemLocaleId = zq::SystemLocaleId();
   state.systemLanguage = zq::SystemLanguageOf(state.systemLocaleId);
-  zq::StartupCore(state.programFolder, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);
-  state.namedDevice = zq::ReadNamedDevice(zq::SettingsFileOf(state.programFolder));
+  zq::StartupCore(state.layout, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);
+  state.namedDevice = zq::ReadNamedDevice(state.layout.settingsFile);
 
   zq::MessageBoxPrompter prompter(state.settings.language);
   zq::SetPrompter(&prompter);
 
   zq::frmMain window(state);
   if (options.isSet(demo)) {
-    window.transfers().AttachDemoRadio(zq::MakeDemoRadio(state.programFolder, !options.isSet(instant)));
+    window.transfers().AttachDemoRadio(zq::MakeDemoRadio(state.layout.dataFolder, !options.isSet(instant)));
     window.SetStatusNote(zq::Txt::DemoStatus);
     window.Change_Language();
   }

@@ -4,25 +4,32 @@
 
 namespace zq {
 
-std::filesystem::path SharedFolderOf(const std::filesystem::path& programFolder) {
+InstallLayout LayoutOf(const std::filesystem::path& programFolder, const UserFolders& user) {
   // "a/b/LR_902/" names the same folder as "a/b/LR_902".
   auto folder = programFolder.has_filename() ? programFolder : programFolder.parent_path();
-  return folder.parent_path();
+  InstallLayout layout;
+  if (folder.filename() == "bin") {
+    layout.kind = LayoutKind::System;
+    layout.dataFolder = folder.parent_path() / "share" / "zq4071";
+    layout.versionListFile = layout.dataFolder / "Version.ini";
+    layout.settingsFile = user.config / kUserFolderName / "mysetup.ini";
+    layout.backupFolder = user.data / kUserFolderName / "backups";
+    return layout;
+  }
+  auto shared = folder.parent_path();
+  layout.dataFolder = folder;
+  layout.versionListFile = shared / "Version.ini";
+  layout.settingsFile = shared / "language" / "mysetup.ini";
+  layout.backupFolder = shared / "language" / "backups";
+  layout.releasesFolder = shared;
+  return layout;
 }
 
-std::filesystem::path SettingsFileOf(const std::filesystem::path& programFolder) {
-  return SharedFolderOf(programFolder) / "language" / "mysetup.ini";
-}
-
-std::filesystem::path VersionListFileOf(const std::filesystem::path& programFolder) {
-  return SharedFolderOf(programFolder) / "Version.ini";
-}
-
-std::filesystem::path TemplateFileOf(const std::filesystem::path& programFolder, const std::string& rangeText,
+std::filesystem::path TemplateFileOf(const std::filesystem::path& dataFolder, const std::string& rangeText,
                                      TemplateKind kind) {
   std::string name = std::to_string(RangeKindOfText(rangeText)) + "_LR4417" +
                      (kind == TemplateKind::New ? "_New.dat" : ".dat");
-  return programFolder / "Init" / name;
+  return dataFolder / "Init" / name;
 }
 
 }  // namespace zq

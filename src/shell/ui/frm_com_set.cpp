@@ -101,7 +101,7 @@ void FrmComSet::OnOk() {
     PortChoice choice = ChoiceOfDevice(device);
     s.settings.portNumber = choice.portNumber;
     s.namedDevice = choice.namedDevice;
-    SavePortChoice(SettingsFileOf(s.programFolder), choice);
+    SavePortChoice(s.layout.settingsFile, choice);
     transfers_.ChooseDemo(false);
   }
   accept();

@@ -237,7 +237,7 @@ void frmMain::RefreshCaption() {
 
 void frmMain::LoadBKPic() {
   QString file = QString::fromStdString(
-      (state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
+      (state_.layout.dataFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
   QPixmap picture(file);
   mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
 }
@@ -283,15 +283,15 @@ void frmMain::AskNewDocument() {
 
 void frmMain::LoadNewDoc() {
   CloseAllEditors();
-  InitDefaults(state_.programFolder, LocalToday(), state_.config, state_.document, state_.working);
+  InitDefaults(state_.layout.dataFolder, LocalToday(), state_.config, state_.document, state_.working);
   Change_Language();
   OpenChannelEditorAndCascade();
 }
 
 void frmMain::InitialSetting() {
   CloseAllEditors();
-  LoadTemplate(TemplateFileOf(state_.programFolder, state_.document.rangeText, TemplateKind::InitialSetting), state_.config,
-               state_.document, state_.working);
+  LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
+               state_.config, state_.document, state_.working);
   RefreshCaption();
   OpenChannelEditorAndCascade();
 }
@@ -328,7 +328,7 @@ void frmMain::OpenFile() {
 }
 
 void frmMain::OpenBackupFile() {
-  auto folder = BackupFolderOf(state_.programFolder);
+  auto folder = state_.layout.backupFolder;
   if (ListBackups(folder).empty()) {
     Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {folder.string()})), Icon::Information);
     return;
@@ -381,7 +381,7 @@ void frmMain::ChooseLanguage() {
     lastAppliedLanguage_ = state_.settings.language;
     state_.settings.language = chosen;
   }
-  WriteProfileString(SettingsFileOf(state_.programFolder), "language", "CurrentLanguage", std::to_string(chosen));
+  WriteProfileString(state_.layout.settingsFile, "language", "CurrentLanguage", std::to_string(chosen));
   CheckLanguageChange();
 }
 
