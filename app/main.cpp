@@ -2,6 +2,7 @@
 // always used: version list, settings, default configuration, language, main window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLocale>
 
 #include "datafile/install_layout.h"
@@ -20,6 +21,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZQ4071"));
   QApplication::setOrganizationName(QStringLiteral("ZQ4071"));
+  // The desktop matches windows to the menu entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zq4071.programmer"));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
   // Every number the program shows or reads uses "."; the user's own locale is left alone.
   QLocale::setDefault(QLocale::c());
 
