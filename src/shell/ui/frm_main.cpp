@@ -36,6 +36,7 @@
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
+#include "shell/ui/toolkit_language.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
@@ -208,6 +209,7 @@ void frmMain::StoreWindowPlacement() {
 
 void frmMain::Change_Language() {
   lastAppliedLanguage_ = state_.settings.language;
+  UseToolkitLanguage(state_.settings.language);
   for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
   for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
   for (auto& [command, a] : toolbarActions_) {
