@@ -3,13 +3,19 @@
 #include "config/radio_config.h"
 
 namespace zq {
+namespace {
+
+// The user's folder below each base folder, named after the application as the
+// store of the window placement is, so one folder holds all of a user's settings.
+constexpr const char* kUserFolderName = "ZQ4071";
+
+}  // namespace
 
 InstallLayout LayoutOf(const std::filesystem::path& programFolder, const UserFolders& user) {
   // "a/b/LR_902/" names the same folder as "a/b/LR_902".
   auto folder = programFolder.has_filename() ? programFolder : programFolder.parent_path();
   InstallLayout layout;
   if (folder.filename() == "bin") {
-    layout.kind = LayoutKind::System;
     layout.dataFolder = folder.parent_path() / "share" / "zq4071";
     layout.versionListFile = layout.dataFolder / "Version.ini";
     layout.settingsFile = user.config / kUserFolderName / "mysetup.ini";

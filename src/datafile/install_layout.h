@@ -15,10 +15,7 @@
 
 namespace zq {
 
-enum class LayoutKind { Release, System };
-
 struct InstallLayout {
-  LayoutKind kind = LayoutKind::Release;
   std::filesystem::path dataFolder;       // Init/ and PIC/
   std::filesystem::path versionListFile;  // Version.ini
   std::filesystem::path settingsFile;     // mysetup.ini
@@ -30,10 +27,6 @@ struct InstallLayout {
 
 // `user` counts for a system install only.
 InstallLayout LayoutOf(const std::filesystem::path& programFolder, const UserFolders& user);
-
-// The folder of the user's settings and backups below each base folder of a
-// system install, named after the application as the window placement's store is.
-inline constexpr const char* kUserFolderName = "ZQ4071";
 
 enum class TemplateKind {
   New,             // laid over the defaults of every new configuration

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "datafile/install_layout.h"
@@ -169,7 +170,7 @@ TEST(StartupCore, PreparesVersionsSettingsAndTheNewDocumentInEitherLayout) {
     EXPECT_EQ(state.document.rangeText, RangeTextOfIndex(1));
     EXPECT_TRUE(state.document.untitled);
     EXPECT_TRUE(IsUnchanged(state.config, state.working));
-    if (layout.kind == LayoutKind::System) {
+    if (std::string(install.programFolder) == "bin") {
       EXPECT_EQ(layout.settingsFile, home / "config" / "ZQ4071" / "mysetup.ini");
       EXPECT_EQ(layout.backupFolder, home / "data" / "ZQ4071" / "backups");
       EXPECT_TRUE(layout.releasesFolder.empty()) << "one release: no other is looked for beside it";
