@@ -10,6 +10,7 @@
 #include "platform/atomic_file.h"
 #include "platform/local_date.h"
 #include "platform/system_locale.h"
+#include "platform/user_folders.h"
 
 namespace zq::cli {
 
@@ -19,8 +20,13 @@ std::filesystem::path ProgramFolder() {
   return ec ? std::filesystem::current_path(ec) : self.parent_path();
 }
 
+const InstallLayout& Layout() {
+  static const InstallLayout layout = LayoutOf(ProgramFolder(), UserFoldersFromEnvironment());
+  return layout;
+}
+
 int CliLanguage() {
-  static const int language = ReadUserSettings(SettingsFileOf(ProgramFolder()), SystemLocaleId()).language;
+  static const int language = ReadUserSettings(Layout().settingsFile, SystemLocaleId()).language;
   return language;
 }
 
@@ -37,7 +43,7 @@ ProgramState& StartedState() {
   static ProgramState state;
   static bool started = false;
   if (!started) {
-    StartupCore(ProgramFolder(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
+    StartupCore(Layout(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
     started = true;
   }
   return state;

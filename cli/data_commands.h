@@ -1,5 +1,5 @@
 #pragma once
-// What the data-file commands of zq4071-cli share: the program folder, the
+// What the data-file commands of zq4071-cli share: where the files are, the
 // language of their texts, the start-up state, and file reading and writing
 // that turn every failure into a message and an exit code.
 #include <cstdint>
@@ -15,8 +15,10 @@
 
 namespace zq::cli {
 
-// The folder of this executable: the program folder of the installed release.
+// The folder of this executable.
 std::filesystem::path ProgramFolder();
+// Where the templates, the settings file and the backups are, decided by ProgramFolder().
+const InstallLayout& Layout();
 // The language the program would start in; the settings file is only read.
 int CliLanguage();
 std::string Say(Txt id);

@@ -41,6 +41,7 @@
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
+#include "shell/ui/toolkit_language.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
@@ -230,6 +231,7 @@ void frmMain::StoreWindowPlacement() {
 
 void frmMain::Change_Language() {
   lastAppliedLanguage_ = state_.settings.language;
+  UseToolkitLanguage(state_.settings.language);
   for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
   for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
   for (auto& [command, a] : toolbarActions_) {
@@ -259,7 +261,7 @@ void frmMain::RefreshCaption() {
 
 void frmMain::LoadBKPic() {
   QString file = QString::fromStdString(
-      (state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
+      (state_.layout.dataFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
   QPixmap picture(file);
   mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
 }
@@ -305,7 +307,7 @@ void frmMain::AskNewDocument() {
 
 void frmMain::LoadNewDoc() {
   CloseAllEditors();
-  InitDefaults(state_.programFolder, LocalToday(), state_.config, state_.document, state_.working);
+  InitDefaults(state_.layout.dataFolder, LocalToday(), state_.config, state_.document, state_.working);
   Change_Language();
   OpenChannelEditorAndCascade();
 }
@@ -313,8 +315,8 @@ void frmMain::LoadNewDoc() {
 void frmMain::InitialSetting() {
   if (!OfferToSaveChanges()) return;
   CloseAllEditors();
-  LoadTemplate(TemplateFileOf(state_.programFolder, state_.document.rangeText, TemplateKind::InitialSetting), state_.config,
-               state_.document, state_.working);
+  LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
+               state_.config, state_.document, state_.working);
   RefreshCaption();
   OpenChannelEditorAndCascade();
 }
@@ -353,7 +355,7 @@ void frmMain::OpenFile() {
 }
 
 void frmMain::OpenBackupFile() {
-  auto folder = BackupFolderOf(state_.programFolder);
+  auto folder = state_.layout.backupFolder;
   if (ListBackups(folder).empty()) {
     Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {folder.string()})), Icon::Information);
     return;
@@ -408,7 +410,7 @@ void frmMain::ChooseLanguage() {
     lastAppliedLanguage_ = state_.settings.language;
     state_.settings.language = chosen;
   }
-  WriteProfileString(SettingsFileOf(state_.programFolder), "language", "CurrentLanguage", std::to_string(chosen));
+  WriteProfileString(state_.layout.settingsFile, "language", "CurrentLanguage", std::to_string(chosen));
   CheckLanguageChange();
 }
 
