@@ -186,6 +186,8 @@
   X(TreeDualWatch, "DW Channel Setting", "双守信道设置")                                                     \
   X(TreeMemory, "MEM Channel Setting", "存储信道设置")                                                       \
   X(TreeWeather, "Weather Channel", "气象信道")                                                              \
+  X(MenuUndo, "&Undo", "撤销(&U)")                                                                           \
+  X(MenuRedo, "Re&do", "重做(&D)")                                                                           \
   /* ---- channel editor ---- */                                                                             \
   X(BandEntryCb, "CB -- 26.96500 - 27.405 MHz", "CB -- 26.96500 - 27.405 MHz")                             \
   X(BandEntryHf, "HF -- 24.7150 - 30.1050 MHz", "HF -- 24.7150 - 30.1050 MHz")                               \

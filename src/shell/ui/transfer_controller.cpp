@@ -17,6 +17,7 @@
 #include "widgets/guarded.h"
 #include "widgets/prompter.h"
 #include "shell/ui/release_launcher.h"
+#include "shell/ui/undo_commands.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -99,8 +100,10 @@ void TransferController::RunWrite() {
     if (!OpenAndConfirm(TransferKind::Write)) return;
     AppState& s = main_.state();
     engine_->SetVerifyAfterWrite(s.settings.verifyWrite);
+    main_.undoCommands().RecordNow();
     ClearImage(s.image);
     EncodeImage(s.config, s.image, ImageOptions{s.systemLocaleId});
+    main_.undoCommands().AbsorbOwnChanges();
     OpenProgressAndBegin(TransferKind::Write);
   });
 }
@@ -151,6 +154,7 @@ void TransferController::ShowCompletedRead(const TransferOutcome& outcome) {
   AppState& s = main_.state();
   main_.CloseAllEditors();
   ApplyCompletedRead(outcome, s.image, s.config, s.document, ImageOptions{s.systemLocaleId});
+  main_.undoCommands().StartFresh();
   main_.Change_Language();
   main_.OpenEditor(kChannelEditorKey);
   main_.CascadeEditors();
