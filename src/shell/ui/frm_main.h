@@ -25,6 +25,7 @@ class QTreeWidgetItem;
 
 namespace zq {
 
+class CompareCommands;
 class EditorWindow;
 class ListEditMenu;
 class PrintCommands;
@@ -81,6 +82,7 @@ class frmMain : public QMainWindow, public EditorHost {
   QMdiArea* mdiArea() const { return mdi_; }
   QLabel* statusPanel(int panel) const;
   TransferController& transfers() { return *transfers_; }
+  PrintCommands& prints() { return *prints_; }
   // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
   ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
@@ -111,6 +113,7 @@ class frmMain : public QMainWindow, public EditorHost {
   void SaveFile();
   void SaveFileAs();
   void InitialSetting();
+  void OpenRadioSeries();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
@@ -137,6 +140,7 @@ class frmMain : public QMainWindow, public EditorHost {
   TransferController* transfers_ = nullptr;
   ListEditMenu* listEditMenu_ = nullptr;
   PrintCommands* prints_ = nullptr;
+  CompareCommands* compares_ = nullptr;
 };
 
 }  // namespace zq
