@@ -43,6 +43,7 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->hide();
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   FillTable();
 
   auto* print = new QPushButton(QText(Txt::PrintButton, language), this);

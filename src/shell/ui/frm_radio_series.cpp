@@ -127,7 +127,8 @@ void FrmRadioSeries::Start() {
   series_.reset();
   if (port_) port_->Close();
   port_ = main_.transfers().MakePort();
-  series_ = std::make_unique<RadioSeries>(*port_, timer_, image_, s.versions, *this);
+  SeriesHost& host = *this;
+  series_ = std::make_unique<RadioSeries>(*port_, timer_, image_, s.versions, host);
   firstWrite_.reset();
   failedList_->clear();
   last_->clear();
