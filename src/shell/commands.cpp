@@ -47,8 +47,8 @@ const CommandDef& CommandOf(Command id) {
 const std::vector<MenuDef>& MenuTable() {
   static const std::vector<MenuDef> menus = {
       {Txt::MenuFile,
-       {Command::New, Command::Open, Command::OpenBackup, Command::Save, Command::SaveAs, Command::Print,
-        Command::PrintToPdf, Command::CompareWithFile, Command::Exit}},
+       {Command::New, Command::Open, Command::OpenBackup, Command::Save, Command::SaveAs, Command::CompareWithFile,
+        Command::Print, Command::PrintToPdf, Command::Exit}},
       {Txt::MenuEdit, {Command::ChannelInformation, Command::OptionFeatures, Command::RogerBeep}},
       {Txt::MenuProgram,
        {Command::ReadFromRadio, Command::WriteToRadio, Command::VerifyAfterWrite, Command::WriteToGroup,

@@ -89,7 +89,7 @@ void TransferController::OpenProgressAndBegin(TransferKind kind) {
 }
 
 void TransferController::StartRead() {
-  if (busy() || !OpenAndConfirm(TransferKind::Read)) return;
+  if (!OpenAndConfirm(TransferKind::Read)) return;
   comparisonRead_ = nullptr;
   OpenProgressAndBegin(TransferKind::Read);
 }
