@@ -35,7 +35,9 @@
 #include "platform/ini_file.h"
 #include "platform/local_date.h"
 #include "platform/qt/window_placement.h"
+#include "shell/ui/compare_commands.h"
 #include "shell/ui/editor_table.h"
+#include "shell/ui/frm_radio_series.h"
 #include "widgets/editor_window.h"
 #include "widgets/guarded.h"
 #include "shell/ui/language_dialog.h"
@@ -87,6 +89,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   transfers_ = new TransferController(*this);
   listEditMenu_ = new ListEditMenu(this);
   prints_ = new PrintCommands(*this);
+  compares_ = new CompareCommands(*this);
   BuildActions();
   undo_ = new UndoCommands(*this);
   actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
@@ -101,6 +104,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
 
 frmMain::~frmMain() {
   delete undo_;
+  delete compares_;
   delete prints_;
   delete transfers_;
 }
@@ -283,6 +287,7 @@ void frmMain::RunCommand(Command command) {
       case Command::SaveAs: SaveFileAs(); break;
       case Command::Print: prints_->Print(); break;
       case Command::PrintToPdf: prints_->PrintToPdf(); break;
+      case Command::CompareWithFile: compares_->CompareWithFile(); break;
       case Command::Exit: close(); break;
       case Command::Undo: undo_->Undo(); break;
       case Command::Redo: undo_->Redo(); break;
@@ -292,6 +297,8 @@ void frmMain::RunCommand(Command command) {
       case Command::ReadFromRadio: transfers_->StartRead(); break;
       case Command::WriteToRadio: transfers_->StartWrite(); break;
       case Command::VerifyAfterWrite: transfers_->SetVerifyAfterWrite(actions_.at(command)->isChecked()); break;
+      case Command::WriteToGroup: OpenRadioSeries(); break;
+      case Command::CompareWithRadio: compares_->CompareWithRadio(); break;
       case Command::CommunicationPort: transfers_->ShowPortWindow(); break;
       case Command::LanguageSetup: ChooseLanguage(); break;
       case Command::InitialSetting: InitialSetting(); break;
@@ -303,6 +310,13 @@ void frmMain::RunCommand(Command command) {
       case Command::About: ShowAbout(); break;
     }
   });
+}
+
+void frmMain::OpenRadioSeries() {
+  if (transfers_->busy()) return;
+  auto* window = new FrmRadioSeries(*this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->open();
 }
 
 void frmMain::NewFromToolbar() {

@@ -25,6 +25,7 @@ class QTreeWidgetItem;
 
 namespace zq {
 
+class CompareCommands;
 class EditorWindow;
 class ListEditMenu;
 class PrintCommands;
@@ -86,6 +87,7 @@ class frmMain : public QMainWindow, public EditorHost {
   QLabel* statusPanel(int panel) const;
   TransferController& transfers() { return *transfers_; }
   UndoCommands& undoCommands() { return *undo_; }
+  PrintCommands& prints() { return *prints_; }
   // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
   ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
@@ -118,6 +120,7 @@ class frmMain : public QMainWindow, public EditorHost {
   // True when the user chose a name and the document was written there.
   bool SaveFileAs();
   void InitialSetting();
+  void OpenRadioSeries();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
@@ -146,6 +149,7 @@ class frmMain : public QMainWindow, public EditorHost {
   ListEditMenu* listEditMenu_ = nullptr;
   PrintCommands* prints_ = nullptr;
   UndoCommands* undo_ = nullptr;
+  CompareCommands* compares_ = nullptr;
 };
 
 }  // namespace zq
