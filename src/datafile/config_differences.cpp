@@ -27,14 +27,28 @@ const json* Element(const json* parent, std::size_t k) {
   return parent != nullptr && parent->is_array() && k < parent->size() ? &(*parent)[k] : nullptr;
 }
 
+// Zero, a text of nothing but NULs and blanks, or a list of such values: what a
+// record holds where it holds nothing.
+bool IsBlank(const json& value) {
+  if (value.is_number()) return value == 0;
+  if (value.is_string()) {
+    const auto& text = value.get_ref<const std::string&>();
+    return text.find_first_not_of(std::string("\0 ", 2)) == std::string::npos;
+  }
+  if (value.is_structured()) return std::all_of(value.begin(), value.end(), [](const json& v) { return IsBlank(v); });
+  return false;
+}
+
 class DifferenceWalk {
  public:
   std::vector<MemberDifference> found;
 
   // Every difference is one plain value; a record or list that one side lacks
-  // is given member by member, so that no line has to carry a whole record.
+  // is given member by member, so that no line has to carry a whole record,
+  // and only by the members that hold something.
   void Walk(const json* a, const json* b, const std::string& path) {
     if (a != nullptr && b != nullptr && *a == *b) return;
+    if ((a == nullptr || b == nullptr) && IsBlank(a != nullptr ? *a : *b)) return;
     const json* shape = a != nullptr ? a : b;
     const bool sameShape = a == nullptr || b == nullptr || a->type() == b->type();
     if (!shape->is_structured() || !sameShape) {
