@@ -13,6 +13,7 @@
 #include "shell/ui/first_paint.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/transfer_controller.h"
 
 int main(int argc, char** argv) {
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
   options.process(app);
 
   zq::AppState state;
-  state.programFolder = QApplication::applicationDirPath().toStdString();
+  state.programFolder = zq::PathOfQString(QApplication::applicationDirPath());
   state.systemLocaleId = zq::SystemLocaleId();
   state.systemLanguage = zq::SystemLanguageOf(state.systemLocaleId);
   zq::StartupCore(state.programFolder, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "data_commands.h"
 #include "datafile/backups.h"
+#include "platform/utf8_path.h"
 
 namespace zq::cli {
 namespace {
@@ -23,10 +24,10 @@ void AddBackupsCommand(CLI::App& app, int& exitCode) {
   cmd->callback([&exitCode] {
     auto folder = BackupFolderOf(ProgramFolder());
     auto entries = ListBackups(folder);
-    if (entries.empty()) std::cout << FillIn(Say(Txt::NoBackups), {folder.string()}) << '\n';
+    if (entries.empty()) std::cout << FillIn(Say(Txt::NoBackups), {Utf8OfPath(folder)}) << '\n';
     for (const BackupEntry& entry : entries) {
       std::string kind = Say(entry.kind == BackupKind::Read ? Txt::BackupKindRead : Txt::BackupKindWrite);
-      std::cout << When(entry.time) << "  " << kind << "  " << entry.file.string() << '\n';
+      std::cout << When(entry.time) << "  " << kind << "  " << Utf8OfPath(entry.file) << '\n';
     }
     exitCode = kOk;
   });

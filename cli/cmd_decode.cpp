@@ -8,10 +8,10 @@ namespace zq::cli {
 
 void AddDecodeCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("decode", Say(Txt::CliDecodeHelp));
-  static std::string input;
-  static std::string output;
-  cmd->add_option("file", input, Say(Txt::CliImageFileHelp))->required();
-  cmd->add_option("-o,--output", output, Say(Txt::CliOutputHelp))->required();
+  static std::filesystem::path input;
+  static std::filesystem::path output;
+  AddFileOption(*cmd, "file", input, Say(Txt::CliImageFileHelp))->required();
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliOutputHelp))->required();
   cmd->callback([&exitCode] {
     auto bytes = ReadFileForCommand(input, kImageSize);
     if (bytes && bytes->size() != kImageSize) {

@@ -1,7 +1,5 @@
 #include "radio_transfer.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -13,9 +11,11 @@
 #include "link/comm_transfer.h"
 #include "link/port_messages.h"
 #include "link/port_names.h"
-#include "link/posix_event_loop.h"
+#include "link/native_link.h"
 #include "link/traced_port.h"
+#include "platform/console.h"
 #include "platform/local_date.h"
+#include "platform/utf8_path.h"
 #include "shell/transfer_backup.h"
 
 namespace zq::cli {
@@ -28,7 +28,7 @@ class ConsoleHost : public TransferHost {
   ConsoleHost(TransferKind kind, int language)
       : language_(language),
         caption_(Text(kind == TransferKind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption, language)),
-        onTerminal_(::isatty(STDERR_FILENO) == 1) {}
+        onTerminal_(StandardErrorIsTerminal()) {}
 
   // The command line never starts another release: it shows the question and ends.
   void AskIncompatibleVersion(const std::string& question, const std::string&) override {
@@ -98,8 +98,8 @@ class ConsoleHost : public TransferHost {
 void AddRadioOptions(CLI::App& command, RadioOptions& options) {
   options.language = CliLanguage();
   command.add_option("--port", options.port, Say(Txt::CliPortHelp))->required();
-  command.add_option("--trace", options.trace, Say(Txt::CliTraceHelp));
-  command.add_option("--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(CLI::ExistingFile);
+  AddFileOption(command, "--trace", options.trace, Say(Txt::CliTraceHelp));
+  AddFileOption(command, "--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(ExistingFileValidator());
   command.add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));
   command.add_flag("--no-backup", options.noBackup, Say(Txt::CliNoBackupHelp));
 }
@@ -114,7 +114,7 @@ int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage
 
   VersionList versions =
       options.versionList.empty() ? StartedState().versions : LoadVersionList(options.versionList);
-  PosixSerialPort posixPort;
+  NativeLink link = MakeNativeLink();
   std::ofstream traceFile;
   std::unique_ptr<TracedPort> traced;
   if (!options.trace.empty()) {
@@ -123,18 +123,17 @@ int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage
       Complain(Say(Txt::CliCannotWrite), options.trace);
       return kOutputError;
     }
-    traced = std::make_unique<TracedPort>(posixPort, traceFile);
+    traced = std::make_unique<TracedPort>(*link.port, traceFile);
   }
-  SerialPort& port = traced ? static_cast<SerialPort&>(*traced) : posixPort;
-  PosixEventLoop loop(posixPort);
+  SerialPort& port = traced ? static_cast<SerialPort&>(*traced) : *link.port;
   ConsoleHost host(kind, options.language);
-  TransferEngine engine(port, loop, image, versions, host);
+  TransferEngine engine(port, *link.loop, image, versions, host);
 
   engine.SetVerifyAfterWrite(options.verify);
   PortOpenResult opened = engine.OpenRadioPort(kind, *device, options.language);
   if (!opened.ok()) return cannotOpen(PortFailureReason(opened, *device, options.language));
   engine.Begin();
-  loop.RunUntil([&] { return !engine.running(); });
+  link.loop->RunUntil([&] { return !engine.running(); });
   outcome = host.outcome();
   return host.ExitCode();
 }
@@ -150,7 +149,7 @@ void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, con
     return;
   }
   for (const auto& file : backup->files)
-    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {file.string()}) << '\n';
+    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {Utf8OfPath(file)}) << '\n';
 }
 
 }  // namespace zq::cli

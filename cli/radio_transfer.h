@@ -3,6 +3,7 @@
 // port, and one transfer run on this thread with progress on the terminal.
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <string>
 
 #include "config/radio_config.h"
@@ -13,8 +14,8 @@ namespace zq::cli {
 
 struct RadioOptions {
   std::string port;         // a device path, or "COM" + number
-  std::string trace;        // file for the frame trace; empty for none
-  std::string versionList;  // empty: the program's own version list
+  std::filesystem::path trace;        // file for the frame trace; empty for none
+  std::filesystem::path versionList;  // empty: the program's own version list
   int language = 1;
   bool noBackup = false;  // keep no backup of the transfer
   bool verify = false;    // read a write back and compare it

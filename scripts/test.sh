@@ -6,3 +6,4 @@ scripts/install-deps.sh
 scripts/build.sh
 mkdir -p -m 0700 "${XDG_RUNTIME_DIR:-/tmp/zq4071-runtime}"
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
+scripts/test-windows.sh

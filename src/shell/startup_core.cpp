@@ -14,7 +14,7 @@ void StartupCore(const std::filesystem::path& programFolder, unsigned systemLoca
                                                        : ReadUserSettings(settingsFile, systemLocaleId);
   if (access == SettingsAccess::ReadWrite) PruneBackups(BackupFolderOf(programFolder), today);
   state.document.rangeText = RangeTextOfIndex(2);
-  InitDefaults(programFolder, today, state.config, state.document, state.working);
+  state.templateLoaded = InitDefaults(programFolder, today, state.config, state.document, state.working);
 }
 
 }  // namespace zq

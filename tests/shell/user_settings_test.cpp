@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 
 #include "datafile/install_layout.h"
 #include "datafile/test_support.h"
 #include "platform/ini_file.h"
-#include "platform/system_locale.h"
 #include "shell/startup_core.h"
 
 namespace zq {
@@ -99,29 +97,6 @@ TEST(UserSettings, WritingBackKeepsEveryOtherLine) {
   EXPECT_EQ(test::ReadText(file),
             "; shared by all releases\n[other]\nkey=value\n[language]\nIsFirstRun=0\nStopBit=1\ncomPort=1\n"
             "CurrentLanguage=2\n");
-}
-
-TEST(UserSettings, SystemLocaleComesFromTheFirstLocaleVariableSet) {
-  const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-  std::vector<std::optional<std::string>> saved;
-  for (const char* name : names) {
-    const char* value = std::getenv(name);
-    saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
-    unsetenv(name);
-  }
-  EXPECT_EQ(SystemLocaleId(), kUs);
-  setenv("LANG", "zh_CN.UTF-8", 1);
-  EXPECT_EQ(SystemLocaleId(), kPrc);
-  setenv("LC_MESSAGES", "zh_TW.UTF-8", 1);
-  EXPECT_EQ(SystemLocaleId(), kTaiwan);
-  setenv("LC_ALL", "", 1);  // set but empty: the next variable counts
-  EXPECT_EQ(SystemLocaleId(), kTaiwan);
-  for (std::size_t k = 0; k < saved.size(); ++k) {
-    if (saved[k])
-      setenv(names[k], saved[k]->c_str(), 1);
-    else
-      unsetenv(names[k]);
-  }
 }
 
 TEST(StartupCore, PreparesVersionsSettingsAndTheNewDocument) {

@@ -29,10 +29,12 @@
 #include "datafile/install_layout.h"
 #include "platform/ini_file.h"
 #include "platform/local_date.h"
+#include "platform/utf8_path.h"
 #include "platform/qt/window_placement.h"
 #include "shell/ui/editor_table.h"
 #include "widgets/editor_window.h"
 #include "widgets/guarded.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
@@ -236,8 +238,8 @@ void frmMain::RefreshCaption() {
 }
 
 void frmMain::LoadBKPic() {
-  QString file = QString::fromStdString(
-      (state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
+  QString file =
+      QStringOfPath(state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg"));
   QPixmap picture(file);
   mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
 }
@@ -301,7 +303,7 @@ void frmMain::OpenChannelEditorAndCascade() {
   CascadeEditors();
 }
 
-bool frmMain::WriteDocument(const std::string& path) {
+bool frmMain::WriteDocument(const std::filesystem::path& path) {
   FileResult result = SaveDataFile(path, state_.config, state_.document, state_.working);
   RefreshCaption();
   if (!result.ok()) Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
@@ -311,7 +313,7 @@ bool frmMain::WriteDocument(const std::string& path) {
 bool frmMain::OfferToSaveChanges() {
   if (IsUnchanged(state_.config, state_.working)) return true;
   switch (CurrentPrompter().Ask(this, Tr(Txt::FileModified), Buttons::YesNoCancel, Icon::Warning)) {
-    case Answer::Yes: return WriteDocument(state_.document.fileName);
+    case Answer::Yes: return WriteDocument(PathFromUtf8(state_.document.fileName));
     case Answer::No: return true;
     default: return false;
   }
@@ -323,22 +325,22 @@ void frmMain::OpenFile() {
   QString chosen = CurrentPrompter().ChooseFileToOpen(this, filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return OpenDataFile(chosen.toStdString(), state_.versions, state_.config, state_.document, state_.working);
+    return OpenDataFile(PathOfQString(chosen), state_.versions, state_.config, state_.document, state_.working);
   });
 }
 
 void frmMain::OpenBackupFile() {
   auto folder = BackupFolderOf(state_.programFolder);
   if (ListBackups(folder).empty()) {
-    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {folder.string()})), Icon::Information);
+    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {Utf8OfPath(folder)})), Icon::Information);
     return;
   }
   if (!OfferToSaveChanges()) return;
   QString filter = Tr(Txt::BackupFilter) + QStringLiteral(" (*.dat *.bin)");
-  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QString::fromStdString(folder.string()), filter);
+  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QStringOfPath(folder), filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return OpenBackup(chosen.toStdString(), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
+    return OpenBackup(PathOfQString(chosen), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
                       state_.document, state_.working);
   });
 }
@@ -364,13 +366,13 @@ void frmMain::SaveFile() {
   }
   QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
   if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
-    WriteDocument(state_.document.fileName);
+    WriteDocument(PathFromUtf8(state_.document.fileName));
 }
 
 void frmMain::SaveFileAs() {
   QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
   QString chosen = CurrentPrompter().ChooseFileToSave(this, QString::fromStdString(state_.document.fileName), filter);
-  if (!chosen.isEmpty()) WriteDocument(chosen.toStdString());
+  if (!chosen.isEmpty()) WriteDocument(PathOfQString(chosen));
 }
 
 void frmMain::ChooseLanguage() {
