@@ -25,6 +25,10 @@ void AddDecodeCommand(CLI::App& app, int& exitCode) {
     MemoryImage image;
     std::copy(bytes->begin(), bytes->end(), image.bytes().begin());
     // What the image does not hold (identity, radio information) comes from a new document.
+    if (!StartedFromTemplate()) {
+      exitCode = kInputError;
+      return;
+    }
     ProgramState& state = StartedState();
     DecodeImage(image, state.config, {SystemLocaleId()});
     state.document.rangeText = RangeTextOfIndex(state.config.RangeIndex());  // the identity follows the radio's range

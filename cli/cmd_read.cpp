@@ -35,6 +35,11 @@ void AddReadCommand(CLI::App& app, int& exitCode) {
   AddFileOption(*destination, "--image", imageFile, Say(Txt::CliReadImageHelp));
   destination->require_option(1);
   cmd->callback([&exitCode] {
+    // A data file pair is made from a new document; the radio is not read when none can be made.
+    if (imageFile.empty() && !StartedFromTemplate()) {
+      exitCode = kInputError;
+      return;
+    }
     MemoryImage read;
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Read, options, read, outcome);

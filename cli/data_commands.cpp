@@ -68,6 +68,12 @@ void ComplainTemplateMissing(const std::string& rangeText) {
   Complain(Say(Txt::CliTemplateMissing), TemplateFileOf(ProgramFolder(), rangeText, TemplateKind::New));
 }
 
+bool StartedFromTemplate() {
+  const ProgramState& state = StartedState();
+  if (!state.templateLoaded) ComplainTemplateMissing(state.document.rangeText);
+  return state.templateLoaded;
+}
+
 bool Report(const FileResult& result, const std::filesystem::path& dataFile) {
   // A missing channel file is no fault of the data file named on the command line.
   if (!result.ok())

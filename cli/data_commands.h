@@ -36,6 +36,10 @@ ProgramState& StartedState();
 // Says which template of the program folder is missing or unreadable: a new
 // configuration cannot be made without it.
 void ComplainTemplateMissing(const std::string& rangeText);
+// Whether the started state's new document came from its template, as a
+// decoded image or a read needs for what the radio does not hold; says which
+// template is missing when not.
+bool StartedFromTemplate();
 
 // Prints the message of a failed read or write of a data file pair, naming the
 // file at fault; true when the result is ok.

@@ -49,7 +49,7 @@ cmake --build build-windows -j"$(nproc)"
 echo "Left out under Wine: they need a pseudo-terminal, child processes of POSIX or POSIX files:"
 skipped=0
 while IFS= read -r file; do
-  names=$(grep -oE '^TEST(_F)?\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\)' "$file" | sed -E 's/^TEST(_F)?\(([^,]+), *(.*)\)$/\2.\3/')
+  names=$(grep -oE '^TEST(_F)?\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\)' "$file" | sed -E 's/^TEST(_F)?\(([^,]+), *(.*)\)$/\2.\3/' || true)
   [ -n "$names" ] || continue
   echo "  $file:"
   for name in $names; do
@@ -86,18 +86,22 @@ if cmp -s "$e2e/radio.bin" "$e2e/expected.bin"; then
   exit 1
 fi
 
-radiosim=""
+radiosim_pid=""
 # Starts the simulated radio for one transfer and points COM5 at its pseudo-terminal.
 serve_on_com5() {
-  coproc radiosim { exec "$linux/zq4071-radiosim" --exit-after-transfer "$@"; }
-  local device
-  read -r device <&"${radiosim[0]}"
-  ln -sfn "$device" "$WINEPREFIX/dosdevices/com5"
+  "$linux/zq4071-radiosim" --exit-after-transfer "$@" >"$e2e/radiosim.out" 2>&1 &
+  radiosim_pid=$!
+  for _ in $(seq 50); do
+    [ -s "$e2e/radiosim.out" ] && break
+    sleep 0.1
+  done
+  ln -sfn "$(head -n1 "$e2e/radiosim.out")" "$WINEPREFIX/dosdevices/com5"
 }
 finish_radiosim() {
-  wait "$radiosim_PID" 2>/dev/null || true
+  wait "$radiosim_pid" || true
+  radiosim_pid=""
 }
-trap '[ -n "${radiosim_PID:-}" ] && kill "$radiosim_PID" 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
+trap '[ -n "$radiosim_pid" ] && kill "$radiosim_pid" 2>/dev/null; wineserver -k 2>/dev/null || true' EXIT
 
 cli_exe="$PWD/$windows/zq4071-cli.exe"
 serve_on_com5 --image "$e2e/radio.bin"
