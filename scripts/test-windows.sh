@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 started=$SECONDS
 
-packages=(g++-mingw-w64-x86-64-posix mingw-w64 wine wine64 googletest nlohmann-json3-dev libcli11-dev)
+packages=(g++-mingw-w64-x86-64-posix wine wine64 googletest nlohmann-json3-dev libcli11-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
