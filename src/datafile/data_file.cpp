@@ -135,7 +135,12 @@ FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCo
   auto channelFile = ChannelFilePath(dataFile);
   if (channelFile.empty() || !ChannelCountsAreValid(working.content.ChannelCount)) return Failed(FileStatus::FileError);
 
-  auto settingsTemp = WriteTemporaryBeside(dataFile, EncodeSettingsRecord(working.content));
+  // The program reads back only what it writes: whatever a configuration came
+  // from (a radio, a JSON document, a file of another model), the pair carries
+  // this release's data version and the program's identity.
+  RadioConfig settings = working.content;
+  NormaliseIdentity(settings, RangeTextOfIndex(settings.RangeIndex()));
+  auto settingsTemp = WriteTemporaryBeside(dataFile, EncodeSettingsRecord(settings));
   auto channelTemp = WriteTemporaryBeside(channelFile, EncodeChannelFile(working.content));
   if (settingsTemp.empty() || channelTemp.empty()) {
     DiscardTemporary(settingsTemp);

@@ -7,6 +7,13 @@ namespace {
 
 constexpr std::string_view kEntryPrefix = "COM";
 
+bool StartsWithEntryPrefix(std::string_view name) {
+  if (name.size() < kEntryPrefix.size()) return false;
+  for (std::size_t k = 0; k < kEntryPrefix.size(); ++k)
+    if ((name[k] & ~0x20) != kEntryPrefix[k]) return false;  // ASCII letters in either case
+  return true;
+}
+
 }  // namespace
 
 std::optional<int> EntryNumber(std::string_view entryText) {
@@ -18,7 +25,7 @@ std::optional<int> EntryNumber(std::string_view entryText) {
 
 std::optional<std::string> DeviceOfPortName(std::string_view name) {
   if (name.empty()) return std::nullopt;
-  if (name.starts_with(kEntryPrefix)) {
+  if (StartsWithEntryPrefix(name)) {
     auto number = EntryNumber(name);
     return number ? DeviceOfPortNumber(*number) : std::nullopt;
   }

@@ -30,7 +30,9 @@ inline constexpr int kNamedDevicePort = 1000;
 
 struct PortEntry {
   int number = 0;
-  std::string device;  // full path
+  std::string device;       // full path
+  std::string description;  // what the device says it is ("FT232R USB UART"); may be empty
+  std::string stableName;   // a path that stays with the adapter when it is plugged in elsewhere; may be empty
   // The list text: "COM" + number.
   std::string text() const { return "COM" + std::to_string(number); }
 };
@@ -43,7 +45,7 @@ std::optional<int> PortNumberOfDevice(std::string_view device);
 std::optional<std::string> DeviceOfPortNumber(int number);
 // The number of a list entry: the text after its first three characters, when it is a number.
 std::optional<int> EntryNumber(std::string_view entryText);
-// A device named on the command line: "COM3" through the table, anything else as a path.
+// A device named by the user: "COM3" (in any letter case) through the table, anything else as a path.
 std::optional<std::string> DeviceOfPortName(std::string_view name);
 // The list entry of a registry value's data ("COM12"): "COM" + its characters 4-6, trimmed.
 std::string EntryOfRegistryData(std::string_view data);

@@ -113,6 +113,8 @@
   X(SimExitHelp, "Exit once the first transfer has ended", "第一次传输结束后退出")                           \
   X(SimFaultInvalid, "A fault takes N or N:K, whole numbers from 1: %1",                                     \
     "故障参数须为 N 或 N:K，且为从 1 开始的整数：%1")                                                        \
+  X(NoPortChosen, "No serial port is chosen: choose one under Setup > Communication Port.",                  \
+    "尚未选择串行端口，请在“设置 > 通讯端口”中选择。")                                                       \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \
@@ -577,10 +579,23 @@
     "Mode \"%1\" is not supported: use FM, AM, USB, LSB or CW.",                                             \
     "不支持Mode \"%1\"：只能为FM、AM、USB、LSB或CW。")                                                       \
   X(CsvPowerUnsupported,                                                                                     \
-    "Power \"%1\" is not supported: use Low, Mid or High.",                                                  \
-    "不支持Power \"%1\"：只能为Low、Mid或High。")                                                            \
+    "Power \"%1\" is not supported: use Low, Mid, High or watts such as 5W.",                                \
+    "不支持Power \"%1\"：只能为Low、Mid、High或瓦数（如5W）。")                                              \
   X(CsvSkipUnsupported, "Skip \"%1\" is not supported: use empty, S or P.", "不支持Skip \"%1\"：只能为空、S或P。") \
   X(CsvGroupFull, "The group has no free channel.", "本组没有空闲信道。")                                    \
+  X(CsvSemicolonSeparated,                                                                                   \
+    "The first line has no Location and Frequency columns separated by commas, but it holds semicolons. "    \
+    "Save the file again with commas between the values (in a spreadsheet: CSV, comma-delimited).",          \
+    "文件第一行没有以逗号分隔的Location和Frequency列，但含有分号。请以逗号作为分隔符重新保存该文件"          \
+    "（在电子表格中选择“CSV（逗号分隔）”）。")                                                               \
+  X(CsvDroppedSummary,                                                                                       \
+    "Left out, as the radio cannot hold them: %1 names, %2 comments, %3 repeater offsets other than the "    \
+    "radio-wide %4 MHz.",                                                                                    \
+    "本机无法保存以下内容，已略去：名称%1个，备注%2条，与全机中继偏移%4 MHz不同的偏移%3个。")                \
+  X(CsvRenumberOption, "Place the lines in free channels in file order (Location not used)",                 \
+    "按文件顺序放入空闲信道（不使用Location）")                                                              \
+  X(CliRenumberHelp, "Place the lines in the group's free channels in file order, whatever their Location",  \
+    "不论Location为何，按文件顺序将各行放入本组的空闲信道")                                                  \
   X(MenuPrintToPdf, "Print to P&DF", "打印到 PDF(&D)")                                                       \
   X(PrintChannelTableChoice, "Channel table of a band and group", "某频段某组的信道表")                      \
   X(PrintSummaryChoice, "Configuration summary", "配置摘要")                                                 \

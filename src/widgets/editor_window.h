@@ -18,8 +18,6 @@ class EditorWindow : public QWidget {
   virtual void ReferencesChanged() {}
   // The configuration was replaced while the window is open: show it again.
   virtual void Reload() {}
-  // The band the editor shows (0 CB, 1 HF, 2 HAM); -1 when it shows none.
-  virtual int ShownBand() const { return -1; }
 };
 
 }  // namespace zq

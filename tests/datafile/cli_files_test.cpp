@@ -42,6 +42,30 @@ TEST_F(CliFiles, NewInfoDumpAndLoadJsonAgree) {
   EXPECT_NE(Cli("info narrow.dat").out.find("Range: 28.0000 - 29.6990 MHz"), std::string::npos);
 }
 
+// A save writes this release's data version and the program's identity, so the
+// program opens the file whatever version and model the document named.
+TEST_F(CliFiles, LoadJsonWritesTheProgramsVersionAndIdentityWhateverTheDocumentSays) {
+  ASSERT_EQ(Cli("new -o a.dat").exitCode, 0);
+  ASSERT_EQ(Cli("dump a.dat -o a.json").exitCode, 0);
+  std::string json = test::ReadText(At("a.json"));
+  for (auto [from, to] : {std::pair{"\"DataVersion\": \"V100\"", "\"DataVersion\": \"V222\""},
+                          std::pair{"\"ModelName\":\"VESTRAX\",\"ModelCode\":248,\"RangeKind\":1",
+                                    "\"ModelName\":\"OTHER01\",\"ModelCode\":17,\"RangeKind\":0"},
+                          std::pair{"\"ShortModelName\":\"VESTRA\"", "\"ShortModelName\":\"OTHER0\""}}) {
+    auto at = json.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    json.replace(at, std::string_view(from).size(), to);
+  }
+  test::WriteText(At("other.json"), json);
+
+  CliRun load = Cli("load-json other.json -o b.dat");
+  ASSERT_EQ(load.exitCode, 0) << load.err;
+  EXPECT_EQ(test::ReadBytes(At("b.dat")), test::ReadBytes(At("a.dat")));
+  CliRun info = Cli("info b.dat");
+  EXPECT_EQ(info.exitCode, 0) << info.err;
+  EXPECT_NE(info.out.find("Model: VESTRAX, model code 248"), std::string::npos) << info.out;
+}
+
 TEST_F(CliFiles, EncodeAndDecodeKeepTheChannels) {
   ASSERT_EQ(Cli("new -o a.dat").exitCode, 0);
   ASSERT_EQ(Cli("encode a.dat -o a.bin").exitCode, 0);

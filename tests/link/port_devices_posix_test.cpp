@@ -35,6 +35,8 @@ TEST(PortNames, DevicesAndNumbersMapBothWaysThroughOneTable) {
   EXPECT_EQ(DeviceOfPortNumber(0), std::nullopt);
   EXPECT_EQ(DeviceOfPortNumber(kNamedDevicePort), std::nullopt);
   EXPECT_EQ(DeviceOfPortName("COM101"), "/dev/ttyUSB1");
+  EXPECT_EQ(DeviceOfPortName("com3"), "/dev/ttyS2");  // typed in any letter case
+  EXPECT_EQ(DeviceOfPortName("cOm101"), "/dev/ttyUSB1");
   EXPECT_EQ(DeviceOfPortName("/dev/pts/7"), "/dev/pts/7");
   EXPECT_EQ(DeviceOfPortName("COM999"), std::nullopt);
 }
@@ -57,11 +59,26 @@ TEST(PortList, ListsHardwarePortsThatHaveADeviceNodeInNumberOrder) {
   fs::create_directories(root / "drivers" / "serial8250");
   fs::create_directory_symlink(root / "drivers" / "serial8250", ttyClass / "ttyS0" / "device" / "driver");
 
+  // The adapter's names sit on its USB device, above the tty's interface folder;
+  // udev's stable link points at the node.
+  fs::path usbDevice = root / "devices" / "usb1" / "1-2";
+  fs::create_directories(usbDevice / "1-2:1.0" / "ttyUSB0");
+  std::ofstream(usbDevice / "product") << "FT232R USB UART\n";
+  std::ofstream(usbDevice / "manufacturer") << "FTDI\n";
+  fs::remove(ttyClass / "ttyUSB0" / "device");
+  fs::create_directory_symlink(usbDevice / "1-2:1.0" / "ttyUSB0", ttyClass / "ttyUSB0" / "device");
+  fs::create_directories(dev / "serial" / "by-id");
+  fs::create_symlink("../../ttyUSB0", dev / "serial" / "by-id" / "usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0");
+
   std::vector<PortEntry> entries = ListSerialPortsIn(ttyClass, dev);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].number, 100);
   EXPECT_EQ(entries[0].device, (dev / "ttyUSB0").string());
+  EXPECT_EQ(entries[0].description, "FTDI FT232R USB UART");
+  EXPECT_EQ(entries[0].stableName, (dev / "serial" / "by-id" / "usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0").string());
   EXPECT_EQ(entries[1].text(), "COM201");
+  EXPECT_EQ(entries[1].description, "");  // nothing names it
+  EXPECT_EQ(entries[1].stableName, "");
   fs::remove_all(root);
   EXPECT_TRUE(ListSerialPortsIn(root / "class", root / "dev").empty());
 }

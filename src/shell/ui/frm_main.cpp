@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,7 +14,9 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -20,6 +24,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "channels/ui/list_edit_menu.h"
 #include "config/text_rules.h"
@@ -52,17 +57,22 @@ QString WithoutAmpersand(QString text) {
 
 QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
-QIcon ToolbarIcon(Command command, QStyle* style) {
-  switch (command) {
-    case Command::New: return style->standardIcon(QStyle::SP_FileIcon);
-    case Command::Open: return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case Command::Save: return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case Command::ReadFromRadio: return style->standardIcon(QStyle::SP_ArrowDown);
-    case Command::WriteToRadio: return style->standardIcon(QStyle::SP_ArrowUp);
-    case Command::CommunicationPort: return style->standardIcon(QStyle::SP_DriveNetIcon);
-    case Command::About: return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    default: return {};
-  }
+// Where an untitled document is offered to be saved: the user's documents, or home without them.
+QString DocumentsFolder() {
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// Our own pictures (src/shell/ui/icons), scaled from SVG for every screen.
+QIcon ToolbarIcon(Command command) {
+  static const std::map<Command, QString> pictures = {
+      {Command::New, QStringLiteral("new")},          {Command::Open, QStringLiteral("open")},
+      {Command::Save, QStringLiteral("save")},        {Command::ReadFromRadio, QStringLiteral("read_radio")},
+      {Command::WriteToRadio, QStringLiteral("write_radio")}, {Command::CommunicationPort, QStringLiteral("port")},
+      {Command::About, QStringLiteral("about")},
+  };
+  auto it = pictures.find(command);
+  return it == pictures.end() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(it->second));
 }
 
 }  // namespace
@@ -135,7 +145,7 @@ void frmMain::BuildToolbar() {
       a = new QAction(this);
       connect(a, &QAction::triggered, this, &frmMain::NewFromToolbar);
     }
-    a->setIcon(ToolbarIcon(c, style()));
+    a->setIcon(ToolbarIcon(c));
     toolbarActions_[c] = a;
     toolbar_->addAction(a);
     if (c == Command::Save || c == Command::WriteToRadio) toolbar_->addSeparator();
@@ -165,6 +175,7 @@ void frmMain::BuildTreePane() {
   }
   root->setExpanded(true);
   connect(tree_, &QTreeWidget::itemClicked, this, &frmMain::OnTreeItemClicked);
+  connect(tree_, &QTreeWidget::itemActivated, this, &frmMain::OnTreeItemClicked);  // Enter, Return
 
   auto* top = new QHBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
@@ -201,11 +212,22 @@ void frmMain::SetStatusNote(Txt note) {
   panels_[0]->setText(Tr(note));
 }
 
-void frmMain::ApplyPlacement() { setGeometry(PlacementToPixels(LoadPlacement())); }
+// The stored left and top place the outer frame, so the title bar lands where
+// it was; a placement from a larger screen is brought back onto this one.
+void frmMain::ApplyPlacement() {
+  QRect wanted = PlacementToPixels(LoadPlacement());
+  QScreen* screen = QGuiApplication::screenAt(wanted.topLeft());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  QRect placed = screen ? FitOnScreen(wanted, screen->availableGeometry()) : wanted;
+  resize(placed.size());
+  move(placed.topLeft());
+}
 
 void frmMain::StoreWindowPlacement() {
   if (isMinimized()) return;
-  StorePlacement(PlacementFromPixels(normalGeometry()));
+  QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+  QRect normal = normalGeometry();
+  StorePlacement(PlacementFromPixels(QRect(normal.topLeft() - frameOffset, normal.size())));
 }
 
 void frmMain::Change_Language() {
@@ -291,6 +313,7 @@ void frmMain::LoadNewDoc() {
 }
 
 void frmMain::InitialSetting() {
+  if (!OfferToSaveChanges()) return;
   CloseAllEditors();
   LoadTemplate(TemplateFileOf(state_.programFolder, state_.document.rangeText, TemplateKind::InitialSetting), state_.config,
                state_.document, state_.working);
@@ -311,9 +334,12 @@ bool frmMain::WriteDocument(const std::filesystem::path& path) {
 }
 
 bool frmMain::OfferToSaveChanges() {
+  CommitEditors();
   if (IsUnchanged(state_.config, state_.working)) return true;
   switch (CurrentPrompter().Ask(this, Tr(Txt::FileModified), Buttons::YesNoCancel, Icon::Warning)) {
-    case Answer::Yes: return WriteDocument(PathFromUtf8(state_.document.fileName));
+    // An untitled document has no folder of its own yet: the user says where it goes.
+    case Answer::Yes:
+      return state_.document.untitled ? SaveFileAs() : WriteDocument(PathFromUtf8(state_.document.fileName));
     case Answer::No: return true;
     default: return false;
   }
@@ -369,10 +395,12 @@ void frmMain::SaveFile() {
     WriteDocument(PathFromUtf8(state_.document.fileName));
 }
 
-void frmMain::SaveFileAs() {
+bool frmMain::SaveFileAs() {
   QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
-  QString chosen = CurrentPrompter().ChooseFileToSave(this, QString::fromStdString(state_.document.fileName), filter);
-  if (!chosen.isEmpty()) WriteDocument(PathOfQString(chosen));
+  QString preset = QUtf8(state_.document.fileName);
+  if (state_.document.untitled) preset = QDir(DocumentsFolder()).filePath(FileNameOnly(state_.document.fileName));
+  QString chosen = CurrentPrompter().ChooseFileToSave(this, preset, filter);
+  return !chosen.isEmpty() && WriteDocument(PathOfQString(chosen));
 }
 
 void frmMain::ChooseLanguage() {
@@ -448,6 +476,7 @@ void frmMain::ReopenEditor(std::string_view key) {
 
 // Each window one title bar lower and further right than the one before, at the
 // size its content asks for as far as the area allows, the active one in front.
+// A window that would reach past the area is moved back in, so its buttons stay in sight.
 void frmMain::CascadeEditors() {
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
   QMdiSubWindow* active = mdi_->activeSubWindow();
@@ -461,8 +490,10 @@ void frmMain::CascadeEditors() {
       k = 0;
       at = QPoint(0, 0);
     }
-    QSize room = (area - QSize(at.x(), at.y())).expandedTo(w->minimumSizeHint());
-    w->setGeometry(QRect(at, w->sizeHint().boundedTo(room)));
+    QSize size = w->sizeHint().boundedTo(area - QSize(at.x(), at.y())).expandedTo(w->minimumSizeHint());
+    at.setX(std::max(0, std::min(at.x(), area.width() - size.width())));
+    at.setY(std::max(0, std::min(at.y(), area.height() - size.height())));
+    w->setGeometry(QRect(at, size));
     w->raise();
     ++k;
   }
@@ -485,11 +516,6 @@ void frmMain::BroadcastReferencesChanged() {
     if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
 }
 
-int frmMain::CurrentBand() const {
-  EditorWindow* channels = OpenEditorWindow(kChannelEditorKey);
-  return channels ? channels->ShownBand() : -1;
-}
-
 void frmMain::ChannelTablesRewritten() { ReopenEditor(kChannelEditorKey); }
 
 void frmMain::FillWindowMenu() {
@@ -509,10 +535,7 @@ void frmMain::FillWindowMenu() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   bool proceed = true;
-  Guarded(this, "frmMain_Form_QueryUnload", [&] {
-    CommitEditors();
-    proceed = OfferToSaveChanges();
-  });
+  Guarded(this, "frmMain_Form_QueryUnload", [&] { proceed = OfferToSaveChanges(); });
   if (!proceed) {
     event->ignore();
     return;

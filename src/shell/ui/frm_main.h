@@ -65,7 +65,8 @@ class frmMain : public QMainWindow, public EditorHost {
   RadioConfig& Config() override { return state_.config; }
   int Language() const override { return state_.settings.language; }
   bool HfCapable() const override { return state_.identity.hfCapable; }
-  int CurrentBand() const override;
+  int CurrentBand() const override { return currentBand_; }
+  void BandShown(int band) override { currentBand_ = band; }
   void BroadcastReferencesChanged() override;
   void ChannelTablesRewritten() override;
   QWidget* HostWindow() override { return this; }
@@ -84,7 +85,8 @@ class frmMain : public QMainWindow, public EditorHost {
   // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
   ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
-  // Asks "save it now?" when the document has changes; false when the user cancelled.
+  // Asks "save it now?" when the document has changes (an untitled one is saved
+  // through Save As); false when the user cancelled the question or the dialog.
   bool OfferToSaveChanges();
 
   // Status bar panel 1 (the demo radio announces itself there), kept in the current language.
@@ -109,7 +111,8 @@ class frmMain : public QMainWindow, public EditorHost {
   // Closes the editors, runs the loader and shows its failure, then shows the document.
   void LoadDocument(const std::function<FileResult()>& load);
   void SaveFile();
-  void SaveFileAs();
+  // True when the user chose a name and the document was written there.
+  bool SaveFileAs();
   void InitialSetting();
   void ChooseLanguage();
   void ShowAbout();
@@ -122,6 +125,7 @@ class frmMain : public QMainWindow, public EditorHost {
 
   AppState& state_;
   int lastAppliedLanguage_;
+  int currentBand_ = kCB;
   std::map<Command, QAction*> actions_;
   std::map<Command, QAction*> toolbarActions_;
   std::map<std::string, QPointer<QMdiSubWindow>> editors_;

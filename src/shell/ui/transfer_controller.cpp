@@ -2,6 +2,8 @@
 
 #include "datafile/install_layout.h"
 #include "image/image_codec.h"
+#include "link/port_messages.h"
+#include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/qt/qt_serial_port.h"
 #include "link/read_result.h"
@@ -41,8 +43,10 @@ std::string TransferController::CurrentDevice() const {
 }
 
 QString TransferController::PortDisplayName() const {
-  if (demoChosen_) return QText(Txt::DemoRadioName, main_.state().language());
-  return QString::number(main_.state().settings.portNumber);
+  const AppState& s = main_.state();
+  if (demoChosen_) return QText(Txt::DemoRadioName, s.language());
+  if (s.settings.portNumber == kNamedDevicePort) return QStringLiteral(" ") + QUtf8(s.namedDevice);
+  return QString::number(s.settings.portNumber);
 }
 
 bool TransferController::OpenAndConfirm(TransferKind kind) {
@@ -55,9 +59,10 @@ bool TransferController::OpenAndConfirm(TransferKind kind) {
     port_ = std::make_unique<QtSerialPort>();
   AppState& s = main_.state();
   engine_ = std::make_unique<TransferEngine>(*port_, timer_, s.image, s.versions, *this);
-  PortOpenResult opened = engine_->OpenRadioPort(kind, demoChosen_ ? "demo" : CurrentDevice(), s.language());
+  const std::string device = demoChosen_ ? "demo" : CurrentDevice();
+  PortOpenResult opened = engine_->OpenRadioPort(kind, device, s.language());
   if (!opened.ok()) {
-    Tell(&main_, QText(Txt::CannotOpenPort, s.language()), Icon::Error);
+    Tell(&main_, QUtf8(PortFailureMessage(opened, device, s.language())), Icon::Error);
     return false;
   }
   Txt question = kind == TransferKind::Read ? Txt::ReadConfirm : Txt::WriteConfirm;
