@@ -22,7 +22,7 @@ std::string When(const LocalTime& t) {
 void AddBackupsCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("backups", Say(Txt::CliBackupsHelp));
   cmd->callback([&exitCode] {
-    auto folder = BackupFolderOf(ProgramFolder());
+    const auto& folder = Layout().backupFolder;
     auto entries = ListBackups(folder);
     if (entries.empty()) std::cout << FillIn(Say(Txt::NoBackups), {Utf8OfPath(folder)}) << '\n';
     for (const BackupEntry& entry : entries) {

@@ -23,7 +23,7 @@ void AddNewCommand(CLI::App& app, int& exitCode) {
     if (range != -1) {
       // Start from the template of the chosen range, then keep that range.
       state.document.rangeText = RangeTextOfIndex(range);
-      fromTemplate = InitDefaults(ProgramFolder(), LocalToday(), state.config, state.document, state.working);
+      fromTemplate = InitDefaults(Layout().dataFolder, LocalToday(), state.config, state.document, state.working);
       state.config.RangeType = {static_cast<int16_t>(range), static_cast<int16_t>(range)};
       state.document.rangeText = RangeTextOfIndex(range);
     }

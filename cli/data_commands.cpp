@@ -11,6 +11,7 @@
 #include "platform/local_date.h"
 #include "platform/running_executable.h"
 #include "platform/system_locale.h"
+#include "platform/user_folders.h"
 #include "platform/utf8_path.h"
 
 namespace zq::cli {
@@ -40,8 +41,13 @@ CLI::Validator ExistingFileValidator() {
       "FILE");
 }
 
+const InstallLayout& Layout() {
+  static const InstallLayout layout = LayoutOf(ProgramFolder(), UserFoldersFromEnvironment());
+  return layout;
+}
+
 int CliLanguage() {
-  static const int language = ReadUserSettings(SettingsFileOf(ProgramFolder()), SystemLocaleId()).language;
+  static const int language = ReadUserSettings(Layout().settingsFile, SystemLocaleId()).language;
   return language;
 }
 
@@ -58,14 +64,14 @@ ProgramState& StartedState() {
   static ProgramState state;
   static bool started = false;
   if (!started) {
-    StartupCore(ProgramFolder(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
+    StartupCore(Layout(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
     started = true;
   }
   return state;
 }
 
 void ComplainTemplateMissing(const std::string& rangeText) {
-  Complain(Say(Txt::CliTemplateMissing), TemplateFileOf(ProgramFolder(), rangeText, TemplateKind::New));
+  Complain(Say(Txt::CliTemplateMissing), TemplateFileOf(Layout().dataFolder, rangeText, TemplateKind::New));
 }
 
 bool StartedFromTemplate() {

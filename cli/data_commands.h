@@ -1,5 +1,5 @@
 #pragma once
-// What the data-file commands of zq4071-cli share: the program folder, the
+// What the data-file commands of zq4071-cli share: where the files are, the
 // language of their texts, the start-up state, file names from the command
 // line, and file reading and writing that turn every failure into a message
 // and an exit code.
@@ -18,13 +18,15 @@
 
 namespace zq::cli {
 
-// The folder of this executable: the program folder of the installed release.
+// The folder of this executable.
 std::filesystem::path ProgramFolder();
 // A file named on the command line, taken as UTF-8 (main passes every argument so).
 CLI::Option* AddFileOption(CLI::App& command, const std::string& name, std::filesystem::path& file,
                            const std::string& help);
 // Refuses a name that is no existing regular file.
 CLI::Validator ExistingFileValidator();
+// Where the templates, the settings file and the backups are, decided by ProgramFolder().
+const InstallLayout& Layout();
 // The language the program would start in; the settings file is only read.
 int CliLanguage();
 std::string Say(Txt id);

@@ -141,7 +141,7 @@ int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage
 void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, const MemoryImage& image,
                 const RadioConfig& cfg, const DocumentState& doc) {
   if (options.noBackup) return;
-  auto folder = BackupFolderOf(ProgramFolder());
+  const auto& folder = Layout().backupFolder;
   auto backup = BackUpTransfer(outcome, folder, LocalNow(), image, cfg, doc);
   if (!backup) return;
   if (!backup->ok) {

@@ -42,8 +42,8 @@ void FillMemoryGroups(RadioConfig& cfg) {
 struct Window {
   Window() {
 
-    state.programFolder = folder.program();
-    StartupCore(folder.program(), 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
+    state.layout = folder.layout();
+    StartupCore(state.layout, 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
     state.identity.hfCapable = true;
     main = std::make_unique<frmMain>(state);
     main->show();

@@ -4,7 +4,6 @@
 #include <map>
 #include <tuple>
 
-#include "datafile/install_layout.h"
 #include "datafile/working_copy.h"
 #include "image/image_document.h"
 #include "image/image_file.h"
@@ -70,10 +69,6 @@ auto Newness(const BackupEntry& e) {
 }
 
 }  // namespace
-
-fs::path BackupFolderOf(const fs::path& programFolder) {
-  return SettingsFileOf(programFolder).parent_path() / "backups";
-}
 
 BackupResult BackUpRead(const fs::path& folder, const LocalTime& when, const MemoryImage& image,
                         const RadioConfig& cfg, const DocumentState& doc) {

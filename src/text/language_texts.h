@@ -79,8 +79,8 @@
     "对讲机的串行设备：路径（如 /dev/ttyUSB0）或 COM 编号")                                                  \
   X(CliTraceHelp, "Write every frame sent and received, with its time, to this file",                        \
     "将收发的每一帧连同时间写入此文件")                                                                      \
-  X(CliVersionsHelp, "Version list for the firmware check (default: Version.ini of the shared folder)",      \
-    "用于检查固件版本的版本列表（默认：共享文件夹中的 Version.ini）")                                        \
+  X(CliVersionsHelp, "Version list for the firmware check (default: the Version.ini of this installation)",  \
+    "用于检查固件版本的版本列表（默认：随本程序安装的 Version.ini）")                                      \
   X(CliLanguageHelp, "Language of the messages: 1 English, 2 Chinese (default: the program's)",              \
     "消息语言：1 英语，2 中文（默认：与程序相同）")                                                          \
   X(CliReadDataFileHelp, "Save what was read as this data file pair", "将读取的数据保存为此数据文件")        \

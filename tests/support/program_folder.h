@@ -7,6 +7,8 @@
 #include <random>
 #include <string>
 
+#include "datafile/install_layout.h"
+
 namespace zq::testing {
 
 class ProgramFolder {
@@ -36,6 +38,7 @@ class ProgramFolder {
   std::filesystem::path root() const { return root_; }
   std::filesystem::path program() const { return root_ / "LR_902"; }
   std::filesystem::path settingsFile() const { return root_ / "language" / "mysetup.ini"; }
+  InstallLayout layout() const { return LayoutOf(program(), UserFolders{}); }
 
   void Write(const std::string& relative, const std::string& text) const {
     std::ofstream(root_ / relative, std::ios::binary) << text;

@@ -122,7 +122,7 @@ void FrmComSet::OnOk() {
   if (choice) {
     s.settings.portNumber = choice->portNumber;
     s.namedDevice = choice->namedDevice;
-    SavePortChoice(SettingsFileOf(s.programFolder), *choice);
+    SavePortChoice(s.layout.settingsFile, *choice);
     transfers_.ChooseDemo(false);
   }
   accept();

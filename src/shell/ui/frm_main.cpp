@@ -43,6 +43,7 @@
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
+#include "shell/ui/toolkit_language.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
@@ -232,6 +233,7 @@ void frmMain::StoreWindowPlacement() {
 
 void frmMain::Change_Language() {
   lastAppliedLanguage_ = state_.settings.language;
+  UseToolkitLanguage(state_.settings.language);
   for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
   for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
   for (auto& [command, a] : toolbarActions_) {
@@ -261,7 +263,7 @@ void frmMain::RefreshCaption() {
 
 void frmMain::LoadBKPic() {
   QString file =
-      QStringOfPath(state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg"));
+      QStringOfPath(state_.layout.dataFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg"));
   QPixmap picture(file);
   mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
 }
@@ -307,7 +309,7 @@ void frmMain::AskNewDocument() {
 
 void frmMain::LoadNewDoc() {
   CloseAllEditors();
-  InitDefaults(state_.programFolder, LocalToday(), state_.config, state_.document, state_.working);
+  InitDefaults(state_.layout.dataFolder, LocalToday(), state_.config, state_.document, state_.working);
   Change_Language();
   OpenChannelEditorAndCascade();
 }
@@ -315,8 +317,8 @@ void frmMain::LoadNewDoc() {
 void frmMain::InitialSetting() {
   if (!OfferToSaveChanges()) return;
   CloseAllEditors();
-  LoadTemplate(TemplateFileOf(state_.programFolder, state_.document.rangeText, TemplateKind::InitialSetting), state_.config,
-               state_.document, state_.working);
+  LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
+               state_.config, state_.document, state_.working);
   RefreshCaption();
   OpenChannelEditorAndCascade();
 }
@@ -356,7 +358,7 @@ void frmMain::OpenFile() {
 }
 
 void frmMain::OpenBackupFile() {
-  auto folder = BackupFolderOf(state_.programFolder);
+  auto folder = state_.layout.backupFolder;
   if (ListBackups(folder).empty()) {
     Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {Utf8OfPath(folder)})), Icon::Information);
     return;
@@ -411,7 +413,7 @@ void frmMain::ChooseLanguage() {
     lastAppliedLanguage_ = state_.settings.language;
     state_.settings.language = chosen;
   }
-  WriteProfileString(SettingsFileOf(state_.programFolder), "language", "CurrentLanguage", std::to_string(chosen));
+  WriteProfileString(state_.layout.settingsFile, "language", "CurrentLanguage", std::to_string(chosen));
   CheckLanguageChange();
 }
 

@@ -17,7 +17,7 @@ void StartMatchingRelease(frmMain& main, const std::string& version, bool offerT
   AppState& state = main.state();
   std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
   MatchingRelease release =
-      FindMatchingRelease(state.versions, version, SharedFolderOf(state.programFolder), programName);
+      FindMatchingRelease(state.versions, version, state.layout.releasesFolder, programName);
   if (!release.found) {
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
     return;

@@ -136,7 +136,7 @@ void TransferController::TransferEnded(const TransferOutcome& outcome) {
 
 QString TransferController::BackUp(const TransferOutcome& outcome) {
   const AppState& s = main_.state();
-  auto folder = BackupFolderOf(s.programFolder);
+  auto folder = s.layout.backupFolder;
   auto backup = BackUpTransfer(outcome, folder, LocalNow(), s.image, s.config, s.document);
   return backup && !backup->ok ? QUtf8(BackupFailedText(folder, s.language())) : QString();
 }
@@ -144,7 +144,7 @@ QString TransferController::BackUp(const TransferOutcome& outcome) {
 void TransferController::SetVerifyAfterWrite(bool on) {
   AppState& s = main_.state();
   s.settings.verifyWrite = on;
-  StoreVerifyWrite(SettingsFileOf(s.programFolder), on);
+  StoreVerifyWrite(s.layout.settingsFile, on);
 }
 
 void TransferController::ShowCompletedRead(const TransferOutcome& outcome) {

@@ -2,7 +2,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -28,6 +30,11 @@ void ChooseLanguageInDialog(QWidget* dialog, int language) {
   auto* list = dialog->findChild<QComboBox*>("languageList");
   list->setCurrentIndex(list->findData(language));
   static_cast<QDialog*>(dialog)->accept();
+}
+
+QString StandardCancelText() {
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+  return buttons.button(QDialogButtonBox::Cancel)->text();
 }
 
 TEST_F(MainWindowSettingsTest, AnEnglishSystemOffersOnlyEnglish) {
@@ -56,6 +63,11 @@ TEST_F(MainWindowSettingsTest, SwitchingToChineseReappliesEveryText) {
   EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][文件名:new.dat]"));
   EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("通信口1"));
   EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "CurrentLanguage"), "2");
+  // The toolkit's own dialogs and buttons follow, there and back.
+  EXPECT_EQ(StandardCancelText(), QStringLiteral("取消"));
+  WhenModalShown([](QWidget* dialog) { ChooseLanguageInDialog(dialog, kEnglish); });
+  main->action(Command::LanguageSetup)->trigger();
+  EXPECT_EQ(StandardCancelText(), QStringLiteral("Cancel"));
 }
 
 TEST_F(MainWindowSettingsTest, FirstRunTakesTheSystemLanguageAndRecordsIt) {
