@@ -1,4 +1,5 @@
-// zq4071-cli write: a data file pair, or a raw memory image, into the radio.
+// zq4071-cli write: a data file pair, or a raw memory image, into the radio, or
+// with --repeat into one radio after another.
 #include <iostream>
 
 #include "commands.h"
@@ -7,6 +8,7 @@
 #include "image/image_file.h"
 #include "platform/system_locale.h"
 #include "radio_transfer.h"
+#include "series_console.h"
 
 namespace zq::cli {
 namespace {
@@ -36,6 +38,10 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
   static std::filesystem::path imageFile;
   AddRadioOptions(*cmd, options);
   cmd->add_flag("--verify", options.verify, Say(Txt::CliVerifyHelp));
+  static bool repeat = false;
+  static std::filesystem::path logFile;
+  auto* repeatFlag = cmd->add_flag("--repeat", repeat, Say(Txt::CliRepeatHelp));
+  AddFileOption(*cmd, "--log", logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
   // Exactly one of the two sources.
   auto* source = cmd->add_option_group("source");
   AddFileOption(*source, "file", dataFile, Say(Txt::CliDataFileHelp));
@@ -47,9 +53,13 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
+    const ProgramState& state = StartedState();
+    if (repeat) {
+      exitCode = RunRadioSeries(options, *toWrite, logFile, state.config, state.document);
+      return;
+    }
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Write, options, *toWrite, outcome);
-    const ProgramState& state = StartedState();
     KeepBackup(options, outcome, *toWrite, state.config, state.document);
     if (exitCode == kOk) std::cout << outcome.completionMessage << '\n';
   });

@@ -4,6 +4,7 @@
 // function takes the instance it works on, so tests build their own.
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,9 @@ class ChannelTable {
   ChannelTable() : records_(kBandCount * kMaxGroups * kMaxSlots) {}
   ChannelRecord& at(int band, int group, int k);
   const ChannelRecord& at(int band, int group, int k) const;
+  // Every record: band by band, group by group, slot by slot.
+  std::span<ChannelRecord> records() { return records_; }
+  std::span<const ChannelRecord> records() const { return records_; }
   bool operator==(const ChannelTable&) const = default;
 
  private:

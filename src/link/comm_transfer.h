@@ -109,6 +109,7 @@ class TransferEngine {
   int language_ = 1;
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool timedOut_ = false;
+  bool identityReceived_ = false;
   bool verifyAfterWrite_ = false;
   MemoryImage readBack_;
 };

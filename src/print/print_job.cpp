@@ -9,15 +9,11 @@
 #include "platform/utf8_path.h"
 
 namespace zq {
-namespace {
-
-std::string IsoDate(const Date& d) {
+std::string PrintDateText(const Date& d) {
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
   return text;
 }
-
-}  // namespace
 
 PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& doc, const PrintChoice& choice,
                                  const PrintContext& context) {
@@ -40,7 +36,7 @@ PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& do
     }
   }
   note(Txt::FileNameLabel, Utf8OfPath(PathFromUtf8(doc.fileName).filename()));
-  note(Txt::PrintDateLabel, IsoDate(context.today));
+  note(Txt::PrintDateLabel, PrintDateText(context.today));
   return out;
 }
 

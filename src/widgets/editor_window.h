@@ -16,7 +16,7 @@ class EditorWindow : public QWidget {
   virtual void CommitPendingEdit() {}
   // The DTMF codes or roger-beep presets changed: rebuild the lists that offer them.
   virtual void ReferencesChanged() {}
-  // The configuration was replaced while the window is open: show it again.
+  // The configuration changed behind the window (an undo or redo): show it again.
   virtual void Reload() {}
 };
 

@@ -399,11 +399,19 @@ void frmCommChInfo::ReferencesChanged() {
   if (grid_->RowCount() > 0) reShowGrid(grid_->CurrentRow());
 }
 
+// The configuration changed behind the window (an undo or redo): it is shown
+// again on the same row. An ordinary group follows the band's work group, as
+// opening the window does, so a step back to another group goes there; the
+// MEM and VFO groups, which are never a work group, stay.
 void frmCommChInfo::Reload() {
   Guarded(this, "frmCommChInfo_Form_Load", [&] {
     grid_->HideEditBox();
     lastEditedRow_ = 0;
-    ShowBand(band_);
+    const int group = IsOrdinaryGroup(band_, group_) ? InitialGroup(host_.Config(), band_) : group_;
+    if (group != group_ || grid_->CurrentRow() < 1)
+      ShowGroup(group);
+    else
+      RefreshAfterChannelChange(grid_->CurrentRow());
   });
 }
 

@@ -36,7 +36,9 @@
 #include "platform/local_date.h"
 #include "platform/utf8_path.h"
 #include "platform/qt/window_placement.h"
+#include "shell/ui/compare_commands.h"
 #include "shell/ui/editor_table.h"
+#include "shell/ui/frm_radio_series.h"
 #include "widgets/editor_window.h"
 #include "widgets/guarded.h"
 #include "widgets/qt_paths.h"
@@ -45,6 +47,7 @@
 #include "shell/ui/release_launcher.h"
 #include "shell/ui/toolkit_language.h"
 #include "shell/ui/transfer_controller.h"
+#include "shell/ui/undo_commands.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -88,7 +91,9 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   transfers_ = new TransferController(*this);
   listEditMenu_ = new ListEditMenu(this);
   prints_ = new PrintCommands(*this);
+  compares_ = new CompareCommands(*this);
   BuildActions();
+  undo_ = new UndoCommands(*this);
   actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
   BuildMenus();
   BuildToolbar();
@@ -100,6 +105,8 @@ frmMain::frmMain(AppState& state, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+  delete undo_;
+  delete compares_;
   delete prints_;
   delete transfers_;
 }
@@ -110,7 +117,7 @@ void frmMain::BuildActions() {
   for (const CommandDef& def : CommandTable()) {
     auto* a = new QAction(this);
     a->setObjectName(QString::fromLatin1("action_%1").arg(static_cast<int>(def.id)));
-    if (!def.shortcut.empty()) a->setShortcut(QKeySequence(QUtf8(def.shortcut)));
+    if (!def.shortcut.empty()) a->setShortcuts(QKeySequence::listFromString(QUtf8(def.shortcut)));
     if (def.checkable) {
       a->setCheckable(true);
       a->setChecked(true);
@@ -126,7 +133,8 @@ void frmMain::BuildMenus() {
     QMenu* menu = menuBar()->addMenu(QString());
     menus_[def.caption] = menu;
     for (Command c : def.commands) {
-      if (c == Command::Exit) menu->addSeparator();
+      if (std::find(def.separatorsBefore.begin(), def.separatorsBefore.end(), c) != def.separatorsBefore.end())
+        menu->addSeparator();
       menu->addAction(actions_.at(c));
     }
     if (def.windowList) {
@@ -256,9 +264,12 @@ void frmMain::Change_Language() {
     if (window) static_cast<EditorWindow*>(window->widget())->ApplyLanguage();
 }
 
+// A configuration with changes the files do not hold yet is marked with an asterisk.
 void frmMain::RefreshCaption() {
-  setWindowTitle(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QStringLiteral("][") +
-                 Tr(Txt::FileNameLabel) + QLatin1Char(':') + FileNameOnly(state_.document.fileName) + QLatin1Char(']'));
+  const QString modified = IsUnchanged(state_.config, state_.working) ? QString() : QStringLiteral("*");
+  setWindowTitle(modified + QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) +
+                 QStringLiteral("][") + Tr(Txt::FileNameLabel) + QLatin1Char(':') +
+                 FileNameOnly(state_.document.fileName) + QLatin1Char(']'));
 }
 
 void frmMain::LoadBKPic() {
@@ -278,13 +289,18 @@ void frmMain::RunCommand(Command command) {
       case Command::SaveAs: SaveFileAs(); break;
       case Command::Print: prints_->Print(); break;
       case Command::PrintToPdf: prints_->PrintToPdf(); break;
+      case Command::CompareWithFile: compares_->CompareWithFile(); break;
       case Command::Exit: close(); break;
+      case Command::Undo: undo_->Undo(); break;
+      case Command::Redo: undo_->Redo(); break;
       case Command::ChannelInformation: OpenEditor(kChannelEditorKey); break;
       case Command::OptionFeatures: OpenEditor(kOptionEditorKey); break;
       case Command::RogerBeep: OpenEditor(kRogerBeepEditorKey); break;
       case Command::ReadFromRadio: transfers_->StartRead(); break;
       case Command::WriteToRadio: transfers_->StartWrite(); break;
       case Command::VerifyAfterWrite: transfers_->SetVerifyAfterWrite(actions_.at(command)->isChecked()); break;
+      case Command::WriteToGroup: OpenRadioSeries(); break;
+      case Command::CompareWithRadio: compares_->CompareWithRadio(); break;
       case Command::CommunicationPort: transfers_->ShowPortWindow(); break;
       case Command::LanguageSetup: ChooseLanguage(); break;
       case Command::InitialSetting: InitialSetting(); break;
@@ -296,6 +312,13 @@ void frmMain::RunCommand(Command command) {
       case Command::About: ShowAbout(); break;
     }
   });
+}
+
+void frmMain::OpenRadioSeries() {
+  if (transfers_->busy()) return;
+  auto* window = new FrmRadioSeries(*this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->open();
 }
 
 void frmMain::NewFromToolbar() {
@@ -310,11 +333,13 @@ void frmMain::AskNewDocument() {
 void frmMain::LoadNewDoc() {
   CloseAllEditors();
   InitDefaults(state_.layout.dataFolder, LocalToday(), state_.config, state_.document, state_.working);
+  undo_->StartFresh();
   Change_Language();
   OpenChannelEditorAndCascade();
 }
 
 void frmMain::InitialSetting() {
+  undo_->RecordPendingEdits();
   if (!OfferToSaveChanges()) return;
   CloseAllEditors();
   LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
@@ -329,7 +354,9 @@ void frmMain::OpenChannelEditorAndCascade() {
 }
 
 bool frmMain::WriteDocument(const std::filesystem::path& path) {
+  undo_->RecordNow();
   FileResult result = SaveDataFile(path, state_.config, state_.document, state_.working);
+  undo_->AbsorbOwnChanges();
   RefreshCaption();
   if (!result.ok()) Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
   return result.ok();
@@ -376,6 +403,7 @@ void frmMain::OpenBackupFile() {
 void frmMain::LoadDocument(const std::function<FileResult()>& load) {
   CloseAllEditors();
   FileResult result = load();
+  if (result.ok()) undo_->StartFresh();
   if (result.status == FileStatus::IncompatibleVersion) {
     if (CurrentPrompter().Ask(this, QUtf8(FileResultText(result, state_.settings.language)), Buttons::YesNo,
                               Icon::Question) == Answer::Yes)
@@ -511,6 +539,11 @@ int frmMain::OpenEditorCount() const {
 void frmMain::CommitEditors() {
   for (const auto& [key, window] : editors_)
     if (window) static_cast<EditorWindow*>(window->widget())->CommitPendingEdit();
+}
+
+void frmMain::ReloadEditors() {
+  for (const auto& [key, window] : editors_)
+    if (window) static_cast<EditorWindow*>(window->widget())->Reload();
 }
 
 void frmMain::BroadcastReferencesChanged() {

@@ -25,10 +25,12 @@ class QTreeWidgetItem;
 
 namespace zq {
 
+class CompareCommands;
 class EditorWindow;
 class ListEditMenu;
 class PrintCommands;
 class TransferController;
+class UndoCommands;
 struct FileResult;
 
 class frmMain : public QMainWindow, public EditorHost {
@@ -60,6 +62,8 @@ class frmMain : public QMainWindow, public EditorHost {
   int OpenEditorCount() const;
   // Every open editor stores the value being edited.
   void CommitEditors();
+  // Every open editor shows the configuration again (after an undo or redo).
+  void ReloadEditors();
 
   // What the editors see of the main window.
   RadioConfig& Config() override { return state_.config; }
@@ -82,6 +86,8 @@ class frmMain : public QMainWindow, public EditorHost {
   QMdiArea* mdiArea() const { return mdi_; }
   QLabel* statusPanel(int panel) const;
   TransferController& transfers() { return *transfers_; }
+  UndoCommands& undoCommands() { return *undo_; }
+  PrintCommands& prints() { return *prints_; }
   // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
   ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
@@ -114,6 +120,7 @@ class frmMain : public QMainWindow, public EditorHost {
   // True when the user chose a name and the document was written there.
   bool SaveFileAs();
   void InitialSetting();
+  void OpenRadioSeries();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
@@ -141,6 +148,8 @@ class frmMain : public QMainWindow, public EditorHost {
   TransferController* transfers_ = nullptr;
   ListEditMenu* listEditMenu_ = nullptr;
   PrintCommands* prints_ = nullptr;
+  UndoCommands* undo_ = nullptr;
+  CompareCommands* compares_ = nullptr;
 };
 
 }  // namespace zq
