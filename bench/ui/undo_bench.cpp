@@ -7,8 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLocale>
-#include <QStandardPaths>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -23,6 +21,7 @@
 #include "shell/ui/undo_commands.h"
 #include "support/program_folder.h"
 #include "support/scripted_prompter.h"
+#include "offscreen_bench_main.h"
 
 namespace {
 
@@ -88,14 +87,4 @@ BENCHMARK(BM_Redo99RowsInTheWindow)->UseManualTime()->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp/zq4071-runtime");
-  QStandardPaths::setTestModeEnabled(true);
-  QApplication app(argc, argv);
-  QLocale::setDefault(QLocale::c());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

@@ -1,9 +1,9 @@
 #include "shell/series_log.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "channels/csv_text.h"
+#include "platform/time_text.h"
 #include "text/language_table.h"
 
 namespace zq {
@@ -23,13 +23,6 @@ Txt FailureText(TransferFailure failure) {
 std::string IdentityOf(const SeriesRadio& radio, int language) {
   return radio.outcome.identity ? IdentityText(*radio.outcome.identity)
                                 : std::string(Text(Txt::SeriesUnknownIdentity, language));
-}
-
-std::string TimeText(const LocalTime& t) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", t.date.year, t.date.month, t.date.day, t.hour,
-                t.minute, t.second);
-  return text;
 }
 
 }  // namespace
