@@ -15,6 +15,7 @@
 #include "shell/ui/first_paint.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/transfer_controller.h"
 
 int main(int argc, char** argv) {
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
   options.process(app);
 
   zq::AppState state;
-  state.layout = zq::LayoutOf(QApplication::applicationDirPath().toStdString(), zq::StandardUserFolders());
+  state.layout = zq::LayoutOf(zq::PathOfQString(QApplication::applicationDirPath()), zq::StandardUserFolders());
   state.systemLocaleId = zq::SystemLocaleId();
   state.systemLanguage = zq::SystemLanguageOf(state.systemLocaleId);
   zq::StartupCore(state.layout, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);

@@ -9,6 +9,7 @@
 #include "image/image_file.h"
 #include "link/config_comparison.h"
 #include "platform/system_locale.h"
+#include "platform/utf8_path.h"
 #include "radio_transfer.h"
 
 namespace zq::cli {
@@ -22,7 +23,8 @@ struct DiffSide {
 };
 
 // A file is a memory image when it has exactly the radio's size, else a data file.
-std::optional<DiffSide> LoadFileSide(const std::string& file) {
+std::optional<DiffSide> LoadFileSide(const std::string& name) {
+  const std::filesystem::path file = PathFromUtf8(name);
   std::error_code ec;
   if (std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) == kImageSize) {
     auto image = LoadImageFile(file);
@@ -30,9 +32,9 @@ std::optional<DiffSide> LoadFileSide(const std::string& file) {
       Complain(Say(Txt::CliCannotRead), file);
       return std::nullopt;
     }
-    return DiffSide{file, {StartedState().working, std::move(image)}};
+    return DiffSide{name, {StartedState().working, std::move(image)}};
   }
-  DiffSide loaded{file, {}};
+  DiffSide loaded{name, {}};
   if (!ReadStoredForCommand(file, loaded.side.stored)) return std::nullopt;
   return loaded;
 }

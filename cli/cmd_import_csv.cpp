@@ -28,15 +28,15 @@ void ReportImport(const CsvImportResult& result) {
 
 void AddImportCsvCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("import-csv", Say(Txt::CliImportCsvHelp));
-  static std::string dataFile;
-  static std::string csvFile;
-  static std::string output;
+  static std::filesystem::path dataFile;
+  static std::filesystem::path csvFile;
+  static std::filesystem::path output;
   static ChannelGroupArgs where;
   static bool renumber = false;
-  cmd->add_option("file", dataFile, Say(Txt::CliDataFileHelp))->required();
-  cmd->add_option("csv", csvFile, Say(Txt::CliCsvFileHelp))->required();
+  AddFileOption(*cmd, "file", dataFile, Say(Txt::CliDataFileHelp))->required();
+  AddFileOption(*cmd, "csv", csvFile, Say(Txt::CliCsvFileHelp))->required();
   AddChannelGroupOptions(*cmd, where);
-  cmd->add_option("-o,--output", output, Say(Txt::CliImportOutputHelp));
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliImportOutputHelp));
   cmd->add_flag("--renumber", renumber, Say(Txt::CliRenumberHelp));
   cmd->callback([&exitCode] {
     auto chosen = ChosenGroup(where);

@@ -14,7 +14,7 @@ namespace zq::cli {
 namespace {
 
 // The image a write sends, as the program encodes it; nothing when the input is not valid.
-std::optional<MemoryImage> ImageToWrite(const std::string& dataFile, const std::string& imageFile) {
+std::optional<MemoryImage> ImageToWrite(const std::filesystem::path& dataFile, const std::filesystem::path& imageFile) {
   if (!imageFile.empty()) {
     auto image = LoadImageFile(imageFile);
     if (!image) Complain(Say(Txt::CliImageWrongSize), imageFile);
@@ -34,18 +34,18 @@ std::optional<MemoryImage> ImageToWrite(const std::string& dataFile, const std::
 void AddWriteCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("write", Say(Txt::CliWriteHelp));
   static RadioOptions options;
-  static std::string dataFile;
-  static std::string imageFile;
+  static std::filesystem::path dataFile;
+  static std::filesystem::path imageFile;
   AddRadioOptions(*cmd, options);
   cmd->add_flag("--verify", options.verify, Say(Txt::CliVerifyHelp));
   static bool repeat = false;
-  static std::string logFile;
+  static std::filesystem::path logFile;
   auto* repeatFlag = cmd->add_flag("--repeat", repeat, Say(Txt::CliRepeatHelp));
-  cmd->add_option("--log", logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
+  AddFileOption(*cmd, "--log", logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
   // Exactly one of the two sources.
   auto* source = cmd->add_option_group("source");
-  source->add_option("file", dataFile, Say(Txt::CliDataFileHelp));
-  source->add_option("--image", imageFile, Say(Txt::CliWriteImageHelp));
+  AddFileOption(*source, "file", dataFile, Say(Txt::CliDataFileHelp));
+  AddFileOption(*source, "--image", imageFile, Say(Txt::CliWriteImageHelp));
   source->require_option(1);
   cmd->callback([&exitCode] {
     auto toWrite = ImageToWrite(dataFile, imageFile);

@@ -1,7 +1,5 @@
 #include "radio_transfer.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -13,9 +11,11 @@
 #include "link/comm_transfer.h"
 #include "link/port_messages.h"
 #include "link/port_names.h"
-#include "link/posix_event_loop.h"
+#include "link/native_link.h"
 #include "link/traced_port.h"
+#include "platform/console.h"
 #include "platform/local_date.h"
+#include "platform/utf8_path.h"
 #include "shell/transfer_backup.h"
 
 namespace zq::cli {
@@ -54,7 +54,7 @@ class ConsoleHost : public TransferHost {
 }  // namespace
 
 ProgressLine::ProgressLine(int language, Txt caption)
-    : language_(language), caption_(Text(caption, language)), onTerminal_(::isatty(STDERR_FILENO) == 1) {}
+    : language_(language), caption_(Text(caption, language)), onTerminal_(StandardErrorIsTerminal()) {}
 
 void ProgressLine::Show(int percent) {
   std::string label = std::string(Text(Txt::CompletionLabel, language_)) + std::to_string(percent) + "%";
@@ -96,7 +96,7 @@ int ExitCodeOf(const TransferOutcome& outcome) {
   return kNoResponse;
 }
 
-SerialPort& RadioLine::port() { return traced ? static_cast<SerialPort&>(*traced) : posix; }
+SerialPort& RadioLine::port() { return traced ? static_cast<SerialPort&>(*traced) : *link.port; }
 
 int RadioLine::Prepare(const RadioOptions& options) {
   auto named = DeviceOfPortName(options.port);
@@ -108,7 +108,7 @@ int RadioLine::Prepare(const RadioOptions& options) {
     Complain(Say(Txt::CliCannotWrite), options.trace);
     return kOutputError;
   }
-  traced = std::make_unique<TracedPort>(posix, traceFile);
+  traced = std::make_unique<TracedPort>(*link.port, traceFile);
   return kOk;
 }
 
@@ -128,8 +128,8 @@ void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired
   options.language = CliLanguage();
   command.add_option("--port", options.port, Say(portRequired ? Txt::CliPortHelp : Txt::CliDiffPortHelp))
       ->required(portRequired);
-  command.add_option("--trace", options.trace, Say(Txt::CliTraceHelp));
-  command.add_option("--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(CLI::ExistingFile);
+  AddFileOption(command, "--trace", options.trace, Say(Txt::CliTraceHelp));
+  AddFileOption(command, "--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(ExistingFileValidator());
   command.add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));
   command.add_flag("--no-backup", options.noBackup, Say(Txt::CliNoBackupHelp));
 }
@@ -137,15 +137,14 @@ void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired
 int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image, TransferOutcome& outcome) {
   RadioLine line;
   if (int code = line.Prepare(options); code != kOk) return code;
-  PosixEventLoop loop(line.posix);
   ConsoleHost host(kind, options.language);
-  TransferEngine engine(line.port(), loop, image, VersionsFor(options), host);
+  TransferEngine engine(line.port(), line.loop(), image, VersionsFor(options), host);
 
   engine.SetVerifyAfterWrite(options.verify);
   PortOpenResult opened = engine.OpenRadioPort(kind, line.device, options.language);
   if (!opened.ok()) return CannotOpen(options, PortFailureReason(opened, line.device, options.language));
   engine.Begin();
-  loop.RunUntil([&] { return !engine.running(); });
+  line.loop().RunUntil([&] { return !engine.running(); });
   outcome = host.outcome();
   return ExitCodeOf(outcome);
 }
@@ -161,7 +160,7 @@ void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, con
     return;
   }
   for (const auto& file : backup->files)
-    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {file.string()}) << '\n';
+    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {Utf8OfPath(file)}) << '\n';
 }
 
 }  // namespace zq::cli

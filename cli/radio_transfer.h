@@ -3,6 +3,7 @@
 // port, and one transfer run on this thread with progress on the terminal.
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -10,7 +11,7 @@
 #include "config/radio_config.h"
 #include "datafile/version_list.h"
 #include "image/memory_image.h"
-#include "link/posix_serial_port.h"
+#include "link/native_link.h"
 #include "link/traced_port.h"
 #include "link/transfer_host.h"
 #include "text/language_table.h"
@@ -19,8 +20,8 @@ namespace zq::cli {
 
 struct RadioOptions {
   std::string port;         // a device path, or "COM" + number
-  std::string trace;        // file for the frame trace; empty for none
-  std::string versionList;  // empty: the program's own version list
+  std::filesystem::path trace;        // file for the frame trace; empty for none
+  std::filesystem::path versionList;  // empty: the program's own version list
   int language = 1;
   bool noBackup = false;  // keep no backup of the transfer
   bool verify = false;    // read a write back and compare it
@@ -33,13 +34,15 @@ void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired
 // written to the trace file when the options ask for one.
 struct RadioLine {
   std::string device;
-  PosixSerialPort posix;
+  NativeLink link = MakeNativeLink();
   std::ofstream traceFile;
   std::unique_ptr<TracedPort> traced;
 
   // Finds the device and opens the trace; the exit code, with the message shown, on failure.
   int Prepare(const RadioOptions& options);
   SerialPort& port();
+  // Delivers the port's bytes and the reply timer on this thread.
+  PortEventLoop& loop() { return *link.loop; }
 };
 
 // Shows "Cannot Open Communication Port." and the reason; returns the exit code.

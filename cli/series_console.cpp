@@ -1,23 +1,26 @@
 #include "series_console.h"
 
-#include <signal.h>
-
+#include <csignal>
 #include <iostream>
 
 #include "commands.h"
 #include "console_text.h"
 #include "data_commands.h"
 #include "link/port_messages.h"
-#include "link/posix_event_loop.h"
 #include "link/radio_series.h"
+#include "platform/utf8_path.h"
 #include "shell/series_log.h"
 
 namespace zq::cli {
 namespace {
 
-volatile sig_atomic_t g_interrupted = 0;
+volatile std::sig_atomic_t g_interrupted = 0;
 
-void NoteInterrupt(int) { g_interrupted = 1; }
+// Standard C only, so that Windows consoles behave alike: the handler serves once.
+extern "C" void NoteInterrupt(int) {
+  g_interrupted = 1;
+  std::signal(SIGINT, SIG_DFL);
+}
 
 // The first Ctrl+C asks the series to stop after the radio being written; a
 // second one ends the program at once, as Ctrl+C always does.
@@ -25,21 +28,18 @@ class InterruptWatch {
  public:
   InterruptWatch() {
     g_interrupted = 0;
-    struct sigaction once {};
-    once.sa_handler = NoteInterrupt;
-    once.sa_flags = SA_RESETHAND;
-    sigaction(SIGINT, &once, &previous_);
+    previous_ = std::signal(SIGINT, NoteInterrupt);
   }
-  ~InterruptWatch() { sigaction(SIGINT, &previous_, nullptr); }
+  ~InterruptWatch() { std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_); }
   bool interrupted() const { return g_interrupted != 0; }
 
  private:
-  struct sigaction previous_ {};
+  void (*previous_)(int) = SIG_DFL;
 };
 
 class ConsoleSeries : public SeriesHost {
  public:
-  ConsoleSeries(int language, SeriesLog& log, const std::string& logFile)
+  ConsoleSeries(int language, SeriesLog& log, const std::filesystem::path& logFile)
       : language_(language), log_(log), logFile_(logFile),
         progress_(language_, Txt::WriteProgressCaption) {}
 
@@ -56,7 +56,7 @@ class ConsoleSeries : public SeriesHost {
     std::cout << ForTerminal(SeriesRadioText(radio, language_)) << std::endl;
     if (log_.isOpen() && !log_.Add(radio, LocalNow()) && !logFailed_) {
       logFailed_ = true;  // once is enough; the series itself goes on
-      std::cerr << FillIn(Text(Txt::SeriesLogFailed, language_), {logFile_}) << '\n';
+      std::cerr << FillIn(Text(Txt::SeriesLogFailed, language_), {Utf8OfPath(logFile_)}) << '\n';
     }
     if (!radio.outcome.success && firstFailure_ == kOk) firstFailure_ = ExitCodeOf(radio.outcome);
     if (!radio.outcome.success || firstWrite_) return;
@@ -74,7 +74,7 @@ class ConsoleSeries : public SeriesHost {
  private:
   int language_;
   SeriesLog& log_;
-  std::string logFile_;
+  std::filesystem::path logFile_;
   ProgressLine progress_;
   bool logFailed_ = false;
   int firstFailure_ = kOk;
@@ -83,16 +83,16 @@ class ConsoleSeries : public SeriesHost {
 
 }  // namespace
 
-int RunRadioSeries(const RadioOptions& options, const MemoryImage& image, const std::string& logFile,
+int RunRadioSeries(const RadioOptions& options, const MemoryImage& image, const std::filesystem::path& logFile,
                    const RadioConfig& cfg, const DocumentState& doc) {
   SeriesLog log;
   if (!logFile.empty() && !log.Open(logFile, options.language)) {
-    Complain(FillIn(Text(Txt::SeriesLogFailed, options.language), {logFile}));
+    Complain(FillIn(Text(Txt::SeriesLogFailed, options.language), {Utf8OfPath(logFile)}));
     return kOutputError;
   }
   RadioLine line;
   if (int code = line.Prepare(options); code != kOk) return code;
-  PosixEventLoop loop(line.posix);
+  PortEventLoop& loop = line.loop();
   ConsoleSeries host(options.language, log, logFile);
   RadioSeries series(line.port(), loop, image, VersionsFor(options), host);
   PortOpenResult opened = series.Start({line.device, options.language, options.verify});

@@ -10,7 +10,7 @@ namespace zq::cli {
 
 // 0 when every radio was written; otherwise the exit code of the first radio
 // that failed. The backup keeps the image the first radio was sent.
-int RunRadioSeries(const RadioOptions& options, const MemoryImage& image, const std::string& logFile,
+int RunRadioSeries(const RadioOptions& options, const MemoryImage& image, const std::filesystem::path& logFile,
                    const RadioConfig& cfg, const DocumentState& doc);
 
 }  // namespace zq::cli

@@ -7,3 +7,4 @@ scripts/build.sh
 scripts/test-package.sh
 mkdir -p -m 0700 "${XDG_RUNTIME_DIR:-/tmp/zq4071-runtime}"
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
+scripts/test-windows.sh

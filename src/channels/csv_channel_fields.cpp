@@ -235,8 +235,10 @@ constexpr std::size_t kMaxQuotedBytes = 40;
 }  // namespace
 
 std::string MessageText(const CsvMessage& message, int language) {
+  // Values quoted from a line are cut; a message about the whole file names the file in full.
   std::vector<std::string> shown;
-  for (const std::string& value : message.values) shown.push_back(StartForMessage(value, kMaxQuotedBytes));
+  for (const std::string& value : message.values)
+    shown.push_back(message.line > 0 ? StartForMessage(value, kMaxQuotedBytes) : value);
   std::string text = FillIn(Text(message.text, language), shown);
   if (message.line <= 0) return text;
   return FillIn(Text(Txt::CsvLineMessage, language), {std::to_string(message.line), text});

@@ -12,6 +12,7 @@
 #include "config/defaults.h"
 #include "config/text_rules.h"
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
 namespace {
@@ -182,7 +183,7 @@ std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
 std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, int band, int group,
                                                 const std::filesystem::path& path) {
   if (WriteFileAtomically(path, ExportChannelsCsv(cfg, band, group))) return std::nullopt;
-  return Refusal(Txt::CsvCannotWrite, {path.string()});
+  return Refusal(Txt::CsvCannotWrite, {Utf8OfPath(path)});
 }
 
 CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text, CsvRows rows) {
@@ -199,7 +200,7 @@ CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::st
 CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path,
                                       CsvRows rows) {
   auto text = ReadFileStart(path);
-  if (!text) return {Refusal(Txt::CsvCannotRead, {path.string()})};
+  if (!text) return {Refusal(Txt::CsvCannotRead, {Utf8OfPath(path)})};
   return ImportChannelsCsv(cfg, band, group, *text, rows);
 }
 

@@ -1,6 +1,5 @@
 #include "link/port_list.h"
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
@@ -89,4 +88,4 @@ std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, 
 std::vector<PortEntry> ListSerialPorts() { return ListSerialPortsIn("/sys/class/tty", "/dev"); }
 
 }  // namespace zq
-#endif
+

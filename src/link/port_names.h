@@ -1,13 +1,15 @@
 #pragma once
 // How a serial device maps to the decimal port number the settings file keeps
-// in "comPort" and the port list shows as "COM" + number. One table serves both
-// directions; docs/serial-ports.md describes it.
+// in "comPort" and the port list shows as "COM" + number. On Windows the number
+// is the COM port's own; a POSIX system maps device families to number ranges
+// through one table. docs/serial-ports.md describes both.
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zq {
 
+// The device families of a POSIX system.
 struct DeviceFamily {
   std::string_view prefix;  // device name without its number, under /dev
   int firstNumber;          // port number of device 0 of the family
@@ -35,9 +37,11 @@ struct PortEntry {
   std::string text() const { return "COM" + std::to_string(number); }
 };
 
-// "/dev/ttyUSB0" (or "ttyUSB0") gives 100; a device outside the table gives nothing.
+// "/dev/ttyUSB0" (or "ttyUSB0") gives 100 on a POSIX system, "\\.\COM5" (or
+// "COM5") gives 5 on Windows; any other device gives nothing.
 std::optional<int> PortNumberOfDevice(std::string_view device);
-// 100 gives "/dev/ttyUSB0"; numbers outside the table give nothing.
+// The reverse: 100 gives "/dev/ttyUSB0", or 5 gives "\\.\COM5"; numbers that
+// name no device give nothing.
 std::optional<std::string> DeviceOfPortNumber(int number);
 // The number of a list entry: the text after its first three characters, when it is a number.
 std::optional<int> EntryNumber(std::string_view entryText);

@@ -6,6 +6,7 @@
 #include "channels/frequency_rules.h"
 #include "channels/group_entries.h"
 #include "print/config_summary.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
 std::string PrintDateText(const Date& d) {
@@ -34,13 +35,13 @@ PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& do
       out.tables = {ChannelTablePrint(cfg, choice.band, choice.group, language)};
     }
   }
-  note(Txt::FileNameLabel, std::filesystem::path(doc.fileName).filename().string());
+  note(Txt::FileNameLabel, Utf8OfPath(PathFromUtf8(doc.fileName).filename()));
   note(Txt::PrintDateLabel, PrintDateText(context.today));
   return out;
 }
 
 std::filesystem::path SuggestedPdfFile(const DocumentState& doc) {
-  return std::filesystem::path(doc.fileName).replace_extension(".pdf");
+  return PathFromUtf8(doc.fileName).replace_extension(".pdf");
 }
 
 }  // namespace zq

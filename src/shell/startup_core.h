@@ -19,6 +19,7 @@ struct ProgramState {
   RadioConfig config;
   DocumentState document;
   WorkingCopy working;
+  bool templateLoaded = false;  // the New template of the range was read into `config`
 };
 
 enum class SettingsAccess {
@@ -29,7 +30,7 @@ enum class SettingsAccess {
 // In order: the version list; the settings
 // (the range text becomes "28.0000 - 29.6990 MHz") and, for the program, the
 // pruning of backups older than a year; the default configuration with the New
-// template of that range.
+// template of that range (`templateLoaded` tells whether the data folder had it).
 void StartupCore(const InstallLayout& layout, unsigned systemLocaleId, Date today,
                  SettingsAccess access, ProgramState& state);
 

@@ -512,6 +512,8 @@
   X(CliCbGroupInvalid, "The group must be a number from 1 to %1.", "组必须为 1 至 %1 的数字。")              \
   X(CliNothingImported, "No channel was added or changed: the data file was not written.",                   \
     "没有新建或修改任何信道：未写入数据文件。")                                                              \
+  X(CliTemplateMissing, "The program folder lacks the template of a new configuration; nothing was written:", \
+    "程序文件夹中缺少新配置的模板文件，未写入任何文件：")                                                      \
   /* ---- backups, CSV, printing ---- */                                                                     \
   X(MenuOpenBackup, "Open &Backup...", "打开备份(&B)...")                                                  \
   X(MenuVerifyAfterWrite, "&Verify after Write", "写入后校验(&V)")                                           \

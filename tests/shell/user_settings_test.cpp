@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "datafile/install_layout.h"
 #include "datafile/test_support.h"
 #include "platform/ini_file.h"
-#include "platform/system_locale.h"
 #include "shell/startup_core.h"
 
 namespace zq {
@@ -104,29 +102,6 @@ TEST(UserSettings, WritingBackKeepsEveryOtherLine) {
             "CurrentLanguage=2\n");
 }
 
-TEST(UserSettings, SystemLocaleComesFromTheFirstLocaleVariableSet) {
-  const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-  std::vector<std::optional<std::string>> saved;
-  for (const char* name : names) {
-    const char* value = std::getenv(name);
-    saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
-    unsetenv(name);
-  }
-  EXPECT_EQ(SystemLocaleId(), kUs);
-  setenv("LANG", "zh_CN.UTF-8", 1);
-  EXPECT_EQ(SystemLocaleId(), kPrc);
-  setenv("LC_MESSAGES", "zh_TW.UTF-8", 1);
-  EXPECT_EQ(SystemLocaleId(), kTaiwan);
-  setenv("LC_ALL", "", 1);  // set but empty: the next variable counts
-  EXPECT_EQ(SystemLocaleId(), kTaiwan);
-  for (std::size_t k = 0; k < saved.size(); ++k) {
-    if (saved[k])
-      setenv(names[k], saved[k]->c_str(), 1);
-    else
-      unsetenv(names[k]);
-  }
-}
-
 std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folder) {
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) files.push_back(entry.path());
@@ -167,6 +142,7 @@ TEST(StartupCore, PreparesVersionsSettingsAndTheNewDocumentInEitherLayout) {
     EXPECT_EQ(state.settings.language, 1);
     EXPECT_EQ(Key(layout.settingsFile, "IsFirstRun"), "0");
     EXPECT_EQ(state.config.Count(kCB, 3), 80) << "the New template of range 1 was laid over the defaults";
+    EXPECT_TRUE(state.templateLoaded);
     EXPECT_EQ(state.document.rangeText, RangeTextOfIndex(1));
     EXPECT_TRUE(state.document.untitled);
     EXPECT_TRUE(IsUnchanged(state.config, state.working));

@@ -11,7 +11,7 @@ UserFolders StandardUserFolders() {
     // A relative XDG variable is taken as it is here, which would move the
     // user's files with the working folder; the freedesktop rules ignore it.
     if (QDir::isRelativePath(found)) found = QDir::homePath() + QLatin1Char('/') + QLatin1String(underHome);
-    return std::filesystem::path(found.toStdString());
+    return std::filesystem::path(found.toStdU16String());  // every character, on Windows too
   };
   return {folder(QStandardPaths::GenericConfigLocation, ".config"),
           folder(QStandardPaths::GenericDataLocation, ".local/share")};

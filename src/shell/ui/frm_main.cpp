@@ -34,12 +34,14 @@
 #include "datafile/install_layout.h"
 #include "platform/ini_file.h"
 #include "platform/local_date.h"
+#include "platform/utf8_path.h"
 #include "platform/qt/window_placement.h"
 #include "shell/ui/compare_commands.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_radio_series.h"
 #include "widgets/editor_window.h"
 #include "widgets/guarded.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
@@ -271,8 +273,8 @@ void frmMain::RefreshCaption() {
 }
 
 void frmMain::LoadBKPic() {
-  QString file = QString::fromStdString(
-      (state_.layout.dataFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
+  QString file =
+      QStringOfPath(state_.layout.dataFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg"));
   QPixmap picture(file);
   mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
 }
@@ -351,7 +353,7 @@ void frmMain::OpenChannelEditorAndCascade() {
   CascadeEditors();
 }
 
-bool frmMain::WriteDocument(const std::string& path) {
+bool frmMain::WriteDocument(const std::filesystem::path& path) {
   undo_->RecordNow();
   FileResult result = SaveDataFile(path, state_.config, state_.document, state_.working);
   undo_->AbsorbOwnChanges();
@@ -365,7 +367,8 @@ bool frmMain::OfferToSaveChanges() {
   if (IsUnchanged(state_.config, state_.working)) return true;
   switch (CurrentPrompter().Ask(this, Tr(Txt::FileModified), Buttons::YesNoCancel, Icon::Warning)) {
     // An untitled document has no folder of its own yet: the user says where it goes.
-    case Answer::Yes: return state_.document.untitled ? SaveFileAs() : WriteDocument(state_.document.fileName);
+    case Answer::Yes:
+      return state_.document.untitled ? SaveFileAs() : WriteDocument(PathFromUtf8(state_.document.fileName));
     case Answer::No: return true;
     default: return false;
   }
@@ -377,22 +380,22 @@ void frmMain::OpenFile() {
   QString chosen = CurrentPrompter().ChooseFileToOpen(this, filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return OpenDataFile(chosen.toStdString(), state_.versions, state_.config, state_.document, state_.working);
+    return OpenDataFile(PathOfQString(chosen), state_.versions, state_.config, state_.document, state_.working);
   });
 }
 
 void frmMain::OpenBackupFile() {
   auto folder = state_.layout.backupFolder;
   if (ListBackups(folder).empty()) {
-    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {folder.string()})), Icon::Information);
+    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {Utf8OfPath(folder)})), Icon::Information);
     return;
   }
   if (!OfferToSaveChanges()) return;
   QString filter = Tr(Txt::BackupFilter) + QStringLiteral(" (*.dat *.bin)");
-  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QString::fromStdString(folder.string()), filter);
+  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QStringOfPath(folder), filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return OpenBackup(chosen.toStdString(), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
+    return OpenBackup(PathOfQString(chosen), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
                       state_.document, state_.working);
   });
 }
@@ -419,15 +422,15 @@ void frmMain::SaveFile() {
   }
   QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
   if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
-    WriteDocument(state_.document.fileName);
+    WriteDocument(PathFromUtf8(state_.document.fileName));
 }
 
 bool frmMain::SaveFileAs() {
   QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
-  QString preset = QString::fromStdString(state_.document.fileName);
+  QString preset = QUtf8(state_.document.fileName);
   if (state_.document.untitled) preset = QDir(DocumentsFolder()).filePath(FileNameOnly(state_.document.fileName));
   QString chosen = CurrentPrompter().ChooseFileToSave(this, preset, filter);
-  return !chosen.isEmpty() && WriteDocument(chosen.toStdString());
+  return !chosen.isEmpty() && WriteDocument(PathOfQString(chosen));
 }
 
 void frmMain::ChooseLanguage() {

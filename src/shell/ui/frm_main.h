@@ -125,7 +125,7 @@ class frmMain : public QMainWindow, public EditorHost {
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
   void FillWindowMenu();
-  bool WriteDocument(const std::string& path);
+  bool WriteDocument(const std::filesystem::path& path);
   void OpenChannelEditorAndCascade();
 
   QString Tr(Txt id) const;

@@ -11,6 +11,7 @@
 #include "print/ui/print_page_setup.h"
 #include "print/ui/print_painter.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -59,7 +60,7 @@ void PrintCommands::PrintOnPaper(const PrintDocument& doc, QWidget* parent) {
 
 void PrintCommands::PrintAsPdf(const PrintDocument& doc, QWidget* parent) {
   QString filter = QText(Txt::PrintPdfFilter, main_.state().language()) + QStringLiteral(" (*.pdf)");
-  QString preset = QString::fromStdString(SuggestedPdfFile(main_.state().document).string());
+  QString preset = QStringOfPath(SuggestedPdfFile(main_.state().document));
   QString file = CurrentPrompter().ChooseFileToSave(parent, preset, filter);
   if (file.isEmpty()) return;
   if (!WritePdfFile(doc, file, main_.state().language()).ok) Fail(file, parent);

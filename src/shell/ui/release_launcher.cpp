@@ -7,6 +7,7 @@
 #include "platform/qt/process_starter.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
@@ -23,7 +24,7 @@ void StartMatchingRelease(frmMain& main, const std::string& version, bool offerT
   }
   if (offerToSave && !main.OfferToSaveChanges()) return;
   main.transfers().ClosePort();
-  if (!CurrentProcessStarter().Start(QString::fromStdString(release.executable.string()))) {
+  if (!CurrentProcessStarter().Start(QStringOfPath(release.executable))) {
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
     return;
   }
