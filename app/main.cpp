@@ -2,23 +2,32 @@
 // always used: version list, settings, default configuration, language, main window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QLocale>
 
 #include "datafile/install_layout.h"
 #include "link/port_settings.h"
 #include "platform/local_date.h"
+#include "platform/qt/standard_user_folders.h"
 #include "platform/system_locale.h"
 #include "shell/app_state.h"
 #include "shell/demo_radio.h"
 #include "shell/ui/first_paint.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/transfer_controller.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZQ4071"));
   QApplication::setOrganizationName(QStringLiteral("ZQ4071"));
+  // The desktop matches windows to the menu entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zq4071.programmer"));
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
   // Every number the program shows or reads uses "."; the user's own locale is left alone.
   QLocale::setDefault(QLocale::c());
 
@@ -36,18 +45,18 @@ int main(int argc, char** argv) {
   options.process(app);
 
   zq::AppState state;
-  state.programFolder = QApplication::applicationDirPath().toStdString();
+  state.layout = zq::LayoutOf(zq::PathOfQString(QApplication::applicationDirPath()), zq::StandardUserFolders());
   state.systemLocaleId = zq::SystemLocaleId();
   state.systemLanguage = zq::SystemLanguageOf(state.systemLocaleId);
-  zq::StartupCore(state.programFolder, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);
-  state.namedDevice = zq::ReadNamedDevice(zq::SettingsFileOf(state.programFolder));
+  zq::StartupCore(state.layout, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);
+  state.namedDevice = zq::ReadNamedDevice(state.layout.settingsFile);
 
   zq::MessageBoxPrompter prompter(state.settings.language);
   zq::SetPrompter(&prompter);
 
   zq::frmMain window(state);
   if (options.isSet(demo)) {
-    window.transfers().AttachDemoRadio(zq::MakeDemoRadio(state.programFolder, !options.isSet(instant)));
+    window.transfers().AttachDemoRadio(zq::MakeDemoRadio(state.layout.dataFolder, !options.isSet(instant)));
     window.SetStatusNote(zq::Txt::DemoStatus);
     window.Change_Language();
   }

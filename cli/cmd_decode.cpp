@@ -8,10 +8,10 @@ namespace zq::cli {
 
 void AddDecodeCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("decode", Say(Txt::CliDecodeHelp));
-  static std::string input;
-  static std::string output;
-  cmd->add_option("file", input, Say(Txt::CliImageFileHelp))->required();
-  cmd->add_option("-o,--output", output, Say(Txt::CliOutputHelp))->required();
+  static std::filesystem::path input;
+  static std::filesystem::path output;
+  AddFileOption(*cmd, "file", input, Say(Txt::CliImageFileHelp))->required();
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliOutputHelp))->required();
   cmd->callback([&exitCode] {
     auto bytes = ReadFileForCommand(input, kImageSize);
     if (bytes && bytes->size() != kImageSize) {
@@ -25,6 +25,10 @@ void AddDecodeCommand(CLI::App& app, int& exitCode) {
     MemoryImage image;
     std::copy(bytes->begin(), bytes->end(), image.bytes().begin());
     // What the image does not hold (identity, radio information) comes from a new document.
+    if (!StartedFromTemplate()) {
+      exitCode = kInputError;
+      return;
+    }
     ProgramState& state = StartedState();
     DecodeImage(image, state.config, {SystemLocaleId()});
     state.document.rangeText = RangeTextOfIndex(state.config.RangeIndex());  // the identity follows the radio's range

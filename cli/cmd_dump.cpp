@@ -9,10 +9,10 @@ namespace zq::cli {
 
 void AddDumpCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("dump", Say(Txt::CliDumpHelp));
-  static std::string input;
-  static std::string output;
-  cmd->add_option("file", input, Say(Txt::CliDataFileHelp))->required();
-  cmd->add_option("-o,--output", output, Say(Txt::CliDumpOutputHelp));
+  static std::filesystem::path input;
+  static std::filesystem::path output;
+  AddFileOption(*cmd, "file", input, Say(Txt::CliDataFileHelp))->required();
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliDumpOutputHelp));
   cmd->callback([&exitCode] {
     WorkingCopy stored;
     if (!ReadStoredForCommand(input, stored)) {

@@ -10,10 +10,10 @@ namespace zq::cli {
 
 void AddEncodeCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("encode", Say(Txt::CliEncodeHelp));
-  static std::string input;
-  static std::string output;
-  cmd->add_option("file", input, Say(Txt::CliDataFileHelp))->required();
-  cmd->add_option("-o,--output", output, Say(Txt::CliOutputHelp))->required();
+  static std::filesystem::path input;
+  static std::filesystem::path output;
+  AddFileOption(*cmd, "file", input, Say(Txt::CliDataFileHelp))->required();
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliOutputHelp))->required();
   cmd->callback([&exitCode] {
     ProgramState& state = StartedState();
     if (!OpenForCommand(input, state.config, state.document, state.working)) {

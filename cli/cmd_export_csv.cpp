@@ -10,12 +10,12 @@ namespace zq::cli {
 
 void AddExportCsvCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("export-csv", Say(Txt::CliExportCsvHelp));
-  static std::string input;
-  static std::string output;
+  static std::filesystem::path input;
+  static std::filesystem::path output;
   static ChannelGroupArgs where;
-  cmd->add_option("file", input, Say(Txt::CliDataFileHelp))->required();
+  AddFileOption(*cmd, "file", input, Say(Txt::CliDataFileHelp))->required();
   AddChannelGroupOptions(*cmd, where);
-  cmd->add_option("-o,--output", output, Say(Txt::CliCsvOutputHelp));
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliCsvOutputHelp));
   cmd->callback([&exitCode] {
     auto chosen = ChosenGroup(where);
     if (!chosen) {

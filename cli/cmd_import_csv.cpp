@@ -1,4 +1,4 @@
-// zq4071-cli import-csv FILE.dat --band HF|HAM --group G IN.csv [-o OUT.dat]:
+// zq4071-cli import-csv FILE.dat --band HF|HAM --group G IN.csv [-o OUT.dat] [--renumber]:
 // channels from a CSV file into one group, saved only when some were taken.
 #include <iostream>
 
@@ -21,20 +21,23 @@ ExitCode ExitCodeOfRefusal(const CsvMessage& refusal) {
 void ReportImport(const CsvImportResult& result) {
   for (const CsvMessage& line : result.skippedLines) Complain(MessageText(line, CliLanguage()));
   std::cout << ImportSummary(result, CliLanguage()) << "\n";
+  if (auto dropped = DroppedSummary(result, CliLanguage())) std::cout << *dropped << "\n";
 }
 
 }  // namespace
 
 void AddImportCsvCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("import-csv", Say(Txt::CliImportCsvHelp));
-  static std::string dataFile;
-  static std::string csvFile;
-  static std::string output;
+  static std::filesystem::path dataFile;
+  static std::filesystem::path csvFile;
+  static std::filesystem::path output;
   static ChannelGroupArgs where;
-  cmd->add_option("file", dataFile, Say(Txt::CliDataFileHelp))->required();
-  cmd->add_option("csv", csvFile, Say(Txt::CliCsvFileHelp))->required();
+  static bool renumber = false;
+  AddFileOption(*cmd, "file", dataFile, Say(Txt::CliDataFileHelp))->required();
+  AddFileOption(*cmd, "csv", csvFile, Say(Txt::CliCsvFileHelp))->required();
   AddChannelGroupOptions(*cmd, where);
-  cmd->add_option("-o,--output", output, Say(Txt::CliImportOutputHelp));
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliImportOutputHelp));
+  cmd->add_flag("--renumber", renumber, Say(Txt::CliRenumberHelp));
   cmd->callback([&exitCode] {
     auto chosen = ChosenGroup(where);
     if (!chosen) {
@@ -46,7 +49,8 @@ void AddImportCsvCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
-    CsvImportResult result = ImportChannelsCsvFile(state.config, chosen->band, chosen->group, csvFile);
+    CsvImportResult result = ImportChannelsCsvFile(state.config, chosen->band, chosen->group, csvFile,
+                                                   renumber ? CsvRows::InFileOrder : CsvRows::ByLocation);
     if (result.refusal) {
       Complain(MessageText(*result.refusal, CliLanguage()));
       exitCode = ExitCodeOfRefusal(*result.refusal);

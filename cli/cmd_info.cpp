@@ -65,8 +65,8 @@ void PrintDefinedTables(const RadioConfig& cfg, std::ostream& out) {
 
 void AddInfoCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("info", Say(Txt::CliInfoHelp));
-  static std::string input;
-  cmd->add_option("file", input, Say(Txt::CliDataFileHelp))->required();
+  static std::filesystem::path input;
+  AddFileOption(*cmd, "file", input, Say(Txt::CliDataFileHelp))->required();
   cmd->callback([&exitCode] {
     WorkingCopy stored;
     if (!ReadStoredForCommand(input, stored)) {

@@ -14,10 +14,10 @@ constexpr std::uintmax_t kMaxJsonBytes = 4u << 20;
 
 void AddLoadJsonCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("load-json", Say(Txt::CliLoadJsonHelp));
-  static std::string input;
-  static std::string output;
-  cmd->add_option("file", input, Say(Txt::CliJsonFileHelp))->required();
-  cmd->add_option("-o,--output", output, Say(Txt::CliOutputHelp))->required();
+  static std::filesystem::path input;
+  static std::filesystem::path output;
+  AddFileOption(*cmd, "file", input, Say(Txt::CliJsonFileHelp))->required();
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliOutputHelp))->required();
   cmd->callback([&exitCode] {
     auto text = ReadFileForCommand(input, kMaxJsonBytes);
     if (!text) {

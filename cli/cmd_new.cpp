@@ -8,9 +8,9 @@ namespace zq::cli {
 
 void AddNewCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("new", Say(Txt::CliNewHelp));
-  static std::string output;
+  static std::filesystem::path output;
   static int range = -1;
-  cmd->add_option("-o,--output", output, Say(Txt::CliOutputHelp))->required();
+  AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliOutputHelp))->required();
   cmd->add_option("--range", range, Say(Txt::CliRangeHelp));
   cmd->callback([&exitCode] {
     if (range != -1 && (range < 0 || range > 2)) {
@@ -19,12 +19,19 @@ void AddNewCommand(CLI::App& app, int& exitCode) {
       return;
     }
     ProgramState& state = StartedState();
+    bool fromTemplate = state.templateLoaded;
     if (range != -1) {
       // Start from the template of the chosen range, then keep that range.
       state.document.rangeText = RangeTextOfIndex(range);
-      InitDefaults(ProgramFolder(), LocalToday(), state.config, state.document, state.working);
+      fromTemplate = InitDefaults(Layout().dataFolder, LocalToday(), state.config, state.document, state.working);
       state.config.RangeType = {static_cast<int16_t>(range), static_cast<int16_t>(range)};
       state.document.rangeText = RangeTextOfIndex(range);
+    }
+    // Without its template a new configuration has no channels: no file is better than that one.
+    if (!fromTemplate) {
+      ComplainTemplateMissing(state.document.rangeText);
+      exitCode = kInputError;
+      return;
     }
     if (!SaveForCommand(output, state.config, state.document, state.working)) exitCode = kOutputError;
   });

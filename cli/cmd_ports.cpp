@@ -12,7 +12,9 @@ void AddPortsCommand(CLI::App& app, int& exitCode) {
   command->callback([&exitCode] {
     auto entries = ListSerialPorts();
     if (entries.empty()) Complain(Say(Txt::NoSerialPorts));
-    for (const PortEntry& entry : entries) std::cout << entry.text() << '\t' << entry.device << '\n';
+    for (const PortEntry& entry : entries)
+      std::cout << entry.text() << '\t' << entry.device << '\t' << entry.description << '\t' << entry.stableName
+                << '\n';
     exitCode = kOk;
   });
 }

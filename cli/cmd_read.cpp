@@ -11,8 +11,8 @@
 namespace zq::cli {
 namespace {
 
-bool SaveWhatWasRead(const MemoryImage& image, ProgramState& state, const std::string& dataFile,
-                     const std::string& imageFile) {
+bool SaveWhatWasRead(const MemoryImage& image, ProgramState& state, const std::filesystem::path& dataFile,
+                     const std::filesystem::path& imageFile) {
   if (!imageFile.empty()) {
     if (SaveImageFile(imageFile, image)) return true;
     Complain(Say(Txt::CliCannotWrite), imageFile);
@@ -26,15 +26,20 @@ bool SaveWhatWasRead(const MemoryImage& image, ProgramState& state, const std::s
 void AddReadCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("read", Say(Txt::CliReadHelp));
   static RadioOptions options;
-  static std::string dataFile;
-  static std::string imageFile;
+  static std::filesystem::path dataFile;
+  static std::filesystem::path imageFile;
   AddRadioOptions(*cmd, options);
   // Exactly one of the two destinations.
   auto* destination = cmd->add_option_group("destination");
-  destination->add_option("-o,--output", dataFile, Say(Txt::CliReadDataFileHelp));
-  destination->add_option("--image", imageFile, Say(Txt::CliReadImageHelp));
+  AddFileOption(*destination, "-o,--output", dataFile, Say(Txt::CliReadDataFileHelp));
+  AddFileOption(*destination, "--image", imageFile, Say(Txt::CliReadImageHelp));
   destination->require_option(1);
   cmd->callback([&exitCode] {
+    // A data file pair is made from a new document; the radio is not read when none can be made.
+    if (imageFile.empty() && !StartedFromTemplate()) {
+      exitCode = kInputError;
+      return;
+    }
     MemoryImage read;
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Read, options, read, outcome);

@@ -1,4 +1,5 @@
-// zq4071-cli write: a data file pair, or a raw memory image, into the radio.
+// zq4071-cli write: a data file pair, or a raw memory image, into the radio, or
+// with --repeat into one radio after another.
 #include <iostream>
 
 #include "commands.h"
@@ -7,12 +8,13 @@
 #include "image/image_file.h"
 #include "platform/system_locale.h"
 #include "radio_transfer.h"
+#include "series_console.h"
 
 namespace zq::cli {
 namespace {
 
 // The image a write sends, as the program encodes it; nothing when the input is not valid.
-std::optional<MemoryImage> ImageToWrite(const std::string& dataFile, const std::string& imageFile) {
+std::optional<MemoryImage> ImageToWrite(const std::filesystem::path& dataFile, const std::filesystem::path& imageFile) {
   if (!imageFile.empty()) {
     auto image = LoadImageFile(imageFile);
     if (!image) Complain(Say(Txt::CliImageWrongSize), imageFile);
@@ -32,14 +34,18 @@ std::optional<MemoryImage> ImageToWrite(const std::string& dataFile, const std::
 void AddWriteCommand(CLI::App& app, int& exitCode) {
   auto* cmd = app.add_subcommand("write", Say(Txt::CliWriteHelp));
   static RadioOptions options;
-  static std::string dataFile;
-  static std::string imageFile;
+  static std::filesystem::path dataFile;
+  static std::filesystem::path imageFile;
   AddRadioOptions(*cmd, options);
   cmd->add_flag("--verify", options.verify, Say(Txt::CliVerifyHelp));
+  static bool repeat = false;
+  static std::filesystem::path logFile;
+  auto* repeatFlag = cmd->add_flag("--repeat", repeat, Say(Txt::CliRepeatHelp));
+  AddFileOption(*cmd, "--log", logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
   // Exactly one of the two sources.
   auto* source = cmd->add_option_group("source");
-  source->add_option("file", dataFile, Say(Txt::CliDataFileHelp));
-  source->add_option("--image", imageFile, Say(Txt::CliWriteImageHelp));
+  AddFileOption(*source, "file", dataFile, Say(Txt::CliDataFileHelp));
+  AddFileOption(*source, "--image", imageFile, Say(Txt::CliWriteImageHelp));
   source->require_option(1);
   cmd->callback([&exitCode] {
     auto toWrite = ImageToWrite(dataFile, imageFile);
@@ -47,9 +53,13 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
+    const ProgramState& state = StartedState();
+    if (repeat) {
+      exitCode = RunRadioSeries(options, *toWrite, logFile, state.config, state.document);
+      return;
+    }
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Write, options, *toWrite, outcome);
-    const ProgramState& state = StartedState();
     KeepBackup(options, outcome, *toWrite, state.config, state.document);
     if (exitCode == kOk) std::cout << outcome.completionMessage << '\n';
   });

@@ -7,6 +7,7 @@ namespace zq::cli {
 // Exit codes shared by all subcommands.
 enum ExitCode : int {
   kOk = 0,
+  kDifferent = 1,    // diff: the two configurations differ
   kUsage = 2,        // bad command line
   kInputError = 3,   // a file could not be read or is not valid
   kOutputError = 4,  // a file could not be written
@@ -35,6 +36,7 @@ enum ExitCode : int {
   X(AddWriteCommand)       \
   X(AddBackupsCommand)     \
   X(AddExportCsvCommand)   \
-  X(AddImportCsvCommand)
+  X(AddImportCsvCommand)   \
+  X(AddDiffCommand)
 
 }  // namespace zq::cli

@@ -6,21 +6,48 @@
 #include <system_error>
 
 #include "console_text.h"
-#include "datafile/install_layout.h"
 #include "platform/atomic_file.h"
+#include "datafile/install_layout.h"
 #include "platform/local_date.h"
+#include "platform/running_executable.h"
 #include "platform/system_locale.h"
+#include "platform/user_folders.h"
+#include "platform/utf8_path.h"
 
 namespace zq::cli {
 
 std::filesystem::path ProgramFolder() {
-  std::error_code ec;
-  auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path(ec) : self.parent_path();
+  static const std::filesystem::path folder = [] {
+    auto self = RunningExecutable();
+    std::error_code ec;
+    return self.empty() ? std::filesystem::current_path(ec) : self.parent_path();
+  }();
+  return folder;
+}
+
+CLI::Option* AddFileOption(CLI::App& command, const std::string& name, std::filesystem::path& file,
+                           const std::string& help) {
+  return command.add_option_function<std::string>(
+      name, [&file](const std::string& text) { file = PathFromUtf8(text); }, help);
+}
+
+CLI::Validator ExistingFileValidator() {
+  return CLI::Validator(
+      [](std::string& text) {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(PathFromUtf8(text), ec) ? std::string()
+                                                                        : Say(Txt::CliCannotRead) + " " + text;
+      },
+      "FILE");
+}
+
+const InstallLayout& Layout() {
+  static const InstallLayout layout = LayoutOf(ProgramFolder(), UserFoldersFromEnvironment());
+  return layout;
 }
 
 int CliLanguage() {
-  static const int language = ReadUserSettings(SettingsFileOf(ProgramFolder()), SystemLocaleId()).language;
+  static const int language = ReadUserSettings(Layout().settingsFile, SystemLocaleId()).language;
   return language;
 }
 
@@ -29,7 +56,7 @@ std::string Say(Txt id) { return std::string(Text(id, CliLanguage())); }
 void Complain(std::string_view message, const std::filesystem::path& file) {
   // Messages quote what damaged files hold (a CSV value, a JSON member name).
   std::cerr << ForTerminal(message);
-  if (!file.empty()) std::cerr << " " << ForTerminal(file.string());
+  if (!file.empty()) std::cerr << " " << ForTerminal(Utf8OfPath(file));
   std::cerr << "\n";
 }
 
@@ -37,10 +64,20 @@ ProgramState& StartedState() {
   static ProgramState state;
   static bool started = false;
   if (!started) {
-    StartupCore(ProgramFolder(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
+    StartupCore(Layout(), SystemLocaleId(), LocalToday(), SettingsAccess::ReadOnly, state);
     started = true;
   }
   return state;
+}
+
+void ComplainTemplateMissing(const std::string& rangeText) {
+  Complain(Say(Txt::CliTemplateMissing), TemplateFileOf(Layout().dataFolder, rangeText, TemplateKind::New));
+}
+
+bool StartedFromTemplate() {
+  const ProgramState& state = StartedState();
+  if (!state.templateLoaded) ComplainTemplateMissing(state.document.rangeText);
+  return state.templateLoaded;
 }
 
 bool Report(const FileResult& result, const std::filesystem::path& dataFile) {

@@ -1,7 +1,5 @@
 #include "radio_transfer.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -13,9 +11,11 @@
 #include "link/comm_transfer.h"
 #include "link/port_messages.h"
 #include "link/port_names.h"
-#include "link/posix_event_loop.h"
+#include "link/native_link.h"
 #include "link/traced_port.h"
+#include "platform/console.h"
 #include "platform/local_date.h"
+#include "platform/utf8_path.h"
 #include "shell/transfer_backup.h"
 
 namespace zq::cli {
@@ -26,123 +26,133 @@ constexpr int kBarWidth = 40;
 class ConsoleHost : public TransferHost {
  public:
   ConsoleHost(TransferKind kind, int language)
-      : language_(language),
-        caption_(Text(kind == TransferKind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption, language)),
-        onTerminal_(::isatty(STDERR_FILENO) == 1) {}
+      : progress_(language, kind == TransferKind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption) {}
 
   // The command line never starts another release: it shows the question and ends.
   void AskIncompatibleVersion(const std::string& question, const std::string&) override {
-    EndProgressLine();
+    progress_.End();
     std::cerr << ForTerminal(question) << '\n';
   }
 
-  void ShowProgress(int percent) override {
-    std::string label = std::string(Text(Txt::CompletionLabel, language_)) + std::to_string(percent) + "%";
-    if (onTerminal_) {
-      int filled = percent * kBarWidth / 100;
-      std::cerr << '\r' << caption_ << " [" << std::string(filled, '#') << std::string(kBarWidth - filled, '.')
-                << "] " << label << std::flush;
-      barShown_ = true;
-    } else if (percent / 10 > lastTenth_) {  // a log gets a line every ten percent
-      lastTenth_ = percent / 10;
-      std::cerr << caption_ << ": " << label << '\n';
-    }
-  }
+  void ShowProgress(int percent) override { progress_.Show(percent); }
 
-  void VerifyStarted() override {
-    EndProgressLine();
-    caption_ = Text(Txt::VerifyProgressCaption, language_);
-    lastTenth_ = 0;
-  }
+  void VerifyStarted() override { progress_.Restart(Txt::VerifyProgressCaption); }
 
   void TransferEnded(const TransferOutcome& outcome) override {
-    EndProgressLine();
+    progress_.End();
     for (const std::string& message : outcome.messages) std::cerr << ForTerminal(message) << '\n';
     outcome_ = outcome;
   }
 
   const TransferOutcome& outcome() const { return outcome_; }
 
-  int ExitCode() const {
-    switch (outcome_.failure) {
-      case TransferFailure::None:
-        return kOk;
-      case TransferFailure::NoResponse:
-        return kNoResponse;
-      case TransferFailure::WrongModel:
-        return kWrongModel;
-      case TransferFailure::IncompatibleVersion:
-        return kIncompatibleVersion;
-      case TransferFailure::VerifyMismatch:
-        return kVerifyFailed;
-    }
-    return kNoResponse;
-  }
-
  private:
-  void EndProgressLine() {
-    if (barShown_) std::cerr << '\n';
-    barShown_ = false;
-  }
-
-  int language_;
-  std::string caption_;
-  bool onTerminal_;
-  bool barShown_ = false;
-  int lastTenth_ = 0;
+  ProgressLine progress_;
   TransferOutcome outcome_{TransferKind::None, false, TransferFailure::NoResponse};
 };
 
 }  // namespace
 
-void AddRadioOptions(CLI::App& command, RadioOptions& options) {
+ProgressLine::ProgressLine(int language, Txt caption)
+    : language_(language), caption_(Text(caption, language)), onTerminal_(StandardErrorIsTerminal()) {}
+
+void ProgressLine::Show(int percent) {
+  std::string label = std::string(Text(Txt::CompletionLabel, language_)) + std::to_string(percent) + "%";
+  if (onTerminal_) {
+    int filled = percent * kBarWidth / 100;
+    std::cerr << '\r' << caption_ << " [" << std::string(filled, '#') << std::string(kBarWidth - filled, '.')
+              << "] " << label << std::flush;
+    barShown_ = true;
+  } else if (percent / 10 > lastTenth_) {  // a log gets a line every ten percent
+    lastTenth_ = percent / 10;
+    std::cerr << caption_ << ": " << label << '\n';
+  }
+}
+
+void ProgressLine::Restart(Txt caption) {
+  End();
+  caption_ = Text(caption, language_);
+  lastTenth_ = 0;
+}
+
+void ProgressLine::End() {
+  if (barShown_) std::cerr << '\n';
+  barShown_ = false;
+}
+
+int ExitCodeOf(const TransferOutcome& outcome) {
+  switch (outcome.failure) {
+    case TransferFailure::None:
+      return kOk;
+    case TransferFailure::NoResponse:
+      return kNoResponse;
+    case TransferFailure::WrongModel:
+      return kWrongModel;
+    case TransferFailure::IncompatibleVersion:
+      return kIncompatibleVersion;
+    case TransferFailure::VerifyMismatch:
+      return kVerifyFailed;
+  }
+  return kNoResponse;
+}
+
+SerialPort& RadioLine::port() { return traced ? static_cast<SerialPort&>(*traced) : *link.port; }
+
+int RadioLine::Prepare(const RadioOptions& options) {
+  auto named = DeviceOfPortName(options.port);
+  if (!named) return CannotOpen(options, FillIn(Text(Txt::PortUnknown, options.language), {options.port}));
+  device = *named;
+  if (options.trace.empty()) return kOk;
+  traceFile.open(options.trace);
+  if (!traceFile) {
+    Complain(Say(Txt::CliCannotWrite), options.trace);
+    return kOutputError;
+  }
+  traced = std::make_unique<TracedPort>(*link.port, traceFile);
+  return kOk;
+}
+
+int CannotOpen(const RadioOptions& options, const std::string& reason) {
+  std::cerr << Text(Txt::CannotOpenPort, options.language) << '\n' << reason << '\n';
+  return kPortError;
+}
+
+const VersionList& VersionsFor(const RadioOptions& options) {
+  static std::optional<VersionList> loaded;
+  if (options.versionList.empty()) return StartedState().versions;
+  if (!loaded) loaded = LoadVersionList(options.versionList);
+  return *loaded;
+}
+
+void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired) {
   options.language = CliLanguage();
-  command.add_option("--port", options.port, Say(Txt::CliPortHelp))->required();
-  command.add_option("--trace", options.trace, Say(Txt::CliTraceHelp));
-  command.add_option("--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(CLI::ExistingFile);
+  command.add_option("--port", options.port, Say(portRequired ? Txt::CliPortHelp : Txt::CliDiffPortHelp))
+      ->required(portRequired);
+  AddFileOption(command, "--trace", options.trace, Say(Txt::CliTraceHelp));
+  AddFileOption(command, "--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(ExistingFileValidator());
   command.add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));
   command.add_flag("--no-backup", options.noBackup, Say(Txt::CliNoBackupHelp));
 }
 
 int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage& image, TransferOutcome& outcome) {
-  auto cannotOpen = [&](const std::string& reason) {
-    std::cerr << Text(Txt::CannotOpenPort, options.language) << '\n' << reason << '\n';
-    return kPortError;
-  };
-  auto device = DeviceOfPortName(options.port);
-  if (!device) return cannotOpen(FillIn(Text(Txt::PortUnknown, options.language), {options.port}));
-
-  VersionList versions =
-      options.versionList.empty() ? StartedState().versions : LoadVersionList(options.versionList);
-  PosixSerialPort posixPort;
-  std::ofstream traceFile;
-  std::unique_ptr<TracedPort> traced;
-  if (!options.trace.empty()) {
-    traceFile.open(options.trace);
-    if (!traceFile) {
-      Complain(Say(Txt::CliCannotWrite), options.trace);
-      return kOutputError;
-    }
-    traced = std::make_unique<TracedPort>(posixPort, traceFile);
-  }
-  SerialPort& port = traced ? static_cast<SerialPort&>(*traced) : posixPort;
-  PosixEventLoop loop(posixPort);
+  RadioLine line;
+  if (int code = line.Prepare(options); code != kOk) return code;
   ConsoleHost host(kind, options.language);
-  TransferEngine engine(port, loop, image, versions, host);
+  TransferEngine engine(line.port(), line.loop(), image, VersionsFor(options), host);
 
   engine.SetVerifyAfterWrite(options.verify);
-  PortOpenResult opened = engine.OpenRadioPort(kind, *device, options.language);
-  if (!opened.ok()) return cannotOpen(PortFailureReason(opened, *device, options.language));
+  PortOpenResult opened = engine.OpenRadioPort(kind, line.device, options.language);
+  if (!opened.ok()) return CannotOpen(options, PortFailureReason(opened, line.device, options.language));
   engine.Begin();
-  loop.RunUntil([&] { return !engine.running(); });
+  line.loop().RunUntil([&] { return !engine.running(); });
   outcome = host.outcome();
-  return host.ExitCode();
+  return ExitCodeOf(outcome);
 }
 
 void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, const MemoryImage& image,
                 const RadioConfig& cfg, const DocumentState& doc) {
   if (options.noBackup) return;
-  auto folder = BackupFolderOf(ProgramFolder());
+  const auto& folder = Layout().backupFolder;
   auto backup = BackUpTransfer(outcome, folder, LocalNow(), image, cfg, doc);
   if (!backup) return;
   if (!backup->ok) {
@@ -150,7 +160,7 @@ void KeepBackup(const RadioOptions& options, const TransferOutcome& outcome, con
     return;
   }
   for (const auto& file : backup->files)
-    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {file.string()}) << '\n';
+    std::cerr << FillIn(Text(Txt::BackupSaved, options.language), {Utf8OfPath(file)}) << '\n';
 }
 
 }  // namespace zq::cli

@@ -34,5 +34,7 @@ endfunction()
 # line tables only; a failing test still shows file and line.
 function(zq_test_build target)
   set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
-  target_compile_options(${target} PRIVATE -O1 -g1)
+  if(NOT MSVC)
+    target_compile_options(${target} PRIVATE -O1 -g1)
+  endif()
 endfunction()

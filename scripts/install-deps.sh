@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev
+  qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6svg6
   libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth socat fonts-wqy-microhei imagemagick
+  qt6-translations-l10n dpkg-dev desktop-file-utils appstream
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 

@@ -34,6 +34,16 @@ zq::FaultRule ParseFault(zq::FaultKind kind, const std::string& text) {
   return zq::FaultRule{kind, static_cast<int>(*first), static_cast<int>(*count)};
 }
 
+// "R:F": radio R of the series is taken away after F frames of its own.
+zq::RadioDropOut ParseDropOut(const std::string& text) {
+  std::size_t colon = text.find(':');
+  auto radio = zq::ParseInteger(text.substr(0, colon));
+  auto frames = colon == std::string::npos ? std::nullopt : zq::ParseInteger(text.substr(colon + 1));
+  if (!radio || !frames || *radio < 1 || *frames < 0 || *radio > 1'000'000 || *frames > 1'000'000)
+    throw CLI::ValidationError(zq::FillIn(Say(zq::Txt::SimDropOutInvalid), {text}));
+  return zq::RadioDropOut{static_cast<int>(*radio), static_cast<int>(*frames)};
+}
+
 struct Options {
   std::string imageFile, saveWritten;
   zq::RadioIdentity identity{zq::kModelName, true, zq::kDataVersion};
@@ -46,6 +56,8 @@ struct Options {
       {zq::FaultKind::Garbage, {}},
       {zq::FaultKind::LoseBlock, {}}};
   bool exitAfterTransfer = false;
+  int stayMs = 300, absentMs = 3000;
+  std::vector<std::string> dropOuts;
 };
 
 void AddOptions(CLI::App& app, Options& o) {
@@ -64,6 +76,10 @@ void AddOptions(CLI::App& app, Options& o) {
   app.add_option("--hang-up-after", o.behaviour.hangUpAfterFrames, Say(zq::Txt::SimHangUpHelp));
   app.add_option("--baud", o.behaviour.baud, Say(zq::Txt::SimBaudHelp));
   app.add_flag("--exit-after-transfer", o.exitAfterTransfer, Say(zq::Txt::SimExitHelp));
+  app.add_option("--series", o.behaviour.series.radios, Say(zq::Txt::SimSeriesHelp))->check(CLI::Range(1, 1'000'000));
+  app.add_option("--stay", o.stayMs, Say(zq::Txt::SimStayHelp))->check(CLI::Range(0, 3'600'000));
+  app.add_option("--absent", o.absentMs, Say(zq::Txt::SimAbsentHelp))->check(CLI::Range(0, 3'600'000));
+  app.add_option("--drop-out", o.dropOuts, Say(zq::Txt::SimDropOutHelp));
 }
 
 int Serve(Options& o) {
@@ -80,6 +96,9 @@ int Serve(Options& o) {
   if (o.silent) o.behaviour.stopAfterFrames = 0;
   for (const auto& [kind, texts] : o.faults)
     for (const std::string& text : texts) o.behaviour.faults.push_back(ParseFault(kind, text));
+  o.behaviour.series.stayAfterEnd = std::chrono::milliseconds(o.stayMs);
+  o.behaviour.series.absence = std::chrono::milliseconds(o.absentMs);
+  for (const std::string& text : o.dropOuts) o.behaviour.series.dropOuts.push_back(ParseDropOut(text));
 
   std::string error;
   auto server = zq::PtyRadioServer::Create(error);

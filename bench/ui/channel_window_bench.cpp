@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLocale>
-#include <QStandardPaths>
 #include <memory>
 #include <string>
 
@@ -19,6 +17,7 @@
 #include "shell/ui/frm_main.h"
 #include "support/scripted_prompter.h"
 #include "support/program_folder.h"
+#include "offscreen_bench_main.h"
 
 namespace {
 
@@ -42,8 +41,8 @@ void FillMemoryGroups(RadioConfig& cfg) {
 struct Window {
   Window() {
 
-    state.programFolder = folder.program();
-    StartupCore(folder.program(), 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
+    state.layout = folder.layout();
+    StartupCore(state.layout, 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
     state.identity.hfCapable = true;
     main = std::make_unique<frmMain>(state);
     main->show();
@@ -97,14 +96,4 @@ BENCHMARK(BM_SwitchBandAndShowMemoryGroup)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) qputenv("XDG_RUNTIME_DIR", "/tmp/zq4071-runtime");
-  QStandardPaths::setTestModeEnabled(true);
-  QApplication app(argc, argv);
-  QLocale::setDefault(QLocale::c());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

@@ -52,6 +52,12 @@ const ChannelRecord* RecordAtRow(const RadioConfig& cfg, int band, int group, in
   return position == 0 ? nullptr : &cfg.Channel(band, group, position);
 }
 
+const ChannelRecord* ChannelAtRow(const RadioConfig& cfg, int band, int group, int row) {
+  const ChannelRecord* record = RecordAtRow(cfg, band, group, row);
+  bool memory = TargetOfRow(band, group, row).kind == RowKind::CbMemory;
+  return record != nullptr && (!memory || record->Enabled == 1) ? record : nullptr;
+}
+
 std::string GetCHName(int band, int group, int row) {
   RowLayout layout = RowLayoutOf(band, group);
   if (row < 1 || row > layout.channelRows + layout.memoryRows) return {};

@@ -36,6 +36,10 @@ RowTarget TargetOfRow(int band, int group, int row);
 // and for a row the grid does not have.
 ChannelRecord* RecordAtRow(RadioConfig& cfg, int band, int group, int row);
 const ChannelRecord* RecordAtRow(const RadioConfig& cfg, int band, int group, int row);
+// The channel a row holds: as RecordAtRow, except that a CB memory row, which
+// always has its special slot behind it, holds a channel only while the slot is
+// in use (`Enabled` = 1).
+const ChannelRecord* ChannelAtRow(const RadioConfig& cfg, int band, int group, int row);
 
 // The label of a row ("12", "M3"), and back; GetCHID gives 0 for a label the
 // grid of that group does not show.

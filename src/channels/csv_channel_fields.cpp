@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFrequencyDecimals = 6;  // what other programmers write: whole hertz
 constexpr int kStoredDecimals = 5;     // what the channel editor stores
-constexpr std::string_view kNoFrequency = "FFFFFFFF";
 
 // Channel Mode codes in the editor's list order: FM, AM, USB, LSB, PA, CW.
 constexpr int kModeFm = 0;
@@ -30,6 +29,13 @@ constexpr ModeName kModeNames[] = {{0, "FM"}, {1, "AM"}, {2, "USB"}, {3, "LSB"},
 constexpr std::string_view kPaComment = "PA";
 
 constexpr std::string_view kPowerNames[] = {"Low", "Mid", "High"};  // PowerLevel 0-2
+// Files made for other radios give power in watts ("50W", "5.0W"). This is a
+// mobile set: below 10 W counts as Low, from 10 W as Mid, from 25 W as High.
+struct PowerStep {
+  double fromWatts;
+  int level;
+};
+constexpr PowerStep kPowerSteps[] = {{25.0, 2}, {10.0, 1}, {0.0, 0}};
 constexpr std::string_view kDuplexNames[] = {"", "+", "-"};        // Rep 0 Off, 1 Add, 2 SUBB
 
 // Scan list: "S" leaves the channel out; "P" (priority) has no match in the
@@ -204,6 +210,24 @@ void SetDirection(int16_t& type, int16_t& ctcss, int16_t& dcs, ToneColumn c, int
   if (type == kToneDcs) dcs = static_cast<int16_t>(position);
 }
 
+const ModeName* FindMode(std::string_view name) {
+  for (const ModeName& mode : kModeNames)
+    if (SameLetters(mode.text, name)) return &mode;
+  return nullptr;
+}
+
+// An FM line whose comment is "PA" is a PA channel.
+bool MarksPublicAddress(const CsvLineValues& line) {
+  const ModeName* mode = FindMode(line[CsvColumn::Mode].value_or(""));
+  return mode && mode->code == kModeFm && SameLetters(line[CsvColumn::Comment].value_or(""), kPaComment);
+}
+
+// "12" or "M3": the row label export writes as the name, which names nothing.
+bool IsRowLabel(std::string_view name) {
+  if (!name.empty() && (name.front() == 'M' || name.front() == 'm')) name.remove_prefix(1);
+  return IsAllDigits(name);
+}
+
 // A value quoted from a damaged file can fill a megabyte on one line; a message
 // (a message box, above all) shows its start.
 constexpr std::size_t kMaxQuotedBytes = 40;
@@ -211,8 +235,10 @@ constexpr std::size_t kMaxQuotedBytes = 40;
 }  // namespace
 
 std::string MessageText(const CsvMessage& message, int language) {
+  // Values quoted from a line are cut; a message about the whole file names the file in full.
   std::vector<std::string> shown;
-  for (const std::string& value : message.values) shown.push_back(StartForMessage(value, kMaxQuotedBytes));
+  for (const std::string& value : message.values)
+    shown.push_back(message.line > 0 ? StartForMessage(value, kMaxQuotedBytes) : value);
   std::string text = FillIn(Text(message.text, language), shown);
   if (message.line <= 0) return text;
   return FillIn(Text(Txt::CsvLineMessage, language), {std::to_string(message.line), text});
@@ -221,14 +247,6 @@ std::string MessageText(const CsvMessage& message, int language) {
 std::optional<CsvColumn> ColumnOfName(std::string_view name) {
   int index = IndexOfName(kCsvColumnNames, Trim(name));
   return index < 0 ? std::nullopt : std::optional(static_cast<CsvColumn>(index));
-}
-
-std::optional<double> StoredFrequencyMhz(std::string_view stored) {
-  auto digits = Trim(Cleaned(stored));
-  if (digits.empty() || digits == kNoFrequency || !IsAllDigits(digits)) return std::nullopt;
-  std::string withPoint(digits.substr(0, 2));
-  withPoint += "." + std::string(digits.substr(std::min<size_t>(2, digits.size())));
-  return ParseNumber(withPoint);
 }
 
 std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, int band, int row, const std::string& label,
@@ -262,6 +280,22 @@ bool CsvLineValues::AllBlank() const {
   for (const std::string& field : fields_)
     if (!Trim(field).empty()) return false;
   return true;
+}
+
+CsvDropped DroppedValues(const CsvLineValues& line, int repeaterOffset) {
+  CsvDropped dropped;
+  std::string_view name = line[CsvColumn::Name].value_or("");
+  dropped.name = !name.empty() && !IsRowLabel(name);
+  std::string_view comment = line[CsvColumn::Comment].value_or("");
+  dropped.comment = !comment.empty() && !MarksPublicAddress(line);
+  // A simplex line's offset means nothing; a shifted one uses the radio-wide offset.
+  bool shifted = IndexOfName(kDuplexNames, line[CsvColumn::Duplex].value_or("")) > 0;
+  std::string_view offset = line[CsvColumn::Offset].value_or("");
+  if (shifted && !offset.empty()) {
+    auto mhz = ParseNumber(offset);
+    dropped.offset = !mhz || std::llround(*mhz * 1e6) != repeaterOffset * 100LL;
+  }
+  return dropped;
 }
 
 std::optional<CsvMessage> ReadFrequency(const CsvLineValues& line, ChannelRecord& record, int band) {
@@ -311,19 +345,27 @@ std::optional<CsvMessage> ReadTones(const CsvLineValues& line, ChannelRecord& re
 std::optional<CsvMessage> ReadMode(const CsvLineValues& line, ChannelRecord& record) {
   auto value = line[CsvColumn::Mode];
   if (!value || value->empty()) return std::nullopt;
-  for (const ModeName& mode : kModeNames) {
-    if (!SameLetters(mode.text, *value)) continue;
-    bool publicAddress = mode.code == kModeFm && SameLetters(line[CsvColumn::Comment].value_or(""), kPaComment);
-    record.Mode = static_cast<int16_t>(publicAddress ? kModePa : mode.code);
-    return std::nullopt;
-  }
-  return Problem(Txt::CsvModeUnsupported, {std::string(*value)});
+  const ModeName* mode = FindMode(*value);
+  if (!mode) return Problem(Txt::CsvModeUnsupported, {std::string(*value)});
+  record.Mode = static_cast<int16_t>(MarksPublicAddress(line) ? kModePa : mode->code);
+  return std::nullopt;
+}
+
+// The level of a power in watts ("50W", "5.0 W"); -1 for anything else.
+int LevelOfWatts(std::string_view value) {
+  if (value.empty() || (value.back() != 'W' && value.back() != 'w')) return -1;
+  auto watts = ParseNumber(Trim(value.substr(0, value.size() - 1)));
+  if (!watts) return -1;
+  for (const PowerStep& step : kPowerSteps)
+    if (*watts >= step.fromWatts) return step.level;
+  return -1;
 }
 
 std::optional<CsvMessage> ReadPower(const CsvLineValues& line, ChannelRecord& record) {
   auto value = line[CsvColumn::Power];
   if (!value || value->empty()) return std::nullopt;
   int level = IndexOfName(kPowerNames, *value);
+  if (level < 0) level = LevelOfWatts(*value);
   if (level < 0) return Problem(Txt::CsvPowerUnsupported, {std::string(*value)});
   record.PowerLevel = static_cast<int16_t>(level);
   return std::nullopt;

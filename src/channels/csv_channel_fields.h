@@ -41,10 +41,6 @@ struct CsvMessage {
 };
 std::string MessageText(const CsvMessage& message, int language);
 
-// The frequency in MHz of a stored frequency text; nothing for the empty text,
-// "FFFFFFFF" or a text that is not all digits.
-std::optional<double> StoredFrequencyMhz(std::string_view stored);
-
 // The line for a channel of `band` shown at `row` under `label`, with the
 // radio-wide repeater offset (MHz x 10000); nothing when the channel has no
 // frequency. Stored values outside their lists are written as the editor shows
@@ -65,6 +61,17 @@ class CsvLineValues {
   const std::array<int, kCsvColumnCount>& fieldOfColumn_;
   const std::vector<std::string>& fields_;
 };
+
+// What a line carries that the radio has no place for: a channel name (a row
+// label such as "12" or "M3", which export writes as the name, is none), a
+// comment other than the "PA" that marks a PA channel, and on a line with
+// Duplex + or - an offset other than the radio-wide one (MHz x 10000).
+struct CsvDropped {
+  bool name = false;
+  bool comment = false;
+  bool offset = false;
+};
+CsvDropped DroppedValues(const CsvLineValues& line, int repeaterOffset);
 
 // Each of these reads its columns of a line into the record, or says what is
 // wrong with them and leaves the record as it was. A column the file does not

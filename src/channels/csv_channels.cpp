@@ -12,6 +12,7 @@
 #include "config/defaults.h"
 #include "config/text_rules.h"
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
 namespace {
@@ -22,13 +23,6 @@ constexpr FieldReader kFieldReaders[] = {ReadDuplex, ReadTones, ReadMode, ReadPo
 
 CsvMessage Refusal(Txt text, std::vector<std::string> values = {}) { return {0, text, std::move(values)}; }
 
-bool ExportsRow(const RadioConfig& cfg, int band, int group, int row, const ChannelRecord*& record) {
-  record = RecordAtRow(cfg, band, group, row);
-  if (!record) return false;
-  // A CB memory row always has its special slot; only a slot in use is a channel.
-  return TargetOfRow(band, group, row).kind != RowKind::CbMemory || record->Enabled == 1;
-}
-
 std::optional<CsvMessage> RefusalOfText(int band, int group, std::string_view text) {
   if ((band != kHF && band != kHAM) || !IsGroup(band, group)) return Refusal(Txt::CsvImportOnlyHfHam);
   if (text.size() > kCsvMaxBytes || CountLines(text) > kCsvMaxLines) return Refusal(Txt::CsvFileTooLarge);
@@ -37,8 +31,9 @@ std::optional<CsvMessage> RefusalOfText(int band, int group, std::string_view te
 }
 
 // Which field of a line holds each column; -1 for a column the file lacks.
-// Nothing when the header cannot be read or names no Location or Frequency.
-std::optional<ColumnFields> ColumnsOfHeader(const CsvRecord& header) {
+// Nothing when the header cannot be read or names no Frequency, or no Location
+// where the lines go by Location.
+std::optional<ColumnFields> ColumnsOfHeader(const CsvRecord& header, CsvRows rows) {
   if (header.error) return std::nullopt;
   ColumnFields fields;
   fields.fill(-1);
@@ -46,18 +41,34 @@ std::optional<ColumnFields> ColumnsOfHeader(const CsvRecord& header) {
     auto column = ColumnOfName(header.fields[f]);
     if (column && fields[int(*column)] < 0) fields[int(*column)] = static_cast<int>(f);
   }
-  bool required = fields[int(CsvColumn::Location)] >= 0 && fields[int(CsvColumn::Frequency)] >= 0;
-  return required ? std::optional(fields) : std::nullopt;
+  bool location = rows == CsvRows::InFileOrder || fields[int(CsvColumn::Location)] >= 0;
+  return location && fields[int(CsvColumn::Frequency)] >= 0 ? std::optional(fields) : std::nullopt;
+}
+
+// A spreadsheet set to a language that writes decimal commas saves "CSV" with
+// semicolons between the values; such a first line reads as one field.
+Txt HeaderRefusal(const std::vector<CsvRecord>& records) {
+  if (!records.empty())
+    for (const std::string& field : records.front().fields)
+      if (field.find(';') != std::string::npos) return Txt::CsvSemicolonSeparated;
+  return Txt::CsvHeaderMissing;
 }
 
 class GroupImport {
  public:
-  GroupImport(RadioConfig& cfg, int band, int group) : cfg_(cfg), band_(band), group_(group) {}
+  GroupImport(RadioConfig& cfg, int band, int group, CsvRows rows)
+      : cfg_(cfg), band_(band), group_(group), rows_(rows) {
+    result_.repeaterOffset = cfg.Options.TxRepeaterOffset();
+  }
 
   void ReadLine(const CsvRecord& record, const ColumnFields& columns) {
     if (record.error) return Skip(record.line, {0, *record.error, {}});
     CsvLineValues line(columns, record.fields);
     if (line.AllBlank()) return;
+    if (rows_ == CsvRows::InFileOrder) {
+      Plan(record.line, line, nullptr, NewChannelRecord(0));  // its row is the lowest free one when stored
+      return;
+    }
     std::string location(line[CsvColumn::Location].value_or(""));
     auto row = ParseInteger(location);
     if (!row) return Skip(record.line, {0, Txt::CsvLocationNotNumber, {location}});
@@ -69,21 +80,13 @@ class GroupImport {
       return Skip(record.line, {0, Txt::CsvLocationRepeated, {location, std::to_string(earlier->second)}});
 
     const ChannelRecord* existing = RecordAtRow(cfg_, band_, group_, channelRow);
-    ChannelRecord channel = existing ? *existing : NewChannelRecord(channelRow);
-    std::optional<CsvMessage> problem = ReadFrequency(line, channel, band_);
-    for (FieldReader read : kFieldReaders)
-      if (!problem) problem = read(line, channel);
-    if (problem) return Skip(record.line, *problem);
-
-    if (!existing) channel.TxFrequency = channel.RxFrequency;
-    channel.Enabled = 1;
-    lineOfRow_[channelRow] = record.line;
-    planned_.push_back({record.line, channel});
+    if (Plan(record.line, line, existing, existing ? *existing : NewChannelRecord(channelRow)))
+      lineOfRow_[channelRow] = record.line;
   }
 
   // Nothing is stored before every line has been read.
   CsvImportResult Store() {
-    for (const Planned& p : planned_) StoreChannel(p);
+    for (Planned& p : planned_) StoreChannel(p);
     if (result_.created > 0) RevalidateGroupSelections(cfg_, band_);
     std::stable_sort(result_.skippedLines.begin(), result_.skippedLines.end(),
                      [](const CsvMessage& a, const CsvMessage& b) { return a.line < b.line; });
@@ -94,30 +97,54 @@ class GroupImport {
   struct Planned {
     int line;
     ChannelRecord channel;
+    CsvDropped dropped;
   };
+
+  // The line's values over `channel`; false (and the line skipped) when one cannot be taken.
+  bool Plan(int lineNumber, const CsvLineValues& line, const ChannelRecord* existing, ChannelRecord channel) {
+    std::optional<CsvMessage> problem = ReadFrequency(line, channel, band_);
+    for (FieldReader read : kFieldReaders)
+      if (!problem) problem = read(line, channel);
+    if (problem) {
+      Skip(lineNumber, *problem);
+      return false;
+    }
+    if (!existing) channel.TxFrequency = channel.RxFrequency;
+    channel.Enabled = 1;
+    planned_.push_back({lineNumber, channel, DroppedValues(line, result_.repeaterOffset)});
+    return true;
+  }
 
   void Skip(int line, CsvMessage message) {
     message.line = line;
     result_.skippedLines.push_back(std::move(message));
   }
 
-  void StoreChannel(const Planned& p) {
-    int position = FindSlotOfNumber(cfg_, band_, group_, p.channel.Number);
+  int LowestFreeRow() const {
+    for (int row = 1, rows = GroupCapacity(band_, group_); row <= rows; ++row)
+      if (FindSlotOfNumber(cfg_, band_, group_, row) == 0) return row;
+    return 0;
+  }
+
+  void StoreChannel(Planned& p) {
+    if (rows_ == CsvRows::InFileOrder) p.channel.Number = static_cast<int16_t>(LowestFreeRow());
+    int position = p.channel.Number == 0 ? 0 : FindSlotOfNumber(cfg_, band_, group_, p.channel.Number);
     if (position == 0) {
-      if (AppendSlot(cfg_, band_, group_, p.channel))
-        ++result_.created;
-      else
-        Skip(p.line, {0, Txt::CsvGroupFull, {}});
-      return;
+      if (p.channel.Number == 0 || !AppendSlot(cfg_, band_, group_, p.channel))
+        return Skip(p.line, {0, Txt::CsvGroupFull, {}});
+      ++result_.created;
+    } else if (ChannelRecord& current = cfg_.Channel(band_, group_, position); current != p.channel) {
+      current = p.channel;
+      ++result_.changed;
     }
-    ChannelRecord& current = cfg_.Channel(band_, group_, position);
-    if (current == p.channel) return;
-    current = p.channel;
-    ++result_.changed;
+    result_.droppedNames += p.dropped.name;
+    result_.droppedComments += p.dropped.comment;
+    result_.droppedOffsets += p.dropped.offset;
   }
 
   RadioConfig& cfg_;
   int band_, group_;
+  CsvRows rows_;
   std::map<int, int> lineOfRow_;
   std::vector<Planned> planned_;
   CsvImportResult result_;
@@ -145,8 +172,8 @@ std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
   std::string out = CsvRecordText(header);
   int repeaterOffset = cfg.Options.TxRepeaterOffset();
   for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) {
-    const ChannelRecord* record = nullptr;
-    if (!ExportsRow(cfg, band, group, row, record)) continue;
+    const ChannelRecord* record = ChannelAtRow(cfg, band, group, row);
+    if (record == nullptr) continue;
     if (auto line = ChannelToCsv(*record, band, row, GetCHName(band, group, row), repeaterOffset))
       out += CsvRecordText(*line);
   }
@@ -156,30 +183,38 @@ std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
 std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, int band, int group,
                                                 const std::filesystem::path& path) {
   if (WriteFileAtomically(path, ExportChannelsCsv(cfg, band, group))) return std::nullopt;
-  return Refusal(Txt::CsvCannotWrite, {path.string()});
+  return Refusal(Txt::CsvCannotWrite, {Utf8OfPath(path)});
 }
 
-CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text) {
+CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text, CsvRows rows) {
   if (auto refusal = RefusalOfText(band, group, text)) return {refusal};
   std::vector<CsvRecord> records = ReadCsvRecords(text);
-  auto columns = records.empty() ? std::nullopt : ColumnsOfHeader(records.front());
-  if (!columns) return {Refusal(Txt::CsvHeaderMissing)};
+  auto columns = records.empty() ? std::nullopt : ColumnsOfHeader(records.front(), rows);
+  if (!columns) return {Refusal(HeaderRefusal(records))};
 
-  GroupImport import(cfg, band, group);
+  GroupImport import(cfg, band, group, rows);
   for (std::size_t k = 1; k < records.size(); ++k) import.ReadLine(records[k], *columns);
   return import.Store();
 }
 
-CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path) {
+CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path,
+                                      CsvRows rows) {
   auto text = ReadFileStart(path);
-  if (!text) return {Refusal(Txt::CsvCannotRead, {path.string()})};
-  return ImportChannelsCsv(cfg, band, group, *text);
+  if (!text) return {Refusal(Txt::CsvCannotRead, {Utf8OfPath(path)})};
+  return ImportChannelsCsv(cfg, band, group, *text, rows);
 }
 
 std::string ImportSummary(const CsvImportResult& result, int language) {
   return FillIn(Text(Txt::CsvImportSummary, language),
                 {std::to_string(result.created), std::to_string(result.changed),
                  std::to_string(result.skippedLines.size())});
+}
+
+std::optional<std::string> DroppedSummary(const CsvImportResult& result, int language) {
+  if (result.droppedNames + result.droppedComments + result.droppedOffsets == 0) return std::nullopt;
+  return FillIn(Text(Txt::CsvDroppedSummary, language),
+                {std::to_string(result.droppedNames), std::to_string(result.droppedComments),
+                 std::to_string(result.droppedOffsets), FormatFixed(result.repeaterOffset / 10000.0, 4)});
 }
 
 }  // namespace zq

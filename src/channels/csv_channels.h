@@ -30,18 +30,34 @@ struct CsvImportResult {
   std::vector<CsvMessage> skippedLines;    // one message per line not taken
   int created = 0;                         // channels added at free rows
   int changed = 0;                         // channels whose values the file changed
+  // Lines taken whose name, comment or per-channel offset the radio cannot hold (CsvDropped).
+  int droppedNames = 0;
+  int droppedComments = 0;
+  int droppedOffsets = 0;
+  int repeaterOffset = 0;  // the radio-wide offset they were compared with (MHz x 10000)
 };
 
-// Reads channels into `group` of `band` (HF or HAM only). A line's Location is
-// the grid row: a channel in use there takes the line's values (columns the
-// file lacks keep theirs), a free row gets a new channel. Channels of rows the
-// file does not name are kept. A line with any unusable value is skipped as a
+// Where the lines go. ByLocation: a line's Location is the grid row. InFileOrder:
+// Location is not read; each line becomes a new channel in the lowest free row
+// left, in file order, for files whose numbers do not fit the group (they
+// start at 0 or run past its last row).
+enum class CsvRows { ByLocation, InFileOrder };
+
+// Reads channels into `group` of `band` (HF or HAM only). By Location, a
+// channel in use at the row takes the line's values (columns the file lacks
+// keep theirs) and a free row gets a new channel. Channels of rows the file
+// does not name are kept. A line with any unusable value is skipped as a
 // whole; the others are taken. A file refused as a whole (wrong band or group,
 // too large, not text, no Location or Frequency column) changes nothing.
-CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text);
-CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path);
+CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text,
+                                  CsvRows rows = CsvRows::ByLocation);
+CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path,
+                                      CsvRows rows = CsvRows::ByLocation);
 
 // "Channels imported: 3 new, 1 changed, 2 lines skipped." in the language.
 std::string ImportSummary(const CsvImportResult& result, int language);
+// One line on the names, comments and offsets that were left out because the
+// radio cannot hold them; nothing when there were none.
+std::optional<std::string> DroppedSummary(const CsvImportResult& result, int language);
 
 }  // namespace zq

@@ -118,7 +118,6 @@ void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRec
       std::vector<int> numbers = ListedNumbers(def, ctx);
       if (entry > static_cast<int>(numbers.size())) return;
       record.*def.field = entry == 0 ? OffValue(def) : static_cast<int16_t>(numbers[entry - 1]);
-      if (def.kind == K::CbMemChannel) record.Enabled = entry == 0 ? 0 : 1;
     }
   }
 }

@@ -61,8 +61,9 @@ std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailCont
 // The entry that shows the stored value; a value the list does not hold shows
 // the first entry (and stays stored until the user picks one).
 int ShownChoice(const DetailFieldDef& def, const DetailContext& ctx, const ChannelRecord& record);
-// Stores the user's pick. Linking a CB memory row to a channel puts the memory
-// slot in use; "Off" takes it out of use.
+// Stores the user's pick into the field and nothing else: "CB Mem Chan ID"
+// changes the link only, never whether the memory slot is in use, so a memory
+// read from the radio is written back whatever its link says.
 void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRecord& record, int entry);
 
 // Whether a row of `kind` shows the field; a tone code list shows only while

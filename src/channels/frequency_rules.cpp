@@ -1,6 +1,7 @@
 #include "channels/frequency_rules.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "config/text_rules.h"
 
@@ -44,12 +45,26 @@ FrequencyLimits LimitsOfBand(int band) {
   return IsBand(band) ? SetLimitsFromRangeText(kBandEntries[band].rangeText) : FrequencyLimits{};
 }
 
+std::optional<double> StoredFrequencyMhz(std::string_view stored) {
+  auto digits = Trim(Cleaned(stored));
+  if (digits.empty() || digits == kNoFrequency || !IsAllDigits(digits)) return std::nullopt;
+  std::string withPoint(digits.substr(0, 2));
+  withPoint += "." + std::string(digits.substr(std::min<size_t>(2, digits.size())));
+  return ParseNumber(withPoint);
+}
+
+bool StoredFrequencyWithin(std::string_view stored, const FrequencyLimits& limits) {
+  auto mhz = StoredFrequencyMhz(stored);
+  if (!mhz) return false;
+  long long hz = std::llround(*mhz * 1e6);
+  return hz >= std::llround(limits.min * 1e6) && hz <= std::llround(limits.max * 1e6);
+}
+
 ShownFrequency FormatStoredFrequency(std::string_view stored, const FrequencyLimits& limits) {
   auto s = Trim(Cleaned(stored));
   if (s.empty() || s == kNoFrequency) return {};
   if (!IsAllDigits(s)) return {FormatPlain(limits.min), true};
-  std::string withPoint = std::string(s.substr(0, 2)) + "." + std::string(s.substr(std::min<size_t>(2, s.size())));
-  return {FormatFixed(NumberOr(withPoint, 0), kFrequencyDecimals), false};
+  return {FormatFixed(StoredFrequencyMhz(s).value_or(0), kFrequencyDecimals), false};
 }
 
 std::optional<std::string> StoredFromEntry(std::string_view entry, const FrequencyLimits& limits) {

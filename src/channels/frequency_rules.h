@@ -43,6 +43,13 @@ struct ShownFrequency {
 };
 ShownFrequency FormatStoredFrequency(std::string_view stored, const FrequencyLimits& limits);
 
+// The frequency in MHz of a stored frequency text; nothing for the empty text,
+// "FFFFFFFF" or a text that is not all digits.
+std::optional<double> StoredFrequencyMhz(std::string_view stored);
+// Whether a stored frequency lies within the limits (to the hertz); a text
+// that holds no frequency does not.
+bool StoredFrequencyWithin(std::string_view stored, const FrequencyLimits& limits);
+
 // The stored text for an entry ("28.14500" gives "2814500"); a non-numeric entry
 // stores the lower limit. Nothing when the entry has more than two MHz digits:
 // the stored form cannot hold it.

@@ -1,8 +1,9 @@
 #pragma once
-// The frequency column of the channel grid for one band and group. A channel
-// row shows the receive frequency of the channel numbered like the row; a CB
-// memory row shows the frequency of the plan's channel it is linked to
-// ("CB Mem Chan ID"), so the dealer sees what the memory recalls.
+// The frequency column of the channel grid for one band and group. Every row
+// shows the receive frequency of its own record: a channel row the channel
+// numbered like the row, a CB memory row its special slot while the slot is in
+// use. The channel a memory is linked to ("CB Mem Chan ID") is shown beside it,
+// in the detail panel, never in its place.
 #include <string>
 #include <vector>
 

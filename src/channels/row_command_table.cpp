@@ -15,15 +15,16 @@ constexpr RowCommandDef kRowCommands[] = {
 
 std::span<const RowCommandDef> RowCommandTable() { return kRowCommands; }
 
-bool RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group,
+                        int row) {
   switch (command) {
-    case RowCommand::Copy: return CopyRow(cfg, clipboard, band, group, row);
-    case RowCommand::Cut: return CutRow(cfg, clipboard, band, group, row);
+    case RowCommand::Copy: return {CopyRow(cfg, clipboard, band, group, row)};
+    case RowCommand::Cut: return {CutRow(cfg, clipboard, band, group, row)};
     case RowCommand::Paste: return PasteRow(cfg, clipboard, band, group, row);
     case RowCommand::InsertPaste: return InsertPasteRow(cfg, clipboard, band, group, row);
-    case RowCommand::Delete: return DeleteRow(cfg, band, group, row);
+    case RowCommand::Delete: return {DeleteRow(cfg, band, group, row)};
   }
-  return false;
+  return {};
 }
 
 }  // namespace zq

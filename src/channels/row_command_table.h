@@ -18,8 +18,9 @@ struct RowCommandDef {
 
 std::span<const RowCommandDef> RowCommandTable();
 
-// Runs the command on `row` of the shown band and group; true when the
+// Runs the command on `row` of the shown band and group; `changed` when the
 // configuration or the clipboard changed.
-bool RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row);
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group,
+                        int row);
 
 }  // namespace zq

@@ -1,6 +1,7 @@
 #include "channels/row_commands.h"
 
 #include "channels/channel_rows.h"
+#include "channels/frequency_rules.h"
 #include "config/channel_slots.h"
 #include "channels/group_selection.h"
 
@@ -55,8 +56,13 @@ bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int 
 
 bool DeleteRow(RadioConfig& cfg, int band, int group, int row) { return RemoveChannelAt(cfg, band, group, row); }
 
-bool PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
-  if (!clipboard.record || !IsChannelRow(band, group, row)) return false;
+bool FitsBand(const RowClipboard& clipboard, int band) {
+  return StoredFrequencyWithin(clipboard.record->RxFrequency.view(), LimitsOfBand(band));
+}
+
+RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
+  if (!clipboard.record || !IsChannelRow(band, group, row)) return {};
+  if (!FitsBand(clipboard, band)) return {false, true};
   ChannelRecord record = *clipboard.record;
   record.Number = static_cast<int16_t>(row);
   record.Enabled = 1;
@@ -64,14 +70,15 @@ bool PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int gro
   if (position != 0)
     cfg.Channel(band, group, position) = record;
   else if (!AppendSlot(cfg, band, group, record))
-    return false;
+    return {};
   RevalidateGroupSelections(cfg, band);
-  return true;
+  return {true, false};
 }
 
-bool InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
-  if (IsVfoGroup(band, group) || !clipboard.record || !IsChannelRow(band, group, row)) return false;
-  if (!OpenRow(cfg, band, group, row)) return false;
+RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
+  if (IsVfoGroup(band, group) || !clipboard.record || !IsChannelRow(band, group, row)) return {};
+  if (!FitsBand(clipboard, band)) return {false, true};
+  if (!OpenRow(cfg, band, group, row)) return {};
   return PasteRow(cfg, clipboard, band, group, row);
 }
 

@@ -9,7 +9,10 @@
 //   Insert&Paste moves the channels at and below the row one row down, drops the
 //     one pushed past the last row, and pastes at the freed row;
 //   Cut, Delete and Insert&Paste do nothing in the VFO group; Cut, Delete,
-//     Paste and Insert&Paste work on channel rows only (CB memory rows can be copied).
+//     Paste and Insert&Paste work on channel rows only (CB memory rows can be copied);
+//   Paste and Insert&Paste take only a record whose frequency lies in the band's
+//     range: a CB channel does not become a HAM channel at 26.965 MHz, and a
+//     memory slot without a frequency does not become a counted channel.
 // Each returns whether anything changed; after a change of a band's channels its
 // work group and work channels are re-validated (group_selection.h).
 #include <optional>
@@ -25,7 +28,15 @@ struct RowClipboard {
 bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row);
 bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row);
 bool DeleteRow(RadioConfig& cfg, int band, int group, int row);
-bool PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row);
-bool InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row);
+
+// What a row command did; `outOfRange` (a paste refused) asks the window to say
+// Txt::FrequencyOutOfRange.
+struct RowResult {
+  bool changed = false;
+  bool outOfRange = false;
+  explicit operator bool() const { return changed; }
+};
+RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row);
+RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row);
 
 }  // namespace zq

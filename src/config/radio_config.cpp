@@ -64,11 +64,15 @@ std::string RangeTextOfIndex(int rangeIndex) {
 int RangeKindOfText(const std::string& rangeText) { return rangeText == kWideRangeText ? 0 : 1; }
 
 void NormaliseIdentity(RadioConfig& cfg, const std::string& rangeText) {
-  cfg.Identity.ModelName = kModelName;
-  cfg.Identity.ModelCode = kModelCode;
-  cfg.Identity.RangeKind = static_cast<int16_t>(RangeKindOfText(rangeText));
-  cfg.Identity.ShortModelName = std::string(kModelName).substr(0, 6);
-  cfg.DataVersion = kDataVersion;
+  NormaliseIdentity(cfg.Identity, cfg.DataVersion, rangeText);
+}
+
+void NormaliseIdentity(IdentityRecord& identity, FixedText<4>& dataVersion, const std::string& rangeText) {
+  identity.ModelName = kModelName;
+  identity.ModelCode = kModelCode;
+  identity.RangeKind = static_cast<int16_t>(RangeKindOfText(rangeText));
+  identity.ShortModelName = std::string(kModelName).substr(0, 6);
+  dataVersion = kDataVersion;
 }
 
 }  // namespace zq

@@ -96,6 +96,9 @@ class ChannelTable {
   // Records 1-99 of a group at once, for walks over whole tables.
   std::span<ChannelRecord, kMaxSlots> group(int band, int group);
   std::span<const ChannelRecord, kMaxSlots> group(int band, int group) const;
+  // Every record: band by band, group by group, slot by slot.
+  std::span<ChannelRecord> records() { return records_; }
+  std::span<const ChannelRecord> records() const { return records_; }
   // Records compare as their bytes (ChannelRecord), so the whole table does too.
   bool operator==(const ChannelTable& other) const {
     return std::memcmp(records_.data(), other.records_.data(), records_.size() * sizeof(ChannelRecord)) == 0;
@@ -175,5 +178,6 @@ int RangeKindOfText(const std::string& rangeText);
 // Rewrites the identity record as before every save: model name, model code,
 // range kind and short model name; the data version becomes "V100".
 void NormaliseIdentity(RadioConfig& cfg, const std::string& rangeText);
+void NormaliseIdentity(IdentityRecord& identity, FixedText<4>& dataVersion, const std::string& rangeText);
 
 }  // namespace zq

@@ -1,14 +1,14 @@
 #include "datafile/backups.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <tuple>
 
-#include "datafile/install_layout.h"
 #include "datafile/working_copy.h"
 #include "image/image_document.h"
 #include "image/image_file.h"
+#include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
 namespace {
@@ -32,11 +32,11 @@ std::optional<fs::path> ClaimImageFile(const fs::path& folder, const LocalTime& 
   for (int copy = 1; copy <= kMaxCopies; ++copy) {
     fs::path image = folder / (BackupStem(when, kind, copy) + ".bin");
     if (Taken(WithExtension(image, ".dat")) || Taken(WithExtension(image, ".fre"))) continue;
-    if (std::FILE* claimed = std::fopen(image.c_str(), "wbx")) {
-      std::fclose(claimed);
-      return image;
+    switch (CreateNewFile(image)) {
+      case NewFile::Created: return image;
+      case NewFile::Exists: continue;
+      case NewFile::Failed: return std::nullopt;  // the folder refuses new files
     }
-    if (!Taken(image)) return std::nullopt;  // the folder refuses new files
   }
   return std::nullopt;
 }
@@ -70,10 +70,6 @@ auto Newness(const BackupEntry& e) {
 
 }  // namespace
 
-fs::path BackupFolderOf(const fs::path& programFolder) {
-  return SettingsFileOf(programFolder).parent_path() / "backups";
-}
-
 BackupResult BackUpRead(const fs::path& folder, const LocalTime& when, const MemoryImage& image,
                         const RadioConfig& cfg, const DocumentState& doc) {
   BackupResult result = BackUpImage(folder, when, BackupKind::Read, image);
@@ -97,9 +93,9 @@ BackupResult BackUpWrite(const fs::path& folder, const LocalTime& when, const Me
 std::vector<BackupEntry> ListBackups(const fs::path& folder) {
   std::map<std::string, BackupEntry> sets;  // by stem
   for (const fs::path& file : FilesIn(folder)) {
-    auto name = ParseBackupName(file.filename().string());
+    auto name = ParseBackupName(Utf8OfPath(file.filename()));
     if (!name || name->extension == "fre") continue;
-    BackupEntry& entry = sets[file.stem().string()];
+    BackupEntry& entry = sets[Utf8OfPath(file.stem())];
     // A read's data file is what it opens as; its raw image only stands in when the pair is missing.
     if (!entry.file.empty() && name->extension == "bin") continue;
     entry = {name->time, name->kind, name->copy, file};
@@ -114,7 +110,7 @@ std::vector<BackupEntry> ListBackups(const fs::path& folder) {
 int PruneBackups(const fs::path& folder, const Date& today) {
   int removed = 0;
   for (const fs::path& file : FilesIn(folder)) {
-    auto name = ParseBackupName(file.filename().string());
+    auto name = ParseBackupName(Utf8OfPath(file.filename()));
     std::error_code ec;
     if (name && DaysBetween(name->time.date, today) > kBackupKeepDays && fs::remove(file, ec)) ++removed;
   }
@@ -123,7 +119,7 @@ int PruneBackups(const fs::path& folder, const Date& today) {
 
 FileResult OpenBackup(const fs::path& file, const VersionList& versions, const ImageOptions& options,
                       RadioConfig& cfg, DocumentState& doc, WorkingCopy& working) {
-  const std::string documentName = WithExtension(file.filename(), ".dat").string();
+  const std::string documentName = Utf8OfPath(WithExtension(file.filename(), ".dat"));
   if (file.extension() == ".bin") {
     auto image = LoadImageFile(file);
     if (!image) return {FileStatus::FileError};

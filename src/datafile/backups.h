@@ -1,9 +1,9 @@
 #pragma once
 // Backups of what went to and came from the radio, kept in the folder
-// "backups" beside the settings file: after every completed read the raw
-// image and the data file pair decoded from it, after every write the raw
-// image that was sent. Backing up never replaces a file, and a backup that
-// cannot be written is the caller's warning, never a failed transfer.
+// InstallLayout names: after every completed read the raw image and the data
+// file pair decoded from it, after every write the raw image that was sent.
+// Backing up never replaces a file, and a backup that cannot be written is the
+// caller's warning, never a failed transfer.
 #include <filesystem>
 #include <vector>
 
@@ -17,8 +17,6 @@ namespace zq {
 
 // Backups older than this many days are removed at the program's start.
 inline constexpr int kBackupKeepDays = 365;
-
-std::filesystem::path BackupFolderOf(const std::filesystem::path& programFolder);
 
 struct BackupResult {
   bool ok = false;

@@ -10,6 +10,7 @@
 #include "datafile/data_file_bytes.h"
 #include "datafile/stored_layout.h"
 #include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
 namespace {
@@ -83,10 +84,11 @@ std::string FileResultText(const FileResult& result, int language) {
 }
 
 std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile) {
-  std::string name = dataFile.filename().string();
+  // Characters as the system counts them in a name: bytes here, UTF-16 units on Windows.
+  const auto name = dataFile.filename().native();
   if (name.size() < 3) return {};
   auto channelFile = dataFile;
-  channelFile.replace_filename(name.substr(0, name.size() - 3) + "fre");
+  channelFile.replace_filename(std::filesystem::path(name.substr(0, name.size() - 3)) += "fre");
   return channelFile == dataFile ? std::filesystem::path() : channelFile;
 }
 
@@ -122,7 +124,7 @@ FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg,
   FileResult result = WriteDataFiles(dataFile, packed);
   if (!result.ok()) return result;
   working = std::move(packed);
-  doc.fileName = dataFile.string();
+  doc.fileName = Utf8OfPath(dataFile);
   doc.untitled = false;
   return result;
 }
@@ -133,7 +135,7 @@ FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList
   if (!pair) return Failed(FileStatus::FileError);
   FileResult result = Located(OpenDataFileBytes(pair->settings, pair->channels, versions, cfg, doc, working), *pair);
   if (!result.ok()) return result;
-  doc.fileName = dataFile.string();
+  doc.fileName = Utf8OfPath(dataFile);
   doc.untitled = false;
   return result;
 }

@@ -41,8 +41,11 @@ std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile);
 // Checks the version form and compatibility, then reads both files exactly as
 // stored. `out` changes only on success.
 FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionList& versions, WorkingCopy& out);
-// Writes both files from the working copy as they are. Each file is written to
-// a temporary file beside it first, so a failure leaves the old pair untouched.
+// Writes both files from the working copy as they are, except that the data
+// version and the identity fields a save rewrites are always written
+// normalised ("V100", the program's model; the range kind from the range
+// index). Each file is written to a temporary file beside it first, so a
+// failure leaves the old pair untouched.
 FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working);
 
 // Packs the configuration and writes the pair; on success the document takes

@@ -39,7 +39,13 @@ std::optional<StoredPair> StoredPairBytes(const WorkingCopy& working) {
   const RadioConfig& content = working.content;
   if (!ChannelCountsAreValid(content.ChannelCount)) return std::nullopt;
   StoredPair pair;
-  pair.settings = EncodeSettingsRecord(content);
+  // The program reads back only what it writes: whatever a configuration came
+  // from (a radio, a JSON document, a file of another model), the pair carries
+  // this release's data version and the program's identity.
+  FixedText<4> dataVersion = content.DataVersion;
+  IdentityRecord identity = content.Identity;
+  NormaliseIdentity(identity, dataVersion, RangeTextOfIndex(content.RangeIndex()));
+  pair.settings = EncodeSettingsRecord(content, dataVersion, identity);
   pair.channels.reserve(static_cast<std::size_t>(ChannelFileRecordCount(content.ChannelCount)) * kChannelRecordSize);
   auto put = [&](const ChannelRecord& record) {
     std::array<uint8_t, kChannelRecordSize> stored{};

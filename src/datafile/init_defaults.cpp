@@ -5,10 +5,10 @@
 
 namespace zq {
 
-bool InitDefaults(const std::filesystem::path& programFolder, Date today, RadioConfig& cfg, DocumentState& doc,
+bool InitDefaults(const std::filesystem::path& dataFolder, Date today, RadioConfig& cfg, DocumentState& doc,
                   WorkingCopy& working) {
   SetDefaultValues(cfg, doc, today);
-  bool loaded = LoadTemplate(TemplateFileOf(programFolder, doc.rangeText, TemplateKind::New), cfg, doc, working);
+  bool loaded = LoadTemplate(TemplateFileOf(dataFolder, doc.rangeText, TemplateKind::New), cfg, doc, working);
   PackForFile(cfg, doc, working);
   return loaded;
 }

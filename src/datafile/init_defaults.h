@@ -9,9 +9,9 @@
 namespace zq {
 
 // The defaults, overlaid with the "New" template of the current range when the
-// program folder has one, and the working copy made to match.
+// data folder (InstallLayout) has one, and the working copy made to match.
 // True when the template was loaded.
-bool InitDefaults(const std::filesystem::path& programFolder, Date today, RadioConfig& cfg, DocumentState& doc,
+bool InitDefaults(const std::filesystem::path& dataFolder, Date today, RadioConfig& cfg, DocumentState& doc,
                   WorkingCopy& working);
 
 }  // namespace zq

@@ -13,6 +13,7 @@
 
 #include "config/text_rules.h"
 #include "datafile/json_text_check.h"
+#include "datafile/json_tree.h"
 #include "datafile/member_transfer.h"
 #include "datafile/record_bytes.h"
 
@@ -296,7 +297,7 @@ constexpr std::size_t kMaxShownPath = 80;
 
 }  // namespace
 
-std::string DumpJson(const WorkingCopy& stored) {
+nlohmann::ordered_json DocumentJson(const WorkingCopy& stored) {
   const RadioConfig& cfg = stored.content;
   json doc = json::object();
   json options = json::object();
@@ -318,8 +319,12 @@ std::string DumpJson(const WorkingCopy& stored) {
   }
   doc["Channels"] = channels;
   doc["SpecialChannels"] = ToJson(cfg.SpecialChannelSlots);
+  return doc;
+}
+
+std::string DumpJson(const WorkingCopy& stored) {
   std::string out;
-  WritePretty(doc, 0, out);
+  WritePretty(DocumentJson(stored), 0, out);
   return out + "\n";
 }
 

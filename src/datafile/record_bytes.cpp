@@ -107,6 +107,22 @@ std::vector<uint8_t> EncodeSettingsRecord(const RadioConfig& cfg) {
   return bytes;
 }
 
+std::vector<uint8_t> EncodeSettingsRecord(const RadioConfig& cfg, const FixedText<4>& dataVersion,
+                                          const IdentityRecord& identity) {
+  std::vector<uint8_t> bytes(kDataFileSize, 0);
+  ByteWriter writer{std::span<uint8_t>(bytes)};
+  VisitStoredSettings(cfg, [&](auto, auto&& member) {
+    using Member = std::remove_cvref_t<decltype(member)>;
+    if constexpr (std::is_same_v<Member, IdentityRecord>)
+      TransferMember(writer, identity);
+    else if constexpr (std::is_same_v<Member, FixedText<4>>)
+      TransferMember(writer, &member == &cfg.DataVersion ? dataVersion : member);
+    else
+      TransferMember(writer, member);
+  });
+  return bytes;
+}
+
 void DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize> bytes, RadioConfig& cfg) {
   ByteReader reader{std::span<const uint8_t>(bytes)};
   VisitStoredSettings(cfg, [&](auto, auto&& member) { TransferMember(reader, member); });

@@ -12,6 +12,9 @@ namespace zq {
 
 // The 2885-byte settings record; bytes after the last member are zero.
 std::vector<uint8_t> EncodeSettingsRecord(const RadioConfig& cfg);
+// The same with this data version and identity record in place of the configuration's own.
+std::vector<uint8_t> EncodeSettingsRecord(const RadioConfig& cfg, const FixedText<4>& dataVersion,
+                                          const IdentityRecord& identity);
 // Replaces every stored member of the settings block; channel tables are untouched.
 void DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize> bytes, RadioConfig& cfg);
 // The channel counts a settings record holds, read without the rest of it.

@@ -69,7 +69,8 @@ MatchingRelease FindMatchingRelease(const VersionList& list, std::string_view ot
                                     const std::filesystem::path& parentFolder, std::string_view programName) {
   auto pair = std::find_if(list.firmPairs.begin(), list.firmPairs.end(),
                            [&](const auto& p) { return p.second == other; });
-  if (pair == list.firmPairs.end()) return {};
+  // Without a folder of releases the name would be looked up from the working folder.
+  if (pair == list.firmPairs.end() || parentFolder.empty()) return {};
   const std::string& release = pair->first;
   bool escapes = release.empty() || release.find('/') != std::string::npos ||
                  release.find('\\') != std::string::npos || release.find("..") != std::string::npos;

@@ -39,7 +39,8 @@ struct MatchingRelease {
 };
 // The release that handles `other`: the first pair in file order. A release name
 // that could leave the parent folder (a path separator or "..") counts as not found,
-// and so does a release whose program is not installed.
+// and so does a release whose program is not installed, and any release when
+// there is no parent folder (a system install holds one release only).
 MatchingRelease FindMatchingRelease(const VersionList& list, std::string_view other,
                                     const std::filesystem::path& parentFolder, std::string_view programName);
 

@@ -32,6 +32,7 @@ PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::strin
   language_ = language;
   verdict_ = IdentityVerdict::NotChecked;
   timedOut_ = false;
+  identityReceived_ = false;
   if (port_.IsOpen()) port_.Close();
   PortOpenResult result = port_.Open(device);
   if (!result.ok()) {
@@ -67,7 +68,10 @@ void TransferEngine::OnPortReceive() {
   // A reply that does not answer the frame sent is ignored like noise, so a
   // confused radio can never acknowledge a block it was not sent.
   if (kind == ReplyKind::Unrecognised || kind != t_.expectedReply) return;
-  if (kind == ReplyKind::IdentReply) identity_ = ParseIdentReply(reply);
+  if (kind == ReplyKind::IdentReply) {
+    identity_ = ParseIdentReply(reply);
+    identityReceived_ = true;
+  }
   if (kind == ReplyKind::DataFrame) {
     std::copy_n(reply.begin() + 6, kBlockLength, BlockTarget().bytes().begin() + t_.address);
     UpdateProgress();
@@ -220,6 +224,7 @@ void TransferEngine::EndTransfer(bool success) {
   outcome.success = success;
   outcome.failure = success ? TransferFailure::None : FailureReason();
   outcome.blocksSent = BlocksSent();
+  if (identityReceived_) outcome.identity = identity_;
   if (timedOut_) {
     pending_.Queue(std::string(Text(Txt::NoResponse, language_)));
     if (t_.verifying)

@@ -110,6 +110,7 @@ class TransferEngine {
   int language_ = 1;
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool timedOut_ = false;
+  bool identityReceived_ = false;
   bool verifyAfterWrite_ = false;
   // What a verified write reads back; it exists only while that is checked.
   std::optional<MemoryImage> readBack_;

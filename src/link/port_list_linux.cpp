@@ -1,6 +1,5 @@
 #include "link/port_list.h"
 
-#ifndef _WIN32
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
@@ -8,6 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <fstream>
+#include <map>
 
 namespace zq {
 namespace {
@@ -25,11 +26,49 @@ bool UartPresent(const std::filesystem::path& node) {
   return present;
 }
 
+std::string FirstLine(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::string line;
+  std::getline(in, line);
+  while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
+  return line;
+}
+
+// A USB adapter names itself in its device's "manufacturer" and "product"
+// strings, a few folders above the tty in the device tree.
+std::string DescriptionOf(const std::filesystem::path& ttyDevice) {
+  constexpr int kLevelsUp = 4;
+  std::error_code ec;
+  std::filesystem::path folder = std::filesystem::canonical(ttyDevice, ec);
+  for (int level = 0; !ec && level < kLevelsUp && folder.has_relative_path(); ++level, folder = folder.parent_path()) {
+    std::string product = FirstLine(folder / "product");
+    if (product.empty()) continue;
+    std::string maker = FirstLine(folder / "manufacturer");
+    return maker.empty() || product.find(maker) != std::string::npos ? product : maker + " " + product;
+  }
+  return {};
+}
+
+// udev's links under serial/by-id carry the adapter's serial number, so they
+// name the same adapter whichever socket it is plugged into.
+std::map<std::filesystem::path, std::string> StableNames(const std::filesystem::path& devFolder) {
+  std::map<std::filesystem::path, std::string> names;
+  std::error_code ec;
+  for (const auto& link : std::filesystem::directory_iterator(devFolder / "serial" / "by-id", ec)) {
+    std::filesystem::path target = std::filesystem::canonical(link.path(), ec);
+    if (ec) continue;
+    auto [it, added] = names.emplace(target, link.path().string());
+    if (!added && link.path().string() < it->second) it->second = link.path().string();
+  }
+  return names;
+}
+
 }  // namespace
 
 std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, const std::filesystem::path& devFolder) {
   std::vector<PortEntry> entries;
   std::error_code ec;
+  const auto stableNames = StableNames(devFolder);
   for (const auto& item : std::filesystem::directory_iterator(ttyClass, ec)) {
     std::string name = item.path().filename().string();
     auto number = PortNumberOfDevice(name);
@@ -38,7 +77,9 @@ std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, 
       continue;
     auto driver = std::filesystem::read_symlink(item.path() / "device" / "driver", ec).filename().string();
     if (driver == kPlatformUartDriver && !UartPresent(node)) continue;
-    entries.push_back({*number, node.string()});
+    auto stable = stableNames.find(std::filesystem::canonical(node, ec));
+    entries.push_back({*number, node.string(), DescriptionOf(item.path() / "device"),
+                       stable != stableNames.end() ? stable->second : std::string()});
   }
   std::ranges::sort(entries, {}, &PortEntry::number);
   return entries;
@@ -47,4 +88,4 @@ std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, 
 std::vector<PortEntry> ListSerialPorts() { return ListSerialPortsIn("/sys/class/tty", "/dev"); }
 
 }  // namespace zq
-#endif
+

@@ -5,6 +5,7 @@
 namespace zq {
 
 std::string PortFailureReason(const PortOpenResult& result, const std::string& device, int language) {
+  if (device.empty() && !result.ok()) return std::string(Text(Txt::NoPortChosen, language));
   switch (result.failure) {
     case PortFailure::None:
       return {};
@@ -23,6 +24,10 @@ std::string PortFailureReason(const PortOpenResult& result, const std::string& d
       break;
   }
   return FillIn(Text(Txt::PortOtherError, language), {device, result.detail});
+}
+
+std::string PortFailureMessage(const PortOpenResult& result, const std::string& device, int language) {
+  return std::string(Text(Txt::CannotOpenPort, language)) + "\r\n" + PortFailureReason(result, device, language);
 }
 
 }  // namespace zq

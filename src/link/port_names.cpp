@@ -5,30 +5,16 @@
 namespace zq {
 namespace {
 
-constexpr std::string_view kDevFolder = "/dev/";
 constexpr std::string_view kEntryPrefix = "COM";
 
+bool StartsWithEntryPrefix(std::string_view name) {
+  if (name.size() < kEntryPrefix.size()) return false;
+  for (std::size_t k = 0; k < kEntryPrefix.size(); ++k)
+    if ((name[k] & ~0x20) != kEntryPrefix[k]) return false;  // ASCII letters in either case
+  return true;
+}
+
 }  // namespace
-
-std::optional<int> PortNumberOfDevice(std::string_view device) {
-  if (device.starts_with(kDevFolder)) device.remove_prefix(kDevFolder.size());
-  for (const DeviceFamily& family : kDeviceFamilies) {
-    if (!device.starts_with(family.prefix)) continue;
-    std::string_view index = device.substr(family.prefix.size());
-    if (!IsAllDigits(index) || index.size() > 3 || (index.size() > 1 && index[0] == '0')) continue;
-    int n = static_cast<int>(*ParseInteger(index));
-    if (n < family.count) return family.firstNumber + n;
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> DeviceOfPortNumber(int number) {
-  for (const DeviceFamily& family : kDeviceFamilies) {
-    if (number >= family.firstNumber && number < family.firstNumber + family.count)
-      return std::string(kDevFolder) + std::string(family.prefix) + std::to_string(number - family.firstNumber);
-  }
-  return std::nullopt;
-}
 
 std::optional<int> EntryNumber(std::string_view entryText) {
   if (entryText.size() <= kEntryPrefix.size()) return std::nullopt;
@@ -39,7 +25,7 @@ std::optional<int> EntryNumber(std::string_view entryText) {
 
 std::optional<std::string> DeviceOfPortName(std::string_view name) {
   if (name.empty()) return std::nullopt;
-  if (name.starts_with(kEntryPrefix)) {
+  if (StartsWithEntryPrefix(name)) {
     auto number = EntryNumber(name);
     return number ? DeviceOfPortNumber(*number) : std::nullopt;
   }

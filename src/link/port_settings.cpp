@@ -16,6 +16,15 @@ PortChoice ChoiceOfDevice(const std::string& device) {
   return {kNamedDevicePort, device};
 }
 
+std::optional<PortChoice> ChoiceOfTypedName(std::string_view typed) {
+  auto device = DeviceOfPortName(typed);
+  if (!device) return std::nullopt;
+  bool comName = *device != typed;  // a path comes back as it was typed
+  std::error_code ec;
+  if (!comName && !std::filesystem::is_character_file(*device, ec)) return std::nullopt;
+  return ChoiceOfDevice(*device);
+}
+
 std::string DeviceOfChoice(const PortChoice& choice) {
   if (choice.portNumber == kNamedDevicePort) return choice.namedDevice;
   return DeviceOfPortNumber(choice.portNumber).value_or("");

@@ -5,7 +5,9 @@
 // a device outside the port-number table, used while "comPort" is the
 // named-device number.
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zq {
 
@@ -18,6 +20,10 @@ struct PortChoice {
 // The choice that stands for a device: its number from the table, or the
 // named-device number with the path.
 PortChoice ChoiceOfDevice(const std::string& device);
+// The choice a name typed by the user stands for: "COM" + a number of the
+// table in any letter case, or the path of a device that exists; nothing for
+// anything else, so a slip of the keyboard never replaces a working choice.
+std::optional<PortChoice> ChoiceOfTypedName(std::string_view typed);
 // The device a transfer opens; empty when no port is chosen or the number names no device.
 std::string DeviceOfChoice(const PortChoice& choice);
 

@@ -5,12 +5,12 @@
 #include <functional>
 #include <optional>
 
+#include "link/native_link.h"
 #include "link/posix_serial_port.h"
-#include "link/reply_timer.h"
 
 namespace zq {
 
-class PosixEventLoop : public ReplyTimer {
+class PosixEventLoop : public PortEventLoop {
  public:
   using Clock = std::chrono::steady_clock;
 
@@ -19,9 +19,7 @@ class PosixEventLoop : public ReplyTimer {
   void Start(std::chrono::milliseconds interval) override { deadline_ = Clock::now() + interval; }
   void Stop() override { deadline_.reset(); }
 
-  // Delivers port and timer events until `finished` holds, or until nothing is
-  // left to wait for (no open port and no running timer).
-  void RunUntil(const std::function<bool()>& finished);
+  void RunUntil(const std::function<bool()>& finished) override;
 
  private:
   PosixSerialPort& port_;

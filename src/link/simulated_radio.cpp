@@ -28,11 +28,22 @@ bool MatchesFixedContent(const FrameRule& rule, std::span<const uint8_t> frame) 
 }  // namespace
 
 SimulatedRadio::SimulatedRadio(MemoryImage memory, RadioIdentity identity, RadioBehaviour behaviour)
-    : memory_(std::move(memory)), identity_(std::move(identity)), behaviour_(std::move(behaviour)) {}
+    : memory_(std::move(memory)),
+      firstMemory_(memory_),
+      identity_(std::move(identity)),
+      behaviour_(std::move(behaviour)),
+      clock_([] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now().time_since_epoch());
+      }) {
+  if (behaviour_.series.radios > 0) SetRadioNumber(identity_, radioNumber_);
+}
 
 std::vector<RadioReply> SimulatedRadio::Receive(std::span<const uint8_t> bytes) {
   std::vector<RadioReply> replies;
   if (hungUp_) return replies;
+  const std::chrono::microseconds now = clock_();
+  if (!RadioPresent(now)) return replies;  // nobody on the line hears it
   input_.insert(input_.end(), bytes.begin(), bytes.end());
   std::size_t pos = 0;
   while (pos < input_.size()) {
@@ -46,10 +57,21 @@ std::vector<RadioReply> SimulatedRadio::Receive(std::span<const uint8_t> bytes) 
     auto frame = rest.first(rule->length);
     pos += rule->length;
     ++framesReceived_;
+    ++framesOfRadio_;
     if (behaviour_.hangUpAfterFrames >= 0 && framesReceived_ > behaviour_.hangUpAfterFrames) {
       hungUp_ = true;
       break;
     }
+    if (DropsOutNow()) {
+      TakeAway(now);
+      return replies;
+    }
+    if (rule->frame == FrameKind::IdentRequest) endedAt_.reset();
+    if (rule->frame == FrameKind::End) endedAt_ = now;
+    if (rule->frame == FrameKind::Greeting) programming_ = true;
+    const bool heard = programming_ || behaviour_.series.radios <= 0;
+    if (rule->frame == FrameKind::End) programming_ = false;
+    if (!heard) continue;
     if (behaviour_.stopAfterFrames >= 0 && framesReceived_ > behaviour_.stopAfterFrames) continue;
     Bytes reply = ApplyFaults(Answer(*rule, frame));
     if (!reply.empty()) replies.push_back({reply, WireTime(frame.size() + reply.size())});
@@ -112,6 +134,39 @@ Bytes SimulatedRadio::ApplyFaults(Bytes reply) const {
 bool SimulatedRadio::FaultApplies(FaultKind kind) const {
   return std::ranges::any_of(behaviour_.faults,
                              [&](const FaultRule& rule) { return rule.kind == kind && InRule(rule, framesReceived_); });
+}
+
+bool SimulatedRadio::RadioPresent(std::chrono::microseconds now) {
+  const RadioSeriesPlay& series = behaviour_.series;
+  if (series.radios <= 0) return true;
+  if (!absentSince_ && endedAt_ && now - *endedAt_ >= series.stayAfterEnd)
+    TakeAway(*endedAt_ + std::chrono::duration_cast<std::chrono::microseconds>(series.stayAfterEnd));
+  if (absentSince_ && radioNumber_ < series.radios && now - *absentSince_ >= series.absence) {
+    absentSince_.reset();
+    ++radioNumber_;
+    framesOfRadio_ = 0;
+    memory_ = firstMemory_;
+    SetRadioNumber(identity_, radioNumber_);
+  }
+  return !absentSince_;
+}
+
+void SimulatedRadio::TakeAway(std::chrono::microseconds at) {
+  absentSince_ = at;
+  endedAt_.reset();
+  programming_ = false;
+  input_.clear();
+}
+
+bool SimulatedRadio::DropsOutNow() const {
+  return std::ranges::any_of(behaviour_.series.dropOuts, [&](const RadioDropOut& d) {
+    return d.radio == radioNumber_ && framesOfRadio_ > d.frames;
+  });
+}
+
+void SetRadioNumber(RadioIdentity& identity, int number) {
+  for (std::size_t k = 0; k < identity.extraBytes.size(); ++k)
+    identity.extraBytes[k] = static_cast<uint8_t>(number >> (8 * (identity.extraBytes.size() - 1 - k)));
 }
 
 std::chrono::microseconds SimulatedRadio::WireTime(std::size_t bytes) const {

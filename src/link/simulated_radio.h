@@ -5,6 +5,8 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -30,11 +32,32 @@ struct FaultRule {
   int count = 1;
 };
 
+// Radios that follow one another on the line, as when a dealer writes one
+// after another: a radio that has closed a session with END stays a moment and
+// is then taken away (an identity request, the start of a checking read-back,
+// keeps it); the line then stays silent, and the next radio answers with its
+// number in the identity's extra bytes and the first radio's memory. A radio
+// of a series answers nothing but the greeting until it has been greeted, and
+// leaves programming again with END, so a frame meant for the radio before it
+// goes unanswered.
+struct RadioDropOut {
+  int radio = 0;   // its number in the series, from 1
+  int frames = 0;  // frames it answers before it is taken away
+};
+
+struct RadioSeriesPlay {
+  int radios = 0;  // 0: one radio that stays for good
+  std::chrono::milliseconds stayAfterEnd{300};
+  std::chrono::milliseconds absence{3000};
+  std::vector<RadioDropOut> dropOuts;  // radios taken away in the middle of a transfer
+};
+
 struct RadioBehaviour {
   std::vector<FaultRule> faults;
   int stopAfterFrames = -1;    // answer this many frames, then stay silent; 0 is a silent radio
   int hangUpAfterFrames = -1;  // answer this many frames, then disappear at the next one
   int baud = 0;                // when set, each reply waits as long as its request and it take on the wire
+  RadioSeriesPlay series;
 };
 
 inline constexpr std::array<uint8_t, 3> kGarbageBytes = {0x00, 0xFF, 0x13};
@@ -44,9 +67,16 @@ struct RadioReply {
   std::chrono::microseconds delay{0};
 };
 
+// Puts a radio's number in a series into its identity's extra bytes, most significant first.
+void SetRadioNumber(RadioIdentity& identity, int number);
+
 class SimulatedRadio {
  public:
+  // The time a series of radios goes by; the steady clock unless a test sets its own.
+  using Clock = std::function<std::chrono::microseconds()>;
+
   SimulatedRadio(MemoryImage memory, RadioIdentity identity, RadioBehaviour behaviour = {});
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
 
   // Takes bytes as they come from the PC, frames them as the radio does, and
   // returns the replies in order.
@@ -59,6 +89,8 @@ class SimulatedRadio {
   // Transfers closed with the end frame so far.
   int transfersEnded() const { return transfersEnded_; }
   bool hungUp() const { return hungUp_; }
+  // The number of the radio on the line in a series, from 1.
+  int radioNumber() const { return radioNumber_; }
 
  private:
   // A reply to a well-formed frame; empty when the radio stays silent.
@@ -66,10 +98,22 @@ class SimulatedRadio {
   Bytes ApplyFaults(Bytes reply) const;
   bool FaultApplies(FaultKind kind) const;
   std::chrono::microseconds WireTime(std::size_t bytes) const;
+  // Takes a radio away, or brings the next one, as the time calls for; false while the line is silent.
+  bool RadioPresent(std::chrono::microseconds now);
+  void TakeAway(std::chrono::microseconds at);
+  bool DropsOutNow() const;
 
   MemoryImage memory_;
+  MemoryImage firstMemory_;  // what each radio of a series holds when it arrives
   RadioIdentity identity_;
   RadioBehaviour behaviour_;
+  Clock clock_;
+  int radioNumber_ = 1;
+  int framesOfRadio_ = 0;
+  // When the last session ended with END, while no other has begun.
+  std::optional<std::chrono::microseconds> endedAt_;
+  bool programming_ = false;  // greeted, and no END since
+  std::optional<std::chrono::microseconds> absentSince_;
   Bytes input_;
   int framesReceived_ = 0;
   int blocksWritten_ = 0;

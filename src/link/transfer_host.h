@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "link/radio_identity.h"
+
 namespace zq {
 
 enum class TransferKind : int16_t { None = 0, Read = 1, Write = 2 };
@@ -37,6 +39,8 @@ struct TransferOutcome {
   bool blocksSent = false;
   // Set when the read-back after a write found the radio's memory different.
   std::optional<ImageDifference> difference;
+  // What the radio reported about itself in this transfer; nothing when it never did.
+  std::optional<RadioIdentity> identity;
 };
 
 class TransferHost {

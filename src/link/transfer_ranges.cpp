@@ -27,4 +27,12 @@ int TransferBlockCount() {
   });
 }
 
+MemoryImage TransferredPart(const MemoryImage& image) {
+  MemoryImage kept;
+  for (const auto& range : kTransferRanges)
+    std::copy(image.bytes().begin() + range.first, image.bytes().begin() + range.last + 1,
+              kept.bytes().begin() + range.first);
+  return kept;
+}
+
 }  // namespace zq

@@ -24,5 +24,7 @@ int32_t NextBlockAddress(int32_t address);
 bool InTransferRanges(uint32_t address);
 // Blocks of 16 bytes a whole transfer moves.
 int TransferBlockCount();
+// What of the image a transfer moves: the bytes outside the ranges cleared.
+MemoryImage TransferredPart(const MemoryImage& image);
 
 }  // namespace zq

@@ -1,8 +1,9 @@
 #pragma once
 // Whole-file writes that never leave a half-written file behind: the bytes go
-// to a temporary file in the same folder, which then replaces the target.
-// A target that exists and is not a regular file (a folder, a device, a pipe)
-// is refused: it would be replaced by a plain file.
+// to a temporary file in the same folder, are flushed to the disk, and the
+// temporary then replaces the target in one step. A target that exists and is
+// not a regular file (a folder, a device, a pipe) is refused: it would be
+// replaced by a plain file. Each system has its own side of these calls.
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -17,8 +18,17 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view tex
 // write every temporary first, then move them into place.
 // An empty path means the temporary could not be written (nothing is left behind).
 std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::span<const uint8_t> bytes);
-// Moves the temporary over `path`; on failure the temporary is removed.
+// Moves the temporary over `path`, replacing a file that is there; on failure
+// the temporary is removed.
 bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path);
 void DiscardTemporary(const std::filesystem::path& temporary);
+
+// False when `path` exists and is something other than a regular file.
+bool MayReplace(const std::filesystem::path& path);
+
+enum class NewFile { Created, Exists, Failed };
+// Creates an empty file only when nothing of that name exists, in one step, so
+// that two programs never both believe they made it.
+NewFile CreateNewFile(const std::filesystem::path& path);
 
 }  // namespace zq

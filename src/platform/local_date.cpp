@@ -1,16 +1,7 @@
 #include "platform/local_date.h"
 
-#include <ctime>
-
 namespace zq {
 
 Date LocalToday() { return LocalNow().date; }
-
-LocalTime LocalNow() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  if (localtime_r(&now, &local) == nullptr) return {};
-  return {{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday}, local.tm_hour, local.tm_min, local.tm_sec};
-}
 
 }  // namespace zq

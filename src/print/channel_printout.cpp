@@ -23,13 +23,6 @@ bool GroupShowsField(const DetailFieldDef& def, int band, int group) {
   return false;
 }
 
-// A CB memory row always has its special slot behind it; only a slot in use is a channel.
-const ChannelRecord* ChannelOfRow(const RadioConfig& cfg, int band, int group, int row) {
-  const ChannelRecord* record = RecordAtRow(cfg, band, group, row);
-  bool memory = TargetOfRow(band, group, row).kind == RowKind::CbMemory;
-  return record != nullptr && (!memory || record->Enabled == 1) ? record : nullptr;
-}
-
 std::string ShownText(const DetailFieldDef& def, const DetailContext& ctx, const ChannelRecord& record, int language) {
   std::vector<std::string> texts = ChoiceTexts(def, ctx, record, language);
   int shown = ShownChoice(def, ctx, record);
@@ -55,7 +48,7 @@ PrintTable ChannelTablePrint(const RadioConfig& cfg, int band, int group, int la
   for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) {
     std::vector<std::string>& line = table.rows.emplace_back();
     line = {GetCHName(band, group, row), RowFrequency(cfg, band, group, row, limits).text};
-    const ChannelRecord* record = ChannelOfRow(cfg, band, group, row);
+    const ChannelRecord* record = ChannelAtRow(cfg, band, group, row);
     RowKind kind = TargetOfRow(band, group, row).kind;
     for (const DetailFieldDef* def : fields)
       line.push_back(record && IsFieldShown(*def, band, group, kind, *record) ? ShownText(*def, ctx, *record, language)

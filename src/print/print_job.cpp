@@ -6,17 +6,14 @@
 #include "channels/frequency_rules.h"
 #include "channels/group_entries.h"
 #include "print/config_summary.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
-namespace {
-
-std::string IsoDate(const Date& d) {
+std::string PrintDateText(const Date& d) {
   char text[16];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
   return text;
 }
-
-}  // namespace
 
 PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& doc, const PrintChoice& choice,
                                  const PrintContext& context) {
@@ -38,13 +35,13 @@ PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& do
       out.tables = {ChannelTablePrint(cfg, choice.band, choice.group, language)};
     }
   }
-  note(Txt::FileNameLabel, std::filesystem::path(doc.fileName).filename().string());
-  note(Txt::PrintDateLabel, IsoDate(context.today));
+  note(Txt::FileNameLabel, Utf8OfPath(PathFromUtf8(doc.fileName).filename()));
+  note(Txt::PrintDateLabel, PrintDateText(context.today));
   return out;
 }
 
 std::filesystem::path SuggestedPdfFile(const DocumentState& doc) {
-  return std::filesystem::path(doc.fileName).replace_extension(".pdf");
+  return PathFromUtf8(doc.fileName).replace_extension(".pdf");
 }
 
 }  // namespace zq

@@ -27,6 +27,9 @@ struct PrintContext {
   Date today;
 };
 
+// "2026-12-09"
+std::string PrintDateText(const Date& date);
+
 PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& doc, const PrintChoice& choice,
                                  const PrintContext& context);
 

@@ -1,8 +1,7 @@
 #pragma once
 // Everything the running program keeps: the start-up state (configuration,
 // document, working copy, settings, version list), plus the memory image, what
-// the last radio said about itself and where the program is installed.
-#include <filesystem>
+// the last radio said about itself and where the program finds its files.
 #include <string>
 
 #include "image/memory_image.h"
@@ -13,7 +12,7 @@
 namespace zq {
 
 struct AppState : ProgramState {
-  std::filesystem::path programFolder;
+  InstallLayout layout;
   unsigned systemLocaleId = 0x0409;
   int systemLanguage = kEnglish;
   std::string namedDevice;  // the port's device when it is outside the port-number table

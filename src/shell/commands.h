@@ -16,13 +16,18 @@ enum class Command {
   SaveAs,
   Print,
   PrintToPdf,
+  CompareWithFile,
   Exit,
+  Undo,
+  Redo,
   ChannelInformation,
   OptionFeatures,
   RogerBeep,
   ReadFromRadio,
   WriteToRadio,
   VerifyAfterWrite,
+  WriteToGroup,
+  CompareWithRadio,
   CommunicationPort,
   LanguageSetup,
   InitialSetting,
@@ -37,15 +42,16 @@ enum class Command {
 struct CommandDef {
   Command id;
   Txt caption;
-  std::string_view shortcut;    // "Ctrl+N" or empty
+  std::string_view shortcut;    // "Ctrl+N", alternatives separated by "; ", or empty
   std::string_view toolbarKey;  // the toolbar button's key, or empty when it has none
   bool checkable = false;       // shown with a check mark, on at start unless a setting says otherwise
 };
 
 struct MenuDef {
   Txt caption;
-  std::vector<Command> commands;  // a Command::Exit entry is preceded by a separator
-  bool windowList = false;        // the open child windows follow the commands
+  std::vector<Command> commands;
+  bool windowList = false;                // the open child windows follow the commands
+  std::vector<Command> separatorsBefore;  // entries that begin a section of the menu
 };
 
 const std::vector<CommandDef>& CommandTable();

@@ -7,12 +7,12 @@
 
 namespace zq {
 
-std::unique_ptr<SimulatedRadio> MakeDemoRadio(const std::filesystem::path& programFolder, bool wireSpeed) {
+std::unique_ptr<SimulatedRadio> MakeDemoRadio(const std::filesystem::path& dataFolder, bool wireSpeed) {
   RadioConfig cfg;
   DocumentState doc;
   WorkingCopy working;
   SetDefaultValues(cfg, doc, Date{2026, 1, 1});
-  LoadTemplate(TemplateFileOf(programFolder, doc.rangeText, TemplateKind::InitialSetting), cfg, doc, working);
+  LoadTemplate(TemplateFileOf(dataFolder, doc.rangeText, TemplateKind::InitialSetting), cfg, doc, working);
   MemoryImage memory;
   EncodeImage(cfg, memory);
   RadioIdentity identity{kModelName, true, kDataVersion};

@@ -10,6 +10,6 @@ namespace zq {
 
 // With `wireSpeed`, replies take as long as the bytes need at 115200 baud, so a
 // transfer feels like one over a cable.
-std::unique_ptr<SimulatedRadio> MakeDemoRadio(const std::filesystem::path& programFolder, bool wireSpeed);
+std::unique_ptr<SimulatedRadio> MakeDemoRadio(const std::filesystem::path& dataFolder, bool wireSpeed);
 
 }  // namespace zq

@@ -2,19 +2,17 @@
 
 #include "datafile/backups.h"
 #include "datafile/init_defaults.h"
-#include "datafile/install_layout.h"
 
 namespace zq {
 
-void StartupCore(const std::filesystem::path& programFolder, unsigned systemLocaleId, Date today,
-                 SettingsAccess access, ProgramState& state) {
-  state.versions = LoadVersionList(VersionListFileOf(programFolder));
-  auto settingsFile = SettingsFileOf(programFolder);
-  state.settings = access == SettingsAccess::ReadWrite ? LoadUserSettings(settingsFile, systemLocaleId)
-                                                       : ReadUserSettings(settingsFile, systemLocaleId);
-  if (access == SettingsAccess::ReadWrite) PruneBackups(BackupFolderOf(programFolder), today);
+void StartupCore(const InstallLayout& layout, unsigned systemLocaleId, Date today, SettingsAccess access,
+                 ProgramState& state) {
+  state.versions = LoadVersionList(layout.versionListFile);
+  state.settings = access == SettingsAccess::ReadWrite ? LoadUserSettings(layout.settingsFile, systemLocaleId)
+                                                       : ReadUserSettings(layout.settingsFile, systemLocaleId);
+  if (access == SettingsAccess::ReadWrite) PruneBackups(layout.backupFolder, today);
   state.document.rangeText = RangeTextOfIndex(2);
-  InitDefaults(programFolder, today, state.config, state.document, state.working);
+  state.templateLoaded = InitDefaults(layout.dataFolder, today, state.config, state.document, state.working);
 }
 
 }  // namespace zq

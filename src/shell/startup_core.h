@@ -5,6 +5,7 @@
 
 #include "config/defaults.h"
 #include "config/radio_config.h"
+#include "datafile/install_layout.h"
 #include "datafile/version_list.h"
 #include "datafile/working_copy.h"
 #include "shell/user_settings.h"
@@ -18,6 +19,7 @@ struct ProgramState {
   RadioConfig config;
   DocumentState document;
   WorkingCopy working;
+  bool templateLoaded = false;  // the New template of the range was read into `config`
 };
 
 enum class SettingsAccess {
@@ -25,11 +27,11 @@ enum class SettingsAccess {
   ReadOnly,   // tools that must leave the user's settings file alone
 };
 
-// In order: the version list from the shared folder's Version.ini; the settings
+// In order: the version list; the settings
 // (the range text becomes "28.0000 - 29.6990 MHz") and, for the program, the
 // pruning of backups older than a year; the default configuration with the New
-// template of that range.
-void StartupCore(const std::filesystem::path& programFolder, unsigned systemLocaleId, Date today,
+// template of that range (`templateLoaded` tells whether the data folder had it).
+void StartupCore(const InstallLayout& layout, unsigned systemLocaleId, Date today,
                  SettingsAccess access, ProgramState& state);
 
 }  // namespace zq

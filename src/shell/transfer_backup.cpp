@@ -1,5 +1,6 @@
 #include "shell/transfer_backup.h"
 
+#include "platform/utf8_path.h"
 #include "text/language_table.h"
 
 namespace zq {
@@ -13,7 +14,7 @@ std::optional<BackupResult> BackUpTransfer(const TransferOutcome& outcome, const
 }
 
 std::string BackupFailedText(const std::filesystem::path& folder, int language) {
-  return FillIn(Text(Txt::BackupFailed, language), {folder.string()});
+  return FillIn(Text(Txt::BackupFailed, language), {Utf8OfPath(folder)});
 }
 
 }  // namespace zq

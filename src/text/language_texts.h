@@ -79,8 +79,8 @@
     "对讲机的串行设备：路径（如 /dev/ttyUSB0）或 COM 编号")                                                  \
   X(CliTraceHelp, "Write every frame sent and received, with its time, to this file",                        \
     "将收发的每一帧连同时间写入此文件")                                                                      \
-  X(CliVersionsHelp, "Version list for the firmware check (default: Version.ini of the shared folder)",      \
-    "用于检查固件版本的版本列表（默认：共享文件夹中的 Version.ini）")                                        \
+  X(CliVersionsHelp, "Version list for the firmware check (default: the Version.ini of this installation)",  \
+    "用于检查固件版本的版本列表（默认：随本程序安装的 Version.ini）")                                      \
   X(CliLanguageHelp, "Language of the messages: 1 English, 2 Chinese (default: the program's)",              \
     "消息语言：1 英语，2 中文（默认：与程序相同）")                                                          \
   X(CliReadDataFileHelp, "Save what was read as this data file pair", "将读取的数据保存为此数据文件")        \
@@ -113,6 +113,8 @@
   X(SimExitHelp, "Exit once the first transfer has ended", "第一次传输结束后退出")                           \
   X(SimFaultInvalid, "A fault takes N or N:K, whole numbers from 1: %1",                                     \
     "故障参数须为 N 或 N:K，且为从 1 开始的整数：%1")                                                        \
+  X(NoPortChosen, "No serial port is chosen: choose one under Setup > Communication Port.",                  \
+    "尚未选择串行端口，请在“设置 > 通讯端口”中选择。")                                                       \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \
@@ -184,6 +186,8 @@
   X(TreeDualWatch, "DW Channel Setting", "双守信道设置")                                                     \
   X(TreeMemory, "MEM Channel Setting", "存储信道设置")                                                       \
   X(TreeWeather, "Weather Channel", "气象信道")                                                              \
+  X(MenuUndo, "&Undo", "撤销(&U)")                                                                           \
+  X(MenuRedo, "Re&do", "重做(&D)")                                                                           \
   /* ---- channel editor ---- */                                                                             \
   X(BandEntryCb, "CB -- 26.96500 - 27.405 MHz", "CB -- 26.96500 - 27.405 MHz")                             \
   X(BandEntryHf, "HF -- 24.7150 - 30.1050 MHz", "HF -- 24.7150 - 30.1050 MHz")                               \
@@ -508,6 +512,8 @@
   X(CliCbGroupInvalid, "The group must be a number from 1 to %1.", "组必须为 1 至 %1 的数字。")              \
   X(CliNothingImported, "No channel was added or changed: the data file was not written.",                   \
     "没有新建或修改任何信道：未写入数据文件。")                                                              \
+  X(CliTemplateMissing, "The program folder lacks the template of a new configuration; nothing was written:", \
+    "程序文件夹中缺少新配置的模板文件，未写入任何文件：")                                                      \
   /* ---- backups, CSV, printing ---- */                                                                     \
   X(MenuOpenBackup, "Open &Backup...", "打开备份(&B)...")                                                  \
   X(MenuVerifyAfterWrite, "&Verify after Write", "写入后校验(&V)")                                           \
@@ -575,10 +581,23 @@
     "Mode \"%1\" is not supported: use FM, AM, USB, LSB or CW.",                                             \
     "不支持Mode \"%1\"：只能为FM、AM、USB、LSB或CW。")                                                       \
   X(CsvPowerUnsupported,                                                                                     \
-    "Power \"%1\" is not supported: use Low, Mid or High.",                                                  \
-    "不支持Power \"%1\"：只能为Low、Mid或High。")                                                            \
+    "Power \"%1\" is not supported: use Low, Mid, High or watts such as 5W.",                                \
+    "不支持Power \"%1\"：只能为Low、Mid、High或瓦数（如5W）。")                                              \
   X(CsvSkipUnsupported, "Skip \"%1\" is not supported: use empty, S or P.", "不支持Skip \"%1\"：只能为空、S或P。") \
   X(CsvGroupFull, "The group has no free channel.", "本组没有空闲信道。")                                    \
+  X(CsvSemicolonSeparated,                                                                                   \
+    "The first line has no Location and Frequency columns separated by commas, but it holds semicolons. "    \
+    "Save the file again with commas between the values (in a spreadsheet: CSV, comma-delimited).",          \
+    "文件第一行没有以逗号分隔的Location和Frequency列，但含有分号。请以逗号作为分隔符重新保存该文件"          \
+    "（在电子表格中选择“CSV（逗号分隔）”）。")                                                               \
+  X(CsvDroppedSummary,                                                                                       \
+    "Left out, as the radio cannot hold them: %1 names, %2 comments, %3 repeater offsets other than the "    \
+    "radio-wide %4 MHz.",                                                                                    \
+    "本机无法保存以下内容，已略去：名称%1个，备注%2条，与全机中继偏移%4 MHz不同的偏移%3个。")                \
+  X(CsvRenumberOption, "Place the lines in free channels in file order (Location not used)",                 \
+    "按文件顺序放入空闲信道（不使用Location）")                                                              \
+  X(CliRenumberHelp, "Place the lines in the group's free channels in file order, whatever their Location",  \
+    "不论Location为何，按文件顺序将各行放入本组的空闲信道")                                                  \
   X(MenuPrintToPdf, "Print to P&DF", "打印到 PDF(&D)")                                                       \
   X(PrintChannelTableChoice, "Channel table of a band and group", "某频段某组的信道表")                      \
   X(PrintSummaryChoice, "Configuration summary", "配置摘要")                                                 \
@@ -605,5 +624,81 @@
   X(PrintChannelsColumn, "Channels", "信道数")                                                               \
   X(PrintDtmfCodeColumn, "Code", "码")                                                                       \
   X(PrintTonesColumn, "Tones (Hz × ms)", "音调（Hz × 毫秒）")                                                \
-  X(PrintWeatherSettingsHeading, "Weather receiver", "气象接收")
+  X(PrintWeatherSettingsHeading, "Weather receiver", "气象接收")                                             \
+  /* ---- comparing configurations, writing a series of radios ---- */                                         \
+  X(CliDiffHelp, "Show where two configurations differ: data files, memory images or the radio on --port",     \
+    "显示两个配置的不同之处：数据文件、存储映像或 --port 上的对讲机")                                            \
+  X(CliDiffSourcesHelp,                                                                                         \
+    "The old and the new configuration: a data file (.dat), a memory image (139776 bytes) or the word radio "  \
+    "for the radio on --port; with --port and one file, the radio is the new one",                             \
+    "旧配置和新配置：数据文件（.dat）、存储映像（139776 字节），或用 radio 一词表示 --port 上的对讲机；"          \
+    "指定 --port 而只给出一个文件时，对讲机为新配置")                                                            \
+  X(CliDiffJsonHelp, "Print the differences as a JSON document", "以 JSON 文档输出不同之处")                    \
+  X(CliDiffPortHelp, "Serial device of the radio to compare: a path such as /dev/ttyUSB0, or COM<number>",      \
+    "要比较的对讲机的串行设备：路径（如 /dev/ttyUSB0）或 COM 编号")                                              \
+  X(CliDiffTwoSources, "Name two configurations, or one and the radio with --port.",                            \
+    "请指定两个配置，或一个配置加上用 --port 指定的对讲机。")                                                    \
+  X(CliDiffOneRadio, "Only one of the two configurations can be the radio.", "两个配置中只能有一个是对讲机。")  \
+  X(CliDiffNeedsPort, "The radio needs --port.", "对讲机需要用 --port 指定串行设备。")                          \
+  X(CompareRadioName, "the radio on %1", "%1 上的对讲机")                                                       \
+  X(CompareNoMember, "(none)", "（无）")                                                                        \
+  X(CompareCount, "%1 differences.", "共 %1 处不同。")                                                          \
+  X(CompareSame, "The configurations are the same.", "两个配置相同。")                                          \
+  X(MenuCompareWithFile, "&Compare with File...", "与文件比较(&C)...")                                         \
+  X(MenuCompareWithRadio, "&Compare with Radio...", "与对讲机比较(&C)...")                                     \
+  X(CompareCaption, "Comparison", "配置比较")                                                                   \
+  X(CompareOldSide, "Old: %1", "旧：%1")                                                                        \
+  X(CompareNewSide, "New: %1", "新：%1")                                                                        \
+  X(CompareMemberColumn, "Member", "成员")                                                                      \
+  X(CompareOldColumn, "Old value", "旧值")                                                                      \
+  X(CompareNewColumn, "New value", "新值")                                                                      \
+  X(CompareThisConfiguration, "this configuration (%1)", "当前配置（%1）")                                      \
+  X(CompareTheRadio, "the radio", "对讲机")                                                                     \
+  X(ComparePrintTitle, "ZQ4071 Comparison", "ZQ4071 配置比较")                                                  \
+  X(CompareFileFilter, "Data file or memory image", "数据文件或存储映像")                                          \
+  X(CliRepeatHelp,                                                                                              \
+    "Write one radio after another until Ctrl+C: after each, wait until it is taken away and the next one "    \
+    "answers",                                                                                                  \
+    "逐台写入对讲机，直到按下 Ctrl+C：每写完一台，等待该机被取下、下一台应答")                                  \
+  X(CliLogHelp, "With --repeat: add a CSV line per radio to this file (time, identity, firmware version, result)", \
+    "配合 --repeat：每写一台对讲机，在此文件中追加一行 CSV 记录（时间、标识、固件版本、结果）")                  \
+  X(SeriesWaiting, "Waiting for radio %1...", "正在等待第 %1 台对讲机……")                                       \
+  X(SeriesWriting, "Writing radio %1...", "正在写入第 %1 台对讲机……")                                          \
+  X(SeriesTakeAway, "Take radio %1 away and connect the next one.", "请取下第 %1 台对讲机，接上下一台。")        \
+  X(SeriesResultLine, "Radio %1 (%2): %3", "第 %1 台对讲机（%2）：%3")                                          \
+  X(SeriesResultWritten, "written", "已写入")                                                                   \
+  X(SeriesResultVerified, "written and verified", "已写入并校验")                                               \
+  X(SeriesResultNoResponse, "failed: no response", "失败：无响应")                                              \
+  X(SeriesResultWrongModel, "failed: wrong model", "失败：机型错误")                                            \
+  X(SeriesResultIncompatible, "failed: incompatible firmware version", "失败：固件版本不兼容")                  \
+  X(SeriesResultVerifyFailed, "failed: the radio does not hold what was written", "失败：对讲机中的数据与写入的不符") \
+  X(SeriesUnknownIdentity, "identity unknown", "标识未知")                                                      \
+  X(SeriesSummary, "Radios written: %1, failed: %2.", "已写入 %1 台，失败 %2 台。")                             \
+  X(SeriesStopping, "Stopping after this radio...", "本台写完后停止……")                                         \
+  X(SeriesStopped, "The series has stopped.", "批量写入已停止。")                                               \
+  X(SeriesLogTime, "Time", "时间")                                                                              \
+  X(SeriesLogRadio, "Radio", "序号")                                                                            \
+  X(SeriesLogIdentity, "Identity", "标识")                                                                      \
+  X(SeriesLogFirmware, "Firmware version", "固件版本")                                                          \
+  X(SeriesLogResult, "Result", "结果")                                                                          \
+  X(SeriesLogFailed, "The log cannot be written: %1", "无法写入记录文件：%1")                                   \
+  X(SeriesLogLabel, "Log file:", "记录文件：")                                                                  \
+  X(SeriesNoLog, "(none)", "（不记录）")                                                                        \
+  X(SeriesChooseLog, "C&hoose...", "选择(&H)...")                                                               \
+  X(SeriesStart, "&Start", "开始(&S)")                                                                          \
+  X(SeriesStop, "S&top", "停止(&T)")                                                                            \
+  X(SeriesLastResult, "Last radio:", "最近一台：")                                                              \
+  X(SeriesFailedRadios, "Failed radios:", "失败的对讲机：")                                                     \
+  X(SimSeriesHelp,                                                                                              \
+    "Play N radios one after another: a moment after END a radio is taken away, the line stays silent, then "  \
+    "the next one answers with its number in identity bytes 13-15",                                            \
+    "依次模拟 N 台对讲机：收到 END 片刻后取下该机，线路保持静默，随后下一台应答，其编号位于标识第 13-15 字节")      \
+  X(SimStayHelp, "With --series: milliseconds a radio stays after END before it is taken away (default 300)",   \
+    "配合 --series：收到 END 后对讲机再停留多少毫秒才被取下（默认 300）")                                          \
+  X(SimAbsentHelp, "With --series: milliseconds the line stays silent between two radios (default 3000)",       \
+    "配合 --series：两台对讲机之间线路静默的毫秒数（默认 3000）")                                                \
+  X(SimDropOutHelp, "With --series: radio R is taken away after answering F frames of its own (R:F)",           \
+    "配合 --series：第 R 台对讲机应答 F 帧后被取下（R:F）")                                                      \
+  X(SimDropOutInvalid, "A drop-out takes R:F, R a whole number from 1 and F from 0: %1",                        \
+    "取下参数须为 R:F，R 为从 1 开始的整数，F 为从 0 开始的整数：%1")
 

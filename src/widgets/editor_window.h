@@ -16,10 +16,8 @@ class EditorWindow : public QWidget {
   virtual void CommitPendingEdit() {}
   // The DTMF codes or roger-beep presets changed: rebuild the lists that offer them.
   virtual void ReferencesChanged() {}
-  // The configuration was replaced while the window is open: show it again.
+  // The configuration changed behind the window (an undo or redo): show it again.
   virtual void Reload() {}
-  // The band the editor shows (0 CB, 1 HF, 2 HAM); -1 when it shows none.
-  virtual int ShownBand() const { return -1; }
 };
 
 }  // namespace zq

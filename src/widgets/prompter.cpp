@@ -1,6 +1,8 @@
 #include "widgets/prompter.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -33,7 +35,9 @@ QString SuffixOfFilter(const QString& filter) {
 }  // namespace
 
 Answer MessageBoxPrompter::Ask(QWidget* parent, const QString& text, Buttons buttons, Icon icon) {
-  QMessageBox box(BoxIcon(icon), QStringLiteral("ZQ4071"), text, QMessageBox::NoButton, parent);
+  // Warnings carry the title "Warning"; every other box the program's name.
+  QString title = icon == Icon::Warning ? QText(Txt::Warning, language_) : QStringLiteral("ZQ4071");
+  QMessageBox box(BoxIcon(icon), title, text, QMessageBox::NoButton, parent);
   auto add = [&](Txt caption, QMessageBox::ButtonRole role, Answer answer) {
     QPushButton* b = box.addButton(QText(caption, language_), role);
     b->setProperty("answer", static_cast<int>(answer));
@@ -67,6 +71,22 @@ QString MessageBoxPrompter::ChooseFileToOpen(QWidget* parent, const QString& fil
 
 QString MessageBoxPrompter::ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) {
   return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+}
+
+QString MessageBoxPrompter::ChooseFileWithOption(QWidget* parent, const QString& filter, const QString& option,
+                                                 bool& ticked) {
+  QFileDialog dialog(parent, QString(), QString(), filter);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);  // a platform dialog takes no check box
+  auto* box = new QCheckBox(option, &dialog);
+  box->setChecked(ticked);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+    grid->addWidget(box, grid->rowCount(), 0, 1, -1);
+  else
+    dialog.layout()->addWidget(box);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  ticked = box->isChecked();
+  return dialog.selectedFiles().first();
 }
 
 QString MessageBoxPrompter::ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) {

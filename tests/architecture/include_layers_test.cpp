@@ -3,6 +3,7 @@
 // logic never includes a Qt header or a window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
@@ -90,6 +91,33 @@ TEST(IncludeLayers, EveryIncludePointsAtTheSameOrAHigherLayerAndTheRadioLogicSta
     }
   }
   EXPECT_GT(files, 100);
+  EXPECT_EQ(faults.str(), "");
+}
+
+// The calls of one operating system, which a window must reach only through platform/.
+bool IsSystemHeader(const std::string& header) {
+  static const std::vector<std::string> kHeaders = {"unistd.h", "fcntl.h", "poll.h", "termios.h", "grp.h",
+                                                    "pwd.h",    "pty.h",   "dirent.h", "windows.h", "io.h"};
+  return header.starts_with("sys/") || std::find(kHeaders.begin(), kHeaders.end(), header) != kHeaders.end();
+}
+
+// Windows (ui/ folders and the widget kit) and platform/qt build on every system as they are.
+TEST(IncludeLayers, WindowsAndPlatformQtServicesIncludeNoOperatingSystemHeader) {
+  std::ostringstream faults;
+  for (const auto& entry : fs::recursive_directory_iterator(kSource / "src")) {
+    if (!entry.is_regular_file()) continue;
+    const std::string relative = entry.path().lexically_relative(kSource / "src").generic_string();
+    const bool portable = relative.starts_with("widgets/") || relative.starts_with("platform/qt/") ||
+                          relative.find("/ui/") != std::string::npos;
+    if (!portable) continue;
+    std::ifstream in(entry.path());
+    int n = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++n;
+      std::string header = line.starts_with("#include ") ? Between(line, '<', '>') : std::string();
+      if (IsSystemHeader(header)) faults << "src/" << relative << ":" << n << " <" << header << ">\n";
+    }
+  }
   EXPECT_EQ(faults.str(), "");
 }
 

@@ -98,6 +98,7 @@ TEST_F(CsvCommands, RefusedFilesChangeNothingAndSayWhy) {
   std::string large = "Location,Frequency\n";
   for (int k = 0; k < 1000; ++k) large += "1,28.5\n";
   Write("large.csv", large);
+  Write("semicolons.csv", "Location;Name;Frequency\n1;A;28,5\n");
   struct Case {
     const char* args;
     int exitCode;
@@ -109,6 +110,9 @@ TEST_F(CsvCommands, RefusedFilesChangeNothingAndSayWhy) {
              "CB channel frequencies are fixed: channels can be imported only into an HF or HAM group.\n"},
         Case{"header.csv --band HF --group 1", 20, header}, Case{"empty.csv --band HF --group 1", 20, header},
         Case{"binary.csv --band HF --group 1", 20, "The file is not a CSV text file.\n"},
+        Case{"semicolons.csv --band HF --group 1 --renumber", 20,
+             "The first line has no Location and Frequency columns separated by commas, but it holds semicolons. "
+             "Save the file again with commas between the values (in a spreadsheet: CSV, comma-delimited).\n"},
         Case{"large.csv --band HF --group 1", 20,
              "The file is too large for a channel file (at most 1 MB and 1000 lines).\n"},
         Case{"missing.csv --band HF --group 1", 3, "The file cannot be read: missing.csv\n"}}) {
@@ -121,6 +125,53 @@ TEST_F(CsvCommands, RefusedFilesChangeNothingAndSayWhy) {
   CliRun noData = Cli("import-csv missing.dat ok.csv --band HF --group 1");
   EXPECT_EQ(noData.exitCode, 3);
   EXPECT_EQ(noData.err, "file error. missing.dat\n");
+}
+
+// A file as another programmer writes it for a 10-metre rig: numbered from 0
+// and past 40, power in watts, names, comments and per-channel offsets.
+TEST_F(CsvCommands, AnotherProgrammersFileIsTakenInFileOrderAndWhatTheRadioCannotHoldIsNamed) {
+  Write("rig.csv",
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,"
+        "Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n"
+        "0,CALL,28.400000,,0.000000,,88.5,88.5,023,NN,USB,5.00,,50W,Calling,,,,\n"
+        "1,RPT A,29.620000,-,0.100000,Tone,88.5,88.5,023,NN,FM,5.00,,5.0W,,,,,\n"
+        "2,RPT B,29.640000,-,0.600000,Tone,88.5,88.5,023,NN,FM,5.00,,15W,,,,,\n"
+        "40,3,28.300000,,0.000000,,88.5,88.5,023,NN,FM,5.00,,High,,,,,\n"
+        "41,41,29.000000,,0.000000,,88.5,88.5,023,NN,AM,5.00,,0.5W,,,,,\n");
+  // By Location, lines 0 and 41 do not fit the group. The new document's radio-wide offset is 0.1 MHz.
+  CliRun byLocation = Cli("import-csv a.dat --band HAM --group 1 rig.csv -o b.dat");
+  EXPECT_EQ(byLocation.exitCode, 22);
+  EXPECT_EQ(byLocation.out,
+            "Channels imported: 3 new, 0 changed, 2 lines skipped.\n"
+            "Left out, as the radio cannot hold them: 2 names, 0 comments, 1 repeater offsets other than the "
+            "radio-wide 0.1000 MHz.\n");
+
+  // In file order, into the free rows around a channel already at row 2.
+  Write("two.csv", "Location,Frequency\n2,28.5\n");
+  ASSERT_EQ(Cli("import-csv b.dat --band HAM --group 2 two.csv").exitCode, 0);
+  CliRun inOrder = Cli("import-csv b.dat --band HAM --group 2 rig.csv --renumber");
+  EXPECT_EQ(inOrder.exitCode, 0) << inOrder.err;
+  EXPECT_EQ(inOrder.err, "");
+  EXPECT_EQ(inOrder.out,
+            "Channels imported: 5 new, 0 changed, 0 lines skipped.\n"
+            "Left out, as the radio cannot hold them: 3 names, 1 comments, 1 repeater offsets other than the "
+            "radio-wide 0.1000 MHz.\n");
+  CliRun exported = Cli("export-csv b.dat --band HAM --group 2");
+  EXPECT_EQ(exported.out, std::string(kHeaderLine) +
+                              "1,1,28.400000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,USB,10.00,,High,,,,,\r\n"
+                              "2,2,28.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,10.00,,High,,,,,\r\n"
+                              "3,3,29.620000,-,0.100000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,10.00,,Low,,,,,\r\n"
+                              "4,4,29.640000,-,0.100000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,10.00,,Mid,,,,,\r\n"
+                              "5,5,28.300000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,10.00,,High,,,,,\r\n"
+                              "6,6,29.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,10.00,,Low,,,,,\r\n");
+
+  // A group with fewer free rows than lines takes the first lines and names the others.
+  CliRun vfo = Cli("import-csv b.dat --band HAM --group VFO rig.csv --renumber");
+  EXPECT_EQ(vfo.exitCode, 22);
+  EXPECT_EQ(vfo.out.substr(0, 54), "Channels imported: 1 new, 0 changed, 4 lines skipped.\n");
+  EXPECT_EQ(vfo.err,
+            "Line 3: The group has no free channel.\nLine 4: The group has no free channel.\n"
+            "Line 5: The group has no free channel.\nLine 6: The group has no free channel.\n");
 }
 
 TEST_F(CsvCommands, SkippedLinesAreListedAndTheOthersSaved) {

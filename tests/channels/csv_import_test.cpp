@@ -64,7 +64,7 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
       "2,28.1,,Cross,,,,,,Tone->Foo\n"    // 13
       "2,28.1,,DV\n"                      // 14
       "2,28.1,,,,,,,,,DIG\n"              // 15
-      "2,28.1,,,,,,,,,,5W\n"              // 16
+      "2,28.1,,,,,,,,,,-5W\n"             // 16
       "2,28.1,,,,,,,,,,,X\n"              // 17
       "2,\"28.1\"x\n"                     // 18
       "2,28.1,+,TSQL,,103.5,,,,,AM,Mid,S\n"  // 19: taken
@@ -111,6 +111,21 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
   EXPECT_EQ(MessageText(result.skippedLines[18], kEnglish),
             "Line 23: rToneFreq \"\" is not one of the radio's CTCSS tones.");
   EXPECT_EQ(ImportSummary(result, kEnglish), "Channels imported: 2 new, 0 changed, 19 lines skipped.");
+}
+
+// Other programmers give power in watts; the cut-offs are 10 W and 25 W.
+TEST(CsvImport, PowerInWattsTakesOneOfTheThreeLevels) {
+  RadioConfig cfg = DefaultConfig();
+  CsvImportResult result = ImportChannelsCsv(cfg, kHAM, 1,
+                                             "Location,Frequency,Power\n"
+                                             "1,28.1,0.5W\n2,28.1,9.9W\n3,28.1,10W\n4,28.1,24.9 W\n"
+                                             "5,28.1,25W\n6,28.1,100w\n7,28.1,mid\n"
+                                             "8,28.1,W\n9,28.1,5 watts\n10,28.1,-1W\n");
+  EXPECT_EQ(Skipped(result), (std::vector<std::pair<int, Txt>>{
+                                 {9, Txt::CsvPowerUnsupported}, {10, Txt::CsvPowerUnsupported},
+                                 {11, Txt::CsvPowerUnsupported}}));
+  const int levels[] = {0, 0, 1, 1, 2, 2, 1};
+  for (int row = 1; row <= 7; ++row) EXPECT_EQ(RecordAtRow(cfg, kHAM, 1, row)->PowerLevel, levels[row - 1]) << row;
 }
 
 // A line of a damaged file can hold a megabyte in one field; its message quotes the start only.

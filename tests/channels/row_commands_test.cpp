@@ -17,6 +17,13 @@ using testing::AddChannel;
 using testing::DefaultConfig;
 using testing::NumbersInOrder;
 
+// A channel to paste, on a frequency every band but CB takes.
+ChannelRecord Clip(int number) {
+  ChannelRecord record = NewChannelRecord(number);
+  record.RxFrequency = record.TxFrequency = "2850000 ";
+  return record;
+}
+
 TEST(RowCommands, CopyAndPasteOnAnEmptyRowAddsAChannel) {
   RadioConfig cfg = DefaultConfig();
   ChannelRecord& source = AddChannel(cfg, kHAM, 1, 4, "2850000 ");
@@ -37,7 +44,7 @@ TEST(RowCommands, PasteOnARowInUseReplacesThatChannelInItsPlace) {
   RadioConfig cfg = DefaultConfig();
   for (int number : {2, 5, 8}) AddChannel(cfg, kHF, 1, number);
   RowClipboard clipboard;
-  clipboard.record = NewChannelRecord(30);
+  clipboard.record = Clip(30);
   clipboard.record->Echo = 1;
   clipboard.record->Enabled = 0;
 
@@ -69,7 +76,7 @@ TEST(RowCommands, TheVfoGroupOnlyCopiesAndPastesOnItsOneRow) {
   int vfo = VfoGroup(kHF);
   AddChannel(cfg, kHF, vfo, 1);
   RowClipboard clipboard;
-  clipboard.record = NewChannelRecord(1);
+  clipboard.record = Clip(1);
   RadioConfig before = cfg;
 
   EXPECT_FALSE(CutRow(cfg, clipboard, kHF, vfo, 1));
@@ -86,7 +93,7 @@ TEST(RowCommands, InsertPasteMovesLaterChannelsDownAndDropsTheLastRow) {
   RadioConfig cfg = DefaultConfig();
   for (int number : {40, 3, 39, 1}) AddChannel(cfg, kHAM, 4, number);
   RowClipboard clipboard;
-  clipboard.record = NewChannelRecord(0);
+  clipboard.record = Clip(0);
   clipboard.record->Busy = 1;
 
   ASSERT_TRUE(InsertPasteRow(cfg, clipboard, kHAM, 4, 3));
@@ -118,6 +125,7 @@ TEST(RowCommands, InsertPasteIntoAFullGroupKeepsItFull) {
 TEST(RowCommands, CbMemoryRowsCanBeCopiedButTakeNoChannelCommands) {
   RadioConfig cfg = DefaultConfig();
   cfg.Special(65).Mode = 2;
+  cfg.Special(65).RxFrequency = "2712500 ";
   RowClipboard clipboard;
   ASSERT_TRUE(CopyRow(cfg, clipboard, kCB, 7, 41));
   EXPECT_EQ(clipboard.record->Mode, 2);
@@ -130,6 +138,39 @@ TEST(RowCommands, CbMemoryRowsCanBeCopiedButTakeNoChannelCommands) {
   // Rows 41-80 of CB group 3 are channels of its 80-channel plan.
   EXPECT_TRUE(PasteRow(cfg, clipboard, kCB, 3, 70));
   EXPECT_EQ(RecordAtRow(cfg, kCB, 3, 70)->Mode, 2);
+}
+
+// A record is pasted only into a band whose range holds its frequency; one
+// that holds no frequency is pasted nowhere.
+TEST(RowCommands, PasteTakesOnlyARecordWhoseFrequencyTheBandHolds) {
+  RadioConfig cfg = DefaultConfig();
+  AddChannel(cfg, kCB, 1, 1, "2696500 ");
+  AddChannel(cfg, kHAM, 2, 5, "2900000 ");
+  RowClipboard cb, memory;
+  ASSERT_TRUE(CopyRow(cfg, cb, kCB, 1, 1));
+  ASSERT_TRUE(CopyRow(cfg, memory, kCB, 1, 41));  // M1: a special slot not in use, no frequency
+  const RadioConfig before = cfg;
+
+  struct Case {
+    const RowClipboard* clipboard;
+    int band, group, row;
+  };
+  for (const Case& c : {Case{&cb, kHAM, 2, 3}, Case{&cb, kHAM, 2, 5}, Case{&memory, kHF, MemGroup(kHF), 7},
+                        Case{&memory, kCB, 3, 60}, Case{&memory, kHAM, VfoGroup(kHAM), 1}}) {
+    SCOPED_TRACE(::testing::Message() << "band " << c.band << " group " << c.group << " row " << c.row);
+    for (auto paste : {PasteRow, InsertPasteRow}) {
+      RowResult result = paste(cfg, *c.clipboard, c.band, c.group, c.row);
+      EXPECT_FALSE(result.changed);
+      EXPECT_EQ(result.outOfRange, paste == PasteRow || !IsVfoGroup(c.band, c.group));
+      EXPECT_EQ(cfg, before);
+    }
+  }
+  // Inside the range it goes in: the CB channel is a channel of HF (24.715-30.105 MHz).
+  RowResult taken = PasteRow(cfg, cb, kHF, 1, 3);
+  EXPECT_TRUE(taken.changed);
+  EXPECT_FALSE(taken.outOfRange);
+  EXPECT_EQ(RecordAtRow(cfg, kHF, 1, 3)->RxFrequency.str(), "2696500 ");
+  EXPECT_TRUE(PasteRow(cfg, cb, kCB, 2, 40).changed);
 }
 
 TEST(RowCommands, NothingToPasteDoesNothing) {
@@ -186,13 +227,18 @@ TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
   int insertsIntoFullGroups = 0;
   for (int sequence = 0; sequence < 400; ++sequence) {
     RadioConfig cfg = DefaultConfig();
-    // Half of the groups start with channels on a random share of their rows, some full.
+    // Half of the groups start with channels on a random share of their rows, some full. Pastes
+    // take only frequencies of their band: CB groups get CB channels, HAM groups 10-metre ones, and
+    // HF (which holds both) some of each.
     for (const Place& at : places) {
       if (random() % 2 == 0) continue;
       int share = random() % 3 == 0 ? 100 : int(random() % 100);
-      for (int row = 1; row <= GroupCapacity(at.band, at.group); ++row)
-        if (int(random() % 100) < share) AddChannel(cfg, at.band, at.group, row);
+      for (int row = 1; row <= GroupCapacity(at.band, at.group); ++row) {
+        bool cbChannel = at.band == kCB || (at.band == kHF && row % 2 == 1);
+        if (int(random() % 100) < share) AddChannel(cfg, at.band, at.group, row, cbChannel ? "2696500 " : "2814500 ");
+      }
     }
+    for (int n = 1; n <= kSpecialSlots; ++n) cfg.Special(n).RxFrequency = "2700000 ";  // CB memories
     for (int band = 0; band < kBandCount; ++band) RevalidateGroupSelections(cfg, band);
     RowClipboard clipboard;
     for (int step = 0; step < 150; ++step) {
@@ -207,10 +253,10 @@ TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
       switch (command) {
         case 0: changed = CopyRow(cfg, clipboard, at.band, at.group, row); break;
         case 1: changed = CutRow(cfg, clipboard, at.band, at.group, row); break;
-        case 2: changed = PasteRow(cfg, clipboard, at.band, at.group, row); break;
+        case 2: changed = PasteRow(cfg, clipboard, at.band, at.group, row).changed; break;
         case 3: {
           bool full = cfg.Count(at.band, at.group) == GroupCapacity(at.band, at.group);
-          changed = InsertPasteRow(cfg, clipboard, at.band, at.group, row);
+          changed = InsertPasteRow(cfg, clipboard, at.band, at.group, row).changed;
           insertsIntoFullGroups += full && changed;
           break;
         }

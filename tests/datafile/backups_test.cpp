@@ -164,15 +164,15 @@ TEST(Backups, PruningGoesByTheDateInTheNameAndSparesOtherFiles) {
 
 TEST(Backups, TheProgramsStartPrunesAndTheToolsDoNot) {
   testing::ProgramFolder install;
-  fs::path folder = BackupFolderOf(install.program());
+  fs::path folder = install.layout().backupFolder;
   EXPECT_EQ(folder, install.root() / "language" / "backups");
   fs::create_directories(folder);
   test::WriteText(folder / "2001-01-01_000000_write.bin", "x");
 
   ProgramState state;
-  StartupCore(install.program(), 0x0409, Date{2026, 12, 8}, SettingsAccess::ReadOnly, state);
+  StartupCore(install.layout(), 0x0409, Date{2026, 12, 8}, SettingsAccess::ReadOnly, state);
   EXPECT_TRUE(fs::exists(folder / "2001-01-01_000000_write.bin"));
-  StartupCore(install.program(), 0x0409, Date{2026, 12, 8}, SettingsAccess::ReadWrite, state);
+  StartupCore(install.layout(), 0x0409, Date{2026, 12, 8}, SettingsAccess::ReadWrite, state);
   EXPECT_FALSE(fs::exists(folder / "2001-01-01_000000_write.bin"));
 }
 

@@ -1,11 +1,10 @@
 #include "datafile/data_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "config/defaults.h"
 #include "datafile/record_bytes.h"
-#include "platform/atomic_file.h"
+#include "platform/utf8_path.h"
 #include "test_support.h"
 
 namespace zq {
@@ -209,9 +208,6 @@ TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   ExpectRefusedWithoutChange(file, FileStatus::FileError);
   std::filesystem::create_directory(dir / "radio.fre");
   ExpectRefusedWithoutChange(file, FileStatus::FileError);
-  std::filesystem::remove(dir / "radio.fre");
-  ASSERT_EQ(mkfifo((dir / "radio.fre").c_str(), 0600), 0);
-  ExpectRefusedWithoutChange(file, FileStatus::FileError);  // and does not wait for a writer
 
   ExpectRefusedWithoutChange(dir / "missing.dat", FileStatus::FileError);
   ExpectRefusedWithoutChange(dir.path(), FileStatus::FileError);
@@ -247,20 +243,23 @@ TEST(DataFile, FailedSaveLeavesFilesDocumentAndWorkingCopyAlone) {
   EXPECT_EQ(ReadBytes(dir / "moved.fre"), oldChannels);
 }
 
-// Run by a user with the rights, a save over a pipe or a device would put a plain file in its place.
-TEST(DataFile, SavesNeverReplaceAPipeOrADevice) {
+TEST(DataFile, APairInAFolderNamedInChineseIsSavedOverAndOpenedAgain) {
   TempFolder dir;
+  const auto folder = dir.path() / PathFromUtf8("电台 配置");
+  std::filesystem::create_directory(folder);
+  const auto file = folder / PathFromUtf8("频道.dat");
   Document d = DefaultDocument();
-  ASSERT_EQ(::mkfifo((dir / "pipe.fre").c_str(), 0600), 0);
-  EXPECT_EQ(SaveDataFile(dir / "pipe.dat", d.cfg, d.doc, d.working).status, FileStatus::FileError);
-  EXPECT_FALSE(std::filesystem::exists(dir / "pipe.dat"));
-  EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe.fre"));
+  ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok());
+  d.cfg.Options.Tot() = 9;
+  ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok()) << "a save replaces the pair that is there";
+  EXPECT_EQ(d.doc.fileName, Utf8OfPath(file));
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / PathFromUtf8("频道.fre")));
 
-  ASSERT_EQ(::mkfifo((dir / "image.bin").c_str(), 0600), 0);
-  EXPECT_FALSE(WriteFileAtomically(dir / "image.bin", std::string_view("bytes")));
-  EXPECT_TRUE(std::filesystem::is_fifo(dir / "image.bin"));
+  Document opened = DefaultDocument();
+  ASSERT_TRUE(OpenDataFile(file, V100List(), opened.cfg, opened.doc, opened.working).ok());
+  EXPECT_EQ(opened.cfg.Options.Tot(), 9);
   int entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 2) << "no temporary file may be left behind";
 }
 

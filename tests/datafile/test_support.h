@@ -1,12 +1,12 @@
 #pragma once
 // Temporary folders, raw file access and random configurations for the data-file tests.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -17,10 +17,15 @@ namespace zq::test {
 
 class TempFolder {
  public:
+  // A new folder of its own: a name already taken is never reused.
   TempFolder() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "zq4071-XXXXXX").string();
-    if (mkdtemp(tmpl.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    path_ = tmpl;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+      auto candidate = std::filesystem::temp_directory_path() / ("zq4071-" + std::to_string(random()));
+      std::error_code ec;
+      if (std::filesystem::create_directory(candidate, ec)) path_ = candidate;
+    }
+    if (path_.empty()) throw std::runtime_error("no temporary folder");
   }
   ~TempFolder() {
     std::error_code ec;

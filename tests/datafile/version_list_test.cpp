@@ -56,5 +56,23 @@ TEST(VersionList, LongSectionsAreReadInOneWalk) {
   EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(3));
 }
 
+// A system install has no folder of releases; a release must then never be
+// looked up from wherever the program happened to be started.
+TEST(VersionList, AReleaseIsFoundOnlyInTheFolderOfReleases) {
+  test::TempFolder folder;
+  std::filesystem::create_directories(folder / "V200" / "LR_902");
+  WriteText(folder / "V200" / "LR_902" / "zq4071", "program");
+  VersionList list;
+  list.firmPairs = {{"V200", "V200"}};
+  auto before = std::filesystem::current_path();
+  std::filesystem::current_path(folder.path());
+  MatchingRelease fromWorkingFolder = FindMatchingRelease(list, "V200", {}, "zq4071");
+  std::filesystem::current_path(before);
+  EXPECT_FALSE(fromWorkingFolder.found);
+  MatchingRelease installed = FindMatchingRelease(list, "V200", folder.path(), "zq4071");
+  EXPECT_TRUE(installed.found);
+  EXPECT_EQ(installed.executable, folder / "V200" / "LR_902" / "zq4071");
+}
+
 }  // namespace
 }  // namespace zq

@@ -26,6 +26,10 @@ class BackgroundProgram {
   const std::string& firstLine() const { return firstLine_; }
   // Waits for the program to end by itself; -1 when it did not within `limit` (it is killed then).
   int Wait(std::chrono::seconds limit);
+  // Ctrl+C, as a terminal sends it.
+  void Interrupt();
+  // What it wrote after its first line, once it has ended.
+  std::string RestOfOutput();
 
  private:
   int pid_ = -1;

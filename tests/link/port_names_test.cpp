@@ -1,102 +1,23 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "link/port_list.h"
 #include "link/port_messages.h"
 #include "link/port_names.h"
-#include "link/port_settings.h"
-#include "platform/ini_file.h"
 
 namespace zq {
 namespace {
 
-namespace fs = std::filesystem;
-
-TEST(PortNames, DevicesAndNumbersMapBothWaysThroughOneTable) {
-  EXPECT_EQ(PortNumberOfDevice("/dev/ttyS0"), 1);
-  EXPECT_EQ(PortNumberOfDevice("ttyS98"), 99);
-  EXPECT_EQ(PortNumberOfDevice("/dev/ttyUSB0"), 100);
-  EXPECT_EQ(PortNumberOfDevice("/dev/ttyACM3"), 203);
-  EXPECT_EQ(PortNumberOfDevice("/dev/rfcomm1"), 401);
-  EXPECT_EQ(PortNumberOfDevice("/dev/ttyS99"), std::nullopt);  // beyond its family
-  EXPECT_EQ(PortNumberOfDevice("/dev/ttyUSB01"), std::nullopt);
-  EXPECT_EQ(PortNumberOfDevice("/dev/pts/3"), std::nullopt);
-  for (const DeviceFamily& family : kDeviceFamilies) {
-    for (int n : {family.firstNumber, family.firstNumber + family.count - 1}) {
-      auto device = DeviceOfPortNumber(n);
-      ASSERT_TRUE(device) << n;
-      EXPECT_EQ(PortNumberOfDevice(*device), n);
-    }
-  }
-  EXPECT_EQ(DeviceOfPortNumber(0), std::nullopt);
-  EXPECT_EQ(DeviceOfPortNumber(kNamedDevicePort), std::nullopt);
-}
-
 TEST(PortNames, EntriesAreComAndANumber) {
-  EXPECT_EQ((PortEntry{3, "/dev/ttyS2"}.text()), "COM3");
+  EXPECT_EQ((PortEntry{3, "any device"}.text()), "COM3");
   EXPECT_EQ(EntryNumber("COM12"), 12);
   EXPECT_EQ(EntryNumber("COM"), std::nullopt);
   EXPECT_EQ(EntryNumber("COMx"), std::nullopt);
-  EXPECT_EQ(DeviceOfPortName("COM101"), "/dev/ttyUSB1");
-  EXPECT_EQ(DeviceOfPortName("/dev/pts/7"), "/dev/pts/7");
-  EXPECT_EQ(DeviceOfPortName("COM999"), std::nullopt);
+  EXPECT_EQ(DeviceOfPortName("COM9999"), std::nullopt);  // no port has so high a number
+  EXPECT_EQ(DeviceOfPortName("cOm3"), DeviceOfPortName("COM3"));  // typed in any letter case
   // Registry data: only characters 4-6 after "COM" count.
   EXPECT_EQ(EntryOfRegistryData("COM12"), "COM12");
   EXPECT_EQ(EntryOfRegistryData("COM123"), "COM123");
   EXPECT_EQ(EntryOfRegistryData("COM1234"), "COM123");
   EXPECT_EQ(EntryOfRegistryData("COM3 "), "COM3");
-}
-
-TEST(PortList, ListsHardwarePortsThatHaveADeviceNodeInNumberOrder) {
-  fs::path root = fs::temp_directory_path() / ("zq-ports-" + std::to_string(::getpid()));
-  fs::path ttyClass = root / "class", dev = root / "dev";
-  auto add = [&](const std::string& name, bool hardware, bool node) {
-    fs::create_directories(ttyClass / name);
-    if (hardware) fs::create_directories(ttyClass / name / "device");
-    if (node) std::ofstream(dev / name) << "";
-  };
-  fs::create_directories(dev);
-  add("ttyACM1", true, true);
-  add("ttyUSB0", true, true);
-  add("ttyUSB3", true, false);  // unplugged: no node any more
-  add("tty0", false, true);     // a console, not a serial port
-  add("ttyS0", true, true);
-  // The platform UART driver's ports that no chip answers for are left out.
-  fs::create_directories(root / "drivers" / "serial8250");
-  fs::create_directory_symlink(root / "drivers" / "serial8250", ttyClass / "ttyS0" / "device" / "driver");
-
-  std::vector<PortEntry> entries = ListSerialPortsIn(ttyClass, dev);
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0].number, 100);
-  EXPECT_EQ(entries[0].device, (dev / "ttyUSB0").string());
-  EXPECT_EQ(entries[1].text(), "COM201");
-  fs::remove_all(root);
-  EXPECT_TRUE(ListSerialPortsIn(root / "class", root / "dev").empty());
-}
-
-TEST(PortSettings, DevicesOutsideTheTableAreKeptByPathBesideADecimalPortNumber) {
-  EXPECT_EQ(ChoiceOfDevice("/dev/ttyS2"), (PortChoice{3, ""}));
-  EXPECT_EQ(ChoiceOfDevice("/dev/ttyUSB1"), (PortChoice{101, ""}));
-  EXPECT_EQ(ChoiceOfDevice("/dev/pts/4"), (PortChoice{kNamedDevicePort, "/dev/pts/4"}));
-  EXPECT_EQ(DeviceOfChoice({1, ""}), "/dev/ttyS0");
-  EXPECT_EQ(DeviceOfChoice({0, ""}), "");  // no port chosen
-  EXPECT_EQ(DeviceOfChoice({kNamedDevicePort, "/dev/pts/4"}), "/dev/pts/4");
-
-  fs::path file = fs::temp_directory_path() / ("zq-settings-" + std::to_string(::getpid()) + ".ini");
-  std::ofstream(file) << "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nStopBit=1\r\n";
-  ASSERT_TRUE(SavePortChoice(file, ChoiceOfDevice("/dev/pts/4")));
-  EXPECT_EQ(ReadProfileString(file, "language", "comPort"), std::to_string(kNamedDevicePort));
-  EXPECT_EQ(ReadNamedDevice(file), "/dev/pts/4");
-  ASSERT_TRUE(SavePortChoice(file, ChoiceOfDevice("/dev/ttyUSB0")));
-  EXPECT_EQ(ReadProfileString(file, "language", "comPort"), "100");
-  // The other keys of the section stay as they were.
-  EXPECT_EQ(ReadProfileString(file, "language", "StopBit"), "1");
-  EXPECT_EQ(ReadProfileString(file, "language", "IsFirstRun"), "0");
-  EXPECT_FALSE(SavePortChoice(file / "mysetup.ini", {3, ""}));  // below a file: cannot be written
-  fs::remove(file);
 }
 
 TEST(PortMessages, ReasonsNameTheDeviceAndThePermissionFix) {

@@ -11,7 +11,7 @@ using test::PatternImage;
 using namespace std::chrono_literals;
 
 const RadioIdentity kRadio{"VESTRAX", true, "V100"};
-const Bytes kGreetingAck = {'L', 'R', 0x06};
+const Bytes kGreetingReply = {'L', 'R', 0x06};
 
 std::vector<Bytes> ReplyBytes(const std::vector<RadioReply>& replies) {
   std::vector<Bytes> bytes;
@@ -22,7 +22,7 @@ std::vector<Bytes> ReplyBytes(const std::vector<RadioReply>& replies) {
 TEST(SimulatedRadio, AnswersEachFrameAsTheRadioDoes) {
   MemoryImage memory = PatternImage();
   SimulatedRadio radio(memory, kRadio);
-  EXPECT_EQ(ReplyBytes(radio.Receive(GreetingFrame())), std::vector<Bytes>{kGreetingAck});
+  EXPECT_EQ(ReplyBytes(radio.Receive(GreetingFrame())), std::vector<Bytes>{kGreetingReply});
   EXPECT_EQ(ReplyBytes(radio.Receive(IdentRequestFrame())), std::vector<Bytes>{IdentReplyFrame(kRadio)});
   EXPECT_EQ(ReplyBytes(radio.Receive(ReadRequestFrame(0x20000))),
             std::vector<Bytes>{DataFrame(0x20000, memory.bytes())});
@@ -56,7 +56,7 @@ TEST(SimulatedRadio, FramesBytesThatArriveInPiecesAndSkipsNoise) {
   stream.push_back(kIdentRequestByte);
   EXPECT_TRUE(radio.Receive(std::span(stream).first(6)).empty());
   EXPECT_EQ(ReplyBytes(radio.Receive(std::span(stream).subspan(6))),
-            (std::vector<Bytes>{kGreetingAck, IdentReplyFrame(kRadio)}));
+            (std::vector<Bytes>{kGreetingReply, IdentReplyFrame(kRadio)}));
   EXPECT_EQ(radio.framesReceived(), 2);
 }
 

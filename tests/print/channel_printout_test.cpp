@@ -73,6 +73,7 @@ TEST(ChannelPrintout, CbPlansCarryTheirMemoryRowsAndNoRepeaterColumns) {
   AddChannel(cfg, kCB, 1, 3, "2698500 ");
   ChannelRecord& memory = cfg.Special(1);  // M1 of plan 1
   memory.Enabled = 1;
+  memory.RxFrequency = "2701500 ";
   memory.CbMemChannel = 3;
 
   PrintTable table = ChannelTablePrint(cfg, kCB, 1, kEnglish);
@@ -81,7 +82,7 @@ TEST(ChannelPrintout, CbPlansCarryTheirMemoryRowsAndNoRepeaterColumns) {
     EXPECT_EQ(std::count(table.columns.begin(), table.columns.end(), absent), 0) << absent;
   Columns cells(table);
   EXPECT_EQ(cells.At(41, "CH No."), "M1");
-  EXPECT_EQ(cells.At(41, "Frequency"), "26.98500");  // the channel the memory recalls
+  EXPECT_EQ(cells.At(41, "Frequency"), "27.01500");  // the memory's own; its link in a column beside
   EXPECT_EQ(cells.At(41, "CB Mem Chan ID"), "3");
   EXPECT_EQ(cells.At(3, "CB Mem Chan ID"), "");  // a plan channel has no link
   EXPECT_EQ(cells.At(42, "CB Mem Chan ID"), "");  // a memory slot not in use

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "datafile/install_layout.h"
 #include "datafile/test_support.h"
 #include "platform/ini_file.h"
-#include "platform/system_locale.h"
 #include "shell/startup_core.h"
 
 namespace zq {
@@ -101,51 +102,62 @@ TEST(UserSettings, WritingBackKeepsEveryOtherLine) {
             "CurrentLanguage=2\n");
 }
 
-TEST(UserSettings, SystemLocaleComesFromTheFirstLocaleVariableSet) {
-  const char* names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
-  std::vector<std::optional<std::string>> saved;
-  for (const char* name : names) {
-    const char* value = std::getenv(name);
-    saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
-    unsetenv(name);
-  }
-  EXPECT_EQ(SystemLocaleId(), kUs);
-  setenv("LANG", "zh_CN.UTF-8", 1);
-  EXPECT_EQ(SystemLocaleId(), kPrc);
-  setenv("LC_MESSAGES", "zh_TW.UTF-8", 1);
-  EXPECT_EQ(SystemLocaleId(), kTaiwan);
-  setenv("LC_ALL", "", 1);  // set but empty: the next variable counts
-  EXPECT_EQ(SystemLocaleId(), kTaiwan);
-  for (std::size_t k = 0; k < saved.size(); ++k) {
-    if (saved[k])
-      setenv(names[k], saved[k]->c_str(), 1);
-    else
-      unsetenv(names[k]);
-  }
+std::vector<std::filesystem::path> FilesBelow(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
 }
 
-TEST(StartupCore, PreparesVersionsSettingsAndTheNewDocument) {
-  test::TempFolder shared;
-  auto program = shared / "LR_902";
-  std::filesystem::create_directories(program / "Init");
-  for (const char* name : {"1_LR4417_New.dat", "1_LR4417_New.fre"})
-    std::filesystem::copy_file(std::filesystem::path(ZQ_PROGRAM_DIR) / "Init" / name, program / "Init" / name);
-  test::WriteText(shared / "Version.ini", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\n");
+// Both layouts, laid out as an install makes them: the release folder inside
+// its shared folder, and a system install whose users keep their own files.
+TEST(StartupCore, PreparesVersionsSettingsAndTheNewDocumentInEitherLayout) {
+  struct Install {
+    const char* programFolder;
+    const char* dataFolder;
+    const char* versionFolder;
+  };
+  for (Install install : {Install{"LR_902", "LR_902", "."}, Install{"bin", "share/zq4071", "share/zq4071"}}) {
+    SCOPED_TRACE(install.programFolder);
+    test::TempFolder prefix, home;
+    std::filesystem::create_directories(prefix / install.programFolder);
+    std::filesystem::create_directories(prefix / install.dataFolder / "Init");
+    for (const char* name : {"1_LR4417_New.dat", "1_LR4417_New.fre"})
+      std::filesystem::copy_file(std::filesystem::path(ZQ_PROGRAM_DIR) / "Init" / name,
+                                 prefix / install.dataFolder / "Init" / name);
+    test::WriteText(prefix.path() / install.versionFolder / "Version.ini",
+                    "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\n");
+    auto installed = FilesBelow(prefix.path());
+    // The folder's name decides, with or without a final separator.
+    InstallLayout layout = LayoutOf(prefix.path() / install.programFolder / "", {home / "config", home / "data"});
 
-  ProgramState readOnly;
-  StartupCore(program, kPrc, {2025, 6, 1}, SettingsAccess::ReadOnly, readOnly);
-  EXPECT_FALSE(std::filesystem::exists(SettingsFileOf(program)));
-  EXPECT_EQ(readOnly.settings.language, 2);
+    ProgramState readOnly;
+    StartupCore(layout, kPrc, {2025, 6, 1}, SettingsAccess::ReadOnly, readOnly);
+    EXPECT_FALSE(std::filesystem::exists(layout.settingsFile));
+    EXPECT_EQ(readOnly.settings.language, 2);
 
-  ProgramState state;
-  StartupCore(program, kUs, {2025, 6, 1}, SettingsAccess::ReadWrite, state);
-  EXPECT_TRUE(IsCompatible(state.versions, "V100", "V100"));
-  EXPECT_EQ(state.settings.language, 1);
-  EXPECT_EQ(Key(SettingsFileOf(program), "IsFirstRun"), "0");
-  EXPECT_EQ(state.config.Count(kCB, 3), 80) << "the New template of range 1 was laid over the defaults";
-  EXPECT_EQ(state.document.rangeText, RangeTextOfIndex(1));
-  EXPECT_TRUE(state.document.untitled);
-  EXPECT_TRUE(IsUnchanged(state.config, state.working));
+    ProgramState state;
+    StartupCore(layout, kUs, {2025, 6, 1}, SettingsAccess::ReadWrite, state);
+    EXPECT_TRUE(IsCompatible(state.versions, "V100", "V100"));
+    EXPECT_EQ(state.settings.language, 1);
+    EXPECT_EQ(Key(layout.settingsFile, "IsFirstRun"), "0");
+    EXPECT_EQ(state.config.Count(kCB, 3), 80) << "the New template of range 1 was laid over the defaults";
+    EXPECT_TRUE(state.templateLoaded);
+    EXPECT_EQ(state.document.rangeText, RangeTextOfIndex(1));
+    EXPECT_TRUE(state.document.untitled);
+    EXPECT_TRUE(IsUnchanged(state.config, state.working));
+    if (std::string(install.programFolder) == "bin") {
+      EXPECT_EQ(layout.settingsFile, home / "config" / "ZQ4071" / "mysetup.ini");
+      EXPECT_EQ(layout.backupFolder, home / "data" / "ZQ4071" / "backups");
+      EXPECT_TRUE(layout.releasesFolder.empty()) << "one release: no other is looked for beside it";
+      EXPECT_EQ(FilesBelow(prefix.path()), installed) << "a system install is never written to";
+    } else {
+      EXPECT_EQ(layout.settingsFile, prefix / "language" / "mysetup.ini");
+      EXPECT_EQ(layout.backupFolder, prefix / "language" / "backups");
+      EXPECT_EQ(layout.releasesFolder, prefix.path());
+      EXPECT_FALSE(std::filesystem::exists(home.path() / "config"));
+    }
+  }
 }
 
 }  // namespace

@@ -30,10 +30,10 @@ class MainWindowFixture : public ::testing::Test {
   void StartMainWindow(unsigned systemLocaleId = 0x0409) {
     main.reset();
     state = std::make_unique<AppState>();
-    state->programFolder = folder.program();
+    state->layout = folder.layout();
     state->systemLocaleId = systemLocaleId;
     state->systemLanguage = SystemLanguageOf(systemLocaleId);
-    StartupCore(folder.program(), systemLocaleId, LocalToday(), SettingsAccess::ReadWrite, *state);
+    StartupCore(state->layout, systemLocaleId, LocalToday(), SettingsAccess::ReadWrite, *state);
     main = std::make_unique<frmMain>(*state);
   }
 

@@ -1,11 +1,13 @@
 #pragma once
 // A throw-away installation for tests: a shared folder with its own settings
-// file and version list, and a program folder whose templates and pictures are
-// those the build made.
+// file and version list, and a program folder with copies of the templates and
+// pictures the build made.
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+
+#include "datafile/install_layout.h"
 
 namespace zq::testing {
 
@@ -17,8 +19,9 @@ class ProgramFolder {
     std::filesystem::create_directories(root_ / "LR_902");
     std::filesystem::create_directories(root_ / "language");
     const std::filesystem::path built = ZQ_PROGRAM_DIR;
-    std::filesystem::create_directory_symlink(built / "Init", root_ / "LR_902" / "Init");
-    std::filesystem::create_directory_symlink(built / "PIC", root_ / "LR_902" / "PIC");
+    // Copies, not links: Windows programs may not follow a link to a folder.
+    for (const char* folder : {"Init", "PIC"})
+      std::filesystem::copy(built / folder, root_ / "LR_902" / folder, std::filesystem::copy_options::recursive);
     Write("Version.ini",
           "[Version]\r\nCurrentVersion=V100\r\nSoftVersionCount=1\r\nFirmVersionCount=1\r\n"
           "[Soft]\r\nVersion0=V100\r\n[Firm]\r\nFirm0=V100V100\r\n");
@@ -35,6 +38,7 @@ class ProgramFolder {
   std::filesystem::path root() const { return root_; }
   std::filesystem::path program() const { return root_ / "LR_902"; }
   std::filesystem::path settingsFile() const { return root_ / "language" / "mysetup.ini"; }
+  InstallLayout layout() const { return LayoutOf(program(), UserFolders{}); }
 
   void Write(const std::string& relative, const std::string& text) const {
     std::ofstream(root_ / relative, std::ios::binary) << text;

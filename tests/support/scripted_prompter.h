@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "widgets/prompter.h"
 
@@ -18,6 +19,11 @@ class ScriptedPrompter : public Prompter {
   // the default answer is used (Ok for messages, Cancel or No for questions).
   void Answer(zq::Answer a) { answers_.push_back(a); }
   void OpenFile(const QString& path) { openFiles_.push_back(path); }
+  // The next file chosen in a dialog with a check box, and how the box is left.
+  void OpenFileWithOption(const QString& path, bool ticked) {
+    openFiles_.push_back(path);
+    ticks_.push_back(ticked);
+  }
   void SaveFile(const QString& path) { saveFiles_.push_back(path); }
 
   zq::Answer Ask(QWidget*, const QString& text, Buttons buttons, Icon) override {
@@ -42,6 +48,17 @@ class ScriptedPrompter : public Prompter {
     openFolders.push_back(folder);
     return Take(openFiles_);
   }
+  QString ChooseFileWithOption(QWidget*, const QString& filter, const QString& option, bool& ticked) override {
+    filters.push_back(filter);
+    options.push_back(option);
+    optionsOffered.push_back(ticked);
+    QString path = Take(openFiles_);
+    if (!path.isEmpty() && !ticks_.empty()) {
+      ticked = ticks_.front();
+      ticks_.pop_front();
+    }
+    return path;
+  }
   QString ChooseFileToSave(QWidget*, const QString& preset, const QString& filter) override {
     filters.push_back(filter);
     savePresets.push_back(preset);
@@ -53,6 +70,8 @@ class ScriptedPrompter : public Prompter {
   QStringList filters;
   QStringList savePresets;
   QStringList openFolders;
+  QStringList options;               // check-box captions of the file dialogs
+  std::vector<bool> optionsOffered;  // each box's state as the dialog opened
   int unansweredQuestions() const { return static_cast<int>(answers_.size()); }
 
  private:
@@ -65,6 +84,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<zq::Answer> answers_;
   std::deque<QString> openFiles_;
   std::deque<QString> saveFiles_;
+  std::deque<bool> ticks_;
 };
 
 }  // namespace zq::testing

@@ -5,6 +5,7 @@
 #include "channels/channel_rows.h"
 #include "channels/csv_channels.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -23,6 +24,7 @@ QString SuggestedName(int band, int group) {
 
 QString ImportReport(const CsvImportResult& result, int language) {
   QStringList lines{QUtf8(ImportSummary(result, language))};
+  if (auto dropped = DroppedSummary(result, language)) lines << QUtf8(*dropped);
   int shown = 0;
   for (const CsvMessage& message : result.skippedLines)
     if (shown++ < kReportedLines) lines << QUtf8(MessageText(message, language));
@@ -35,14 +37,16 @@ QString ImportReport(const CsvImportResult& result, int language) {
 void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int band, int group) {
   QString path = CurrentPrompter().ChooseFileToSave(parent, SuggestedName(band, group), CsvFilter(language));
   if (path.isEmpty()) return;
-  if (auto failure = ExportChannelsCsvFile(cfg, band, group, path.toStdString()))
+  if (auto failure = ExportChannelsCsvFile(cfg, band, group, PathOfQString(path)))
     Tell(parent, QUtf8(MessageText(*failure, language)), Icon::Error);
 }
 
-bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group) {
-  QString path = CurrentPrompter().ChooseFileToOpen(parent, CsvFilter(language));
+bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group, bool& inFileOrder) {
+  QString path = CurrentPrompter().ChooseFileWithOption(parent, CsvFilter(language),
+                                                        QText(Txt::CsvRenumberOption, language), inFileOrder);
   if (path.isEmpty()) return false;
-  CsvImportResult result = ImportChannelsCsvFile(cfg, band, group, path.toStdString());
+  CsvImportResult result = ImportChannelsCsvFile(cfg, band, group, PathOfQString(path),
+                                                 inFileOrder ? CsvRows::InFileOrder : CsvRows::ByLocation);
   if (result.refusal) {
     Tell(parent, QUtf8(MessageText(*result.refusal, language)), Icon::Error);
     return false;

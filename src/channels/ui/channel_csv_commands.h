@@ -8,7 +8,9 @@ namespace zq {
 struct RadioConfig;
 
 void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int band, int group);
-// True when channels of the group changed.
-bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group);
+// True when channels of the group changed. `inFileOrder` is the dialog's
+// check box for files whose Location numbers do not fit the group: shown as
+// given, left as the user left it.
+bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group, bool& inFileOrder);
 
 }  // namespace zq

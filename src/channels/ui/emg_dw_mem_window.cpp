@@ -12,6 +12,7 @@
 
 #include "channels/emg_dw_mem_choices.h"
 #include "widgets/editor_host.h"
+#include "widgets/fields_scroll_area.h"
 #include "widgets/guarded.h"
 #include "widgets/ui_text.h"
 
@@ -70,16 +71,21 @@ void SpecialSettingsWindow::Build() {
   connect(save_, &QPushButton::clicked, this, [this] { Save(); });
   connect(close_, &QPushButton::clicked, this, [this] { CloseWindow(); });
 
+  auto* frameHolder = new QWidget;
   auto* bands = new QHBoxLayout;
   bands->addWidget(frames_[static_cast<int>(SpecialFrame::Hf)]);
   bands->addWidget(frames_[static_cast<int>(SpecialFrame::Ham)]);
+  auto* fieldsLayout = new QVBoxLayout(frameHolder);
+  fieldsLayout->setContentsMargins(0, 0, 0, 0);
+  fieldsLayout->addWidget(frames_[static_cast<int>(SpecialFrame::Cb)]);
+  fieldsLayout->addLayout(bands);
+  fieldsLayout->addStretch(1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(save_);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(frames_[static_cast<int>(SpecialFrame::Cb)]);
-  layout->addLayout(bands);
+  layout->addWidget(new FieldsScrollArea(frameHolder, this), 1);  // the emergency window is taller than a small screen
   layout->addLayout(buttons);
 }
 

@@ -116,7 +116,8 @@ void frmCommChInfo::InitShowGrid() {
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
     GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
-      if (ImportIntoShownGroup(this, host_.Config(), host_.Language(), band_, group_)) RefreshAfterChannelChange(grid_->CurrentRow());
+      if (ImportIntoShownGroup(this, host_.Config(), host_.Language(), band_, group_, csvInFileOrder_))
+        RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });
   connect(closeButton_, &QPushButton::clicked, this, [this] {
@@ -180,6 +181,7 @@ void frmCommChInfo::ShowBand(int band) {
     bandSelector_->setCurrentIndex(band_);
   }
   bandSelector_->setEnabled(hfCapable);
+  host_.BandShown(band_);
   ShowGroup(InitialGroup(host_.Config(), band_));
 }
 
@@ -291,8 +293,6 @@ void frmCommChInfo::OnChoicePicked(int field, int entry) {
     if (record == nullptr) return;
     const DetailFieldDef& def = DetailFields()[field];
     StoreChoice(def, {host_.Config(), band_, group_}, *record, entry);
-    if (def.kind == ChoiceKind::CbMemChannel)
-      grid_->SetFrequency(row, QUtf8(RowFrequency(host_.Config(), band_, group_, row, limits_).text));
     reShowGrid(row);
   });
 }
@@ -387,8 +387,9 @@ void frmCommChInfo::RunListEdit(RowCommand command) { RunListEditAt(command, gri
 void frmCommChInfo::RunListEditAt(RowCommand command, int row) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_ListEdit", host_.Config(), [&] {
-    if (RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row))
-      RefreshAfterChannelChange(row);
+    RowResult result = RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row);
+    if (result.changed) RefreshAfterChannelChange(row);
+    if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
   });
 }
 
@@ -398,11 +399,19 @@ void frmCommChInfo::ReferencesChanged() {
   if (grid_->RowCount() > 0) reShowGrid(grid_->CurrentRow());
 }
 
+// The configuration changed behind the window (an undo or redo): it is shown
+// again on the same row. An ordinary group follows the band's work group, as
+// opening the window does, so a step back to another group goes there; the
+// MEM and VFO groups, which are never a work group, stay.
 void frmCommChInfo::Reload() {
   Guarded(this, "frmCommChInfo_Form_Load", [&] {
     grid_->HideEditBox();
     lastEditedRow_ = 0;
-    ShowBand(band_);
+    const int group = IsOrdinaryGroup(band_, group_) ? InitialGroup(host_.Config(), band_) : group_;
+    if (group != group_ || grid_->CurrentRow() < 1)
+      ShowGroup(group);
+    else
+      RefreshAfterChannelChange(grid_->CurrentRow());
   });
 }
 

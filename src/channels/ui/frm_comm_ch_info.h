@@ -31,7 +31,6 @@ class frmCommChInfo : public EditorWindow {
   void Reload() override;
 
   int band() const { return band_; }
-  int ShownBand() const override { return band_; }
   int group() const { return group_; }
   QComboBox* bandSelector() const { return bandSelector_; }
   ChannelGrid* grid() const { return grid_; }
@@ -93,6 +92,7 @@ class frmCommChInfo : public EditorWindow {
   int lastEditedRow_ = 0;  // the remembered edit cell (always in the frequency column)
   FrequencyLimits limits_;
   bool committing_ = false;
+  bool csvInFileOrder_ = false;  // the import dialog's check box, as the user last left it
 };
 
 }  // namespace zq

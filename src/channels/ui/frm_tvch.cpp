@@ -92,7 +92,10 @@ void FrmTVCH::BuildGrid() {
     });
   });
   connect(frequencyEditor_, &WeatherFrequencyEdit::cancelled, this, [this] { CloseCellEditor(); });
-  connect(listEditor_, &QComboBox::activated, this, [this] { Save_TVChannel(); });
+  connect(listEditor_, &QComboBox::activated, this, [this] {
+    listPicked_ = true;
+    Save_TVChannel();
+  });
 }
 
 void FrmTVCH::BuildSettings(QWidget* panel) {
@@ -185,6 +188,7 @@ void FrmTVCH::OpenCellEditor(int row, int column) {
 
 void FrmTVCH::CloseCellEditor() {
   editRow_ = editColumn_ = -1;
+  listPicked_ = false;
   frequencyEditor_->hide();
   listEditor_->hide();
 }
@@ -199,9 +203,17 @@ void FrmTVCH::StoreCellEditor() {
     opt.SetInt(def.field, listEditor_->currentData().toInt(), record);
 }
 
+// Only what the user typed or picked: storing a frequency also resets W/N and
+// On/Off and puts it on the raster, which a mere look at a cell must not do.
+bool FrmTVCH::CellEditorChanged() const {
+  return kWeatherColumns[editColumn_].kind == WeatherColumnKind::Frequency ? frequencyEditor_->isModified()
+                                                                           : listPicked_;
+}
+
 void FrmTVCH::Save_TVChannel() {
   if (editColumn_ < 0) return;
-  GuardedEdit(this, "FrmTVCH_Save_TVChannel", host_.Config(), [&] { StoreCellEditor(); });
+  if (CellEditorChanged())
+    GuardedEdit(this, "FrmTVCH_Save_TVChannel", host_.Config(), [&] { StoreCellEditor(); });
   CloseCellEditor();
   FillGrid();
   FillSettings();

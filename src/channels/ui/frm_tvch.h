@@ -1,8 +1,9 @@
 #pragma once
 // FrmTVCH: the weather receiver's 40 channels and its VFO in a grid, and its
-// seven settings. A double click opens an editor over a cell; what it holds is
-// stored when the grid is clicked, on Enter, before a write to the radio and
-// when the window closes. Every change goes straight into the configuration.
+// seven settings. A double click opens an editor over a cell; what the user
+// typed or picked in it is stored when the grid is clicked, on Enter, before a
+// write to the radio and when the window closes (an editor left untouched
+// stores nothing). Every change goes straight into the configuration.
 #include <array>
 
 #include "channels/weather_fields.h"
@@ -41,6 +42,7 @@ class FrmTVCH : public EditorWindow {
   void FillSettings();
   void OpenCellEditor(int row, int column);
   void CloseCellEditor();
+  bool CellEditorChanged() const;
   void StoreCellEditor();
   void GoToRow(int row);
   void OnSettingPicked(int index, int entry);
@@ -52,6 +54,7 @@ class FrmTVCH : public EditorWindow {
   QComboBox* listEditor_ = nullptr;
   int editRow_ = -1;
   int editColumn_ = -1;
+  bool listPicked_ = false;  // the open list editor was picked from
   std::array<QLabel*, std::size(kWeatherSettings)> settingLabels_{};
   std::array<QComboBox*, std::size(kWeatherSettings)> settingLists_{};
 };

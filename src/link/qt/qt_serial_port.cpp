@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include "link/posix_serial_port.h"
+
 namespace zq {
 namespace {
 
@@ -33,8 +35,11 @@ PortOpenResult QtSerialPort::Open(const std::string& device) {
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
   port_.setReadBufferSize(static_cast<qint64>(kMaxPendingBytes));
-  if (!port_.open(QIODevice::ReadWrite))
-    return {FailureOf(port_.error(), device), port_.errorString().toStdString(), ""};
+  if (!port_.open(QIODevice::ReadWrite)) {
+    PortFailure failure = FailureOf(port_.error(), device);
+    return {failure, port_.errorString().toStdString(),
+            failure == PortFailure::NotPermitted ? GroupThatMayOpen(device) : std::string()};
+  }
   threshold_ = 1;
   return {};
 }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -33,6 +34,16 @@ constexpr int kScrollFrame = 2;
 
 QString NameOf(const ValueRef& value) { return QString::fromStdString(ValueName(value)); }
 
+// A stored value outside the box's range can be longer than the user may type
+// ("12.3456" where six characters are usual): it is shown whole, and the usual
+// limit comes back once a value held within the range is shown.
+void ShowInNumberBox(QLineEdit* box, const NumberFormat& format, const QString& text) {
+  const int length = std::max(format.maxLength, static_cast<int>(text.size()));
+  box->setMaxLength(length);
+  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(length + 3, QLatin1Char('0'))));
+  box->setText(text);
+}
+
 QGridLayout* NewGrid(QWidget* parent) {
   auto* grid = new QGridLayout(parent);
   grid->setHorizontalSpacing(kLabelGap);
@@ -50,9 +61,20 @@ FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
     content_ = BuildContent();
     scroll->setWidget(content_);
     scroll->setWidgetResizable(true);
+    // Close stays below the scrolled fields, in sight however small the window.
+    auto* close = new QPushButton(this);
+    close->setObjectName("cmdClose");
+    captions_.push_back({close, Txt::CloseButton});
+    connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->setContentsMargins(6, 4, 6, 6);
+    buttonRow_->addStretch(1);
+    buttonRow_->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    layout->setSpacing(0);
+    layout->addWidget(scroll, 1);
+    layout->addLayout(buttonRow_);
     FillAllLists();
     SetCaptions();
     ShowValues();
@@ -63,18 +85,15 @@ FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
 
 // The whole window when the main window has room for it; scroll bars otherwise.
 QSize FrmOptFeatures::sizeHint() const {
-  return content_ ? content_->sizeHint() + QSize(2 * kScrollFrame, 2 * kScrollFrame) : EditorWindow::sizeHint();
+  if (!content_) return EditorWindow::sizeHint();
+  return content_->sizeHint() + QSize(2 * kScrollFrame, 2 * kScrollFrame + buttonRow_->sizeHint().height());
 }
 
 RadioConfig& FrmOptFeatures::cfg() { return host_.Config(); }
 
 int FrmOptFeatures::language() const { return host_.Language(); }
 
-bool FrmOptFeatures::ShowsCbBand() const {
-  if (int band = host_.CurrentBand(); IsBand(band)) return band == kCB;
-  // With the channel editor closed: CB, unless a radio that can work HF has been read.
-  return !host_.HfCapable();
-}
+bool FrmOptFeatures::ShowsCbBand() const { return host_.CurrentBand() == kCB; }
 
 QWidget* FrmOptFeatures::BuildContent() {
   auto* content = new QWidget;
@@ -103,21 +122,13 @@ QWidget* FrmOptFeatures::BuildContent() {
 }
 
 // The CB, HAM and HF frames side by side; under them the BLE frame, the
-// PUBLIC switches and the Close button.
+// PUBLIC switches.
 QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame, QWidget* switches) {
   auto* frames = new QHBoxLayout;
   for (const PublicBlock& block : PublicBlocks()) frames->addWidget(BuildPublicFrame(block), 0, Qt::AlignTop);
-  auto* close = new QPushButton(switches->parentWidget());
-  close->setObjectName("cmdClose");
-  captions_.push_back({close, Txt::CloseButton});
-  connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
-  auto* switchColumn = new QVBoxLayout;
-  switchColumn->addWidget(switches);
-  switchColumn->addStretch(1);
-  switchColumn->addWidget(close, 0, Qt::AlignRight);
   auto* lower = new QHBoxLayout;
   lower->addWidget(bleFrame, 0, Qt::AlignTop);
-  lower->addLayout(switchColumn);
+  lower->addWidget(switches, 0, Qt::AlignTop);
   lower->addStretch(1);
   auto* column = new QVBoxLayout;
   column->addLayout(frames);
@@ -176,8 +187,7 @@ void FrmOptFeatures::AddCheck(const OptionControl& def, GridPlace& place) {
 
 QLineEdit* FrmOptFeatures::NewNumberBox(const OptionControl& def, QWidget* parent) {
   auto* box = new FilteredLineEdit(FilteredLineEdit::Keys(kDecimalKeys), "FrmOptFeatures_Text_KeyPress", parent);
-  box->setMaxLength(def.number.maxLength);
-  box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(def.number.maxLength + 3, QLatin1Char('0'))));
+  ShowInNumberBox(box, def.number, QString());
   numbers_.push_back({&def, box});
   connect(box, &FilteredLineEdit::focusLeft, this, [this, box] { OnNumberLeft(box); });
   connect(box, &QLineEdit::returnPressed, this, [this, box] { OnNumberLeft(box); });
@@ -259,7 +269,8 @@ void FrmOptFeatures::SetCaptions() {
 void FrmOptFeatures::ShowValues() {
   ShowChoices();
   for (NumberControl& number : numbers_)
-    number.box->setText(QUtf8(ShowNumber(number.def->number, ReadValue(cfg(), number.def->value))));
+    ShowInNumberBox(number.box, number.def->number,
+                    QUtf8(ShowNumber(number.def->number, ReadValue(cfg(), number.def->value))));
   nameBox_->setText(QString::fromStdU16String(std::u16string(Cleaned(cfg().Options.BtDeviceName().str()))));
 }
 
@@ -377,7 +388,7 @@ void FrmOptFeatures::OnNumberLeft(FilteredLineEdit* box) {
 void FrmOptFeatures::CommitNumber(const NumberControl& number) {
   if (!loaded_ || !number.box->isModified()) return;
   NumberText normalised = NormaliseNumber(number.def->number, number.box->text().toStdString());
-  number.box->setText(QUtf8(normalised.text));
+  ShowInNumberBox(number.box, number.def->number, QUtf8(normalised.text));
   WriteValue(cfg(), number.def->value, normalised.stored);
 }
 
@@ -387,8 +398,8 @@ void FrmOptFeatures::CommitBatteryRange() {
   if (!loaded_ || !(minimum->box->isModified() || maximum->box->isModified())) return;
   auto [low, high] = NormaliseRange(minimum->def->number, minimum->box->text().toStdString(),
                                     maximum->box->text().toStdString());
-  minimum->box->setText(QUtf8(low.text));
-  maximum->box->setText(QUtf8(high.text));
+  ShowInNumberBox(minimum->box, minimum->def->number, QUtf8(low.text));
+  ShowInNumberBox(maximum->box, maximum->def->number, QUtf8(high.text));
   WriteValue(cfg(), minimum->def->value, low.stored);
   WriteValue(cfg(), maximum->def->value, high.stored);
 }

@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLayout;
 class QLineEdit;
 
@@ -106,6 +107,7 @@ class FrmOptFeatures : public EditorWindow {
 
   EditorHost& host_;
   QWidget* content_ = nullptr;
+  QHBoxLayout* buttonRow_ = nullptr;  // Close, below the scrolled fields
   bool loaded_ = false;
   std::vector<ListControl> lists_;
   std::vector<CheckControl> checks_;

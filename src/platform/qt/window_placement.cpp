@@ -1,6 +1,7 @@
 #include "platform/qt/window_placement.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace zq {
 namespace {
@@ -38,6 +39,15 @@ QRect PlacementToPixels(const Placement& p) {
 
 Placement PlacementFromPixels(const QRect& r) {
   return {r.x() * kTwipsPerPixel, r.y() * kTwipsPerPixel, r.width() * kTwipsPerPixel, r.height() * kTwipsPerPixel};
+}
+
+QRect FitOnScreen(const QRect& placement, const QRect& available, const QMargins& frame) {
+  const QSize frameSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+  const QSize inside = placement.size().boundedTo(available.size() - frameSize);
+  const QSize outer = inside + frameSize;
+  const int left = std::clamp(placement.left(), available.left(), available.left() + available.width() - outer.width());
+  const int top = std::clamp(placement.top(), available.top(), available.top() + available.height() - outer.height());
+  return QRect(QPoint(left, top), inside);
 }
 
 }  // namespace zq

@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
 
 #include "datafile/install_layout.h"
 #include "link/port_list.h"
@@ -29,10 +31,10 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
   list_->setEditable(true);  // a device outside the list (a pseudo-terminal, an unusual adapter) can be typed
   list_->setInsertPolicy(QComboBox::NoInsert);
   list_->setMinimumWidth(260);
+  list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // adapters' names can be long
   connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
     currentPort_ = index < 0 ? 0 : list_->itemData(index).toInt();
   });
-
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QText(Txt::PortLabel, language), this));
@@ -44,29 +46,35 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
           [this] { Guarded(this, "FrmComSet_cmdOK_Click", [this] { OnOk(); }); });
 
   currentPort_ = transfers_.demoChosen() ? kDemoPortEntry : main.state().settings.portNumber;
-  FillList();
-  SelectCurrent();
+  RefreshPorts();
   refresh_.setInterval(1000);
   connect(&refresh_, &QTimer::timeout, this, [this] { Guarded(this, "FrmComSet_ReShowComPortTimer", [this] { RefreshPorts(); }); });
   refresh_.start();
   connect(this, &QDialog::finished, &refresh_, &QTimer::stop);
 }
 
-void FrmComSet::FillList() {
-  QSignalBlocker quiet(list_);
-  list_->clear();
-  if (transfers_.demoRadio())
-    list_->addItem(QText(Txt::DemoPortEntry, main_.state().language()), kDemoPortEntry);
-  for (const PortEntry& entry : ListSerialPorts())
-    list_->addItem(QString::fromStdString(entry.text() + "  " + entry.device), entry.number);
+std::vector<FrmComSet::ListedPort> FrmComSet::PortsNow() const {
+  std::vector<ListedPort> ports;
   const AppState& s = main_.state();
+  if (transfers_.demoRadio()) ports.push_back({QText(Txt::DemoPortEntry, s.language()), {}, kDemoPortEntry});
+  for (const PortEntry& entry : ListSerialPorts()) {
+    QString text = QString::fromStdString(entry.text() + "  " + entry.device);
+    if (!entry.description.empty()) text += QStringLiteral("  ") + QUtf8(entry.description);
+    QString stable = QUtf8(entry.stableName);
+    if (!stable.isEmpty()) text += QStringLiteral("  [") + stable.section(QLatin1Char('/'), -1) + QLatin1Char(']');
+    ports.push_back({text, stable, entry.number});
+  }
   if (s.settings.portNumber == kNamedDevicePort && !s.namedDevice.empty())
-    list_->addItem(QString::fromStdString(s.namedDevice), kNamedDevicePort);
+    ports.push_back({QUtf8(s.namedDevice), {}, kNamedDevicePort});
+  return ports;
+}
+
+bool FrmComSet::UserIsTyping() const {
+  return list_->currentText() != (list_->currentIndex() < 0 ? QString() : list_->itemText(list_->currentIndex()));
 }
 
 // The window's current port stays selected while it exists; otherwise the first entry.
 void FrmComSet::SelectCurrent() {
-  QSignalBlocker quiet(list_);
   if (list_->count() == 0) {
     list_->setCurrentIndex(-1);
     list_->setEditText(QString());
@@ -78,10 +86,20 @@ void FrmComSet::SelectCurrent() {
   currentPort_ = list_->currentData().toInt();
 }
 
+// Only entries that came or went are touched, so an open drop-down, its
+// highlighted row and the selection stay where the user left them.
 void FrmComSet::RefreshPorts() {
-  if (list_->lineEdit() && list_->lineEdit()->hasFocus() && list_->currentText() != list_->itemText(list_->currentIndex()))
-    return;  // the user is typing a device; the list waits
-  FillList();
+  if (UserIsTyping()) return;  // the list waits until the typed name is taken or dropped
+  const std::vector<ListedPort> ports = PortsNow();
+  QSignalBlocker quiet(list_);
+  auto listed = [&](int row) { return ListedPort{list_->itemText(row), list_->itemData(row, Qt::ToolTipRole).toString(), list_->itemData(row).toInt()}; };
+  for (int row = list_->count() - 1; row >= 0; --row)
+    if (std::find(ports.begin(), ports.end(), listed(row)) == ports.end()) list_->removeItem(row);
+  for (int row = 0; row < static_cast<int>(ports.size()); ++row) {
+    if (row < list_->count() && listed(row) == ports[row]) continue;
+    list_->insertItem(row, ports[row].text, ports[row].number);
+    list_->setItemData(row, ports[row].tip, Qt::ToolTipRole);
+  }
   SelectCurrent();
 }
 
@@ -89,19 +107,22 @@ void FrmComSet::OnOk() {
   AppState& s = main_.state();
   QString text = list_->currentText().trimmed();
   int index = list_->findText(text);
+  std::optional<PortChoice> choice;
   if (text.isEmpty()) {
     s.settings.portNumber = 0;  // nothing chosen; not saved
     transfers_.ChooseDemo(false);
   } else if (index >= 0 && list_->itemData(index).toInt() == kDemoPortEntry) {
     transfers_.ChooseDemo(true);
+  } else if (index >= 0) {
+    int number = list_->itemData(index).toInt();
+    choice = number == kNamedDevicePort ? PortChoice{number, s.namedDevice} : PortChoice{number, ""};
   } else {
-    std::string device = index >= 0 && list_->itemData(index).toInt() != kNamedDevicePort
-                             ? DeviceOfPortNumber(list_->itemData(index).toInt()).value_or("")
-                             : DeviceOfPortName(text.toStdString()).value_or(text.toStdString());
-    PortChoice choice = ChoiceOfDevice(device);
-    s.settings.portNumber = choice.portNumber;
-    s.namedDevice = choice.namedDevice;
-    SavePortChoice(SettingsFileOf(s.programFolder), choice);
+    choice = ChoiceOfTypedName(text.toStdString());  // anything else changes nothing
+  }
+  if (choice) {
+    s.settings.portNumber = choice->portNumber;
+    s.namedDevice = choice->namedDevice;
+    SavePortChoice(s.layout.settingsFile, *choice);
     transfers_.ChooseDemo(false);
   }
   accept();

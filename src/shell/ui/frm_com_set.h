@@ -1,9 +1,12 @@
 #pragma once
 // FrmComSet: the communication-port window. It lists the serial ports the
 // system has (refreshed every second, so an adapter plugged in shows up), the
-// demonstration radio when there is one, and takes a device path typed in.
+// demonstration radio when there is one, and takes "COM" + a number or the
+// path of a device typed in.
 #include <QDialog>
+#include <QString>
 #include <QTimer>
+#include <vector>
 
 class QComboBox;
 
@@ -20,11 +23,17 @@ class FrmComSet : public QDialog {
   QComboBox* portList() const { return list_; }
   // The port the window would choose now: a number, or the demo radio.
   int currentPort() const { return currentPort_; }
-  // Rebuilds the list as the refresh timer does.
+  // Brings the list up to date as the refresh timer does.
   void RefreshPorts();
 
  private:
-  void FillList();
+  struct ListedPort {
+    QString text, tip;
+    int number;
+    bool operator==(const ListedPort&) const = default;
+  };
+  std::vector<ListedPort> PortsNow() const;
+  bool UserIsTyping() const;
   void SelectCurrent();
   void OnOk();
 

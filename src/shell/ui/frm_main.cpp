@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,7 +14,9 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -20,6 +24,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "channels/ui/list_edit_menu.h"
 #include "config/text_rules.h"
@@ -29,14 +34,20 @@
 #include "datafile/install_layout.h"
 #include "platform/ini_file.h"
 #include "platform/local_date.h"
+#include "platform/utf8_path.h"
 #include "platform/qt/window_placement.h"
+#include "shell/ui/compare_commands.h"
 #include "shell/ui/editor_table.h"
+#include "shell/ui/frm_radio_series.h"
 #include "widgets/editor_window.h"
 #include "widgets/guarded.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
+#include "shell/ui/toolkit_language.h"
 #include "shell/ui/transfer_controller.h"
+#include "shell/ui/undo_commands.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -50,17 +61,22 @@ QString WithoutAmpersand(QString text) {
 
 QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
-QIcon ToolbarIcon(Command command, QStyle* style) {
-  switch (command) {
-    case Command::New: return style->standardIcon(QStyle::SP_FileIcon);
-    case Command::Open: return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case Command::Save: return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case Command::ReadFromRadio: return style->standardIcon(QStyle::SP_ArrowDown);
-    case Command::WriteToRadio: return style->standardIcon(QStyle::SP_ArrowUp);
-    case Command::CommunicationPort: return style->standardIcon(QStyle::SP_DriveNetIcon);
-    case Command::About: return style->standardIcon(QStyle::SP_MessageBoxInformation);
-    default: return {};
-  }
+// Where an untitled document is offered to be saved: the user's documents, or home without them.
+QString DocumentsFolder() {
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// Our own pictures (src/shell/ui/icons), scaled from SVG for every screen.
+QIcon ToolbarIcon(Command command) {
+  static const std::map<Command, QString> pictures = {
+      {Command::New, QStringLiteral("new")},          {Command::Open, QStringLiteral("open")},
+      {Command::Save, QStringLiteral("save")},        {Command::ReadFromRadio, QStringLiteral("read_radio")},
+      {Command::WriteToRadio, QStringLiteral("write_radio")}, {Command::CommunicationPort, QStringLiteral("port")},
+      {Command::About, QStringLiteral("about")},
+  };
+  auto it = pictures.find(command);
+  return it == pictures.end() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(it->second));
 }
 
 }  // namespace
@@ -75,7 +91,9 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   transfers_ = new TransferController(*this);
   listEditMenu_ = new ListEditMenu(this);
   prints_ = new PrintCommands(*this);
+  compares_ = new CompareCommands(*this);
   BuildActions();
+  undo_ = new UndoCommands(*this);
   actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
   BuildMenus();
   BuildToolbar();
@@ -87,6 +105,8 @@ frmMain::frmMain(AppState& state, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+  delete undo_;
+  delete compares_;
   delete prints_;
   delete transfers_;
 }
@@ -97,7 +117,7 @@ void frmMain::BuildActions() {
   for (const CommandDef& def : CommandTable()) {
     auto* a = new QAction(this);
     a->setObjectName(QString::fromLatin1("action_%1").arg(static_cast<int>(def.id)));
-    if (!def.shortcut.empty()) a->setShortcut(QKeySequence(QUtf8(def.shortcut)));
+    if (!def.shortcut.empty()) a->setShortcuts(QKeySequence::listFromString(QUtf8(def.shortcut)));
     if (def.checkable) {
       a->setCheckable(true);
       a->setChecked(true);
@@ -113,7 +133,8 @@ void frmMain::BuildMenus() {
     QMenu* menu = menuBar()->addMenu(QString());
     menus_[def.caption] = menu;
     for (Command c : def.commands) {
-      if (c == Command::Exit) menu->addSeparator();
+      if (std::find(def.separatorsBefore.begin(), def.separatorsBefore.end(), c) != def.separatorsBefore.end())
+        menu->addSeparator();
       menu->addAction(actions_.at(c));
     }
     if (def.windowList) {
@@ -133,7 +154,7 @@ void frmMain::BuildToolbar() {
       a = new QAction(this);
       connect(a, &QAction::triggered, this, &frmMain::NewFromToolbar);
     }
-    a->setIcon(ToolbarIcon(c, style()));
+    a->setIcon(ToolbarIcon(c));
     toolbarActions_[c] = a;
     toolbar_->addAction(a);
     if (c == Command::Save || c == Command::WriteToRadio) toolbar_->addSeparator();
@@ -163,6 +184,7 @@ void frmMain::BuildTreePane() {
   }
   root->setExpanded(true);
   connect(tree_, &QTreeWidget::itemClicked, this, &frmMain::OnTreeItemClicked);
+  connect(tree_, &QTreeWidget::itemActivated, this, &frmMain::OnTreeItemClicked);  // Enter, Return
 
   auto* top = new QHBoxLayout;
   top->setContentsMargins(0, 0, 0, 0);
@@ -199,15 +221,27 @@ void frmMain::SetStatusNote(Txt note) {
   panels_[0]->setText(Tr(note));
 }
 
-void frmMain::ApplyPlacement() { setGeometry(PlacementToPixels(LoadPlacement())); }
+// The stored left and top place the outer frame, so the title bar lands where
+// it was; a placement from a larger screen is brought back onto this one.
+void frmMain::ApplyPlacement() {
+  QRect wanted = PlacementToPixels(LoadPlacement());
+  QScreen* screen = QGuiApplication::screenAt(wanted.topLeft());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  QRect placed = screen ? FitOnScreen(wanted, screen->availableGeometry()) : wanted;
+  resize(placed.size());
+  move(placed.topLeft());
+}
 
 void frmMain::StoreWindowPlacement() {
   if (isMinimized()) return;
-  StorePlacement(PlacementFromPixels(normalGeometry()));
+  QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+  QRect normal = normalGeometry();
+  StorePlacement(PlacementFromPixels(QRect(normal.topLeft() - frameOffset, normal.size())));
 }
 
 void frmMain::Change_Language() {
   lastAppliedLanguage_ = state_.settings.language;
+  UseToolkitLanguage(state_.settings.language);
   for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
   for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
   for (auto& [command, a] : toolbarActions_) {
@@ -230,14 +264,17 @@ void frmMain::Change_Language() {
     if (window) static_cast<EditorWindow*>(window->widget())->ApplyLanguage();
 }
 
+// A configuration with changes the files do not hold yet is marked with an asterisk.
 void frmMain::RefreshCaption() {
-  setWindowTitle(QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) + QStringLiteral("][") +
-                 Tr(Txt::FileNameLabel) + QLatin1Char(':') + FileNameOnly(state_.document.fileName) + QLatin1Char(']'));
+  const QString modified = IsUnchanged(state_.config, state_.working) ? QString() : QStringLiteral("*");
+  setWindowTitle(modified + QStringLiteral("ZQ4071[") + QString::fromStdString(state_.document.rangeText) +
+                 QStringLiteral("][") + Tr(Txt::FileNameLabel) + QLatin1Char(':') +
+                 FileNameOnly(state_.document.fileName) + QLatin1Char(']'));
 }
 
 void frmMain::LoadBKPic() {
-  QString file = QString::fromStdString(
-      (state_.programFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg")).string());
+  QString file =
+      QStringOfPath(state_.layout.dataFolder / "PIC" / ("BK_" + std::to_string(state_.settings.language) + ".jpg"));
   QPixmap picture(file);
   mdi_->setBackground(picture.isNull() ? palette().brush(QPalette::Dark) : QBrush(picture));
 }
@@ -252,13 +289,18 @@ void frmMain::RunCommand(Command command) {
       case Command::SaveAs: SaveFileAs(); break;
       case Command::Print: prints_->Print(); break;
       case Command::PrintToPdf: prints_->PrintToPdf(); break;
+      case Command::CompareWithFile: compares_->CompareWithFile(); break;
       case Command::Exit: close(); break;
+      case Command::Undo: undo_->Undo(); break;
+      case Command::Redo: undo_->Redo(); break;
       case Command::ChannelInformation: OpenEditor(kChannelEditorKey); break;
       case Command::OptionFeatures: OpenEditor(kOptionEditorKey); break;
       case Command::RogerBeep: OpenEditor(kRogerBeepEditorKey); break;
       case Command::ReadFromRadio: transfers_->StartRead(); break;
       case Command::WriteToRadio: transfers_->StartWrite(); break;
       case Command::VerifyAfterWrite: transfers_->SetVerifyAfterWrite(actions_.at(command)->isChecked()); break;
+      case Command::WriteToGroup: OpenRadioSeries(); break;
+      case Command::CompareWithRadio: compares_->CompareWithRadio(); break;
       case Command::CommunicationPort: transfers_->ShowPortWindow(); break;
       case Command::LanguageSetup: ChooseLanguage(); break;
       case Command::InitialSetting: InitialSetting(); break;
@@ -272,6 +314,13 @@ void frmMain::RunCommand(Command command) {
   });
 }
 
+void frmMain::OpenRadioSeries() {
+  if (transfers_->busy()) return;
+  auto* window = new FrmRadioSeries(*this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->open();
+}
+
 void frmMain::NewFromToolbar() {
   Guarded(this, "frmMain_Toolbar_New", [&] { LoadNewDoc(); });
 }
@@ -283,15 +332,18 @@ void frmMain::AskNewDocument() {
 
 void frmMain::LoadNewDoc() {
   CloseAllEditors();
-  InitDefaults(state_.programFolder, LocalToday(), state_.config, state_.document, state_.working);
+  InitDefaults(state_.layout.dataFolder, LocalToday(), state_.config, state_.document, state_.working);
+  undo_->StartFresh();
   Change_Language();
   OpenChannelEditorAndCascade();
 }
 
 void frmMain::InitialSetting() {
+  undo_->RecordPendingEdits();
+  if (!OfferToSaveChanges()) return;
   CloseAllEditors();
-  LoadTemplate(TemplateFileOf(state_.programFolder, state_.document.rangeText, TemplateKind::InitialSetting), state_.config,
-               state_.document, state_.working);
+  LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
+               state_.config, state_.document, state_.working);
   RefreshCaption();
   OpenChannelEditorAndCascade();
 }
@@ -301,17 +353,22 @@ void frmMain::OpenChannelEditorAndCascade() {
   CascadeEditors();
 }
 
-bool frmMain::WriteDocument(const std::string& path) {
+bool frmMain::WriteDocument(const std::filesystem::path& path) {
+  undo_->RecordNow();
   FileResult result = SaveDataFile(path, state_.config, state_.document, state_.working);
+  undo_->AbsorbOwnChanges();
   RefreshCaption();
   if (!result.ok()) Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
   return result.ok();
 }
 
 bool frmMain::OfferToSaveChanges() {
+  CommitEditors();
   if (IsUnchanged(state_.config, state_.working)) return true;
   switch (CurrentPrompter().Ask(this, Tr(Txt::FileModified), Buttons::YesNoCancel, Icon::Warning)) {
-    case Answer::Yes: return WriteDocument(state_.document.fileName);
+    // An untitled document has no folder of its own yet: the user says where it goes.
+    case Answer::Yes:
+      return state_.document.untitled ? SaveFileAs() : WriteDocument(PathFromUtf8(state_.document.fileName));
     case Answer::No: return true;
     default: return false;
   }
@@ -323,22 +380,22 @@ void frmMain::OpenFile() {
   QString chosen = CurrentPrompter().ChooseFileToOpen(this, filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return OpenDataFile(chosen.toStdString(), state_.versions, state_.config, state_.document, state_.working);
+    return OpenDataFile(PathOfQString(chosen), state_.versions, state_.config, state_.document, state_.working);
   });
 }
 
 void frmMain::OpenBackupFile() {
-  auto folder = BackupFolderOf(state_.programFolder);
+  auto folder = state_.layout.backupFolder;
   if (ListBackups(folder).empty()) {
-    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {folder.string()})), Icon::Information);
+    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {Utf8OfPath(folder)})), Icon::Information);
     return;
   }
   if (!OfferToSaveChanges()) return;
   QString filter = Tr(Txt::BackupFilter) + QStringLiteral(" (*.dat *.bin)");
-  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QString::fromStdString(folder.string()), filter);
+  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QStringOfPath(folder), filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return OpenBackup(chosen.toStdString(), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
+    return OpenBackup(PathOfQString(chosen), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
                       state_.document, state_.working);
   });
 }
@@ -346,6 +403,7 @@ void frmMain::OpenBackupFile() {
 void frmMain::LoadDocument(const std::function<FileResult()>& load) {
   CloseAllEditors();
   FileResult result = load();
+  if (result.ok()) undo_->StartFresh();
   if (result.status == FileStatus::IncompatibleVersion) {
     if (CurrentPrompter().Ask(this, QUtf8(FileResultText(result, state_.settings.language)), Buttons::YesNo,
                               Icon::Question) == Answer::Yes)
@@ -364,13 +422,15 @@ void frmMain::SaveFile() {
   }
   QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
   if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
-    WriteDocument(state_.document.fileName);
+    WriteDocument(PathFromUtf8(state_.document.fileName));
 }
 
-void frmMain::SaveFileAs() {
+bool frmMain::SaveFileAs() {
   QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
-  QString chosen = CurrentPrompter().ChooseFileToSave(this, QString::fromStdString(state_.document.fileName), filter);
-  if (!chosen.isEmpty()) WriteDocument(chosen.toStdString());
+  QString preset = QUtf8(state_.document.fileName);
+  if (state_.document.untitled) preset = QDir(DocumentsFolder()).filePath(FileNameOnly(state_.document.fileName));
+  QString chosen = CurrentPrompter().ChooseFileToSave(this, preset, filter);
+  return !chosen.isEmpty() && WriteDocument(PathOfQString(chosen));
 }
 
 void frmMain::ChooseLanguage() {
@@ -381,7 +441,7 @@ void frmMain::ChooseLanguage() {
     lastAppliedLanguage_ = state_.settings.language;
     state_.settings.language = chosen;
   }
-  WriteProfileString(SettingsFileOf(state_.programFolder), "language", "CurrentLanguage", std::to_string(chosen));
+  WriteProfileString(state_.layout.settingsFile, "language", "CurrentLanguage", std::to_string(chosen));
   CheckLanguageChange();
 }
 
@@ -446,6 +506,7 @@ void frmMain::ReopenEditor(std::string_view key) {
 
 // Each window one title bar lower and further right than the one before, at the
 // size its content asks for as far as the area allows, the active one in front.
+// A window that would reach past the area is moved back in, so its buttons stay in sight.
 void frmMain::CascadeEditors() {
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
   QMdiSubWindow* active = mdi_->activeSubWindow();
@@ -459,8 +520,10 @@ void frmMain::CascadeEditors() {
       k = 0;
       at = QPoint(0, 0);
     }
-    QSize room = (area - QSize(at.x(), at.y())).expandedTo(w->minimumSizeHint());
-    w->setGeometry(QRect(at, w->sizeHint().boundedTo(room)));
+    QSize size = w->sizeHint().boundedTo(area - QSize(at.x(), at.y())).expandedTo(w->minimumSizeHint());
+    at.setX(std::max(0, std::min(at.x(), area.width() - size.width())));
+    at.setY(std::max(0, std::min(at.y(), area.height() - size.height())));
+    w->setGeometry(QRect(at, size));
     w->raise();
     ++k;
   }
@@ -478,14 +541,14 @@ void frmMain::CommitEditors() {
     if (window) static_cast<EditorWindow*>(window->widget())->CommitPendingEdit();
 }
 
+void frmMain::ReloadEditors() {
+  for (const auto& [key, window] : editors_)
+    if (window) static_cast<EditorWindow*>(window->widget())->Reload();
+}
+
 void frmMain::BroadcastReferencesChanged() {
   for (const auto& [key, window] : editors_)
     if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
-}
-
-int frmMain::CurrentBand() const {
-  EditorWindow* channels = OpenEditorWindow(kChannelEditorKey);
-  return channels ? channels->ShownBand() : -1;
 }
 
 void frmMain::ChannelTablesRewritten() { ReopenEditor(kChannelEditorKey); }
@@ -507,10 +570,7 @@ void frmMain::FillWindowMenu() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   bool proceed = true;
-  Guarded(this, "frmMain_Form_QueryUnload", [&] {
-    CommitEditors();
-    proceed = OfferToSaveChanges();
-  });
+  Guarded(this, "frmMain_Form_QueryUnload", [&] { proceed = OfferToSaveChanges(); });
   if (!proceed) {
     event->ignore();
     return;

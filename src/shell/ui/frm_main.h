@@ -25,10 +25,12 @@ class QTreeWidgetItem;
 
 namespace zq {
 
+class CompareCommands;
 class EditorWindow;
 class ListEditMenu;
 class PrintCommands;
 class TransferController;
+class UndoCommands;
 struct FileResult;
 
 class frmMain : public QMainWindow, public EditorHost {
@@ -60,12 +62,15 @@ class frmMain : public QMainWindow, public EditorHost {
   int OpenEditorCount() const;
   // Every open editor stores the value being edited.
   void CommitEditors();
+  // Every open editor shows the configuration again (after an undo or redo).
+  void ReloadEditors();
 
   // What the editors see of the main window.
   RadioConfig& Config() override { return state_.config; }
   int Language() const override { return state_.settings.language; }
   bool HfCapable() const override { return state_.identity.hfCapable; }
-  int CurrentBand() const override;
+  int CurrentBand() const override { return currentBand_; }
+  void BandShown(int band) override { currentBand_ = band; }
   void BroadcastReferencesChanged() override;
   void ChannelTablesRewritten() override;
   QWidget* HostWindow() override { return this; }
@@ -81,10 +86,13 @@ class frmMain : public QMainWindow, public EditorHost {
   QMdiArea* mdiArea() const { return mdi_; }
   QLabel* statusPanel(int panel) const;
   TransferController& transfers() { return *transfers_; }
+  UndoCommands& undoCommands() { return *undo_; }
+  PrintCommands& prints() { return *prints_; }
   // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
   ListEditMenu& listEditMenu() { return *listEditMenu_; }
 
-  // Asks "save it now?" when the document has changes; false when the user cancelled.
+  // Asks "save it now?" when the document has changes (an untitled one is saved
+  // through Save As); false when the user cancelled the question or the dialog.
   bool OfferToSaveChanges();
 
   // Status bar panel 1 (the demo radio announces itself there), kept in the current language.
@@ -109,19 +117,22 @@ class frmMain : public QMainWindow, public EditorHost {
   // Closes the editors, runs the loader and shows its failure, then shows the document.
   void LoadDocument(const std::function<FileResult()>& load);
   void SaveFile();
-  void SaveFileAs();
+  // True when the user chose a name and the document was written there.
+  bool SaveFileAs();
   void InitialSetting();
+  void OpenRadioSeries();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
   void FillWindowMenu();
-  bool WriteDocument(const std::string& path);
+  bool WriteDocument(const std::filesystem::path& path);
   void OpenChannelEditorAndCascade();
 
   QString Tr(Txt id) const;
 
   AppState& state_;
   int lastAppliedLanguage_;
+  int currentBand_ = kCB;
   std::map<Command, QAction*> actions_;
   std::map<Command, QAction*> toolbarActions_;
   std::map<std::string, QPointer<QMdiSubWindow>> editors_;
@@ -137,6 +148,8 @@ class frmMain : public QMainWindow, public EditorHost {
   TransferController* transfers_ = nullptr;
   ListEditMenu* listEditMenu_ = nullptr;
   PrintCommands* prints_ = nullptr;
+  UndoCommands* undo_ = nullptr;
+  CompareCommands* compares_ = nullptr;
 };
 
 }  // namespace zq

@@ -11,6 +11,7 @@
 #include "print/ui/print_page_setup.h"
 #include "print/ui/print_painter.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -35,30 +36,34 @@ std::optional<PrintDocument> PrintCommands::AskForDocument(Command command) {
   return BuildPrintDocument(state.config, state.document, *choice, {state.language(), LocalToday()});
 }
 
-void PrintCommands::Fail(const QString& what) {
-  Tell(&main_, QUtf8(FillIn(Text(Txt::PrintFailed, main_.state().language()), {what.toStdString()})), Icon::Error);
+void PrintCommands::Fail(const QString& what, QWidget* parent) {
+  Tell(parent, QUtf8(FillIn(Text(Txt::PrintFailed, main_.state().language()), {what.toStdString()})), Icon::Error);
 }
 
 void PrintCommands::Print() {
-  auto doc = AskForDocument(Command::Print);
-  if (!doc) return;
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageOrientation(PrintOrientation(*doc));
-  printer.setPageMargins(kPrintMarginsMm, QPageLayout::Millimeter);
-  printer.setDocName(QUtf8(doc->title));
-  if (!CurrentPrintChooser().SetUpPrinter(&main_, printer)) return;
-  if (!PaintDocument(*doc, printer, main_.state().language()).ok)
-    Fail(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName());
+  if (auto doc = AskForDocument(Command::Print)) PrintOnPaper(*doc, &main_);
 }
 
 void PrintCommands::PrintToPdf() {
-  auto doc = AskForDocument(Command::PrintToPdf);
-  if (!doc) return;
+  if (auto doc = AskForDocument(Command::PrintToPdf)) PrintAsPdf(*doc, &main_);
+}
+
+void PrintCommands::PrintOnPaper(const PrintDocument& doc, QWidget* parent) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageOrientation(PrintOrientation(doc));
+  printer.setPageMargins(kPrintMarginsMm, QPageLayout::Millimeter);
+  printer.setDocName(QUtf8(doc.title));
+  if (!CurrentPrintChooser().SetUpPrinter(parent, printer)) return;
+  if (!PaintDocument(doc, printer, main_.state().language()).ok)
+    Fail(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName(), parent);
+}
+
+void PrintCommands::PrintAsPdf(const PrintDocument& doc, QWidget* parent) {
   QString filter = QText(Txt::PrintPdfFilter, main_.state().language()) + QStringLiteral(" (*.pdf)");
-  QString preset = QString::fromStdString(SuggestedPdfFile(main_.state().document).string());
-  QString file = CurrentPrompter().ChooseFileToSave(&main_, preset, filter);
+  QString preset = QStringOfPath(SuggestedPdfFile(main_.state().document));
+  QString file = CurrentPrompter().ChooseFileToSave(parent, preset, filter);
   if (file.isEmpty()) return;
-  if (!WritePdfFile(*doc, file, main_.state().language()).ok) Fail(file);
+  if (!WritePdfFile(doc, file, main_.state().language()).ok) Fail(file, parent);
 }
 
 }  // namespace zq

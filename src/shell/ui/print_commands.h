@@ -9,6 +9,8 @@
 #include "print/print_document.h"
 #include "print/print_job.h"
 
+class QWidget;
+
 namespace zq {
 
 class frmMain;
@@ -19,10 +21,14 @@ class PrintCommands {
 
   void Print();
   void PrintToPdf();
+  // A document made elsewhere (a comparison) on the printer the user sets up,
+  // or into the PDF file the user names.
+  void PrintOnPaper(const PrintDocument& doc, QWidget* parent);
+  void PrintAsPdf(const PrintDocument& doc, QWidget* parent);
 
  private:
   std::optional<PrintDocument> AskForDocument(Command command);
-  void Fail(const QString& what);
+  void Fail(const QString& what, QWidget* parent);
 
   frmMain& main_;
   std::optional<PrintChoice> last_;

@@ -7,6 +7,7 @@
 #include "platform/qt/process_starter.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
+#include "widgets/qt_paths.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
@@ -16,14 +17,14 @@ void StartMatchingRelease(frmMain& main, const std::string& version, bool offerT
   AppState& state = main.state();
   std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
   MatchingRelease release =
-      FindMatchingRelease(state.versions, version, SharedFolderOf(state.programFolder), programName);
+      FindMatchingRelease(state.versions, version, state.layout.releasesFolder, programName);
   if (!release.found) {
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
     return;
   }
   if (offerToSave && !main.OfferToSaveChanges()) return;
   main.transfers().ClosePort();
-  if (!CurrentProcessStarter().Start(QString::fromStdString(release.executable.string()))) {
+  if (!CurrentProcessStarter().Start(QStringOfPath(release.executable))) {
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
     return;
   }

@@ -2,6 +2,8 @@
 
 #include "datafile/install_layout.h"
 #include "image/image_codec.h"
+#include "link/port_messages.h"
+#include "link/port_names.h"
 #include "link/port_settings.h"
 #include "link/qt/qt_serial_port.h"
 #include "link/read_result.h"
@@ -15,6 +17,7 @@
 #include "widgets/guarded.h"
 #include "widgets/prompter.h"
 #include "shell/ui/release_launcher.h"
+#include "shell/ui/undo_commands.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -41,25 +44,38 @@ std::string TransferController::CurrentDevice() const {
 }
 
 QString TransferController::PortDisplayName() const {
-  if (demoChosen_) return QText(Txt::DemoRadioName, main_.state().language());
-  return QString::number(main_.state().settings.portNumber);
+  const AppState& s = main_.state();
+  if (demoChosen_) return QText(Txt::DemoRadioName, s.language());
+  if (s.settings.portNumber == kNamedDevicePort) return QStringLiteral(" ") + QUtf8(s.namedDevice);
+  return QString::number(s.settings.portNumber);
 }
 
-bool TransferController::OpenAndConfirm(TransferKind kind) {
+std::unique_ptr<SerialPort> TransferController::MakePort() {
+  if (demoChosen_) return std::make_unique<SimulatedPort>(*demoRadio_, QtScheduler(this));
+  return std::make_unique<QtSerialPort>();
+}
+
+std::string TransferController::ChosenDevice() const { return demoChosen_ ? "demo" : CurrentDevice(); }
+
+bool TransferController::OpenPort(TransferKind kind) {
   if (running()) return false;
   engine_.reset();
   if (port_) port_->Close();
-  if (demoChosen_)
-    port_ = std::make_unique<SimulatedPort>(*demoRadio_, QtScheduler(this));
-  else
-    port_ = std::make_unique<QtSerialPort>();
+  port_ = MakePort();
   AppState& s = main_.state();
   engine_ = std::make_unique<TransferEngine>(*port_, timer_, s.image, s.versions, *this);
-  PortOpenResult opened = engine_->OpenRadioPort(kind, demoChosen_ ? "demo" : CurrentDevice(), s.language());
+  const std::string device = ChosenDevice();
+  PortOpenResult opened = engine_->OpenRadioPort(kind, device, s.language());
   if (!opened.ok()) {
-    Tell(&main_, QText(Txt::CannotOpenPort, s.language()), Icon::Error);
+    Tell(&main_, QUtf8(PortFailureMessage(opened, device, s.language())), Icon::Error);
     return false;
   }
+  return true;
+}
+
+bool TransferController::OpenAndConfirm(TransferKind kind) {
+  if (!OpenPort(kind)) return false;
+  AppState& s = main_.state();
   Txt question = kind == TransferKind::Read ? Txt::ReadConfirm : Txt::WriteConfirm;
   if (CurrentPrompter().Ask(&main_, QText(question, s.language()), Buttons::OkCancel, Icon::Question) !=
       Answer::Ok) {
@@ -80,6 +96,13 @@ void TransferController::OpenProgressAndBegin(TransferKind kind) {
 
 void TransferController::StartRead() {
   if (!OpenAndConfirm(TransferKind::Read)) return;
+  comparisonRead_ = nullptr;
+  OpenProgressAndBegin(TransferKind::Read);
+}
+
+void TransferController::StartReadForComparison(std::function<void(const MemoryImage&)> done) {
+  if (busy() || !OpenPort(TransferKind::Read)) return;
+  comparisonRead_ = std::move(done);
   OpenProgressAndBegin(TransferKind::Read);
 }
 
@@ -94,8 +117,10 @@ void TransferController::RunWrite() {
     if (!OpenAndConfirm(TransferKind::Write)) return;
     AppState& s = main_.state();
     engine_->SetVerifyAfterWrite(s.settings.verifyWrite);
+    main_.undoCommands().RecordNow();
     ClearImage(s.image);
     EncodeImage(s.config, s.image, ImageOptions{s.systemLocaleId});
+    main_.undoCommands().AbsorbOwnChanges();
     OpenProgressAndBegin(TransferKind::Write);
   });
 }
@@ -121,31 +146,41 @@ void TransferController::TransferEnded(const TransferOutcome& outcome) {
   if (progress_) progress_->close();
   if (engine_ && !engine_->identity().model.empty()) main_.state().identity = engine_->identity();
   for (const std::string& message : outcome.messages) Tell(&main_, QUtf8(message), Icon::Warning);
-  if (outcome.success && outcome.kind == TransferKind::Read)
+  auto comparison = std::exchange(comparisonRead_, nullptr);
+  const bool completedRead = outcome.success && outcome.kind == TransferKind::Read;
+  if (completedRead && !comparison)
     Guarded(&main_, "frmMain_ReadCompleted", [&] { ShowCompletedRead(outcome); });
   QString backupWarning;
-  Guarded(&main_, "frmMain_BackUpTransfer", [&] { backupWarning = BackUp(outcome); });
-  if (!outcome.completionMessage.empty()) Tell(&main_, QUtf8(outcome.completionMessage), Icon::Information);
+  Guarded(&main_, "frmMain_BackUpTransfer", [&] { backupWarning = BackUp(outcome, comparison != nullptr); });
+  // A read for a comparison shows the comparison instead of its completion.
+  if (!outcome.completionMessage.empty() && !comparison)
+    Tell(&main_, QUtf8(outcome.completionMessage), Icon::Information);
   if (!backupWarning.isEmpty()) Tell(&main_, backupWarning, Icon::Warning);
+  if (completedRead && comparison) Guarded(&main_, "frmMain_CompareWithRadio", [&] { comparison(main_.state().image); });
 }
 
-QString TransferController::BackUp(const TransferOutcome& outcome) {
+QString TransferController::BackUp(const TransferOutcome& outcome, bool configurationKept) {
   const AppState& s = main_.state();
-  auto folder = BackupFolderOf(s.programFolder);
-  auto backup = BackUpTransfer(outcome, folder, LocalNow(), s.image, s.config, s.document);
+  auto folder = s.layout.backupFolder;
+  // The backup of a read holds the configuration the read gives, even when it was not taken.
+  RadioConfig cfg = s.config;
+  DocumentState doc = s.document;
+  if (configurationKept) ApplyCompletedRead(outcome, s.image, cfg, doc, ImageOptions{s.systemLocaleId});
+  auto backup = BackUpTransfer(outcome, folder, LocalNow(), s.image, cfg, doc);
   return backup && !backup->ok ? QUtf8(BackupFailedText(folder, s.language())) : QString();
 }
 
 void TransferController::SetVerifyAfterWrite(bool on) {
   AppState& s = main_.state();
   s.settings.verifyWrite = on;
-  StoreVerifyWrite(SettingsFileOf(s.programFolder), on);
+  StoreVerifyWrite(s.layout.settingsFile, on);
 }
 
 void TransferController::ShowCompletedRead(const TransferOutcome& outcome) {
   AppState& s = main_.state();
   main_.CloseAllEditors();
   ApplyCompletedRead(outcome, s.image, s.config, s.document, ImageOptions{s.systemLocaleId});
+  main_.undoCommands().StartFresh();
   main_.Change_Language();
   main_.OpenEditor(kChannelEditorKey);
   main_.CascadeEditors();

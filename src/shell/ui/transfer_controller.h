@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,9 @@ class TransferController : public QObject, public TransferHost {
   ~TransferController() override;
 
   void StartRead();
+  // Reads the radio without asking first and without touching the
+  // configuration; the image goes to `done` once the read has completed.
+  void StartReadForComparison(std::function<void(const MemoryImage&)> done);
   // Lets the editors commit the field being edited, then starts the write a moment later.
   void StartWrite();
   void ShowPortWindow();
@@ -42,6 +46,9 @@ class TransferController : public QObject, public TransferHost {
 
   // The port as the status bar shows it after "COM": the number, or the demo radio's name.
   QString PortDisplayName() const;
+  // A port on the radio the user has chosen, and its device, for a series of writes.
+  std::unique_ptr<SerialPort> MakePort();
+  std::string ChosenDevice() const;
   FrmProgress* progressWindow() const { return progress_; }
   const CommTransfer* transferState() const { return engine_ ? &engine_->state() : nullptr; }
 
@@ -53,12 +60,13 @@ class TransferController : public QObject, public TransferHost {
 
  private:
   void RunWrite();
-  // Opens the port for a transfer and asks the user to confirm; false when it did not start.
+  // Opens the port for a transfer (and asks the user to confirm); false when it did not start.
+  bool OpenPort(TransferKind kind);
   bool OpenAndConfirm(TransferKind kind);
   void OpenProgressAndBegin(TransferKind kind);
   void ShowCompletedRead(const TransferOutcome& outcome);
   // Keeps the transfer's backup; a warning text when it could not be written.
-  QString BackUp(const TransferOutcome& outcome);
+  QString BackUp(const TransferOutcome& outcome, bool configurationKept);
   std::string CurrentDevice() const;
 
   frmMain& main_;
@@ -69,6 +77,8 @@ class TransferController : public QObject, public TransferHost {
   QTimer timerWrite_;
   std::unique_ptr<SimulatedRadio> demoRadio_;
   bool demoChosen_ = false;
+  // Set while a read runs for a comparison instead of for the configuration.
+  std::function<void(const MemoryImage&)> comparisonRead_;
 };
 
 }  // namespace zq

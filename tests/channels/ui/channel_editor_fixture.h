@@ -49,6 +49,11 @@ class ChannelEditorFixture : public MainWindowFixture {
     emit list->activated(index);
   }
   static void PickNumber(QComboBox* list, int number) { Pick(list, list->findData(number)); }
+  static void PickText(QComboBox* list, const char* text) {
+    int index = list->findText(QString::fromUtf8(text));
+    ASSERT_GE(index, 0) << text;
+    Pick(list, index);
+  }
   void ShowBand(int band) { Pick(editor()->bandSelector(), band); }
   void ShowGroup(int group) { PickNumber(editor()->groupPanel()->groupSelector(), group); }
 

@@ -28,7 +28,7 @@ TEST_F(ChannelCsvTest, AGroupGoesOutAndComesBackIntoAnotherGroup) {
 
   ShowGroup(2);
   ASSERT_EQ(cfg().Count(kHAM, 2), 0);
-  prompter.OpenFile(File("ham1.csv"));
+  prompter.OpenFileWithOption(File("ham1.csv"), false);
   Click("importCsvButton");
   ASSERT_EQ(cfg().Count(kHAM, 2), 2);
   EXPECT_EQ(cfg().Channel(kHAM, 2, 1).Number, 3);
@@ -55,6 +55,34 @@ TEST_F(ChannelCsvTest, BadLinesAreReportedAndACbGroupRefusesTheFile) {
   Click("importCsvButton");
   EXPECT_TRUE(cfg() == before);
   EXPECT_FALSE(prompter.shown.back().startsWith(QStringLiteral("Channels imported")));
+}
+
+// The import dialog's check box places the lines in free rows in file order,
+// and the report names what the radio cannot hold.
+TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
+  AllowEveryBand();
+  std::ofstream(folder.root() / "rig.csv") << "Location,Name,Frequency,Comment\r\n"
+                                              "0,CALL,28.400000,\r\n"
+                                              "60,,29.100000,beacon\r\n";
+  ShowBand(kHAM);
+  ShowGroup(3);
+  TypeFrequency(1, "28.20000");
+  prompter.OpenFileWithOption(File("rig.csv"), true);
+  Click("importCsvButton");
+  EXPECT_EQ(prompter.options.back(), QStringLiteral("Place the lines in free channels in file order (Location not used)"));
+  EXPECT_FALSE(prompter.optionsOffered.back());
+  ASSERT_EQ(cfg().Count(kHAM, 3), 3);
+  EXPECT_EQ(grid()->Frequency(2), QStringLiteral("28.40000"));
+  EXPECT_EQ(grid()->Frequency(3), QStringLiteral("29.10000"));
+  EXPECT_EQ(prompter.shown.back(),
+            QStringLiteral("Channels imported: 2 new, 0 changed, 0 lines skipped.\n"
+                           "Left out, as the radio cannot hold them: 1 names, 1 comments, 0 repeater offsets other "
+                           "than the radio-wide 0.1000 MHz."));
+
+  prompter.OpenFile(QString());  // the dialog cancelled: it opened with the box as the user left it
+  Click("importCsvButton");
+  EXPECT_TRUE(prompter.optionsOffered.back());
+  EXPECT_EQ(cfg().Count(kHAM, 3), 3);
 }
 
 }  // namespace

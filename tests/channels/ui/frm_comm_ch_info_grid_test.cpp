@@ -91,25 +91,42 @@ TEST_F(ChannelGridTest, CbMemoryRowsEditTheSpecialSlotsOfTheirPlan) {
   }
 }
 
-TEST_F(ChannelGridTest, ACbMemoryRowShowsTheChannelItRecallsAndLinksToChannelsInUse) {
+// A memory row shows its own slot's frequency; "CB Mem Chan ID" stores the link
+// and nothing else, whether the slot is in use or not.
+TEST_F(ChannelGridTest, ACbMemoryRowShowsItsOwnFrequencyAndItsLinkStoresOnlyTheLink) {
+  ChannelRecord& read = cfg().Special(19);  // M3 of PL, as a read from the radio leaves it
+  read.Enabled = 1;
+  read.RxFrequency = "27015000";
+  read.CbMemChannel = 9;
+  cfg().Special(20).RxFrequency = "27025000";  // M4: a frequency, but not in use
   ShowGroup(2);
-  SelectRow(43);  // M3 of PL: special slot 19
+  const RadioConfig before = cfg();
+
+  SelectRow(43);
   QComboBox* link = Detail(Txt::DetailCbMemChannel);
   ASSERT_TRUE(link->isVisible());
   EXPECT_FALSE(Detail(Txt::DetailCbMemBand)->isVisible());  // groups 5 and 7 only
-  EXPECT_EQ(link->currentText(), QStringLiteral("Off"));
   ASSERT_EQ(link->count(), 41);
-  EXPECT_EQ(grid()->Frequency(43), QString());
-
-  Pick(link, 9);
-  EXPECT_EQ(cfg().Special(19).CbMemChannel, 9);
-  EXPECT_EQ(cfg().Special(19).Enabled, 1);
-  EXPECT_EQ(grid()->Frequency(43), grid()->Frequency(9));
+  EXPECT_EQ(link->currentText(), QStringLiteral("9"));
+  EXPECT_EQ(grid()->Frequency(43), QStringLiteral("27.01500"));  // its own slot's, not channel 9's
+  EXPECT_NE(grid()->Frequency(9), grid()->Frequency(43));
+  EXPECT_EQ(grid()->Frequency(44), QString());
 
   Pick(link, 0);
   EXPECT_EQ(cfg().Special(19).CbMemChannel, kNoCbMemChannel);
-  EXPECT_EQ(cfg().Special(19).Enabled, 0);
-  EXPECT_EQ(grid()->Frequency(43), QString());
+  EXPECT_EQ(cfg().Special(19).Enabled, 1);  // still written to the radio
+  EXPECT_EQ(grid()->Frequency(43), QStringLiteral("27.01500"));
+
+  SelectRow(44);
+  Pick(Detail(Txt::DetailCbMemChannel), 5);
+  EXPECT_EQ(cfg().Special(20).CbMemChannel, 5);
+  EXPECT_EQ(cfg().Special(20).Enabled, 0);  // a link makes no memory
+  EXPECT_EQ(grid()->Frequency(44), QString());
+
+  RadioConfig expected = before;
+  expected.Special(19).CbMemChannel = kNoCbMemChannel;
+  expected.Special(20).CbMemChannel = 5;
+  EXPECT_TRUE(cfg() == expected);
 }
 
 TEST_F(ChannelGridTest, TheSharedMemoryRowsOfPlansFiveAndSevenNameTheirPlan) {

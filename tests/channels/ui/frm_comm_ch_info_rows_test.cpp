@@ -131,6 +131,8 @@ TEST_F(RowMenuTest, TheVfoGroupTakesOnlyAPaste) {
 
 TEST_F(RowMenuTest, CbMemoryRowsCanBeCopiedButNotCutOrDeleted) {
   cfg().Special(5).Busy = 1;
+  cfg().Special(5).Enabled = 1;
+  cfg().Special(5).RxFrequency = "2712500 ";
   ShowGroup(1);
   RadioConfig before = cfg();
   for (RowCommand command : {RowCommand::Cut, RowCommand::Delete, RowCommand::Paste}) {
@@ -142,6 +144,39 @@ TEST_F(RowMenuTest, CbMemoryRowsCanBeCopiedButNotCutOrDeleted) {
   ASSERT_TRUE(RightClick(40));
   Choose(RowCommand::Paste);
   EXPECT_EQ(cfg().Channel(kCB, 1, FindSlotOfNumber(cfg(), kCB, 1, 40)).Busy, 1);
+}
+
+// A record pasted into a band must lie in its range: it is refused with the
+// out-of-range message, as a typed frequency is, and nothing is stored.
+TEST_F(RowMenuTest, APasteOutsideTheBandsRangeSaysSoAndStoresNothing) {
+  ShowGroup(1);
+  ASSERT_EQ(grid()->Frequency(1), QStringLiteral("26.96500"));
+  ASSERT_TRUE(RightClick(1));
+  Choose(RowCommand::Copy);
+  ShowBand(kHAM);
+  const RadioConfig before = cfg();
+  for (RowCommand command : {RowCommand::Paste, RowCommand::InsertPaste}) {
+    const qsizetype shown = prompter.shown.size();
+    ASSERT_TRUE(RightClick(5));
+    Choose(command);
+    ASSERT_EQ(prompter.shown.size(), shown + 1);
+    EXPECT_EQ(prompter.shown.back(), QStringLiteral("Frequency is out of range."));
+  }
+  EXPECT_TRUE(cfg() == before);
+  EXPECT_EQ(grid()->Frequency(5), QString());
+
+  // A memory slot not in use holds no frequency: it becomes no channel, not even in HF's MEM group.
+  ShowBand(kCB);
+  ShowGroup(2);
+  ASSERT_TRUE(RightClick(45));
+  Choose(RowCommand::Copy);
+  ShowBand(kHF);
+  ShowGroup(16);
+  ASSERT_TRUE(RightClick(9));
+  Choose(RowCommand::Paste);
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("Frequency is out of range."));
+  EXPECT_TRUE(cfg() == before);
+  ExpectGridMatchesConfig(kHF, 16);
 }
 
 TEST_F(RowMenuTest, TheClipboardOutlivesTheWindow) {

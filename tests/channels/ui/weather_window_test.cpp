@@ -115,6 +115,31 @@ TEST_F(WeatherWindowTest, ClickingTheGridOrClosingTheWindowStoresTheOpenEditor) 
   EXPECT_DOUBLE_EQ(opt().WxFrequency(23), 164.0);
 }
 
+// Only a typed entry or a pick stores: looking at a cell leaves a frequency off
+// the raster, W/N, On/Off and an out-of-list value as they were.
+TEST_F(WeatherWindowTest, ACellEditorLeftUntouchedStoresNothing) {
+  opt().WxFrequency(5) = 162.4321;
+  opt().WxOnOff(5) = 1;
+  opt().WxBandwidth(5) = 0;
+  opt().WxScan(6) = 7;
+  window->Reload();
+  const RadioConfig before = app().config;
+  ASSERT_EQ(grid->item(4, kFrequency)->text(), QStringLiteral("162.43210"));
+
+  DoubleClick(4, kFrequency);
+  ASSERT_TRUE(FrequencyBox()->isVisible());
+  ClickCell(8, 0);
+  DoubleClick(4, kFrequency);
+  QTest::keyClick(FrequencyBox(), Qt::Key_Return);
+  DoubleClick(5, 4);
+  ASSERT_TRUE(window->findChild<QComboBox*>("cmbCell")->isVisible());
+  ClickCell(8, 0);
+  DoubleClick(4, kBandwidth);
+  window->CommitPendingEdit();  // as before a write to the radio
+  EXPECT_TRUE(app().config == before);
+  EXPECT_EQ(grid->item(4, kFrequency)->text(), QStringLiteral("162.43210"));
+}
+
 TEST_F(WeatherWindowTest, EscapeGivesTheCellUpWithoutStoring) {
   DoubleClick(0, kFrequency);
   QTest::keyClicks(FrequencyBox(), "170");

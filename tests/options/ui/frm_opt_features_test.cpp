@@ -27,7 +27,7 @@ using testing::EntriesOf;
 class OptionFeaturesTest : public testing::MainWindowFixture {
  protected:
   FrmOptFeatures* Open() {
-    main->CloseAllEditors();  // the band the channel editor shows plays no part unless a test opens it
+    main->CloseAllEditors();  // the current band stays CB unless a test shows another in the channel editor
     return static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
   }
   QComboBox* List(const QString& name) { return Child<QComboBox>(window, name); }
@@ -52,7 +52,8 @@ TEST_F(OptionFeaturesTest, OpeningShowsStoredValuesAndRewritesNothing) {
   opt().AsqEnabled() = 5;
   opt().Clarifier() = 3;
   opt().CwFreq() = 30;
-  opt().TxRepeaterOffset() = 0;
+  opt().TxRepeaterOffset() = 123456;  // 12.3456 MHz: beyond 5.0000, and longer than the six characters typed
+  opt().SwrProtectMax() = 2000;       // 200.0
   opt().SwrProtect() = 7;
   opt().PfKey() = 2;  // VFO, which a radio without HF does not offer
   opt().PublicParams(kCB, kPublicBot) = 5;  // code 5 is empty
@@ -66,7 +67,8 @@ TEST_F(OptionFeaturesTest, OpeningShowsStoredValuesAndRewritesNothing) {
   EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R"}));
   EXPECT_EQ(List("Clarifier")->currentText(), "Off");
   EXPECT_EQ(List("CwFreq")->currentText(), "300");
-  EXPECT_EQ(Box("TxRepeaterOffset")->text(), "0.0000");
+  EXPECT_EQ(Box("TxRepeaterOffset")->text(), "12.3456");  // shown whole
+  EXPECT_EQ(Box("SwrProtectMax")->text(), "200.0");
   EXPECT_TRUE(Check("SwrProtect")->isChecked());
   EXPECT_EQ(List("PfKey")->count(), 18);
   EXPECT_EQ(List("PfKey")->currentText(), "Off");
@@ -124,34 +126,39 @@ TEST_F(OptionFeaturesTest, SaveOptFeatStoresEachListByItsItemId) {
   EXPECT_EQ(opt().PublicParams(kHAM, kPublicPower), 2);
 }
 
-TEST_F(OptionFeaturesTest, ClarifierOffersAllFourOnceAnHfRadioWasRead) {
+// "T" and "RT" are offered only away from CB: the band is the one the channel
+// editor shows, and after it closed the one it showed last.
+TEST_F(OptionFeaturesTest, ClarifierFollowsTheBandLastShownInTheChannelEditor) {
   opt().Clarifier() = 3;
   app().identity.hfCapable = true;
-  window = Open();
+  auto openOptions = [&] { window = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey)); };
+  auto showChannels = [&](int band) {
+    main->CloseAllEditors();
+    auto* channels = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
+    channels->bandSelector()->setCurrentIndex(band);
+    emit channels->bandSelector()->activated(band);  // as a user's pick
+    ASSERT_EQ(channels->band(), band);
+  };
+  showChannels(kCB);
+  openOptions();
+  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R"}));
+  main->CloseAllEditors();  // closed on CB: still CB
+  openOptions();
+  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R"}));
+  EXPECT_EQ(List("Clarifier")->currentText(), "Off");
+
+  showChannels(kHF);
+  openOptions();
+  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R", "T", "RT"}));
+  main->CloseAllEditors();  // closed on HF: still HF
+  openOptions();
   EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R", "T", "RT"}));
   EXPECT_EQ(List("Clarifier")->currentText(), "RT");
   EXPECT_EQ(List("PfKey")->count(), 19);
 }
 
-TEST_F(OptionFeaturesTest, ClarifierFollowsTheBandTheChannelEditorShows) {
-  opt().Clarifier() = 3;
-  app().identity.hfCapable = true;
-  main->CloseAllEditors();
-  auto* channels = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
-  ASSERT_NE(channels, nullptr);
-  ASSERT_EQ(channels->ShownBand(), kCB);
-  window = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
-  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R"}));
-  main->CloseAllEditors();
-  channels = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
-  channels->bandSelector()->setCurrentIndex(kHF);
-  emit channels->bandSelector()->activated(kHF);  // as a user's pick
-  ASSERT_EQ(channels->ShownBand(), kHF);
-  window = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
-  EXPECT_EQ(EntriesOf(List("Clarifier")), (QStringList{"Off", "R", "T", "RT"}));
-}
-
 TEST_F(OptionFeaturesTest, NumberBoxesAreHeldWithinTheirLimitsWhenConfirmed) {
+  opt().TxRepeaterOffset() = 123456;  // shown whole until a value within the limits replaces it
   window = Open();
   Enter("SwrProtectMax", "0.5");
   EXPECT_EQ(Box("SwrProtectMax")->text(), "1.2");

@@ -43,7 +43,7 @@ class BackupCommandsTest : public MainWindowFixture {
     main->action(command)->trigger();
     return ProcessEventsUntil([&] { return !main->transfers().busy(); }, 20000);
   }
-  fs::path Backups() const { return BackupFolderOf(folder.program()); }
+  fs::path Backups() const { return folder.layout().backupFolder; }
   QString BackupsText() const { return QString::fromStdString(Backups().string()); }
 };
 

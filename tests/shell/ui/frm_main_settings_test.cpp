@@ -2,12 +2,17 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "datafile/data_file.h"
 #include "platform/ini_file.h"
 #include "platform/qt/window_placement.h"
 #include "support/main_window_fixture.h"
@@ -25,6 +30,11 @@ void ChooseLanguageInDialog(QWidget* dialog, int language) {
   auto* list = dialog->findChild<QComboBox*>("languageList");
   list->setCurrentIndex(list->findData(language));
   static_cast<QDialog*>(dialog)->accept();
+}
+
+QString StandardCancelText() {
+  QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+  return buttons.button(QDialogButtonBox::Cancel)->text();
 }
 
 TEST_F(MainWindowSettingsTest, AnEnglishSystemOffersOnlyEnglish) {
@@ -53,6 +63,11 @@ TEST_F(MainWindowSettingsTest, SwitchingToChineseReappliesEveryText) {
   EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][文件名:new.dat]"));
   EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("通信口1"));
   EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "CurrentLanguage"), "2");
+  // The toolkit's own dialogs and buttons follow, there and back.
+  EXPECT_EQ(StandardCancelText(), QStringLiteral("取消"));
+  WhenModalShown([](QWidget* dialog) { ChooseLanguageInDialog(dialog, kEnglish); });
+  main->action(Command::LanguageSetup)->trigger();
+  EXPECT_EQ(StandardCancelText(), QStringLiteral("Cancel"));
 }
 
 TEST_F(MainWindowSettingsTest, FirstRunTakesTheSystemLanguageAndRecordsIt) {
@@ -69,17 +84,31 @@ TEST_F(MainWindowSettingsTest, FirstRunTakesTheSystemLanguageAndRecordsIt) {
   EXPECT_EQ(app().language(), kChinese);
 }
 
-TEST_F(MainWindowSettingsTest, PlacementIsStoredInTwipsAndRestored) {
+TEST_F(MainWindowSettingsTest, PlacementOfTheFrameIsStoredInTwipsAndKeptOnTheScreen) {
   main->show();
-  main->setGeometry(40, 50, 800, 600);
+  main->setGeometry(40, 50, 600, 400);
+  const QPoint frame = main->frameGeometry().topLeft();
   main->close();
   Placement stored = LoadPlacement();
-  EXPECT_EQ(stored.left, 40 * 15);
-  EXPECT_EQ(stored.top, 50 * 15);
-  EXPECT_EQ(stored.width, 800 * 15);
-  EXPECT_EQ(stored.height, 600 * 15);
+  EXPECT_EQ(stored.left, frame.x() * 15);  // the outer frame, title bar included
+  EXPECT_EQ(stored.top, frame.y() * 15);
+  EXPECT_EQ(stored.width, 600 * 15);
+  EXPECT_EQ(stored.height, 400 * 15);
   StartMainWindow();
-  EXPECT_EQ(main->geometry().size(), QSize(800, 600));
+  main->show();
+  EXPECT_EQ(main->geometry(), QRect(40, 50, 600, 400));
+
+  // A placement from a larger screen, or above its top, comes back onto this one whole.
+  StorePlacement({-3000, -900, 40000, 30000});
+  StartMainWindow();
+  main->show();
+  const QRect screen = main->screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(main->frameGeometry())) << main->frameGeometry().y();
+  // On a 1366 x 768 screen below a 32-pixel panel the default placement keeps its title bar in sight.
+  const QRect panelled(0, 32, 1366, 736);
+  const QRect fitted = FitOnScreen(PlacementToPixels(Placement{}), panelled);
+  EXPECT_TRUE(panelled.contains(QRect(fitted.topLeft(), fitted.size().grownBy(kFrameAllowance))));
+  EXPECT_EQ(fitted.width(), 14500 / 15);
 }
 
 TEST_F(MainWindowSettingsTest, ExitWhileMinimisedKeepsTheStoredPlacement) {
@@ -105,15 +134,43 @@ TEST_F(MainWindowSettingsTest, ExitWithChangesAsksAndCancelKeepsTheProgram) {
   EXPECT_FALSE(main->isVisible());
 }
 
-TEST_F(MainWindowSettingsTest, ExitWithChangesAndYesSavesUnderTheCurrentName) {
+TEST_F(MainWindowSettingsTest, ExitWithChangesAndYesSavesAnUntitledDocumentThroughSaveAs) {
   std::filesystem::path previous = std::filesystem::current_path();
   std::filesystem::current_path(folder.root());
   main->show();
   app().config.Options.Tot() = 5;
+  prompter.Answer(Answer::Yes);  // the dialog is then cancelled
+  main->close();
+  ASSERT_EQ(prompter.savePresets.size(), 1);
+  QFileInfo preset(prompter.savePresets[0]);
+  EXPECT_TRUE(preset.isAbsolute());
+  EXPECT_EQ(preset.fileName(), QStringLiteral("new.dat"));
+  EXPECT_NE(preset.absolutePath().toStdString(), folder.root().string());  // not wherever it was started
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_FALSE(std::filesystem::exists(folder.root() / "new.dat"));
+
+  std::filesystem::path chosen = folder.root() / "kept.dat";
+  prompter.Answer(Answer::Yes);
+  prompter.SaveFile(QString::fromStdString(chosen.string()));
+  main->close();
+  EXPECT_TRUE(std::filesystem::exists(chosen));
+  EXPECT_FALSE(main->isVisible());
+
+  // A document with a name of its own is saved under it.
+  StartMainWindow();
+  main->show();
+  app().document.fileName = chosen.string();
+  app().document.untitled = false;
+  app().config.Options.Tot() = 6;
   prompter.Answer(Answer::Yes);
   main->close();
-  EXPECT_TRUE(std::filesystem::exists(folder.root() / "new.dat"));  // even an untitled "new.dat"
+  EXPECT_EQ(prompter.savePresets.size(), 2);  // no further dialog
   EXPECT_FALSE(main->isVisible());
+  RadioConfig reopened;
+  DocumentState document;
+  WorkingCopy working;
+  EXPECT_TRUE(OpenDataFile(chosen.string(), app().versions, reopened, document, working).ok());
+  EXPECT_EQ(reopened.Options.Tot(), 6);
   std::filesystem::current_path(previous);
 }
 

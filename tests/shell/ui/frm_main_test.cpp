@@ -1,16 +1,20 @@
 // The main window: start-up, captions, the file commands and their questions.
 #include <QAction>
+#include <QImage>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTreeWidget>
 #include <fstream>
 
 #include "datafile/data_file.h"
 #include "support/main_window_fixture.h"
+#include "support/modal.h"
 
 namespace zq {
 namespace {
 
 using testing::MainWindowFixture;
+using testing::WhenModalShown;
 
 class MainWindowTest : public MainWindowFixture {};
 
@@ -94,6 +98,42 @@ TEST_F(MainWindowTest, OpenReadsAFileSavedBefore) {
   main->action(Command::Open)->trigger();
   EXPECT_EQ(app().config.Options.Tot(), 11);
   EXPECT_EQ(main->windowTitle(), QStringLiteral("ZQ4071[28.0000 - 29.6950 MHz][File Name:kept.dat]"));
+}
+
+TEST_F(MainWindowTest, WarningsAreTitledWarningInTheCurrentLanguageOtherBoxesZq4071) {
+  MessageBoxPrompter boxes(app().settings.language);
+  SetPrompter(&boxes);
+  auto titleOfNextBox = [&](Command command) {
+    QString title;
+    WhenModalShown([&](QWidget* box) {
+      title = box->windowTitle();
+      static_cast<QMessageBox*>(box)->reject();
+    });
+    main->action(command)->trigger();
+    return title;
+  };
+  EXPECT_EQ(titleOfNextBox(Command::New), QStringLiteral("Warning"));  // "All data will be cleared."
+  app().settings.portNumber = 0;
+  EXPECT_EQ(titleOfNextBox(Command::ReadFromRadio), QStringLiteral("ZQ4071"));  // an error, not a warning
+  app().settings.language = kChinese;
+  EXPECT_EQ(titleOfNextBox(Command::New), QStringLiteral("警告"));
+  SetPrompter(&prompter);
+}
+
+TEST_F(MainWindowTest, ToolbarPicturesAreOurOwnDistinctAndSharpAtDoubleScale) {
+  QList<QImage> pictures;
+  for (Command c : ToolbarCommands()) {
+    QIcon icon = main->toolbarAction(c)->icon();
+    ASSERT_FALSE(icon.isNull()) << static_cast<int>(c);
+    QImage image = icon.pixmap(QSize(24, 24), 2.0).toImage();
+    EXPECT_EQ(image.size(), QSize(48, 48)) << static_cast<int>(c);  // drawn for the screen, not scaled up
+    int opaque = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) > 128;
+    EXPECT_GT(opaque, 48 * 48 / 10) << static_cast<int>(c);
+    EXPECT_FALSE(pictures.contains(image)) << static_cast<int>(c);
+    pictures.push_back(image);
+  }
 }
 
 }  // namespace

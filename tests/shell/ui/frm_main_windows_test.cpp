@@ -1,14 +1,18 @@
 // The main window's editors, window commands, Initial Setting and the hand-over
 // to another release when a data file needs it.
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <fstream>
 
 #include "datafile/data_file.h"
+#include "platform/qt/window_placement.h"
 #include "shell/ui/editor_table.h"
 #include "widgets/editor_window.h"
 #include "shell/ui/transfer_controller.h"
@@ -79,15 +83,63 @@ TEST_F(MainWindowEditorsTest, CascadeLaysTheOpenWindowsOverEachOther) {
   EXPECT_NE(windows[1]->pos(), windows[2]->pos());
 }
 
-TEST_F(MainWindowEditorsTest, InitialSettingLoadsItsTemplateWithoutAsking) {
-  app().config.Options.Tot() = 33;
-  ASSERT_EQ(app().config.Count(kHAM, 1), 0);
+TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChanges) {
   main->OpenEditor(kDtmfEditorKey);
   main->action(Command::InitialSetting)->trigger();
-  EXPECT_TRUE(prompter.shown.isEmpty());
+  EXPECT_TRUE(prompter.shown.isEmpty());  // nothing to lose: no question
   EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the Initial Setting template's 10-metre channels
+
+  main->toolbarAction(Command::New)->trigger();
+  app().config.Options.Tot() = 33;
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::InitialSetting)->trigger();
+  ASSERT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("File has been modify,save it now?"));
+  EXPECT_EQ(app().config.Options.Tot(), 33);
+  EXPECT_EQ(app().config.Count(kHAM, 1), 0);
+
+  prompter.Answer(Answer::No);
+  main->OpenEditor(kDtmfEditorKey);
+  main->action(Command::InitialSetting)->trigger();
+  EXPECT_GT(app().config.Count(kHAM, 1), 0);
   EXPECT_EQ(main->OpenEditorCount(), 1);
   EXPECT_NE(main->OpenEditorWindow(kChannelEditorKey), nullptr);
+}
+
+TEST_F(MainWindowEditorsTest, TheTreeOpensAnEditorWithEnterOrReturn) {
+  main->show();
+  main->CloseAllEditors();
+  main->tree()->setFocus();
+  main->tree()->setCurrentItem(TreeEntry("N3"));
+  QTest::keyClick(main->tree(), Qt::Key_Return);
+  EXPECT_NE(main->OpenEditorWindow("N3"), nullptr);
+  main->tree()->setCurrentItem(TreeEntry("N7"));
+  QTest::keyClick(main->tree(), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_NE(main->OpenEditorWindow("N7"), nullptr);
+  EXPECT_EQ(main->OpenEditorCount(), 2);
+}
+
+// On a 1366 x 768 screen with a 40-pixel task bar, the default window.
+TEST_F(MainWindowEditorsTest, EveryEditorShowsItsButtonsOnASmallScreenAlsoAfterCascade) {
+  main->setGeometry(FitOnScreen(PlacementToPixels(Placement{}), QRect(0, 0, 1366, 728)));
+  main->show();
+  QWidget* area = main->mdiArea()->viewport();
+  auto buttonsInSight = [&](QWidget* editor) {
+    for (QPushButton* button : editor->findChildren<QPushButton*>()) {
+      if (!button->isVisibleTo(editor)) continue;
+      QRect shown(button->mapTo(area, QPoint(0, 0)), button->size());
+      if (!area->rect().contains(shown)) return ::testing::AssertionFailure() << button->text().toStdString();
+    }
+    return ::testing::AssertionSuccess();
+  };
+  main->CloseAllEditors();
+  for (const EditorDef& def : EditorTable()) {
+    EditorWindow* editor = main->OpenEditor(def.key);
+    QApplication::processEvents();  // the cascade that follows the first layout
+    EXPECT_TRUE(buttonsInSight(editor)) << def.key;
+  }
+  main->action(Command::Cascade)->trigger();
+  for (const EditorDef& def : EditorTable()) EXPECT_TRUE(buttonsInSight(main->OpenEditorWindow(def.key))) << def.key;
 }
 
 TEST_F(MainWindowEditorsTest, AFileOfAnotherVersionOffersItsReleaseAfterTheSaveQuestion) {

@@ -10,6 +10,11 @@
 #include <QSignalSpy>
 #include <QFileInfo>
 #include <QCoreApplication>
+#include <QAbstractItemView>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "image/image_codec.h"
@@ -32,6 +37,18 @@ namespace {
 using testing::MainWindowFixture;
 using testing::ProcessEventsUntil;
 using testing::WhenModalShown;
+
+// A pseudo-terminal for the port window to take by its path.
+struct PseudoTerminal {
+  PseudoTerminal() : fd(::posix_openpt(O_RDWR | O_NOCTTY)) {
+    if (fd >= 0 && ::grantpt(fd) == 0 && ::unlockpt(fd) == 0) path = ::ptsname(fd);
+  }
+  ~PseudoTerminal() {
+    if (fd >= 0) ::close(fd);
+  }
+  int fd;
+  std::string path;
+};
 
 class TransferCommandsTest : public MainWindowFixture {
  protected:
@@ -121,15 +138,23 @@ TEST_F(TransferCommandsTest, AnIncompatibleRadioOffersTheOtherRelease) {
   EXPECT_TRUE(starter.ended);
 }
 
-TEST_F(TransferCommandsTest, APortThatCannotOpenIsReported) {
+TEST_F(TransferCommandsTest, APortThatCannotOpenSaysWhyOnASecondLineInBothLanguages) {
   app().settings.portNumber = 0;  // no port chosen
   main->action(Command::ReadFromRadio)->trigger();
   ASSERT_EQ(prompter.shown.size(), 1);
-  EXPECT_EQ(prompter.shown[0], QStringLiteral("Cannot Open Communication Port."));
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("Cannot Open Communication Port.\r\nNo serial port is chosen: choose "
+                                              "one under Setup > Communication Port."));
   app().settings.portNumber = kNamedDevicePort;
-  app().namedDevice = (folder.root() / "no-such-device").string();
+  std::string missing = (folder.root() / "no-such-device").string();
+  app().namedDevice = missing;
   main->action(Command::ReadFromRadio)->trigger();
-  EXPECT_EQ(prompter.shown.size(), 2);
+  ASSERT_EQ(prompter.shown.size(), 2);
+  EXPECT_EQ(prompter.shown[1], QString::fromStdString("Cannot Open Communication Port.\r\nThe device " + missing +
+                                                      " does not exist."));
+  app().settings.language = kChinese;
+  main->action(Command::ReadFromRadio)->trigger();
+  ASSERT_EQ(prompter.shown.size(), 3);
+  EXPECT_EQ(prompter.shown[2], QString::fromStdString("无法打开通信端口。\r\n设备 " + missing + " 不存在。"));
   EXPECT_FALSE(main->transfers().running());
 }
 
@@ -155,21 +180,77 @@ TEST_F(TransferCommandsTest, TheProgressWindowFollowsTheTransfer) {
   EXPECT_TRUE(progress.isNull());  // closed at the end
 }
 
+// The port window with `typed` in its list's text box, confirmed with OK.
+void TypeIntoPortWindow(frmMain& main, const QString& typed) {
+  WhenModalShown([typed](QWidget* dialog) {
+    dialog->findChild<QComboBox*>("portList")->setEditText(typed);
+    dialog->findChild<QPushButton*>("ok")->click();
+  });
+  main.action(Command::CommunicationPort)->trigger();
+}
+
 TEST_F(TransferCommandsTest, ThePortWindowOffersTheDemoRadioAndTakesATypedDevice) {
   AttachDemo();
-  std::string pty = (folder.root() / "pts-9").string();
+  PseudoTerminal pty;
   WhenModalShown([&](QWidget* dialog) {
     auto* list = dialog->findChild<QComboBox*>("portList");
     EXPECT_EQ(list->itemText(0), QStringLiteral("Simulated radio (demonstration)"));
     EXPECT_EQ(list->currentIndex(), 0);  // the demo radio is the port in use
-    list->setEditText(QString::fromStdString(pty));
+    list->setEditText(QString::fromStdString(pty.path));
     dialog->findChild<QPushButton*>("ok")->click();
   });
   main->action(Command::CommunicationPort)->trigger();
   EXPECT_FALSE(main->transfers().demoChosen());
   EXPECT_EQ(app().settings.portNumber, kNamedDevicePort);
   EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1000");
-  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comDevice"), pty);
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comDevice"), pty.path);
+  EXPECT_EQ(main->statusPanel(3)->text(), QString::fromStdString("COM " + pty.path));
+}
+
+TEST_F(TransferCommandsTest, ThePortWindowTakesOnlyComNumbersAndDevicesThatExist) {
+  for (const char* typed : {"abc", "com", "COM12x", "/dev/zq-no-such-port", "COM950"}) {
+    TypeIntoPortWindow(*main, QString::fromLatin1(typed));
+    EXPECT_EQ(app().settings.portNumber, 1) << typed;  // nothing changed
+    EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1") << typed;
+    EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("COM1")) << typed;
+  }
+  TypeIntoPortWindow(*main, QStringLiteral("com3"));
+  EXPECT_EQ(app().settings.portNumber, 3);
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "3");
+  EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("COM3"));
+  TypeIntoPortWindow(*main, QStringLiteral("Com101"));
+  EXPECT_EQ(app().settings.portNumber, 101);
+}
+
+TEST_F(TransferCommandsTest, ThePortListRefreshesWithoutDisturbingTheOpenDropDown) {
+  AttachDemo();
+  WhenModalShown([&](QWidget* dialog) {
+    auto* window = static_cast<FrmComSet*>(dialog);
+    QComboBox* list = window->portList();
+    list->showPopup();
+    ASSERT_TRUE(list->view()->isVisible());
+    int last = list->count() - 1;
+    list->view()->setCurrentIndex(list->model()->index(last, 0));  // the row under the pointer
+    QString highlighted = list->itemText(last);
+    int selected = list->currentIndex();
+    window->RefreshPorts();
+    window->RefreshPorts();
+    EXPECT_TRUE(list->view()->isVisible());
+    EXPECT_EQ(list->view()->currentIndex().data().toString(), highlighted);
+    EXPECT_EQ(list->currentIndex(), selected);
+    // A device that comes while the list is open joins it; the highlighted row stays.
+    app().settings.portNumber = kNamedDevicePort;
+    app().namedDevice = "/dev/pts/77";
+    window->RefreshPorts();
+    EXPECT_EQ(list->itemText(list->count() - 1), QStringLiteral("/dev/pts/77"));
+    EXPECT_TRUE(list->view()->isVisible());
+    EXPECT_EQ(list->view()->currentIndex().data().toString(), highlighted);
+    EXPECT_EQ(list->currentIndex(), selected);
+    list->hidePopup();
+    dialog->findChild<QPushButton*>("cancel")->click();
+  });
+  main->action(Command::CommunicationPort)->trigger();
+  EXPECT_TRUE(main->transfers().demoChosen());
 }
 
 TEST_F(TransferCommandsTest, ThePortWindowWithoutAChoiceSetsNoPortAndSavesNothing) {

@@ -93,6 +93,19 @@ BackgroundProgram::~BackgroundProgram() {
   if (out_ >= 0) ::close(out_);
 }
 
+void BackgroundProgram::Interrupt() {
+  if (pid_ > 0) ::kill(pid_, SIGINT);
+}
+
+std::string BackgroundProgram::RestOfOutput() {
+  std::string rest;
+  char chunk[4096];
+  pollfd in{out_, POLLIN, 0};
+  ssize_t n = 0;
+  while (::poll(&in, 1, 1000) > 0 && (n = ::read(out_, chunk, sizeof chunk)) > 0) rest.append(chunk, n);
+  return rest;
+}
+
 int BackgroundProgram::Wait(std::chrono::seconds limit) {
   int code = Reap(pid_, Clock::now() + limit);
   pid_ = -1;

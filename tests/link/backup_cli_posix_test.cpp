@@ -31,7 +31,7 @@ class BackupCli : public ::testing::Test {
     ASSERT_TRUE(SaveImageFile(File("radio.bin"), PatternImage()));
   }
   std::string File(const std::string& name) const { return (install.root() / name).string(); }
-  fs::path Backups() const { return BackupFolderOf(install.program()); }
+  fs::path Backups() const { return install.layout().backupFolder; }
 
   std::unique_ptr<BackgroundProgram> StartRadio(std::vector<std::string> options) {
     options.insert(options.begin(), (kBuiltProgram / "zq4071-radiosim").string());

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "child_process.h"
 #include "datafile/data_file.h"
@@ -230,6 +231,76 @@ TEST_F(EndToEnd, PortErrorsNameTheReason) {
 
   ProcessResult badImage = Cli("write", radio->firstLine(), {"--image", File("Version.ini")});
   EXPECT_EQ(badImage.exitCode, 3);
+}
+
+TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
+  RadioConfig a = testing::RandomConfig(41).Make();
+  RadioConfig b = a;
+  b.Options.Tot() = static_cast<int16_t>(a.Options.Tot() == 2 ? 3 : 2);
+  DocumentState doc;
+  WorkingCopy working;
+  ASSERT_TRUE(SaveDataFile(File("a.dat"), a, doc, working).ok());
+  ASSERT_TRUE(SaveDataFile(File("b.dat"), b, doc, working).ok());
+  MemoryImage image;
+  EncodeImage(a, image);
+  ASSERT_TRUE(SaveImageFile(File("a.bin"), image));
+  const std::string tot = "/Options/Tot: " + std::to_string(b.Options.Tot()) + " -> " + std::to_string(a.Options.Tot());
+  auto diff = [&](std::vector<std::string> args) {
+    args.insert(args.begin(), {kCli, "diff"});
+    return RunProgram(args, 30s);
+  };
+
+  ProcessResult files = diff({File("b.dat"), File("a.dat")});
+  EXPECT_EQ(files.exitCode, 1) << files.err;
+  EXPECT_EQ(files.out, tot + "\n");
+  EXPECT_EQ(diff({File("a.dat"), File("a.bin")}).exitCode, 0);  // the image a write of the file leaves
+
+  auto radio = StartRadio({"--image", File("a.bin")});
+  const std::string port = radio->firstLine();
+  ProcessResult withRadio = diff({File("b.dat"), "--port", port, "--versions", File("Version.ini"), "--no-backup"});
+  EXPECT_EQ(withRadio.exitCode, 1) << withRadio.err;
+  EXPECT_EQ(withRadio.out, tot + "\n");
+  ProcessResult asJson =
+      diff({"radio", File("a.bin"), "--port", port, "--versions", File("Version.ini"), "--no-backup", "--json"});
+  EXPECT_EQ(asJson.exitCode, 0) << asJson.err;
+  EXPECT_NE(asJson.out.find("\"differences\": []"), std::string::npos) << asJson.out;
+
+  EXPECT_EQ(diff({File("a.dat")}).exitCode, 2);                             // nothing to compare with
+  EXPECT_EQ(diff({"radio", "radio", "--port", port}).exitCode, 2);          // one radio at most
+  EXPECT_EQ(diff({File("a.dat"), File("missing.dat")}).exitCode, 3);
+}
+
+TEST_F(EndToEnd, ASeriesWritesRadioAfterRadioLogsEachAndStopsOnCtrlC) {
+  // Three radios; the second is taken away half-way into its write.
+  auto radios = StartRadio({"--series", "3", "--stay", "200", "--absent", "1500", "--drop-out", "2:40"});
+  test::BackgroundProgram cli({kCli, "write", "--port", radios->firstLine(), "--image", File("radio.bin"),
+                               "--versions", File("Version.ini"), "--no-backup", "--verify", "--repeat", "--log",
+                               File("series.csv")});
+  EXPECT_EQ(cli.firstLine(), "Radio 1 (VESTRAX 000001): written and verified");
+  auto logLines = [&] {
+    std::vector<std::string> lines;
+    std::ifstream in(File("series.csv"));
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  };
+  for (auto until = std::chrono::steady_clock::now() + 30s; logLines().size() < 4 && std::chrono::steady_clock::now() < until;)
+    std::this_thread::sleep_for(100ms);
+  cli.Interrupt();
+  EXPECT_EQ(cli.Wait(5s), 11);  // the first failure's code
+  EXPECT_EQ(cli.RestOfOutput(),
+            "Radio 2 (VESTRAX 000002): failed: no response\n"
+            "Radio 3 (VESTRAX 000003): written and verified\n"
+            "Radios written: 2, failed: 1.\n");
+  std::vector<std::string> log = logLines();
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[0], "Time,Radio,Identity,Firmware version,Result\r");
+  const std::string results[] = {"1,VESTRAX 000001,V100,written and verified\r",
+                                 "2,VESTRAX 000002,V100,failed: no response\r",
+                                 "3,VESTRAX 000003,V100,written and verified\r"};
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(log[k + 1].size(), 20 + results[k].size()) << log[k + 1];  // "YYYY-MM-DD hh:mm:ss,"
+    EXPECT_TRUE(log[k + 1].ends_with(results[k])) << log[k + 1];
+  }
 }
 
 }  // namespace

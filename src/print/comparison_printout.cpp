@@ -1,0 +1,27 @@
+#include "print/comparison_printout.h"
+
+namespace zq {
+
+PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const std::string& beforeName,
+                              const std::string& afterName, const PrintContext& context) {
+  const int language = context.language;
+  PrintDocument out;
+  out.title = Text(Txt::ComparePrintTitle, language);
+  out.wide = true;
+  out.notes = {FillIn(Text(Txt::CompareOldSide, language), {beforeName}),
+               FillIn(Text(Txt::CompareNewSide, language), {afterName}),
+               list.empty() ? std::string(Text(Txt::CompareSame, language))
+                            : FillIn(Text(Txt::CompareCount, language), {std::to_string(list.size())}),
+               FillIn(Text(Txt::PrintNamedNote, language),
+                      {std::string(Text(Txt::PrintDateLabel, language)), PrintDateText(context.today)})};
+  if (list.empty()) return out;
+  PrintTable& table = out.tables.emplace_back();
+  table.columns = {std::string(Text(Txt::CompareMemberColumn, language)),
+                   std::string(Text(Txt::CompareOldColumn, language)),
+                   std::string(Text(Txt::CompareNewColumn, language))};
+  for (const MemberDifference& d : list)
+    table.rows.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
+  return out;
+}
+
+}  // namespace zq

@@ -1,0 +1,15 @@
+#pragma once
+// A comparison on paper: which configuration is the old one and which the
+// new, then one row per member that differs, with its old and new value.
+#include <string>
+#include <vector>
+
+#include "datafile/config_differences.h"
+#include "print/print_job.h"
+
+namespace zq {
+
+PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const std::string& beforeName,
+                              const std::string& afterName, const PrintContext& context);
+
+}  // namespace zq

@@ -1,0 +1,74 @@
+#include "shell/series_log.h"
+
+#include <vector>
+
+#include "channels/csv_text.h"
+#include "platform/time_text.h"
+#include "text/language_table.h"
+
+namespace zq {
+namespace {
+
+Txt FailureText(TransferFailure failure) {
+  switch (failure) {
+    case TransferFailure::WrongModel: return Txt::SeriesResultWrongModel;
+    case TransferFailure::IncompatibleVersion: return Txt::SeriesResultIncompatible;
+    case TransferFailure::VerifyMismatch: return Txt::SeriesResultVerifyFailed;
+    case TransferFailure::NoResponse:
+    case TransferFailure::None: break;
+  }
+  return Txt::SeriesResultNoResponse;
+}
+
+std::string IdentityOf(const SeriesRadio& radio, int language) {
+  return radio.outcome.identity ? IdentityText(*radio.outcome.identity)
+                                : std::string(Text(Txt::SeriesUnknownIdentity, language));
+}
+
+}  // namespace
+
+std::string SeriesResultText(const SeriesRadio& radio, int language) {
+  if (radio.outcome.success) return std::string(Text(radio.verified ? Txt::SeriesResultVerified : Txt::SeriesResultWritten, language));
+  return std::string(Text(FailureText(radio.outcome.failure), language));
+}
+
+std::string SeriesRadioText(const SeriesRadio& radio, int language) {
+  return FillIn(Text(Txt::SeriesResultLine, language),
+                {std::to_string(radio.number), IdentityOf(radio, language), SeriesResultText(radio, language)});
+}
+
+std::string SeriesLogHeader(int language) {
+  const std::vector<std::string> fields = {
+      std::string(Text(Txt::SeriesLogTime, language)), std::string(Text(Txt::SeriesLogRadio, language)),
+      std::string(Text(Txt::SeriesLogIdentity, language)), std::string(Text(Txt::SeriesLogFirmware, language)),
+      std::string(Text(Txt::SeriesLogResult, language))};
+  return CsvRecordText(fields);
+}
+
+std::string SeriesLogLine(const SeriesRadio& radio, const LocalTime& when, int language) {
+  const auto& identity = radio.outcome.identity;
+  const std::vector<std::string> fields = {TimeText(when), std::to_string(radio.number),
+                                           identity ? IdentityText(*identity) : std::string(),
+                                           identity ? identity->firmwareVersion : std::string(),
+                                           SeriesResultText(radio, language)};
+  return CsvRecordText(fields);
+}
+
+bool SeriesLog::Open(const std::filesystem::path& file, int language) {
+  language_ = language;
+  std::error_code ec;
+  const bool exists = std::filesystem::exists(file, ec);
+  if (exists && !std::filesystem::is_regular_file(file, ec)) return false;
+  const bool empty = !exists || std::filesystem::file_size(file, ec) == 0;
+  out_.open(file, std::ios::binary | std::ios::app);
+  if (!out_) return false;
+  if (empty) out_ << SeriesLogHeader(language) << std::flush;
+  return static_cast<bool>(out_);
+}
+
+bool SeriesLog::Add(const SeriesRadio& radio, const LocalTime& when) {
+  out_ << SeriesLogLine(radio, when, language_) << std::flush;
+  return static_cast<bool>(out_);
+}
+
+}  // namespace zq

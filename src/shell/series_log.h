@@ -1,0 +1,37 @@
+#pragma once
+// How a series of radios is reported, on screen and in its log: a CSV file
+// with a header line and one line per radio (time, number, identity, firmware
+// version, result) in the program's language. A log that exists already is
+// continued, so one file can keep a whole day of series.
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "link/radio_series.h"
+#include "platform/local_date.h"
+
+namespace zq {
+
+// "written and verified", "failed: no response" ...
+std::string SeriesResultText(const SeriesRadio& radio, int language);
+// "Radio 2 (VESTRAX 000002): failed: no response"
+std::string SeriesRadioText(const SeriesRadio& radio, int language);
+
+std::string SeriesLogHeader(int language);
+std::string SeriesLogLine(const SeriesRadio& radio, const LocalTime& when, int language);
+
+class SeriesLog {
+ public:
+  // Opens the file for adding lines, writing the header when it is new or
+  // empty; false when it cannot be written (or is no regular file).
+  bool Open(const std::filesystem::path& file, int language);
+  // Each line reaches the file at once, so a series that is cut short keeps its log.
+  bool Add(const SeriesRadio& radio, const LocalTime& when);
+  bool isOpen() const { return out_.is_open(); }
+
+ private:
+  std::ofstream out_;
+  int language_ = 1;
+};
+
+}  // namespace zq

@@ -1,0 +1,132 @@
+// File > Compare with File, Program > Compare with Radio and Program > Write to
+// Group of Radios, against the simulated radio.
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <fstream>
+
+#include "datafile/data_file.h"
+#include "image/image_codec.h"
+#include "shell/demo_radio.h"
+#include "shell/ui/frm_compare.h"
+#include "shell/ui/frm_radio_series.h"
+#include "shell/ui/transfer_controller.h"
+#include "support/main_window_fixture.h"
+#include "support/modal.h"
+
+namespace zq {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::MainWindowFixture;
+using testing::ProcessEventsUntil;
+
+class CompareAndSeriesTest : public MainWindowFixture {
+ protected:
+  void AttachDemo(RadioBehaviour behaviour = {}) {
+    auto radio = MakeDemoRadio(folder.program(), false);
+    main->transfers().AttachDemoRadio(std::make_unique<SimulatedRadio>(
+        radio->memory(), RadioIdentity{kModelName, true, kDataVersion}, std::move(behaviour)));
+  }
+  FrmCompare* ComparisonWindow() { return main->findChild<FrmCompare*>(); }
+  static QStringList Row(QTableWidget* table, int row) {
+    return {table->item(row, 0)->text(), table->item(row, 1)->text(), table->item(row, 2)->text()};
+  }
+};
+
+TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrintsIt) {
+  const std::string file = (folder.root() / "kept.dat").string();
+  RadioConfig saved = app().config;
+  DocumentState doc;
+  WorkingCopy working;
+  ASSERT_TRUE(SaveDataFile(file, saved, doc, working).ok());
+  app().config.Options.Tot() = static_cast<int16_t>(saved.Options.Tot() == 5 ? 6 : 5);
+  prompter.OpenFile(QString::fromStdString(file));
+  main->action(Command::CompareWithFile)->trigger();
+
+  FrmCompare* window = ComparisonWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Comparison"));
+  EXPECT_EQ(window->findChild<QLabel*>("oldSide")->text(), QStringLiteral("Old: kept.dat"));
+  EXPECT_EQ(window->findChild<QLabel*>("newSide")->text(), QStringLiteral("New: this configuration (new.dat)"));
+  QTableWidget* table = window->table();
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("/Options/Tot"), QString::number(saved.Options.Tot()),
+                                        QString::number(app().config.Options.Tot())}));
+  EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Old value"));
+
+  const QString pdf = QString::fromStdString((folder.root() / "comparison.pdf").string());
+  prompter.SaveFile(pdf);
+  window->findChild<QPushButton*>("printToPdf")->click();
+  std::ifstream written(pdf.toStdString(), std::ios::binary);
+  std::string head(5, '\0');
+  written.read(head.data(), 5);
+  EXPECT_EQ(head, "%PDF-");
+  window->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  // In Chinese, and with nothing changed.
+  app().config.Options.Tot() = saved.Options.Tot();
+  app().settings.language = kChinese;
+  prompter.OpenFile(QString::fromStdString(file));
+  main->action(Command::CompareWithFile)->trigger();
+  ASSERT_NE(ComparisonWindow(), nullptr);
+  EXPECT_EQ(ComparisonWindow()->windowTitle(), QStringLiteral("配置比较"));
+  EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("summary")->text(), QStringLiteral("两个配置相同。"));
+  EXPECT_EQ(ComparisonWindow()->table()->rowCount(), 0);
+}
+
+TEST_F(CompareAndSeriesTest, CompareWithRadioReadsTheRadioAndLeavesTheConfigurationAlone) {
+  AttachDemo();
+  RadioConfig radioHolds;
+  DecodeImage(main->transfers().demoRadio()->memory(), radioHolds);
+  app().config.Options.Tot() = static_cast<int16_t>(radioHolds.Options.Tot() == 5 ? 6 : 5);
+  const RadioConfig before = app().config;
+  main->action(Command::CompareWithRadio)->trigger();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return ComparisonWindow() != nullptr; }, 20000));
+
+  EXPECT_TRUE(app().config == before);
+  EXPECT_FALSE(prompter.shown.contains(QStringLiteral("Read Data Completed.")));
+  EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("oldSide")->text(), QStringLiteral("Old: the radio"));
+  QTableWidget* table = ComparisonWindow()->table();
+  bool tot = false;
+  for (int row = 0; row < table->rowCount(); ++row)
+    if (table->item(row, 0)->text() == QStringLiteral("/Options/Tot"))
+      tot = Row(table, row) == QStringList{QStringLiteral("/Options/Tot"), QString::number(radioHolds.Options.Tot()),
+                                           QString::number(before.Options.Tot())};
+  EXPECT_TRUE(tot);
+}
+
+TEST_F(CompareAndSeriesTest, WriteToGroupOfRadiosCountsNamesAndLogsEachRadio) {
+  RadioBehaviour line;
+  line.series = {2, 100ms, 1300ms, {}};
+  AttachDemo(line);
+  main->action(Command::WriteToGroup)->trigger();
+  auto* window = main->findChild<FrmRadioSeries*>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Write to Group of Radios"));
+  const std::string log = (folder.root() / "series.csv").string();
+  window->SetLogFile(QString::fromStdString(log));
+  window->findChild<QPushButton*>("start")->click();
+  ASSERT_TRUE(window->running());
+  EXPECT_FALSE(window->findChild<QPushButton*>("close")->isEnabled());
+  ASSERT_TRUE(ProcessEventsUntil(
+      [&] { return window->countLabel()->text() == QStringLiteral("Radios written: 2, failed: 0."); }, 20000));
+  EXPECT_TRUE(window->lastLabel()->text().startsWith(QStringLiteral("Radio 2 (VESTRAX 000002): written")));
+  EXPECT_EQ(window->failedList()->count(), 0);
+  window->findChild<QPushButton*>("stop")->click();
+  EXPECT_FALSE(window->running());
+  EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("The series has stopped."));
+
+  std::ifstream in(log);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_TRUE(lines[2].find(",2,VESTRAX 000002,V100,written") != std::string::npos) << lines[2];
+}
+
+}  // namespace
+}  // namespace zq
