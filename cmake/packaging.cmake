@@ -20,11 +20,11 @@ else()
 endif()
 
 # The libraries come from dpkg-shlibdeps; what it cannot see is named here: the
-# display plugins the window needs, and the toolkit's Chinese texts and a font
-# that can show Chinese.
+# display plugins the window needs, the picture plugin that draws its tool-bar
+# icons, and the toolkit's Chinese texts and a font that can show Chinese.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,7 +1,6 @@
 #include "link/posix_serial_port.h"
 
 #include <fcntl.h>
-#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -13,16 +12,9 @@
 #include <cstring>
 #include <utility>
 
-namespace zq {
+#include "link/port_refusal.h"
 
-std::string GroupThatMayOpen(const std::string& device) {
-  struct stat info {};
-  if (::stat(device.c_str(), &info) != 0) return {};
-  bool groupMayUse = (info.st_mode & S_IRGRP) && (info.st_mode & S_IWGRP);
-  if (!groupMayUse || info.st_gid == 0) return {};  // joining that group would not help
-  const struct group* g = ::getgrgid(info.st_gid);
-  return g ? g->gr_name : std::to_string(info.st_gid);
-}
+namespace zq {
 
 namespace {
 

@@ -11,10 +11,6 @@ namespace zq {
 // returns whatever is waiting. False when the device refuses the settings.
 bool SetRawLine(int fd);
 
-// The group whose members may read and write the device (usually dialout);
-// empty when joining a group would not help.
-std::string GroupThatMayOpen(const std::string& device);
-
 class PosixSerialPort : public SerialPort {
  public:
   PosixSerialPort() = default;

@@ -12,22 +12,11 @@ namespace {
 
 using test::ReadBytes;
 using test::TempFolder;
+using test::DefaultDocument;
+using test::Document;
 using test::WriteBytes;
 
 VersionList V100List() { return {"V100", {"V100"}, {{"V100", "V100"}}}; }
-
-struct Document {
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
-};
-
-Document DefaultDocument() {
-  Document d;
-  SetDefaultValues(d.cfg, d.doc, {2024, 5, 17});
-  PackForFile(d.cfg, d.doc, d.working);
-  return d;
-}
 
 void AddChannels(RadioConfig& cfg, int band, int group, int count, const char* frequency = "27005000") {
   for (int k = 1; k <= count; ++k) {

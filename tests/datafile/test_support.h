@@ -11,9 +11,25 @@
 #include <type_traits>
 #include <vector>
 
+#include "config/defaults.h"
 #include "config/radio_config.h"
+#include "datafile/working_copy.h"
 
 namespace zq::test {
+
+// The defaults of a day, with the working copy a save would make of them.
+struct Document {
+  RadioConfig cfg;
+  DocumentState doc;
+  WorkingCopy working;
+};
+
+inline Document DefaultDocument() {
+  Document d;
+  SetDefaultValues(d.cfg, d.doc, {2024, 5, 17});
+  PackForFile(d.cfg, d.doc, d.working);
+  return d;
+}
 
 class TempFolder {
  public:

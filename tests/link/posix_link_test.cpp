@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "link/comm_transfer.h"
+#include "link/port_refusal.h"
 #include "link/posix_event_loop.h"
 #include "link/posix_serial_port.h"
 #include "link/test_images.h"

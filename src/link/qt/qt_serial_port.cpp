@@ -1,21 +1,19 @@
 #include "link/qt/qt_serial_port.h"
 
-#include <unistd.h>
-
-#include "link/posix_serial_port.h"
+#include "link/port_refusal.h"
 
 namespace zq {
 namespace {
 
-PortFailure FailureOf(QSerialPort::SerialPortError error, const std::string& device) {
+// Qt reports a locked device and a forbidden one alike; the system tells them apart.
+PortRefusal FailureOf(QSerialPort::SerialPortError error, const std::string& device) {
   switch (error) {
     case QSerialPort::DeviceNotFoundError:
-      return PortFailure::Missing;
+      return {PortFailure::Missing, {}};
     case QSerialPort::PermissionError:
-      // Qt reports a locked device and a forbidden one alike; the file mode tells them apart.
-      return ::access(device.c_str(), R_OK | W_OK) == 0 ? PortFailure::Busy : PortFailure::NotPermitted;
+      return RefusalOf(device);
     default:
-      return PortFailure::Other;
+      return {PortFailure::Other, {}};
   }
 }
 
@@ -36,9 +34,8 @@ PortOpenResult QtSerialPort::Open(const std::string& device) {
   port_.setFlowControl(QSerialPort::NoFlowControl);
   port_.setReadBufferSize(static_cast<qint64>(kMaxPendingBytes));
   if (!port_.open(QIODevice::ReadWrite)) {
-    PortFailure failure = FailureOf(port_.error(), device);
-    return {failure, port_.errorString().toStdString(),
-            failure == PortFailure::NotPermitted ? GroupThatMayOpen(device) : std::string()};
+    PortRefusal refusal = FailureOf(port_.error(), device);
+    return {refusal.failure, port_.errorString().toStdString(), refusal.group};
   }
   threshold_ = 1;
   return {};

@@ -17,28 +17,17 @@
 namespace zq {
 namespace {
 
+using test::DefaultDocument;
+using test::Document;
 using test::TempFolder;
-
-struct OpenDocument {
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
-};
-
-OpenDocument FreshDocument() {
-  OpenDocument d;
-  SetDefaultValues(d.cfg, d.doc, {2024, 5, 17});
-  PackForFile(d.cfg, d.doc, d.working);
-  return d;
-}
 
 TEST(SpecialFiles, APipeForTheChannelFileIsAFileErrorAndTheOpenDoesNotWait) {
   TempFolder dir;
-  OpenDocument saved = FreshDocument();
+  Document saved = DefaultDocument();
   ASSERT_TRUE(SaveDataFile(dir / "radio.dat", saved.cfg, saved.doc, saved.working).ok());
   std::filesystem::remove(dir / "radio.fre");
   ASSERT_EQ(::mkfifo((dir / "radio.fre").c_str(), 0600), 0);
-  OpenDocument d = FreshDocument();
+  Document d = DefaultDocument();
   d.cfg.Options.Tot() = 7;
   const RadioConfig before = d.cfg;
   VersionList versions{"V100", {"V100"}, {{"V100", "V100"}}};
@@ -49,7 +38,7 @@ TEST(SpecialFiles, APipeForTheChannelFileIsAFileErrorAndTheOpenDoesNotWait) {
 // Run by a user with the rights, a save over a pipe or a device would put a plain file in its place.
 TEST(SpecialFiles, SavesNeverReplaceAPipeOrADevice) {
   TempFolder dir;
-  OpenDocument d = FreshDocument();
+  Document d = DefaultDocument();
   ASSERT_EQ(::mkfifo((dir / "pipe.fre").c_str(), 0600), 0);
   EXPECT_EQ(SaveDataFile(dir / "pipe.dat", d.cfg, d.doc, d.working).status, FileStatus::FileError);
   EXPECT_FALSE(std::filesystem::exists(dir / "pipe.dat"));
@@ -67,7 +56,7 @@ TEST(SpecialFiles, ADeviceIsNoChannelFileAndAPipeIsNotOpened) {
   TempFolder dir;
   auto pipe = dir / "pipe.csv";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  RadioConfig target = FreshDocument().cfg;
+  RadioConfig target = DefaultDocument().cfg;
   for (const auto& special : {std::filesystem::path("/dev/null"), pipe}) {
     CsvImportResult read = ImportChannelsCsvFile(target, kHAM, 3, special);
     ASSERT_TRUE(read.refusal) << special;
