@@ -11,7 +11,7 @@ build=build-fuzz
 mkdir -p "$build/logs"
 CC=clang-14 CXX=clang++-14 cmake -S . -B "$build" -G Ninja -DZQ_BUILD_GUI=OFF -DZQ_SANITIZE=ON -DZQ_BUILD_FUZZERS=ON \
   >"$build/logs/configure.log"
-nice ninja -C "$build" -j"$(nproc)" core_tests templates default_settings fuzz_seeds \
+nice ninja -C "$build" -j"$(nproc)" core_tests default_settings fuzz_seeds \
   datafile_fuzz json_fuzz csv_fuzz image_fuzz ini_fuzz transfer_fuzz >"$build/logs/build.log" ||
   { tail -40 "$build/logs/build.log"; exit 1; }
 
