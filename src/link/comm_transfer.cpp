@@ -128,12 +128,13 @@ void TransferEngine::SendNextBlock() {
     return;
   }
   if (t_.kind == TransferKind::Read) {
-    Transmit(FrameKind::ReadRequest, ReadRequestFrame(t_.address));
+    BuildReadRequestFrame(t_.address, t_.lastFrame);
+    TransmitLastFrame(FrameKind::ReadRequest);
     return;
   }
-  Bytes frame = DataFrame(t_.address, image_.bytes());
+  BuildDataFrame(t_.address, image_.bytes(), t_.lastFrame);
   UpdateProgress();
-  Transmit(FrameKind::DataFrame, std::move(frame));
+  TransmitLastFrame(FrameKind::DataFrame);
 }
 
 void TransferEngine::SendEndFrame(TransferState endState) {
@@ -171,9 +172,13 @@ bool TransferEngine::BlocksSent() const {
 }
 
 void TransferEngine::Transmit(FrameKind frame, Bytes bytes) {
+  t_.lastFrame = std::move(bytes);
+  TransmitLastFrame(frame);
+}
+
+void TransferEngine::TransmitLastFrame(FrameKind frame) {
   timer_.Start(kReplyTimeout);
   const FrameRule& rule = RuleOf(frame);
-  t_.lastFrame = std::move(bytes);
   t_.tryCount = 1;
   t_.expectedLength = static_cast<int16_t>(rule.replyLength);
   t_.expectedReply = rule.reply;

@@ -92,6 +92,8 @@ class TransferEngine {
   MemoryImage& BlockTarget() { return t_.verifying ? *readBack_ : image_; }
   bool BlocksSent() const;
   void Transmit(FrameKind frame, Bytes bytes);
+  // Sends t_.lastFrame, already built, as a frame of that kind.
+  void TransmitLastFrame(FrameKind frame);
   void ResendLastFrame();
   void UpdateProgress();
   void EndTransfer(bool success);

@@ -41,22 +41,32 @@ Bytes GreetingFrame() { return Bytes(kGreetingBytes.begin(), kGreetingBytes.end(
 
 Bytes IdentRequestFrame() { return Bytes{kIdentRequestByte}; }
 
-Bytes ReadRequestFrame(uint32_t address) {
-  Bytes frame(RuleOf(FrameKind::ReadRequest).length);
+void BuildReadRequestFrame(uint32_t address, Bytes& frame) {
+  frame.assign(RuleOf(FrameKind::ReadRequest).length, 0);
   frame[0] = kReadRequestLead;
   PutAddress(frame, address);
   frame[kLengthOffset] = kBlockLength;
+}
+
+Bytes ReadRequestFrame(uint32_t address) {
+  Bytes frame;
+  BuildReadRequestFrame(address, frame);
   return frame;
 }
 
-Bytes DataFrame(uint32_t address, std::span<const uint8_t> memory) {
-  Bytes frame(RuleOf(FrameKind::DataFrame).length);
+void BuildDataFrame(uint32_t address, std::span<const uint8_t> memory, Bytes& frame) {
+  frame.assign(RuleOf(FrameKind::DataFrame).length, 0);
   frame[0] = kDataFrameLead;
   PutAddress(frame, address);
   frame[kLengthOffset] = kBlockLength;
   std::copy_n(memory.subspan(address, kBlockLength).begin(), kBlockLength, frame.begin() + kDataOffset);
   frame[kChecksumOffset] = Checksum(std::span(frame).subspan(kAddressOffset, kChecksumOffset - kAddressOffset));
   frame.back() = kAck;
+}
+
+Bytes DataFrame(uint32_t address, std::span<const uint8_t> memory) {
+  Bytes frame;
+  BuildDataFrame(address, memory, frame);
   return frame;
 }
 

@@ -55,6 +55,10 @@ Bytes IdentRequestFrame();
 Bytes ReadRequestFrame(uint32_t address);
 // A data frame carrying the block of `memory` that starts at `address`.
 Bytes DataFrame(uint32_t address, std::span<const uint8_t> memory);
+// The same two frames built into `frame`, keeping its buffer: a transfer sends
+// thousands of them, one after another.
+void BuildReadRequestFrame(uint32_t address, Bytes& frame);
+void BuildDataFrame(uint32_t address, std::span<const uint8_t> memory, Bytes& frame);
 Bytes EndFrame();
 
 // Bytes 1-4 of a request or data frame.
