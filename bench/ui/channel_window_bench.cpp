@@ -4,25 +4,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <memory>
 #include <string>
 
+#include "channel_editor_bench_window.h"
 #include "config/channel_slots.h"
-#include "channels/ui/frm_comm_ch_info.h"
-#include "channels/ui/group_panel.h"
 #include "config/defaults.h"
-#include "platform/local_date.h"
-#include "shell/ui/editor_table.h"
-#include "shell/ui/frm_main.h"
-#include "support/scripted_prompter.h"
-#include "support/program_folder.h"
 #include "offscreen_bench_main.h"
 
 namespace {
 
 using namespace zq;
-
+using Window = bench::ChannelEditorBenchWindow;
 
 // Full memory groups in HF and HAM, with tones so the detail panel shows its code lists.
 void FillMemoryGroups(RadioConfig& cfg) {
@@ -38,41 +30,9 @@ void FillMemoryGroups(RadioConfig& cfg) {
   }
 }
 
-struct Window {
-  Window() {
-
-    state.layout = folder.layout();
-    StartupCore(state.layout, 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
-    state.identity.hfCapable = true;
-    main = std::make_unique<frmMain>(state);
-    main->show();
-    FillMemoryGroups(state.config);
-    main->CloseAllEditors();
-    editor = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
-  }
-  ~Window() {
-    main.reset();
-
-  }
-  static void Pick(QComboBox* list, int index) {
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-  }
-  void ShowGroup(int group) {
-    QComboBox* selector = editor->groupPanel()->groupSelector();
-    Pick(selector, selector->findData(group));
-  }
-
-  testing::ProgramFolder folder;
-  testing::ScriptedPrompter prompter;
-  AppState state;
-  std::unique_ptr<frmMain> main;
-  frmCommChInfo* editor = nullptr;
-};
-
 void BM_SwitchMemoryGroup(benchmark::State& state) {
-  Window w;
-  Window::Pick(w.editor->bandSelector(), kHF);
+  Window w(FillMemoryGroups);
+  w.ShowBand(kHF);
   bool mem = false;
   for (auto _ : state) {
     mem = !mem;
@@ -83,11 +43,11 @@ void BM_SwitchMemoryGroup(benchmark::State& state) {
 BENCHMARK(BM_SwitchMemoryGroup)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchBandAndShowMemoryGroup(benchmark::State& state) {
-  Window w;
+  Window w(FillMemoryGroups);
   int band = kHF;
   for (auto _ : state) {
     band = band == kHF ? kHAM : kHF;
-    Window::Pick(w.editor->bandSelector(), band);
+    w.ShowBand(band);
     w.ShowGroup(MemGroup(band));
     QApplication::processEvents();
   }

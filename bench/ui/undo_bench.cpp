@@ -6,39 +6,23 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <chrono>
-#include <memory>
 #include <string>
 
-#include "channels/ui/frm_comm_ch_info.h"
-#include "channels/ui/group_panel.h"
+#include "channel_editor_bench_window.h"
 #include "config/channel_slots.h"
 #include "config/defaults.h"
-#include "platform/local_date.h"
-#include "shell/ui/editor_table.h"
-#include "shell/ui/frm_main.h"
-#include "shell/ui/undo_commands.h"
-#include "support/program_folder.h"
-#include "support/scripted_prompter.h"
 #include "offscreen_bench_main.h"
+#include "shell/ui/undo_commands.h"
 
 namespace {
 
 using namespace zq;
 
-struct Window {
+struct Window : bench::ChannelEditorBenchWindow {
   Window() {
-    state.layout = folder.layout();
-    StartupCore(state.layout, 0x0409, LocalToday(), SettingsAccess::ReadOnly, state);
-    state.identity.hfCapable = true;
-    main = std::make_unique<frmMain>(state);
-    main->show();
-    main->CloseAllEditors();
-    auto* editor = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
-    Pick(editor->bandSelector(), kHF);
-    QComboBox* groups = editor->groupPanel()->groupSelector();
-    Pick(groups, groups->findData(MemGroup(kHF)));
+    ShowBand(kHF);
+    ShowGroup(MemGroup(kHF));
     QApplication::processEvents();
     // The change: the whole memory group filled, as an import of 99 rows does.
     for (int n = 1; n <= 99; ++n) {
@@ -49,10 +33,6 @@ struct Window {
     }
     main->undoCommands().RecordNow();
   }
-  static void Pick(QComboBox* list, int index) {
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-  }
   // The command, then the events that follow it.
   double Run(Command command) {
     auto start = std::chrono::steady_clock::now();
@@ -60,11 +40,6 @@ struct Window {
     QApplication::processEvents();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   }
-
-  testing::ProgramFolder folder;
-  testing::ScriptedPrompter prompter;
-  AppState state;
-  std::unique_ptr<frmMain> main;
 };
 
 void BM_Undo99RowsInTheWindow(benchmark::State& state) {
