@@ -94,7 +94,9 @@ TEST_F(ChannelWindowLifecycleTest, CbMemoryLinksEditedAfterAReadKeepEveryMemoryS
   for (int n = 1; n <= kSpecialSlots; ++n) {
     bool enabled = radio.Get(0x16400 + (n - 1) / 8) & (1 << ((n - 1) % 8));
     EXPECT_EQ(enabled, inUse(n)) << "special slot " << n;
-    if (inUse(n)) EXPECT_EQ(radio.Get(0x10000 + (n - 1) * 16), 0x26 + (n >= 7 ? 1 : 0)) << "special slot " << n;
+    if (inUse(n)) {
+      EXPECT_EQ(radio.Get(0x10000 + (n - 1) * 16), 0x26 + (n >= 7 ? 1 : 0)) << "special slot " << n;
+    }
   }
   EXPECT_EQ(radio.Get(0x10600 + 18), 0xFF);  // slot 19: no link
   EXPECT_EQ(radio.Get(0x10600 + 19), 4);     // slot 20: channel 5
