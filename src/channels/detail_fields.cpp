@@ -22,38 +22,38 @@ constexpr ToneDirection kEncode{&ChannelRecord::TxToneType, &ChannelRecord::TxCt
 constexpr int kSharedMemoryPlans[] = {5, 7};
 
 using R = ChannelRecord;
-using K = ChoiceKind;
+using CK = ChoiceKind;
 using S = FieldScope;
 
 constexpr DetailFieldDef kFields[] = {
-    {Txt::DetailBusy, &R::Busy, K::Fixed, kOffOn, S::EveryRow, false, 0},
-    {Txt::DetailRep, &R::Rep, K::Fixed, kRepeater, S::HfHamRows, false, 0},
-    {Txt::DetailRxCtc, &R::RxToneType, K::Fixed, kToneTypeTexts, S::EveryRow, false, 0},
-    {Txt::DetailToneCode, nullptr, K::ToneCode, {}, S::EveryRow, false, 0, &kDecode},
-    {Txt::DetailTxCtc, &R::TxToneType, K::Fixed, kToneTypeTexts, S::EveryRow, false, 0},
-    {Txt::DetailToneCode, nullptr, K::ToneCode, {}, S::EveryRow, false, 0, &kEncode},
-    {Txt::DetailScan, &R::ScanAdd, K::Fixed, kOffOn, S::EveryRow, false, 0},
-    {Txt::DetailPublic, &R::Public, K::Fixed, kOffOn, S::EveryRow, false, 0},
-    {Txt::DetailBot, &R::Bot, K::DtmfCode, {}, S::EveryRow, true, 1},
-    {Txt::DetailEot, &R::Eot, K::DtmfCode, {}, S::EveryRow, true, 1},
-    {Txt::DetailCall, &R::Call, K::DtmfCode, {}, S::EveryRow, true, 1},
-    {Txt::DetailHiCut, &R::HiCut, K::Fixed, kOffOn, S::EveryRow, true, 1},
-    {Txt::NbAnlText, &R::NbAnl, K::Fixed, kNoiseBlanker, S::EveryRow, true, 1},
-    {Txt::DetailEcho, &R::Echo, K::Fixed, kOffOn, S::EveryRow, true, 1},
-    {Txt::DetailAdd10K, &R::Add10K, K::Fixed, kOffOn, S::HfHamRows, true, 1},
-    {Txt::DetailRoger, &R::Roger, K::RogerPreset, {}, S::EveryRow, true, 1},
-    {Txt::DetailMode, &R::Mode, K::Fixed, kModes, S::EveryRow, true, 1},
-    {Txt::DetailPower, &R::PowerLevel, K::Fixed, kPowers, S::EveryRow, true, 1},
-    {Txt::DetailCbMemChannel, &R::CbMemChannel, K::CbMemChannel, {}, S::CbMemoryRows, false, 0},
-    {Txt::DetailCbMemBand, &R::CbMemBand, K::CbMemBand, {}, S::SharedCbMemoryRows, false, 0},
+    {Txt::DetailBusy, &R::Busy, CK::Fixed, kOffOn, S::EveryRow, false, 0},
+    {Txt::DetailRep, &R::Rep, CK::Fixed, kRepeater, S::HfHamRows, false, 0},
+    {Txt::DetailRxCtc, &R::RxToneType, CK::Fixed, kToneTypeTexts, S::EveryRow, false, 0},
+    {Txt::DetailToneCode, nullptr, CK::ToneCode, {}, S::EveryRow, false, 0, &kDecode},
+    {Txt::DetailTxCtc, &R::TxToneType, CK::Fixed, kToneTypeTexts, S::EveryRow, false, 0},
+    {Txt::DetailToneCode, nullptr, CK::ToneCode, {}, S::EveryRow, false, 0, &kEncode},
+    {Txt::DetailScan, &R::ScanAdd, CK::Fixed, kOffOn, S::EveryRow, false, 0},
+    {Txt::DetailPublic, &R::Public, CK::Fixed, kOffOn, S::EveryRow, false, 0},
+    {Txt::DetailBot, &R::Bot, CK::DtmfCode, {}, S::EveryRow, true, 1},
+    {Txt::DetailEot, &R::Eot, CK::DtmfCode, {}, S::EveryRow, true, 1},
+    {Txt::DetailCall, &R::Call, CK::DtmfCode, {}, S::EveryRow, true, 1},
+    {Txt::DetailHiCut, &R::HiCut, CK::Fixed, kOffOn, S::EveryRow, true, 1},
+    {Txt::NbAnlText, &R::NbAnl, CK::Fixed, kNoiseBlanker, S::EveryRow, true, 1},
+    {Txt::DetailEcho, &R::Echo, CK::Fixed, kOffOn, S::EveryRow, true, 1},
+    {Txt::DetailAdd10K, &R::Add10K, CK::Fixed, kOffOn, S::HfHamRows, true, 1},
+    {Txt::DetailRoger, &R::Roger, CK::RogerPreset, {}, S::EveryRow, true, 1},
+    {Txt::DetailMode, &R::Mode, CK::Fixed, kModes, S::EveryRow, true, 1},
+    {Txt::DetailPower, &R::PowerLevel, CK::Fixed, kPowers, S::EveryRow, true, 1},
+    {Txt::DetailCbMemChannel, &R::CbMemChannel, CK::CbMemChannel, {}, S::CbMemoryRows, false, 0},
+    {Txt::DetailCbMemBand, &R::CbMemBand, CK::CbMemBand, {}, S::SharedCbMemoryRows, false, 0},
 };
 
 // The numbers after "Off" in the lists that store a number.
 std::vector<int> ListedNumbers(const DetailFieldDef& def, const DetailContext& ctx) {
   switch (def.kind) {
-    case K::DtmfCode: return DefinedDtmfCodeNumbers(ctx.cfg.Options);
-    case K::RogerPreset: return DefinedRogerPresetNumbers(ctx.cfg);
-    case K::CbMemChannel: return ChannelNumbersInUse(ctx.cfg, ctx.band, ctx.group);
+    case CK::DtmfCode: return DefinedDtmfCodeNumbers(ctx.cfg.Options);
+    case CK::RogerPreset: return DefinedRogerPresetNumbers(ctx.cfg);
+    case CK::CbMemChannel: return ChannelNumbersInUse(ctx.cfg, ctx.band, ctx.group);
     default: return {};
   }
 }
@@ -62,7 +62,7 @@ int ToneTypeOf(const DetailFieldDef& def, const ChannelRecord& record) {
   return ShownEntry(record.*(def.tone->type), kToneTypeCount);
 }
 
-int16_t OffValue(const DetailFieldDef& def) { return def.kind == K::CbMemChannel ? kNoCbMemChannel : 0; }
+int16_t OffValue(const DetailFieldDef& def) { return def.kind == CK::CbMemChannel ? kNoCbMemChannel : 0; }
 
 }  // namespace
 
@@ -72,11 +72,11 @@ std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailCont
                                      int language) {
   std::vector<std::string> texts;
   switch (def.kind) {
-    case K::Fixed:
+    case CK::Fixed:
       for (Txt t : def.choices) texts.emplace_back(Text(t, language));
       break;
-    case K::ToneCode: texts = ToneCodeTexts(ToneTypeOf(def, record)); break;
-    case K::CbMemBand:
+    case CK::ToneCode: texts = ToneCodeTexts(ToneTypeOf(def, record)); break;
+    case CK::CbMemBand:
       for (int g : kSharedMemoryPlans) texts.push_back(GroupDisplayName(ctx.cfg, kCB, g, language));
       break;
     default:
@@ -88,10 +88,10 @@ std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailCont
 
 int ShownChoice(const DetailFieldDef& def, const DetailContext& ctx, const ChannelRecord& record) {
   switch (def.kind) {
-    case K::Fixed: return ShownEntry(record.*def.field, static_cast<int>(def.choices.size()));
-    case K::ToneCode:
+    case CK::Fixed: return ShownEntry(record.*def.field, static_cast<int>(def.choices.size()));
+    case CK::ToneCode:
       return ShowToneCode(ToneTypeOf(def, record), record.*(def.tone->ctcss), record.*(def.tone->dcs)).entry;
-    case K::CbMemBand: return ShownEntry(record.*def.field, static_cast<int>(std::size(kSharedMemoryPlans)));
+    case CK::CbMemBand: return ShownEntry(record.*def.field, static_cast<int>(std::size(kSharedMemoryPlans)));
     default: {
       std::vector<int> numbers = ListedNumbers(def, ctx);
       return ShownNumberEntry(record.*def.field, numbers);
@@ -102,13 +102,13 @@ int ShownChoice(const DetailFieldDef& def, const DetailContext& ctx, const Chann
 void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRecord& record, int entry) {
   if (entry < 0) return;
   switch (def.kind) {
-    case K::Fixed:
+    case CK::Fixed:
       if (entry < static_cast<int>(def.choices.size())) record.*def.field = static_cast<int16_t>(entry);
       return;
-    case K::CbMemBand:
+    case CK::CbMemBand:
       if (entry < static_cast<int>(std::size(kSharedMemoryPlans))) record.*def.field = static_cast<int16_t>(entry);
       return;
-    case K::ToneCode: {
+    case CK::ToneCode: {
       int type = ToneTypeOf(def, record);
       if (type == kToneCtcss && entry < kCtcssCount) record.*(def.tone->ctcss) = static_cast<int16_t>(entry);
       if (type == kToneDcs && entry < kDcsCount) record.*(def.tone->dcs) = static_cast<int16_t>(entry);
@@ -123,7 +123,7 @@ void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRec
 }
 
 bool IsFieldShown(const DetailFieldDef& def, int band, int group, RowKind kind, const ChannelRecord& record) {
-  if (def.kind == K::ToneCode && ToneTypeOf(def, record) == kToneOff) return false;
+  if (def.kind == CK::ToneCode && ToneTypeOf(def, record) == kToneOff) return false;
   switch (def.scope) {
     case S::EveryRow: return true;
     case S::HfHamRows: return band != kCB;

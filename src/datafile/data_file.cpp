@@ -15,8 +15,6 @@
 namespace zq {
 namespace {
 
-FileResult Failed(FileStatus status, std::string version = {}) { return {status, std::move(version)}; }
-
 // Size of a regular file; nothing for a missing file, a folder or a device.
 std::optional<std::uintmax_t> RegularFileSize(const std::filesystem::path& path) {
   std::error_code ec;
@@ -94,14 +92,14 @@ std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile) {
 
 FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionList& versions, WorkingCopy& out) {
   auto pair = ReadPairFiles(dataFile);
-  if (!pair) return Failed(FileStatus::FileError);
+  if (!pair) return FileResult{FileStatus::FileError};
   return Located(ParseDataFiles(pair->settings, pair->channels, versions, out), *pair);
 }
 
 FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working) {
   auto channelFile = ChannelFilePath(dataFile);
   auto bytes = StoredPairBytes(working);
-  if (channelFile.empty() || !bytes) return Failed(FileStatus::FileError);
+  if (channelFile.empty() || !bytes) return FileResult{FileStatus::FileError};
 
   auto settingsTemp = WriteTemporaryBeside(dataFile, bytes->settings);
   auto channelTemp = WriteTemporaryBeside(channelFile, bytes->channels);
@@ -114,7 +112,7 @@ FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCo
     DiscardTemporary(settingsTemp);
     return {FileStatus::FileError, {}, true};
   }
-  return ReplaceWithTemporary(settingsTemp, dataFile) ? FileResult{} : Failed(FileStatus::FileError);
+  return ReplaceWithTemporary(settingsTemp, dataFile) ? FileResult{} : FileResult{FileStatus::FileError};
 }
 
 FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
@@ -132,7 +130,7 @@ FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg,
 FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, RadioConfig& cfg,
                         DocumentState& doc, WorkingCopy& working) {
   auto pair = ReadPairFiles(dataFile);
-  if (!pair) return Failed(FileStatus::FileError);
+  if (!pair) return FileResult{FileStatus::FileError};
   FileResult result = Located(OpenDataFileBytes(pair->settings, pair->channels, versions, cfg, doc, working), *pair);
   if (!result.ok()) return result;
   doc.fileName = Utf8OfPath(dataFile);

@@ -7,11 +7,10 @@
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"
+#include "text/locale_ids.h"
 
 namespace zq {
 namespace {
-
-constexpr unsigned kGermanLocale = 0x0407;
 
 void ClearChannelTables(RadioConfig& cfg) {
   for (int band = 0; band < kBandCount; ++band) {
@@ -86,7 +85,7 @@ void ReadPublicParams(const MemoryImage& image, RadioConfig& cfg) {
 void ReadBtDeviceName(const MemoryImage& image, const ImageOptions& options, RadioConfig& cfg) {
   std::string bytes;
   for (int k = 0; k < kBtDeviceNameBytes; ++k) bytes += static_cast<char>(image.Get(kBtDeviceName + uint32_t(k)));
-  cfg.Options.BtDeviceName() = BtNameFromBytes(bytes, options.systemLocaleId == kGermanLocale);
+  cfg.Options.BtDeviceName() = BtNameFromBytes(bytes, options.systemLocaleId == kGermanLocaleId);
 }
 
 void ReadLinkBytes(const MemoryImage& image, RadioConfig& cfg) {

@@ -8,11 +8,10 @@
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"
+#include "text/locale_ids.h"
 
 namespace zq {
 namespace {
-
-constexpr unsigned kGermanLocale = 0x0407;
 
 // The stored form of a frequency: cut at NUL and trailing blanks, "FFFFFFFF"
 // for no frequency, otherwise filled with "0" to eight characters.
@@ -109,7 +108,7 @@ void WriteDtmfCodes(RadioConfig& cfg, MemoryImage& image) {
 }
 
 void WriteBtDeviceName(const RadioConfig& cfg, const ImageOptions& options, MemoryImage& image) {
-  std::string bytes = BtNameBytes(cfg.Options.BtDeviceName(), options.systemLocaleId == kGermanLocale);
+  std::string bytes = BtNameBytes(cfg.Options.BtDeviceName(), options.systemLocaleId == kGermanLocaleId);
   for (int k = 0; k < kBtDeviceNameBytes; ++k)
     image.Put(kBtDeviceName + uint32_t(k), k < int(bytes.size()) ? static_cast<uint8_t>(bytes[k]) : 0);
 }

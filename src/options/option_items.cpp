@@ -8,7 +8,7 @@
 namespace zq {
 namespace {
 
-using K = OptionControlKind;
+using OK = OptionControlKind;
 using P = OptionPlace;
 using L = OptionList;
 
@@ -24,11 +24,11 @@ OptionControl Choice(int itemId, Txt label, P place, ValueRef value, std::vector
 }
 
 OptionControl Check(int itemId, Txt label, P place, ValueRef value) {
-  return {.kind = K::CheckBox, .itemId = itemId, .label = label, .place = place, .value = value};
+  return {.kind = OK::CheckBox, .itemId = itemId, .label = label, .place = place, .value = value};
 }
 
 OptionControl NumberBox(Txt label, P place, Opt field, NumberFormat format) {
-  return {.kind = K::NumberBox, .label = label, .place = place, .value = Field(field), .number = format};
+  return {.kind = OK::NumberBox, .label = label, .place = place, .value = Field(field), .number = format};
 }
 
 // On the row of the control before it, under its label.
@@ -84,7 +84,7 @@ std::vector<OptionControl> MakeControls() {
       Choice(23, Txt::OptCwBkin, P::Main, Field(Opt::CwBreakIn),
              {Word(Txt::OptOffSame), Numbers(10, 1000, 10, Txt::UnitMs)}),
       Choice(24, Txt::OptCwOffset, P::Main, Field(Opt::CwOffset), kOffOn),
-      {.kind = K::NameBox, .label = Txt::OptBtName, .place = P::Main, .value = Field(Opt::BtDeviceName)},
+      {.kind = OK::NameBox, .label = Txt::OptBtName, .place = P::Main, .value = Field(Opt::BtDeviceName)},
       Choice(25, Txt::OptChVolKind, P::Main, {ValueRef::ChVolKind}, {Word(Txt::OptCh), Word(Txt::OptVol)}),
 
       Choice(26, Txt::OptBeep, P::Second, Field(Opt::Beep), OffThen(5)),

@@ -6,6 +6,9 @@
 
 namespace zq {
 
+// German (Germany): the Bluetooth name is stored with the German character set.
+inline constexpr unsigned kGermanLocaleId = 0x0407;
+
 // 0x0409 (English, United States) for anything unknown or empty.
 unsigned LocaleIdOfName(std::string_view localeName);
 // The identifier as the program records it: hexadecimal without leading zeros ("804").

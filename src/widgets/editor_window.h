@@ -5,6 +5,9 @@
 
 namespace zq {
 
+// On the editors' forms, between a label and the list it names: 100 twips.
+inline constexpr int kLabelGap = 7;
+
 class EditorWindow : public QWidget {
   Q_OBJECT
  public:

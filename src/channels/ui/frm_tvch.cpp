@@ -21,7 +21,7 @@ namespace zq {
 namespace {
 
 constexpr int kHeaderHeightTwips = 510;
-constexpr int kFrequencyColumn = 1;
+constexpr int kWeatherFrequencyColumn = 1;
 constexpr int kGridVisibleRows = 14;
 
 }  // namespace
@@ -220,7 +220,7 @@ void FrmTVCH::Save_TVChannel() {
 }
 
 void FrmTVCH::GoToRow(int row) {
-  grid_->setCurrentCell(row, kFrequencyColumn);
+  grid_->setCurrentCell(row, kWeatherFrequencyColumn);
   grid_->setFocus();
 }
 

@@ -24,7 +24,6 @@
 namespace zq {
 namespace {
 
-constexpr int kLabelGap = 7;  // 100 twips between a label and its list
 constexpr int kNumberColumnWidth = 48;
 
 QString ShownCode(const OptionFeatures& opt, int n) {

@@ -27,8 +27,6 @@
 namespace zq {
 namespace {
 
-// 100 twips between a label's right edge and its list.
-constexpr int kLabelGap = 7;
 constexpr int kBtNameLength = 16;
 constexpr int kScrollFrame = 2;
 

@@ -20,11 +20,6 @@
 #include "widgets/ui_text.h"
 
 namespace zq {
-namespace {
-
-constexpr int kLabelGap = 7;  // 100 twips between a label and its list
-
-}  // namespace
 
 FrmToneTips::FrmToneTips(EditorHost& host) : host_(host) {
   setObjectName("FrmToneTips");
