@@ -11,7 +11,7 @@
 namespace zq {
 namespace {
 
-constexpr int kFrequencyDecimals = 6;  // what other programmers write: whole hertz
+constexpr int kCsvFrequencyDecimals = 6;  // what other programmers write: whole hertz
 constexpr int kStoredDecimals = 5;     // what the channel editor stores
 
 // Channel Mode codes in the editor's list order: FM, AM, USB, LSB, PA, CW.
@@ -25,7 +25,7 @@ struct ModeName {
 // Written by the first entry of a code; NFM is read as FM because files made
 // for narrow-FM radios name the same mode so. PA (public address) is not a
 // modulation other programs know: it is written as FM with the comment "PA".
-constexpr ModeName kModeNames[] = {{0, "FM"}, {1, "AM"}, {2, "USB"}, {3, "LSB"}, {5, "CW"}, {0, "NFM"}};
+constexpr ModeName kCsvModeNames[] = {{0, "FM"}, {1, "AM"}, {2, "USB"}, {3, "LSB"}, {5, "CW"}, {0, "NFM"}};
 constexpr std::string_view kPaComment = "PA";
 
 constexpr std::string_view kPowerNames[] = {"Low", "Mid", "High"};  // PowerLevel 0-2
@@ -150,9 +150,9 @@ std::string StepText(double mhz) {
 std::string_view ModeText(int code) {
   int shown = ShownEntry(code, kModeCodes);
   if (shown == kModePa) shown = kModeFm;
-  for (const ModeName& mode : kModeNames)
+  for (const ModeName& mode : kCsvModeNames)
     if (mode.code == shown) return mode.text;
-  return kModeNames[0].text;
+  return kCsvModeNames[0].text;
 }
 
 // Only a value that is a tone of the list to the tenth of a hertz is taken:
@@ -211,7 +211,7 @@ void SetDirection(int16_t& type, int16_t& ctcss, int16_t& dcs, ToneColumn c, int
 }
 
 const ModeName* FindMode(std::string_view name) {
-  for (const ModeName& mode : kModeNames)
+  for (const ModeName& mode : kCsvModeNames)
     if (SameLetters(mode.text, name)) return &mode;
   return nullptr;
 }
@@ -257,9 +257,9 @@ std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, int band, int ro
   int rep = band == kCB ? 0 : ShownEntry(record.Rep, static_cast<int>(std::size(kDuplexNames)));
   Cell(line, CsvColumn::Location) = std::to_string(row);
   Cell(line, CsvColumn::Name) = label;
-  Cell(line, CsvColumn::Frequency) = FormatFixed(*mhz, kFrequencyDecimals);
+  Cell(line, CsvColumn::Frequency) = FormatFixed(*mhz, kCsvFrequencyDecimals);
   Cell(line, CsvColumn::Duplex) = kDuplexNames[rep];
-  Cell(line, CsvColumn::Offset) = FormatFixed(rep == 0 ? 0.0 : repeaterOffset / 10000.0, kFrequencyDecimals);
+  Cell(line, CsvColumn::Offset) = FormatFixed(rep == 0 ? 0.0 : repeaterOffset / 10000.0, kCsvFrequencyDecimals);
   WriteTones(record, line);
   Cell(line, CsvColumn::Mode) = ModeText(record.Mode);
   Cell(line, CsvColumn::TStep) = StepText(*mhz);

@@ -8,11 +8,6 @@
 namespace zq {
 namespace {
 
-constexpr std::size_t kAddressOffset = 1;
-constexpr std::size_t kLengthOffset = 5;
-constexpr std::size_t kDataOffset = 6;
-constexpr std::size_t kChecksumOffset = 22;
-
 void PutAddress(Bytes& frame, uint32_t address) {
   for (int k = 0; k < 4; ++k) frame[kAddressOffset + k] = static_cast<uint8_t>(address >> (24 - 8 * k));
 }

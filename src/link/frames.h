@@ -44,6 +44,13 @@ inline constexpr FrameRule kFrameRules[] = {
     {FrameKind::End, 'E', 3, ReplyKind::Ack, 1},
 };
 
+// Where the parts of a request or data frame lie: the lead byte, the address
+// (4 bytes), the length, the block, the checksum over address to block, ACK.
+inline constexpr std::size_t kAddressOffset = 1;
+inline constexpr std::size_t kLengthOffset = 5;
+inline constexpr std::size_t kDataOffset = 6;
+inline constexpr std::size_t kChecksumOffset = 22;
+
 const FrameRule& RuleOf(FrameKind frame);
 // The rule of the frame a byte starts, as the radio tells frames apart.
 const FrameRule* RuleOfLeadByte(uint8_t lead);

@@ -6,7 +6,7 @@
 namespace zq {
 namespace {
 
-constexpr const char* kSection = "language";
+constexpr const char* kPortSection = "language";
 constexpr const char* kNamedDeviceKey = "comDevice";
 
 }  // namespace
@@ -31,13 +31,13 @@ std::string DeviceOfChoice(const PortChoice& choice) {
 }
 
 std::string ReadNamedDevice(const std::filesystem::path& settingsFile) {
-  return ReadProfileString(settingsFile, kSection, kNamedDeviceKey);
+  return ReadProfileString(settingsFile, kPortSection, kNamedDeviceKey);
 }
 
 bool SavePortChoice(const std::filesystem::path& settingsFile, const PortChoice& choice) {
-  bool saved = WriteProfileString(settingsFile, kSection, "comPort", std::to_string(choice.portNumber));
+  bool saved = WriteProfileString(settingsFile, kPortSection, "comPort", std::to_string(choice.portNumber));
   if (saved && choice.portNumber == kNamedDevicePort)
-    saved = WriteProfileString(settingsFile, kSection, kNamedDeviceKey, choice.namedDevice);
+    saved = WriteProfileString(settingsFile, kPortSection, kNamedDeviceKey, choice.namedDevice);
   return saved;
 }
 

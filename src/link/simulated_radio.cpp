@@ -6,7 +6,6 @@
 namespace zq {
 namespace {
 
-constexpr std::size_t kChecksumOffset = 22;
 constexpr int kBitsPerByte = 10;  // start bit, 8 data bits, stop bit
 
 bool InRule(const FaultRule& rule, int frame) { return frame >= rule.firstFrame && frame < rule.firstFrame + rule.count; }
@@ -15,7 +14,7 @@ bool IsDataReply(const Bytes& reply) { return reply.size() == RuleOf(FrameKind::
 
 void SetAddress(Bytes& frame, uint32_t address) {
   for (int k = 0; k < 4; ++k) frame[1 + k] = static_cast<uint8_t>(address >> (24 - 8 * k));
-  frame[kChecksumOffset] = Checksum(std::span(frame).subspan(1, kChecksumOffset - 1));
+  frame[kChecksumOffset] = Checksum(std::span(frame).subspan(kAddressOffset, kChecksumOffset - kAddressOffset));
 }
 
 // The frames whose every byte is fixed must match whole; a lone lead byte is noise.

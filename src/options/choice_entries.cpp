@@ -5,7 +5,7 @@
 namespace zq {
 namespace {
 
-std::string NumberText(const ChoicePiece& piece, int number, int language) {
+std::string PieceNumberText(const ChoicePiece& piece, int number, int language) {
   std::string text = piece.tenths ? FormatPlain(number / 10.0) : std::to_string(number);
   if (piece.unit) text += Text(*piece.unit, language);
   return text;
@@ -15,7 +15,7 @@ void AddRun(const ChoicePiece& piece, int language, Choices& choices) {
   if (piece.step == 0) return;
   for (int n = piece.first; piece.step > 0 ? n <= piece.last : n >= piece.last; n += piece.step) {
     const int position = static_cast<int>(choices.size());
-    choices.push_back({NumberText(piece, n, language), piece.divisor ? n / piece.divisor : position});
+    choices.push_back({PieceNumberText(piece, n, language), piece.divisor ? n / piece.divisor : position});
   }
 }
 

@@ -12,7 +12,7 @@ using OK = OptionControlKind;
 using P = OptionPlace;
 using L = OptionList;
 
-const std::vector<ChoicePiece> kOffOn = {Word(Txt::OptOFF), Word(Txt::OptON)};
+const std::vector<ChoicePiece> kOptionOffOn = {Word(Txt::OptOFF), Word(Txt::OptON)};
 const std::vector<ChoicePiece> kPlainOffOn = {Word(Txt::OptOffSame), Word(Txt::OptOnSame)};
 
 std::vector<ChoicePiece> OffThen(int last) { return {Word(Txt::OptOFF), Numbers(1, last)}; }
@@ -83,7 +83,7 @@ std::vector<OptionControl> MakeControls() {
       Choice(22, Txt::OptCwRxMode, P::Main, Field(Opt::CwRxMode), {Word(Txt::ModeUsb), Word(Txt::ModeLsb)}),
       Choice(23, Txt::OptCwBkin, P::Main, Field(Opt::CwBreakIn),
              {Word(Txt::OptOffSame), Numbers(10, 1000, 10, Txt::UnitMs)}),
-      Choice(24, Txt::OptCwOffset, P::Main, Field(Opt::CwOffset), kOffOn),
+      Choice(24, Txt::OptCwOffset, P::Main, Field(Opt::CwOffset), kOptionOffOn),
       {.kind = OK::NameBox, .label = Txt::OptBtName, .place = P::Main, .value = Field(Opt::BtDeviceName)},
       Choice(25, Txt::OptChVolKind, P::Main, {ValueRef::ChVolKind}, {Word(Txt::OptCh), Word(Txt::OptVol)}),
 
@@ -91,7 +91,7 @@ std::vector<OptionControl> MakeControls() {
       Choice(27, Txt::OptFmDeviation, P::Second, Field(Opt::FmDeviation), {Word(Txt::Opt2K), Word(Txt::Opt4K)}),
       Choice(28, Txt::OptSsbTone, P::Second, Field(Opt::SsbTone), {Word(Txt::OptHi4k), Word(Txt::OptLi3K)}),
       Choice(29, Txt::OptAgc, P::Second, Field(Opt::Agc), {Word(Txt::OptSlow), Word(Txt::OptFast)}),
-      Choice(30, Txt::OptAop, P::Second, Field(Opt::Aop), kOffOn),
+      Choice(30, Txt::OptAop, P::Second, Field(Opt::Aop), kOptionOffOn),
       Choice(31, Txt::OptHandType, P::Second, Field(Opt::HandType),
              {Word(Txt::OptType1), Word(Txt::OptType2), Word(Txt::OptType3)}),
       Choice(32, Txt::OptPfKey, P::Second, Field(Opt::PfKey), {}, L::KeyFunction),
@@ -117,8 +117,8 @@ std::vector<OptionControl> MakeControls() {
       Check(109, Txt::OptPaEnable, P::ModeFrame, ModeBox(kModePA)),
       Check(110, Txt::OptCwEnable, P::ModeFrame, ModeBox(kModeCW)),
 
-      Choice(41, Txt::OptBtOn, P::Ble, Field(Opt::BtOn), kOffOn),
-      Choice(42, Txt::OptPttHold, P::Ble, Field(Opt::PttHold), kOffOn),
+      Choice(41, Txt::OptBtOn, P::Ble, Field(Opt::BtOn), kOptionOffOn),
+      Choice(42, Txt::OptPttHold, P::Ble, Field(Opt::PttHold), kOptionOffOn),
       Choice(43, Txt::OptBtMicGain, P::Ble, Field(Opt::BtMicGain), UpTo(5)),
       Choice(44, Txt::OptBtSpkGain, P::Ble, Field(Opt::BtSpkGain), UpTo(5)),
       Choice(45, Txt::OptHoldTime, P::Ble, Field(Opt::HoldTime),
@@ -126,7 +126,7 @@ std::vector<OptionControl> MakeControls() {
               Numbers(120, 120, 1, Txt::UnitCapS), Word(Txt::OptInfinite)}),
       Choice(46, Txt::OptHoldDelay, P::Ble, Field(Opt::HoldDelay),
              {Word(Txt::Opt30ms), Tenths(10, 55, 5, Txt::UnitCapS)}),
-      Choice(47, Txt::OptBtIntSpk, P::Ble, Field(Opt::BtIntSpk), kOffOn),
+      Choice(47, Txt::OptBtIntSpk, P::Ble, Field(Opt::BtIntSpk), kOptionOffOn),
       Choice(48, Txt::OptPttSleep, P::Ble, Field(Opt::PttSleep), {Word(Txt::OptInfinity), Numbers(1, 4, 1, Txt::UnitMin)}),
 
       // "On" is 0, "Off" 1.
@@ -190,11 +190,11 @@ const std::vector<PublicRow>& PublicRows() {
       {6, kPublicBot, Txt::DetailBot, OptionList::DtmfCode, {}},
       {7, kPublicEot, Txt::DetailEot, OptionList::DtmfCode, {}},
       {8, kPublicCall, Txt::PubCall, OptionList::DtmfCode, {}},
-      {0, kPublicHiCut, Txt::DetailHiCut, OptionList::Fixed, kOffOn},
+      {0, kPublicHiCut, Txt::DetailHiCut, OptionList::Fixed, kOptionOffOn},
       {1, kPublicNbAnl, Txt::NbAnlText, OptionList::Fixed,
        {Word(Txt::OptOFF), Word(Txt::NbChoice), Word(Txt::AnlChoice), Word(Txt::NbAnlText)}},
-      {2, kPublicEcho, Txt::DetailEcho, OptionList::Fixed, kOffOn},
-      {3, kPublicAdd10K, Txt::DetailAdd10K, OptionList::Fixed, kOffOn},
+      {2, kPublicEcho, Txt::DetailEcho, OptionList::Fixed, kOptionOffOn},
+      {3, kPublicAdd10K, Txt::DetailAdd10K, OptionList::Fixed, kOptionOffOn},
       {9, kPublicRoger, Txt::DetailRoger, OptionList::RogerPreset, {}},
       // Stored in this order: 0 FM ... 5 CW.
       {5, kPublicMode, Txt::DetailMode, OptionList::Fixed,

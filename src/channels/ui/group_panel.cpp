@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view kGroupNameKeys = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 +-/";
 constexpr int kGroupNameLength = 2;
 // Room for "MEM", "M99" and "On"/"Off" before the lists are first filled.
-constexpr int kListCharacters = 4;
+constexpr int kGroupListCharacters = 4;
 
 // Fills a list with (text, number) entries and selects the entry of `selected`, else the first one.
 void FillNumberedList(QComboBox* list, const std::vector<std::pair<QString, int>>& entries, int selected) {
@@ -95,7 +95,7 @@ QComboBox* GroupPanel::AddList(const char* name) {
   auto* list = new QComboBox(this);
   list->setObjectName(QLatin1String(name));
   list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  list->setMinimumContentsLength(kListCharacters);
+  list->setMinimumContentsLength(kGroupListCharacters);
   return list;
 }
 
