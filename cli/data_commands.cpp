@@ -84,6 +84,7 @@ bool Report(const FileResult& result, const std::filesystem::path& dataFile) {
   // A missing channel file is no fault of the data file named on the command line.
   if (!result.ok())
     Complain(FileResultText(result, CliLanguage()), result.inChannelFile ? ChannelFilePath(dataFile) : dataFile);
+  if (std::string note = FileResultNote(result, dataFile, CliLanguage()); !note.empty()) Complain(note);
   return result.ok();
 }
 

@@ -44,7 +44,8 @@ void ComplainTemplateMissing(const std::string& rangeText);
 bool StartedFromTemplate();
 
 // Prints the message of a failed read or write of a data file pair, naming the
-// file at fault; true when the result is ok.
+// file at fault, or the note on a pair whose interrupted save was completed;
+// true when the result is ok.
 bool Report(const FileResult& result, const std::filesystem::path& dataFile);
 // Reads and checks a data file pair; prints the message on failure.
 bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,

@@ -10,6 +10,7 @@
 #include "datafile/data_file_bytes.h"
 #include "datafile/stored_layout.h"
 #include "platform/atomic_file.h"
+#include "platform/file_set_commit.h"
 #include "platform/utf8_path.h"
 
 namespace zq {
@@ -44,12 +45,17 @@ struct PairOnDisk {
   std::vector<uint8_t> settings;
   std::vector<uint8_t> channels;
   bool hasChannelFile = false;  // the data file's name has a companion channel file
+  bool finishedInterruptedSave = false;
 };
 
+// A pair whose last save was cut short is that save's pair once the save is
+// completed; until it can be, the files on disk may be a mix and are not read.
 std::optional<PairOnDisk> ReadPairFiles(const std::filesystem::path& dataFile) {
+  const PendingCommit pending = FinishPendingCommit(PairCommitRecord(dataFile));
+  if (pending == PendingCommit::Unfinishable) return std::nullopt;
   auto settings = ReadFilePrefix(dataFile, kDataFileSize + 1);
   if (!settings) return std::nullopt;
-  PairOnDisk pair{std::move(*settings), {}, false};
+  PairOnDisk pair{std::move(*settings), {}, false, pending == PendingCommit::Finished};
   auto channelFile = ChannelFilePath(dataFile);
   pair.hasChannelFile = !channelFile.empty();
   if (pair.hasChannelFile) pair.channels = ReadFilePrefix(channelFile, MaxChannelFileSize()).value_or(std::vector<uint8_t>());
@@ -59,6 +65,7 @@ std::optional<PairOnDisk> ReadPairFiles(const std::filesystem::path& dataFile) {
 // A fault in the channel file is one only when the data file names one.
 FileResult Located(FileResult result, const PairOnDisk& pair) {
   result.inChannelFile = result.inChannelFile && pair.hasChannelFile;
+  result.finishedInterruptedSave = pair.finishedInterruptedSave;
   return result;
 }
 
@@ -81,6 +88,16 @@ std::string FileResultText(const FileResult& result, int language) {
   return std::string(Text(result.message(), language));
 }
 
+std::string FileResultNote(const FileResult& result, const std::filesystem::path& dataFile, int language) {
+  if (!result.ok() || !result.finishedInterruptedSave) return {};
+  return FillIn(Text(Txt::InterruptedSaveFinished, language), {Utf8OfPath(dataFile.filename())});
+}
+
+std::filesystem::path PairCommitRecord(const std::filesystem::path& dataFile) {
+  auto record = dataFile;
+  return record.replace_filename(PathFromUtf8("." + Utf8OfPath(dataFile.filename()) + ".commit"));
+}
+
 std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile) {
   // Characters as the system counts them in a name: bytes here, UTF-16 units on Windows.
   const auto name = dataFile.filename().native();
@@ -101,18 +118,11 @@ FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCo
   auto bytes = StoredPairBytes(working);
   if (channelFile.empty() || !bytes) return FileResult{FileStatus::FileError};
 
-  auto settingsTemp = WriteTemporaryBeside(dataFile, bytes->settings);
-  auto channelTemp = WriteTemporaryBeside(channelFile, bytes->channels);
-  if (settingsTemp.empty() || channelTemp.empty()) {
-    DiscardTemporary(settingsTemp);
-    DiscardTemporary(channelTemp);
-    return {FileStatus::FileError, {}, !settingsTemp.empty()};
-  }
-  if (!ReplaceWithTemporary(channelTemp, channelFile)) {
-    DiscardTemporary(settingsTemp);
-    return {FileStatus::FileError, {}, true};
-  }
-  return ReplaceWithTemporary(settingsTemp, dataFile) ? FileResult{} : FileResult{FileStatus::FileError};
+  // Something other than a file in the channel file's place is a fault of the channel file.
+  if (!MayReplace(channelFile)) return {FileStatus::FileError, {}, true};
+  // The channel file goes first: its records are read by the counts of the data file.
+  const NewFileBytes files[] = {{channelFile, bytes->channels}, {dataFile, bytes->settings}};
+  return ReplaceFilesTogether(PairCommitRecord(dataFile), files) ? FileResult{} : FileResult{FileStatus::FileError};
 }
 
 FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,

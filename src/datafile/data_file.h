@@ -26,6 +26,7 @@ struct FileResult {
   FileStatus status = FileStatus::Ok;
   std::string foundVersion;  // the file's version, for IncompatibleVersion
   bool inChannelFile = false;  // the fault lies in the companion channel file, not the data file
+  bool finishedInterruptedSave = false;  // the pair's last save had been cut short and was completed first
   bool ok() const { return status == FileStatus::Ok; }
   Txt message() const;       // the language-table text to show when not ok
 };
@@ -34,6 +35,10 @@ struct FileResult {
 // incompatible version it is the question with the two version lines.
 std::string FileResultText(const FileResult& result, int language);
 
+// What the user is told beside a successful result: that an interrupted save
+// of the pair was completed before it was read. Empty when there is nothing to say.
+std::string FileResultNote(const FileResult& result, const std::filesystem::path& dataFile, int language);
+
 // The companion channel file; empty when the name is too short to have one, or
 // when it would be the data file itself (a data file named "*fre").
 std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile);
@@ -41,11 +46,15 @@ std::filesystem::path ChannelFilePath(const std::filesystem::path& dataFile);
 // Checks the version form and compatibility, then reads both files exactly as
 // stored. `out` changes only on success.
 FileResult ReadDataFiles(const std::filesystem::path& dataFile, const VersionList& versions, WorkingCopy& out);
+// The record beside a pair that says a save of it is being committed.
+std::filesystem::path PairCommitRecord(const std::filesystem::path& dataFile);
+
 // Writes both files from the working copy as they are, except that the data
 // version and the identity fields a save rewrites are always written
 // normalised ("V100", the program's model; the range kind from the range
-// index). Each file is written to a temporary file beside it first, so a
-// failure leaves the old pair untouched.
+// index). The two files are committed as one (platform/file_set_commit.h): a
+// failure, or a process that stops at any point, leaves the old pair or the
+// new one, never a mix; reading a pair first completes a commit cut short.
 FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCopy& working);
 
 // Packs the configuration and writes the pair; on success the document takes

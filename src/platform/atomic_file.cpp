@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "platform/file_faults.h"
+
 namespace zq {
 
 bool MayReplace(const std::filesystem::path& path) {
@@ -11,14 +13,26 @@ bool MayReplace(const std::filesystem::path& path) {
   return !std::filesystem::exists(path, ec) || std::filesystem::is_regular_file(path, ec);
 }
 
-void DiscardTemporary(const std::filesystem::path& temporary) {
+bool RemoveFile(const std::filesystem::path& path) {
   std::error_code ec;
-  if (!temporary.empty()) std::filesystem::remove(temporary, ec);
+  if (!FileStepGoesAhead(FileStep::Remove)) return false;
+  std::filesystem::remove(path, ec);
+  return !ec;
+}
+
+void DiscardTemporary(const std::filesystem::path& temporary) {
+  if (!temporary.empty()) RemoveFile(temporary);
+}
+
+bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+  if (MoveTemporaryIntoPlace(temporary, path)) return true;
+  DiscardTemporary(temporary);
+  return false;
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   auto temporary = WriteTemporaryBeside(path, bytes);
-  return !temporary.empty() && ReplaceWithTemporary(temporary, path);
+  return !temporary.empty() && ReplaceWithTemporary(temporary, path) && SyncFolderOf(path);
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view text) {

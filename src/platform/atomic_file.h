@@ -3,7 +3,8 @@
 // to a temporary file in the same folder, are flushed to the disk, and the
 // temporary then replaces the target in one step. A target that exists and is
 // not a regular file (a folder, a device, a pipe) is refused: it would be
-// replaced by a plain file. Each system has its own side of these calls.
+// replaced by a plain file. Each system has its own side of these calls; every
+// step asks platform/file_faults.h first, so tests can make any of them fail.
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -21,7 +22,14 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
 // Moves the temporary over `path`, replacing a file that is there; on failure
 // the temporary is removed.
 bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path);
+// The same move, keeping the temporary when it fails (a pending commit still needs it).
+bool MoveTemporaryIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& path);
 void DiscardTemporary(const std::filesystem::path& temporary);
+// Removes a file; true when it is gone (or was never there).
+bool RemoveFile(const std::filesystem::path& path);
+// Makes the folder's entries (names just moved or removed) survive a power cut,
+// where the system needs to be told so.
+bool SyncFolderOf(const std::filesystem::path& path);
 
 // False when `path` exists and is something other than a regular file.
 bool MayReplace(const std::filesystem::path& path);

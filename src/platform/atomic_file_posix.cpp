@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/file_faults.h"
 
 namespace zq {
 
@@ -15,32 +16,45 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
   if (!MayReplace(path)) return {};
   std::string tmpl = (path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path()).string() +
                      "/." + path.filename().string() + ".XXXXXX";
+  if (!FileStepGoesAhead(FileStep::Create)) return {};
   int fd = mkstemp(tmpl.data());
   if (fd < 0) return {};
   bool ok = true;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
+    ok = FileStepGoesAhead(FileStep::Write);
+    ssize_t n = ok ? ::write(fd, bytes.data() + done, bytes.size() - done) : -1;
+    if (n < 0 && ok && errno == EINTR) continue;
     ok = n > 0;
     if (ok) done += static_cast<std::size_t>(n);
   }
-  ok = ok && ::fchmod(fd, 0644) == 0 && ::fdatasync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::fchmod(fd, 0644) == 0 && FileStepGoesAhead(FileStep::Sync) && ::fdatasync(fd) == 0;
+  const bool closed = ::close(fd) == 0;  // closed in any case: a failing step must not leak the descriptor
+  ok = FileStepGoesAhead(FileStep::Close) && closed && ok;
   if (!ok) {
-    std::remove(tmpl.c_str());
+    DiscardTemporary(tmpl);
     return {};
   }
   return tmpl;
 }
 
-bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path) {
-  if (std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  DiscardTemporary(temporary);
-  return false;
+bool MoveTemporaryIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+  return FileStepGoesAhead(FileStep::Move) && std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+bool SyncFolderOf(const std::filesystem::path& path) {
+  // A rename is only in the folder's entries until the folder itself is synced.
+  if (!FileStepGoesAhead(FileStep::SyncFolder)) return false;
+  const std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool synced = ::fsync(fd) == 0;
+  ::close(fd);
+  return synced;
 }
 
 NewFile CreateNewFile(const std::filesystem::path& path) {
+  if (!FileStepGoesAhead(FileStep::Create)) return NewFile::Failed;
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd >= 0) {
     ::close(fd);

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "platform/file_faults.h"
 
 namespace zq {
 namespace {
@@ -38,6 +39,7 @@ bool WriteWhole(HANDLE file, std::span<const uint8_t> bytes) {
   while (done < bytes.size()) {
     DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
     DWORD written = 0;
+    if (!FileStepGoesAhead(FileStep::Write)) return false;
     if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
     done += written;
   }
@@ -53,14 +55,16 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::filesystem::path temporary =
         folder / (L"." + path.filename().wstring() + L"." + std::to_wstring(random() % 1000000) + L".tmp");
+    if (!FileStepGoesAhead(FileStep::Create)) return {};
     FileHandle file(CreateOnlyNew(temporary));
     if (!file.ok()) {
       if (GetLastError() == ERROR_FILE_EXISTS) continue;
       return {};
     }
     // The bytes reach the disk before the name changes, so a power cut leaves the old file or the new one.
-    bool ok = WriteWhole(file.get(), bytes) && FlushFileBuffers(file.get());
-    ok = file.Close() && ok;
+    bool ok = WriteWhole(file.get(), bytes) && FileStepGoesAhead(FileStep::Sync) && FlushFileBuffers(file.get());
+    const bool closed = file.Close();
+    ok = FileStepGoesAhead(FileStep::Close) && closed && ok;
     if (ok) return temporary;
     DiscardTemporary(temporary);
     return {};
@@ -68,13 +72,16 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
   return {};
 }
 
-bool ReplaceWithTemporary(const std::filesystem::path& temporary, const std::filesystem::path& path) {
-  if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  DiscardTemporary(temporary);
-  return false;
+bool MoveTemporaryIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& path) {
+  return FileStepGoesAhead(FileStep::Move) &&
+         MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
+// MOVEFILE_WRITE_THROUGH returns only once the move is on the disk; the folder needs nothing more.
+bool SyncFolderOf(const std::filesystem::path&) { return FileStepGoesAhead(FileStep::SyncFolder); }
+
 NewFile CreateNewFile(const std::filesystem::path& path) {
+  if (!FileStepGoesAhead(FileStep::Create)) return NewFile::Failed;
   FileHandle file(CreateOnlyNew(path));
   if (file.ok()) return NewFile::Created;
   DWORD error = GetLastError();

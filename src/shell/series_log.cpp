@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "channels/csv_text.h"
+#include "platform/file_faults.h"
 #include "platform/time_text.h"
 #include "text/language_table.h"
 
@@ -60,6 +61,7 @@ bool SeriesLog::Open(const std::filesystem::path& file, int language) {
   const bool exists = std::filesystem::exists(file, ec);
   if (exists && !std::filesystem::is_regular_file(file, ec)) return false;
   const bool empty = !exists || std::filesystem::file_size(file, ec) == 0;
+  if (!FileStepGoesAhead(FileStep::Create)) return false;
   out_.open(file, std::ios::binary | std::ios::app);
   if (!out_) return false;
   if (empty) out_ << SeriesLogHeader(language) << std::flush;
@@ -67,6 +69,7 @@ bool SeriesLog::Open(const std::filesystem::path& file, int language) {
 }
 
 bool SeriesLog::Add(const SeriesRadio& radio, const LocalTime& when) {
+  if (!FileStepGoesAhead(FileStep::Write)) out_.setstate(std::ios::badbit);
   out_ << SeriesLogLine(radio, when, language_) << std::flush;
   return static_cast<bool>(out_);
 }

@@ -7,6 +7,9 @@
   X(AllDataCleared, "All data will be cleared.", "所有数据将被清空。")                                       \
   X(DataFile, "Data File", "数据文件")                                                                       \
   X(FileError, "file error.", "文件错误。")                                                                  \
+  X(InterruptedSaveFinished,                                                                                \
+    "The last save of %1 was interrupted; the pair was restored to the data of that save.",                \
+    "上次保存 %1 时被中断；这对文件已恢复为那次保存的数据。")                                              \
   X(CannotOpenPort, "Cannot Open Communication Port.", "无法打开通信端口。")                                  \
   X(ReadConfirm, "Read data from radio.\r\nDo you wish continue?", "从对讲机读取数据。\r\n是否继续？")        \
   X(WriteConfirm, "Write data to radio.\r\nDo you wish continue?", "向对讲机写入数据。\r\n是否继续？")        \

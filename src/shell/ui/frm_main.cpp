@@ -410,6 +410,9 @@ void frmMain::LoadDocument(const std::function<FileResult()>& load) {
       StartMatchingRelease(*this, result.foundVersion, false);  // Open asked already
   } else if (!result.ok()) {
     Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
+  } else if (result.finishedInterruptedSave) {
+    Tell(this, QUtf8(FileResultNote(result, PathFromUtf8(state_.document.fileName), state_.settings.language)),
+         Icon::Information);
   }
   Change_Language();
   OpenChannelEditorAndCascade();
