@@ -10,7 +10,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   xvfb xauth socat fonts-wqy-microhei imagemagick
   qt6-translations-l10n dpkg-dev desktop-file-utils appstream
-  clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev strace
 )
 
 missing=()

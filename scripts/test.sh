@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, tests the packages, and runs every test; then
+# Installs what is missing, builds, tests the packages, and runs every test and the
+# killed and failed saves of scripts/test-faults.sh; then
 # the sanitized build with a minute of fuzzing per fuzz target, and the Windows build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,5 +9,6 @@ scripts/build.sh
 scripts/test-package.sh
 mkdir -p -m 0700 "${XDG_RUNTIME_DIR:-/tmp/zq4071-runtime}"
 ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
+scripts/test-faults.sh
 scripts/test-sanitizers.sh
 scripts/test-windows.sh

@@ -40,8 +40,11 @@ bool SoundMove(const PendingMove& move) {
 }
 
 std::string RecordText(const std::vector<PendingMove>& moves) {
-  std::string text = std::string(kCommitRecordTitle) + "\n";
-  for (const PendingMove& move : moves) text += move.temporary + "\t" + move.target + "\n";
+  std::string text(kCommitRecordTitle);
+  text += '\n';
+  for (const PendingMove& move : moves) {
+    text.append(move.temporary).append(1, '\t').append(move.target).append(1, '\n');
+  }
   return text;
 }
 
