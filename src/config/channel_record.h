@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "config/fixed_text.h"
+#include "config/record_members.h"
 
 namespace zq {
 
@@ -49,7 +50,7 @@ static_assert(std::has_unique_object_representations_v<ChannelRecord>);
 // Every field of a channel record, in the order the channel file stores them.
 // The data file, JSON export and comparisons all walk this one list.
 template <class Record, class Visitor>
-void VisitChannelFields(Record& r, Visitor&& v) {
+constexpr void VisitChannelFields(Record& r, Visitor&& v) {
   v("Number", r.Number);
   v("Enabled", r.Enabled);
   v("ScanAdd", r.ScanAdd);
@@ -79,6 +80,10 @@ void VisitChannelFields(Record& r, Visitor&& v) {
   v("CbMemBand", r.CbMemBand);
   v("CbMemChannel", r.CbMemChannel);
 }
+
+static_assert(record_members::VisitedCount<ChannelRecord>([](auto& r, auto v) { VisitChannelFields(r, v); }) ==
+                  record_members::MemberCount<ChannelRecord>(),
+              "every member of ChannelRecord must be in VisitChannelFields");
 
 inline constexpr int kNoCbMemChannel = 255;
 

@@ -11,14 +11,14 @@ namespace zq {
 template <std::size_t N>
 class FixedText {
  public:
-  FixedText() { chars_.fill('\0'); }
-  FixedText(std::string_view text) { assign(text); }  // NOLINT: texts convert freely
+  constexpr FixedText() { chars_.fill('\0'); }
+  constexpr FixedText(std::string_view text) { assign(text); }  // NOLINT: texts convert freely
 
   FixedText& operator=(std::string_view text) {
     assign(text);
     return *this;
   }
-  void assign(std::string_view text) {
+  constexpr void assign(std::string_view text) {
     for (std::size_t i = 0; i < N; ++i) chars_[i] = i < text.size() ? text[i] : ' ';
   }
 

@@ -47,7 +47,7 @@ struct IdentityRecord {
 };
 
 template <class Record, class Visitor>
-void VisitIdentityFields(Record& r, Visitor&& v) {
+constexpr void VisitIdentityFields(Record& r, Visitor&& v) {
   v("ModelName", r.ModelName);
   v("ModelCode", r.ModelCode);
   v("RangeKind", r.RangeKind);
@@ -57,6 +57,10 @@ void VisitIdentityFields(Record& r, Visitor&& v) {
   v("RangeKindCopy", r.RangeKindCopy);
   v("Marker", r.Marker);
 }
+
+static_assert(record_members::VisitedCount<IdentityRecord>([](auto& r, auto v) { VisitIdentityFields(r, v); }) ==
+                  record_members::MemberCount<IdentityRecord>(),
+              "every member of IdentityRecord must be in VisitIdentityFields");
 
 // Factory information about the radio the configuration is made for.
 struct RadioInformation {
@@ -70,7 +74,7 @@ struct RadioInformation {
 };
 
 template <class Record, class Visitor>
-void VisitRadioInformationFields(Record& r, Visitor&& v) {
+constexpr void VisitRadioInformationFields(Record& r, Visitor&& v) {
   v("SerialNumber", r.SerialNumber);
   v("ProductionBatch", r.ProductionBatch);
   v("HardwareCode", r.HardwareCode);
@@ -78,6 +82,10 @@ void VisitRadioInformationFields(Record& r, Visitor&& v) {
   v("FactoryCode", r.FactoryCode);
   v("ModelName", r.ModelName);
 }
+
+static_assert(record_members::VisitedCount<RadioInformation>([](auto& r, auto v) { VisitRadioInformationFields(r, v); }) ==
+                  record_members::MemberCount<RadioInformation>(),
+              "every member of RadioInformation must be in VisitRadioInformationFields");
 
 // Eight roger-beep presets of 30 values: 14 steps as (frequency in 10 Hz,
 // duration in 10 ms) pairs, then RecycleTimes and InterTime (10 ms units).
@@ -161,6 +169,13 @@ void VisitFurtherSettings(Config& c, Visitor&& v) {
   v("EmgMode", c.EmgMode);
   v("RadioInformation", c.RadioInfo);
 }
+
+// The settings block's members are walked by VisitSettingsHeader (6, in
+// datafile/stored_layout.h), the option-field table (Options) and the list
+// above (10); the two channel tables by their own walks. A member added to
+// RadioConfig changes this count: add it to the walk it belongs to, then here.
+static_assert(record_members::MemberCount<RadioConfig>() == 6 + 1 + 10 + 2,
+              "a member of RadioConfig is missing from the walks of the settings block");
 
 // The state of the one open document.
 struct DocumentState {
