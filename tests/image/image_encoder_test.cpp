@@ -1,8 +1,13 @@
 // Encoder checks against the radio's memory map, offsets written out literally.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "config/defaults.h"
 #include "image/image_codec.h"
+#include "image/map_description.h"
 
 namespace zq {
 namespace {
@@ -411,6 +416,14 @@ TEST_F(EncoderTest, WeatherChannels) {
   EXPECT_EQ(At(0x22071), 0x01);
   EXPECT_EQ(At(0x22060), 3);
   EXPECT_EQ(At(0x22076), 9);
+}
+
+TEST(ImageMap, DocumentationShowsTheMapInForce) {
+  std::ifstream in(std::filesystem::path(ZQ_SOURCE_DIR) / "docs" / "memory-image.md", std::ios::binary);
+  std::ostringstream doc;
+  doc << in.rdbuf();
+  EXPECT_NE(doc.str().find(ImageMapMarkdown()), std::string::npos)
+      << "docs/memory-image.md is out of date; build/data/print_image_map prints the current tables";
 }
 
 }  // namespace
