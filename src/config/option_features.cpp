@@ -32,12 +32,6 @@ std::pair<int, int> ElementIndexes(const OptFieldDef& def, int k) {
   return {s.first1 + k / s.count2, s.first2 + k % s.count2};
 }
 
-const OptFieldDef* FindOptField(std::string_view name) {
-  for (const auto& def : kOptionFields)
-    if (def.name == name) return &def;
-  return nullptr;
-}
-
 int ReadInt(std::span<const uint8_t> b, FieldKind kind) {
   switch (kind) {
     case FieldKind::U8: return b[0];

@@ -71,8 +71,6 @@ constexpr const OptFieldDef& FieldDef(Opt f) { return kOptionFields[static_cast<
 int ElementOffset(const OptFieldDef& def, int i = -1, int j = -1);
 // Element number k (0-based, first dimension outermost) as its pair of indexes.
 std::pair<int, int> ElementIndexes(const OptFieldDef& def, int k);
-// Looks a field up by name; nullptr when there is none.
-const OptFieldDef* FindOptField(std::string_view name);
 
 // Reads and writes of single elements, by field kind.
 int ReadInt(std::span<const uint8_t> bytes, FieldKind kind);

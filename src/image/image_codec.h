@@ -30,7 +30,6 @@ void EncodeSpecialSlot(ChannelRecord& record, int n, MemoryImage& image);
 
 // Replaces the channel tables, special channels and every setting the image holds.
 void DecodeImage(const MemoryImage& image, RadioConfig& cfg, const ImageOptions& options = {});
-void DecodeChannelSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, int slot);
 // Returns whether the special slot is in use.
 bool DecodeSpecialSlot(const MemoryImage& image, RadioConfig& cfg, int n);
 

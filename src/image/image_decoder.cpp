@@ -173,10 +173,6 @@ void DecodeSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group,
 
 }  // namespace
 
-void DecodeChannelSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, int slot) {
-  DecodeSlot(image, cfg, band, group, PlaceOf(band, group), slot);
-}
-
 bool DecodeSpecialSlot(const MemoryImage& image, RadioConfig& cfg, int n) {
   if (LoadBitmapBit(image, kSpecialEnabledBitmap, n - 1) == 0) return false;
   ChannelRecord& record = cfg.Special(n);

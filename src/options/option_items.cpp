@@ -222,6 +222,5 @@ Txt RowLabel(const PublicBlock& block, const PublicRow& row) {
   return block.band == kCB && row.param == kPublicRoger ? Txt::PubChanRb : row.label;
 }
 
-std::span<const Txt> KeyFunctionTexts() { return kKeyFunctions; }
 
 }  // namespace zq

@@ -86,8 +86,6 @@ const std::array<PublicBlock, 3>& PublicBlocks();
 bool BlockShowsRow(const PublicBlock& block, const PublicRow& row);
 Txt RowLabel(const PublicBlock& block, const PublicRow& row);
 
-// The key functions in stored order.
-std::span<const Txt> KeyFunctionTexts();
 inline constexpr int kKeyFunctionVfo = 2;
 
 }  // namespace zq

@@ -22,16 +22,6 @@ std::string_view Text(Txt id, int language) {
   return language == kChinese ? e.chinese : e.english;
 }
 
-bool FindText(std::string_view name, Txt& id) {
-  for (int k = 0; k < TextCount(); ++k) {
-    if (kEntries[k].name == name) {
-      id = static_cast<Txt>(k);
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string_view TextName(Txt id) { return kEntries[static_cast<int>(id)].name; }
 
 int TextCount() { return static_cast<int>(std::size(kEntries)); }

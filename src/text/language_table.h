@@ -18,8 +18,6 @@ enum class Txt : int {
 
 // The text in the given language (1 English, 2 Chinese); any other index gives English.
 std::string_view Text(Txt id, int language);
-// Looks an id up by its name ("FileError"); used by tests and the command line.
-bool FindText(std::string_view name, Txt& id);
 std::string_view TextName(Txt id);
 int TextCount();
 

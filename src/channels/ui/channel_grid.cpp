@@ -87,10 +87,6 @@ void ChannelGrid::SetFrequencies(const std::vector<std::string>& frequencies) {
     CellItem(row, kFrequencyColumn)->setText(QString::fromStdString(frequencies[row - 1]));
 }
 
-void ChannelGrid::SetFrequency(int row, const QString& text) {
-  if (row >= 1 && row <= rowCount()) CellItem(row, kFrequencyColumn)->setText(text);
-}
-
 QString ChannelGrid::Frequency(int row) const {
   const QTableWidgetItem* cell = item(row - 1, kFrequencyColumn);
   return cell ? cell->text() : QString();

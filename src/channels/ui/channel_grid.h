@@ -22,7 +22,6 @@ class ChannelGrid : public QTableWidget {
   // Rows and their labels; the wide frequency column is for the long groups.
   void SetRows(const std::vector<std::string>& labels, bool wideFrequencyColumn);
   void SetFrequencies(const std::vector<std::string>& frequencies);
-  void SetFrequency(int row, const QString& text);
   QString Frequency(int row) const;
   QString Label(int row) const;
 
