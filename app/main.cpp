@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include "datafile/install_layout.h"
+#include "platform/diagnostic_log.h"
 #include "link/port_settings.h"
 #include "platform/local_date.h"
 #include "platform/qt/standard_user_folders.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   state.systemLanguage = zq::SystemLanguageOf(state.systemLocaleId);
   zq::StartupCore(state.layout, state.systemLocaleId, zq::LocalToday(), zq::SettingsAccess::ReadWrite, state);
   state.namedDevice = zq::ReadNamedDevice(state.layout.settingsFile);
+  zq::OpenDiagnosticLog(state.layout.diagnosticLog);
 
   zq::MessageBoxPrompter prompter(state.settings.language);
   zq::SetPrompter(&prompter);

@@ -8,6 +8,8 @@
 #include "commands.h"
 #include "data_commands.h"
 #include "platform/console.h"
+#include "platform/diagnostic_log.h"
+#include "platform/utf8_path.h"
 
 namespace zq::cli {
 #define ZQ_DECLARE(name) void name(CLI::App& app, int& exitCode);
@@ -23,6 +25,11 @@ int main(int argc, char** argv) {
   // Options only as -o and --output, on every system: a path such as /tmp/radio.dat
   // is never taken for a Windows-style option. Subcommands take this when they are added.
   app.allow_windows_style_options(false);
+  // The diagnostic log is kept only when asked for: a script's runs write nothing unseen.
+  app.add_option_function<std::string>(
+         "--log-file", [](const std::string& file) { zq::OpenDiagnosticLog(zq::PathFromUtf8(file)); },
+         "Keep causes of errors and one line per transfer in this file (before the command)")
+      ->trigger_on_parse();
   int exitCode = zq::cli::kOk;
 #define ZQ_REGISTER(name) zq::cli::name(app, exitCode);
   ZQ_CLI_COMMANDS(ZQ_REGISTER)

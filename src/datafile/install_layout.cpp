@@ -8,6 +8,7 @@ namespace {
 // The user's folder below each base folder, named after the application as the
 // store of the window placement is, so one folder holds all of a user's settings.
 constexpr const char* kUserFolderName = "ZQ4071";
+constexpr const char* kDiagnosticLogName = "zq4071.log";
 
 }  // namespace
 
@@ -20,6 +21,7 @@ InstallLayout LayoutOf(const std::filesystem::path& programFolder, const UserFol
     layout.versionListFile = layout.dataFolder / "Version.ini";
     layout.settingsFile = user.config / kUserFolderName / "mysetup.ini";
     layout.backupFolder = user.data / kUserFolderName / "backups";
+    layout.diagnosticLog = user.data / kUserFolderName / kDiagnosticLogName;
     return layout;
   }
   auto shared = folder.parent_path();
@@ -27,6 +29,7 @@ InstallLayout LayoutOf(const std::filesystem::path& programFolder, const UserFol
   layout.versionListFile = shared / "Version.ini";
   layout.settingsFile = shared / "language" / "mysetup.ini";
   layout.backupFolder = shared / "language" / "backups";
+  layout.diagnosticLog = shared / "language" / kDiagnosticLogName;
   layout.releasesFolder = shared;
   return layout;
 }

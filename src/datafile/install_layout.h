@@ -20,6 +20,7 @@ struct InstallLayout {
   std::filesystem::path versionListFile;  // Version.ini
   std::filesystem::path settingsFile;     // mysetup.ini
   std::filesystem::path backupFolder;
+  std::filesystem::path diagnosticLog;  // causes of errors and one line per transfer
   // Where the releases the version list names are installed side by side;
   // empty for a system install, which holds one release only.
   std::filesystem::path releasesFolder;

@@ -6,11 +6,22 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
+#include "platform/diagnostic_log.h"
 #include "platform/file_faults.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
+namespace {
+
+// The message box says "file error."; the log keeps what the system said.
+void LogFileFailure(std::string_view what, const std::filesystem::path& path) {
+  LogDiagnostic(std::string(what) + " " + Utf8OfPath(path) + ": " + std::strerror(errno));
+}
+
+}  // namespace
 
 std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   if (!MayReplace(path)) return {};
@@ -18,7 +29,10 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
                      "/." + path.filename().string() + ".XXXXXX";
   if (!FileStepGoesAhead(FileStep::Create)) return {};
   int fd = mkstemp(tmpl.data());
-  if (fd < 0) return {};
+  if (fd < 0) {
+    LogFileFailure("cannot create a temporary file for", path);
+    return {};
+  }
   bool ok = true;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
@@ -32,6 +46,7 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
   const bool closed = ::close(fd) == 0;  // closed in any case: a failing step must not leak the descriptor
   ok = FileStepGoesAhead(FileStep::Close) && closed && ok;
   if (!ok) {
+    LogFileFailure("cannot write", tmpl);
     DiscardTemporary(tmpl);
     return {};
   }
@@ -39,7 +54,9 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
 }
 
 bool MoveTemporaryIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& path) {
-  return FileStepGoesAhead(FileStep::Move) && std::rename(temporary.c_str(), path.c_str()) == 0;
+  if (FileStepGoesAhead(FileStep::Move) && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+  LogFileFailure("cannot move " + Utf8OfPath(temporary) + " over", path);
+  return false;
 }
 
 bool SyncFolderOf(const std::filesystem::path& path) {
@@ -47,9 +64,9 @@ bool SyncFolderOf(const std::filesystem::path& path) {
   if (!FileStepGoesAhead(FileStep::SyncFolder)) return false;
   const std::filesystem::path folder = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
   int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool synced = ::fsync(fd) == 0;
-  ::close(fd);
+  bool synced = fd >= 0 && ::fsync(fd) == 0;
+  if (!synced) LogFileFailure("cannot sync the folder", folder);
+  if (fd >= 0) ::close(fd);
   return synced;
 }
 
@@ -60,7 +77,9 @@ NewFile CreateNewFile(const std::filesystem::path& path) {
     ::close(fd);
     return NewFile::Created;
   }
-  return errno == EEXIST ? NewFile::Exists : NewFile::Failed;
+  if (errno == EEXIST) return NewFile::Exists;
+  LogFileFailure("cannot create", path);
+  return NewFile::Failed;
 }
 
 }  // namespace zq

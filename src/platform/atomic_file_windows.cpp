@@ -6,10 +6,20 @@
 #include <random>
 #include <string>
 
+#include <system_error>
+
+#include "platform/diagnostic_log.h"
 #include "platform/file_faults.h"
+#include "platform/utf8_path.h"
 
 namespace zq {
 namespace {
+
+// The message box says "file error."; the log keeps what the system said.
+void LogFileFailure(std::string_view what, const std::filesystem::path& path) {
+  const auto error = static_cast<int>(GetLastError());
+  LogDiagnostic(std::string(what) + " " + Utf8OfPath(path) + ": " + std::system_category().message(error));
+}
 
 class FileHandle {
  public:
@@ -59,6 +69,7 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
     FileHandle file(CreateOnlyNew(temporary));
     if (!file.ok()) {
       if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      LogFileFailure("cannot create a temporary file for", path);
       return {};
     }
     // The bytes reach the disk before the name changes, so a power cut leaves the old file or the new one.
@@ -66,6 +77,7 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
     const bool closed = file.Close();
     ok = FileStepGoesAhead(FileStep::Close) && closed && ok;
     if (ok) return temporary;
+    LogFileFailure("cannot write", temporary);
     DiscardTemporary(temporary);
     return {};
   }
@@ -73,8 +85,11 @@ std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, st
 }
 
 bool MoveTemporaryIntoPlace(const std::filesystem::path& temporary, const std::filesystem::path& path) {
-  return FileStepGoesAhead(FileStep::Move) &&
-         MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (FileStepGoesAhead(FileStep::Move) &&
+      MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  LogFileFailure("cannot move " + Utf8OfPath(temporary) + " over", path);
+  return false;
 }
 
 // MOVEFILE_WRITE_THROUGH returns only once the move is on the disk; the folder needs nothing more.

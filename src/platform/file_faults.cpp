@@ -1,5 +1,7 @@
 #include "platform/file_faults.h"
 
+#include <cerrno>
+
 namespace zq {
 namespace {
 
@@ -11,8 +13,10 @@ int stepsCounted = 0;
 bool FileStepGoesAhead(FileStep) {
   ++stepsCounted;
   if (plannedFaults.failAt == 0) return true;
-  if (stepsCounted == plannedFaults.failAt) return false;
-  return !(plannedFaults.failLaterToo && stepsCounted > plannedFaults.failAt);
+  const bool fails = stepsCounted == plannedFaults.failAt ||
+                     (plannedFaults.failLaterToo && stepsCounted > plannedFaults.failAt);
+  if (fails) errno = EIO;  // as the system reports a failing disk
+  return !fails;
 }
 
 void PlanFileFaults(FileFaultPlan plan) {

@@ -7,6 +7,7 @@
   X(AllDataCleared, "All data will be cleared.", "所有数据将被清空。")                                       \
   X(DataFile, "Data File", "数据文件")                                                                       \
   X(FileError, "file error.", "文件错误。")                                                                  \
+  X(DiagnosticLogAt, "Diagnostic log: %1", "诊断日志：%1")                                                    \
   X(InterruptedSaveFinished,                                                                                \
     "The last save of %1 was interrupted; the pair was restored to the data of that save.",                \
     "上次保存 %1 时被中断；这对文件已恢复为那次保存的数据。")                                              \

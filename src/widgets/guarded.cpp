@@ -1,5 +1,9 @@
 #include "widgets/guarded.h"
 
+#include <string>
+
+#include "platform/diagnostic_log.h"
+
 namespace zq {
 namespace {
 
@@ -7,6 +11,12 @@ ActionObserver* g_observer = nullptr;
 int g_depth = 0;  // guarded handlers running, one inside the other
 
 }  // namespace
+
+bool HandlerFailed(QWidget* parent, const char* handlerName, const char* cause) {
+  LogDiagnostic(std::string(handlerName) + " failed: " + cause);
+  Tell(parent, QString::fromLatin1(handlerName), Icon::Error);
+  return false;
+}
 
 void SetActionObserver(ActionObserver* observer) { g_observer = observer; }
 

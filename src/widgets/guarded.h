@@ -35,15 +35,19 @@ class ActionScope {
   ActionScope& operator=(const ActionScope&) = delete;
 };
 
+// Shows the handler's name and keeps the cause in the diagnostic log; false.
+bool HandlerFailed(QWidget* parent, const char* handlerName, const char* cause);
+
 template <class F>
 bool Guarded(QWidget* parent, const char* handlerName, F&& handler) {
   ActionScope action;
   try {
     std::forward<F>(handler)();
     return true;
+  } catch (const std::exception& error) {
+    return HandlerFailed(parent, handlerName, error.what());
   } catch (...) {
-    Tell(parent, QString::fromLatin1(handlerName), Icon::Error);
-    return false;
+    return HandlerFailed(parent, handlerName, "an error of unknown kind");
   }
 }
 

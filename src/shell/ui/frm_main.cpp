@@ -32,6 +32,7 @@
 #include "datafile/data_file.h"
 #include "datafile/init_defaults.h"
 #include "datafile/install_layout.h"
+#include "platform/diagnostic_log.h"
 #include "platform/ini_file.h"
 #include "platform/local_date.h"
 #include "platform/utf8_path.h"
@@ -457,7 +458,9 @@ void frmMain::CheckLanguageChange() {
 
 void frmMain::ShowAbout() {
   QString version = QString::fromLatin1("%1.%2.%3").arg(ZQ_VERSION_MAJOR).arg(ZQ_VERSION_MINOR).arg(ZQ_VERSION_PATCH);
-  Tell(this, QStringLiteral("ZQ4071\n\n") + Tr(Txt::VersionPrefix) + version, Icon::Information);
+  QString log = QUtf8(FillIn(Text(Txt::DiagnosticLogAt, state_.settings.language), {Utf8OfPath(DiagnosticLogFile())}));
+  Tell(this, QStringLiteral("ZQ4071\n\n") + Tr(Txt::VersionPrefix) + version + QStringLiteral("\n\n") + log,
+       Icon::Information);
 }
 
 void frmMain::OnTreeItemClicked(QTreeWidgetItem* item) {
