@@ -28,7 +28,6 @@ TransferEngine::~TransferEngine() {
 PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::string& device, int language) {
   t_ = CommTransfer{};
   t_.kind = kind;
-  device_ = device;
   language_ = language;
   verdict_ = IdentityVerdict::NotChecked;
   noResponse_ = false;

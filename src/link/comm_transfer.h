@@ -114,7 +114,6 @@ class TransferEngine {
   CommTransfer t_;
   RadioIdentity identity_;
   PendingMessages pending_;
-  std::string device_;
   int language_ = 1;
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool noResponse_ = false;
