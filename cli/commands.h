@@ -17,6 +17,7 @@ enum ExitCode : int {
   kWrongModel = 12,           // the radio is another model
   kIncompatibleVersion = 13,  // the radio's firmware belongs to another release
   kVerifyFailed = 14,         // the radio read back after a write holds something else
+  kStoppedHard = 130,         // a second Ctrl+C ended a series during a write (as a shell counts Ctrl+C)
   // Channel CSV files
   kCsvRefused = 20,       // the CSV file was refused as a whole; nothing imported
   kCsvCbBand = 21,        // CB channels cannot be imported; nothing imported

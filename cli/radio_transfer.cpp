@@ -92,6 +92,8 @@ int ExitCodeOf(const TransferOutcome& outcome) {
       return kIncompatibleVersion;
     case TransferFailure::VerifyMismatch:
       return kVerifyFailed;
+    case TransferFailure::Stopped:
+      return kStoppedHard;
   }
   return kNoResponse;
 }

@@ -14,24 +14,27 @@
 namespace zq::cli {
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
+volatile std::sig_atomic_t g_interrupts = 0;
 
-// Standard C only, so that Windows consoles behave alike: the handler serves once.
+// Standard C only, so that Windows consoles behave alike. Windows resets the
+// handler before each call, so it is set again for the second Ctrl+C; a third
+// ends the program at once, whatever it is doing.
 extern "C" void NoteInterrupt(int) {
-  g_interrupted = 1;
-  std::signal(SIGINT, SIG_DFL);
+  g_interrupts = g_interrupts + 1;
+  std::signal(SIGINT, g_interrupts < 2 ? NoteInterrupt : SIG_DFL);
 }
 
 // The first Ctrl+C asks the series to stop after the radio being written; a
-// second one ends the program at once, as Ctrl+C always does.
+// second one stops it at once, once that radio's result is told and logged.
 class InterruptWatch {
  public:
   InterruptWatch() {
-    g_interrupted = 0;
+    g_interrupts = 0;
     previous_ = std::signal(SIGINT, NoteInterrupt);
   }
   ~InterruptWatch() { std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_); }
-  bool interrupted() const { return g_interrupted != 0; }
+  bool interrupted() const { return g_interrupts > 0; }
+  bool interruptedAgain() const { return g_interrupts > 1; }
 
  private:
   void (*previous_)(int) = SIG_DFL;
@@ -58,6 +61,7 @@ class ConsoleSeries : public SeriesHost {
       logFailed_ = true;  // once is enough; the series itself goes on
       std::cerr << FillIn(Text(Txt::SeriesLogFailed, language_), {Utf8OfPath(logFile_)}) << '\n';
     }
+    stoppedHard_ = radio.outcome.failure == TransferFailure::Stopped;
     if (!radio.outcome.success && firstFailure_ == kOk) firstFailure_ = ExitCodeOf(radio.outcome);
     if (!radio.outcome.success || firstWrite_) return;
     firstWrite_ = radio.outcome;
@@ -68,6 +72,7 @@ class ConsoleSeries : public SeriesHost {
   void SeriesEnded() override { progress_.End(); }
 
   int firstFailure() const { return firstFailure_; }
+  bool stoppedHard() const { return stoppedHard_; }
   const std::optional<TransferOutcome>& firstWrite() const { return firstWrite_; }
   void Tell(Txt text) const { std::cerr << Text(text, language_) << '\n'; }
 
@@ -78,6 +83,7 @@ class ConsoleSeries : public SeriesHost {
   ProgressLine progress_;
   bool logFailed_ = false;
   int firstFailure_ = kOk;
+  bool stoppedHard_ = false;
   std::optional<TransferOutcome> firstWrite_;
 };
 
@@ -100,7 +106,9 @@ int RunRadioSeries(const RadioOptions& options, const MemoryImage& image, const 
 
   InterruptWatch watch;
   loop.RunUntil([&] {
-    if (watch.interrupted() && series.running() && !series.stopping()) {
+    if (watch.interruptedAgain() && series.running()) {
+      series.Abort();
+    } else if (watch.interrupted() && series.running() && !series.stopping()) {
       series.Stop();
       if (series.stopping()) host.Tell(Txt::SeriesStopping);
     }
@@ -110,7 +118,7 @@ int RunRadioSeries(const RadioOptions& options, const MemoryImage& image, const 
                       {std::to_string(series.written()), std::to_string(series.failed())})
             << std::endl;
   if (host.firstWrite()) KeepBackup(options, *host.firstWrite(), image, cfg, doc);
-  return host.firstFailure();
+  return host.stoppedHard() ? kStoppedHard : host.firstFailure();
 }
 
 }  // namespace zq::cli

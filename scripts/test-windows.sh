@@ -118,6 +118,34 @@ finish_radiosim
 cmp "$e2e/written.bin" "$e2e/expected.bin"
 echo "Write through COM5 under Wine: the radio holds the encoder's image"
 
+# COM5 moved to a second radio in the middle of a write, after which the first goes away
+# (--hang-up-after, at wire speed so that the write lasts): the write fails, and the second
+# radio, which would end at the first frame it hears, is still there.
+"$linux/zq4071-radiosim" --hang-up-after 0 >"$e2e/second.out" 2>&1 &
+second_pid=$!
+serve_on_com5 --baud 115200 --hang-up-after 1200
+for _ in $(seq 50); do
+  [ -s "$e2e/second.out" ] && break
+  sleep 0.1
+done
+(cd "$e2e" && wine "$cli_exe" write sent.dat --port COM5 --no-backup --trace moved.trace) >"$e2e/moved.log" 2>&1 &
+wine_pid=$!
+for _ in $(seq 600); do
+  grep -q " TX 57" "$e2e/moved.trace" 2>/dev/null && break
+  sleep 0.05
+done
+ln -sfn "$(head -n1 "$e2e/second.out")" "$WINEPREFIX/dosdevices/com5"
+status=0
+wait "$wine_pid" || status=$?
+finish_radiosim
+if [ "$status" -ne 11 ] || ! grep -q "partly written" "$e2e/moved.log" || ! kill "$second_pid" 2>/dev/null; then
+  cat "$e2e/moved.log"
+  echo "test-windows: the write whose COM5 moved gave exit code $status, or reached the second radio" >&2
+  exit 1
+fi
+wait "$second_pid" 2>/dev/null || true
+echo "COM5 moved to another radio mid-write under Wine: the write failed (exit code 11), the other radio heard nothing"
+
 # A port that is not there: the message, the reason and the exit code of Linux.
 rm -f "$WINEPREFIX/dosdevices/com5"
 status=0

@@ -24,14 +24,18 @@ void StopOnSignal(int) {
   if (g_server) g_server->Stop();
 }
 
-// "N" or "N:K": replies to frames N .. N+K-1.
+// "N" or "N:K": replies to frames N .. N+K-1; "@R" after either counts the frames of radio R of a series.
 zq::FaultRule ParseFault(zq::FaultKind kind, const std::string& text) {
-  std::size_t colon = text.find(':');
-  auto first = zq::ParseInteger(text.substr(0, colon));
-  auto count = colon == std::string::npos ? std::optional<long long>(1) : zq::ParseInteger(text.substr(colon + 1));
-  if (!first || !count || *first < 1 || *count < 1 || *first > 1'000'000 || *count > 1'000'000)
+  std::size_t at = text.find('@');
+  std::string frames = text.substr(0, at);
+  std::size_t colon = frames.find(':');
+  auto first = zq::ParseInteger(frames.substr(0, colon));
+  auto count = colon == std::string::npos ? std::optional<long long>(1) : zq::ParseInteger(frames.substr(colon + 1));
+  auto radio = at == std::string::npos ? std::optional<long long>(0) : zq::ParseInteger(text.substr(at + 1));
+  auto inRange = [](const std::optional<long long>& n, long long least) { return n && *n >= least && *n <= 1'000'000; };
+  if (!inRange(first, 1) || !inRange(count, 1) || !inRange(radio, at == std::string::npos ? 0 : 1))
     throw CLI::ValidationError(zq::FillIn(Say(zq::Txt::SimFaultInvalid), {text}));
-  return zq::FaultRule{kind, static_cast<int>(*first), static_cast<int>(*count)};
+  return zq::FaultRule{kind, static_cast<int>(*first), static_cast<int>(*count), static_cast<int>(*radio)};
 }
 
 // "R:F": radio R of the series is taken away after F frames of its own.

@@ -28,10 +28,10 @@ TransferEngine::~TransferEngine() {
 PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::string& device, int language) {
   t_ = CommTransfer{};
   t_.kind = kind;
-  device_ = device;
   language_ = language;
   verdict_ = IdentityVerdict::NotChecked;
-  timedOut_ = false;
+  noResponse_ = false;
+  stopped_ = false;
   identityReceived_ = false;
   if (port_.IsOpen()) port_.Close();
   PortOpenResult result = port_.Open(device);
@@ -50,6 +50,12 @@ void TransferEngine::Cancel() {
 
 void TransferEngine::ClosePort() {
   if (port_.IsOpen()) port_.Close();
+}
+
+void TransferEngine::Abort() {
+  if (!running()) return;
+  stopped_ = true;
+  EndTransfer(false);
 }
 
 void TransferEngine::Begin() {
@@ -114,6 +120,9 @@ void TransferEngine::CheckIdentityThenContinue() {
         identity_.firmwareVersion);
   }
   if (verdict_ != IdentityVerdict::Passed) {
+    // A port closed during the question went to another release with the radio;
+    // the end frame is no longer ours to send.
+    if (!port_.IsOpen()) return EndTransfer(false);
     SendEndFrame(kEndSentAfterRejection);
     return;
   }
@@ -177,35 +186,36 @@ void TransferEngine::Transmit(FrameKind frame, Bytes bytes) {
 }
 
 void TransferEngine::TransmitLastFrame(FrameKind frame) {
-  timer_.Start(kReplyTimeout);
   const FrameRule& rule = RuleOf(frame);
   t_.tryCount = 1;
   t_.expectedLength = static_cast<int16_t>(rule.replyLength);
   t_.expectedReply = rule.reply;
-  port_.SetReceiveThreshold(rule.replyLength);
-  port_.DiscardBuffers();
-  port_.Write(t_.lastFrame);
+  SendLastFrame();
 }
 
 void TransferEngine::OnReplyTimer() {
   timer_.Stop();
   if (!running()) return;
-  if (t_.tryCount >= kMaxTransmissions) {
-    timedOut_ = true;
-    EndTransfer(false);
-    return;
-  }
+  if (t_.tryCount >= kMaxTransmissions) return EndUnanswered();
   ++t_.tryCount;
-  ResendLastFrame();
+  SendLastFrame();
 }
 
-void TransferEngine::ResendLastFrame() {
-  // A USB adapter that dropped off may be back: try the device again.
-  if (!port_.IsOpen()) port_.Open(device_);
+void TransferEngine::SendLastFrame() {
+  // The port is never opened again under a transfer: once the device has gone
+  // (an adapter off the bus, a closed line), its name may already belong to
+  // another device, which has neither been greeted nor shown its identity. Only
+  // a new transfer, with its own greeting, talks to whatever has the name now.
+  if (!port_.IsOpen()) return EndUnanswered();
   timer_.Start(kReplyTimeout);
   port_.SetReceiveThreshold(static_cast<std::size_t>(t_.expectedLength));
   port_.DiscardBuffers();
-  port_.Write(t_.lastFrame);
+  if (!port_.Write(t_.lastFrame)) EndUnanswered();
+}
+
+void TransferEngine::EndUnanswered() {
+  noResponse_ = true;
+  EndTransfer(false);
 }
 
 void TransferEngine::UpdateProgress() {
@@ -216,6 +226,7 @@ void TransferEngine::UpdateProgress() {
 }
 
 TransferFailure TransferEngine::FailureReason() const {
+  if (stopped_) return TransferFailure::Stopped;
   if (verdict_ == IdentityVerdict::WrongModel) return TransferFailure::WrongModel;
   if (verdict_ == IdentityVerdict::IncompatibleVersion) return TransferFailure::IncompatibleVersion;
   return TransferFailure::NoResponse;
@@ -230,8 +241,8 @@ void TransferEngine::EndTransfer(bool success) {
   outcome.failure = success ? TransferFailure::None : FailureReason();
   outcome.blocksSent = BlocksSent();
   if (identityReceived_) outcome.identity = identity_;
-  if (timedOut_) {
-    pending_.Queue(std::string(Text(Txt::NoResponse, language_)));
+  if (noResponse_) pending_.Queue(std::string(Text(Txt::NoResponse, language_)));
+  if (noResponse_ || stopped_) {
     if (t_.verifying)
       pending_.Queue(std::string(Text(Txt::VerifyIncomplete, language_)));
     else if (outcome.blocksSent)

@@ -62,8 +62,11 @@ class TransferEngine {
   // The user declined at the confirmation: the port closes, no transfer remains.
   void Cancel();
   // Closes the port if it is open, as before another release is started. A
-  // transfer still running opens it again for its next retransmission.
+  // transfer still running never opens it again: it ends instead.
   void ClosePort();
+  // The user stopped hard: the transfer ends now, without the end frame, as
+  // stopped (a write may have left the radio partly written).
+  void Abort();
   // With this on, a write the radio has acknowledged whole is followed by an
   // ordinary read session, and the write succeeds only when every block of the
   // transfer ranges comes back as it was sent.
@@ -94,7 +97,10 @@ class TransferEngine {
   void Transmit(FrameKind frame, Bytes bytes);
   // Sends t_.lastFrame, already built, as a frame of that kind.
   void TransmitLastFrame(FrameKind frame);
-  void ResendLastFrame();
+  // Sends t_.lastFrame (again) on the port this transfer opened.
+  void SendLastFrame();
+  // The radio stopped answering or its port went away.
+  void EndUnanswered();
   void UpdateProgress();
   void EndTransfer(bool success);
   TransferFailure FailureReason() const;
@@ -108,10 +114,10 @@ class TransferEngine {
   CommTransfer t_;
   RadioIdentity identity_;
   PendingMessages pending_;
-  std::string device_;
   int language_ = 1;
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
-  bool timedOut_ = false;
+  bool noResponse_ = false;
+  bool stopped_ = false;
   bool identityReceived_ = false;
   bool verifyAfterWrite_ = false;
   // What a verified write reads back; it exists only while that is checked.

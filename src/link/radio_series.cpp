@@ -30,6 +30,12 @@ void RadioSeries::Stop() {
     Finish();
 }
 
+void RadioSeries::Abort() {
+  if (phase_ != Phase::Writing) return Stop();
+  stopRequested_ = true;
+  engine_.Abort();  // reports the radio, then finishes the series
+}
+
 void RadioSeries::OnPortReceive() {
   if (phase_ == Phase::Writing) return engine_.OnPortReceive();
   Bytes reply = port_.ReadAll();

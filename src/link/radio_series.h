@@ -52,6 +52,8 @@ class RadioSeries : private TransferHost {
   PortOpenResult Start(const SeriesOptions& options);
   // At once while waiting for a radio; after the radio being written otherwise.
   void Stop();
+  // At once in any case: a radio being written is reported as stopped first.
+  void Abort();
 
   bool running() const { return phase_ != Phase::Idle; }
   bool stopping() const { return stopRequested_; }

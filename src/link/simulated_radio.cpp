@@ -109,7 +109,7 @@ Bytes SimulatedRadio::Answer(const FrameRule& rule, std::span<const uint8_t> fra
 
 Bytes SimulatedRadio::ApplyFaults(Bytes reply) const {
   for (const FaultRule& rule : behaviour_.faults) {
-    if (reply.empty() || !InRule(rule, framesReceived_)) continue;
+    if (reply.empty() || !RuleHits(rule)) continue;
     switch (rule.kind) {
       case FaultKind::Drop:
         reply.clear();
@@ -132,7 +132,12 @@ Bytes SimulatedRadio::ApplyFaults(Bytes reply) const {
 
 bool SimulatedRadio::FaultApplies(FaultKind kind) const {
   return std::ranges::any_of(behaviour_.faults,
-                             [&](const FaultRule& rule) { return rule.kind == kind && InRule(rule, framesReceived_); });
+                             [&](const FaultRule& rule) { return rule.kind == kind && RuleHits(rule); });
+}
+
+bool SimulatedRadio::RuleHits(const FaultRule& rule) const {
+  if (rule.radio > 0) return rule.radio == radioNumber_ && InRule(rule, framesOfRadio_);
+  return InRule(rule, framesReceived_);
 }
 
 bool SimulatedRadio::RadioPresent(std::chrono::microseconds now) {

@@ -25,11 +25,13 @@ enum class FaultKind {
 };
 
 // Applies to the replies to frames number `firstFrame` .. firstFrame + count - 1,
-// counting every frame the radio receives from 1, retransmissions included.
+// counting every frame the radio receives from 1, retransmissions included. A
+// rule for one radio of a series counts only that radio's own frames.
 struct FaultRule {
   FaultKind kind;
   int firstFrame = 1;
   int count = 1;
+  int radio = 0;  // its number in the series; 0 for every frame on the line
 };
 
 // Radios that follow one another on the line, as when a dealer writes one
@@ -97,6 +99,7 @@ class SimulatedRadio {
   Bytes Answer(const FrameRule& rule, std::span<const uint8_t> frame);
   Bytes ApplyFaults(Bytes reply) const;
   bool FaultApplies(FaultKind kind) const;
+  bool RuleHits(const FaultRule& rule) const;
   std::chrono::microseconds WireTime(std::size_t bytes) const;
   // Takes a radio away, or brings the next one, as the time calls for; false while the line is silent.
   bool RadioPresent(std::chrono::microseconds now);

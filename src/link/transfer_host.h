@@ -18,6 +18,7 @@ enum class TransferFailure {
   WrongModel,
   IncompatibleVersion,
   VerifyMismatch,  // the radio acknowledged every block but holds something else
+  Stopped,         // the user ended the transfer before the radio had answered it whole
 };
 
 // Where a verified write found the radio's memory other than the image sent.

@@ -10,11 +10,12 @@
 namespace zq {
 namespace {
 
-Txt FailureText(TransferFailure failure) {
-  switch (failure) {
+Txt FailureText(const TransferOutcome& outcome) {
+  switch (outcome.failure) {
     case TransferFailure::WrongModel: return Txt::SeriesResultWrongModel;
     case TransferFailure::IncompatibleVersion: return Txt::SeriesResultIncompatible;
     case TransferFailure::VerifyMismatch: return Txt::SeriesResultVerifyFailed;
+    case TransferFailure::Stopped: return outcome.blocksSent ? Txt::SeriesResultStopped : Txt::SeriesResultStoppedEarly;
     case TransferFailure::NoResponse:
     case TransferFailure::None: break;
   }
@@ -30,7 +31,7 @@ std::string IdentityOf(const SeriesRadio& radio, int language) {
 
 std::string SeriesResultText(const SeriesRadio& radio, int language) {
   if (radio.outcome.success) return std::string(Text(radio.verified ? Txt::SeriesResultVerified : Txt::SeriesResultWritten, language));
-  return std::string(Text(FailureText(radio.outcome.failure), language));
+  return std::string(Text(FailureText(radio.outcome), language));
 }
 
 std::string SeriesRadioText(const SeriesRadio& radio, int language) {

@@ -102,8 +102,11 @@
   X(SimFirmwareHelp, "Firmware version the radio reports (4 characters)",                                    \
     "对讲机报告的固件版本（4 个字符）")                                                                      \
   X(SimSilentHelp, "Never answer", "从不应答")                                                               \
-  X(SimDropHelp, "Give no reply to frame N (N:K for K frames from N)",                                       \
-    "不应答第 N 帧（N:K 表示从第 N 帧起共 K 帧）")                                                           \
+  X(SimDropHelp,                                                                                             \
+    "Give no reply to frame N (N:K for K frames from N; with --series, N@R or N:K@R counts the frames of "   \
+    "radio R, as every fault option does)",                                                                  \
+    "不应答第 N 帧（N:K 表示从第 N 帧起共 K 帧；配合 --series 时，N@R 或 N:K@R 按第 R 台对讲机自己的帧计数，" \
+    "其他故障参数同样如此）")                                                                                \
   X(SimCorruptHelp, "Corrupt the checksum of the reply to frame N (N:K)", "破坏第 N 帧应答的校验和（N:K）")  \
   X(SimWrongAddressHelp, "Name the next block in the data reply to frame N (N:K)",                           \
     "在第 N 帧的数据应答中使用下一块的地址（N:K）")                                                          \
@@ -115,8 +118,8 @@
   X(SimBaudHelp, "Delay every reply by the time its bytes take on the wire at this rate",                    \
     "按此波特率下字节在线路上所需的时间延迟每个应答")                                                        \
   X(SimExitHelp, "Exit once the first transfer has ended", "第一次传输结束后退出")                           \
-  X(SimFaultInvalid, "A fault takes N or N:K, whole numbers from 1: %1",                                     \
-    "故障参数须为 N 或 N:K，且为从 1 开始的整数：%1")                                                        \
+  X(SimFaultInvalid, "A fault takes N or N:K, optionally followed by @R, whole numbers from 1: %1",         \
+    "故障参数须为 N 或 N:K，其后可加 @R，且均为从 1 开始的整数：%1")                                          \
   X(NoPortChosen, "No serial port is chosen: choose one under Setup > Communication Port.",                  \
     "尚未选择串行端口，请在“设置 > 通讯端口”中选择。")                                                       \
   /* ---- main window ---- */                                                                                \
@@ -676,6 +679,8 @@
   X(SeriesResultWrongModel, "failed: wrong model", "失败：机型错误")                                            \
   X(SeriesResultIncompatible, "failed: incompatible firmware version", "失败：固件版本不兼容")                  \
   X(SeriesResultVerifyFailed, "failed: the radio does not hold what was written", "失败：对讲机中的数据与写入的不符") \
+  X(SeriesResultStopped, "stopped during the write: may be partly written", "写入中途被停止：可能只写入了部分数据") \
+  X(SeriesResultStoppedEarly, "stopped before the write", "写入开始前被停止")                                   \
   X(SeriesUnknownIdentity, "identity unknown", "标识未知")                                                      \
   X(SeriesSummary, "Radios written: %1, failed: %2.", "已写入 %1 台，失败 %2 台。")                             \
   X(SeriesStopping, "Stopping after this radio...", "本台写完后停止……")                                         \

@@ -9,14 +9,15 @@
 //   from 0x80, (byte - 0x80) mod 12:
 //     0 not at all            4 with input bytes instead (a count, then the bytes)   8 after the time-out
 //     1 one byte short        5 in two pieces (one more byte: where it splits)       9 a block acknowledged, not stored
-//     2 one byte too many     6 the adapter drops off the bus                       10 the adapter drops off for good
+//     2 one byte too many     6 the adapter drops off the bus                       10 the same, and its name no longer opens
 //     3 one byte changed      7 twice                                                11 an identity of 15 input bytes
 //       (two more bytes: where, and how)
 // When the input ends the radio falls silent. The reply timer fires when the
 // harness says so: time is simulated.
 //
 // Invariants: a transfer that starts ends exactly once, with the port closed
-// and nothing sent after it; the percentage shown only rises; blocks go out in
+// and nothing sent after it; the port is opened once, never again under a
+// transfer; the percentage shown only rises; blocks go out in
 // order, inside the transfer ranges; a successful read holds the radio's
 // memory, a successful write left it in the radio unless a block was lost, and
 // a successful verified write always did.
@@ -121,6 +122,7 @@ class WirePort : public SerialPort {
   explicit WirePort(Radio& radio) : radio_(radio) {}
 
   PortOpenResult Open(const std::string&) override {
+    FUZZ_CHECK(++opens == 1);
     if (refuseOpen) return {PortFailure::Busy, "busy", ""};
     open_ = true;
     threshold_ = 1;
@@ -161,6 +163,7 @@ class WirePort : public SerialPort {
 
   bool refuseOpen = false;
   bool ended = false;
+  int opens = 0;
   std::size_t written = 0;
   Bytes last;
 

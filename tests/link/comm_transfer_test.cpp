@@ -174,7 +174,7 @@ TEST_F(TransferTest, IncompatibleFirmwareAsksAtOnceAndEndsWithoutSuccess) {
   EXPECT_FALSE(engine.identity().hfCapable);
 }
 
-TEST_F(TransferTest, ClosingThePortForAnotherReleaseThatFailsToStartLetsTheTransferEnd) {
+TEST_F(TransferTest, ClosingThePortForAnotherReleaseEndsTheTransferWithNothingMoreSent) {
   struct ClosingHost : RecordingHost {
     TransferEngine* engine = nullptr;
     void AskIncompatibleVersion(const std::string& question, const std::string& version) override {
@@ -187,13 +187,13 @@ TEST_F(TransferTest, ClosingThePortForAnotherReleaseThatFailsToStartLetsTheTrans
   ASSERT_TRUE(asking.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0", kEnglish).ok());
   asking.Begin();
   PassIdentity({"VESTRAX", true, "V300"});
-  EXPECT_FALSE(port.IsOpen());
-  clock.Advance(1s);  // the end frame goes out again on the port opened anew
-  EXPECT_TRUE(port.IsOpen());
-  EXPECT_EQ(port.last(), EndFrame());
-  port.Arrive(kAckByte);
   ASSERT_EQ(closing.outcomes.size(), 1u);
   EXPECT_EQ(closing.outcome().failure, TransferFailure::IncompatibleVersion);
+  EXPECT_TRUE(closing.outcome().messages.empty());
+  EXPECT_FALSE(asking.running());
+  clock.RunUntilIdle();
+  EXPECT_EQ(port.opens, 1);
+  EXPECT_EQ(port.last(), IdentRequestFrame());
   EXPECT_FALSE(port.IsOpen());
 }
 
@@ -310,18 +310,35 @@ TEST_F(TransferTest, APortThatDoesNotOpenLeavesNoTransfer) {
   EXPECT_FALSE(timer.running());
 }
 
-TEST_F(TransferTest, AnAdapterThatDroppedOffIsOpenedAgainForTheRetransmission) {
-  MemoryImage source = PatternImage();
-  Start(TransferKind::Read);
+TEST_F(TransferTest, APortThatWentAwayEndsTheTransferAndIsNeverOpenedAgain) {
+  // Its name may lead to another device by now, one never greeted.
+  Start(TransferKind::Write);
   PassIdentity();
+  for (int k = 0; k < 10; ++k) port.Arrive(kAckByte);
+  const std::size_t sent = port.sent.size();
   port.Unplug();
-  clock.Advance(1s);
-  EXPECT_EQ(port.opens, 2);
-  EXPECT_TRUE(port.IsOpen());
-  EXPECT_EQ(port.last(), ReadRequestFrame(0));
-  EXPECT_EQ(port.threshold, 24u);
-  port.Arrive(DataFrame(0, source.bytes()));
-  EXPECT_EQ(port.last(), ReadRequestFrame(0x10));
+  clock.RunUntilIdle();
+  EXPECT_EQ(port.opens, 1);
+  EXPECT_EQ(port.sent.size(), sent);
+  ASSERT_EQ(host.outcomes.size(), 1u);
+  EXPECT_EQ(host.outcome().failure, TransferFailure::NoResponse);
+  EXPECT_TRUE(host.outcome().blocksSent);
+  EXPECT_EQ(host.outcome().messages,
+            (std::vector<std::string>{"No response from the radio.",
+                                      "The radio may be partly written. Write it again before use."}));
+  EXPECT_FALSE(timer.running());
+
+  // A stop by the user ends a write at once, as stopped, with the same warning.
+  Start(TransferKind::Write);
+  PassIdentity();
+  port.Arrive(kAckByte);
+  engine.Abort();
+  ASSERT_EQ(host.outcomes.size(), 2u);
+  EXPECT_EQ(host.outcomes[1].failure, TransferFailure::Stopped);
+  EXPECT_EQ(host.outcomes[1].messages,
+            std::vector<std::string>{"The radio may be partly written. Write it again before use."});
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_FALSE(timer.running());
 }
 
 TEST_F(TransferTest, ProgressRoundsHalvesToEvenAndIsShownOnlyWhenItGrows) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -14,6 +15,7 @@
 #include "image/image_file.h"
 #include "link/posix_serial_port.h"
 #include "link/test_images.h"
+#include "served_radio.h"
 #include "support/random_config.h"
 
 namespace zq {
@@ -62,6 +64,16 @@ std::vector<TraceLine> Sent(const std::vector<TraceLine>& trace) {
   std::vector<TraceLine> sent;
   std::ranges::copy_if(trace, std::back_inserter(sent), [](const TraceLine& t) { return t.what.starts_with("TX"); });
   return sent;
+}
+
+// Waits until the trace shows what `seen` looks for; false when `limit` passes first.
+bool WaitForTrace(const fs::path& path, const std::function<bool(const std::vector<TraceLine>&)>& seen,
+                  std::chrono::seconds limit) {
+  for (auto until = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < until;) {
+    if (seen(ReadTrace(path))) return true;
+    std::this_thread::sleep_for(5ms);
+  }
+  return false;
 }
 
 class EndToEnd : public ::testing::Test {
@@ -196,6 +208,33 @@ TEST_F(EndToEnd, ARadioThatDisappearsMidWriteEndsTheTransferCleanly) {
   EXPECT_LT(write.took, 15s);  // five silent seconds and the blocks before them; no hang
 }
 
+TEST_F(EndToEnd, AWriteWhosePortNameNowLeadsToAnotherRadioFailsAndSendsThatRadioNothing) {
+  // The first radio answers at wire speed, so that its write lasts seconds.
+  RadioBehaviour wireSpeed;
+  wireSpeed.baud = 115200;
+  auto first = std::make_unique<test::ServedRadio>(MemoryImage{}, wireSpeed);
+  test::ServedRadio second{MemoryImage{}};
+  const fs::path link = dir_ / "ttyRadio";
+  fs::create_symlink(first->path(), link);
+  ProcessResult write;
+  std::thread cli([&] { write = Cli("write", link.string(), {"--image", File("radio.bin")}); });
+  const bool writing = WaitForTrace(File("trace.txt"), [](const std::vector<TraceLine>& trace) {
+    return std::ranges::any_of(trace, [](const TraceLine& t) { return t.what.starts_with("TX 57"); });
+  }, 20s);
+  // Mid-write the name moves to the second radio, and the first goes away.
+  fs::create_symlink(second.path(), dir_ / "ttyNext");
+  fs::rename(dir_ / "ttyNext", link);
+  first.reset();
+  cli.join();
+  ASSERT_TRUE(writing);
+  EXPECT_EQ(write.exitCode, 11) << write.err;
+  EXPECT_NE(write.err.find("No response from the radio."), std::string::npos) << write.err;
+  EXPECT_NE(write.err.find("partly written"), std::string::npos) << write.err;
+  EXPECT_EQ(second.radio().framesReceived(), 0);
+  std::vector<TraceLine> trace = ReadTrace(File("trace.txt"));
+  EXPECT_EQ(std::ranges::count_if(trace, [](const TraceLine& t) { return t.what.starts_with("open"); }), 1);
+}
+
 TEST_F(EndToEnd, WrongModelAndIncompatibleFirmwareHaveTheirMessagesAndExitCodes) {
   auto other = StartRadio({"--model", "ZQ4000"});
   ProcessResult model = Cli("read", other->firstLine(), {"--image", File("read.bin")});
@@ -301,6 +340,32 @@ TEST_F(EndToEnd, ASeriesWritesRadioAfterRadioLogsEachAndStopsOnCtrlC) {
     EXPECT_EQ(log[k + 1].size(), 20 + results[k].size()) << log[k + 1];  // "YYYY-MM-DD hh:mm:ss,"
     EXPECT_TRUE(log[k + 1].ends_with(results[k])) << log[k + 1];
   }
+}
+
+TEST_F(EndToEnd, ASecondCtrlCDuringAWriteLogsTheRadioAsStoppedBeforeTheProgramEnds) {
+  // The second radio stops answering a little way into its write; the write then waits out its retransmissions.
+  auto radios = StartRadio({"--series", "2", "--stay", "200", "--absent", "1500", "--drop-out", "2:100"});
+  test::BackgroundProgram cli({kCli, "write", "--port", radios->firstLine(), "--image", File("radio.bin"),
+                               "--versions", File("Version.ini"), "--no-backup", "--repeat", "--log",
+                               File("series.csv"), "--trace", File("trace.txt")});
+  EXPECT_EQ(cli.firstLine(), "Radio 1 (VESTRAX 000001): written");
+  const bool retrying = WaitForTrace(File("trace.txt"), [](const std::vector<TraceLine>& trace) {
+    std::vector<TraceLine> sent = Sent(trace);
+    return sent.size() > 1 && sent.back().what.starts_with("TX 57") && sent.back().what == sent[sent.size() - 2].what;
+  }, 20s);
+  ASSERT_TRUE(retrying);
+  cli.Interrupt();
+  std::this_thread::sleep_for(100ms);
+  cli.Interrupt();
+  EXPECT_EQ(cli.Wait(5s), 130);
+  EXPECT_EQ(cli.RestOfOutput(),
+            "Radio 2 (VESTRAX 000002): stopped during the write: may be partly written\n"
+            "Radios written: 1, failed: 1.\n");
+  std::vector<std::string> log;
+  std::ifstream in(File("series.csv"));
+  for (std::string line; std::getline(in, line);) log.push_back(line);
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_TRUE(log[2].ends_with(",2,VESTRAX 000002,V100,stopped during the write: may be partly written\r")) << log[2];
 }
 
 }  // namespace

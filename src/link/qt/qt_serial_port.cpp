@@ -62,8 +62,9 @@ void QtSerialPort::OnReadyRead() {
 }
 
 void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
-  // An adapter pulled from the bus; the transfer opens it again when it retries.
-  // Other errors (a pseudo-terminal refusing the modem lines) are not fatal.
+  // An adapter pulled from the bus: the port closes, and the transfer ends at its
+  // next transmission. Other errors (a pseudo-terminal refusing the modem lines)
+  // are not fatal.
   if (error == QSerialPort::ResourceError) port_.close();
 }
 
