@@ -8,10 +8,36 @@
 #include "config/text_rules.h"
 #include "image/image_codec.h"
 #include "link/read_back.h"
+#include "platform/diagnostic_log.h"
 #include "link/transfer_ranges.h"
 #include "text/language_table.h"
 
 namespace zq {
+namespace {
+
+std::string_view FailureWords(TransferFailure failure) {
+  switch (failure) {
+    case TransferFailure::None: return "done";
+    case TransferFailure::NoResponse: return "no response";
+    case TransferFailure::WrongModel: return "wrong model";
+    case TransferFailure::IncompatibleVersion: return "incompatible version";
+    case TransferFailure::VerifyMismatch: return "verification found differences";
+    case TransferFailure::Stopped: return "stopped";
+  }
+  return "";
+}
+
+// "write ended: no response, blocks sent, 3 retransmissions, radio VESTRAX V2.00"
+std::string TransferLogLine(const TransferOutcome& outcome, int retransmissions) {
+  std::string line = outcome.kind == TransferKind::Read ? "read ended: " : "write ended: ";
+  line += FailureWords(outcome.failure);
+  if (!outcome.success && outcome.blocksSent) line += ", blocks sent";
+  line += ", " + std::to_string(retransmissions) + " retransmissions";
+  if (outcome.identity) line += ", radio " + IdentityText(*outcome.identity) + " " + outcome.identity->firmwareVersion;
+  return line;
+}
+
+}  // namespace
 
 TransferEngine::TransferEngine(SerialPort& port, ReplyTimer& timer, MemoryImage& image, const VersionList& versions,
                                TransferHost& host)
@@ -32,6 +58,7 @@ PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::strin
   verdict_ = IdentityVerdict::NotChecked;
   noResponse_ = false;
   stopped_ = false;
+  retransmissions_ = 0;
   identityReceived_ = false;
   if (port_.IsOpen()) port_.Close();
   PortOpenResult result = port_.Open(device);
@@ -62,6 +89,7 @@ void TransferEngine::Begin() {
   if (!running()) return;
   if (t_.kind == TransferKind::Read) ClearImage(image_);
   State() = kGreetingSent;
+  LogDiagnostic(std::string(t_.kind == TransferKind::Read ? "read" : "write") + " started");
   Transmit(FrameKind::Greeting, GreetingFrame());
 }
 
@@ -198,6 +226,7 @@ void TransferEngine::OnReplyTimer() {
   if (!running()) return;
   if (t_.tryCount >= kMaxTransmissions) return EndUnanswered();
   ++t_.tryCount;
+  ++retransmissions_;
   SendLastFrame();
 }
 
@@ -258,6 +287,7 @@ void TransferEngine::EndTransfer(bool success) {
   t_.writeState = kIdle;
   t_.verifying = false;
   readBack_.reset();
+  LogDiagnostic(TransferLogLine(outcome, retransmissions_));
   host_.TransferEnded(outcome);
 }
 

@@ -118,6 +118,7 @@ class TransferEngine {
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool noResponse_ = false;
   bool stopped_ = false;
+  int retransmissions_ = 0;  // frames sent again after an unanswered wait, for the diagnostic log
   bool identityReceived_ = false;
   bool verifyAfterWrite_ = false;
   // What a verified write reads back; it exists only while that is checked.

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
+#include "datafile/test_support.h"
 #include "link/comm_transfer.h"
 #include "link/test_images.h"
 #include "link/transfer_ranges.h"
+#include "platform/diagnostic_log.h"
 #include "link_fakes.h"
 #include "text/language_table.h"
 
@@ -198,6 +201,9 @@ TEST_F(TransferTest, ClosingThePortForAnotherReleaseEndsTheTransferWithNothingMo
 }
 
 TEST_F(TransferTest, SilentRadioGetsTheGreetingFiveTimesOneSecondApart) {
+  test::TempFolder dir;
+  const auto log = dir / "zq4071.log";
+  OpenDiagnosticLog(log);
   Start(TransferKind::Read);
   clock.RunUntilIdle();
   ASSERT_EQ(port.sent.size(), 5u);
@@ -211,6 +217,15 @@ TEST_F(TransferTest, SilentRadioGetsTheGreetingFiveTimesOneSecondApart) {
   EXPECT_EQ(host.outcome().messages, std::vector<std::string>{"No response from the radio."});
   EXPECT_FALSE(port.IsOpen());
   EXPECT_FALSE(engine.running());
+
+  // The diagnostic log keeps the transfer's start and how it ended.
+  CloseDiagnosticLog();
+  std::ifstream in(log);
+  std::string started, ended;
+  std::getline(in, started);
+  std::getline(in, ended);
+  EXPECT_NE(started.find("read started"), std::string::npos) << started;
+  EXPECT_NE(ended.find("read ended: no response, 4 retransmissions"), std::string::npos) << ended;
 }
 
 TEST_F(TransferTest, MalformedRepliesAreIgnoredAndTheSameRequestGoesAgainASecondLater) {
