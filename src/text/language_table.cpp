@@ -51,4 +51,8 @@ std::string FillIn(std::string_view pattern, const std::vector<std::string>& val
   return out;
 }
 
+std::string CountText(long long count, Txt one, Txt many, int language) {
+  return FillIn(Text(count == 1 ? one : many, language), {std::to_string(count)});
+}
+
 }  // namespace zq

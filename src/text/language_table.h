@@ -27,6 +27,10 @@ int TextCount();
 // name what they are about; a "%" without a value of its number stays.
 std::string FillIn(std::string_view pattern, const std::vector<std::string>& values);
 
+// A count in its phrase: `one` ("%1 name") for 1, `many` ("%1 names") for any
+// other number. Chinese nouns have one form, so its two texts are the same.
+std::string CountText(long long count, Txt one, Txt many, int language);
+
 // The language a system locale identifier starts the program in: Chinese only for 0x0804.
 inline int SystemLanguageOf(unsigned localeId) { return localeId == 0x0804 ? kChinese : kEnglish; }
 

@@ -76,7 +76,7 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   EXPECT_EQ(grid()->Frequency(3), QStringLiteral("29.10000"));
   EXPECT_EQ(prompter.shown.back(),
             QStringLiteral("Channels imported: 2 new, 0 changed, 0 lines skipped.\n"
-                           "Left out, as the radio cannot hold them: 1 names, 1 comments, 0 repeater offsets other "
+                           "Left out, as the radio cannot hold them: 1 name, 1 comment, 0 repeater offsets other "
                            "than the radio-wide 0.1000 MHz."));
 
   prompter.OpenFile(QString());  // the dialog cancelled: it opened with the box as the user left it
