@@ -1,6 +1,9 @@
 // File > Compare with File, Program > Compare with Radio and Program > Write to
 // Group of Radios, against the simulated radio.
 #include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -100,23 +103,46 @@ TEST_F(CompareAndSeriesTest, CompareWithRadioReadsTheRadioAndLeavesTheConfigurat
   EXPECT_TRUE(tot);
 }
 
+// The window says what it writes with and what to do, remembers its log, and
+// a continued log goes on counting from its last radio.
 TEST_F(CompareAndSeriesTest, WriteToGroupOfRadiosCountsNamesAndLogsEachRadio) {
   RadioBehaviour line;
-  line.series = {2, 100ms, 1300ms, {}};
+  line.series = {3, 100ms, 1300ms, {{2, 40}}};  // the second radio is taken away in the middle of its write
   AttachDemo(line);
+  const std::string log = (folder.root() / "series.csv").string();
+  std::ofstream(log, std::ios::binary) << "Time,Radio,Identity,Firmware version,Result\r\n"
+                                       << "2026-12-09 12:50:19,8,VESTRAX 000008,V100,written\r\n";
   main->action(Command::WriteToGroup)->trigger();
   auto* window = main->findChild<FrmRadioSeries*>();
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Write to Group of Radios"));
-  const std::string log = (folder.root() / "series.csv").string();
+  EXPECT_EQ(window->findChild<QLineEdit*>("logFile")->text(), QStringLiteral("(none)"));
   window->SetLogFile(QString::fromStdString(log));
+  window->findChild<QPushButton*>("close")->click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  main->action(Command::WriteToGroup)->trigger();
+  window = main->findChild<FrmRadioSeries*>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->findChild<QLineEdit*>("logFile")->text(), QString::fromStdString(log));  // remembered
+  EXPECT_EQ(window->findChild<QLabel*>("dataFile")->text(), QStringLiteral("Data file: new.dat"));
+  EXPECT_EQ(window->findChild<QLabel*>("port")->text(), QStringLiteral("Port: COM (simulated radio)"));
+  EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connect the first radio, then press Start"));
+  auto* verify = window->findChild<QCheckBox*>("verify");
+  EXPECT_FALSE(verify->isChecked());
+  verify->click();  // the menu's choice, kept in the settings
+  EXPECT_TRUE(app().settings.verifyWrite);
+  EXPECT_TRUE(main->action(Command::VerifyAfterWrite)->isChecked());
+
   window->findChild<QPushButton*>("start")->click();
   ASSERT_TRUE(window->running());
   EXPECT_FALSE(window->findChild<QPushButton*>("close")->isEnabled());
   ASSERT_TRUE(ProcessEventsUntil(
-      [&] { return window->countLabel()->text() == QStringLiteral("Radios written: 2, failed: 0."); }, 20000));
-  EXPECT_TRUE(window->lastLabel()->text().startsWith(QStringLiteral("Radio 2 (VESTRAX 000002): written")));
-  EXPECT_EQ(window->failedList()->count(), 0);
+      [&] { return window->countLabel()->text() == QStringLiteral("Radios written: 2, failed: 1."); }, 30000));
+  EXPECT_TRUE(window->lastLabel()->text().startsWith(QStringLiteral("Radio 11 (VESTRAX 000003): written and verified")))
+      << window->lastLabel()->text().toStdString();
+  ASSERT_EQ(window->failedList()->count(), 1);
+  EXPECT_EQ(window->failedList()->item(0)->text(), QStringLiteral("Radio 10 (VESTRAX 000002): failed: no response"));
   window->findChild<QPushButton*>("stop")->click();
   EXPECT_FALSE(window->running());
   EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("The series has stopped."));
@@ -124,8 +150,9 @@ TEST_F(CompareAndSeriesTest, WriteToGroupOfRadiosCountsNamesAndLogsEachRadio) {
   std::ifstream in(log);
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_TRUE(lines[2].find(",2,VESTRAX 000002,V100,written") != std::string::npos) << lines[2];
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_TRUE(lines[2].find(",9,VESTRAX 000001,V100,written and verified") != std::string::npos) << lines[2];
+  EXPECT_TRUE(lines[4].find(",11,VESTRAX 000003,V100,written and verified") != std::string::npos) << lines[4];
 }
 
 }  // namespace
