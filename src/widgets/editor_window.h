@@ -21,6 +21,11 @@ class EditorWindow : public QWidget {
   virtual void ReferencesChanged() {}
   // The configuration changed behind the window (an undo or redo): show it again.
   virtual void Reload() {}
+  // Choices the window keeps to itself until its Save (the emergency, dual-watch
+  // and memory windows): Undo takes them back before any stored step, so that
+  // none is dropped unseen.
+  virtual bool HoldsUnsavedChoices() const { return false; }
+  virtual void DropUnsavedChoices() {}
 };
 
 }  // namespace zq

@@ -112,6 +112,11 @@ void SpecialSettingsWindow::Reload() {
   ApplyLanguage();
 }
 
+bool SpecialSettingsWindow::HoldsUnsavedChoices() const {
+  auto record = SettingsOf(host_.Config(), which_);
+  return !std::equal(copy_.begin(), copy_.end(), record.begin(), record.end());
+}
+
 void SpecialSettingsWindow::FillField(int index) {
   const SpecialField& field = def_.fields[index];
   Choices choices = FieldChoices(host_.Config(), field, copy_, host_.Language());

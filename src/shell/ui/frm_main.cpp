@@ -100,6 +100,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   BuildTreePane();
   BuildStatusBar();
   ApplyPlacement();
+  if (state_.settings.firstRun) statusNote_ = Txt::PortFirstStartHint;  // a newcomer learns where the port is chosen
   Change_Language();
   LoadNewDoc();
 }
@@ -150,7 +151,7 @@ void frmMain::BuildToolbar() {
   toolbar_->setMovable(false);
   for (Command c : ToolbarCommands()) {
     QAction* a = actions_.at(c);
-    if (c == Command::New) {  // the toolbar's New does not ask first
+    if (c == Command::New) {  // the toolbar's New asks only to save changes, not "All data will be cleared."
       a = new QAction(this);
       connect(a, &QAction::triggered, this, &frmMain::NewFromToolbar);
     }
@@ -216,9 +217,9 @@ void frmMain::BuildStatusBar() {
 
 QLabel* frmMain::statusPanel(int panel) const { return panels_[panel - 1]; }
 
-void frmMain::SetStatusNote(Txt note) {
+void frmMain::SetStatusNote(std::optional<Txt> note) {
   statusNote_ = note;
-  panels_[0]->setText(Tr(note));
+  panels_[0]->setText(note ? Tr(*note) : QString());
 }
 
 // The stored left and top place the outer frame, so the title bar lands where
@@ -322,10 +323,13 @@ void frmMain::OpenRadioSeries() {
 }
 
 void frmMain::NewFromToolbar() {
-  Guarded(this, "frmMain_Toolbar_New", [&] { LoadNewDoc(); });
+  Guarded(this, "frmMain_Toolbar_New", [&] {
+    if (OfferToSaveChanges()) LoadNewDoc();
+  });
 }
 
 void frmMain::AskNewDocument() {
+  if (!OfferToSaveChanges()) return;
   if (CurrentPrompter().Ask(this, Tr(Txt::AllDataCleared), Buttons::OkCancel, Icon::Warning) == Answer::Ok)
     LoadNewDoc();
 }
@@ -342,8 +346,11 @@ void frmMain::InitialSetting() {
   undo_->RecordPendingEdits();
   if (!OfferToSaveChanges()) return;
   CloseAllEditors();
+  // The template replaces the configuration, not the file named in the title:
+  // the working copy stays that file's, so the changes are marked and asked about.
+  WorkingCopy templateFiles;
   LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
-               state_.config, state_.document, state_.working);
+               state_.config, state_.document, templateFiles);
   RefreshCaption();
   OpenChannelEditorAndCascade();
 }
@@ -544,6 +551,21 @@ void frmMain::CommitEditors() {
 void frmMain::ReloadEditors() {
   for (const auto& [key, window] : editors_)
     if (window) static_cast<EditorWindow*>(window->widget())->Reload();
+}
+
+EditorWindow* frmMain::EditorHoldingUnsavedChoices() const {
+  auto holds = [](QMdiSubWindow* window) {
+    return window && static_cast<EditorWindow*>(window->widget())->HoldsUnsavedChoices();
+  };
+  if (QMdiSubWindow* active = mdi_->activeSubWindow(); holds(active)) return static_cast<EditorWindow*>(active->widget());
+  for (const auto& [key, window] : editors_)
+    if (holds(window)) return static_cast<EditorWindow*>(window->widget());
+  return nullptr;
+}
+
+void frmMain::ActivateEditor(EditorWindow* editor) {
+  for (const auto& [key, window] : editors_)
+    if (window && window->widget() == editor) mdi_->setActiveSubWindow(window);
 }
 
 void frmMain::BroadcastReferencesChanged() {

@@ -3,6 +3,9 @@
 #include <QAction>
 
 #include "shell/ui/frm_main.h"
+#include "widgets/editor_window.h"
+#include "widgets/prompter.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 
@@ -40,6 +43,12 @@ void UndoCommands::AbsorbOwnChanges() { history_.Absorb(main_.Config()); }
 
 void UndoCommands::Undo() {
   main_.CommitEditors();
+  if (EditorWindow* holder = main_.EditorHoldingUnsavedChoices()) {  // the newest change is the window's own
+    main_.ActivateEditor(holder);
+    holder->DropUnsavedChoices();
+    EnableActions();
+    return;
+  }
   const int rangeIndex = main_.Config().RangeIndex();
   if (history_.Undo(main_.Config())) Restored(rangeIndex);
   EnableActions();
@@ -47,6 +56,13 @@ void UndoCommands::Undo() {
 
 void UndoCommands::Redo() {
   main_.CommitEditors();
+  if (!history_.CanRedo()) return;
+  if (EditorWindow* holder = main_.EditorHoldingUnsavedChoices()) {
+    main_.ActivateEditor(holder);
+    const QString question =
+        QUtf8(FillIn(Text(Txt::RedoDropsChoices, main_.Language()), {holder->windowTitle().toStdString()}));
+    if (CurrentPrompter().Ask(&main_, question, Buttons::OkCancel, Icon::Question) != Answer::Ok) return;
+  }
   const int rangeIndex = main_.Config().RangeIndex();
   if (history_.Redo(main_.Config())) Restored(rangeIndex);
   EnableActions();
@@ -63,7 +79,8 @@ void UndoCommands::Restored(int rangeIndexBefore) {
 }
 
 void UndoCommands::EnableActions() {
-  main_.action(Command::Undo)->setEnabled(history_.CanUndo());
+  EditorWindow* holder = main_.EditorHoldingUnsavedChoices();
+  main_.action(Command::Undo)->setEnabled(history_.CanUndo() || holder);
   main_.action(Command::Redo)->setEnabled(history_.CanRedo());
 }
 

@@ -83,13 +83,28 @@ TEST_F(MainWindowEditorsTest, CascadeLaysTheOpenWindowsOverEachOther) {
   EXPECT_NE(windows[1]->pos(), windows[2]->pos());
 }
 
-TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChanges) {
+TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChangesAndIsAChangeItself) {
+  const QString path = QString::fromStdString((folder.root() / "kept.dat").string());
+  prompter.SaveFile(path);
+  main->action(Command::SaveAs)->trigger();
   main->OpenEditor(kDtmfEditorKey);
   main->action(Command::InitialSetting)->trigger();
   EXPECT_TRUE(prompter.shown.isEmpty());  // nothing to lose: no question
   EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the Initial Setting template's 10-metre channels
+  // The file named in the title does not hold the template: marked, and asked about at Exit.
+  EXPECT_EQ(app().document.fileName, path.toStdString());
+  EXPECT_TRUE(main->windowTitle().startsWith(QStringLiteral("*ZQ4071[")));
+  main->show();
+  prompter.Answer(Answer::Cancel);
+  main->close();
+  EXPECT_TRUE(main->isVisible());
+  ASSERT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("File has been modify,save it now?"));
+  prompter.shown.clear();
 
+  prompter.Answer(Answer::No);
   main->toolbarAction(Command::New)->trigger();
+  prompter.shown.clear();
   app().config.Options.Tot() = 33;
   prompter.Answer(Answer::Cancel);
   main->action(Command::InitialSetting)->trigger();

@@ -4,6 +4,7 @@
 // document.
 #include <QAction>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -217,6 +218,17 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
               now.Options.PublicParams(kHAM, kPublicRoger) ? QStringLiteral("4") : QStringLiteral("OFF"));
     ExpectChannelEditorShowsConfig();
   };
+  // The code table opens its cell's text box as the cell becomes current; with
+  // nothing typed in it, the keys undo and redo the configuration.
+  auto* codes = Child<QTableWidget>(dtmf, "dtmfCodes");
+  main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(dtmf->parentWidget()));
+  codes->setFocus();
+  codes->setCurrentCell(5, 1);
+  ASSERT_NE(codes->indexWidget(codes->currentIndex()), nullptr);
+  CtrlZ();
+  EXPECT_TRUE(cfg() == states[states.size() - 2]);
+  CtrlY();
+  EXPECT_TRUE(cfg() == states.back());
   UndoAllThenRedoAll(windowsShowConfig);
 }
 
@@ -247,16 +259,33 @@ TEST_F(UndoTest, SpecialWindowSavesAndInitialSettingStepBackAndTheOpenCopyShowsT
     main->action(Command::InitialSetting)->trigger();
   });
 
-  // A choice made in an open window but not saved is the window's own until Save:
-  // a step back shows the configuration again.
+  // A choice made in an open window but not saved is the window's own until
+  // Save: Ctrl+Z takes it back first, and Redo asks before it would drop one.
   EditorWindow* emg = Open("N3");
   QComboBox* plMode = emg->findChild<QComboBox*>("PL Emg Channel 2 Work Mode");
-  Choose(plMode, "CW");
   // A stored value the list does not offer shows as its first entry.
   auto shows = [](QComboBox* list, int value) {
     const int entry = list->findData(value);
     EXPECT_EQ(list->currentIndex(), entry < 0 ? 0 : entry) << list->objectName().toStdString();
   };
+  main->action(Command::Undo)->trigger();  // Initial Setting, to have a step to redo
+  Choose(plMode, "CW");
+  ASSERT_EQ(plMode->currentText(), QStringLiteral("CW"));
+  prompter.shown.clear();
+  plMode->setFocus();
+  CtrlY();
+  EXPECT_EQ(prompter.shown.size(), 1);  // answered Cancel: nothing redone, the choice kept
+  EXPECT_TRUE(cfg() == states[states.size() - 2]);
+  EXPECT_EQ(plMode->currentText(), QStringLiteral("CW"));
+  CtrlZ();
+  EXPECT_TRUE(cfg() == states[states.size() - 2]);  // the window's choice went, no stored step
+  shows(plMode, cfg().EmergencySettings[19]);
+  EXPECT_EQ(history().UndoCount(), states.size() - 2);
+  Choose(plMode, "CW");
+  prompter.Answer(Answer::Ok);
+  CtrlY();
+  EXPECT_TRUE(cfg() == states.back());
+  shows(plMode, cfg().EmergencySettings[19]);
   auto emgShowsConfig = [&] {
     shows(plMode, cfg().EmergencySettings[19]);
     shows(emg->findChild<QComboBox*>("PL Emg Channel 1"), cfg().EmergencySettings[1]);
@@ -309,6 +338,7 @@ TEST_F(UndoTest, NewOpenAndReadStartAfreshAndUndoingToTheSavedStateClearsTheModi
   auto radio = MakeDemoRadio(folder.program(), false);
   main->transfers().AttachDemoRadio(
       std::make_unique<SimulatedRadio>(radio->memory(), RadioIdentity{kModelName, true, kDataVersion}));
+  prompter.Answer(Answer::No);  // not saved first
   prompter.Answer(Answer::Ok);
   main->action(Command::ReadFromRadio)->trigger();
   ASSERT_TRUE(testing::ProcessEventsUntil([&] { return !main->transfers().busy(); }, 20000));
