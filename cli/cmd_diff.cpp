@@ -56,7 +56,7 @@ void PrintList(const std::vector<MemberDifference>& list, int language) {
     std::cout << ForTerminal(d.member) << ": " << ForTerminal(DifferenceValueText(d.before, language)) << " -> " << ForTerminal(DifferenceValueText(d.after, language))
               << '\n';
   std::cerr << (list.empty() ? std::string(Text(Txt::CompareSame, language))
-                             : FillIn(Text(Txt::CompareCount, language), {std::to_string(list.size())}))
+                             : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language))
             << '\n';
 }
 

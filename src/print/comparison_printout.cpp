@@ -11,7 +11,7 @@ PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const s
   out.notes = {FillIn(Text(Txt::CompareOldSide, language), {beforeName}),
                FillIn(Text(Txt::CompareNewSide, language), {afterName}),
                list.empty() ? std::string(Text(Txt::CompareSame, language))
-                            : FillIn(Text(Txt::CompareCount, language), {std::to_string(list.size())}),
+                            : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language),
                FillIn(Text(Txt::PrintNamedNote, language),
                       {std::string(Text(Txt::PrintDateLabel, language)), PrintDateText(context.today)})};
   if (list.empty()) return out;

@@ -190,7 +190,8 @@
   X(MenuRedo, "Re&do", "重做(&D)")                                                                           \
   X(UndoNamed, "&Undo: %1", "撤销：%1(&U)") \
   X(RedoNamed, "Re&do: %1", "重做：%1(&D)") \
-  X(StepChannelField, "%1 of %2 channel %3", "%2 信道 %3 的%1") \
+  X(StepChannelField, "%1 of %2", "%2 的%1") \
+  X(StepChannelPlace, "%1 channel %2", "%1 信道 %2") \
   X(StepChannels, "channels of %1", "%1 的信道") \
   X(StepFrequency, "frequency", "频率") \
   X(StepUnsavedChoices, "choices not saved in %1", "%1 中未保存的选择") \
@@ -659,7 +660,7 @@
   X(CompareRadioName, "the radio on %1", "%1 上的对讲机")                                                       \
   X(CompareNoMember, "(none)", "（无）")                                                                        \
   X(CompareCount, "%1 differences.", "共 %1 处不同。")                                                          \
-  X(CompareCountOne, "1 difference.", "共 1 处不同。") \
+  X(CompareCountOne, "%1 difference.", "共 %1 处不同。") \
   X(CompareSame, "The configurations are the same.", "两个配置相同。")                                          \
   X(MenuCompareWithFile, "&Compare with File...", "与文件比较(&C)...")                                         \
   X(MenuCompareWithRadio, "&Compare with Radio...", "与对讲机比较(&C)...")                                     \
@@ -671,6 +672,7 @@
   X(CompareNewColumn, "New value", "新值")                                                                      \
   X(CompareThisConfiguration, "this configuration (%1)", "当前配置（%1）")                                      \
   X(CompareTheRadio, "the radio", "对讲机")                                                                     \
+  X(CompareTheRadioNamed, "the radio (%1, firmware %2)", "对讲机（%1，固件 %2）")                                                                     \
   X(ComparePrintTitle, "ZQ4071 Comparison", "ZQ4071 配置比较")                                                  \
   X(CompareFileFilter, "Data file or memory image", "数据文件或存储映像")                                          \
   X(CliRepeatHelp,                                                                                              \

@@ -197,7 +197,7 @@ TEST_F(CsvCommands, SkippedLinesAreListedAndTheOthersSaved) {
   auto before = test::ReadBytes(At("a.dat"));
   CliRun none = Cli("import-csv a.dat bad.csv --band HAM --group 4");
   EXPECT_EQ(none.exitCode, 22);
-  EXPECT_EQ(none.out, "Channels imported: 0 new, 0 changed, 1 lines skipped.\n");
+  EXPECT_EQ(none.out, "Channels imported: 0 new, 0 changed, 1 line skipped.\n");
   EXPECT_NE(none.err.find("No channel was added or changed: the data file was not written.\n"), std::string::npos);
   EXPECT_EQ(test::ReadBytes(At("a.dat")), before);
 }

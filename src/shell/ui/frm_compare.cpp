@@ -1,5 +1,7 @@
 #include "shell/ui/frm_compare.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,7 +60,7 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
     Guarded(this, "FrmCompare_Print", [&] { main_.prints().PrintOnPaper(printout, this); });
   });
   connect(pdf, &QPushButton::clicked, this, [this, printout] {
-    Guarded(this, "FrmCompare_PrintToPdf", [&] { main_.prints().PrintAsPdf(printout, this); });
+    Guarded(this, "FrmCompare_PrintToPdf", [&] { main_.prints().PrintAsPdf(printout, this, PdfName()); });
   });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   print->setEnabled(!list_.empty());
@@ -73,11 +75,18 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
   layout->addWidget(Line(QUtf8(FillIn(Text(Txt::CompareOldSide, language), {beforeName_})), "oldSide", this));
   layout->addWidget(Line(QUtf8(FillIn(Text(Txt::CompareNewSide, language), {afterName_})), "newSide", this));
   layout->addWidget(Line(list_.empty() ? QText(Txt::CompareSame, language)
-                                       : QUtf8(FillIn(Text(Txt::CompareCount, language), {std::to_string(list_.size())})),
+                                       : QUtf8(CountText(static_cast<long long>(list_.size()), Txt::CompareCountOne, Txt::CompareCount, language)),
                          "summary", this));
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
   resize(760, 480);
+}
+
+// Both sides name the PDF ("kept - new.pdf"), in the data file's folder.
+QString FrmCompare::PdfName() const {
+  const QString before = QFileInfo(QUtf8(beforeName_)).completeBaseName();
+  const QString after = QFileInfo(QUtf8(main_.state().document.fileName)).completeBaseName();
+  return QDir(main_.DocumentFolder()).filePath(before + QStringLiteral(" - ") + after + QStringLiteral(".pdf"));
 }
 
 void FrmCompare::FillTable() {

@@ -24,6 +24,7 @@ class FrmCompare : public QDialog {
 
  private:
   void FillTable();
+  QString PdfName() const;
 
   frmMain& main_;
   std::vector<MemberDifference> list_;

@@ -13,7 +13,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -54,10 +53,7 @@ namespace zq {
 namespace {
 
 // A menu caption as tree text or tool tip: without its access key, "(&O)" or "&".
-QString WithoutAmpersand(QString text) {
-  static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)"));
-  return text.remove(accessKey).remove(QLatin1Char('&'));
-}
+QString WithoutAmpersand(const QString& text) { return QUtf8(WithoutAccessKey(text.toStdString())); }
 
 QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
@@ -244,6 +240,7 @@ void frmMain::Change_Language() {
   lastAppliedLanguage_ = state_.settings.language;
   UseToolkitLanguage(state_.settings.language);
   for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
+  undo_->RefreshActions();  // Undo and Redo name their step
   for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
   for (auto& [command, a] : toolbarActions_) {
     a->setToolTip(WithoutAmpersand(Tr(CommandOf(command).caption)));
@@ -430,6 +427,11 @@ void frmMain::SaveFile() {
   QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
   if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
     WriteDocument(PathFromUtf8(state_.document.fileName));
+}
+
+QString frmMain::DocumentFolder() const {
+  if (state_.document.untitled) return DocumentsFolder();
+  return QFileInfo(QUtf8(state_.document.fileName)).absolutePath();
 }
 
 bool frmMain::SaveFileAs() {

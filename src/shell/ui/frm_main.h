@@ -78,6 +78,7 @@ class frmMain : public QMainWindow, public EditorHost {
   void BroadcastReferencesChanged() override;
   void ChannelTablesRewritten() override;
   QWidget* HostWindow() override { return this; }
+  QString DocumentFolder() const override;
 
   // The language index the window's texts were last built for.
   int lastAppliedLanguage() const { return lastAppliedLanguage_; }

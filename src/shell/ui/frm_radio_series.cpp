@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "datafile/backups.h"
@@ -29,11 +28,6 @@
 namespace zq {
 namespace {
 
-QString WithoutAccessKey(QString text) {
-  static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)|&"));
-  return text.remove(accessKey);
-}
-
 QPushButton* Button(Txt text, const char* name, int language, QWidget* parent) {
   auto* button = new QPushButton(QText(text, language), parent);
   button->setObjectName(QLatin1String(name));
@@ -45,7 +39,7 @@ QPushButton* Button(Txt text, const char* name, int language, QWidget* parent) {
 
 FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), language_(main.state().language()) {
   setObjectName("FrmRadioSeries");
-  setWindowTitle(WithoutAccessKey(QText(Txt::MenuWriteToGroup, language_)));
+  setWindowTitle(QUtf8(WithoutAccessKey(Text(Txt::MenuWriteToGroup, language_))));
   setWindowModality(Qt::WindowModal);
 
   const AppState& s = main.state();

@@ -60,10 +60,12 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("/Options/Tot"), QString::number(saved.Options.Tot()),
                                         QString::number(app().config.Options.Tot())}));
   EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Old value"));
+  EXPECT_EQ(window->findChild<QLabel*>("summary")->text(), QStringLiteral("1 difference."));
 
   const QString pdf = QString::fromStdString((folder.root() / "comparison.pdf").string());
   prompter.SaveFile(pdf);
   window->findChild<QPushButton*>("printToPdf")->click();
+  EXPECT_TRUE(prompter.savePresets.back().endsWith(QStringLiteral("/kept - new.pdf"))) << prompter.savePresets.back().toStdString();
   std::ifstream written(pdf.toStdString(), std::ios::binary);
   std::string head(5, '\0');
   written.read(head.data(), 5);
@@ -71,7 +73,16 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   window->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-  // In Chinese, and with nothing changed.
+  // A file named as an image but of another size is no data file either.
+  std::ofstream(folder.root() / "short.bin", std::ios::binary) << std::string(1000, '\0');
+  prompter.OpenFile(QString::fromStdString((folder.root() / "short.bin").string()));
+  main->action(Command::CompareWithFile)->trigger();
+  EXPECT_EQ(prompter.shown.back(), QStringLiteral("not a memory image: 1000 bytes, 139,776 expected"));
+  EXPECT_EQ(ComparisonWindow(), nullptr);
+
+  // In Chinese, and with nothing changed; the dialog starts in the data file's folder.
+  app().document.fileName = (folder.root() / "sub" / "radio.dat").string();
+  app().document.untitled = false;
   app().config.Options.Tot() = saved.Options.Tot();
   app().settings.language = kChinese;
   prompter.OpenFile(QString::fromStdString(file));
@@ -80,6 +91,7 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   EXPECT_EQ(ComparisonWindow()->windowTitle(), QStringLiteral("配置比较"));
   EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("summary")->text(), QStringLiteral("两个配置相同。"));
   EXPECT_EQ(ComparisonWindow()->table()->rowCount(), 0);
+  EXPECT_EQ(prompter.openFolders.back(), QString::fromStdString((folder.root() / "sub").string()));
 }
 
 TEST_F(CompareAndSeriesTest, CompareWithRadioReadsTheRadioAndLeavesTheConfigurationAlone) {
@@ -93,7 +105,8 @@ TEST_F(CompareAndSeriesTest, CompareWithRadioReadsTheRadioAndLeavesTheConfigurat
 
   EXPECT_TRUE(app().config == before);
   EXPECT_FALSE(prompter.shown.contains(QStringLiteral("Read Data Completed.")));
-  EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("oldSide")->text(), QStringLiteral("Old: the radio"));
+  EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("oldSide")->text(),
+            QStringLiteral("Old: the radio (%1, firmware %2)").arg(kModelName, kDataVersion));
   QTableWidget* table = ComparisonWindow()->table();
   bool tot = false;
   for (int row = 0; row < table->rowCount(); ++row)

@@ -14,6 +14,7 @@
 #include "channels/channel_rows.h"
 #include "channels/config_fixture.h"
 #include "channels/grid_cells.h"
+#include "channels/group_entries.h"
 #include "channels/ui/channel_editor_fixture.h"
 #include "options/public_params.h"
 #include "options/roger_beep_rules.h"
@@ -146,6 +147,49 @@ TEST_F(UndoTest, ChannelEditsStepBackAndForthAndTheGridShowsEachState) {
   EXPECT_EQ(editor()->group(), 2);
 }
 
+// The menu entries say what they would undo and redo, in both languages, and
+// the step's place comes into view: the band, group and row, or the window.
+TEST_F(UndoTest, UndoAndRedoNameTheirStepAndBringItsPlaceIntoView) {
+  AllowEveryBand();
+  ShowBand(kHAM);
+  ShowGroup(1);
+  TypeFrequency(3, "28.40000");
+  TypeFrequency(9, "28.50000");
+  SelectRow(3);
+  Pick(Detail(Txt::DetailPower), 0);
+  ShowBand(kHF);  // the row last edited became HAM's work channel: a step of the channel window
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Channel Information"));
+  main->action(Command::Undo)->trigger();
+  EXPECT_EQ(editor()->band(), kHF);
+  const QString name = QString::fromStdString(GroupDisplayName(cfg(), kHAM, 1, kEnglish));
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Power of HAM %1 channel 3").arg(name));
+  main->action(Command::Undo)->trigger();
+  EXPECT_EQ(editor()->band(), kHAM);
+  EXPECT_EQ(editor()->group(), 1);
+  EXPECT_EQ(grid()->CurrentRow(), 3);
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: frequency of HAM %1 channel 9").arg(name));
+  EXPECT_EQ(main->action(Command::Redo)->text(), QStringLiteral("Re&do: Power of HAM %1 channel 3").arg(name));
+  main->CloseAllEditors();  // closed, the window opens again on the place
+  main->action(Command::Undo)->trigger();
+  ASSERT_NE(editor(), nullptr);
+  EXPECT_EQ(editor()->band(), kHAM);
+  EXPECT_EQ(grid()->CurrentRow(), 9);
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: frequency of HAM %1 channel 3").arg(name));
+  app().settings.language = kChinese;
+  main->Change_Language();
+  EXPECT_EQ(main->action(Command::Redo)->text(), QStringLiteral("重做：HAM %1 信道 9 的频率(&D)").arg(name));
+  app().settings.language = kEnglish;
+  main->Change_Language();
+
+  auto* options = Open(kOptionEditorKey);
+  Choose(Child<QComboBox>(options, "Tot"), "20s");
+  main->CloseAllEditors();
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Option Features"));
+  main->action(Command::Undo)->trigger();
+  ASSERT_NE(main->mdiArea()->activeSubWindow(), nullptr);  // the closed window opens again
+  EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget(), main->OpenEditorWindow(kOptionEditorKey));
+}
+
 TEST_F(UndoTest, AnEntryBeingTypedIsStoredAsAStepOfItsOwnBeforeTheUndo) {
   AllowEveryBand();
   ShowBand(kHF);
@@ -271,6 +315,7 @@ TEST_F(UndoTest, SpecialWindowSavesAndInitialSettingStepBackAndTheOpenCopyShowsT
   main->action(Command::Undo)->trigger();  // Initial Setting, to have a step to redo
   Choose(plMode, "CW");
   ASSERT_EQ(plMode->currentText(), QStringLiteral("CW"));
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: choices not saved in Emg Channel Setting"));
   prompter.shown.clear();
   plMode->setFocus();
   CtrlY();
