@@ -575,7 +575,12 @@ void frmMain::BroadcastReferencesChanged() {
     if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
 }
 
-void frmMain::ChannelTablesRewritten() { ReopenEditor(kChannelEditorKey); }
+// The window opens again on the band it showed, not on CB.
+void frmMain::ChannelTablesRewritten() {
+  const int band = currentBand_;
+  ReopenEditor(kChannelEditorKey);
+  if (EditorWindow* channels = OpenEditorWindow(kChannelEditorKey)) channels->ShowChannel(band, 0, 0);
+}
 
 void frmMain::FillWindowMenu() {
   windowMenu_->clear();

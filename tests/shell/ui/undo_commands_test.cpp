@@ -233,6 +233,7 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
   const int16_t publicSwitch = static_cast<int16_t>(1 - c.PublicSwitch[kHF]);  // 0 "On", 1 "Off"
   Step([&] { Choose(Child<QComboBox>(options, "PublicSwitch_1"), publicSwitch ? "Off" : "On"); });
   ASSERT_EQ(cfg().Channel(kHF, 16, 1).Public, publicSwitch);
+  EXPECT_EQ(editor()->band(), kHF);  // the rewritten channel window opens again on the band it showed
   Step([&] {
     auto* codes = Child<QTableWidget>(dtmf, "dtmfCodes");
     codes->item(2, 1)->setText(QString());  // as the cell editor leaves code 3 empty
