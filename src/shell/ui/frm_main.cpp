@@ -219,11 +219,13 @@ void frmMain::SetStatusNote(std::optional<Txt> note) {
 }
 
 // The stored left and top place the outer frame, so the title bar lands where
-// it was; a placement from a larger screen is brought back onto this one.
+// it was; a placement from a larger screen is brought back onto this one. The
+// first start fills the work area: the editors need the room.
 void frmMain::ApplyPlacement() {
   QRect wanted = PlacementToPixels(LoadPlacement());
   QScreen* screen = QGuiApplication::screenAt(wanted.topLeft());
   if (!screen) screen = QGuiApplication::primaryScreen();
+  if (screen && !HasStoredPlacement()) wanted = screen->availableGeometry();
   QRect placed = screen ? FitOnScreen(wanted, screen->availableGeometry()) : wanted;
   resize(placed.size());
   move(placed.topLeft());
