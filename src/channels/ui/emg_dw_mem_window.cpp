@@ -124,6 +124,11 @@ void SpecialSettingsWindow::FillField(int index) {
   list->clear();
   for (const Choice& c : choices) list->addItem(QUtf8(c.text), c.value);
   list->setCurrentIndex(ShownChoice(choices, copy_[field.setting]));
+  // A CB plan without memories says so rather than offering an empty list;
+  // nothing can be picked there, and the stored value stays.
+  const bool noMemories = choices.empty() && which_ == SpecialWindow::MemoryChannel && field.frame == SpecialFrame::Cb;
+  if (noMemories) list->addItem(QText(Txt::NoCbMemories, host_.Language()));
+  list->setEnabled(field.editable && !noMemories);
 }
 
 void SpecialSettingsWindow::FillAllFieldsBut(int index) {

@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
@@ -201,6 +203,31 @@ TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver)
   main->transfers().AskIncompatibleVersion("incompatible version.", "V300");
   EXPECT_FALSE(starter.started.isEmpty());
   EXPECT_TRUE(starter.ended);
+}
+
+// On a 1366 x 768 screen below a 32-pixel panel: Option Features, maximised,
+// needs no vertical scrolling; the dual-watch and memory windows open showing
+// every column and row of their fields.
+TEST_F(MainWindowEditorsTest, TheEditorsFitASmallScreen) {
+  main->setGeometry(0, 32, 1366, 736);
+  main->show();
+  EditorWindow* options = main->OpenEditor(kOptionEditorKey);
+  qobject_cast<QMdiSubWindow*>(options->parentWidget())->showMaximized();
+  QApplication::processEvents();
+  auto* scroll = options->findChild<QScrollArea*>("optionScroll");
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+  main->CloseAllEditors();
+  for (const char* key : {"N4", "N6"}) {
+    EditorWindow* editor = main->OpenEditor(key);
+    QApplication::processEvents();
+    main->CascadeEditors();
+    auto* fields = editor->findChild<QScrollArea*>();
+    ASSERT_NE(fields, nullptr) << key;
+    EXPECT_GE(fields->viewport()->width(), fields->widget()->minimumSizeHint().width()) << key;
+    EXPECT_GE(fields->viewport()->height(), fields->widget()->minimumSizeHint().height()) << key;
+  }
 }
 
 }  // namespace
