@@ -651,6 +651,8 @@
     "旧配置和新配置：数据文件（.dat）、存储映像（139776 字节），或用 radio 一词表示 --port 上的对讲机；"          \
     "指定 --port 而只给出一个文件时，对讲机为新配置")                                                            \
   X(CliDiffJsonHelp, "Print the differences as a JSON document", "以 JSON 文档输出不同之处")                    \
+  X(CliDiffLabelsHelp, "Name channel members and values as the channel window shows them, not as JSON", \
+    "按信道窗口的显示列出信道成员和值，而不是 JSON 形式")                                                    \
   X(CliDiffPortHelp, "Serial device of the radio to compare: a path such as /dev/ttyUSB0, or COM<number>",      \
     "要比较的对讲机的串行设备：路径（如 /dev/ttyUSB0）或 COM 编号")                                              \
   X(CliDiffTwoSources, "Name two configurations, or one and the radio with --port.",                            \
@@ -671,7 +673,6 @@
   X(CompareOldColumn, "Old value", "旧值")                                                                      \
   X(CompareNewColumn, "New value", "新值")                                                                      \
   X(CompareThisConfiguration, "this configuration (%1)", "当前配置（%1）")                                      \
-  X(CompareTheRadio, "the radio", "对讲机")                                                                     \
   X(CompareTheRadioNamed, "the radio (%1, firmware %2)", "对讲机（%1，固件 %2）")                                                                     \
   X(ComparePrintTitle, "ZQ4071 Comparison", "ZQ4071 配置比较")                                                  \
   X(CompareFileFilter, "Data file or memory image", "数据文件或存储映像")                                          \

@@ -37,6 +37,7 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
       afterName_(std::move(afterName)) {
   setObjectName("FrmCompare");
   const int language = main_.state().language();
+  labelled_ = LabelledDifferences(list_, main_.state().config, language);  // as the editors name and show them
   setWindowTitle(QText(Txt::CompareCaption, language));
   setWindowModality(Qt::WindowModal);
 
@@ -55,7 +56,7 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
   auto* close = new QPushButton(QText(Txt::CloseButton, language), this);
   close->setObjectName("close");
   close->setDefault(true);
-  const PrintDocument printout = ComparisonPrint(list_, beforeName_, afterName_, {language, LocalToday()});
+  const PrintDocument printout = ComparisonPrint(labelled_, beforeName_, afterName_, {language, LocalToday()});
   connect(print, &QPushButton::clicked, this, [this, printout] {
     Guarded(this, "FrmCompare_Print", [&] { main_.prints().PrintOnPaper(printout, this); });
   });
@@ -96,9 +97,8 @@ void FrmCompare::FillTable() {
                                      QText(Txt::CompareNewColumn, language)});
   table_->setRowCount(static_cast<int>(list_.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const MemberDifference& d = list_[row];
-    const std::string cells[] = {d.member, DifferenceValueText(d.before, language),
-                                 DifferenceValueText(d.after, language)};
+    const LabelledDifference& d = labelled_[row];
+    const std::string cells[] = {d.member, d.before, d.after};
     for (int column = 0; column < 3; ++column)
       table_->setItem(row, column, new QTableWidgetItem(QUtf8(cells[column])));
   }

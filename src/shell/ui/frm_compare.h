@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "channels/difference_labels.h"
 #include "datafile/config_differences.h"
 
 class QTableWidget;
@@ -28,6 +29,7 @@ class FrmCompare : public QDialog {
 
   frmMain& main_;
   std::vector<MemberDifference> list_;
+  std::vector<LabelledDifference> labelled_;
   std::string beforeName_, afterName_;
   QTableWidget* table_ = nullptr;
 };

@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <fstream>
 
+#include "channels/config_fixture.h"
+#include "channels/group_entries.h"
 #include "datafile/data_file.h"
 #include "image/image_codec.h"
 #include "shell/demo_radio.h"
@@ -42,11 +44,13 @@ class CompareAndSeriesTest : public MainWindowFixture {
 
 TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrintsIt) {
   const std::string file = (folder.root() / "kept.dat").string();
+  testing::AddChannel(app().config, kHAM, 1, 9).PowerLevel = 2;
   RadioConfig saved = app().config;
   DocumentState doc;
   WorkingCopy working;
   ASSERT_TRUE(SaveDataFile(file, saved, doc, working).ok());
   app().config.Options.Tot() = static_cast<int16_t>(saved.Options.Tot() == 5 ? 6 : 5);
+  app().config.Channel(kHAM, 1, 1).PowerLevel = 0;
   prompter.OpenFile(QString::fromStdString(file));
   main->action(Command::CompareWithFile)->trigger();
 
@@ -56,11 +60,15 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   EXPECT_EQ(window->findChild<QLabel*>("oldSide")->text(), QStringLiteral("Old: kept.dat"));
   EXPECT_EQ(window->findChild<QLabel*>("newSide")->text(), QStringLiteral("New: this configuration (new.dat)"));
   QTableWidget* table = window->table();
-  ASSERT_EQ(table->rowCount(), 1);
+  ASSERT_EQ(table->rowCount(), 2);
+  // A channel member as the channel window names and shows it; the rest as in the data file.
+  const QString group = QString::fromStdString(GroupDisplayName(app().config, kHAM, 1, kEnglish));
+  EXPECT_EQ(Row(table, 1), (QStringList{QStringLiteral("HAM %1 (1) CH 9 Power").arg(group), QStringLiteral("High"),
+                                        QStringLiteral("Low")}));
   EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("/Options/Tot"), QString::number(saved.Options.Tot()),
                                         QString::number(app().config.Options.Tot())}));
   EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Old value"));
-  EXPECT_EQ(window->findChild<QLabel*>("summary")->text(), QStringLiteral("1 difference."));
+  EXPECT_EQ(window->findChild<QLabel*>("summary")->text(), QStringLiteral("2 differences."));
 
   const QString pdf = QString::fromStdString((folder.root() / "comparison.pdf").string());
   prompter.SaveFile(pdf);
@@ -84,6 +92,7 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   app().document.fileName = (folder.root() / "sub" / "radio.dat").string();
   app().document.untitled = false;
   app().config.Options.Tot() = saved.Options.Tot();
+  app().config.Channel(kHAM, 1, 1).PowerLevel = 2;
   app().settings.language = kChinese;
   prompter.OpenFile(QString::fromStdString(file));
   main->action(Command::CompareWithFile)->trigger();
