@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "console_text.h"
 #include "data_commands.h"
+#include "channels/difference_labels.h"
 #include "image/image_file.h"
 #include "link/config_comparison.h"
 #include "platform/system_locale.h"
@@ -51,12 +52,18 @@ int ReadRadioSide(const RadioOptions& options, DiffSide& radio) {
   return kOk;
 }
 
-void PrintList(const std::vector<MemberDifference>& list, int language) {
-  for (const MemberDifference& d : list)
-    std::cout << ForTerminal(d.member) << ": " << ForTerminal(DifferenceValueText(d.before, language)) << " -> " << ForTerminal(DifferenceValueText(d.after, language))
-              << '\n';
+// With `labels`, channel members are named and shown as the channel window does, in the
+// new side's terms; otherwise every member is its JSON pointer, for scripts.
+void PrintList(const std::vector<MemberDifference>& list, bool labels, const RadioConfig& names, int language) {
+  std::vector<LabelledDifference> lines;
+  if (labels) lines = LabelledDifferences(list, names, language);
+  else
+    for (const MemberDifference& d : list)
+      lines.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
+  for (const LabelledDifference& d : lines)
+    std::cout << ForTerminal(d.member) << ": " << ForTerminal(d.before) << " -> " << ForTerminal(d.after) << '\n';
   std::cerr << (list.empty() ? std::string(Text(Txt::CompareSame, language))
-                             : FillIn(Text(Txt::CompareCount, language), {std::to_string(list.size())}))
+                             : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language))
             << '\n';
 }
 
@@ -67,9 +74,11 @@ void AddDiffCommand(CLI::App& app, int& exitCode) {
   static RadioOptions options;
   static std::vector<std::string> sources;
   static bool asJson = false;
+  static bool labels = false;
   cmd->add_option("configurations", sources, Say(Txt::CliDiffSourcesHelp))->required()->expected(1, 2);
   AddRadioOptions(*cmd, options, false);
   cmd->add_flag("--json", asJson, Say(Txt::CliDiffJsonHelp));
+  cmd->add_flag("--labels", labels, Say(Txt::CliDiffLabelsHelp));
   cmd->callback([&exitCode] {
     if (sources.size() == 1) {
       if (options.port.empty()) throw CLI::ValidationError(Say(Txt::CliDiffTwoSources));
@@ -102,7 +111,7 @@ void AddDiffCommand(CLI::App& app, int& exitCode) {
     if (asJson)
       std::cout << DifferencesJson(list, sides[0].name, sides[1].name);
     else
-      PrintList(list, options.language);
+      PrintList(list, labels, sides[1].side.stored.content, options.language);
     exitCode = list.empty() ? kOk : kDifferent;
   });
 }

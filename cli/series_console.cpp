@@ -47,14 +47,16 @@ class ConsoleSeries : public SeriesHost {
         progress_(language_, Txt::WriteProgressCaption) {}
 
   void WaitingForRadio(int number) override {
-    std::cerr << FillIn(Text(Txt::SeriesWaiting, language_), {std::to_string(number)}) << '\n';
+    std::cerr << FillIn(Text(Txt::SeriesWaiting, language_), {std::to_string(log_.Continued(number))}) << '\n';
   }
   void WritingRadio(int) override { progress_.Restart(Txt::WriteProgressCaption); }
   void ShowProgress(int percent) override { progress_.Show(percent); }
   void VerifyStarted() override { progress_.Restart(Txt::VerifyProgressCaption); }
 
-  void RadioDone(const SeriesRadio& radio) override {
+  void RadioDone(const SeriesRadio& done) override {
     progress_.End();
+    SeriesRadio radio = done;
+    radio.number = log_.Continued(done.number);
     for (const std::string& message : radio.outcome.messages) std::cerr << ForTerminal(message) << '\n';
     std::cout << ForTerminal(SeriesRadioText(radio, language_)) << std::endl;
     if (log_.isOpen() && !log_.Add(radio, LocalNow()) && !logFailed_) {
@@ -67,7 +69,7 @@ class ConsoleSeries : public SeriesHost {
     firstWrite_ = radio.outcome;
   }
   void WaitingForRemoval(int number) override {
-    std::cerr << FillIn(Text(Txt::SeriesTakeAway, language_), {std::to_string(number)}) << '\n';
+    std::cerr << FillIn(Text(Txt::SeriesTakeAway, language_), {std::to_string(log_.Continued(number))}) << '\n';
   }
   void SeriesEnded() override { progress_.End(); }
 

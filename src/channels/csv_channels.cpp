@@ -205,16 +205,18 @@ CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, con
 }
 
 std::string ImportSummary(const CsvImportResult& result, int language) {
+  const auto skipped = static_cast<long long>(result.skippedLines.size());
   return FillIn(Text(Txt::CsvImportSummary, language),
                 {std::to_string(result.created), std::to_string(result.changed),
-                 std::to_string(result.skippedLines.size())});
+                 CountText(skipped, Txt::CsvLineSkipped, Txt::CsvLinesSkipped, language)});
 }
 
 std::optional<std::string> DroppedSummary(const CsvImportResult& result, int language) {
   if (result.droppedNames + result.droppedComments + result.droppedOffsets == 0) return std::nullopt;
   return FillIn(Text(Txt::CsvDroppedSummary, language),
-                {std::to_string(result.droppedNames), std::to_string(result.droppedComments),
-                 std::to_string(result.droppedOffsets), FormatFixed(result.repeaterOffset / 10000.0, 4)});
+                {CountText(result.droppedNames, Txt::CsvDroppedName, Txt::CsvDroppedNames, language),
+                 CountText(result.droppedComments, Txt::CsvDroppedComment, Txt::CsvDroppedComments, language),
+                 CountText(result.droppedOffsets, Txt::CsvDroppedOffset, Txt::CsvDroppedOffsets, language), FormatFixed(result.repeaterOffset / 10000.0, 4)});
 }
 
 }  // namespace zq

@@ -3,6 +3,7 @@
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
 #include "channels/tone_codes.h"
+#include "config/text_rules.h"
 #include "options/dtmf_rules.h"
 #include "options/roger_beep_rules.h"
 
@@ -78,6 +79,13 @@ std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailCont
     case CK::ToneCode: texts = ToneCodeTexts(ToneTypeOf(def, record)); break;
     case CK::CbMemBand:
       for (int g : kSharedMemoryPlans) texts.push_back(GroupDisplayName(ctx.cfg, kCB, g, language));
+      break;
+    case CK::DtmfCode:  // the number the radio stores, and the digits it stands for
+      texts.emplace_back(Text(Txt::ChoiceOff, language));
+      for (int n : ListedNumbers(def, ctx)) {
+        const std::u16string code = ctx.cfg.Options.DtmfCodes(n);
+        texts.push_back(std::to_string(n) + " \u2014 " + Utf16ToUtf8(Cleaned(std::u16string_view(code))));
+      }
       break;
     default:
       texts.emplace_back(Text(Txt::ChoiceOff, language));

@@ -2,7 +2,7 @@
 
 namespace zq {
 
-PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const std::string& beforeName,
+PrintDocument ComparisonPrint(const std::vector<LabelledDifference>& list, const std::string& beforeName,
                               const std::string& afterName, const PrintContext& context) {
   const int language = context.language;
   PrintDocument out;
@@ -11,7 +11,7 @@ PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const s
   out.notes = {FillIn(Text(Txt::CompareOldSide, language), {beforeName}),
                FillIn(Text(Txt::CompareNewSide, language), {afterName}),
                list.empty() ? std::string(Text(Txt::CompareSame, language))
-                            : FillIn(Text(Txt::CompareCount, language), {std::to_string(list.size())}),
+                            : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language),
                FillIn(Text(Txt::PrintNamedNote, language),
                       {std::string(Text(Txt::PrintDateLabel, language)), PrintDateText(context.today)})};
   if (list.empty()) return out;
@@ -19,8 +19,7 @@ PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const s
   table.columns = {std::string(Text(Txt::CompareMemberColumn, language)),
                    std::string(Text(Txt::CompareOldColumn, language)),
                    std::string(Text(Txt::CompareNewColumn, language))};
-  for (const MemberDifference& d : list)
-    table.rows.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
+  for (const LabelledDifference& d : list) table.rows.push_back({d.member, d.before, d.after});
   return out;
 }
 

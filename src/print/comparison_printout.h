@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "datafile/config_differences.h"
+#include "channels/difference_labels.h"
 #include "print/print_job.h"
 
 namespace zq {
 
-PrintDocument ComparisonPrint(const std::vector<MemberDifference>& list, const std::string& beforeName,
+PrintDocument ComparisonPrint(const std::vector<LabelledDifference>& list, const std::string& beforeName,
                               const std::string& afterName, const PrintContext& context);
 
 }  // namespace zq

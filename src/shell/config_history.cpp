@@ -31,19 +31,24 @@ bool SameRecord(const ChannelRecord& a, const ChannelRecord& b) {
   return std::memcmp(&a, &b, sizeof(ChannelRecord)) == 0;
 }
 
+// Every member of the settings block, in stored order: its name and itself.
+template <class Config, class Visitor>
+void VisitSettingsMembers(Config& cfg, Visitor&& visit) {
+  VisitSettingsHeader(cfg, visit);
+  visit("Options", cfg.Options);
+  VisitFurtherSettings(cfg, visit);
+}
+
 // Every member of the settings block as the bytes it occupies, in stored order.
 template <class Config>
 auto SettingsBytes(Config& cfg) {
   using Byte = std::conditional_t<std::is_const_v<Config>, const uint8_t, uint8_t>;
   std::vector<std::span<Byte>> members;
-  auto add = [&](std::string_view, auto& member) {
+  VisitSettingsMembers(cfg, [&](std::string_view, auto& member) {
     using Member = std::remove_cvref_t<decltype(member)>;
     static_assert(std::is_trivially_copyable_v<Member>, "a settings member is restored byte by byte");
     members.emplace_back(reinterpret_cast<Byte*>(&member), sizeof(Member));
-  };
-  VisitSettingsHeader(cfg, add);
-  add("Options", cfg.Options);
-  VisitFurtherSettings(cfg, add);
+  });
   return members;
 }
 
@@ -129,6 +134,25 @@ void ConfigHistory::Apply(const Step& step, bool forward, RadioConfig& cfg) {
     const std::vector<uint8_t>& bytes = forward ? change.after : change.before;
     std::copy(bytes.begin(), bytes.end(), members[change.member].begin() + change.offset);
   }
+}
+
+StepReach ConfigHistory::ReachOf(const Step& step) const {
+  StepReach reach;
+  for (const RecordChange& change : step.records) {
+    StepReach::Channel channel{-1, 0, 0, change.before, change.after};
+    if (change.index < kChannelRecords) {
+      channel.band = change.index / (kMaxGroups * kMaxSlots);
+      channel.group = change.index / kMaxSlots % kMaxGroups + 1;
+      channel.slot = change.index % kMaxSlots + 1;
+    } else {
+      channel.slot = change.index - kChannelRecords + 1;
+    }
+    reach.channels.push_back(channel);
+  }
+  std::vector<std::string_view> names;
+  VisitSettingsMembers(recorded_, [&](std::string_view name, const auto&) { names.push_back(name); });
+  for (const BytesChange& change : step.settings) reach.settings.push_back({names[change.member], change.offset});
+  return reach;
 }
 
 std::size_t ConfigHistory::StepBytes() const {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string_view>
 #include <vector>
 
 #include "config/radio_config.h"
@@ -13,6 +14,20 @@
 namespace zq {
 
 inline constexpr std::size_t kUndoSteps = 100;
+
+// What one step changes, for naming it and bringing it into view.
+struct StepReach {
+  struct Channel {
+    int band = -1, group = 0, slot = 0;  // band -1: special slot `slot` (from 1)
+    ChannelRecord before, after;
+  };
+  struct Setting {
+    std::string_view member;  // as the data file names it ("Options", "EmergencySettings")
+    int offset = 0;           // first changed byte in it
+  };
+  std::vector<Channel> channels;
+  std::vector<Setting> settings;
+};
 
 class ConfigHistory {
  public:
@@ -37,6 +52,10 @@ class ConfigHistory {
   bool Undo(RadioConfig& cfg);
   bool Redo(RadioConfig& cfg);
 
+  // What the next Undo or Redo changes; empty without one.
+  StepReach UndoReach() const { return CanUndo() ? ReachOf(steps_[done_ - 1]) : StepReach(); }
+  StepReach RedoReach() const { return CanRedo() ? ReachOf(steps_[done_]) : StepReach(); }
+
   // Memory the steps hold, in bytes.
   std::size_t StepBytes() const;
 
@@ -57,6 +76,7 @@ class ConfigHistory {
   };
 
   static Step Difference(const RadioConfig& from, const RadioConfig& to);
+  StepReach ReachOf(const Step& step) const;
   static void Apply(const Step& step, bool forward, RadioConfig& cfg);
 
   std::size_t maxSteps_;

@@ -27,6 +27,19 @@ std::string IdentityOf(const SeriesRadio& radio, int language) {
                                 : std::string(Text(Txt::SeriesUnknownIdentity, language));
 }
 
+// The radio number of the log's last line (its second field); 0 without one.
+int LastLoggedRadio(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string line, last;
+  while (std::getline(in, line))
+    if (line.find(',') != std::string::npos) last = line;
+  const std::size_t start = last.find(',') + 1;
+  int number = 0;
+  for (std::size_t k = start; start > 0 && k < last.size() && last[k] >= '0' && last[k] <= '9' && number < 1000000; ++k)
+    number = number * 10 + (last[k] - '0');
+  return number;
+}
+
 }  // namespace
 
 std::string SeriesResultText(const SeriesRadio& radio, int language) {
@@ -62,6 +75,7 @@ bool SeriesLog::Open(const std::filesystem::path& file, int language) {
   const bool exists = std::filesystem::exists(file, ec);
   if (exists && !std::filesystem::is_regular_file(file, ec)) return false;
   const bool empty = !exists || std::filesystem::file_size(file, ec) == 0;
+  numberBefore_ = empty ? 0 : LastLoggedRadio(file);
   if (!FileStepGoesAhead(FileStep::Create)) return false;
   out_.open(file, std::ios::binary | std::ios::app);
   if (!out_) return false;

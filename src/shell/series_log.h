@@ -2,7 +2,8 @@
 // How a series of radios is reported, on screen and in its log: a CSV file
 // with a header line and one line per radio (time, number, identity, firmware
 // version, result) in the program's language. A log that exists already is
-// continued, so one file can keep a whole day of series.
+// continued, so one file can keep a whole day of series, and its radios are
+// counted on from the last one it holds.
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -28,10 +29,14 @@ class SeriesLog {
   // Each line reaches the file at once, so a series that is cut short keeps its log.
   bool Add(const SeriesRadio& radio, const LocalTime& when);
   bool isOpen() const { return out_.is_open(); }
+  // The number radio `number` of this run has in the log: the run goes on from
+  // the last radio of a continued log (radio 1 after radio 8 is radio 9).
+  int Continued(int number) const { return number + numberBefore_; }
 
  private:
   std::ofstream out_;
   int language_ = 1;
+  int numberBefore_ = 0;
 };
 
 }  // namespace zq

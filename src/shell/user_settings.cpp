@@ -40,6 +40,7 @@ UserSettings ReadUserSettings(const IniFile& ini, unsigned systemLocaleId) {
   s.handshaking = IntegerValue(ini, "Handshaking", 0, std::numeric_limits<int16_t>::max()).value_or(s.handshaking);
   s.stopBit = IntegerValue(ini, "StopBit", 0, std::numeric_limits<int16_t>::max()).value_or(s.stopBit);
   s.verifyWrite = BooleanValue(ini, "VerifyWrite").value_or(false);
+  s.seriesLog = ini.GetOr(kSection, "SeriesLog");
   if (!s.firstRun) s.language = IntegerValue(ini, "CurrentLanguage", kEnglish, kChinese).value_or(s.language);
   return s;
 }
@@ -58,6 +59,10 @@ UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigne
 
 bool StoreVerifyWrite(const std::filesystem::path& settingsFile, bool on) {
   return WriteProfileString(settingsFile, kSection, "VerifyWrite", on ? "1" : "0");
+}
+
+bool StoreSeriesLog(const std::filesystem::path& settingsFile, const std::string& file) {
+  return WriteProfileString(settingsFile, kSection, "SeriesLog", file);
 }
 
 }  // namespace zq

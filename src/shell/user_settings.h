@@ -2,6 +2,7 @@
 // The settings shared by all installed releases, kept in language/mysetup.ini
 // (section "language") of the shared folder.
 #include <filesystem>
+#include <string>
 
 namespace zq {
 
@@ -12,6 +13,7 @@ struct UserSettings {
   int stopBit = 1;      // "StopBit"
   bool firstRun = true; // "IsFirstRun" as read; true also when it is missing or unreadable
   bool verifyWrite = false;  // "VerifyWrite": read a write back and compare it
+  std::string seriesLog;     // "SeriesLog": the log file of the last series of radios (UTF-8), empty for none
 };
 
 class IniFile;
@@ -29,5 +31,7 @@ UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigne
 
 // Remembers the "Verify after Write" choice; false when the file cannot be written.
 bool StoreVerifyWrite(const std::filesystem::path& settingsFile, bool on);
+// Remembers the log file chosen for a series of radios (UTF-8, empty for none).
+bool StoreSeriesLog(const std::filesystem::path& settingsFile, const std::string& file);
 
 }  // namespace zq

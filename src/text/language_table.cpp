@@ -41,4 +41,28 @@ std::string FillIn(std::string_view pattern, const std::vector<std::string>& val
   return out;
 }
 
+std::string WithoutAccessKey(std::string_view caption) {
+  std::string out;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    const bool bracketed = caption.substr(i, 2) == "(&" && i + 3 < caption.size() && caption[i + 3] == ')';
+    if (bracketed) {
+      i += 3;
+    } else if (caption[i] != '&') {
+      out += caption[i];
+    }
+  }
+  return out;
+}
+
+std::string GroupedDigits(unsigned long long number) {
+  std::string digits = std::to_string(number);
+  if (digits.size() < 5) return digits;
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
+  return digits;
+}
+
+std::string CountText(long long count, Txt one, Txt many, int language) {
+  return FillIn(Text(count == 1 ? one : many, language), {std::to_string(count)});
+}
+
 }  // namespace zq

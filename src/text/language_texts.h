@@ -195,6 +195,19 @@
   X(TreeWeather, "Weather Channel", "气象信道")                                                              \
   X(MenuUndo, "&Undo", "撤销(&U)")                                                                           \
   X(MenuRedo, "Re&do", "重做(&D)")                                                                           \
+  X(UndoNamed, "&Undo: %1", "撤销：%1(&U)") \
+  X(RedoNamed, "Re&do: %1", "重做：%1(&D)") \
+  X(StepChannelField, "%1 of %2", "%2 的%1") \
+  X(StepChannelPlace, "%1 channel %2", "%1 信道 %2") \
+  X(StepChannels, "channels of %1", "%1 的信道") \
+  X(StepFrequency, "frequency", "频率") \
+  X(StepUnsavedChoices, "choices not saved in %1", "%1 中未保存的选择") \
+  X(RedoDropsChoices, "The choices not saved in %1 will be lost. Redo anyway?", "%1 中未保存的选择将会丢失。仍要重做吗？") \
+  X(PortFirstStartHint, "No port chosen yet: choose the radio's port, or the simulated radio to try the program, in Setup > Communication Port.", "尚未选择端口：请在“设置 > 通讯端口”中选择对讲机的端口，或选择模拟对讲机试用本程序。") \
+  X(PortDeviceMissing, "%1 does not exist.", "%1 不存在。") \
+  X(NoCbMemories, "no CB memories", "没有 CB 存储信道") \
+  X(ImageWrongSize, "not a memory image: %1 bytes, %2 expected", "不是存储器映像：%1 字节，应为 %2 字节") \
+  X(PublicFollowsSwitch, "Follows the band's PUBLIC switch in Option Features (switch \"Off\" shows \"On\" here).", "跟随选项功能中本频段的 PUBLIC 开关（开关为“关”时此处显示“开”）。") \
   /* ---- channel editor ---- */                                                                             \
   X(BandEntryCb, "CB -- 26.96500 - 27.405 MHz", "CB -- 26.96500 - 27.405 MHz")                             \
   X(BandEntryHf, "HF -- 24.7150 - 30.1050 MHz", "HF -- 24.7150 - 30.1050 MHz")                               \
@@ -544,9 +557,9 @@
     "写入后读回对讲机数据，并与写入的数据比较")                                                              \
   X(CliBackupsHelp, "List the backups of reads and writes, newest first", "列出读取和写入的备份（最新的在前）") \
   X(SimLoseBlockHelp, "Acknowledge data frame N without storing it (N:K)", "应答第 N 帧数据但不保存（N:K）")  \
-  X(CsvImportSummary,                                                                                        \
-    "Channels imported: %1 new, %2 changed, %3 lines skipped.",                                              \
-    "已导入信道：新建%1个，修改%2个，跳过%3行。")                                                            \
+  X(CsvImportSummary, "Channels imported: %1 new, %2 changed, %3.", "已导入信道：新建%1个，修改%2个，%3。") \
+  X(CsvLineSkipped, "%1 line skipped", "跳过%1行") \
+  X(CsvLinesSkipped, "%1 lines skipped", "跳过%1行") \
   X(CsvLineMessage, "Line %1: %2", "第%1行：%2")                                                             \
   X(CsvExportButton, "&Export CSV...", "导出CSV(&E)...")                                                    \
   X(CsvImportButton, "&Import CSV...", "导入CSV(&I)...")                                                    \
@@ -597,10 +610,14 @@
     "Save the file again with commas between the values (in a spreadsheet: CSV, comma-delimited).",          \
     "文件第一行没有以逗号分隔的Location和Frequency列，但含有分号。请以逗号作为分隔符重新保存该文件"          \
     "（在电子表格中选择“CSV（逗号分隔）”）。")                                                               \
-  X(CsvDroppedSummary,                                                                                       \
-    "Left out, as the radio cannot hold them: %1 names, %2 comments, %3 repeater offsets other than the "    \
-    "radio-wide %4 MHz.",                                                                                    \
-    "本机无法保存以下内容，已略去：名称%1个，备注%2条，与全机中继偏移%4 MHz不同的偏移%3个。")                \
+  X(CsvDroppedSummary, "Left out, as the radio cannot hold them: %1, %2, %3 other than the radio-wide %4 MHz.", \
+    "本机无法保存以下内容，已略去：%1，%2，与全机中继偏移%4 MHz不同的%3。")                                  \
+  X(CsvDroppedName, "%1 name", "名称%1个") \
+  X(CsvDroppedNames, "%1 names", "名称%1个") \
+  X(CsvDroppedComment, "%1 comment", "备注%1条") \
+  X(CsvDroppedComments, "%1 comments", "备注%1条") \
+  X(CsvDroppedOffset, "%1 repeater offset", "偏移%1个") \
+  X(CsvDroppedOffsets, "%1 repeater offsets", "偏移%1个") \
   X(CsvRenumberOption, "Place the lines in free channels in file order (Location not used)",                 \
     "按文件顺序放入空闲信道（不使用Location）")                                                              \
   X(CliRenumberHelp, "Place the lines in the group's free channels in file order, whatever their Location",  \
@@ -641,6 +658,8 @@
     "旧配置和新配置：数据文件（.dat）、存储映像（139776 字节），或用 radio 一词表示 --port 上的对讲机；"          \
     "指定 --port 而只给出一个文件时，对讲机为新配置")                                                            \
   X(CliDiffJsonHelp, "Print the differences as a JSON document", "以 JSON 文档输出不同之处")                    \
+  X(CliDiffLabelsHelp, "Name channel members and values as the channel window shows them, not as JSON", \
+    "按信道窗口的显示列出信道成员和值，而不是 JSON 形式")                                                    \
   X(CliDiffPortHelp, "Serial device of the radio to compare: a path such as /dev/ttyUSB0, or COM<number>",      \
     "要比较的对讲机的串行设备：路径（如 /dev/ttyUSB0）或 COM 编号")                                              \
   X(CliDiffTwoSources, "Name two configurations, or one and the radio with --port.",                            \
@@ -650,6 +669,7 @@
   X(CompareRadioName, "the radio on %1", "%1 上的对讲机")                                                       \
   X(CompareNoMember, "(none)", "（无）")                                                                        \
   X(CompareCount, "%1 differences.", "共 %1 处不同。")                                                          \
+  X(CompareCountOne, "%1 difference.", "共 %1 处不同。") \
   X(CompareSame, "The configurations are the same.", "两个配置相同。")                                          \
   X(MenuCompareWithFile, "&Compare with File...", "与文件比较(&C)...")                                         \
   X(MenuCompareWithRadio, "&Compare with Radio...", "与对讲机比较(&C)...")                                     \
@@ -660,7 +680,7 @@
   X(CompareOldColumn, "Old value", "旧值")                                                                      \
   X(CompareNewColumn, "New value", "新值")                                                                      \
   X(CompareThisConfiguration, "this configuration (%1)", "当前配置（%1）")                                      \
-  X(CompareTheRadio, "the radio", "对讲机")                                                                     \
+  X(CompareTheRadioNamed, "the radio (%1, firmware %2)", "对讲机（%1，固件 %2）")                                                                     \
   X(ComparePrintTitle, "ZQ4071 Comparison", "ZQ4071 配置比较")                                                  \
   X(CompareFileFilter, "Data file or memory image", "数据文件或存储映像")                                          \
   X(CliRepeatHelp,                                                                                              \
@@ -698,6 +718,10 @@
   X(SeriesStop, "S&top", "停止(&T)")                                                                            \
   X(SeriesLastResult, "Last radio:", "最近一台：")                                                              \
   X(SeriesFailedRadios, "Failed radios:", "失败的对讲机：")                                                     \
+  X(SeriesConnectFirst, "Connect the first radio, then press Start", "请连接第一台对讲机，然后按“开始”") \
+  X(SeriesRadioFailed, "Radio %1 %2. Take it away and connect the next one.", "第 %1 台对讲机%2。请取下该机，接上下一台。") \
+  X(SeriesDataFileLabel, "Data file:", "数据文件：") \
+  X(SeriesPortLabel, "Port:", "端口：") \
   X(SimSeriesHelp,                                                                                              \
     "Play N radios one after another: a moment after END a radio is taken away, the line stays silent, then "  \
     "the next one answers with its number in identity bytes 13-15",                                            \

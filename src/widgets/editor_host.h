@@ -5,6 +5,7 @@
 // implements it; editors never see the main window itself.
 #include "config/radio_config.h"
 
+class QString;
 class QWidget;
 
 namespace zq {
@@ -28,6 +29,9 @@ class EditorHost {
   virtual void ChannelTablesRewritten() = 0;
   // The window editors' message boxes and menus belong to.
   virtual QWidget* HostWindow() = 0;
+  // Where the editors' file dialogs start: the data file's folder, or the
+  // user's documents for an untitled document.
+  virtual QString DocumentFolder() const = 0;
 };
 
 }  // namespace zq

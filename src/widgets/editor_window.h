@@ -21,6 +21,14 @@ class EditorWindow : public QWidget {
   virtual void ReferencesChanged() {}
   // The configuration changed behind the window (an undo or redo): show it again.
   virtual void Reload() {}
+  // Choices the window keeps to itself until its Save (the emergency, dual-watch
+  // and memory windows): Undo takes them back before any stored step, so that
+  // none is dropped unseen.
+  virtual bool HoldsUnsavedChoices() const { return false; }
+  // Brings a channel place into view (after an undo or redo): the band, its
+  // group when not 0, its row when not 0. Only the channel window has places.
+  virtual void ShowChannel(int /*band*/, int /*group*/, int /*row*/) {}
+  virtual void DropUnsavedChoices() {}
 };
 
 }  // namespace zq

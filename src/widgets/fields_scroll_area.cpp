@@ -1,5 +1,6 @@
 #include "widgets/fields_scroll_area.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -10,6 +11,12 @@ FieldsScrollArea::FieldsScrollArea(QWidget* fields, QWidget* parent) : QScrollAr
   setWidgetResizable(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWidget(fields);
+  fields->installEventFilter(this);
+}
+
+bool FieldsScrollArea::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == widget() && event->type() == QEvent::LayoutRequest) updateGeometry();
+  return QScrollArea::eventFilter(watched, event);
 }
 
 // The fields' own size and room for the vertical scroll bar; QScrollArea's

@@ -28,6 +28,21 @@ FilteredLineEdit::KeyFilter FilteredLineEdit::Keys(std::string_view accepted, bo
   return [keys = std::string(accepted), upperCase](char32_t key) { return FilterTypedKey(key, keys, upperCase); };
 }
 
+bool FilteredLineEdit::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QKeyCombination combination = key->keyCombination();
+    const bool undo = combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Z);
+    const bool redo = combination == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+                      combination == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    if ((undo && !isUndoAvailable()) || (redo && !isRedoAvailable())) {
+      event->ignore();  // not ours: the shortcut of the main window takes it
+      return true;
+    }
+  }
+  return QLineEdit::event(event);
+}
+
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
   Guarded(this, handlerName_, [&] { FilterKey(event); });
 }

@@ -3,7 +3,9 @@
 // them as the filter says, for example in capitals). Ctrl+C/V/X and every
 // other way of pasting (shortcuts, context menu, middle button, drag and drop,
 // input methods) are refused, so nothing gets past the filter; cursor and
-// editing keys work as usual.
+// editing keys work as usual. Ctrl+Z and Ctrl+Y take back typed characters;
+// with none to take back they reach Edit > Undo and Redo, so a box that opens by
+// itself over a table cell does not swallow them.
 #include <QLineEdit>
 #include <functional>
 #include <string_view>
@@ -30,6 +32,7 @@ class FilteredLineEdit : public QLineEdit {
   // Keys a subclass handles itself before the filter (true when taken).
   virtual bool TakeKey(QKeyEvent*) { return false; }
 
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -73,9 +73,9 @@ QString MessageBoxPrompter::ChooseFileInFolder(QWidget* parent, const QString& f
   return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
-QString MessageBoxPrompter::ChooseFileWithOption(QWidget* parent, const QString& filter, const QString& option,
-                                                 bool& ticked) {
-  QFileDialog dialog(parent, QString(), QString(), filter);
+QString MessageBoxPrompter::ChooseFileWithOption(QWidget* parent, const QString& folder, const QString& filter,
+                                                 const QString& option, bool& ticked) {
+  QFileDialog dialog(parent, QString(), folder, filter);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);  // a platform dialog takes no check box
   auto* box = new QCheckBox(option, &dialog);

@@ -20,10 +20,10 @@ class Prompter {
   virtual QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) = 0;
   // The open-file dialog started in the given folder.
   virtual QString ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) = 0;
-  // The open-file dialog with one check box captioned `option`; `ticked` is the
-  // box's state when the dialog opens and, once a file is chosen, when it closed.
-  virtual QString ChooseFileWithOption(QWidget* parent, const QString& filter, const QString& option,
-                                       bool& ticked) = 0;
+  // The open-file dialog in `folder` with one check box captioned `option`; `ticked` is
+  // the box's state when the dialog opens and, once a file is chosen, when it closed.
+  virtual QString ChooseFileWithOption(QWidget* parent, const QString& folder, const QString& filter,
+                                       const QString& option, bool& ticked) = 0;
 };
 
 // Shows real message boxes and file dialogs, with captions in the current language.
@@ -34,7 +34,8 @@ class MessageBoxPrompter : public Prompter {
   QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
   QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) override;
   QString ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) override;
-  QString ChooseFileWithOption(QWidget* parent, const QString& filter, const QString& option, bool& ticked) override;
+  QString ChooseFileWithOption(QWidget* parent, const QString& folder, const QString& filter, const QString& option,
+                               bool& ticked) override;
 
  private:
   const int& language_;

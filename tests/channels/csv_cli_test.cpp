@@ -143,7 +143,7 @@ TEST_F(CsvCommands, AnotherProgrammersFileIsTakenInFileOrderAndWhatTheRadioCanno
   EXPECT_EQ(byLocation.exitCode, 22);
   EXPECT_EQ(byLocation.out,
             "Channels imported: 3 new, 0 changed, 2 lines skipped.\n"
-            "Left out, as the radio cannot hold them: 2 names, 0 comments, 1 repeater offsets other than the "
+            "Left out, as the radio cannot hold them: 2 names, 0 comments, 1 repeater offset other than the "
             "radio-wide 0.1000 MHz.\n");
 
   // In file order, into the free rows around a channel already at row 2.
@@ -154,7 +154,7 @@ TEST_F(CsvCommands, AnotherProgrammersFileIsTakenInFileOrderAndWhatTheRadioCanno
   EXPECT_EQ(inOrder.err, "");
   EXPECT_EQ(inOrder.out,
             "Channels imported: 5 new, 0 changed, 0 lines skipped.\n"
-            "Left out, as the radio cannot hold them: 3 names, 1 comments, 1 repeater offsets other than the "
+            "Left out, as the radio cannot hold them: 3 names, 1 comment, 1 repeater offset other than the "
             "radio-wide 0.1000 MHz.\n");
   CliRun exported = Cli("export-csv b.dat --band HAM --group 2");
   EXPECT_EQ(exported.out, std::string(kHeaderLine) +
@@ -197,7 +197,7 @@ TEST_F(CsvCommands, SkippedLinesAreListedAndTheOthersSaved) {
   auto before = test::ReadBytes(At("a.dat"));
   CliRun none = Cli("import-csv a.dat bad.csv --band HAM --group 4");
   EXPECT_EQ(none.exitCode, 22);
-  EXPECT_EQ(none.out, "Channels imported: 0 new, 0 changed, 1 lines skipped.\n");
+  EXPECT_EQ(none.out, "Channels imported: 0 new, 0 changed, 1 line skipped.\n");
   EXPECT_NE(none.err.find("No channel was added or changed: the data file was not written.\n"), std::string::npos);
   EXPECT_EQ(test::ReadBytes(At("a.dat")), before);
 }

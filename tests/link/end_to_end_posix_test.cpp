@@ -9,6 +9,7 @@
 #include <sstream>
 #include <thread>
 
+#include "channels/config_fixture.h"
 #include "child_process.h"
 #include "datafile/data_file.h"
 #include "image/image_codec.h"
@@ -292,6 +293,16 @@ TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
   ProcessResult files = diff({File("b.dat"), File("a.dat")});
   EXPECT_EQ(files.exitCode, 1) << files.err;
   EXPECT_EQ(files.out, tot + "\n");
+  // --labels: a channel member as the channel window names and shows it.
+  RadioConfig c;
+  testing::AddChannel(c, kHAM, 1, 9).PowerLevel = 2;
+  RadioConfig d = c;
+  d.Channel(kHAM, 1, 1).PowerLevel = 0;
+  ASSERT_TRUE(SaveDataFile(File("c.dat"), c, doc, working).ok());
+  ASSERT_TRUE(SaveDataFile(File("d.dat"), d, doc, working).ok());
+  ProcessResult labelled = diff({File("c.dat"), File("d.dat"), "--labels"});
+  EXPECT_EQ(labelled.exitCode, 1) << labelled.err;
+  EXPECT_EQ(labelled.out, "HAM 1 (1) CH 9 Power: High -> Low\n");
   EXPECT_EQ(diff({File("a.dat"), File("a.bin")}).exitCode, 0);  // the image a write of the file leaves
 
   auto radio = StartRadio({"--image", File("a.bin")});

@@ -48,8 +48,10 @@ class ScriptedPrompter : public Prompter {
     openFolders.push_back(folder);
     return Take(openFiles_);
   }
-  QString ChooseFileWithOption(QWidget*, const QString& filter, const QString& option, bool& ticked) override {
+  QString ChooseFileWithOption(QWidget*, const QString& folder, const QString& filter, const QString& option,
+                               bool& ticked) override {
     filters.push_back(filter);
+    openFolders.push_back(folder);
     options.push_back(option);
     optionsOffered.push_back(ticked);
     QString path = Take(openFiles_);

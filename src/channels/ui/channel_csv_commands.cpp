@@ -41,8 +41,9 @@ void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int
     Tell(parent, QUtf8(MessageText(*failure, language)), Icon::Error);
 }
 
-bool ImportIntoShownGroup(QWidget* parent, RadioConfig& cfg, int language, int band, int group, bool& inFileOrder) {
-  QString path = CurrentPrompter().ChooseFileWithOption(parent, CsvFilter(language),
+bool ImportIntoShownGroup(QWidget* parent, const QString& folder, RadioConfig& cfg, int language, int band, int group,
+                          bool& inFileOrder) {
+  QString path = CurrentPrompter().ChooseFileWithOption(parent, folder, CsvFilter(language),
                                                         QText(Txt::CsvRenumberOption, language), inFileOrder);
   if (path.isEmpty()) return false;
   CsvImportResult result = ImportChannelsCsvFile(cfg, band, group, PathOfQString(path),

@@ -62,6 +62,10 @@ void ChannelDetailPanel::ApplyLanguage(int language) {
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     QString text = QText(fields[k].label, language);
     rows_[k].label->setText(text);
+    // "Public" On is what the band's PUBLIC switch "Off" writes: the tip says whose value it is.
+    const QString tip = fields[k].label == Txt::DetailPublic ? QText(Txt::PublicFollowsSwitch, language) : QString();
+    rows_[k].label->setToolTip(tip);
+    rows_[k].list->setToolTip(tip);
     int& column = widest[fields[k].column];
     column = std::max(column, rows_[k].label->fontMetrics().horizontalAdvance(text));
   }

@@ -112,6 +112,11 @@ void SpecialSettingsWindow::Reload() {
   ApplyLanguage();
 }
 
+bool SpecialSettingsWindow::HoldsUnsavedChoices() const {
+  auto record = SettingsOf(host_.Config(), which_);
+  return !std::equal(copy_.begin(), copy_.end(), record.begin(), record.end());
+}
+
 void SpecialSettingsWindow::FillField(int index) {
   const SpecialField& field = def_.fields[index];
   Choices choices = FieldChoices(host_.Config(), field, copy_, host_.Language());
@@ -119,6 +124,11 @@ void SpecialSettingsWindow::FillField(int index) {
   list->clear();
   for (const Choice& c : choices) list->addItem(QUtf8(c.text), c.value);
   list->setCurrentIndex(ShownChoice(choices, copy_[field.setting]));
+  // A CB plan without memories says so rather than offering an empty list;
+  // nothing can be picked there, and the stored value stays.
+  const bool noMemories = choices.empty() && which_ == SpecialWindow::MemoryChannel && field.frame == SpecialFrame::Cb;
+  if (noMemories) list->addItem(QText(Txt::NoCbMemories, host_.Language()));
+  list->setEnabled(field.editable && !noMemories);
 }
 
 void SpecialSettingsWindow::FillAllFieldsBut(int index) {

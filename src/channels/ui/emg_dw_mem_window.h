@@ -25,6 +25,8 @@ class SpecialSettingsWindow : public EditorWindow {
 
   void ApplyLanguage() override;
   void Reload() override;
+  bool HoldsUnsavedChoices() const override;
+  void DropUnsavedChoices() override { Reload(); }
 
   // The window's copy of its record, as Save would store it.
   const std::vector<int16_t>& copy() const { return copy_; }

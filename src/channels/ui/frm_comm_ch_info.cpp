@@ -116,7 +116,7 @@ void frmCommChInfo::InitShowGrid() {
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
     GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
-      if (ImportIntoShownGroup(this, host_.Config(), host_.Language(), band_, group_, csvInFileOrder_))
+      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), band_, group_, csvInFileOrder_))
         RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });
@@ -412,6 +412,15 @@ void frmCommChInfo::Reload() {
       ShowGroup(group);
     else
       RefreshAfterChannelChange(grid_->CurrentRow());
+  });
+}
+
+void frmCommChInfo::ShowChannel(int band, int group, int row) {
+  Guarded(this, "frmCommChInfo_ShowChannel", [&] {
+    if (band != band_) ShowBand(band);  // a band the last radio cannot work stays CB
+    if (band != band_) return;
+    if (group != 0 && group != group_) ShowGroup(group);
+    if (row != 0 && group == group_) MoveToCell(row, kFrequencyColumn);
   });
 }
 

@@ -29,6 +29,7 @@ class frmCommChInfo : public EditorWindow {
   void CommitPendingEdit() override;
   void ReferencesChanged() override;
   void Reload() override;
+  void ShowChannel(int band, int group, int row) override;
 
   int band() const { return band_; }
   int group() const { return group_; }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -41,6 +42,10 @@ void ShowInNumberBox(QLineEdit* box, const NumberFormat& format, const QString& 
   box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(length + 3, QLatin1Char('0'))));
   box->setText(text);
 }
+
+// The main list is longer than a 768-pixel screen has room for: its rows from
+// this one on continue in a column of their own.
+constexpr int kMainColumnRows = 20;
 
 QGridLayout* NewGrid(QWidget* parent) {
   auto* grid = new QGridLayout(parent);
@@ -93,9 +98,13 @@ int FrmOptFeatures::language() const { return host_.Language(); }
 
 bool FrmOptFeatures::ShowsCbBand() const { return host_.CurrentBand() == kCB; }
 
+// Four columns, each short enough for a 1366 x 768 screen: the main list,
+// its continuation with the mode frame and the PUBLIC switches, the second
+// list, and the band settings and the BLE frame as tabs.
 QWidget* FrmOptFeatures::BuildContent() {
   auto* content = new QWidget;
   content->setObjectName("optionContent");
+  auto* mainMore = new QWidget(content);
   std::map<OptionPlace, QWidget*> holders = {
       {OptionPlace::Main, new QWidget(content)},
       {OptionPlace::Second, new QWidget(content)},
@@ -105,32 +114,41 @@ QWidget* FrmOptFeatures::BuildContent() {
   };
   std::map<OptionPlace, GridPlace> places;
   for (auto& [place, holder] : holders) places[place].grid = NewGrid(holder);
-  for (const OptionControl& def : OptionControls()) AddControl(def, places[def.place]);
+  GridPlace continued{NewGrid(mainMore)};
+  for (const OptionControl& def : OptionControls()) {
+    GridPlace& main = places[OptionPlace::Main];
+    const bool full = main.row >= kMainColumnRows && !(def.besidePrevious && continued.row == 0);
+    AddControl(def, def.place == OptionPlace::Main && full ? continued : places[def.place]);
+  }
 
   auto* second = new QVBoxLayout;
-  second->addWidget(holders[OptionPlace::Second]);
+  second->addWidget(mainMore);
   second->addWidget(holders[OptionPlace::ModeFrame]);
+  second->addWidget(holders[OptionPlace::Switches]);
   second->addStretch(1);
+  auto* third = new QVBoxLayout;
+  third->addWidget(holders[OptionPlace::Second]);
+  third->addStretch(1);
   auto* columns = new QHBoxLayout(content);
   columns->addWidget(holders[OptionPlace::Main], 0, Qt::AlignTop);
   columns->addLayout(second);
-  columns->addLayout(BuildBandColumn(holders[OptionPlace::Ble], holders[OptionPlace::Switches]));
+  columns->addLayout(third);
+  columns->addLayout(BuildBandColumn(holders[OptionPlace::Ble]));
   columns->addStretch(1);
   return content;
 }
 
-// The CB, HAM and HF frames side by side; under them the BLE frame, the
-// PUBLIC switches.
-QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame, QWidget* switches) {
-  auto* frames = new QHBoxLayout;
-  for (const PublicBlock& block : PublicBlocks()) frames->addWidget(BuildPublicFrame(block), 0, Qt::AlignTop);
-  auto* lower = new QHBoxLayout;
-  lower->addWidget(bleFrame, 0, Qt::AlignTop);
-  lower->addWidget(switches, 0, Qt::AlignTop);
-  lower->addStretch(1);
+// The CB, HAM and HF frames and the BLE frame as tabs, the band the user works in in front.
+QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame) {
+  auto* tabs = new QTabWidget;
+  tabs->setObjectName("publicTabs");
+  for (const PublicBlock& block : PublicBlocks()) {
+    tabs->addTab(BuildPublicFrame(block), QString::fromLatin1(kBandShortNames[block.band]));
+    if (block.band == host_.CurrentBand()) tabs->setCurrentIndex(tabs->count() - 1);
+  }
+  tabs->addTab(bleFrame, QText(Txt::OptBle, language()));
   auto* column = new QVBoxLayout;
-  column->addLayout(frames);
-  column->addLayout(lower);
+  column->addWidget(tabs, 0, Qt::AlignTop);
   column->addStretch(1);
   return column;
 }

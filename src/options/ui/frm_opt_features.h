@@ -74,7 +74,7 @@ class FrmOptFeatures : public EditorWindow {
   bool ShowsCbBand() const;
 
   QWidget* BuildContent();
-  QLayout* BuildBandColumn(QWidget* bleFrame, QWidget* switches);
+  QLayout* BuildBandColumn(QWidget* bleFrame);
   QGroupBox* NewFrame(const QString& objectName, Txt caption);
   void AddControl(const OptionControl& def, GridPlace& place);
   void AddList(const OptionControl& def, GridPlace& place);

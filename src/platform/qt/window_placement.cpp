@@ -24,6 +24,12 @@ Placement LoadPlacement() {
           ReadKey(s, kKeys[3], d.height)};
 }
 
+bool HasStoredPlacement() {
+  QSettings s(QStringLiteral("ZQ4071"), QStringLiteral("ZQ4071"));
+  s.beginGroup(QStringLiteral("Settings"));
+  return std::all_of(std::begin(kKeys), std::end(kKeys), [&](const char* key) { return s.contains(key); });
+}
+
 void StorePlacement(const Placement& p) {
   QSettings s(QStringLiteral("ZQ4071"), QStringLiteral("ZQ4071"));
   s.beginGroup(QStringLiteral("Settings"));

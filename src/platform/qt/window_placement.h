@@ -12,6 +12,8 @@ struct Placement {
 };
 
 Placement LoadPlacement();
+// False before the first placement was stored (the program's first start for the user).
+bool HasStoredPlacement();
 void StorePlacement(const Placement& placement);
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -34,13 +34,20 @@ void CompareCommands::CompareWithFile() {
   main_.CommitEditors();
   const AppState& s = main_.state();
   QString filter = QText(Txt::CompareFileFilter, s.language()) + QStringLiteral(" (*.dat *.bin)");
-  QString chosen = CurrentPrompter().ChooseFileToOpen(&main_, filter);
+  QString chosen = CurrentPrompter().ChooseFileInFolder(&main_, main_.DocumentFolder(), filter);
   if (chosen.isEmpty()) return;
   const std::filesystem::path file = chosen.toStdString();
   CompareSide other;
   std::error_code ec;
-  // A file of exactly the radio's size is a memory image; anything else is read as a data file.
-  if (std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) == kImageSize) {
+  // A file of exactly the radio's size is a memory image; anything else is read as a
+  // data file, unless its name says it is an image (read --image names them .bin).
+  const auto size = std::filesystem::is_regular_file(file, ec) ? std::filesystem::file_size(file, ec) : 0;
+  if (size != kImageSize && chosen.endsWith(QStringLiteral(".bin"), Qt::CaseInsensitive)) {
+    Tell(&main_, QUtf8(FillIn(Text(Txt::ImageWrongSize, s.language()), {GroupedDigits(size), GroupedDigits(kImageSize)})),
+         Icon::Error);
+    return;
+  }
+  if (size == kImageSize) {
     other.memory = LoadImageFile(file);
     if (!other.memory) {
       Tell(&main_, QText(Txt::FileError, s.language()), Icon::Error);
@@ -58,7 +65,8 @@ void CompareCommands::CompareWithRadio() {
   main_.transfers().StartReadForComparison([this](const MemoryImage& read) {
     CompareSide radio;
     radio.memory = read;
-    Show(radio, std::string(Text(Txt::CompareTheRadio, main_.state().language())));
+    const RadioIdentity& identity = main_.state().identity;  // as the read just found it
+    Show(radio, FillIn(Text(Txt::CompareTheRadioNamed, main_.state().language()), {identity.model, identity.firmwareVersion}));
   });
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 
 #include "datafile/install_layout.h"
@@ -16,6 +17,7 @@
 #include "widgets/dialog_buttons.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/guarded.h"
+#include "widgets/prompter.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
@@ -56,7 +58,6 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
 std::vector<FrmComSet::ListedPort> FrmComSet::PortsNow() const {
   std::vector<ListedPort> ports;
   const AppState& s = main_.state();
-  if (transfers_.demoRadio()) ports.push_back({QText(Txt::DemoPortEntry, s.language()), {}, kDemoPortEntry});
   for (const PortEntry& entry : ListSerialPorts()) {
     QString text = QString::fromStdString(entry.text() + "  " + entry.device);
     if (!entry.description.empty()) text += QStringLiteral("  ") + QUtf8(entry.description);
@@ -66,6 +67,7 @@ std::vector<FrmComSet::ListedPort> FrmComSet::PortsNow() const {
   }
   if (s.settings.portNumber == kNamedDevicePort && !s.namedDevice.empty())
     ports.push_back({QUtf8(s.namedDevice), {}, kNamedDevicePort});
+  ports.push_back({QText(Txt::DemoPortEntry, s.language()), {}, kDemoPortEntry});
   return ports;
 }
 
@@ -73,16 +75,18 @@ bool FrmComSet::UserIsTyping() const {
   return list_->currentText() != (list_->currentIndex() < 0 ? QString() : list_->itemText(list_->currentIndex()));
 }
 
-// The window's current port stays selected while it exists; otherwise the first entry.
+// The window's current port stays selected while it exists; otherwise the first
+// port. The simulated radio is never taken for a port that went away.
 void FrmComSet::SelectCurrent() {
-  if (list_->count() == 0) {
+  int index = list_->findData(currentPort_);
+  if (index < 0 && list_->count() > 0 && list_->itemData(0).toInt() != kDemoPortEntry) index = 0;
+  if (index < 0) {
     list_->setCurrentIndex(-1);
     list_->setEditText(QString());
     currentPort_ = 0;
     return;
   }
-  int index = list_->findData(currentPort_);
-  list_->setCurrentIndex(index < 0 ? 0 : index);
+  list_->setCurrentIndex(index);
   currentPort_ = list_->currentData().toInt();
 }
 
@@ -117,7 +121,11 @@ void FrmComSet::OnOk() {
     int number = list_->itemData(index).toInt();
     choice = number == kNamedDevicePort ? PortChoice{number, s.namedDevice} : PortChoice{number, ""};
   } else {
-    choice = ChoiceOfTypedName(text.toStdString());  // anything else changes nothing
+    choice = ChoiceOfTypedName(text.toStdString());
+    if (!choice) {  // the window stays open on what was typed, so it can be corrected
+      Tell(this, RefusalOf(text), Icon::Error);
+      return;
+    }
   }
   if (choice) {
     s.settings.portNumber = choice->portNumber;
@@ -126,6 +134,16 @@ void FrmComSet::OnOk() {
     transfers_.ChooseDemo(false);
   }
   accept();
+}
+
+QString FrmComSet::RefusalOf(const QString& typed) const {
+  const int language = main_.state().language();
+  const std::string name = typed.toStdString();
+  const auto device = DeviceOfPortName(name);
+  std::error_code ec;
+  Txt why = Txt::PortUnknown;
+  if (device && *device == name) why = std::filesystem::exists(*device, ec) ? Txt::PortNotSerial : Txt::PortDeviceMissing;
+  return QUtf8(FillIn(Text(why, language), {name}));
 }
 
 }  // namespace zq

@@ -1,8 +1,9 @@
 #pragma once
 // FrmComSet: the communication-port window. It lists the serial ports the
-// system has (refreshed every second, so an adapter plugged in shows up), the
-// demonstration radio when there is one, and takes "COM" + a number or the
-// path of a device typed in.
+// system has (refreshed every second, so an adapter plugged in shows up), and
+// last the simulated radio, so that the program can be tried without a radio.
+// It takes "COM" + a number or the path of a device typed in; anything else is
+// refused with a message.
 #include <QDialog>
 #include <QString>
 #include <QTimer>
@@ -36,6 +37,8 @@ class FrmComSet : public QDialog {
   bool UserIsTyping() const;
   void SelectCurrent();
   void OnOk();
+  // The message for a typed name that names no port.
+  QString RefusalOf(const QString& typed) const;
 
   frmMain& main_;
   TransferController& transfers_;

@@ -1,5 +1,7 @@
 #include "shell/ui/frm_compare.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -35,6 +37,7 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
       afterName_(std::move(afterName)) {
   setObjectName("FrmCompare");
   const int language = main_.state().language();
+  labelled_ = LabelledDifferences(list_, main_.state().config, language);  // as the editors name and show them
   setWindowTitle(QText(Txt::CompareCaption, language));
   setWindowModality(Qt::WindowModal);
 
@@ -53,12 +56,12 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
   auto* close = new QPushButton(QText(Txt::CloseButton, language), this);
   close->setObjectName("close");
   close->setDefault(true);
-  const PrintDocument printout = ComparisonPrint(list_, beforeName_, afterName_, {language, LocalToday()});
+  const PrintDocument printout = ComparisonPrint(labelled_, beforeName_, afterName_, {language, LocalToday()});
   connect(print, &QPushButton::clicked, this, [this, printout] {
     Guarded(this, "FrmCompare_Print", [&] { main_.prints().PrintOnPaper(printout, this); });
   });
   connect(pdf, &QPushButton::clicked, this, [this, printout] {
-    Guarded(this, "FrmCompare_PrintToPdf", [&] { main_.prints().PrintAsPdf(printout, this); });
+    Guarded(this, "FrmCompare_PrintToPdf", [&] { main_.prints().PrintAsPdf(printout, this, PdfName()); });
   });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   print->setEnabled(!list_.empty());
@@ -73,11 +76,18 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
   layout->addWidget(Line(QUtf8(FillIn(Text(Txt::CompareOldSide, language), {beforeName_})), "oldSide", this));
   layout->addWidget(Line(QUtf8(FillIn(Text(Txt::CompareNewSide, language), {afterName_})), "newSide", this));
   layout->addWidget(Line(list_.empty() ? QText(Txt::CompareSame, language)
-                                       : QUtf8(FillIn(Text(Txt::CompareCount, language), {std::to_string(list_.size())})),
+                                       : QUtf8(CountText(static_cast<long long>(list_.size()), Txt::CompareCountOne, Txt::CompareCount, language)),
                          "summary", this));
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
   resize(760, 480);
+}
+
+// Both sides name the PDF ("kept - new.pdf"), in the data file's folder.
+QString FrmCompare::PdfName() const {
+  const QString before = QFileInfo(QUtf8(beforeName_)).completeBaseName();
+  const QString after = QFileInfo(QUtf8(main_.state().document.fileName)).completeBaseName();
+  return QDir(main_.DocumentFolder()).filePath(before + QStringLiteral(" - ") + after + QStringLiteral(".pdf"));
 }
 
 void FrmCompare::FillTable() {
@@ -87,9 +97,8 @@ void FrmCompare::FillTable() {
                                      QText(Txt::CompareNewColumn, language)});
   table_->setRowCount(static_cast<int>(list_.size()));
   for (int row = 0; row < table_->rowCount(); ++row) {
-    const MemberDifference& d = list_[row];
-    const std::string cells[] = {d.member, DifferenceValueText(d.before, language),
-                                 DifferenceValueText(d.after, language)};
+    const LabelledDifference& d = labelled_[row];
+    const std::string cells[] = {d.member, d.before, d.after};
     for (int column = 0; column < 3; ++column)
       table_->setItem(row, column, new QTableWidgetItem(QUtf8(cells[column])));
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "channels/difference_labels.h"
 #include "datafile/config_differences.h"
 
 class QTableWidget;
@@ -24,9 +25,11 @@ class FrmCompare : public QDialog {
 
  private:
   void FillTable();
+  QString PdfName() const;
 
   frmMain& main_;
   std::vector<MemberDifference> list_;
+  std::vector<LabelledDifference> labelled_;
   std::string beforeName_, afterName_;
   QTableWidget* table_ = nullptr;
 };

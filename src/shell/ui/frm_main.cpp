@@ -13,7 +13,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -55,10 +54,7 @@ namespace zq {
 namespace {
 
 // A menu caption as tree text or tool tip: without its access key, "(&O)" or "&".
-QString WithoutAmpersand(QString text) {
-  static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)"));
-  return text.remove(accessKey).remove(QLatin1Char('&'));
-}
+QString WithoutAmpersand(const QString& text) { return QUtf8(WithoutAccessKey(text.toStdString())); }
 
 QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
 
@@ -101,6 +97,7 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   BuildTreePane();
   BuildStatusBar();
   ApplyPlacement();
+  if (state_.settings.firstRun) statusNote_ = Txt::PortFirstStartHint;  // a newcomer learns where the port is chosen
   Change_Language();
   LoadNewDoc();
 }
@@ -151,7 +148,7 @@ void frmMain::BuildToolbar() {
   toolbar_->setMovable(false);
   for (Command c : ToolbarCommands()) {
     QAction* a = actions_.at(c);
-    if (c == Command::New) {  // the toolbar's New does not ask first
+    if (c == Command::New) {  // the toolbar's New asks only to save changes, not "All data will be cleared."
       a = new QAction(this);
       connect(a, &QAction::triggered, this, &frmMain::NewFromToolbar);
     }
@@ -217,17 +214,19 @@ void frmMain::BuildStatusBar() {
 
 QLabel* frmMain::statusPanel(int panel) const { return panels_[panel - 1]; }
 
-void frmMain::SetStatusNote(Txt note) {
+void frmMain::SetStatusNote(std::optional<Txt> note) {
   statusNote_ = note;
-  panels_[0]->setText(Tr(note));
+  panels_[0]->setText(note ? Tr(*note) : QString());
 }
 
 // The stored left and top place the outer frame, so the title bar lands where
-// it was; a placement from a larger screen is brought back onto this one.
+// it was; a placement from a larger screen is brought back onto this one. The
+// first start fills the work area: the editors need the room.
 void frmMain::ApplyPlacement() {
   QRect wanted = PlacementToPixels(LoadPlacement());
   QScreen* screen = QGuiApplication::screenAt(wanted.topLeft());
   if (!screen) screen = QGuiApplication::primaryScreen();
+  if (screen && !HasStoredPlacement()) wanted = screen->availableGeometry();
   QRect placed = screen ? FitOnScreen(wanted, screen->availableGeometry()) : wanted;
   resize(placed.size());
   move(placed.topLeft());
@@ -244,6 +243,7 @@ void frmMain::Change_Language() {
   lastAppliedLanguage_ = state_.settings.language;
   UseToolkitLanguage(state_.settings.language);
   for (const CommandDef& def : CommandTable()) actions_.at(def.id)->setText(Tr(def.caption));
+  undo_->RefreshActions();  // Undo and Redo name their step
   for (const MenuDef& def : MenuTable()) menus_.at(def.caption)->setTitle(Tr(def.caption));
   for (auto& [command, a] : toolbarActions_) {
     a->setToolTip(WithoutAmpersand(Tr(CommandOf(command).caption)));
@@ -323,10 +323,13 @@ void frmMain::OpenRadioSeries() {
 }
 
 void frmMain::NewFromToolbar() {
-  Guarded(this, "frmMain_Toolbar_New", [&] { LoadNewDoc(); });
+  Guarded(this, "frmMain_Toolbar_New", [&] {
+    if (OfferToSaveChanges()) LoadNewDoc();
+  });
 }
 
 void frmMain::AskNewDocument() {
+  if (!OfferToSaveChanges()) return;
   if (CurrentPrompter().Ask(this, Tr(Txt::AllDataCleared), Buttons::OkCancel, Icon::Warning) == Answer::Ok)
     LoadNewDoc();
 }
@@ -343,8 +346,11 @@ void frmMain::InitialSetting() {
   undo_->RecordPendingEdits();
   if (!OfferToSaveChanges()) return;
   CloseAllEditors();
+  // The template replaces the configuration, not the file named in the title:
+  // the working copy stays that file's, so the changes are marked and asked about.
+  WorkingCopy templateFiles;
   LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
-               state_.config, state_.document, state_.working);
+               state_.config, state_.document, templateFiles);
   RefreshCaption();
   OpenChannelEditorAndCascade();
 }
@@ -427,6 +433,11 @@ void frmMain::SaveFile() {
   QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
   if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
     WriteDocument(PathFromUtf8(state_.document.fileName));
+}
+
+QString frmMain::DocumentFolder() const {
+  if (state_.document.untitled) return DocumentsFolder();
+  return QFileInfo(QUtf8(state_.document.fileName)).absolutePath();
 }
 
 bool frmMain::SaveFileAs() {
@@ -552,12 +563,32 @@ void frmMain::ReloadEditors() {
     if (window) static_cast<EditorWindow*>(window->widget())->Reload();
 }
 
+EditorWindow* frmMain::EditorHoldingUnsavedChoices() const {
+  auto holds = [](QMdiSubWindow* window) {
+    return window && static_cast<EditorWindow*>(window->widget())->HoldsUnsavedChoices();
+  };
+  if (QMdiSubWindow* active = mdi_->activeSubWindow(); holds(active)) return static_cast<EditorWindow*>(active->widget());
+  for (const auto& [key, window] : editors_)
+    if (holds(window)) return static_cast<EditorWindow*>(window->widget());
+  return nullptr;
+}
+
+void frmMain::ActivateEditor(EditorWindow* editor) {
+  for (const auto& [key, window] : editors_)
+    if (window && window->widget() == editor) mdi_->setActiveSubWindow(window);
+}
+
 void frmMain::BroadcastReferencesChanged() {
   for (const auto& [key, window] : editors_)
     if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
 }
 
-void frmMain::ChannelTablesRewritten() { ReopenEditor(kChannelEditorKey); }
+// The window opens again on the band it showed, not on CB.
+void frmMain::ChannelTablesRewritten() {
+  const int band = currentBand_;
+  ReopenEditor(kChannelEditorKey);
+  if (EditorWindow* channels = OpenEditorWindow(kChannelEditorKey)) channels->ShowChannel(band, 0, 0);
+}
 
 void frmMain::FillWindowMenu() {
   windowMenu_->clear();

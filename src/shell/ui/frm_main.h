@@ -43,7 +43,7 @@ class frmMain : public QMainWindow, public EditorHost {
 
   // Runs a command as its menu entry does.
   void RunCommand(Command command);
-  // The toolbar's New button: a new document without asking.
+  // The toolbar's New button: a new document, after the offer to save changes.
   void NewFromToolbar();
 
   void LoadNewDoc();
@@ -64,6 +64,10 @@ class frmMain : public QMainWindow, public EditorHost {
   void CommitEditors();
   // Every open editor shows the configuration again (after an undo or redo).
   void ReloadEditors();
+  // An open editor that keeps choices not saved yet, the active one first; none without.
+  EditorWindow* EditorHoldingUnsavedChoices() const;
+  // Brings an open editor to the front.
+  void ActivateEditor(EditorWindow* editor);
 
   // What the editors see of the main window.
   RadioConfig& Config() override { return state_.config; }
@@ -74,6 +78,7 @@ class frmMain : public QMainWindow, public EditorHost {
   void BroadcastReferencesChanged() override;
   void ChannelTablesRewritten() override;
   QWidget* HostWindow() override { return this; }
+  QString DocumentFolder() const override;
 
   // The language index the window's texts were last built for.
   int lastAppliedLanguage() const { return lastAppliedLanguage_; }
@@ -95,8 +100,8 @@ class frmMain : public QMainWindow, public EditorHost {
   // through Save As); false when the user cancelled the question or the dialog.
   bool OfferToSaveChanges();
 
-  // Status bar panel 1 (the demo radio announces itself there), kept in the current language.
-  void SetStatusNote(Txt note);
+  // Status bar panel 1 (the demo radio announces itself there), kept in the current language; none clears it.
+  void SetStatusNote(std::optional<Txt> note);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

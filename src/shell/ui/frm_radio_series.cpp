@@ -1,6 +1,9 @@
 #include "shell/ui/frm_radio_series.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,13 +11,14 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "datafile/backups.h"
 #include "datafile/install_layout.h"
 #include "image/image_codec.h"
+#include "link/port_messages.h"
 #include "shell/transfer_backup.h"
+#include "shell/user_settings.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/guarded.h"
@@ -23,11 +27,6 @@
 
 namespace zq {
 namespace {
-
-QString WithoutAccessKey(QString text) {
-  static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)|&"));
-  return text.remove(accessKey);
-}
 
 QPushButton* Button(Txt text, const char* name, int language, QWidget* parent) {
   auto* button = new QPushButton(QText(text, language), parent);
@@ -40,10 +39,20 @@ QPushButton* Button(Txt text, const char* name, int language, QWidget* parent) {
 
 FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), language_(main.state().language()) {
   setObjectName("FrmRadioSeries");
-  setWindowTitle(WithoutAccessKey(QText(Txt::MenuWriteToGroup, language_)));
+  setWindowTitle(QUtf8(WithoutAccessKey(Text(Txt::MenuWriteToGroup, language_))));
   setWindowModality(Qt::WindowModal);
 
-  logEdit_ = new QLineEdit(QText(Txt::SeriesNoLog, language_), this);
+  const AppState& s = main.state();
+  dataFile_ = new QLabel(QText(Txt::SeriesDataFileLabel, language_) + QLatin1Char(' ') +
+                             QFileInfo(QUtf8(s.document.fileName)).fileName(), this);
+  dataFile_->setObjectName("dataFile");
+  portName_ = new QLabel(QText(Txt::SeriesPortLabel, language_) + QLatin1Char(' ') + QText(Txt::PortLabel, language_) +
+                             main.transfers().PortDisplayName(), this);
+  portName_->setObjectName("port");
+  verify_ = new QCheckBox(QText(Txt::MenuVerifyAfterWrite, language_), this);
+  verify_->setObjectName("verify");
+  verify_->setChecked(s.settings.verifyWrite);
+  logEdit_ = new QLineEdit(this);
   logEdit_->setObjectName("logFile");
   logEdit_->setReadOnly(true);
   chooseLog_ = Button(Txt::SeriesChooseLog, "chooseLog", language_, this);
@@ -77,6 +86,9 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   buttons->addWidget(stop_);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(dataFile_);
+  layout->addWidget(portName_);
+  layout->addWidget(verify_);
   layout->addLayout(logRow);
   layout->addWidget(status_);
   layout->addWidget(bar_);
@@ -90,6 +102,14 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   connect(start_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_Start", [&] { Start(); }); });
   connect(stop_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_Stop", [&] { Stop(); }); });
   connect(close_, &QPushButton::clicked, this, &FrmRadioSeries::reject);
+  connect(verify_, &QCheckBox::toggled, this, [this](bool on) {
+    Guarded(this, "FrmRadioSeries_Verify", [&] {
+      main_.action(Command::VerifyAfterWrite)->setChecked(on);
+      main_.transfers().SetVerifyAfterWrite(on);
+    });
+  });
+  SetLogFile(QUtf8(s.settings.seriesLog));
+  status_->setText(QText(Txt::SeriesConnectFirst, language_));
   ShowCounts();
   ShowRunning(false);
   resize(520, 420);
@@ -103,6 +123,10 @@ FrmRadioSeries::~FrmRadioSeries() {
 void FrmRadioSeries::SetLogFile(const QString& file) {
   logFile_ = file;
   logEdit_->setText(file.isEmpty() ? QText(Txt::SeriesNoLog, language_) : file);
+  AppState& s = main_.state();
+  if (s.settings.seriesLog == file.toStdString()) return;
+  s.settings.seriesLog = file.toStdString();
+  StoreSeriesLog(s.layout.settingsFile, s.settings.seriesLog);
 }
 
 void FrmRadioSeries::ChooseLog() {
@@ -132,10 +156,13 @@ void FrmRadioSeries::Start() {
   firstWrite_.reset();
   failedList_->clear();
   last_->clear();
-  if (!series_->Start({main_.transfers().ChosenDevice(), language_, s.settings.verifyWrite}).ok()) {
-    Tell(this, QText(Txt::CannotOpenPort, language_), Icon::Error);
+  const std::string device = main_.transfers().ChosenDevice();
+  PortOpenResult opened = series_->Start({device, language_, s.settings.verifyWrite});
+  if (!opened.ok()) {
+    Tell(this, QUtf8(PortFailureMessage(opened, device, language_)), Icon::Error);
     return;
   }
+  failedRadio_ = 0;
   ShowCounts();
   ShowRunning(true);
 }
@@ -160,12 +187,12 @@ void FrmRadioSeries::ShowRunning(bool running) {
 }
 
 void FrmRadioSeries::WaitingForRadio(int number) {
-  status_->setText(QUtf8(FillIn(Text(Txt::SeriesWaiting, language_), {std::to_string(number)})));
+  status_->setText(QUtf8(FillIn(Text(Txt::SeriesWaiting, language_), {std::to_string(log_.Continued(number))})));
   bar_->setValue(0);
 }
 
 void FrmRadioSeries::WritingRadio(int number) {
-  status_->setText(QUtf8(FillIn(Text(Txt::SeriesWriting, language_), {std::to_string(number)})));
+  status_->setText(QUtf8(FillIn(Text(Txt::SeriesWriting, language_), {std::to_string(log_.Continued(number))})));
   bar_->setValue(0);
 }
 
@@ -176,7 +203,15 @@ void FrmRadioSeries::VerifyStarted() {
   bar_->setValue(0);
 }
 
-void FrmRadioSeries::RadioDone(const SeriesRadio& radio) {
+void FrmRadioSeries::RadioDone(const SeriesRadio& done) {
+  SeriesRadio radio = done;
+  radio.number = log_.Continued(done.number);
+  failedRadio_ = radio.outcome.success ? 0 : radio.number;
+  if (!radio.outcome.success) {  // a full bar would look like a success
+    bar_->setValue(0);
+    status_->setText(QUtf8(FillIn(Text(Txt::SeriesRadioFailed, language_),
+                                  {std::to_string(radio.number), SeriesResultText(radio, language_)})));
+  }
   QString text = QUtf8(SeriesRadioText(radio, language_));
   for (const std::string& message : radio.outcome.messages) text += QLatin1Char('\n') + QUtf8(message);
   last_->setText(text);
@@ -190,7 +225,8 @@ void FrmRadioSeries::RadioDone(const SeriesRadio& radio) {
 }
 
 void FrmRadioSeries::WaitingForRemoval(int number) {
-  status_->setText(QUtf8(FillIn(Text(Txt::SeriesTakeAway, language_), {std::to_string(number)})));
+  if (failedRadio_ != 0) return;  // the failure's own message says to take it away
+  status_->setText(QUtf8(FillIn(Text(Txt::SeriesTakeAway, language_), {std::to_string(log_.Continued(number))})));
 }
 
 void FrmRadioSeries::SeriesEnded() {

@@ -3,7 +3,8 @@
 // into one radio after another on the chosen port until the user stops it,
 // and shows what is going on, how many radios were written and failed, the
 // last radio's result and every radio that failed. Each radio can go into a
-// CSV log. The write is verified when "Verify after Write" is on.
+// CSV log, which the window remembers. It shows the data file and the port it
+// writes with; "Verify after Write" is the menu's choice, kept in the settings.
 #include <QDialog>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "link/radio_series.h"
 #include "shell/series_log.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,7 +32,7 @@ class FrmRadioSeries : public QDialog, private SeriesHost {
 
   void Start();
   void Stop();
-  // The log file the next start adds to; empty for none.
+  // The log file the next start adds to, remembered for the next opening; empty for none.
   void SetLogFile(const QString& file);
   bool running() const { return series_ && series_->running(); }
 
@@ -69,6 +71,11 @@ class FrmRadioSeries : public QDialog, private SeriesHost {
   std::optional<TransferOutcome> firstWrite_;
   bool logFailed_ = false;
 
+  int failedRadio_ = 0;  // the number of the radio that just failed, 0 after one written
+
+  QLabel* dataFile_ = nullptr;
+  QLabel* portName_ = nullptr;
+  QCheckBox* verify_ = nullptr;
   QLineEdit* logEdit_ = nullptr;
   QPushButton* chooseLog_ = nullptr;
   QLabel* status_ = nullptr;

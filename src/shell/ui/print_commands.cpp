@@ -58,10 +58,10 @@ void PrintCommands::PrintOnPaper(const PrintDocument& doc, QWidget* parent) {
     Fail(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName(), parent);
 }
 
-void PrintCommands::PrintAsPdf(const PrintDocument& doc, QWidget* parent) {
+void PrintCommands::PrintAsPdf(const PrintDocument& doc, QWidget* parent, const QString& preset) {
   QString filter = QText(Txt::PrintPdfFilter, main_.state().language()) + QStringLiteral(" (*.pdf)");
-  QString preset = QStringOfPath(SuggestedPdfFile(main_.state().document));
-  QString file = CurrentPrompter().ChooseFileToSave(parent, preset, filter);
+  QString offered = preset.isEmpty() ? QStringOfPath(SuggestedPdfFile(main_.state().document)) : preset;
+  QString file = CurrentPrompter().ChooseFileToSave(parent, offered, filter);
   if (file.isEmpty()) return;
   if (!WritePdfFile(doc, file, main_.state().language()).ok) Fail(file, parent);
 }

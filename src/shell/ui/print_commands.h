@@ -24,7 +24,8 @@ class PrintCommands {
   // A document made elsewhere (a comparison) on the printer the user sets up,
   // or into the PDF file the user names.
   void PrintOnPaper(const PrintDocument& doc, QWidget* parent);
-  void PrintAsPdf(const PrintDocument& doc, QWidget* parent);
+  // Writes the printout as a PDF; the file dialog offers `preset`, or the data file's name.
+  void PrintAsPdf(const PrintDocument& doc, QWidget* parent, const QString& preset = QString());
 
  private:
   std::optional<PrintDocument> AskForDocument(Command command);

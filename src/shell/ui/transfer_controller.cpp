@@ -9,6 +9,7 @@
 #include "link/read_result.h"
 #include "link/simulated_port.h"
 #include "platform/local_date.h"
+#include "shell/demo_radio.h"
 #include "shell/transfer_backup.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_com_set.h"
@@ -36,6 +37,11 @@ TransferController::~TransferController() {
 void TransferController::AttachDemoRadio(std::unique_ptr<SimulatedRadio> radio) {
   demoRadio_ = std::move(radio);
   demoChosen_ = demoRadio_ != nullptr;
+}
+
+void TransferController::ChooseDemo(bool chosen) {
+  if (chosen && !demoRadio_) demoRadio_ = MakeDemoRadio(main_.state().layout.dataFolder, true);
+  demoChosen_ = chosen;
 }
 
 std::string TransferController::CurrentDevice() const {
@@ -95,7 +101,8 @@ void TransferController::OpenProgressAndBegin(TransferKind kind) {
 }
 
 void TransferController::StartRead() {
-  if (!OpenAndConfirm(TransferKind::Read)) return;
+  if (busy()) return;
+  if (!main_.OfferToSaveChanges() || !OpenAndConfirm(TransferKind::Read)) return;  // a read replaces the document
   comparisonRead_ = nullptr;
   OpenProgressAndBegin(TransferKind::Read);
 }
@@ -189,6 +196,7 @@ void TransferController::ShowCompletedRead(const TransferOutcome& outcome) {
 void TransferController::ShowPortWindow() {
   FrmComSet window(main_, *this);
   window.exec();
+  main_.SetStatusNote(demoChosen_ ? std::optional<Txt>(Txt::DemoStatus) : std::nullopt);
   main_.Change_Language();
 }
 

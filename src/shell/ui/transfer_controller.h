@@ -38,11 +38,12 @@ class TransferController : public QObject, public TransferHost {
   // A transfer runs or a write is about to start.
   bool busy() const { return running() || timerWrite_.isActive(); }
 
-  // The demonstration radio: offered in the port window and used while chosen.
+  // The demonstration radio (--demo attaches one at start): used while chosen in the port window.
   void AttachDemoRadio(std::unique_ptr<SimulatedRadio> radio);
   SimulatedRadio* demoRadio() const { return demoRadio_.get(); }
   bool demoChosen() const { return demoChosen_; }
-  void ChooseDemo(bool chosen) { demoChosen_ = chosen && demoRadio_; }
+  // Choosing the simulated radio makes one (at cable speed) when none was attached.
+  void ChooseDemo(bool chosen);
 
   // The port as the status bar shows it after "COM": the number, or the demo radio's name.
   QString PortDisplayName() const;

@@ -3,7 +3,8 @@
 // configuration, in whichever window, ends in a guarded handler; there the
 // history records it as one step. A new document, an open and a completed
 // read start a fresh history. After a step back or forward every open editor
-// shows the configuration again, and the caption's modified mark follows.
+// shows the configuration again and the changed place comes into view; the
+// caption's modified mark follows, and the menu entries say what they would undo.
 #include "shell/config_history.h"
 #include "widgets/guarded.h"
 
@@ -32,12 +33,13 @@ class UndoCommands : public ActionObserver {
 
   void Undo();
   void Redo();
+  // Enables the menu entries and names what they would undo and redo, in the current language.
+  void RefreshActions();
 
   const ConfigHistory& history() const { return history_; }
 
  private:
-  void Restored(int rangeIndexBefore);
-  void EnableActions();
+  void Restored(int rangeIndexBefore, const StepReach& reach);
 
   frmMain& main_;
   ConfigHistory history_;

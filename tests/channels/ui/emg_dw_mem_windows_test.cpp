@@ -122,6 +122,9 @@ TEST_F(SpecialWindowsTest, MemoryWindowOffersTheMemorySlotsAndStatesOfEachPlan) 
   QComboBox* pl = List(window, "PL MEM Channel");
   EXPECT_EQ(Entries(pl), (QStringList{"M2", "M4"}));
   EXPECT_EQ(pl->currentText(), QStringLiteral("M4"));
+  QComboBox* eu = List(window, "Eu MEM Channel");  // a plan without memories says so
+  EXPECT_EQ(Entries(eu), QStringList{QStringLiteral("no CB memories")});
+  EXPECT_FALSE(eu->isEnabled());
   Pick(pl, "M2");
   Pick(List(window, "HAM MEM Channel State"), "On");
   Click(window, "cmdSave");

@@ -58,9 +58,12 @@ TEST_F(ChannelCsvTest, BadLinesAreReportedAndACbGroupRefusesTheFile) {
 }
 
 // The import dialog's check box places the lines in free rows in file order,
-// and the report names what the radio cannot hold.
+// and the report names what the radio cannot hold. The dialog starts in the
+// data file's folder.
 TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   AllowEveryBand();
+  app().document.fileName = (folder.root() / "kept.dat").string();
+  app().document.untitled = false;
   std::ofstream(folder.root() / "rig.csv") << "Location,Name,Frequency,Comment\r\n"
                                               "0,CALL,28.400000,\r\n"
                                               "60,,29.100000,beacon\r\n";
@@ -69,6 +72,7 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   TypeFrequency(1, "28.20000");
   prompter.OpenFileWithOption(File("rig.csv"), true);
   Click("importCsvButton");
+  EXPECT_EQ(prompter.openFolders.back(), QString::fromStdString(folder.root().string()));
   EXPECT_EQ(prompter.options.back(), QStringLiteral("Place the lines in free channels in file order (Location not used)"));
   EXPECT_FALSE(prompter.optionsOffered.back());
   ASSERT_EQ(cfg().Count(kHAM, 3), 3);
@@ -76,7 +80,7 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   EXPECT_EQ(grid()->Frequency(3), QStringLiteral("29.10000"));
   EXPECT_EQ(prompter.shown.back(),
             QStringLiteral("Channels imported: 2 new, 0 changed, 0 lines skipped.\n"
-                           "Left out, as the radio cannot hold them: 1 names, 1 comments, 0 repeater offsets other "
+                           "Left out, as the radio cannot hold them: 1 name, 1 comment, 0 repeater offsets other "
                            "than the radio-wide 0.1000 MHz."));
 
   prompter.OpenFile(QString());  // the dialog cancelled: it opened with the box as the user left it

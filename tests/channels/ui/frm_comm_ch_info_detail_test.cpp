@@ -46,6 +46,9 @@ TEST_F(DetailPanelTest, PublicOnGreysTheChannelsOwnSettingsButNotBusy) {
   EXPECT_TRUE(Detail(Txt::DetailScan)->isEnabled());
   Pick(Detail(Txt::DetailPublic), 0);
   for (QWidget* list : Greyable()) EXPECT_TRUE(list->isEnabled()) << list->objectName().toStdString();
+  // The band's PUBLIC switch "Off" writes "On" here: the tip says so.
+  EXPECT_EQ(Detail(Txt::DetailPublic)->toolTip(),
+            QStringLiteral("Follows the band's PUBLIC switch in Option Features (switch \"Off\" shows \"On\" here)."));
 }
 
 TEST_F(DetailPanelTest, TheCodeListFollowsTheToneTypeAndKeepsTheOtherPosition) {
@@ -99,7 +102,7 @@ TEST_F(DetailPanelTest, DtmfAndRogerListsOfferDefinedEntriesAndStoreTheirNumbers
   ASSERT_TRUE(SetDtmfCode(cfg(), 3, "123"));
   ASSERT_TRUE(SetDtmfCode(cfg(), 9, "*#"));
   ChannelRecord& shown = ShowChannel(NewChannelRecord(5));
-  EXPECT_EQ(Items(Detail(Txt::DetailBot)), (QStringList{"Off", "3", "9"}));
+  EXPECT_EQ(Items(Detail(Txt::DetailBot)), (QStringList{"Off", "3 — 123", "9 — *#"}));  // number and digits
   EXPECT_EQ(Items(Detail(Txt::DetailCall)), Items(Detail(Txt::DetailBot)));
   EXPECT_EQ(Items(Detail(Txt::DetailRoger)), (QStringList{"Off", "1", "2", "3", "4"}));
   Pick(Detail(Txt::DetailEot), 2);
@@ -111,7 +114,7 @@ TEST_F(DetailPanelTest, DtmfAndRogerListsOfferDefinedEntriesAndStoreTheirNumbers
 
   ASSERT_TRUE(SetDtmfCode(cfg(), 4, "7"));
   main->BroadcastReferencesChanged();
-  EXPECT_EQ(Items(Detail(Txt::DetailBot)), (QStringList{"Off", "3", "4", "9"}));
+  EXPECT_EQ(Items(Detail(Txt::DetailBot)), (QStringList{"Off", "3 — 123", "4 — 7", "9 — *#"}));
 }
 
 TEST_F(DetailPanelTest, RepeaterAndPlus10kAreOfferedOutsideCbOnly) {

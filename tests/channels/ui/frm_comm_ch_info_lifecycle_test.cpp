@@ -25,6 +25,8 @@ class ChannelWindowLifecycleTest : public ChannelEditorFixture {
     RunTransfer(Command::ReadFromRadio);
   }
   void RunTransfer(Command command) {
+    if (command == Command::ReadFromRadio && !IsUnchanged(cfg(), app().working))
+      prompter.Answer(Answer::No);  // a read offers to save changes first
     prompter.Answer(Answer::Ok);
     main->action(command)->trigger();
     QElapsedTimer clock;

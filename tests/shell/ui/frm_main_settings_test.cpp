@@ -86,6 +86,12 @@ TEST_F(MainWindowSettingsTest, FirstRunTakesTheSystemLanguageAndRecordsIt) {
 
 TEST_F(MainWindowSettingsTest, PlacementOfTheFrameIsStoredInTwipsAndKeptOnTheScreen) {
   main->show();
+  // Nothing stored yet (the fixture cleared the store): the window fills the work area.
+  const QRect available = main->screen()->availableGeometry();
+  EXPECT_TRUE(available.contains(main->frameGeometry()));
+  const QSize filled = FitOnScreen(available, available).size();  // all of the area but the frame allowance
+  EXPECT_GE(main->width(), filled.width());
+  EXPECT_GE(main->height(), filled.height());
   main->setGeometry(40, 50, 600, 400);
   const QPoint frame = main->frameGeometry().topLeft();
   main->close();

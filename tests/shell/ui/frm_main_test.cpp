@@ -32,22 +32,50 @@ TEST_F(MainWindowTest, StartsWithTheNewDocumentCaptionTreeAndStatusBar) {
   EXPECT_TRUE(app().document.untitled);
 }
 
-TEST_F(MainWindowTest, NewFromTheMenuAsksAndTheToolbarDoesNot) {
+// New (menu and toolbar) and Read replace the document, and a fresh history
+// follows: unsaved edits are offered for saving first, as Open and Exit do.
+TEST_F(MainWindowTest, NewAndReadOfferToSaveUnsavedEditsFirstAndTheMenuNewAlsoWarns) {
+  const QString saveIt = QStringLiteral("File has been modify,save it now?");
+  const QString cleared = QStringLiteral("All data will be cleared.");
   app().config.Options.Tot() = 42;
   prompter.Answer(Answer::Cancel);
-  main->action(Command::New)->trigger();
-  ASSERT_EQ(prompter.shown.size(), 1);
-  EXPECT_EQ(prompter.shown[0], QStringLiteral("All data will be cleared."));
+  main->toolbarAction(Command::New)->trigger();
+  EXPECT_EQ(prompter.shown, QStringList{saveIt});
   EXPECT_EQ(app().config.Options.Tot(), 42);
-
-  prompter.Answer(Answer::Ok);
-  main->action(Command::New)->trigger();
+  prompter.Answer(Answer::No);
+  main->toolbarAction(Command::New)->trigger();
   EXPECT_NE(app().config.Options.Tot(), 42);
 
   app().config.Options.Tot() = 42;
   prompter.shown.clear();
-  main->toolbarAction(Command::New)->trigger();
-  EXPECT_TRUE(prompter.shown.isEmpty());
+  prompter.Answer(Answer::No);
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::New)->trigger();
+  EXPECT_EQ(prompter.shown, (QStringList{saveIt, cleared}));
+  EXPECT_EQ(app().config.Options.Tot(), 42);
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::New)->trigger();  // cancelled at the first question
+  EXPECT_EQ(prompter.shown.size(), 3);
+  EXPECT_EQ(app().config.Options.Tot(), 42);
+
+  prompter.shown.clear();
+  prompter.Answer(Answer::Cancel);
+  main->action(Command::ReadFromRadio)->trigger();
+  EXPECT_EQ(prompter.shown, QStringList{saveIt});  // before the port is opened or the read confirmed
+  // Yes saves the untitled document through Save As before the read goes on.
+  const QString path = QString::fromStdString((folder.root() / "before-read.dat").string());
+  prompter.Answer(Answer::Yes);
+  prompter.SaveFile(path);
+  app().settings.portNumber = 0;  // no port: the read stops after the save
+  main->action(Command::ReadFromRadio)->trigger();
+  EXPECT_TRUE(std::filesystem::exists(folder.root() / "before-read.dat"));
+  EXPECT_EQ(app().document.fileName, path.toStdString());
+  EXPECT_FALSE(main->windowTitle().startsWith(QLatin1Char('*')));
+
+  prompter.shown.clear();
+  prompter.Answer(Answer::Ok);
+  main->action(Command::New)->trigger();  // nothing unsaved: only the menu's own question
+  EXPECT_EQ(prompter.shown, QStringList{cleared});
   EXPECT_NE(app().config.Options.Tot(), 42);
 }
 

@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <fstream>
@@ -83,13 +85,28 @@ TEST_F(MainWindowEditorsTest, CascadeLaysTheOpenWindowsOverEachOther) {
   EXPECT_NE(windows[1]->pos(), windows[2]->pos());
 }
 
-TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChanges) {
+TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChangesAndIsAChangeItself) {
+  const QString path = QString::fromStdString((folder.root() / "kept.dat").string());
+  prompter.SaveFile(path);
+  main->action(Command::SaveAs)->trigger();
   main->OpenEditor(kDtmfEditorKey);
   main->action(Command::InitialSetting)->trigger();
   EXPECT_TRUE(prompter.shown.isEmpty());  // nothing to lose: no question
   EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the Initial Setting template's 10-metre channels
+  // The file named in the title does not hold the template: marked, and asked about at Exit.
+  EXPECT_EQ(app().document.fileName, path.toStdString());
+  EXPECT_TRUE(main->windowTitle().startsWith(QStringLiteral("*ZQ4071[")));
+  main->show();
+  prompter.Answer(Answer::Cancel);
+  main->close();
+  EXPECT_TRUE(main->isVisible());
+  ASSERT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(prompter.shown[0], QStringLiteral("File has been modify,save it now?"));
+  prompter.shown.clear();
 
+  prompter.Answer(Answer::No);
   main->toolbarAction(Command::New)->trigger();
+  prompter.shown.clear();
   app().config.Options.Tot() = 33;
   prompter.Answer(Answer::Cancel);
   main->action(Command::InitialSetting)->trigger();
@@ -186,6 +203,31 @@ TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver)
   main->transfers().AskIncompatibleVersion("incompatible version.", "V300");
   EXPECT_FALSE(starter.started.isEmpty());
   EXPECT_TRUE(starter.ended);
+}
+
+// On a 1366 x 768 screen below a 32-pixel panel: Option Features, maximised,
+// needs no vertical scrolling; the dual-watch and memory windows open showing
+// every column and row of their fields.
+TEST_F(MainWindowEditorsTest, TheEditorsFitASmallScreen) {
+  main->setGeometry(0, 32, 1366, 736);
+  main->show();
+  EditorWindow* options = main->OpenEditor(kOptionEditorKey);
+  qobject_cast<QMdiSubWindow*>(options->parentWidget())->showMaximized();
+  QApplication::processEvents();
+  auto* scroll = options->findChild<QScrollArea*>("optionScroll");
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+  main->CloseAllEditors();
+  for (const char* key : {"N4", "N6"}) {
+    EditorWindow* editor = main->OpenEditor(key);
+    QApplication::processEvents();
+    main->CascadeEditors();
+    auto* fields = editor->findChild<QScrollArea*>();
+    ASSERT_NE(fields, nullptr) << key;
+    EXPECT_GE(fields->viewport()->width(), fields->widget()->minimumSizeHint().width()) << key;
+    EXPECT_GE(fields->viewport()->height(), fields->widget()->minimumSizeHint().height()) << key;
+  }
 }
 
 }  // namespace

@@ -68,10 +68,11 @@ TEST_F(TransferCommandsTest, AReadReplacesTheConfigurationAndShowsTheChannelEdit
   app().document.fileName = "/somewhere/kept.dat";
   app().document.untitled = false;
   ASSERT_EQ(app().config.Count(kHAM, 1), 0);
+  prompter.Answer(Answer::No);  // the changes need not be saved first
   prompter.Answer(Answer::Ok);
   ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
-  ASSERT_GE(prompter.shown.size(), 2);
-  EXPECT_EQ(prompter.shown[0], QStringLiteral("Read data from radio.\r\nDo you wish continue?"));
+  ASSERT_GE(prompter.shown.size(), 3);
+  EXPECT_EQ(prompter.shown[1], QStringLiteral("Read data from radio.\r\nDo you wish continue?"));
   EXPECT_EQ(prompter.shown.back(), QStringLiteral("Read Data Completed."));
   EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the radio holds 10-metre channels
   EXPECT_NE(app().config.Options.Tot(), 77);
@@ -83,9 +84,10 @@ TEST_F(TransferCommandsTest, AReadReplacesTheConfigurationAndShowsTheChannelEdit
 TEST_F(TransferCommandsTest, CancelAtTheConfirmationChangesNothing) {
   AttachDemo();
   app().config.Options.Tot() = 77;
+  prompter.Answer(Answer::No);
   prompter.Answer(Answer::Cancel);
   ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
-  EXPECT_EQ(prompter.shown.size(), 1);
+  EXPECT_EQ(prompter.shown.size(), 2);
   EXPECT_EQ(app().config.Options.Tot(), 77);
   EXPECT_EQ(main->transfers().transferState()->kind, TransferKind::None);
   EXPECT_EQ(main->transfers().demoRadio()->framesReceived(), 0);
@@ -112,6 +114,7 @@ TEST_F(TransferCommandsTest, AWriteLeavesTheEncodersImageInTheRadio) {
 TEST_F(TransferCommandsTest, AWrongModelIsReportedAfterTheTransfer) {
   AttachDemo({"OTHER", true, kDataVersion});
   app().config.Options.Tot() = 77;
+  prompter.Answer(Answer::No);
   prompter.Answer(Answer::Ok);
   ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
   EXPECT_TRUE(prompter.shown.contains(QStringLiteral("Model type is wrong.")));
@@ -181,21 +184,24 @@ TEST_F(TransferCommandsTest, TheProgressWindowFollowsTheTransfer) {
 }
 
 // The port window with `typed` in its list's text box, confirmed with OK.
+// A name the window refuses keeps it open: it is then cancelled.
 void TypeIntoPortWindow(frmMain& main, const QString& typed) {
   WhenModalShown([typed](QWidget* dialog) {
     dialog->findChild<QComboBox*>("portList")->setEditText(typed);
     dialog->findChild<QPushButton*>("ok")->click();
+    if (dialog->isVisible()) dialog->findChild<QPushButton*>("cancel")->click();
   });
   main.action(Command::CommunicationPort)->trigger();
 }
 
 TEST_F(TransferCommandsTest, ThePortWindowOffersTheDemoRadioAndTakesATypedDevice) {
   AttachDemo();
+  main->SetStatusNote(Txt::DemoStatus);  // as the program starts with --demo
   PseudoTerminal pty;
   WhenModalShown([&](QWidget* dialog) {
     auto* list = dialog->findChild<QComboBox*>("portList");
-    EXPECT_EQ(list->itemText(0), QStringLiteral("Simulated radio (demonstration)"));
-    EXPECT_EQ(list->currentIndex(), 0);  // the demo radio is the port in use
+    EXPECT_EQ(list->itemText(list->count() - 1), QStringLiteral("Simulated radio (demonstration)"));
+    EXPECT_EQ(list->currentIndex(), list->count() - 1);  // the demo radio is the port in use
     list->setEditText(QString::fromStdString(pty.path));
     dialog->findChild<QPushButton*>("ok")->click();
   });
@@ -205,11 +211,20 @@ TEST_F(TransferCommandsTest, ThePortWindowOffersTheDemoRadioAndTakesATypedDevice
   EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1000");
   EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comDevice"), pty.path);
   EXPECT_EQ(main->statusPanel(3)->text(), QString::fromStdString("COM " + pty.path));
+  EXPECT_EQ(main->statusPanel(1)->text(), QString());  // no longer a demonstration
 }
 
 TEST_F(TransferCommandsTest, ThePortWindowTakesOnlyComNumbersAndDevicesThatExist) {
-  for (const char* typed : {"abc", "com", "COM12x", "/dev/zq-no-such-port", "COM950"}) {
+  const std::pair<const char*, const char*> refused[] = {
+      {"abc", "abc does not exist."},  // a name that is not COM + a number is taken as a path
+      {"com", "com names no serial port."},
+      {"COM12x", "COM12x names no serial port."},
+      {"/dev/zq-no-such-port", "/dev/zq-no-such-port does not exist."},
+      {"/tmp", "/tmp is not a serial device."},
+      {"COM950", "COM950 names no serial port."}};
+  for (const auto& [typed, message] : refused) {
     TypeIntoPortWindow(*main, QString::fromLatin1(typed));
+    EXPECT_EQ(prompter.shown.back(), QString::fromLatin1(message));
     EXPECT_EQ(app().settings.portNumber, 1) << typed;  // nothing changed
     EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1") << typed;
     EXPECT_EQ(main->statusPanel(3)->text(), QStringLiteral("COM1")) << typed;
@@ -232,25 +247,53 @@ TEST_F(TransferCommandsTest, ThePortListRefreshesWithoutDisturbingTheOpenDropDow
     int last = list->count() - 1;
     list->view()->setCurrentIndex(list->model()->index(last, 0));  // the row under the pointer
     QString highlighted = list->itemText(last);
-    int selected = list->currentIndex();
+    const QString selected = list->currentText();
     window->RefreshPorts();
     window->RefreshPorts();
     EXPECT_TRUE(list->view()->isVisible());
     EXPECT_EQ(list->view()->currentIndex().data().toString(), highlighted);
-    EXPECT_EQ(list->currentIndex(), selected);
+    EXPECT_EQ(list->currentText(), selected);
     // A device that comes while the list is open joins it; the highlighted row stays.
     app().settings.portNumber = kNamedDevicePort;
     app().namedDevice = "/dev/pts/77";
     window->RefreshPorts();
-    EXPECT_EQ(list->itemText(list->count() - 1), QStringLiteral("/dev/pts/77"));
+    EXPECT_EQ(list->itemText(list->count() - 2), QStringLiteral("/dev/pts/77"));  // the simulated radio stays last
     EXPECT_TRUE(list->view()->isVisible());
     EXPECT_EQ(list->view()->currentIndex().data().toString(), highlighted);
-    EXPECT_EQ(list->currentIndex(), selected);
+    EXPECT_EQ(list->currentText(), selected);
     list->hidePopup();
     dialog->findChild<QPushButton*>("cancel")->click();
   });
   main->action(Command::CommunicationPort)->trigger();
   EXPECT_TRUE(main->transfers().demoChosen());
+}
+
+// Without --demo: the first start says where a port is chosen, the simulated
+// radio is the list's last entry in both languages, and choosing it is never stored.
+TEST_F(TransferCommandsTest, TheSimulatedRadioCanBeChosenWithoutDemoAndIsNeverStored) {
+  std::filesystem::remove(folder.settingsFile());
+  StartMainWindow();
+  EXPECT_EQ(main->statusPanel(1)->text(),
+            QStringLiteral("No port chosen yet: choose the radio's port, or the simulated radio to try the program, "
+                           "in Setup > Communication Port."));
+  ASSERT_EQ(main->transfers().demoRadio(), nullptr);
+  const QString zhEntry = QStringLiteral("模拟对讲机（演示）");
+  for (int language : {kChinese, kEnglish}) {
+    app().settings.language = language;
+    WhenModalShown([&](QWidget* dialog) {
+      auto* list = dialog->findChild<QComboBox*>("portList");
+      if (language == kChinese) EXPECT_LT(list->currentIndex(), list->count() - 1);  // not chosen by itself
+      list->setCurrentIndex(list->count() - 1);
+      EXPECT_EQ(list->currentText(), language == kChinese ? zhEntry : QStringLiteral("Simulated radio (demonstration)"));
+      dialog->findChild<QPushButton*>("ok")->click();
+    });
+    main->action(Command::CommunicationPort)->trigger();
+  }
+  EXPECT_TRUE(main->transfers().demoChosen());
+  EXPECT_EQ(main->statusPanel(1)->text(), QStringLiteral("Demonstration: the radio is simulated"));
+  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1");
+  EXPECT_NE(main->transfers().demoRadio(), nullptr);
+  EXPECT_EQ(main->transfers().ChosenDevice(), "demo");
 }
 
 TEST_F(TransferCommandsTest, ThePortWindowWithoutAChoiceSetsNoPortAndSavesNothing) {

@@ -4,6 +4,7 @@
 // document.
 #include <QAction>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -13,6 +14,7 @@
 #include "channels/channel_rows.h"
 #include "channels/config_fixture.h"
 #include "channels/grid_cells.h"
+#include "channels/group_entries.h"
 #include "channels/ui/channel_editor_fixture.h"
 #include "options/public_params.h"
 #include "options/roger_beep_rules.h"
@@ -145,6 +147,49 @@ TEST_F(UndoTest, ChannelEditsStepBackAndForthAndTheGridShowsEachState) {
   EXPECT_EQ(editor()->group(), 2);
 }
 
+// The menu entries say what they would undo and redo, in both languages, and
+// the step's place comes into view: the band, group and row, or the window.
+TEST_F(UndoTest, UndoAndRedoNameTheirStepAndBringItsPlaceIntoView) {
+  AllowEveryBand();
+  ShowBand(kHAM);
+  ShowGroup(1);
+  TypeFrequency(3, "28.40000");
+  TypeFrequency(9, "28.50000");
+  SelectRow(3);
+  Pick(Detail(Txt::DetailPower), 0);
+  ShowBand(kHF);  // the row last edited became HAM's work channel: a step of the channel window
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Channel Information"));
+  main->action(Command::Undo)->trigger();
+  EXPECT_EQ(editor()->band(), kHF);
+  const QString name = QString::fromStdString(GroupDisplayName(cfg(), kHAM, 1, kEnglish));
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Power of HAM %1 channel 3").arg(name));
+  main->action(Command::Undo)->trigger();
+  EXPECT_EQ(editor()->band(), kHAM);
+  EXPECT_EQ(editor()->group(), 1);
+  EXPECT_EQ(grid()->CurrentRow(), 3);
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: frequency of HAM %1 channel 9").arg(name));
+  EXPECT_EQ(main->action(Command::Redo)->text(), QStringLiteral("Re&do: Power of HAM %1 channel 3").arg(name));
+  main->CloseAllEditors();  // closed, the window opens again on the place
+  main->action(Command::Undo)->trigger();
+  ASSERT_NE(editor(), nullptr);
+  EXPECT_EQ(editor()->band(), kHAM);
+  EXPECT_EQ(grid()->CurrentRow(), 9);
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: frequency of HAM %1 channel 3").arg(name));
+  app().settings.language = kChinese;
+  main->Change_Language();
+  EXPECT_EQ(main->action(Command::Redo)->text(), QStringLiteral("重做：HAM %1 信道 9 的频率(&D)").arg(name));
+  app().settings.language = kEnglish;
+  main->Change_Language();
+
+  auto* options = Open(kOptionEditorKey);
+  Choose(Child<QComboBox>(options, "Tot"), "20s");
+  main->CloseAllEditors();
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Option Features"));
+  main->action(Command::Undo)->trigger();
+  ASSERT_NE(main->mdiArea()->activeSubWindow(), nullptr);  // the closed window opens again
+  EXPECT_EQ(main->mdiArea()->activeSubWindow()->widget(), main->OpenEditorWindow(kOptionEditorKey));
+}
+
 TEST_F(UndoTest, AnEntryBeingTypedIsStoredAsAStepOfItsOwnBeforeTheUndo) {
   AllowEveryBand();
   ShowBand(kHF);
@@ -188,6 +233,7 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
   const int16_t publicSwitch = static_cast<int16_t>(1 - c.PublicSwitch[kHF]);  // 0 "On", 1 "Off"
   Step([&] { Choose(Child<QComboBox>(options, "PublicSwitch_1"), publicSwitch ? "Off" : "On"); });
   ASSERT_EQ(cfg().Channel(kHF, 16, 1).Public, publicSwitch);
+  EXPECT_EQ(editor()->band(), kHF);  // the rewritten channel window opens again on the band it showed
   Step([&] {
     auto* codes = Child<QTableWidget>(dtmf, "dtmfCodes");
     codes->item(2, 1)->setText(QString());  // as the cell editor leaves code 3 empty
@@ -217,6 +263,17 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
               now.Options.PublicParams(kHAM, kPublicRoger) ? QStringLiteral("4") : QStringLiteral("OFF"));
     ExpectChannelEditorShowsConfig();
   };
+  // The code table opens its cell's text box as the cell becomes current; with
+  // nothing typed in it, the keys undo and redo the configuration.
+  auto* codes = Child<QTableWidget>(dtmf, "dtmfCodes");
+  main->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(dtmf->parentWidget()));
+  codes->setFocus();
+  codes->setCurrentCell(5, 1);
+  ASSERT_NE(codes->indexWidget(codes->currentIndex()), nullptr);
+  CtrlZ();
+  EXPECT_TRUE(cfg() == states[states.size() - 2]);
+  CtrlY();
+  EXPECT_TRUE(cfg() == states.back());
   UndoAllThenRedoAll(windowsShowConfig);
 }
 
@@ -247,16 +304,34 @@ TEST_F(UndoTest, SpecialWindowSavesAndInitialSettingStepBackAndTheOpenCopyShowsT
     main->action(Command::InitialSetting)->trigger();
   });
 
-  // A choice made in an open window but not saved is the window's own until Save:
-  // a step back shows the configuration again.
+  // A choice made in an open window but not saved is the window's own until
+  // Save: Ctrl+Z takes it back first, and Redo asks before it would drop one.
   EditorWindow* emg = Open("N3");
   QComboBox* plMode = emg->findChild<QComboBox*>("PL Emg Channel 2 Work Mode");
-  Choose(plMode, "CW");
   // A stored value the list does not offer shows as its first entry.
   auto shows = [](QComboBox* list, int value) {
     const int entry = list->findData(value);
     EXPECT_EQ(list->currentIndex(), entry < 0 ? 0 : entry) << list->objectName().toStdString();
   };
+  main->action(Command::Undo)->trigger();  // Initial Setting, to have a step to redo
+  Choose(plMode, "CW");
+  ASSERT_EQ(plMode->currentText(), QStringLiteral("CW"));
+  EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: choices not saved in Emg Channel Setting"));
+  prompter.shown.clear();
+  plMode->setFocus();
+  CtrlY();
+  EXPECT_EQ(prompter.shown.size(), 1);  // answered Cancel: nothing redone, the choice kept
+  EXPECT_TRUE(cfg() == states[states.size() - 2]);
+  EXPECT_EQ(plMode->currentText(), QStringLiteral("CW"));
+  CtrlZ();
+  EXPECT_TRUE(cfg() == states[states.size() - 2]);  // the window's choice went, no stored step
+  shows(plMode, cfg().EmergencySettings[19]);
+  EXPECT_EQ(history().UndoCount(), states.size() - 2);
+  Choose(plMode, "CW");
+  prompter.Answer(Answer::Ok);
+  CtrlY();
+  EXPECT_TRUE(cfg() == states.back());
+  shows(plMode, cfg().EmergencySettings[19]);
   auto emgShowsConfig = [&] {
     shows(plMode, cfg().EmergencySettings[19]);
     shows(emg->findChild<QComboBox*>("PL Emg Channel 1"), cfg().EmergencySettings[1]);
@@ -309,6 +384,7 @@ TEST_F(UndoTest, NewOpenAndReadStartAfreshAndUndoingToTheSavedStateClearsTheModi
   auto radio = MakeDemoRadio(folder.program(), false);
   main->transfers().AttachDemoRadio(
       std::make_unique<SimulatedRadio>(radio->memory(), RadioIdentity{kModelName, true, kDataVersion}));
+  prompter.Answer(Answer::No);  // not saved first
   prompter.Answer(Answer::Ok);
   main->action(Command::ReadFromRadio)->trigger();
   ASSERT_TRUE(testing::ProcessEventsUntil([&] { return !main->transfers().busy(); }, 20000));

@@ -1,0 +1,117 @@
+#include "channels/difference_labels.h"
+
+#include <optional>
+#include <string_view>
+
+#include "channels/detail_fields.h"
+#include "channels/group_entries.h"
+#include "channels/tone_codes.h"
+#include "channels/frequency_rules.h"
+#include "config/text_rules.h"
+#include "options/dtmf_rules.h"
+
+namespace zq {
+namespace {
+
+// "/Channels/HAM/group 1/slot 9/PowerLevel" taken apart.
+struct ChannelMember {
+  int band = 0, group = 0, slot = 0;
+  std::string field;
+};
+
+std::optional<ChannelMember> ParseChannelMember(std::string_view member) {
+  constexpr std::string_view kPrefix = "/Channels/";
+  if (!member.starts_with(kPrefix)) return std::nullopt;
+  member.remove_prefix(kPrefix.size());
+  std::vector<std::string_view> parts;
+  for (std::size_t at; (at = member.find('/')) != std::string_view::npos; member.remove_prefix(at + 1))
+    parts.push_back(member.substr(0, at));
+  parts.push_back(member);
+  if (parts.size() != 4 || !parts[1].starts_with("group ") || !parts[2].starts_with("slot ")) return std::nullopt;
+  ChannelMember m;
+  for (m.band = 0; m.band < kBandCount && parts[0] != kBandShortNames[m.band]; ++m.band) {}
+  auto group = ParseInteger(parts[1].substr(6));
+  auto slot = ParseInteger(parts[2].substr(5));
+  if (m.band == kBandCount || !group || !slot) return std::nullopt;
+  m.group = static_cast<int>(*group);
+  m.slot = static_cast<int>(*slot);
+  m.field = std::string(parts[3]);
+  return m;
+}
+
+// The detail field that shows a record member, and for a tone code whether it is the DCS one.
+struct FieldOfMember {
+  const DetailFieldDef* def = nullptr;
+  bool dcs = false;
+};
+
+FieldOfMember FindField(const std::string& name) {
+  ChannelRecord probe;
+  const void* member = nullptr;
+  VisitChannelFields(probe, [&](std::string_view n, auto& value) {
+    if (n == name) member = &value;
+  });
+  for (const DetailFieldDef& def : DetailFields()) {
+    if (def.tone) {
+      if (member == &(probe.*(def.tone->ctcss))) return {&def, false};
+      if (member == &(probe.*(def.tone->dcs))) return {&def, true};
+    } else if (member == &(probe.*(def.field))) {
+      return {&def, false};
+    }
+  }
+  return {};
+}
+
+std::string Unquoted(const std::string& json) {
+  return json.size() >= 2 && json.front() == '"' ? json.substr(1, json.size() - 2) : json;
+}
+
+std::string ShownValue(const ChannelMember& m, const FieldOfMember& field, const std::optional<std::string>& value,
+                       const RadioConfig& cfg, int language) {
+  if (!value) return DifferenceValueText(value, language);
+  if (m.field == "RxFrequency") {
+    auto mhz = StoredFrequencyMhz(Unquoted(*value));
+    return mhz ? FormatFixed(*mhz, 5) : Unquoted(*value);
+  }
+  auto number = ParseInteger(*value);
+  if (!field.def || !number) return *value;
+  const int n = static_cast<int>(*number);
+  switch (field.def->kind) {
+    case ChoiceKind::Fixed:
+      return n >= 0 && n < static_cast<int>(field.def->choices.size()) ? std::string(Text(field.def->choices[n], language))
+                                                                       : *value;
+    case ChoiceKind::ToneCode: return field.dcs ? DcsText(n) : CtcssText(n);
+    case ChoiceKind::DtmfCode: {
+      if (n == 0) return std::string(Text(Txt::ChoiceOff, language));
+      if (n < 1 || n > kDtmfCodeCount) return *value;
+      const std::u16string code = cfg.Options.DtmfCodes(n);
+      return std::to_string(n) + " \u2014 " + Utf16ToUtf8(Cleaned(std::u16string_view(code)));
+    }
+    case ChoiceKind::CbMemChannel: return n == kNoCbMemChannel ? std::string(Text(Txt::ChoiceOff, language)) : *value;
+    default: return n == 0 ? std::string(Text(Txt::ChoiceOff, language)) : *value;
+  }
+}
+
+}  // namespace
+
+std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDifference>& list, const RadioConfig& cfg,
+                                                    int language) {
+  std::vector<LabelledDifference> out;
+  for (const MemberDifference& d : list) {
+    const auto m = ParseChannelMember(d.member);
+    const FieldOfMember field = m ? FindField(m->field) : FieldOfMember{};
+    const bool frequency = m && m->field == "RxFrequency";
+    if (!m || (!field.def && !frequency) || !IsGroup(m->band, m->group)) {
+      out.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
+      continue;
+    }
+    const std::string label = std::string(Text(frequency ? Txt::FrequencyLabel : field.def->label, language));
+    const std::string name = std::string(kBandShortNames[m->band]) + " " +
+                             GroupDisplayName(cfg, m->band, m->group, language) + " (" + std::to_string(m->group) +
+                             ") CH " + std::to_string(m->slot) + " " + label;
+    out.push_back({name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});
+  }
+  return out;
+}
+
+}  // namespace zq
