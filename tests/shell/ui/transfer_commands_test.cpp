@@ -282,7 +282,9 @@ TEST_F(TransferCommandsTest, TheSimulatedRadioCanBeChosenWithoutDemoAndIsNeverSt
     app().settings.language = language;
     WhenModalShown([&](QWidget* dialog) {
       auto* list = dialog->findChild<QComboBox*>("portList");
-      if (language == kChinese) EXPECT_LT(list->currentIndex(), list->count() - 1);  // not chosen by itself
+      if (language == kChinese) {
+        EXPECT_LT(list->currentIndex(), list->count() - 1);  // not chosen by itself
+      }
       list->setCurrentIndex(list->count() - 1);
       EXPECT_EQ(list->currentText(), language == kChinese ? zhEntry : QStringLiteral("Simulated radio (demonstration)"));
       dialog->findChild<QPushButton*>("ok")->click();
