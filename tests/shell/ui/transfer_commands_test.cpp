@@ -11,9 +11,6 @@
 #include <QFileInfo>
 #include <QCoreApplication>
 #include <QAbstractItemView>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <fstream>
 
@@ -37,18 +34,6 @@ namespace {
 using testing::MainWindowFixture;
 using testing::ProcessEventsUntil;
 using testing::WhenModalShown;
-
-// A pseudo-terminal for the port window to take by its path.
-struct PseudoTerminal {
-  PseudoTerminal() : fd(::posix_openpt(O_RDWR | O_NOCTTY)) {
-    if (fd >= 0 && ::grantpt(fd) == 0 && ::unlockpt(fd) == 0) path = ::ptsname(fd);
-  }
-  ~PseudoTerminal() {
-    if (fd >= 0) ::close(fd);
-  }
-  int fd;
-  std::string path;
-};
 
 class TransferCommandsTest : public MainWindowFixture {
  protected:
@@ -187,24 +172,6 @@ void TypeIntoPortWindow(frmMain& main, const QString& typed) {
     dialog->findChild<QPushButton*>("ok")->click();
   });
   main.action(Command::CommunicationPort)->trigger();
-}
-
-TEST_F(TransferCommandsTest, ThePortWindowOffersTheDemoRadioAndTakesATypedDevice) {
-  AttachDemo();
-  PseudoTerminal pty;
-  WhenModalShown([&](QWidget* dialog) {
-    auto* list = dialog->findChild<QComboBox*>("portList");
-    EXPECT_EQ(list->itemText(0), QStringLiteral("Simulated radio (demonstration)"));
-    EXPECT_EQ(list->currentIndex(), 0);  // the demo radio is the port in use
-    list->setEditText(QString::fromStdString(pty.path));
-    dialog->findChild<QPushButton*>("ok")->click();
-  });
-  main->action(Command::CommunicationPort)->trigger();
-  EXPECT_FALSE(main->transfers().demoChosen());
-  EXPECT_EQ(app().settings.portNumber, kNamedDevicePort);
-  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comPort"), "1000");
-  EXPECT_EQ(ReadProfileString(folder.settingsFile(), "language", "comDevice"), pty.path);
-  EXPECT_EQ(main->statusPanel(3)->text(), QString::fromStdString("COM " + pty.path));
 }
 
 TEST_F(TransferCommandsTest, ThePortWindowTakesOnlyComNumbersAndDevicesThatExist) {
