@@ -32,12 +32,14 @@ if(WIN32)
   # The Start-menu entry; the executables sit in bin/ as in the system layout.
   set(CPACK_PACKAGE_EXECUTABLES zq4071 "ZQ4071 Programmer")
   set(CPACK_NSIS_EXECUTABLES_DIRECTORY bin)
-  set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\zq4071.exe")
+  set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\zq4071.exe")  # NSIS wants backslashes
   if(ZQ_APP_ICO)
     set(CPACK_NSIS_MUI_ICON ${ZQ_APP_ICO})
     set(CPACK_NSIS_MUI_UNIICON ${ZQ_APP_ICO})
   endif()
   set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+  # A 64-bit installer for the 64-bit program (NSIS makes 32-bit ones unless told).
+  set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 elseif(ZQ_INSTALL_LAYOUT STREQUAL "system")
   set(CPACK_GENERATOR DEB TGZ)
 else()
