@@ -229,6 +229,7 @@ step_done "zip and installer"
 
 # A fresh prefix that holds nothing of the build: only a Chinese font, copied in
 # as a user would install one. The zip is unpacked into it, the installer run in it.
+wineserver -k 2>/dev/null || true
 export WINEPREFIX="$PWD/build-windows/wine-desktop"
 rm -rf "$WINEPREFIX"
 wineboot -i >/dev/null 2>&1
