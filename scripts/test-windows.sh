@@ -12,7 +12,8 @@
 #   5. makes the portable zip and the NSIS installer, installs the one and unpacks
 #      the other into a fresh Wine prefix, and starts zq4071.exe from each under
 #      Xvfb with the windows platform: in English and in Chinese, screenshots,
-#      the window found by its title, a clean exit when it is closed.
+#      the window found by its title, a clean exit when it is closed; then
+#      uninstalls it.
 # Needs the Linux build in build/ (scripts/build.sh makes it). ZQ_SKIP_WINDOWS=1
 # leaves all of it out of a quick local run.
 set -euo pipefail
@@ -295,6 +296,17 @@ grep -q '文件名' "$shots/portable-chinese.png.title" \
   || { echo "test-windows: the Chinese title is $(cat "$shots/portable-chinese.png.title")" >&2; exit 1; }
 echo "zq4071.exe under Xvfb from the installed folder (English) and the unpacked zip (Chinese): screenshots in $shots"
 step_done "zq4071.exe on the windows platform"
+
+# The uninstaller takes the program and its Start-menu entry and leaves the user's settings.
+wine 'C:\ZQ4071\Uninstall.exe' /S >/dev/null 2>&1
+wineserver -w
+if [ -e "$installed_exe" ] || find "$WINEPREFIX/drive_c" -path '*/Start Menu/*' -name 'ZQ4071*.lnk' | grep -q . ||
+   [ ! -f "$settings" ]; then
+  echo "test-windows: the uninstaller left the program or its menu entry, or took the user's settings" >&2
+  exit 1
+fi
+echo "Uninstaller: the program and its Start-menu entry are gone, the user's settings stay"
+step_done "uninstalled"
 
 echo "test-windows: took $((SECONDS - started)) s"
 echo "wine: $passed core and $gui_passed window tests passed, 0 failed, $skipped skipped"
