@@ -26,6 +26,17 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 usr=$root/usr
 
+# Debian's policy checks: no error and no warning (the remaining notes are
+# information only: hardening flags and the compiler's .comment section).
+lintian_report=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^[EW]: ' || true)
+check "lintian reports no error and no warning" test -z "$lintian_report"
+[ -z "$lintian_report" ] || echo "$lintian_report"
+dpkg-deb -c "$deb" >"$scratch/contents"
+check "the .deb carries the copyright file, the changelog and compressed manual pages" \
+  bash -c "grep -q ' ./usr/share/doc/zq4071/copyright\$' '$scratch/contents' &&
+           grep -q ' ./usr/share/doc/zq4071/changelog.gz\$' '$scratch/contents' &&
+           grep -q ' ./usr/share/man/man1/zq4071-cli.1.gz\$' '$scratch/contents'"
+
 check "desktop entry passes desktop-file-validate" \
   desktop-file-validate "$usr/share/applications/org.zq4071.programmer.desktop"
 check "AppStream metadata passes appstreamcli validate" \

@@ -15,4 +15,8 @@ class ToneOutput {
   virtual void Stop() = 0;
 };
 
+// The PC's sound device, one file per system: waveOut on Windows
+// (tone_output_windows.cpp), Qt Multimedia elsewhere (qt/qt_tone_output_posix.cpp).
+ToneOutput& SystemToneOutput();
+
 }  // namespace zq

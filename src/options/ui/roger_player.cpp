@@ -1,6 +1,6 @@
 #include "options/ui/roger_player.h"
 
-#include "platform/qt/qt_tone_output.h"
+#include "platform/qt/current_tone_output.h"
 
 namespace zq {
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -64,7 +65,17 @@ QString DocumentsFolder() {
   return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-// Our own pictures (src/shell/ui/icons), scaled from SVG for every screen.
+// Our own pictures (src/shell/ui/icons), scaled from SVG for every screen; a
+// build without the toolkit's SVG plugin carries PNGs of them in tool-bar sizes.
+QIcon PictureIcon(const QString& name) {
+  const QString svg = QStringLiteral(":/icons/%1.svg").arg(name);
+  if (QFile::exists(svg)) return QIcon(svg);
+  QIcon icon;
+  for (int size : {16, 24, 32, 48})
+    icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), QSize(size, size));
+  return icon;
+}
+
 QIcon ToolbarIcon(Command command) {
   static const std::map<Command, QString> pictures = {
       {Command::New, QStringLiteral("new")},          {Command::Open, QStringLiteral("open")},
@@ -73,7 +84,7 @@ QIcon ToolbarIcon(Command command) {
       {Command::About, QStringLiteral("about")},
   };
   auto it = pictures.find(command);
-  return it == pictures.end() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(it->second));
+  return it == pictures.end() ? QIcon() : PictureIcon(it->second);
 }
 
 }  // namespace

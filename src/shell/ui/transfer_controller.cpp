@@ -5,7 +5,7 @@
 #include "link/port_messages.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
-#include "link/qt/qt_serial_port.h"
+#include "link/qt/event_loop_port.h"
 #include "link/read_result.h"
 #include "link/simulated_port.h"
 #include "platform/local_date.h"
@@ -58,7 +58,7 @@ QString TransferController::PortDisplayName() const {
 
 std::unique_ptr<SerialPort> TransferController::MakePort() {
   if (demoChosen_) return std::make_unique<SimulatedPort>(*demoRadio_, QtScheduler(this));
-  return std::make_unique<QtSerialPort>();
+  return MakeEventLoopPort();
 }
 
 std::string TransferController::ChosenDevice() const { return demoChosen_ ? "demo" : CurrentDevice(); }

@@ -39,7 +39,7 @@ TEST_F(ChannelCsvTest, AGroupGoesOutAndComesBackIntoAnotherGroup) {
 
 TEST_F(ChannelCsvTest, BadLinesAreReportedAndACbGroupRefusesTheFile) {
   AllowEveryBand();
-  std::ofstream(folder.root() / "mixed.csv") << "Location,Frequency\r\n2,28.400000\r\n3,99.000000\r\nx,28.1\r\n";
+  std::ofstream(folder.root() / "mixed.csv", std::ios::binary) << "Location,Frequency\r\n2,28.400000\r\n3,99.000000\r\nx,28.1\r\n";
   ShowBand(kHF);
   ShowGroup(4);
   prompter.OpenFile(File("mixed.csv"));

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "platform/qt/qt_tone_output.h"
+#include "platform/qt/current_tone_output.h"
 #include "support/main_window_fixture.h"
 
 namespace zq::testing {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -182,7 +183,8 @@ TEST_F(MainWindowEditorsTest, AFileOfAnotherVersionOffersItsReleaseAfterTheSaveQ
   prompter.OpenFile(QString::fromStdString(path));
   prompter.Answer(Answer::Yes);
   main->action(Command::Open)->trigger();
-  EXPECT_TRUE(starter.started.endsWith(QStringLiteral("/V300/LR_902/") + QString::fromStdString(programName)));
+  EXPECT_TRUE(QDir::fromNativeSeparators(starter.started)
+                  .endsWith(QStringLiteral("/V300/LR_902/") + QString::fromStdString(programName)));
   EXPECT_TRUE(starter.ended);
 }
 

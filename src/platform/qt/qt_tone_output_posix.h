@@ -1,5 +1,6 @@
 #pragma once
-// Tones on the PC's sound device: a generated sine wave through Qt Multimedia.
+// Tones on the PC's sound device: a generated sine wave through Qt Multimedia
+// (the side of POSIX systems; the Windows build has no Qt Multimedia).
 // Without a sound device (no audio server, no output, a sink that cannot
 // start) every call does nothing, and the preview keeps its timing all the same.
 #include <QBuffer>
@@ -34,9 +35,5 @@ class QtToneOutput : public QObject, public ToneOutput {
   QBuffer buffer_;
   bool noDevice_ = false;
 };
-
-// The output the roger-beep window plays through; tests put a recorder in place.
-ToneOutput& CurrentToneOutput();
-void SetToneOutput(ToneOutput* output);
 
 }  // namespace zq

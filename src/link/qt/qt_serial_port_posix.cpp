@@ -1,4 +1,4 @@
-#include "link/qt/qt_serial_port.h"
+#include "link/qt/qt_serial_port_posix.h"
 
 #include "link/port_refusal.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_tone_output.h"
+#include "platform/qt/qt_tone_output_posix.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMediaDevices>
 
+#include "platform/qt/current_tone_output.h"
 #include "platform/tone_samples.h"
 
 namespace zq {
@@ -36,8 +37,6 @@ QAudioFormat ToneFormat(const QAudioDevice& device) {
   if (format.channelCount() <= 0) format.setChannelCount(1);
   return format;
 }
-
-ToneOutput* g_output = nullptr;
 
 }  // namespace
 
@@ -83,12 +82,9 @@ void QtToneOutput::Stop() {
   if (buffer_.isOpen()) buffer_.close();
 }
 
-ToneOutput& CurrentToneOutput() {
-  if (g_output) return *g_output;
+ToneOutput& SystemToneOutput() {
   static QtToneOutput* system = new QtToneOutput(QCoreApplication::instance());
   return *system;
 }
-
-void SetToneOutput(ToneOutput* output) { g_output = output; }
 
 }  // namespace zq

@@ -10,7 +10,7 @@
 #include "link/comm_transfer.h"
 #include "link/link_fakes.h"
 #include "link/qt/qt_reply_timer.h"
-#include "link/qt/qt_serial_port.h"
+#include "link/qt/qt_serial_port_posix.h"
 #include "link/served_radio.h"
 #include "link/test_images.h"
 

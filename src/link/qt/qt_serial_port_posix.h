@@ -1,6 +1,7 @@
 #pragma once
-// The serial port on Qt's event loop. The receive threshold is met by waiting
-// until at least that many bytes are available; the reply is then taken whole.
+// The serial port on Qt's event loop through QSerialPort: the side of POSIX
+// systems (link/qt/event_loop_port.h chooses). The receive threshold is met by
+// waiting until at least that many bytes are available; the reply is then taken whole.
 #include <QObject>
 #include <QSerialPort>
 
