@@ -120,7 +120,11 @@ void FrmToneTips::SetCaptions() {
   frequencyHeader_->setText(QText(Txt::RbFrequency, language()));
   durationHeader_->setText(QText(Txt::RbToneLong, language()));
   const auto captions = RogerStepCaptions();
-  for (int k = 0; k < kRogerSteps; ++k) steps_[k].caption->setText(QText(captions[k], language()));
+  for (int k = 0; k < kRogerSteps; ++k) {
+    steps_[k].caption->setText(QText(captions[k], language()));
+    // The frequency list has the step's caption as its label; the duration list is named by both.
+    steps_[k].duration->setAccessibleName(steps_[k].caption->text() + QLatin1Char(' ') + durationHeader_->text());
+  }
   play_->setText(QText(Txt::RbPlay, language()));
   stop_->setText(QText(Txt::RbStop, language()));
 }
