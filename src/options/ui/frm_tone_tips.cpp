@@ -16,6 +16,7 @@
 #include "options/ui/roger_diagram.h"
 #include "options/ui/roger_player.h"
 #include "widgets/editor_host.h"
+#include "widgets/fields_scroll_area.h"
 #include "widgets/guarded.h"
 #include "widgets/ui_text.h"
 
@@ -92,12 +93,17 @@ void FrmToneTips::BuildWindow() {
   buttons->addStretch(1);
   buttons->addWidget(play_);
   buttons->addWidget(stop_);
+  auto* fields = new QWidget;
+  auto* fieldsLayout = new QVBoxLayout(fields);
+  fieldsLayout->setContentsMargins(0, 0, 0, 0);
+  fieldsLayout->addLayout(grid);
+  fieldsLayout->addWidget(diagram_);
+  fieldsLayout->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
-  layout->addLayout(grid);
-  layout->addWidget(diagram_);
+  // The steps and the diagram are taller than a scaled laptop screen; the buttons stay in sight.
+  layout->addWidget(new FieldsScrollArea(fields, this), 1);
   layout->addLayout(buttons);
-  layout->addStretch(1);
 }
 
 void FrmToneTips::FillLists() {
