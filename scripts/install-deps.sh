@@ -9,6 +9,7 @@ packages=(
   libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   xvfb xauth socat fonts-wqy-microhei imagemagick
+  at-spi2-core python3-pyatspi dbus-x11
   qt6-translations-l10n dpkg-dev desktop-file-utils appstream lintian
   clang-14 libfuzzer-14-dev libclang-rt-14-dev strace
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, tests the packages, and runs every test and the
-# killed and failed saves of scripts/test-faults.sh; then the sanitized build with a
+# killed and failed saves of scripts/test-faults.sh and what a screen reader reads of
+# the running program (scripts/test-accessibility.sh); then the sanitized build with a
 # minute of fuzzing per fuzz target, and the Windows build (left out with
 # ZQ_SKIP_WINDOWS=1). Prints the time of each step.
 set -euo pipefail
@@ -22,6 +23,7 @@ step scripts/test-package.sh
 mkdir -p -m 0700 "${XDG_RUNTIME_DIR:-/tmp/zq4071-runtime}"
 step ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
 step scripts/test-faults.sh
+step scripts/test-accessibility.sh
 step scripts/test-sanitizers.sh
 step scripts/test-windows.sh
 echo "test: everything passed in $((SECONDS - started)) s"

@@ -8,6 +8,7 @@ namespace zq {
 
 FieldsScrollArea::FieldsScrollArea(QWidget* fields, QWidget* parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::NoFocus);  // the fields take the focus, and the area scrolls to the one that has it
   setWidgetResizable(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWidget(fields);

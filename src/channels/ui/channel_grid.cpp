@@ -1,5 +1,6 @@
 #include "channels/ui/channel_grid.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -76,8 +77,13 @@ void ChannelGrid::SetRows(const std::vector<std::string>& labels, bool wideFrequ
   HideEditBox();
   QSignalBlocker quiet(this);
   setRowCount(static_cast<int>(labels.size()));
-  for (int row = 1; row <= rowCount(); ++row)
-    CellItem(row, kNumberColumn)->setText(QString::fromStdString(labels[row - 1]));
+  QStringList rowHeaders;
+  for (int row = 1; row <= rowCount(); ++row) {
+    rowHeaders << QString::fromStdString(labels[row - 1]);
+    CellItem(row, kNumberColumn)->setText(rowHeaders.back());
+  }
+  // The hidden row header still tells assistive technology which channel a cell belongs to.
+  setVerticalHeaderLabels(rowHeaders);
   setColumnWidth(kFrequencyColumn, wideFrequencyColumn ? kWideFrequencyWidth : kFrequencyWidth);
   FitWidth();
 }
@@ -132,9 +138,18 @@ void ChannelGrid::resizeEvent(QResizeEvent* event) {
   PlaceEditBox();
 }
 
+// Return, Enter and F2 open the frequency box; a digit typed on the cell opens it
+// too and starts the new value, as in a spreadsheet.
 void ChannelGrid::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    if (currentRow() >= 0 && currentColumn() == kFrequencyColumn) emit editRequested(currentRow() + 1);
+  const bool onFrequency = currentRow() >= 0 && currentColumn() == kFrequencyColumn;
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+    if (onFrequency) emit editRequested(currentRow() + 1);
+    return;
+  }
+  if (onFrequency && event->modifiers() == Qt::NoModifier && event->text().size() == 1 && event->text()[0].isDigit()) {
+    emit editRequested(currentRow() + 1);
+    if (IsEditing()) QCoreApplication::sendEvent(editBox_, event);  // the box opens with its text selected
     return;
   }
   QTableWidget::keyPressEvent(event);

@@ -144,6 +144,7 @@ void frmCommChInfo::ChangShowByLanguage() {
       bandSelector_->setCurrentIndex(band_);
     }
     grid_->SetHeaderTexts(QText(Txt::GridHeaderChannel, language), QText(Txt::FrequencyLabel, language));
+    grid_->setAccessibleName(windowTitle());
     groupPanel_->ApplyLanguage(language);
     groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, language);
     detail_->ApplyLanguage(language);

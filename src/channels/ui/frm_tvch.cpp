@@ -117,6 +117,7 @@ void FrmTVCH::BuildSettings(QWidget* panel) {
 void FrmTVCH::ApplyLanguage() {
   Guarded(this, "FrmTVCH_ChangeLanguage", [&] {
     setWindowTitle(QText(Txt::TreeWeather, language()));
+    grid_->setAccessibleName(windowTitle());
     QStringList headers;
     for (const WeatherColumn& column : kWeatherColumns) headers << QText(column.header, language());
     grid_->setHorizontalHeaderLabels(headers);

@@ -103,6 +103,7 @@ void GroupPanel::ApplyLanguage(int language) {
   groupLabel_->setText(QText(Txt::GroupLabel, language));
   validLabel_->setText(QText(Txt::GroupValidLabel, language));
   nameLabel_->setText(QText(Txt::GroupNameLabel, language));
+  settingsGroup_->setAccessibleName(QText(Txt::SettingsGroupName, language));  // the list has no label of its own
   workGroupLabel_->setText(QText(Txt::WorkGroupLabel, language));
   workChannelLabel_->setText(QText(Txt::WorkChannelLabel, language));
 }

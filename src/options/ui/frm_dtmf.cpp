@@ -114,6 +114,7 @@ void FrmDTMF::FillLists() {
 
 void FrmDTMF::SetCaptions() {
   setWindowTitle(QText(Txt::DtmfCaption, language()));
+  codes_->setAccessibleName(windowTitle());
   codes_->setHorizontalHeaderLabels({QText(Txt::DtmfNumber, language()), QText(Txt::DtmfAutodial, language())});
   for (SettingControl& setting : settings_) setting.label->setText(QText(setting.def->label, language()));
   display_->setText(QText(Txt::DtmfDisplay, language()));

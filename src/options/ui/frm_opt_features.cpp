@@ -61,6 +61,7 @@ FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
   Guarded(this, "FrmOptFeatures_Form_Load", [&] {
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("optionScroll");
+    scroll->setFocusPolicy(Qt::NoFocus);  // the fields take the focus; the area follows it
     content_ = BuildContent();
     scroll->setWidget(content_);
     scroll->setWidgetResizable(true);
@@ -184,6 +185,7 @@ void FrmOptFeatures::AddList(const OptionControl& def, GridPlace& place) {
   lists_.push_back({id, def.value, def.list, def.pieces, combo});
   connect(combo, &QComboBox::activated, this, [this, id] { SaveOptFeat(id); });
   if (def.besidePrevious) {
+    captions_.push_back({combo, def.label});
     place.grid->addWidget(combo, place.row - 1, 2);
     return;
   }
@@ -279,6 +281,8 @@ void FrmOptFeatures::SetCaptions() {
       frame->setTitle(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(caption.widget))
       button->setText(text);
+    else
+      caption.widget->setAccessibleName(text);  // a list beside another shares its label
   }
 }
 

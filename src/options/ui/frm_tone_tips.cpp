@@ -16,6 +16,7 @@
 #include "options/ui/roger_diagram.h"
 #include "options/ui/roger_player.h"
 #include "widgets/editor_host.h"
+#include "widgets/fields_scroll_area.h"
 #include "widgets/guarded.h"
 #include "widgets/ui_text.h"
 
@@ -92,12 +93,17 @@ void FrmToneTips::BuildWindow() {
   buttons->addStretch(1);
   buttons->addWidget(play_);
   buttons->addWidget(stop_);
+  auto* fields = new QWidget;
+  auto* fieldsLayout = new QVBoxLayout(fields);
+  fieldsLayout->setContentsMargins(0, 0, 0, 0);
+  fieldsLayout->addLayout(grid);
+  fieldsLayout->addWidget(diagram_);
+  fieldsLayout->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs_);
-  layout->addLayout(grid);
-  layout->addWidget(diagram_);
+  // The steps and the diagram are taller than a scaled laptop screen; the buttons stay in sight.
+  layout->addWidget(new FieldsScrollArea(fields, this), 1);
   layout->addLayout(buttons);
-  layout->addStretch(1);
 }
 
 void FrmToneTips::FillLists() {
@@ -120,7 +126,11 @@ void FrmToneTips::SetCaptions() {
   frequencyHeader_->setText(QText(Txt::RbFrequency, language()));
   durationHeader_->setText(QText(Txt::RbToneLong, language()));
   const auto captions = RogerStepCaptions();
-  for (int k = 0; k < kRogerSteps; ++k) steps_[k].caption->setText(QText(captions[k], language()));
+  for (int k = 0; k < kRogerSteps; ++k) {
+    steps_[k].caption->setText(QText(captions[k], language()));
+    // The frequency list has the step's caption as its label; the duration list is named by both.
+    steps_[k].duration->setAccessibleName(steps_[k].caption->text() + QLatin1Char(' ') + durationHeader_->text());
+  }
   play_->setText(QText(Txt::RbPlay, language()));
   stop_->setText(QText(Txt::RbStop, language()));
 }

@@ -11,6 +11,7 @@
 #include "channels/group_entries.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/ui_text.h"
+#include "widgets/accessible_names.h"
 
 namespace zq {
 
@@ -47,6 +48,7 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
   layout->addWidget(summary_);
   layout->addSpacing(8);
   layout->addLayout(OkCancelRow(*this, language));
+  BuddyLabelsOf(*this);
 }
 
 void PrintChoiceDialog::FillGroups(int band, int group) {

@@ -20,6 +20,7 @@
 #include "widgets/prompter.h"
 #include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
+#include "widgets/accessible_names.h"
 
 namespace zq {
 
@@ -31,6 +32,7 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
   list_ = new QComboBox(this);
   list_->setObjectName("portList");
   list_->setEditable(true);  // a device outside the list (a pseudo-terminal, an unusual adapter) can be typed
+  list_->lineEdit()->setAccessibleName(QText(Txt::PortLabel, language));
   list_->setInsertPolicy(QComboBox::NoInsert);
   list_->setMinimumWidth(260);
   list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // adapters' names can be long
@@ -44,6 +46,7 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addLayout(OkCancelRow(*this, language, false));
+  BuddyLabelsOf(*this);
   connect(findChild<QPushButton*>("ok"), &QPushButton::clicked, this,
           [this] { Guarded(this, "FrmComSet_cmdOK_Click", [this] { OnOk(); }); });
 

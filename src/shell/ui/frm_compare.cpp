@@ -43,6 +43,7 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
 
   table_ = new QTableWidget(this);
   table_->setObjectName("differenceTable");
+  table_->setAccessibleName(windowTitle());
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->hide();

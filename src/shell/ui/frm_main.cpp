@@ -50,6 +50,7 @@
 #include "shell/ui/transfer_controller.h"
 #include "shell/ui/undo_commands.h"
 #include "widgets/ui_text.h"
+#include "widgets/accessible_names.h"
 
 namespace zq {
 namespace {
@@ -260,6 +261,8 @@ void frmMain::Change_Language() {
     a->setToolTip(WithoutAmpersand(Tr(CommandOf(command).caption)));
     if (command == Command::New) a->setText(WithoutAmpersand(Tr(Txt::MenuNew)));
   }
+  tree_->setAccessibleName(WithoutAmpersand(Tr(CommandOf(Command::TreeView).caption)));
+  treePane_->findChild<QToolButton*>("treePaneClose")->setAccessibleName(WithoutAmpersand(Tr(Txt::CloseButton)));
   QTreeWidgetItem* root = tree_->topLevelItem(0);
   for (int k = 0; k < root->childCount(); ++k) {
     const EditorDef* def = FindEditor(root->child(k)->data(0, Qt::UserRole).toString().toStdString());
@@ -502,6 +505,7 @@ EditorWindow* frmMain::OpenEditor(std::string_view key) {
   const EditorDef* def = FindEditor(key);
   if (!def || !def->create) return nullptr;
   EditorWindow* editor = def->create(*this);
+  BuddyLabelsOf(*editor);
   QMdiSubWindow* window = mdi_->addSubWindow(editor);
   window->setAttribute(Qt::WA_DeleteOnClose);
   editors_[std::string(key)] = window;

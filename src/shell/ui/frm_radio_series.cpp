@@ -24,6 +24,7 @@
 #include "widgets/guarded.h"
 #include "widgets/prompter.h"
 #include "widgets/ui_text.h"
+#include "widgets/accessible_names.h"
 
 namespace zq {
 namespace {
@@ -69,6 +70,7 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   last_->setWordWrap(true);
   failedList_ = new QListWidget(this);
   failedList_->setObjectName("failedRadios");
+  failedList_->setAccessibleName(QText(Txt::SeriesFailedRadios, language_));  // lists do not take their label's name
   start_ = Button(Txt::SeriesStart, "start", language_, this);
   stop_ = Button(Txt::SeriesStop, "stop", language_, this);
   close_ = Button(Txt::CloseButton, "close", language_, this);
@@ -97,6 +99,7 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   layout->addWidget(new QLabel(QText(Txt::SeriesFailedRadios, language_), this));
   layout->addWidget(failedList_, 1);
   layout->addLayout(buttons);
+  BuddyLabelsOf(*this);
 
   connect(chooseLog_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_ChooseLog", [&] { ChooseLog(); }); });
   connect(start_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_Start", [&] { Start(); }); });

@@ -8,6 +8,7 @@
 
 #include "widgets/dialog_buttons.h"
 #include "widgets/ui_text.h"
+#include "widgets/accessible_names.h"
 
 namespace zq {
 
@@ -29,6 +30,7 @@ LanguageDialog::LanguageDialog(int language, int systemLanguage, QWidget* parent
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addLayout(OkCancelRow(*this, language));
+  BuddyLabelsOf(*this);
   setMinimumWidth(320);
 }
 
