@@ -221,6 +221,7 @@
   X(GroupValidLabel, "Group Valid", "组有效")                                                                \
   X(GroupNameLabel, "Group Name", "组名称")                                                                  \
   X(SettingsGroupName, "Group whose settings are edited", "编辑设置的组")                                       \
+  X(OptBandTabs, "Band settings and Bluetooth", "各波段设置与蓝牙")                                              \
   X(WorkGroupLabel, "Work Group", "工作组")                                                                  \
   X(WorkChannelLabel, "Current Work Channel", "当前工作信道")                                                \
   X(GroupMemName, "MEM", "MEM")                                                                              \

@@ -143,6 +143,7 @@ QWidget* FrmOptFeatures::BuildContent() {
 QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame) {
   auto* tabs = new QTabWidget;
   tabs->setObjectName("publicTabs");
+  captions_.push_back({tabs, Txt::OptBandTabs});  // tabs have no label of their own to be named by
   for (const PublicBlock& block : PublicBlocks()) {
     tabs->addTab(BuildPublicFrame(block), QString::fromLatin1(kBandShortNames[block.band]));
     if (block.band == host_.CurrentBand()) tabs->setCurrentIndex(tabs->count() - 1);
