@@ -6,26 +6,21 @@
 #include "config/band_layout.h"
 #include "config/text_rules.h"
 #include "data_commands.h"
+#include "text/letter_case.h"
 
 namespace zq::cli {
 namespace {
 
-bool SameWord(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
 std::optional<int> BandOfName(std::string_view name) {
   for (int band = 0; band < kBandCount; ++band)
-    if (SameWord(Trim(name), kBandShortNames[band])) return band;
+    if (SameIgnoringCase(Trim(name), kBandShortNames[band])) return band;
   return std::nullopt;
 }
 
 std::optional<int> GroupOfName(int band, std::string_view name) {
   name = Trim(name);
-  if (MemGroup(band) != 0 && SameWord(name, "MEM")) return MemGroup(band);
-  if (VfoGroup(band) != 0 && SameWord(name, "VFO")) return VfoGroup(band);
+  if (MemGroup(band) != 0 && SameIgnoringCase(name, "MEM")) return MemGroup(band);
+  if (VfoGroup(band) != 0 && SameIgnoringCase(name, "VFO")) return VfoGroup(band);
   auto number = IsAllDigits(name) ? ParseInteger(name) : std::nullopt;
   if (number && IsGroup(band, static_cast<int>(*number))) return static_cast<int>(*number);
   return std::nullopt;

@@ -7,6 +7,7 @@
 #include "channels/list_entries.h"
 #include "channels/tone_codes.h"
 #include "config/text_rules.h"
+#include "text/letter_case.h"
 
 namespace zq {
 namespace {
@@ -95,17 +96,11 @@ CsvColumn ColumnOf(ToneColumn c) {
   }
 }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
 
 // Position of a name in a list, letters in either case; -1 when none.
 int IndexOfName(std::span<const std::string_view> names, std::string_view value) {
   for (std::size_t i = 0; i < names.size(); ++i)
-    if (SameLetters(names[i], value)) return static_cast<int>(i);
+    if (SameIgnoringCase(names[i], value)) return static_cast<int>(i);
   return -1;
 }
 
@@ -190,7 +185,7 @@ std::optional<CsvMessage> FindToneCode(const CsvLineValues& line, ToneColumn c, 
 
 const ToneMode* FindToneMode(std::string_view tone, std::string_view cross) {
   for (const ToneMode& mode : kToneModes)
-    if (SameLetters(mode.tone, tone) && (mode.tone != kCross || SameLetters(mode.cross, cross))) return &mode;
+    if (SameIgnoringCase(mode.tone, tone) && (mode.tone != kCross || SameIgnoringCase(mode.cross, cross))) return &mode;
   return nullptr;
 }
 
@@ -212,14 +207,14 @@ void SetDirection(int16_t& type, int16_t& ctcss, int16_t& dcs, ToneColumn c, int
 
 const ModeName* FindMode(std::string_view name) {
   for (const ModeName& mode : kCsvModeNames)
-    if (SameLetters(mode.text, name)) return &mode;
+    if (SameIgnoringCase(mode.text, name)) return &mode;
   return nullptr;
 }
 
 // An FM line whose comment is "PA" is a PA channel.
 bool MarksPublicAddress(const CsvLineValues& line) {
   const ModeName* mode = FindMode(line[CsvColumn::Mode].value_or(""));
-  return mode && mode->code == kModeFm && SameLetters(line[CsvColumn::Comment].value_or(""), kPaComment);
+  return mode && mode->code == kModeFm && SameIgnoringCase(line[CsvColumn::Comment].value_or(""), kPaComment);
 }
 
 // "12" or "M3": the row label export writes as the name, which names nothing.
@@ -326,7 +321,7 @@ std::optional<CsvMessage> ReadTones(const CsvLineValues& line, ChannelRecord& re
   if (!tone) return std::nullopt;
   std::string_view cross = line[CsvColumn::CrossMode].value_or("");
   const ToneMode* mode = FindToneMode(*tone, cross);
-  if (!mode && SameLetters(*tone, kCross)) return Problem(Txt::CsvCrossModeUnsupported, {std::string(cross)});
+  if (!mode && SameIgnoringCase(*tone, kCross)) return Problem(Txt::CsvCrossModeUnsupported, {std::string(cross)});
   if (!mode) return Problem(Txt::CsvToneModeUnsupported, {std::string(*tone)});
 
   int txPosition = 0, rxPosition = 0;
@@ -374,8 +369,8 @@ std::optional<CsvMessage> ReadPower(const CsvLineValues& line, ChannelRecord& re
 std::optional<CsvMessage> ReadSkip(const CsvLineValues& line, ChannelRecord& record) {
   auto value = line[CsvColumn::Skip];
   if (!value) return std::nullopt;
-  bool scanned = value->empty() || SameLetters(*value, kPriority);
-  if (!scanned && !SameLetters(*value, kSkipped)) return Problem(Txt::CsvSkipUnsupported, {std::string(*value)});
+  bool scanned = value->empty() || SameIgnoringCase(*value, kPriority);
+  if (!scanned && !SameIgnoringCase(*value, kSkipped)) return Problem(Txt::CsvSkipUnsupported, {std::string(*value)});
   record.ScanAdd = scanned ? 1 : 0;
   return std::nullopt;
 }

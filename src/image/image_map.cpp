@@ -23,18 +23,17 @@ void CheckGroup(int band, int group) {
   if (!IsGroup(band, group)) throw std::out_of_range("no such channel group");
 }
 
-ValueRef OptRef(Opt f, int i = -1, int j = -1) { return {ValueRef::Option, f, i, j}; }
 ValueRef ArrayRef(ValueRef::Kind kind, int index) { return {kind, Opt::WorkGroup, index, -1}; }
 
 std::vector<SettingsRow> BandGroupRows() {
   std::vector<SettingsRow> rows = {
       {0x18000, {ValueRef::RangeIndex}},
-      {0x18001, OptRef(Opt::WorkGroup, kCB), Transform::LessOneButZero},
-      {0x18002, OptRef(Opt::CbUseVfo)},
-      {0x18003, OptRef(Opt::WorkGroup, kHF), Transform::LessOneButZero},
-      {0x18004, OptRef(Opt::HfUseVfo)},
-      {0x18005, OptRef(Opt::WorkGroup, kHAM), Transform::LessOneButZero},
-      {0x18006, OptRef(Opt::HamUseVfo)},
+      {0x18001, Field(Opt::WorkGroup, kCB), Transform::LessOneButZero},
+      {0x18002, Field(Opt::CbUseVfo)},
+      {0x18003, Field(Opt::WorkGroup, kHF), Transform::LessOneButZero},
+      {0x18004, Field(Opt::HfUseVfo)},
+      {0x18005, Field(Opt::WorkGroup, kHAM), Transform::LessOneButZero},
+      {0x18006, Field(Opt::HamUseVfo)},
   };
   const struct {
     uint32_t base;
@@ -42,32 +41,32 @@ std::vector<SettingsRow> BandGroupRows() {
   } workChannels[] = {{0x18007, kCB, 6}, {0x1800D, kHF, 15}, {0x1801C, kHAM, 12}};
   for (const auto& w : workChannels)
     for (int g = 1; g <= w.groups; ++g)
-      rows.push_back({w.base + uint32_t(g - 1), OptRef(Opt::WorkChannel, g, w.band), Transform::LessOne});
+      rows.push_back({w.base + uint32_t(g - 1), Field(Opt::WorkChannel, g, w.band), Transform::LessOne});
   return rows;
 }
 
 std::vector<SettingsRow> GeneralRows() {
   std::vector<SettingsRow> rows = {
-      {0x22100, OptRef(Opt::BatteryProtectMax)},
-      {0x22101, OptRef(Opt::BatteryProtectMax), Transform::SecondByte},
-      {0x22102, OptRef(Opt::BatteryProtectMin)},
-      {0x22103, OptRef(Opt::BatteryProtectMin), Transform::SecondByte},
-      {0x22104, OptRef(Opt::SwrProtectMax)},
-      {0x22105, OptRef(Opt::NrcAble)},
-      {0x22106, OptRef(Opt::Beep)},
-      {0x22108, OptRef(Opt::MicLevel)},
-      {0x22109, OptRef(Opt::TalkBack)},
-      {0x2210A, OptRef(Opt::Tot)},
-      {0x2210B, OptRef(Opt::SwrProtect)},
-      {0x2210C, OptRef(Opt::BatteryProtect)},
-      {0x2210D, OptRef(Opt::ScanType)},
-      {0x22110, OptRef(Opt::TxRepeaterOffset)},
-      {0x22111, OptRef(Opt::TxRepeaterOffset), Transform::SecondByte},
-      {0x22112, OptRef(Opt::SquelchLevel)},
-      {0x22113, OptRef(Opt::AsqLevel), Transform::Plain, 0, 7},
-      {0x22113, OptRef(Opt::AsqEnabled), Transform::Plain, 7, 1},
+      {0x22100, Field(Opt::BatteryProtectMax)},
+      {0x22101, Field(Opt::BatteryProtectMax), Transform::SecondByte},
+      {0x22102, Field(Opt::BatteryProtectMin)},
+      {0x22103, Field(Opt::BatteryProtectMin), Transform::SecondByte},
+      {0x22104, Field(Opt::SwrProtectMax)},
+      {0x22105, Field(Opt::NrcAble)},
+      {0x22106, Field(Opt::Beep)},
+      {0x22108, Field(Opt::MicLevel)},
+      {0x22109, Field(Opt::TalkBack)},
+      {0x2210A, Field(Opt::Tot)},
+      {0x2210B, Field(Opt::SwrProtect)},
+      {0x2210C, Field(Opt::BatteryProtect)},
+      {0x2210D, Field(Opt::ScanType)},
+      {0x22110, Field(Opt::TxRepeaterOffset)},
+      {0x22111, Field(Opt::TxRepeaterOffset), Transform::SecondByte},
+      {0x22112, Field(Opt::SquelchLevel)},
+      {0x22113, Field(Opt::AsqLevel), Transform::Plain, 0, 7},
+      {0x22113, Field(Opt::AsqEnabled), Transform::Plain, 7, 1},
   };
-  for (int k = 0; k < 6; ++k) rows.push_back({0x22114 + uint32_t(k), OptRef(Opt::DtmfSettings, k)});
+  for (int k = 0; k < 6; ++k) rows.push_back({0x22114 + uint32_t(k), Field(Opt::DtmfSettings, k)});
   const struct {
     uint32_t offset;
     Opt field;
@@ -87,8 +86,8 @@ std::vector<SettingsRow> GeneralRows() {
       {0x22143, Opt::DisplaySetting2466}, {0x22144, Opt::PowerOffDisplay}, {0x22145, Opt::HandType},
       {0x22146, Opt::PfKey},
   };
-  for (const auto& s : singles) rows.push_back({s.offset, OptRef(s.field)});
-  rows.push_back({0x22129, OptRef(Opt::WorkGroup, kCB), Transform::Zero});
+  for (const auto& s : singles) rows.push_back({s.offset, Field(s.field)});
+  rows.push_back({0x22129, Field(Opt::WorkGroup, kCB), Transform::Zero});
   rows.push_back({0x22158, {ValueRef::ChVolKind}});
   // Mode flags are kept as FM, AM, USB, LSB, CW, PA; the radio orders PA before CW.
   const int modeBits[] = {kModeFM, kModeAM, kModeUSB, kModeLSB, kModePA, kModeCW};
@@ -131,10 +130,10 @@ std::vector<SettingsRow> SpecialChannelRows() {
 
 std::vector<SettingsRow> WeatherRows() {
   return {
-      {0x22060, OptRef(Opt::WxCurrentChannel)}, {0x22061, OptRef(Opt::WxEnable)},
-      {0x22062, OptRef(Opt::WxAlert)},          {0x22063, OptRef(Opt::WxScanState)},
-      {0x22074, OptRef(Opt::WxVfo)},            {0x22075, OptRef(Opt::WxStep)},
-      {0x22076, OptRef(Opt::WxSql)},
+      {0x22060, Field(Opt::WxCurrentChannel)}, {0x22061, Field(Opt::WxEnable)},
+      {0x22062, Field(Opt::WxAlert)},          {0x22063, Field(Opt::WxScanState)},
+      {0x22074, Field(Opt::WxVfo)},            {0x22075, Field(Opt::WxStep)},
+      {0x22076, Field(Opt::WxSql)},
   };
 }
 

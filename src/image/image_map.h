@@ -63,6 +63,8 @@ struct ValueRef {
   Opt opt = Opt::WorkGroup;
   int i = -1, j = -1;  // option indexes, or the array element
 };
+// An element of an option-features field, as the image map and the editors name it.
+inline ValueRef Field(Opt field, int i = -1, int j = -1) { return {ValueRef::Option, field, i, j}; }
 int ReadValue(const RadioConfig& cfg, const ValueRef& ref);
 void WriteValue(RadioConfig& cfg, const ValueRef& ref, int value);
 

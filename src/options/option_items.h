@@ -17,7 +17,7 @@
 namespace zq {
 
 // Settings are reached as the memory image reaches them (ReadValue, WriteValue).
-inline ValueRef Field(Opt field, int i = -1, int j = -1) { return {ValueRef::Option, field, i, j}; }
+
 inline bool SameValue(const ValueRef& a, const ValueRef& b) {
   return a.kind == b.kind && a.i == b.i && a.j == b.j && (a.kind != ValueRef::Option || a.opt == b.opt);
 }

@@ -7,17 +7,10 @@
 
 #include "platform/atomic_file.h"
 #include "config/text_rules.h"
+#include "text/letter_case.h"
 
 namespace zq {
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
 
 // The name of a "[section]" line, or nothing.
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -84,7 +77,7 @@ std::string IniFile::text() const {
 std::optional<std::size_t> IniFile::FindSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     auto name = SectionName(lines_[i].text);
-    if (name && EqualNoCase(*name, Trim(section))) return i;
+    if (name && SameIgnoringCase(*name, Trim(section))) return i;
   }
   return std::nullopt;
 }
@@ -100,7 +93,7 @@ std::optional<std::size_t> IniFile::FindKey(std::size_t sectionLine, std::string
   const std::size_t end = SectionEnd(sectionLine);
   for (std::size_t i = sectionLine + 1; i < end; ++i) {
     auto kv = KeyValue(lines_[i].text);
-    if (kv && EqualNoCase(kv->first, Trim(key))) return i;
+    if (kv && SameIgnoringCase(kv->first, Trim(key))) return i;
   }
   return std::nullopt;
 }

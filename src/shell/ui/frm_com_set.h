@@ -23,7 +23,6 @@ class FrmComSet : public QDialog {
 
   QComboBox* portList() const { return list_; }
   // The port the window would choose now: a number, or the demo radio.
-  int currentPort() const { return currentPort_; }
   // Brings the list up to date as the refresh timer does.
   void RefreshPorts();
 
