@@ -15,10 +15,8 @@ namespace {
 constexpr int kCsvFrequencyDecimals = 6;  // what other programmers write: whole hertz
 constexpr int kStoredDecimals = 5;     // what the channel editor stores
 
-// Channel Mode codes in the editor's list order: FM, AM, USB, LSB, PA, CW.
-constexpr int kModeFm = 0;
-constexpr int kModePa = 4;
-constexpr int kModeCodes = 6;
+constexpr int kModeFm = static_cast<int>(ChannelMode::FM);
+constexpr int kModePa = static_cast<int>(ChannelMode::PA);
 struct ModeName {
   int code;
   std::string_view text;
@@ -26,7 +24,12 @@ struct ModeName {
 // Written by the first entry of a code; NFM is read as FM because files made
 // for narrow-FM radios name the same mode so. PA (public address) is not a
 // modulation other programs know: it is written as FM with the comment "PA".
-constexpr ModeName kCsvModeNames[] = {{0, "FM"}, {1, "AM"}, {2, "USB"}, {3, "LSB"}, {5, "CW"}, {0, "NFM"}};
+constexpr ModeName kCsvModeNames[] = {{kModeFm, "FM"},
+                                      {static_cast<int>(ChannelMode::AM), "AM"},
+                                      {static_cast<int>(ChannelMode::USB), "USB"},
+                                      {static_cast<int>(ChannelMode::LSB), "LSB"},
+                                      {static_cast<int>(ChannelMode::CW), "CW"},
+                                      {kModeFm, "NFM"}};
 constexpr std::string_view kPaComment = "PA";
 
 constexpr std::string_view kPowerNames[] = {"Low", "Mid", "High"};  // PowerLevel 0-2
@@ -143,7 +146,7 @@ std::string StepText(double mhz) {
 }
 
 std::string_view ModeText(int code) {
-  int shown = ShownEntry(code, kModeCodes);
+  int shown = ShownEntry(code, kChannelModeCount);
   if (shown == kModePa) shown = kModeFm;
   for (const ModeName& mode : kCsvModeNames)
     if (mode.code == shown) return mode.text;

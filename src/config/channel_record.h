@@ -47,6 +47,10 @@ struct ChannelRecord {
 };
 static_assert(std::has_unique_object_representations_v<ChannelRecord>);
 
+// The codes of a channel record's Mode, as the radio numbers them (PA before CW).
+enum class ChannelMode : int16_t { FM, AM, USB, LSB, PA, CW };
+inline constexpr int kChannelModeCount = 6;
+
 // Every field of a channel record, in the order the channel file stores them.
 // The data file, JSON export and comparisons all walk this one list.
 template <class Record, class Visitor>

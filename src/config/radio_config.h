@@ -116,8 +116,20 @@ class ChannelTable {
   std::vector<ChannelRecord> records_;
 };
 
-// Mode flags in their stored order (the image orders PA before CW).
+// The modes the radio offers, in the order ModeEnable keeps them (CW before PA,
+// unlike the channel's Mode codes).
 enum ModeFlag : int { kModeFM, kModeAM, kModeUSB, kModeLSB, kModeCW, kModePA };
+constexpr ModeFlag ModeFlagOf(ChannelMode mode) {
+  switch (mode) {
+    case ChannelMode::FM: return kModeFM;
+    case ChannelMode::AM: return kModeAM;
+    case ChannelMode::USB: return kModeUSB;
+    case ChannelMode::LSB: return kModeLSB;
+    case ChannelMode::PA: return kModePA;
+    case ChannelMode::CW: return kModeCW;
+  }
+  return kModeFM;
+}
 
 struct RadioConfig {
   // --- settings block, in stored order ---

@@ -11,7 +11,8 @@ namespace {
 
 constexpr std::array<std::string_view, kBandCount> kBandNames = {kBandShortNames[kCB], kBandShortNames[kHF],
                                                                   kBandShortNames[kHAM]};
-constexpr std::array<std::string_view, 6> kModeNames = {"FM", "AM", "USB", "LSB", "PA", "CW"};
+// Indexed by ChannelMode.
+constexpr std::array<std::string_view, kChannelModeCount> kModeNames = {"FM", "AM", "USB", "LSB", "PA", "CW"};
 constexpr long long kLowestHertz = 10'000'000;  // eight digits, two of them MHz
 constexpr long long kHighestHertz = 99'999'999;
 

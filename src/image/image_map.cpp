@@ -89,10 +89,10 @@ std::vector<SettingsRow> GeneralRows() {
   for (const auto& s : singles) rows.push_back({s.offset, Field(s.field)});
   rows.push_back({0x22129, Field(Opt::WorkGroup, kCB), Transform::Zero});
   rows.push_back({0x22158, {ValueRef::ChVolKind}});
-  // Mode flags are kept as FM, AM, USB, LSB, CW, PA; the radio orders PA before CW.
-  const int modeBits[] = {kModeFM, kModeAM, kModeUSB, kModeLSB, kModePA, kModeCW};
-  for (int bit = 0; bit < 6; ++bit)
-    rows.push_back({0x22159, ArrayRef(ValueRef::ModeEnable, modeBits[bit]), Transform::Plain, bit, 1});
+  // The radio's mode bits follow the channel's Mode codes, not the order ModeEnable keeps.
+  for (int bit = 0; bit < kChannelModeCount; ++bit)
+    rows.push_back({0x22159, ArrayRef(ValueRef::ModeEnable, ModeFlagOf(static_cast<ChannelMode>(bit))),
+                    Transform::Plain, bit, 1});
   return rows;
 }
 
