@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "config/band_layout.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "data_commands.h"
 #include "text/letter_case.h"
 

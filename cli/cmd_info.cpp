@@ -5,7 +5,7 @@
 
 #include "commands.h"
 #include "console_text.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "data_commands.h"
 #include "datafile/version_list.h"
 #include "options/dtmf_rules.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "config/radio_config.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "image/image_file.h"
 #include "link/pty_radio_server.h"
 #include "text/language_table.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "config/channel_slots.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "channels/list_entries.h"
 #include "channels/tone_codes.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "text/letter_case.h"
 
 namespace zq {

@@ -10,7 +10,7 @@
 #include "channels/csv_text.h"
 #include "channels/group_selection.h"
 #include "config/defaults.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "platform/atomic_file.h"
 #include "platform/utf8_path.h"
 

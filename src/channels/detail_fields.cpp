@@ -3,7 +3,7 @@
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
 #include "channels/tone_codes.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "options/dtmf_rules.h"
 #include "options/roger_beep_rules.h"
 

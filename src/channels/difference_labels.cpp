@@ -7,7 +7,7 @@
 #include "channels/group_entries.h"
 #include "channels/tone_codes.h"
 #include "channels/frequency_rules.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "options/dtmf_rules.h"
 
 namespace zq {

@@ -7,7 +7,7 @@
 #include "channels/channel_rows.h"
 #include "config/channel_slots.h"
 #include "channels/list_entries.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

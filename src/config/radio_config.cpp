@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

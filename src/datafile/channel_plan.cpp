@@ -4,7 +4,7 @@
 #include <array>
 #include <sstream>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "datafile/data_file_bytes.h"
 #include "datafile/stored_layout.h"
 #include "platform/atomic_file.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "datafile/record_bytes.h"
 
 namespace zq {

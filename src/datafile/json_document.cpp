@@ -11,7 +11,7 @@
 #include <set>
 #include <type_traits>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "datafile/json_text_check.h"
 #include "datafile/json_tree.h"
 #include "datafile/member_transfer.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "platform/ini_file.h"
 #include "text/language_table.h"
 

@@ -1,6 +1,6 @@
 #include "image/image_bytes.h"
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"

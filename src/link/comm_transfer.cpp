@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "config/radio_config.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "image/image_codec.h"
 #include "link/read_back.h"
 #include "platform/diagnostic_log.h"

@@ -1,6 +1,6 @@
 #include "link/port_names.h"
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

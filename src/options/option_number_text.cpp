@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

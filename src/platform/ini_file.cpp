@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "platform/atomic_file.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "text/letter_case.h"
 
 namespace zq {

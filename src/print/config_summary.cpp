@@ -9,7 +9,7 @@
 #include "channels/emg_dw_mem_fields.h"
 #include "channels/weather_fields.h"
 #include "channels/weather_rules.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "datafile/version_list.h"
 #include "options/dtmf_lists.h"
 #include "options/dtmf_rules.h"

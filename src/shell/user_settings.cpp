@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "platform/ini_file.h"
 #include "text/language_table.h"
 

@@ -10,7 +10,7 @@
 #include "channels/config_fixture.h"
 #include "channels/csv_channels.h"
 #include "channels/tone_codes.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

@@ -8,7 +8,7 @@
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
 #include "widgets/filtered_line_edit.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "widgets/ui_text.h"
 
 namespace zq {

@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "options/dtmf_lists.h"
 #include "options/dtmf_rules.h"
 #include "options/ui/choice_combo.h"

@@ -16,7 +16,7 @@
 #include <map>
 #include <stdexcept>
 
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "options/public_switch.h"
 #include "options/ui/choice_combo.h"
 #include "options/ui/editor_close.h"

@@ -27,7 +27,7 @@
 #include <algorithm>
 
 #include "channels/ui/list_edit_menu.h"
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 #include "datafile/backups.h"
 #include "datafile/data_file.h"
 #include "datafile/init_defaults.h"

@@ -1,4 +1,4 @@
-#include "config/text_rules.h"
+#include "text/plain_text.h"
 
 #include <charconv>
 #include <cmath>
