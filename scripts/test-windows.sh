@@ -125,9 +125,9 @@ if cmp -s "$e2e/radio.bin" "$e2e/expected.bin"; then
 fi
 
 radiosim_pid=""
-# Starts the simulated radio for one transfer and points COM5 at its pseudo-terminal.
-serve_on_com5() {
-  "$linux/zq4071-radiosim" --exit-after-transfer "$@" >"$e2e/radiosim.out" 2>&1 &
+# Starts the simulated radio and points COM5 at its pseudo-terminal.
+radiosim_on_com5() {
+  "$linux/zq4071-radiosim" "$@" >"$e2e/radiosim.out" 2>&1 &
   radiosim_pid=$!
   for _ in $(seq 50); do
     [ -s "$e2e/radiosim.out" ] && break
@@ -135,6 +135,8 @@ serve_on_com5() {
   done
   ln -sfn "$(head -n1 "$e2e/radiosim.out")" "$WINEPREFIX/dosdevices/com5"
 }
+# ... for one transfer.
+serve_on_com5() { radiosim_on_com5 --exit-after-transfer "$@"; }
 finish_radiosim() {
   wait "$radiosim_pid" || true
   radiosim_pid=""
@@ -224,13 +226,7 @@ step_done "window tests under Wine"
 
 # The main window reads the simulated radio through COM5 and writes it back changed;
 # the radio must then hold what the encoder made of the window's configuration.
-"$linux/zq4071-radiosim" --image "$e2e/radio.bin" --save-written "$e2e/window-written.bin" >"$e2e/radiosim.out" 2>&1 &
-radiosim_pid=$!
-for _ in $(seq 50); do
-  [ -s "$e2e/radiosim.out" ] && break
-  sleep 0.1
-done
-ln -sfn "$(head -n1 "$e2e/radiosim.out")" "$WINEPREFIX/dosdevices/com5"
+radiosim_on_com5 --image "$e2e/radio.bin" --save-written "$e2e/window-written.bin"
 log=build-windows/gui_radio_port.log
 if ! ZQ_TEST_RADIO_PORT=5 ZQ_TEST_RADIO_IMAGE="$(winepath -w "$e2e/radio.bin")" \
      ZQ_TEST_ENCODED_IMAGE="$(winepath -w "$e2e")\\window-encoded.bin" \
