@@ -95,8 +95,8 @@
     "伪终端上的模拟 ZQ4071 对讲机；输出要打开的设备路径")                                                    \
   X(SimImageHelp, "Raw memory image (139776 bytes) the radio holds; default: all zero",                      \
     "对讲机保存的原始存储映像（139776 字节）；默认全为零")                                                   \
-  X(SimSaveWrittenHelp, "After every write from the PC, save the radio's memory here",                       \
-    "每次电脑写入后，将对讲机存储内容保存到此处")                                                            \
+  X(SimSaveWrittenHelp, "After every write from the PC, save the radio's memory here (%n: its number in a series)", \
+    "每次电脑写入后，将对讲机存储内容保存到此处（%n：其在批量中的序号）")                                      \
   X(SimModelHelp, "Model name the radio reports (7 characters)", "对讲机报告的机型名称（7 个字符）")         \
   X(SimNoHfHelp, "Report the radio as not HF-capable", "报告对讲机不支持 HF")                                \
   X(SimFirmwareHelp, "Firmware version the radio reports (4 characters)",                                    \
