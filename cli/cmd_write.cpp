@@ -36,18 +36,22 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
   static RadioOptions options;
   static std::filesystem::path dataFile;
   static std::filesystem::path imageFile;
-  AddRadioOptions(*cmd, options);
+  AddRadioOptions(*cmd, options, true, PortCount::Several);
   cmd->add_flag("--verify", options.verify, Say(Txt::CliVerifyHelp));
   static bool repeat = false;
-  static std::filesystem::path logFile;
+  static StationOptions station;
   auto* repeatFlag = cmd->add_flag("--repeat", repeat, Say(Txt::CliRepeatHelp));
-  AddFileOption(*cmd, "--log", logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
-  // Exactly one of the two sources.
+  AddFileOption(*cmd, "--log", station.logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
+  auto* units = AddFileOption(*cmd, "--units", station.unitsFile, Say(Txt::CliUnitsHelp))->needs(repeatFlag);
+  cmd->add_option("--operator", station.operatorName, Say(Txt::CliOperatorHelp))->needs(repeatFlag);
+  // Exactly one of the two sources; per-unit values go into a data file's configuration.
   auto* source = cmd->add_option_group("source");
   AddFileOption(*source, "file", dataFile, Say(Txt::CliDataFileHelp));
-  AddFileOption(*source, "--image", imageFile, Say(Txt::CliWriteImageHelp));
+  AddFileOption(*source, "--image", imageFile, Say(Txt::CliWriteImageHelp))->excludes(units);
   source->require_option(1);
   cmd->callback([&exitCode] {
+    options.port = options.ports.front();
+    if (options.ports.size() > 1 && !repeat) throw CLI::ValidationError(Say(Txt::CliSeveralPortsNeedRepeat));
     auto toWrite = ImageToWrite(dataFile, imageFile);
     if (!toWrite) {
       exitCode = kInputError;
@@ -55,7 +59,7 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
     }
     const ProgramState& state = StartedState();
     if (repeat) {
-      exitCode = RunRadioSeries(options, *toWrite, logFile, state.config, state.document);
+      exitCode = RunRadioSeries(options, station, *toWrite, state.config, state.document);
       return;
     }
     TransferOutcome outcome;

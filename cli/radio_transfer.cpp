@@ -126,10 +126,19 @@ const VersionList& VersionsFor(const RadioOptions& options) {
   return *loaded;
 }
 
-void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired) {
+void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired, PortCount count) {
   options.language = CliLanguage();
-  command.add_option("--port", options.port, Say(portRequired ? Txt::CliPortHelp : Txt::CliDiffPortHelp))
-      ->required(portRequired);
+  if (count == PortCount::Several) {
+    // One device after each --port, so that the data file after the last is not taken for another port.
+    command.add_option("--port", options.ports, Say(Txt::CliSeriesPortHelp))
+        ->required(portRequired)
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  } else {
+    command.add_option("--port", options.port, Say(portRequired ? Txt::CliPortHelp : Txt::CliDiffPortHelp))
+        ->required(portRequired);
+  }
   AddFileOption(command, "--trace", options.trace, Say(Txt::CliTraceHelp));
   AddFileOption(command, "--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(ExistingFileValidator());
   command.add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));

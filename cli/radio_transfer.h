@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "config/radio_config.h"
 #include "datafile/version_list.h"
@@ -20,6 +21,7 @@ namespace zq::cli {
 
 struct RadioOptions {
   std::string port;         // a device path, or "COM" + number
+  std::vector<std::string> ports;  // every --port of a command that takes several; its callback sets `port` to the first
   std::filesystem::path trace;        // file for the frame trace; empty for none
   std::filesystem::path versionList;  // empty: the program's own version list
   int language = 1;
@@ -27,8 +29,11 @@ struct RadioOptions {
   bool verify = false;    // read a write back and compare it
 };
 
-// --port is required unless the command can do without a radio.
-void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired = true);
+// --port is required unless the command can do without a radio; a series of
+// writes takes it several times.
+enum class PortCount { One, Several };
+void AddRadioOptions(CLI::App& command, RadioOptions& options, bool portRequired = true,
+                     PortCount count = PortCount::One);
 
 // The port a radio command talks through: the serial device, with every frame
 // written to the trace file when the options ask for one.

@@ -48,6 +48,13 @@ zq::RadioDropOut ParseDropOut(const std::string& text) {
   return zq::RadioDropOut{static_cast<int>(*radio), static_cast<int>(*frames)};
 }
 
+// "%n" in the file name stands for the number of the radio in a series, so
+// that each radio of the series keeps its own memory.
+std::string SavePath(std::string pattern, int radio) {
+  if (auto at = pattern.find("%n"); at != std::string::npos) pattern.replace(at, 2, std::to_string(radio));
+  return pattern;
+}
+
 struct Options {
   std::string imageFile, saveWritten;
   zq::RadioIdentity identity{zq::kModelName, true, zq::kDataVersion};
@@ -115,8 +122,9 @@ int Serve(Options& o) {
   serve.exitAfterTransfer = o.exitAfterTransfer;
   if (!o.saveWritten.empty()) {
     serve.onTransferEnded = [&](const zq::SimulatedRadio& r) {
-      if (r.blocksWritten() > 0 && !zq::SaveImageFile(o.saveWritten, r.memory()))
-        std::cerr << Say(zq::Txt::CliCannotWrite) << ' ' << o.saveWritten << '\n';
+      const std::string file = SavePath(o.saveWritten, r.radioNumber());
+      if (r.blocksWritten() > 0 && !zq::SaveImageFile(file, r.memory()))
+        std::cerr << Say(zq::Txt::CliCannotWrite) << ' ' << file << '\n';
     };
   }
   g_server = server.get();

@@ -16,6 +16,15 @@ class PortEventLoop : public ReplyTimer {
   // Delivers port and timer events until `finished` holds, or until nothing is
   // left to wait for (no open port and no running timer).
   virtual void RunUntil(const std::function<bool()>& finished) = 0;
+
+  // Another port of the system's kind with a reply timer of its own, both
+  // owned by this loop and served by the same RunUntil as the first: how
+  // several radios are programmed side by side on one thread.
+  struct Line {
+    SerialPort& port;
+    ReplyTimer& timer;
+  };
+  virtual Line AddLine() = 0;
 };
 
 struct NativeLink {

@@ -76,7 +76,9 @@ void RadioSeries::Greet() {
 }
 
 void RadioSeries::StartWrite() {
-  if (!engine_.OpenRadioPort(TransferKind::Write, options_.device, options_.language).ok()) {
+  const bool opened = engine_.OpenRadioPort(TransferKind::Write, options_.device, options_.language).ok();
+  if (!opened || !host_.PrepareRadio(written_ + failed_ + 1, image_)) {
+    if (opened) engine_.Cancel();
     greeted_ = answered_ = false;
     timer_.Start(options_.greetingInterval);
     return;

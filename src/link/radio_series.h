@@ -25,6 +25,10 @@ class SeriesHost {
  public:
   virtual ~SeriesHost() = default;
   virtual void WaitingForRadio(int number) = 0;
+  // A radio has answered and is about to be written with `image`, which the
+  // host may change (per-unit values). False leaves it unwritten for now: the
+  // series greets it again a greeting interval later.
+  virtual bool PrepareRadio(int /*number*/, MemoryImage& /*image*/) { return true; }
   virtual void WritingRadio(int number) = 0;
   virtual void ShowProgress(int percent) = 0;
   virtual void VerifyStarted() {}

@@ -40,6 +40,17 @@ int LastLoggedRadio(const std::filesystem::path& file) {
   return number;
 }
 
+Txt VerificationText(const SeriesRadio& radio) {
+  if (radio.verified) return Txt::SeriesVerifyPassed;
+  return radio.outcome.failure == TransferFailure::VerifyMismatch ? Txt::SeriesVerifyDiffers : Txt::SeriesVerifyNotDone;
+}
+
+std::string UnitsLineText(const SeriesRecord& record, int language) {
+  if (record.unitsLine == 0) return {};
+  std::string line = std::to_string(record.unitsLine);
+  return record.unitsGivenBack ? FillIn(Text(Txt::SeriesUnitsGivenBack, language), {line}) : line;
+}
+
 }  // namespace
 
 std::string SeriesResultText(const SeriesRadio& radio, int language) {
@@ -56,16 +67,23 @@ std::string SeriesLogHeader(int language) {
   const std::vector<std::string> fields = {
       std::string(Text(Txt::SeriesLogTime, language)), std::string(Text(Txt::SeriesLogRadio, language)),
       std::string(Text(Txt::SeriesLogIdentity, language)), std::string(Text(Txt::SeriesLogFirmware, language)),
-      std::string(Text(Txt::SeriesLogResult, language))};
+      std::string(Text(Txt::SeriesLogResult, language)), std::string(Text(Txt::SeriesLogPort, language)),
+      std::string(Text(Txt::SeriesLogImageHash, language)), std::string(Text(Txt::SeriesLogUnitsLine, language)),
+      std::string(Text(Txt::SeriesLogOperator, language)), std::string(Text(Txt::SeriesLogVerification, language))};
   return CsvRecordText(fields);
 }
 
-std::string SeriesLogLine(const SeriesRadio& radio, const LocalTime& when, int language) {
+std::string SeriesLogLine(const SeriesRadio& radio, const LocalTime& when, int language, const SeriesRecord& record) {
   const auto& identity = radio.outcome.identity;
   const std::vector<std::string> fields = {TimeText(when), std::to_string(radio.number),
                                            identity ? IdentityText(*identity) : std::string(),
                                            identity ? identity->firmwareVersion : std::string(),
-                                           SeriesResultText(radio, language)};
+                                           SeriesResultText(radio, language),
+                                           record.port,
+                                           record.imageHash,
+                                           UnitsLineText(record, language),
+                                           record.operatorName,
+                                           std::string(Text(VerificationText(radio), language))};
   return CsvRecordText(fields);
 }
 
@@ -83,9 +101,9 @@ bool SeriesLog::Open(const std::filesystem::path& file, int language) {
   return static_cast<bool>(out_);
 }
 
-bool SeriesLog::Add(const SeriesRadio& radio, const LocalTime& when) {
+bool SeriesLog::Add(const SeriesRadio& radio, const LocalTime& when, const SeriesRecord& record) {
   if (!FileStepGoesAhead(FileStep::Write)) out_.setstate(std::ios::badbit);
-  out_ << SeriesLogLine(radio, when, language_) << std::flush;
+  out_ << SeriesLogLine(radio, when, language_, record) << std::flush;
   return static_cast<bool>(out_);
 }
 

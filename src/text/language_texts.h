@@ -95,8 +95,8 @@
     "伪终端上的模拟 ZQ4071 对讲机；输出要打开的设备路径")                                                    \
   X(SimImageHelp, "Raw memory image (139776 bytes) the radio holds; default: all zero",                      \
     "对讲机保存的原始存储映像（139776 字节）；默认全为零")                                                   \
-  X(SimSaveWrittenHelp, "After every write from the PC, save the radio's memory here",                       \
-    "每次电脑写入后，将对讲机存储内容保存到此处")                                                            \
+  X(SimSaveWrittenHelp, "After every write from the PC, save the radio's memory here (%n: its number in a series)", \
+    "每次电脑写入后，将对讲机存储内容保存到此处（%n：其在批量中的序号）")                                      \
   X(SimModelHelp, "Model name the radio reports (7 characters)", "对讲机报告的机型名称（7 个字符）")         \
   X(SimNoHfHelp, "Report the radio as not HF-capable", "报告对讲机不支持 HF")                                \
   X(SimFirmwareHelp, "Firmware version the radio reports (4 characters)",                                    \
@@ -691,6 +691,36 @@
     "逐台写入对讲机，直到按下 Ctrl+C：每写完一台，等待该机被取下、下一台应答")                                  \
   X(CliLogHelp, "With --repeat: add a CSV line per radio to this file (time, identity, firmware version, result)", \
     "配合 --repeat：每写一台对讲机，在此文件中追加一行 CSV 记录（时间、标识、固件版本、结果）")                  \
+  X(CliSeriesPortHelp,                                                                                          \
+    "Serial device of the radio: a path such as /dev/ttyUSB0, or COM<number>; with --repeat, once for each port " \
+    "that writes a series of its own",                                                                          \
+    "对讲机的串口设备：如 /dev/ttyUSB0 的路径或 COM<编号>；配合 --repeat 可多次给出，每个端口各自批量写入")      \
+  X(CliSeveralPortsNeedRepeat, "Several ports write a series each: add --repeat",                             \
+    "多个端口各自批量写入：请加上 --repeat")                                                                      \
+  X(CliUnitsHelp,                                                                                               \
+    "With --repeat: a CSV list of per-unit values, the members named in its header as dump names them, one "   \
+    "row for each radio",                                                                                       \
+    "配合 --repeat：逐台数值的 CSV 列表，表头按 dump 的成员名称命名，每台对讲机一行")                            \
+  X(CliOperatorHelp, "With --repeat: the operator's name, kept in the log", "配合 --repeat：操作员姓名，记入记录文件") \
+  X(SeriesOnPort, "%1: %2", "%1：%2")                                                                           \
+  X(SeriesLogPort, "Port", "端口")                                                                              \
+  X(SeriesLogImageHash, "Image SHA-256", "映像 SHA-256")                                                        \
+  X(SeriesLogUnitsLine, "Units line", "数值表行号")                                                             \
+  X(SeriesLogOperator, "Operator", "操作员")                                                                    \
+  X(SeriesLogVerification, "Verification", "校验")                                                              \
+  X(SeriesVerifyPassed, "verified", "已校验")                                                                   \
+  X(SeriesVerifyDiffers, "differs", "不符")                                                                     \
+  X(SeriesVerifyNotDone, "not verified", "未校验")                                                              \
+  X(SeriesUnitsGivenBack, "%1 (given back)", "%1（已退回）")                                                    \
+  X(SeriesUnitsLineBack, "Line %1 of the list goes to the next radio.", "列表第 %1 行留给下一台对讲机。")        \
+  X(SeriesUnitsUsedUp, "The list of per-unit values is used up; the series stops.",                             \
+    "逐台数值列表已用完，批量写入停止。")                                                                        \
+  X(UnitsAt, "Line %1, column %2: %3", "第 %1 行第 %2 列：%3")                                                  \
+  X(UnitsNotAMember, "%1 is no member of the data file", "%1 不是数据文件的成员")                                \
+  X(UnitsNotWritten, "%1 is not written into the radio", "%1 不会写入对讲机")                                    \
+  X(UnitsTwice, "%1 is named twice", "%1 重复出现")                                                              \
+  X(UnitsFieldCount, "the line has %1 fields, the header %2", "该行有 %1 个字段，表头有 %2 个")                  \
+  X(UnitsNoRows, "the list has no header line or no rows", "列表缺少表头行或数据行")                             \
   X(SeriesWaiting, "Waiting for radio %1...", "正在等待第 %1 台对讲机……")                                       \
   X(SeriesWriting, "Writing radio %1...", "正在写入第 %1 台对讲机……")                                          \
   X(SeriesTakeAway, "Take radio %1 away and connect the next one.", "请取下第 %1 台对讲机，接上下一台。")        \
