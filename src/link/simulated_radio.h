@@ -92,6 +92,7 @@ class SimulatedRadio {
   int transfersEnded() const { return transfersEnded_; }
   bool hungUp() const { return hungUp_; }
   // The number of the radio on the line in a series, from 1.
+  int radioNumber() const { return radioNumber_; }
 
  private:
   // A reply to a well-formed frame; empty when the radio stays silent.
