@@ -19,15 +19,8 @@ namespace fs = std::filesystem;
 
 const LocalTime kWhen{{2026, 12, 8}, 14, 15, 3};
 
-VersionList V100List() {
-  VersionList list;
-  list.softVersions = {"V100"};
-  list.firmPairs.emplace_back("V100", "V100");
-  return list;
-}
-
-struct Document {
-  Document() { SetDefaultValues(cfg, doc, Date{2026, 12, 8}); }
+struct BackupDocument {
+  BackupDocument() { SetDefaultValues(cfg, doc, Date{2026, 12, 8}); }
   RadioConfig cfg;
   DocumentState doc;
   WorkingCopy working;
@@ -72,7 +65,7 @@ TEST(BackupNames, CarryTimeKindAndCopyAndRefuseEveryOtherName) {
 
 TEST(Backups, AReadKeepsTheImageAndTheDataFilePairOfTheSameName) {
   test::TempFolder dir;
-  Document read;
+  BackupDocument read;
   read.cfg.Options.Tot() = 7;
   MemoryImage image = ImageOf(read.cfg);
   BackupResult result = BackUpRead(dir / "backups", kWhen, image, read.cfg, read.doc);
@@ -86,8 +79,8 @@ TEST(Backups, AReadKeepsTheImageAndTheDataFilePairOfTheSameName) {
   ASSERT_TRUE(kept);
   EXPECT_TRUE(*kept == image);
 
-  Document opened;
-  FileResult open = OpenBackup(result.files[1], V100List(), {}, opened.cfg, opened.doc, opened.working);
+  BackupDocument opened;
+  FileResult open = OpenBackup(result.files[1], test::V100Versions(), {}, opened.cfg, opened.doc, opened.working);
   ASSERT_TRUE(open.ok());
   EXPECT_EQ(opened.cfg.Options.Tot(), 7);
   EXPECT_TRUE(IsUnchanged(opened.cfg, opened.working));
@@ -102,7 +95,7 @@ TEST(Backups, NeverReplaceAFileButTakeTheNextFreeName) {
   fs::create_directories(folder);
   test::WriteText(folder / "2026-12-08_141503_write.bin", "somebody else's file");
   test::WriteText(folder / "2026-12-08_141503_read-2.fre", "left over");
-  Document doc;
+  BackupDocument doc;
   MemoryImage image = ImageOf(doc.cfg);
 
   BackupResult write = BackUpWrite(folder, kWhen, image);
@@ -121,7 +114,7 @@ TEST(Backups, NeverReplaceAFileButTakeTheNextFreeName) {
 TEST(Backups, AFolderThatCannotBeMadeIsAFailureWithoutFiles) {
   test::TempFolder dir;
   test::WriteText(dir / "backups", "a file where the folder should be");
-  Document doc;
+  BackupDocument doc;
   BackupResult result = BackUpRead(dir / "backups", kWhen, ImageOf(doc.cfg), doc.cfg, doc.doc);
   EXPECT_FALSE(result.ok);
   EXPECT_TRUE(result.files.empty());
@@ -178,15 +171,15 @@ TEST(Backups, TheProgramsStartPrunesAndTheToolsDoNot) {
 
 TEST(Backups, ARawImageOpensDecodedAndABadOneChangesNothing) {
   test::TempFolder dir;
-  Document written;
+  BackupDocument written;
   written.cfg.Options.Tot() = 9;
   ASSERT_TRUE(SaveImageFile(dir / "2026-12-08_141503_write.bin", ImageOf(written.cfg)));
 
-  Document opened;
+  BackupDocument opened;
   opened.doc.fileName = "/home/user/mine.dat";
   opened.doc.untitled = false;
   WorkingCopy workingBefore = opened.working;
-  FileResult result = OpenBackup(dir / "2026-12-08_141503_write.bin", V100List(), {}, opened.cfg, opened.doc,
+  FileResult result = OpenBackup(dir / "2026-12-08_141503_write.bin", test::V100Versions(), {}, opened.cfg, opened.doc,
                                  opened.working);
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(opened.cfg.Options.Tot(), 9);
@@ -196,10 +189,10 @@ TEST(Backups, ARawImageOpensDecodedAndABadOneChangesNothing) {
   EXPECT_FALSE(IsUnchanged(opened.cfg, opened.working));
 
   test::WriteText(dir / "short.bin", "not an image");
-  Document untouched;
+  BackupDocument untouched;
   untouched.cfg.Options.Tot() = 3;
   RadioConfig before = untouched.cfg;
-  FileResult bad = OpenBackup(dir / "short.bin", V100List(), {}, untouched.cfg, untouched.doc, untouched.working);
+  FileResult bad = OpenBackup(dir / "short.bin", test::V100Versions(), {}, untouched.cfg, untouched.doc, untouched.working);
   EXPECT_EQ(bad.status, FileStatus::FileError);
   EXPECT_TRUE(untouched.cfg == before);
   EXPECT_EQ(untouched.doc.fileName, "new.dat");

@@ -16,7 +16,6 @@ using test::DefaultDocument;
 using test::Document;
 using test::WriteBytes;
 
-VersionList V100List() { return {"V100", {"V100"}, {{"V100", "V100"}}}; }
 
 void AddChannels(RadioConfig& cfg, int band, int group, int count, const char* frequency = "27005000") {
   for (int k = 1; k <= count; ++k) {
@@ -40,7 +39,7 @@ void ExpectRefusedWithoutChange(const std::filesystem::path& file, FileStatus ex
   const RadioConfig before = d.cfg;
   const DocumentState docBefore = d.doc;
   const RadioConfig workingBefore = d.working.content;
-  FileResult r = OpenDataFile(file, V100List(), d.cfg, d.doc, d.working);
+  FileResult r = OpenDataFile(file, test::V100Versions(), d.cfg, d.doc, d.working);
   EXPECT_EQ(r.status, expected);
   EXPECT_TRUE(d.cfg == before);
   EXPECT_EQ(d.doc.fileName, docBefore.fileName);
@@ -59,7 +58,7 @@ TEST(DataFile, EveryEditableValueSurvivesSaveAndReopen) {
     ASSERT_TRUE(SaveDataFile(file, saved.cfg, saved.doc, saved.working).ok());
 
     Document reopened = DefaultDocument();
-    ASSERT_TRUE(OpenDataFile(file, V100List(), reopened.cfg, reopened.doc, reopened.working).ok()) << seed;
+    ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok()) << seed;
     // The save normalised the identity and version of `saved.cfg` in place; all else is as filled.
     EXPECT_TRUE(reopened.cfg == saved.cfg) << "seed " << seed;
     EXPECT_EQ(reopened.doc.rangeText, saved.doc.rangeText);
@@ -83,7 +82,7 @@ TEST(DataFile, SaveWritesTheRecordLengthsAndClearsUntitled) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadBytes(file).data()), 4), "V100");
 
   Document reopened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, V100List(), reopened.cfg, reopened.doc, reopened.working).ok());
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok());
   EXPECT_EQ(reopened.cfg.Count(kHF, 16), 99);
   EXPECT_EQ(reopened.cfg.Count(kHF, 17), 1);
   EXPECT_TRUE(reopened.cfg.Channel(kHF, 16, 99) == d.cfg.Channel(kHF, 16, 99));
@@ -103,7 +102,7 @@ TEST(DataFile, ChannelFileKeepsNoStaleTailAndLongerChannelFilesStillOpen) {
   channels.resize(channels.size() + 5 * kChannelRecordSize, 0x55);
   WriteBytes(dir / "radio.fre", channels);
   Document reopened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, V100List(), reopened.cfg, reopened.doc, reopened.working).ok());
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok());
   EXPECT_EQ(reopened.cfg.Count(kCB, 1), 2);
   EXPECT_TRUE(reopened.cfg.Special(kSpecialSlots) == d.cfg.Special(kSpecialSlots));
 }
@@ -129,7 +128,7 @@ TEST(DataFile, VersionFormAndCompatibilityAreCheckedBeforeAnythingIsRead) {
   WriteBytes(file, v101);
   ExpectRefusedWithoutChange(file, FileStatus::IncompatibleVersion);
   Document other = DefaultDocument();
-  FileResult r = OpenDataFile(file, V100List(), other.cfg, other.doc, other.working);
+  FileResult r = OpenDataFile(file, test::V100Versions(), other.cfg, other.doc, other.working);
   EXPECT_EQ(r.foundVersion, "V101");
   EXPECT_EQ(r.message(), Txt::IncompatibleQuestion);
   EXPECT_NE(FileResultText(r, kEnglish).find("DataFile version is V1.01"), std::string::npos);
@@ -138,7 +137,7 @@ TEST(DataFile, VersionFormAndCompatibilityAreCheckedBeforeAnythingIsRead) {
   WriteBytes(file, good);
   EXPECT_EQ(OpenDataFile(file, VersionList{}, other.cfg, other.doc, other.working).status,
             FileStatus::IncompatibleVersion);
-  EXPECT_TRUE(OpenDataFile(file, V100List(), other.cfg, other.doc, other.working).ok());
+  EXPECT_TRUE(OpenDataFile(file, test::V100Versions(), other.cfg, other.doc, other.working).ok());
 }
 
 TEST(DataFile, WrongLengthIsRefusedEvenWithAGoodVersion) {
@@ -153,7 +152,7 @@ TEST(DataFile, WrongLengthIsRefusedEvenWithAGoodVersion) {
     ExpectRefusedWithoutChange(file, FileStatus::WrongLength);
   }
   Document other = DefaultDocument();
-  EXPECT_EQ(OpenDataFile(file, V100List(), other.cfg, other.doc, other.working).message(), Txt::ReleaseMissing);
+  EXPECT_EQ(OpenDataFile(file, test::V100Versions(), other.cfg, other.doc, other.working).message(), Txt::ReleaseMissing);
 }
 
 TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
@@ -185,7 +184,7 @@ TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   // A count in a group the band does not have is carried, never used.
   WriteBytes(file, withCount(9, kCB, 500));
   Document carried = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, V100List(), carried.cfg, carried.doc, carried.working).ok());
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), carried.cfg, carried.doc, carried.working).ok());
   EXPECT_EQ(carried.cfg.ChannelCount.at(9, kCB), 500);
 
   WriteBytes(file, good);
@@ -245,7 +244,7 @@ TEST(DataFile, APairInAFolderNamedInChineseIsSavedOverAndOpenedAgain) {
   EXPECT_TRUE(std::filesystem::is_regular_file(folder / PathFromUtf8("频道.fre")));
 
   Document opened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, V100List(), opened.cfg, opened.doc, opened.working).ok());
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), opened.cfg, opened.doc, opened.working).ok());
   EXPECT_EQ(opened.cfg.Options.Tot(), 9);
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
@@ -332,7 +331,7 @@ TEST(DataFile, OptionTextsKeepOneBytePerCharacter) {
   d.cfg.Options.BtDeviceName() = u"Car \u00e9\u00ff\u4e2d\u0100";
   auto file = SavedPair(dir, d);
   Document reopened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, V100List(), reopened.cfg, reopened.doc, reopened.working).ok());
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok());
   EXPECT_EQ(reopened.cfg.Options.BtDeviceName(), u"Car \u00e9\u00ff??        ");
 }
 

@@ -24,7 +24,7 @@ void SetChannels(RadioConfig& cfg, int band, int group, const std::vector<const 
   cfg.Count(band, group) = static_cast<int16_t>(frequencies.size());
 }
 
-std::set<std::string> NamesIn(const std::filesystem::path& folder) {
+std::set<std::string> FolderEntryNames(const std::filesystem::path& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
   return names;
@@ -45,13 +45,11 @@ struct TwoPairs {
   }
 };
 
-const VersionList kV100Only{"V100", {"V100"}, {{"V100", "V100"}}};
-
 enum class Outcome { Old, New, Neither };
 
 Outcome PairOnDisk(const std::filesystem::path& file, const TwoPairs& pairs, bool& finished) {
   Document opened = DefaultDocument();
-  FileResult result = OpenDataFile(file, kV100Only, opened.cfg, opened.doc, opened.working);
+  FileResult result = OpenDataFile(file, test::V100Versions(), opened.cfg, opened.doc, opened.working);
   finished = result.finishedInterruptedSave;
   if (!result.ok()) return Outcome::Neither;
   if (IsUnchanged(opened.cfg, pairs.old.working)) return Outcome::Old;
@@ -101,7 +99,7 @@ TEST(PairCommit, EveryFailingStepOfASaveLeavesTheOldPairOrTheNew) {
       }
       // A failure the program lives through leaves no temporary behind; after any
       // stop, the open leaves no commit record.
-      auto names = NamesIn(dir.path());
+      auto names = FolderEntryNames(dir.path());
       EXPECT_FALSE(names.count(".radio.dat.commit"));
       if (!stopsThere) {
         EXPECT_EQ(names, (std::set<std::string>{"radio.dat", "radio.fre"}));

@@ -13,6 +13,7 @@
 
 #include "config/defaults.h"
 #include "config/radio_config.h"
+#include "datafile/version_list.h"
 #include "datafile/working_copy.h"
 
 namespace zq::test {
@@ -23,6 +24,9 @@ struct Document {
   DocumentState doc;
   WorkingCopy working;
 };
+
+// A release that reads and writes V100 only.
+inline VersionList V100Versions() { return {"V100", {"V100"}, {{"V100", "V100"}}}; }
 
 inline Document DefaultDocument() {
   Document d;
