@@ -215,7 +215,8 @@ printf '[Paths]\r\nPrefix = %s\r\nTranslations = %s\r\n' "$(winepath -w "$qt" | 
 gui=(env WINEPATH="$runtime_path" WINEQT_QPA_PLATFORM=offscreen
      WINEQT_QPA_FONTDIR="$(winepath -w "$fonts")" wine build-windows/tests/gui_tests.exe --gtest_brief=1)
 log=build-windows/gui_tests.log
-if ! "${gui[@]}" --gtest_filter='-RadioPort.*' >"$log" 2>&1; then
+# ScreenFit.* needs the screens ctest gives it on Linux (offscreen screens of given sizes and scales).
+if ! "${gui[@]}" --gtest_filter='-RadioPort.*:ScreenFit.*' >"$log" 2>&1; then
   grep -vE 'propagateSizeHints|^$' "$log" | tail -n 60
   echo "test-windows: the window tests failed under Wine" >&2
   exit 1

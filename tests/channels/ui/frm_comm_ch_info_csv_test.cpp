@@ -1,4 +1,5 @@
 // The channel editor's CSV buttons: the shown group out to a file and back in.
+#include <QDir>
 #include <QPushButton>
 #include <fstream>
 
@@ -72,7 +73,7 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   TypeFrequency(1, "28.20000");
   prompter.OpenFileWithOption(File("rig.csv"), true);
   Click("importCsvButton");
-  EXPECT_EQ(prompter.openFolders.back(), QString::fromStdString(folder.root().string()));
+  EXPECT_EQ(prompter.openFolders.back(), QDir::fromNativeSeparators(QString::fromStdString(folder.root().string())));
   EXPECT_EQ(prompter.options.back(), QStringLiteral("Place the lines in free channels in file order (Location not used)"));
   EXPECT_FALSE(prompter.optionsOffered.back());
   ASSERT_EQ(cfg().Count(kHAM, 3), 3);

@@ -1,5 +1,6 @@
 // File > Compare with File, Program > Compare with Radio and Program > Write to
 // Group of Radios, against the simulated radio.
+#include <QDir>
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -100,7 +101,8 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   EXPECT_EQ(ComparisonWindow()->windowTitle(), QStringLiteral("配置比较"));
   EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("summary")->text(), QStringLiteral("两个配置相同。"));
   EXPECT_EQ(ComparisonWindow()->table()->rowCount(), 0);
-  EXPECT_EQ(prompter.openFolders.back(), QString::fromStdString((folder.root() / "sub").string()));
+  EXPECT_EQ(prompter.openFolders.back(),
+            QDir::fromNativeSeparators(QString::fromStdString((folder.root() / "sub").string())));
 }
 
 TEST_F(CompareAndSeriesTest, CompareWithRadioReadsTheRadioAndLeavesTheConfigurationAlone) {
