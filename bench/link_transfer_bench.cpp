@@ -19,8 +19,13 @@
 #include "link/posix_event_loop.h"
 #include "link/pty_radio_server.h"
 #include "link/transfer_ranges.h"
+#include "radio_bench_support.h"
 
 namespace {
+
+using zq::bench::Median;
+using zq::bench::RadioThread;
+using zq::bench::SampleImage;
 
 using Clock = std::chrono::steady_clock;
 constexpr int kWireBaud = 115200;
@@ -105,39 +110,7 @@ bool EngineTransfer(const std::string& path, zq::TransferKind kind, zq::MemoryIm
   return host.success;
 }
 
-class RadioThread {
- public:
-  explicit RadioThread(int baud) : radio_(zq::MemoryImage{}, {"VESTRAX", true, "V100"}, {{}, -1, -1, baud}) {
-    std::string error;
-    server_ = zq::PtyRadioServer::Create(error);
-    if (server_) thread_ = std::thread([this] { server_->Serve(radio_); });
-  }
-  ~RadioThread() {
-    if (server_) server_->Stop();
-    if (thread_.joinable()) thread_.join();
-  }
-  bool ok() const { return server_ != nullptr; }
-  std::string path() const { return server_->devicePath(); }
-
- private:
-  zq::SimulatedRadio radio_;
-  std::unique_ptr<zq::PtyRadioServer> server_;
-  std::thread thread_;
-};
-
 double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
-
-double Median(std::vector<double> values) {
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
-}
-
-zq::MemoryImage SampleImage() {
-  zq::MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 29 + 7);
-  return image;
-}
 
 void AgainstBaseline(benchmark::State& state, zq::TransferKind kind) {
   RadioThread radio(0);

@@ -14,8 +14,13 @@
 #include "link/comm_transfer.h"
 #include "link/posix_event_loop.h"
 #include "link/pty_radio_server.h"
+#include "radio_bench_support.h"
 
 namespace {
+
+using zq::bench::Median;
+using zq::bench::RadioThread;
+using zq::bench::SampleImage;
 
 using Clock = std::chrono::steady_clock;
 constexpr int kWireBaud = 115200;
@@ -27,35 +32,6 @@ struct QuietHost : zq::TransferHost {
   void TransferEnded(const zq::TransferOutcome& o) override { success = o.success; }
   bool success = false;
 };
-
-// A simulated radio on its own pseudo-terminal, served by a thread of its own
-// as a radio on its own cable would be.
-class RadioThread {
- public:
-  RadioThread() : radio_(zq::MemoryImage{}, {"VESTRAX", true, "V100"}, {{}, -1, -1, kWireBaud}) {
-    std::string error;
-    server_ = zq::PtyRadioServer::Create(error);
-    if (server_) thread_ = std::thread([this] { server_->Serve(radio_); });
-  }
-  ~RadioThread() {
-    if (server_) server_->Stop();
-    if (thread_.joinable()) thread_.join();
-  }
-  bool ok() const { return server_ != nullptr; }
-  std::string path() const { return server_->devicePath(); }
-
- private:
-  zq::SimulatedRadio radio_;
-  std::unique_ptr<zq::PtyRadioServer> server_;
-  std::thread thread_;
-};
-
-zq::MemoryImage SampleImage() {
-  zq::MemoryImage image;
-  auto bytes = image.bytes();
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 31 + 3);
-  return image;
-}
 
 // Writes every radio at once from one loop; the seconds until the last is
 // done, or a negative figure when one failed.
@@ -82,15 +58,10 @@ double WriteSideBySide(const std::vector<std::unique_ptr<RadioThread>>& radios, 
   return std::ranges::all_of(hosts, [](const QuietHost& h) { return h.success; }) ? took : -1;
 }
 
-double Median(std::vector<double> values) {
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
-}
-
 void FourPortsAgainstOne(benchmark::State& state, bool verify) {
   std::vector<std::unique_ptr<RadioThread>> radios, alone;
-  for (int k = 0; k < kStationPorts; ++k) radios.push_back(std::make_unique<RadioThread>());
-  alone.push_back(std::make_unique<RadioThread>());
+  for (int k = 0; k < kStationPorts; ++k) radios.push_back(std::make_unique<RadioThread>(kWireBaud));
+  alone.push_back(std::make_unique<RadioThread>(kWireBaud));
   if (!std::ranges::all_of(radios, [](const auto& r) { return r->ok(); }) || !alone.front()->ok())
     return state.SkipWithError("no pseudo-terminal");
   std::vector<double> one, four, ratios;
