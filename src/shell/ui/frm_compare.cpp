@@ -103,7 +103,11 @@ void FrmCompare::FillTable() {
     for (int column = 0; column < 3; ++column)
       table_->setItem(row, column, new QTableWidgetItem(QUtf8(cells[column])));
   }
-  table_->resizeColumnsToContents();
+  // Without rows the contents give no widths and the headers would be squeezed
+  // together: the columns then share the table's width.
+  const bool empty = table_->rowCount() == 0;
+  table_->horizontalHeader()->setSectionResizeMode(empty ? QHeaderView::Stretch : QHeaderView::Interactive);
+  if (!empty) table_->resizeColumnsToContents();
   table_->horizontalHeader()->setStretchLastSection(true);
 }
 

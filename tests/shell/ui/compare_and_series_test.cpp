@@ -101,6 +101,9 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   EXPECT_EQ(ComparisonWindow()->windowTitle(), QStringLiteral("配置比较"));
   EXPECT_EQ(ComparisonWindow()->findChild<QLabel*>("summary")->text(), QStringLiteral("两个配置相同。"));
   EXPECT_EQ(ComparisonWindow()->table()->rowCount(), 0);
+  const QTableWidget* empty = ComparisonWindow()->table();  // its headers share the width, not squeezed
+  EXPECT_GE(empty->columnWidth(0) + empty->columnWidth(1) + empty->columnWidth(2), empty->viewport()->width() - 2);
+  EXPECT_GT(empty->columnWidth(0), empty->horizontalHeader()->sectionSizeHint(0));
   EXPECT_EQ(prompter.openFolders.back(),
             QDir::fromNativeSeparators(QString::fromStdString((folder.root() / "sub").string())));
 }
