@@ -26,9 +26,8 @@ namespace {
 using zq::bench::Median;
 using zq::bench::RadioThread;
 using zq::bench::SampleImage;
-
-using Clock = std::chrono::steady_clock;
-constexpr int kWireBaud = 115200;
+using zq::bench::Clock;
+using zq::bench::kWireBaud;
 
 // ---- the baseline: plain blocking POSIX calls, written as C ----
 

@@ -3,6 +3,7 @@
 // its own, served by a thread as a radio on its own cable would be, an image
 // to send, and the median of repeated runs.
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,6 +15,10 @@
 #include "link/simulated_radio.h"
 
 namespace zq::bench {
+
+using Clock = std::chrono::steady_clock;
+// The radio's cable speed, for replies timed as the bytes take on the wire.
+inline constexpr int kWireBaud = 115200;
 
 class RadioThread {
  public:

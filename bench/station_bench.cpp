@@ -21,9 +21,8 @@ namespace {
 using zq::bench::Median;
 using zq::bench::RadioThread;
 using zq::bench::SampleImage;
-
-using Clock = std::chrono::steady_clock;
-constexpr int kWireBaud = 115200;
+using zq::bench::Clock;
+using zq::bench::kWireBaud;
 constexpr int kStationPorts = 4;
 
 struct QuietHost : zq::TransferHost {
