@@ -3,7 +3,8 @@
 // Invariants: a refused document leaves the working copy exactly as it was and
 // its message names the fault; an accepted one dumps to a document that loads
 // to the same working copy and dumps to the same text, and is stored in and
-// read back from the data file pair unchanged.
+// read back from the data file pair unchanged, but for the identity and data
+// version, which a save makes this release's own.
 #include "datafile/data_file_bytes.h"
 #include "datafile/json_document.h"
 #include "fuzz_support.h"
@@ -36,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto pair = StoredPairBytes(loaded);
   FUZZ_CHECK(pair.has_value());
   FUZZ_CHECK(ParseStoredPair(pair->settings, pair->channels, stored).ok());
-  FUZZ_CHECK(stored.content == loaded.content);
+  static RadioConfig saved;
+  saved = loaded.content;
+  NormaliseIdentity(saved, RangeTextOfIndex(saved.RangeIndex()));
+  FUZZ_CHECK(stored.content == saved);
   return 0;
 }
