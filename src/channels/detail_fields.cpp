@@ -82,10 +82,7 @@ std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailCont
       break;
     case CK::DtmfCode:  // the number the radio stores, and the digits it stands for
       texts.emplace_back(Text(Txt::ChoiceOff, language));
-      for (int n : ListedNumbers(def, ctx)) {
-        const std::u16string code = ctx.cfg.Options.DtmfCodes(n);
-        texts.push_back(std::to_string(n) + " \u2014 " + Utf16ToUtf8(Cleaned(std::u16string_view(code))));
-      }
+      for (int n : ListedNumbers(def, ctx)) texts.push_back(DtmfReferenceText(ctx.cfg.Options, n));
       break;
     default:
       texts.emplace_back(Text(Txt::ChoiceOff, language));

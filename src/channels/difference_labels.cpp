@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "channels/detail_fields.h"
 #include "channels/group_entries.h"
@@ -9,6 +10,7 @@
 #include "channels/frequency_rules.h"
 #include "text/plain_text.h"
 #include "options/dtmf_rules.h"
+#include "options/option_difference_labels.h"
 
 namespace zq {
 namespace {
@@ -83,9 +85,7 @@ std::string ShownValue(const ChannelMember& m, const FieldOfMember& field, const
     case ChoiceKind::ToneCode: return field.dcs ? DcsText(n) : CtcssText(n);
     case ChoiceKind::DtmfCode: {
       if (n == 0) return std::string(Text(Txt::ChoiceOff, language));
-      if (n < 1 || n > kDtmfCodeCount) return *value;
-      const std::u16string code = cfg.Options.DtmfCodes(n);
-      return std::to_string(n) + " \u2014 " + Utf16ToUtf8(Cleaned(std::u16string_view(code)));
+      return n >= 1 && n <= kDtmfCodeCount ? DtmfReferenceText(cfg.Options, n) : *value;
     }
     case ChoiceKind::CbMemChannel: return n == kNoCbMemChannel ? std::string(Text(Txt::ChoiceOff, language)) : *value;
     default: return n == 0 ? std::string(Text(Txt::ChoiceOff, language)) : *value;
@@ -98,6 +98,10 @@ std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDiff
                                                     int language) {
   std::vector<LabelledDifference> out;
   for (const MemberDifference& d : list) {
+    if (auto option = LabelledOptionDifference(d, cfg, language)) {
+      out.push_back(std::move(*option));
+      continue;
+    }
     const auto m = ParseChannelMember(d.member);
     const FieldOfMember field = m ? FindField(m->field) : FieldOfMember{};
     const bool frequency = m && m->field == "RxFrequency";

@@ -124,6 +124,27 @@ std::vector<MemberDifference> DifferencesBetween(const WorkingCopy& before, cons
   return std::move(walk.found);
 }
 
+std::string MemberOf(const ValueRef& value) {
+  auto element = [&](std::string name) { return "/" + name + "/" + std::to_string(value.i); };
+  switch (value.kind) {
+    case ValueRef::Option: {
+      const OptFieldDef& def = FieldDef(value.opt);
+      std::string member = "/Options/" + std::string(def.name);
+      if (def.shape.dims >= 1) member += "/" + std::to_string(value.i - def.shape.first1);
+      if (def.shape.dims == 2) member += "/" + std::to_string(value.j - def.shape.first2);
+      return member;
+    }
+    case ValueRef::RangeIndex: return "/RangeType/0";
+    case ValueRef::ChVolKind: return "/ChVolKind";
+    case ValueRef::ModeEnable: return element("ModeEnable");
+    case ValueRef::Emergency: return element("EmergencySettings");
+    case ValueRef::DualWatch: return element("DualWatchSettings");
+    case ValueRef::MemoryChannel: return element("MemoryChannelSettings");
+    case ValueRef::PublicSwitch: return element("PublicSwitch");
+  }
+  return {};
+}
+
 std::string DifferenceValueText(const std::optional<std::string>& value, int language) {
   return value ? *value : std::string(Text(Txt::CompareNoMember, language));
 }

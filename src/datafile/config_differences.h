@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "datafile/working_copy.h"
+#include "image/image_map.h"
 
 namespace zq {
 
@@ -20,6 +21,15 @@ struct MemberDifference {
   std::optional<std::string> before, after;
   bool operator==(const MemberDifference&) const = default;
 };
+
+// A difference as the editors speak: the member named by its label, the values as the editor shows them.
+struct LabelledDifference {
+  std::string member, before, after;
+};
+
+// The member a value of the image map or of an editor is, under the names of the
+// JSON form ("/Options/Tot", "/Options/PublicParams/1/7", "/PublicSwitch/2").
+std::string MemberOf(const ValueRef& value);
 
 // In the order of the JSON form; empty when the two are the same.
 std::vector<MemberDifference> DifferencesBetween(const WorkingCopy& before, const WorkingCopy& after);

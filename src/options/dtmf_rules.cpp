@@ -31,6 +31,11 @@ std::vector<int> DefinedDtmfCodeNumbers(const OptionFeatures& opt) {
   return numbers;
 }
 
+std::string DtmfReferenceText(const OptionFeatures& opt, int n) {
+  const std::u16string code = opt.DtmfCodes(n);
+  return std::to_string(n) + " \u2014 " + Utf16ToUtf8(Cleaned(std::u16string_view(code)));
+}
+
 int CleanDtmfReferences(RadioConfig& cfg) {
   const OptionFeatures& opt = cfg.Options;
   int reset = 0;

@@ -2,6 +2,7 @@
 // The 16 DTMF codes and the references to them. BOT, EOT and Call of a channel
 // and of each band's common parameters hold a code number 1-16, or 0 for none;
 // a reference to a code that is not defined is stale and is reset to 0.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,8 @@ inline constexpr int kDtmfCodeLength = 16;
 bool IsDtmfCodeDefined(const OptionFeatures& opt, int n);
 // The defined code numbers, ascending: the entries after "Off" in the BOT, EOT and Call lists.
 std::vector<int> DefinedDtmfCodeNumbers(const OptionFeatures& opt);
+// A reference as the lists show it: the number and the code's digits ("2 \u2014 123A").
+std::string DtmfReferenceText(const OptionFeatures& opt, int n);
 
 // The clean-up the DTMF window's SetDTMFList runs after a code changed, before
 // the open windows rebuild their lists. Resets every stale BOT, EOT and Call:

@@ -1,6 +1,7 @@
 #include "options/option_items.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "options/dtmf_rules.h"
 #include "options/roger_beep_rules.h"
@@ -166,7 +167,9 @@ std::string ValueName(const ValueRef& ref) {
 }
 
 ListContext MakeListContext(const RadioConfig& cfg, int language, bool hfCapable, bool cbBand) {
-  return {language, hfCapable, cbBand, DefinedRogerPresetNumbers(cfg), DefinedDtmfCodeNumbers(cfg.Options)};
+  Choices dtmfCodes;
+  for (int n : DefinedDtmfCodeNumbers(cfg.Options)) dtmfCodes.push_back({DtmfReferenceText(cfg.Options, n), n});
+  return {language, hfCapable, cbBand, DefinedRogerPresetNumbers(cfg), std::move(dtmfCodes)};
 }
 
 Choices ChoicesOf(OptionList list, std::span<const ChoicePiece> pieces, const ListContext& context) {
@@ -175,7 +178,11 @@ Choices ChoicesOf(OptionList list, std::span<const ChoicePiece> pieces, const Li
     case OptionList::Clarifier: return BuildChoices(pieces.first(context.cbBand ? 2 : pieces.size()), context.language);
     case OptionList::KeyFunction: return KeyFunctionChoices(context);
     case OptionList::RogerPreset: return NumberedChoices(Txt::OptOFF, context.rogerPresets, context.language);
-    case OptionList::DtmfCode: return NumberedChoices(Txt::OptOFF, context.dtmfCodes, context.language);
+    case OptionList::DtmfCode: {
+      Choices choices = NumberedChoices(Txt::OptOFF, {}, context.language);
+      choices.insert(choices.end(), context.dtmfCodes.begin(), context.dtmfCodes.end());
+      return choices;
+    }
   }
   return {};
 }

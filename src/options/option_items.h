@@ -40,7 +40,7 @@ struct ListContext {
   bool hfCapable = false;
   bool cbBand = true;
   std::vector<int> rogerPresets;
-  std::vector<int> dtmfCodes;
+  Choices dtmfCodes;  // the defined codes, each showing its number and digits
 };
 ListContext MakeListContext(const RadioConfig& cfg, int language, bool hfCapable, bool cbBand);
 

@@ -103,14 +103,14 @@ TEST(OptionLists, ClarifierOffersOnlyOffAndRWhileTheBandIsCb) {
   EXPECT_EQ(Texts(Entries(Opt::Clarifier, {.cbBand = false})), (std::vector<std::string>{"Off", "R", "T", "RT"}));
 }
 
-TEST(OptionLists, ReferenceListsOfferOffAndTheDefinedNumbers) {
+TEST(OptionLists, ReferenceListsOfferOffAndTheDefinedCodesWithTheirDigits) {
   RadioConfig cfg = DefaultConfig();
   cfg.Options.DtmfCodes(5) = u"12";
   cfg.Options.DtmfCodes(9) = u"#";
   ListContext context = MakeListContext(cfg, kChinese, false, true);
   const PublicRow& bot = PublicRows().front();
   Choices entries = ChoicesOf(bot.list, bot.pieces, context);
-  EXPECT_EQ(Texts(entries), (std::vector<std::string>{"关", "5", "9"}));
+  EXPECT_EQ(Texts(entries), (std::vector<std::string>{"关", "5 \u2014 12", "9 \u2014 #"}));
   EXPECT_EQ(Values(entries), (std::vector<int>{0, 5, 9}));
   const PublicRow& roger = *std::find_if(PublicRows().begin(), PublicRows().end(),
                                          [](const PublicRow& r) { return r.param == kPublicRoger; });

@@ -38,6 +38,8 @@ class CompareAndSeriesTest : public MainWindowFixture {
         radio->memory(), RadioIdentity{kModelName, true, kDataVersion}, std::move(behaviour)));
   }
   FrmCompare* ComparisonWindow() { return main->findChild<FrmCompare*>(); }
+  // The time-out timer as the option-features window lists it: Off, then steps of 10 s.
+  static QString TotText(int stored) { return stored == 0 ? QStringLiteral("Off") : QStringLiteral("%1s").arg(stored * 10); }
   static QStringList Row(QTableWidget* table, int row) {
     return {table->item(row, 0)->text(), table->item(row, 1)->text(), table->item(row, 2)->text()};
   }
@@ -62,12 +64,12 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   EXPECT_EQ(window->findChild<QLabel*>("newSide")->text(), QStringLiteral("New: this configuration (new.dat)"));
   QTableWidget* table = window->table();
   ASSERT_EQ(table->rowCount(), 2);
-  // A channel member as the channel window names and shows it; the rest as in the data file.
+  // Members named and shown as the channel and option-features windows show them.
   const QString group = QString::fromStdString(GroupDisplayName(app().config, kHAM, 1, kEnglish));
   EXPECT_EQ(Row(table, 1), (QStringList{QStringLiteral("HAM %1 (1) CH 9 Power").arg(group), QStringLiteral("High"),
                                         QStringLiteral("Low")}));
-  EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("/Options/Tot"), QString::number(saved.Options.Tot()),
-                                        QString::number(app().config.Options.Tot())}));
+  EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("TOT"), TotText(saved.Options.Tot()),
+                                        TotText(app().config.Options.Tot())}));
   EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Old value"));
   EXPECT_EQ(window->findChild<QLabel*>("summary")->text(), QStringLiteral("2 differences."));
 
@@ -124,9 +126,9 @@ TEST_F(CompareAndSeriesTest, CompareWithRadioReadsTheRadioAndLeavesTheConfigurat
   QTableWidget* table = ComparisonWindow()->table();
   bool tot = false;
   for (int row = 0; row < table->rowCount(); ++row)
-    if (table->item(row, 0)->text() == QStringLiteral("/Options/Tot"))
-      tot = Row(table, row) == QStringList{QStringLiteral("/Options/Tot"), QString::number(radioHolds.Options.Tot()),
-                                           QString::number(before.Options.Tot())};
+    if (table->item(row, 0)->text() == QStringLiteral("TOT"))
+      tot = Row(table, row) ==
+            QStringList{QStringLiteral("TOT"), TotText(radioHolds.Options.Tot()), TotText(before.Options.Tot())};
   EXPECT_TRUE(tot);
 }
 

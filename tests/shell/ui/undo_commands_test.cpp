@@ -253,9 +253,10 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
     auto* options = main->OpenEditorWindow(kOptionEditorKey);
     EXPECT_EQ(Child<QComboBox>(options, "Tot")->currentIndex(), now.Options.Tot());
     EXPECT_EQ(Child<QComboBox>(options, "PublicSwitch_1")->currentIndex(), now.PublicSwitch[kHF]);
-    EXPECT_EQ(EntriesOf(Child<QComboBox>(options, "PublicParams_0_7")).contains("3"), codeDefined);
+    const QString codeThree = QString::fromUtf8("3 \u2014 123");
+    EXPECT_EQ(EntriesOf(Child<QComboBox>(options, "PublicParams_0_7")).contains(codeThree), codeDefined);
     EXPECT_EQ(Child<QComboBox>(options, "PublicParams_0_7")->currentText(),
-              now.Options.PublicParams(kCB, kPublicBot) ? QStringLiteral("3") : QStringLiteral("OFF"));
+              now.Options.PublicParams(kCB, kPublicBot) ? codeThree : QStringLiteral("OFF"));
     EXPECT_EQ(Child<QTableWidget>(dtmf, "dtmfCodes")->item(2, 1)->text(),
               codeDefined ? QStringLiteral("123") : QString());
     EXPECT_EQ(Child<QComboBox>(roger, "RecycleTimes")->currentIndex(), now.RogerBeepTable[3][kRecycleTimesIndex]);
