@@ -38,6 +38,7 @@
 #include "platform/utf8_path.h"
 #include "platform/qt/window_placement.h"
 #include "shell/ui/compare_commands.h"
+#include "shell/ui/document_commands.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_radio_series.h"
 #include "widgets/editor_window.h"
@@ -59,12 +60,6 @@ namespace {
 QString WithoutAmpersand(const QString& text) { return QUtf8(WithoutAccessKey(text.toStdString())); }
 
 QString FileNameOnly(const std::string& path) { return QFileInfo(QString::fromStdString(path)).fileName(); }
-
-// Where an untitled document is offered to be saved: the user's documents, or home without them.
-QString DocumentsFolder() {
-  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  return QDir(documents).exists() ? documents : QDir::homePath();
-}
 
 // Our own pictures (src/shell/ui/icons), scaled from SVG for every screen; a
 // build without the toolkit's SVG plugin carries PNGs of them in tool-bar sizes.
@@ -97,12 +92,13 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   mdi_->setObjectName("mdiArea");
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  transfers_ = new TransferController(*this);
+  transfers_ = std::make_unique<TransferController>(*this);
   listEditMenu_ = new ListEditMenu(this);
-  prints_ = new PrintCommands(*this);
-  compares_ = new CompareCommands(*this);
+  prints_ = std::make_unique<PrintCommands>(*this);
+  compares_ = std::make_unique<CompareCommands>(*this);
+  documents_ = std::make_unique<DocumentCommands>(*this);
   BuildActions();
-  undo_ = new UndoCommands(*this);
+  undo_ = std::make_unique<UndoCommands>(*this);
   actions_.at(Command::VerifyAfterWrite)->setChecked(state_.settings.verifyWrite);
   BuildMenus();
   BuildToolbar();
@@ -111,14 +107,16 @@ frmMain::frmMain(AppState& state, QWidget* parent)
   ApplyPlacement();
   if (state_.settings.firstRun) statusNote_ = Txt::PortFirstStartHint;  // a newcomer learns where the port is chosen
   Change_Language();
-  LoadNewDoc();
+  documents_->LoadNewDoc();
 }
 
+// The commands go before the windows they work on: the undo history first, the transfers last.
 frmMain::~frmMain() {
-  delete undo_;
-  delete compares_;
-  delete prints_;
-  delete transfers_;
+  undo_.reset();
+  documents_.reset();
+  compares_.reset();
+  prints_.reset();
+  transfers_.reset();
 }
 
 QString frmMain::Tr(Txt id) const { return QText(id, state_.settings.language); }
@@ -162,7 +160,8 @@ void frmMain::BuildToolbar() {
     QAction* a = actions_.at(c);
     if (c == Command::New) {  // the toolbar's New asks only to save changes, not "All data will be cleared."
       a = new QAction(this);
-      connect(a, &QAction::triggered, this, &frmMain::NewFromToolbar);
+      connect(a, &QAction::triggered, this,
+              [this] { Guarded(this, "frmMain_Toolbar_New", [&] { documents_->NewFromToolbar(); }); });
     }
     a->setIcon(ToolbarIcon(c));
     toolbarActions_[c] = a;
@@ -297,11 +296,11 @@ void frmMain::LoadBKPic() {
 void frmMain::RunCommand(Command command) {
   Guarded(this, "frmMain_RunCommand", [&] {
     switch (command) {
-      case Command::New: AskNewDocument(); break;
-      case Command::Open: OpenFile(); break;
-      case Command::OpenBackup: OpenBackupFile(); break;
-      case Command::Save: SaveFile(); break;
-      case Command::SaveAs: SaveFileAs(); break;
+      case Command::New: documents_->New(); break;
+      case Command::Open: documents_->Open(); break;
+      case Command::OpenBackup: documents_->OpenBackup(); break;
+      case Command::Save: documents_->Save(); break;
+      case Command::SaveAs: documents_->SaveAs(); break;
       case Command::Print: prints_->Print(); break;
       case Command::PrintToPdf: prints_->PrintToPdf(); break;
       case Command::CompareWithFile: compares_->CompareWithFile(); break;
@@ -318,7 +317,7 @@ void frmMain::RunCommand(Command command) {
       case Command::CompareWithRadio: compares_->CompareWithRadio(); break;
       case Command::CommunicationPort: transfers_->ShowPortWindow(); break;
       case Command::LanguageSetup: ChooseLanguage(); break;
-      case Command::InitialSetting: InitialSetting(); break;
+      case Command::InitialSetting: documents_->InitialSetting(); break;
       case Command::TreeView: treePane_->setVisible(actions_.at(command)->isChecked()); break;
       case Command::Toolbar: toolbar_->setVisible(actions_.at(command)->isChecked()); break;
       case Command::StatusBar: statusBar()->setVisible(actions_.at(command)->isChecked()); break;
@@ -336,130 +335,11 @@ void frmMain::OpenRadioSeries() {
   window->open();
 }
 
-void frmMain::NewFromToolbar() {
-  Guarded(this, "frmMain_Toolbar_New", [&] {
-    if (OfferToSaveChanges()) LoadNewDoc();
-  });
-}
-
-void frmMain::AskNewDocument() {
-  if (!OfferToSaveChanges()) return;
-  if (CurrentPrompter().Ask(this, Tr(Txt::AllDataCleared), Buttons::OkCancel, Icon::Warning) == Answer::Ok)
-    LoadNewDoc();
-}
-
-void frmMain::LoadNewDoc() {
-  CloseAllEditors();
-  InitDefaults(state_.layout.dataFolder, LocalToday(), state_.config, state_.document, state_.working);
-  undo_->StartFresh();
-  Change_Language();
-  OpenChannelEditorAndCascade();
-}
-
-void frmMain::InitialSetting() {
-  undo_->RecordPendingEdits();
-  if (!OfferToSaveChanges()) return;
-  CloseAllEditors();
-  // The template replaces the configuration, not the file named in the title:
-  // the working copy stays that file's, so the changes are marked and asked about.
-  WorkingCopy templateFiles;
-  LoadTemplate(TemplateFileOf(state_.layout.dataFolder, state_.document.rangeText, TemplateKind::InitialSetting),
-               state_.config, state_.document, templateFiles);
-  RefreshCaption();
-  OpenChannelEditorAndCascade();
-}
+QString frmMain::DocumentFolder() const { return documents_->DocumentFolder(); }
 
 void frmMain::OpenChannelEditorAndCascade() {
   OpenEditor(kChannelEditorKey);
   CascadeEditors();
-}
-
-bool frmMain::WriteDocument(const std::filesystem::path& path) {
-  undo_->RecordNow();
-  FileResult result = SaveDataFile(path, state_.config, state_.document, state_.working);
-  undo_->AbsorbOwnChanges();
-  RefreshCaption();
-  if (!result.ok()) Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
-  return result.ok();
-}
-
-bool frmMain::OfferToSaveChanges() {
-  CommitEditors();
-  if (IsUnchanged(state_.config, state_.working)) return true;
-  switch (CurrentPrompter().Ask(this, Tr(Txt::FileModified), Buttons::YesNoCancel, Icon::Warning)) {
-    // An untitled document has no folder of its own yet: the user says where it goes.
-    case Answer::Yes:
-      return state_.document.untitled ? SaveFileAs() : WriteDocument(PathFromUtf8(state_.document.fileName));
-    case Answer::No: return true;
-    default: return false;
-  }
-}
-
-void frmMain::OpenFile() {
-  if (!OfferToSaveChanges()) return;
-  QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
-  QString chosen = CurrentPrompter().ChooseFileToOpen(this, filter);
-  if (chosen.isEmpty()) return;
-  LoadDocument([&] {
-    return OpenDataFile(PathOfQString(chosen), state_.versions, state_.config, state_.document, state_.working);
-  });
-}
-
-void frmMain::OpenBackupFile() {
-  auto folder = state_.layout.backupFolder;
-  if (ListBackups(folder).empty()) {
-    Tell(this, QUtf8(FillIn(Text(Txt::NoBackups, state_.settings.language), {Utf8OfPath(folder)})), Icon::Information);
-    return;
-  }
-  if (!OfferToSaveChanges()) return;
-  QString filter = Tr(Txt::BackupFilter) + QStringLiteral(" (*.dat *.bin)");
-  QString chosen = CurrentPrompter().ChooseFileInFolder(this, QStringOfPath(folder), filter);
-  if (chosen.isEmpty()) return;
-  LoadDocument([&] {
-    return OpenBackup(PathOfQString(chosen), state_.versions, ImageOptions{state_.systemLocaleId}, state_.config,
-                      state_.document, state_.working);
-  });
-}
-
-void frmMain::LoadDocument(const std::function<FileResult()>& load) {
-  CloseAllEditors();
-  FileResult result = load();
-  if (result.ok()) undo_->StartFresh();
-  if (result.status == FileStatus::IncompatibleVersion) {
-    if (CurrentPrompter().Ask(this, QUtf8(FileResultText(result, state_.settings.language)), Buttons::YesNo,
-                              Icon::Question) == Answer::Yes)
-      StartMatchingRelease(*this, result.foundVersion, false);  // Open asked already
-  } else if (!result.ok()) {
-    Tell(this, QUtf8(FileResultText(result, state_.settings.language)), Icon::Error);
-  } else if (result.finishedInterruptedSave) {
-    Tell(this, QUtf8(FileResultNote(result, PathFromUtf8(state_.document.fileName), state_.settings.language)),
-         Icon::Information);
-  }
-  Change_Language();
-  OpenChannelEditorAndCascade();
-}
-
-void frmMain::SaveFile() {
-  if (state_.document.untitled) {
-    SaveFileAs();
-    return;
-  }
-  QString question = QLatin1Char('"') + FileNameOnly(state_.document.fileName) + QLatin1Char('"') + Tr(Txt::FileOverwrite);
-  if (CurrentPrompter().Ask(this, question, Buttons::OkCancel, Icon::Question) == Answer::Ok)
-    WriteDocument(PathFromUtf8(state_.document.fileName));
-}
-
-QString frmMain::DocumentFolder() const {
-  if (state_.document.untitled) return DocumentsFolder();
-  return QFileInfo(QUtf8(state_.document.fileName)).absolutePath();
-}
-
-bool frmMain::SaveFileAs() {
-  QString filter = Tr(Txt::DataFile) + QStringLiteral(" (*.dat)");
-  QString preset = QUtf8(state_.document.fileName);
-  if (state_.document.untitled) preset = QDir(DocumentsFolder()).filePath(FileNameOnly(state_.document.fileName));
-  QString chosen = CurrentPrompter().ChooseFileToSave(this, preset, filter);
-  return !chosen.isEmpty() && WriteDocument(PathOfQString(chosen));
 }
 
 void frmMain::ChooseLanguage() {
@@ -517,11 +397,10 @@ EditorWindow* frmMain::OpenEditor(std::string_view key) {
 }
 
 void frmMain::CloseAllEditors() {
-  for (auto& [key, window] : editors_)
-    if (window) {
-      static_cast<EditorWindow*>(window->widget())->CommitPendingEdit();
-      delete window;
-    }
+  for (EditorWindow* editor : OpenEditors()) {
+    editor->CommitPendingEdit();
+    delete editor->parentWidget();  // its sub-window
+  }
   editors_.clear();
 }
 
@@ -562,40 +441,39 @@ void frmMain::CascadeEditors() {
   if (active) mdi_->setActiveSubWindow(active);
 }
 
-int frmMain::OpenEditorCount() const {
-  int n = 0;
-  for (const auto& [key, window] : editors_) n += window ? 1 : 0;
-  return n;
+std::vector<EditorWindow*> frmMain::OpenEditors() const {
+  std::vector<EditorWindow*> open;
+  for (const auto& [key, window] : editors_)
+    if (window) open.push_back(static_cast<EditorWindow*>(window->widget()));
+  return open;
 }
 
+int frmMain::OpenEditorCount() const { return static_cast<int>(OpenEditors().size()); }
+
 void frmMain::CommitEditors() {
-  for (const auto& [key, window] : editors_)
-    if (window) static_cast<EditorWindow*>(window->widget())->CommitPendingEdit();
+  for (EditorWindow* editor : OpenEditors()) editor->CommitPendingEdit();
 }
 
 void frmMain::ReloadEditors() {
-  for (const auto& [key, window] : editors_)
-    if (window) static_cast<EditorWindow*>(window->widget())->Reload();
+  for (EditorWindow* editor : OpenEditors()) editor->Reload();
 }
 
 EditorWindow* frmMain::EditorHoldingUnsavedChoices() const {
-  auto holds = [](QMdiSubWindow* window) {
-    return window && static_cast<EditorWindow*>(window->widget())->HoldsUnsavedChoices();
-  };
-  if (QMdiSubWindow* active = mdi_->activeSubWindow(); holds(active)) return static_cast<EditorWindow*>(active->widget());
-  for (const auto& [key, window] : editors_)
-    if (holds(window)) return static_cast<EditorWindow*>(window->widget());
+  std::vector<EditorWindow*> open = OpenEditors();
+  if (QMdiSubWindow* active = mdi_->activeSubWindow())  // the active one first
+    std::stable_partition(open.begin(), open.end(), [&](EditorWindow* e) { return e->parentWidget() == active; });
+  for (EditorWindow* editor : open)
+    if (editor->HoldsUnsavedChoices()) return editor;
   return nullptr;
 }
 
 void frmMain::ActivateEditor(EditorWindow* editor) {
-  for (const auto& [key, window] : editors_)
-    if (window && window->widget() == editor) mdi_->setActiveSubWindow(window);
+  for (EditorWindow* open : OpenEditors())
+    if (open == editor) mdi_->setActiveSubWindow(static_cast<QMdiSubWindow*>(editor->parentWidget()));
 }
 
 void frmMain::BroadcastReferencesChanged() {
-  for (const auto& [key, window] : editors_)
-    if (window) static_cast<EditorWindow*>(window->widget())->ReferencesChanged();
+  for (EditorWindow* editor : OpenEditors()) editor->ReferencesChanged();
 }
 
 // The window opens again on the band it showed, not on CB.
@@ -622,7 +500,7 @@ void frmMain::FillWindowMenu() {
 
 void frmMain::closeEvent(QCloseEvent* event) {
   bool proceed = true;
-  Guarded(this, "frmMain_Form_QueryUnload", [&] { proceed = OfferToSaveChanges(); });
+  Guarded(this, "frmMain_Form_QueryUnload", [&] { proceed = documents_->OfferToSaveChanges(); });
   if (!proceed) {
     event->ignore();
     return;

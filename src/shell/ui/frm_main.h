@@ -1,13 +1,16 @@
 #pragma once
 // frmMain: the program's main window. A multi-document frame with menus,
-// toolbar, editor tree, status bar and tiled background; it owns the document
-// commands (new, open, save, exit), the radio commands and the settings commands.
+// toolbar, editor tree, status bar and tiled background. The commands live in
+// their own classes (documents, transfers, printing, comparing, undo); the
+// window holds them, the editors and the settings commands.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/app_state.h"
 #include "shell/commands.h"
@@ -26,6 +29,7 @@ class QTreeWidgetItem;
 namespace zq {
 
 class CompareCommands;
+class DocumentCommands;
 class EditorWindow;
 class ListEditMenu;
 class PrintCommands;
@@ -43,10 +47,7 @@ class frmMain : public QMainWindow, public EditorHost {
 
   // Runs a command as its menu entry does.
   void RunCommand(Command command);
-  // The toolbar's New button: a new document, after the offer to save changes.
-  void NewFromToolbar();
 
-  void LoadNewDoc();
   void Change_Language();
   void LoadBKPic();
   void RefreshCaption();
@@ -68,6 +69,8 @@ class frmMain : public QMainWindow, public EditorHost {
   EditorWindow* EditorHoldingUnsavedChoices() const;
   // Brings an open editor to the front.
   void ActivateEditor(EditorWindow* editor);
+  // The channel editor, and every open editor arranged again.
+  void OpenChannelEditorAndCascade();
 
   // What the editors see of the main window.
   RadioConfig& Config() override { return state_.config; }
@@ -90,15 +93,12 @@ class frmMain : public QMainWindow, public EditorHost {
   QTreeWidget* tree() const { return tree_; }
   QMdiArea* mdiArea() const { return mdi_; }
   QLabel* statusPanel(int panel) const;
+  DocumentCommands& documents() { return *documents_; }
   TransferController& transfers() { return *transfers_; }
   UndoCommands& undoCommands() { return *undo_; }
   PrintCommands& prints() { return *prints_; }
   // Copy, Cut, Paste, Insert&Paste and Delete of channel rows, popped up by the channel editor.
   ListEditMenu& listEditMenu() { return *listEditMenu_; }
-
-  // Asks "save it now?" when the document has changes (an untitled one is saved
-  // through Save As); false when the user cancelled the question or the dialog.
-  bool OfferToSaveChanges();
 
   // Status bar panel 1 (the demo radio announces itself there), kept in the current language; none clears it.
   void SetStatusNote(std::optional<Txt> note);
@@ -116,22 +116,13 @@ class frmMain : public QMainWindow, public EditorHost {
   void ApplyPlacement();
   void StoreWindowPlacement();
 
-  void AskNewDocument();
-  void OpenFile();
-  void OpenBackupFile();
-  // Closes the editors, runs the loader and shows its failure, then shows the document.
-  void LoadDocument(const std::function<FileResult()>& load);
-  void SaveFile();
-  // True when the user chose a name and the document was written there.
-  bool SaveFileAs();
-  void InitialSetting();
   void OpenRadioSeries();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
   void FillWindowMenu();
-  bool WriteDocument(const std::filesystem::path& path);
-  void OpenChannelEditorAndCascade();
+  // The open editors, in the order of their tree keys.
+  std::vector<EditorWindow*> OpenEditors() const;
 
   QString Tr(Txt id) const;
 
@@ -150,11 +141,12 @@ class frmMain : public QMainWindow, public EditorHost {
   QToolBar* toolbar_ = nullptr;
   QLabel* panels_[3] = {};
   std::optional<Txt> statusNote_;
-  TransferController* transfers_ = nullptr;
-  ListEditMenu* listEditMenu_ = nullptr;
-  PrintCommands* prints_ = nullptr;
-  UndoCommands* undo_ = nullptr;
-  CompareCommands* compares_ = nullptr;
+  ListEditMenu* listEditMenu_ = nullptr;  // a child of the window
+  std::unique_ptr<TransferController> transfers_;
+  std::unique_ptr<PrintCommands> prints_;
+  std::unique_ptr<CompareCommands> compares_;
+  std::unique_ptr<DocumentCommands> documents_;
+  std::unique_ptr<UndoCommands> undo_;
 };
 
 }  // namespace zq

@@ -5,6 +5,7 @@
 
 #include "datafile/install_layout.h"
 #include "platform/qt/process_starter.h"
+#include "shell/ui/document_commands.h"
 #include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
 #include "widgets/qt_paths.h"
@@ -22,7 +23,7 @@ void StartMatchingRelease(frmMain& main, const std::string& version, bool offerT
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
     return;
   }
-  if (offerToSave && !main.OfferToSaveChanges()) return;
+  if (offerToSave && !main.documents().OfferToSaveChanges()) return;
   main.transfers().ClosePort();
   if (!CurrentProcessStarter().Start(QStringOfPath(release.executable))) {
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);

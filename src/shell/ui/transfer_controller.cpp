@@ -13,6 +13,7 @@
 #include "shell/transfer_backup.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_com_set.h"
+#include "shell/ui/document_commands.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_progress.h"
 #include "widgets/guarded.h"
@@ -102,7 +103,7 @@ void TransferController::OpenProgressAndBegin(TransferKind kind) {
 
 void TransferController::StartRead() {
   if (busy()) return;
-  if (!main_.OfferToSaveChanges() || !OpenAndConfirm(TransferKind::Read)) return;  // a read replaces the document
+  if (!main_.documents().OfferToSaveChanges() || !OpenAndConfirm(TransferKind::Read)) return;  // a read replaces the document
   comparisonRead_ = nullptr;
   OpenProgressAndBegin(TransferKind::Read);
 }
