@@ -479,6 +479,10 @@ bool FrmRadioSeries::BuildStation() {
     auto row = std::make_unique<PortRow>(*this, static_cast<int>(rows_.size()), item->data(kNameRole).toString(), device,
                                          main_.transfers().MakePortFor(device));
     row->station = &station_->AddPort(row->name.toStdString(), *row->port, row->timer, *row);
+    // A row starts afresh with its new series; the last station's radios are in the log.
+    SetRow(row->index, kStateColumn, QText(Txt::StationNotStarted, language_));
+    SetRow(row->index, kWrittenColumn, QStringLiteral("0"));
+    SetRow(row->index, kLastColumn, QString());
     rows_.push_back(std::move(row));
   }
   failedList_->clear();
