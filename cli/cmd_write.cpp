@@ -44,10 +44,12 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
   AddFileOption(*cmd, "--log", station.logFile, Say(Txt::CliLogHelp))->needs(repeatFlag);
   auto* units = AddFileOption(*cmd, "--units", station.unitsFile, Say(Txt::CliUnitsHelp))->needs(repeatFlag);
   cmd->add_option("--operator", station.operatorName, Say(Txt::CliOperatorHelp))->needs(repeatFlag);
+  auto* sheets = AddFileOption(*cmd, "--sheets", station.sheetFolder, Say(Txt::CliSheetsHelp))->needs(repeatFlag);
   // Exactly one of the two sources; per-unit values go into a data file's configuration.
   auto* source = cmd->add_option_group("source");
   AddFileOption(*source, "file", dataFile, Say(Txt::CliDataFileHelp));
-  AddFileOption(*source, "--image", imageFile, Say(Txt::CliWriteImageHelp))->excludes(units);
+  // A sheet summarises a configuration, which a bare image does not carry.
+  AddFileOption(*source, "--image", imageFile, Say(Txt::CliWriteImageHelp))->excludes(units)->excludes(sheets);
   source->require_option(1);
   cmd->callback([&exitCode] {
     options.port = options.ports.front();

@@ -15,6 +15,7 @@ struct StationOptions {
   std::filesystem::path logFile;    // empty: no log
   std::filesystem::path unitsFile;  // empty: every radio gets the same image
   std::string operatorName;
+  std::filesystem::path sheetFolder;  // empty: no hand-over sheets
 };
 
 // 0 when every radio was written; otherwise the exit code of the first radio

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools qt6-multimedia-dev libqt6svg6
   libgl1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  xvfb xauth socat fonts-wqy-microhei imagemagick
+  xvfb xauth socat fonts-wqy-microhei imagemagick poppler-utils
   at-spi2-core python3-pyatspi dbus-x11
   qt6-translations-l10n dpkg-dev desktop-file-utils appstream lintian
   clang-14 libfuzzer-14-dev libclang-rt-14-dev strace

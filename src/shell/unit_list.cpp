@@ -39,9 +39,14 @@ JsonResult WithValues(ordered_json document, const std::vector<std::string>& mem
   return LoadJson(document.dump(), out);
 }
 
-MemoryImage EncodedStored(const WorkingCopy& stored, DocumentState doc, const ImageOptions& options) {
+RadioConfig UnpackedStored(const WorkingCopy& stored, DocumentState doc) {
   RadioConfig cfg;
   UnpackFromFile(stored, cfg, doc);
+  return cfg;
+}
+
+MemoryImage EncodedStored(const WorkingCopy& stored, DocumentState doc, const ImageOptions& options) {
+  RadioConfig cfg = UnpackedStored(stored, doc);
   MemoryImage image;
   ClearImage(image);
   EncodeImage(cfg, image, options);
@@ -168,6 +173,12 @@ MemoryImage UnitList::ImageOf(int row) const {
   WorkingCopy stored;
   WithValues(base_, members_, rows_.at(row).values, stored);  // checked when the list was read
   return EncodedStored(stored, doc_, options_);
+}
+
+RadioConfig UnitList::ConfigOf(int row) const {
+  WorkingCopy stored;
+  WithValues(base_, members_, rows_.at(row).values, stored);
+  return UnpackedStored(stored, doc_);
 }
 
 }  // namespace zq

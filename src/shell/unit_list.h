@@ -7,6 +7,7 @@
 // radio gets the next unused row, and one that fails gives its row back.
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -18,6 +19,9 @@
 #include "image/memory_image.h"
 
 namespace zq {
+
+// Longest units list read: far more rows than a day of radios.
+inline constexpr std::uintmax_t kMaxUnitListBytes = 4u << 20;
 
 class UnitList {
  public:
@@ -35,9 +39,17 @@ class UnitList {
   // No row is left and none is being written.
   bool UsedUp() const { return free_.empty() && taken_.empty(); }
 
+  // Rows not written yet, those being written included.
+  int RowsLeft() const { return static_cast<int>(free_.size() + taken_.size()); }
+  int RowCount() const { return static_cast<int>(rows_.size()); }
+
   int LineOf(int row) const { return rows_.at(row).line; }
+  const std::vector<std::string>& members() const { return members_; }
+  const std::vector<std::string>& ValuesOf(int row) const { return rows_.at(row).values; }
   // The image a write of the row sends: the configuration with the row's values.
   MemoryImage ImageOf(int row) const;
+  // That configuration itself, as the radio's hand-over sheet summarises it.
+  RadioConfig ConfigOf(int row) const;
 
  private:
   struct Row {

@@ -41,6 +41,8 @@ UserSettings ReadUserSettings(const IniFile& ini, unsigned systemLocaleId) {
   s.stopBit = IntegerValue(ini, "StopBit", 0, std::numeric_limits<int16_t>::max()).value_or(s.stopBit);
   s.verifyWrite = BooleanValue(ini, "VerifyWrite").value_or(false);
   s.seriesLog = ini.GetOr(kSection, "SeriesLog");
+  s.seriesOperator = ini.GetOr(kSection, "SeriesOperator");
+  s.sheetFolder = ini.GetOr(kSection, "SheetFolder");
   if (!s.firstRun) s.language = IntegerValue(ini, "CurrentLanguage", kEnglish, kChinese).value_or(s.language);
   return s;
 }
@@ -63,6 +65,14 @@ bool StoreVerifyWrite(const std::filesystem::path& settingsFile, bool on) {
 
 bool StoreSeriesLog(const std::filesystem::path& settingsFile, const std::string& file) {
   return WriteProfileString(settingsFile, kSection, "SeriesLog", file);
+}
+
+bool StoreSeriesOperator(const std::filesystem::path& settingsFile, const std::string& name) {
+  return WriteProfileString(settingsFile, kSection, "SeriesOperator", name);
+}
+
+bool StoreSheetFolder(const std::filesystem::path& settingsFile, const std::string& folder) {
+  return WriteProfileString(settingsFile, kSection, "SheetFolder", folder);
 }
 
 }  // namespace zq

@@ -14,6 +14,8 @@ struct UserSettings {
   bool firstRun = true; // "IsFirstRun" as read; true also when it is missing or unreadable
   bool verifyWrite = false;  // "VerifyWrite": read a write back and compare it
   std::string seriesLog;     // "SeriesLog": the log file of the last series of radios (UTF-8), empty for none
+  std::string seriesOperator;  // "SeriesOperator": who wrote the last series, for the log and the sheets
+  std::string sheetFolder;     // "SheetFolder": where the hand-over sheets went last (UTF-8), empty for none
 };
 
 class IniFile;
@@ -33,5 +35,8 @@ UserSettings LoadUserSettings(const std::filesystem::path& settingsFile, unsigne
 bool StoreVerifyWrite(const std::filesystem::path& settingsFile, bool on);
 // Remembers the log file chosen for a series of radios (UTF-8, empty for none).
 bool StoreSeriesLog(const std::filesystem::path& settingsFile, const std::string& file);
+// Remembers the operator's name and the folder of the hand-over sheets, as the log file.
+bool StoreSeriesOperator(const std::filesystem::path& settingsFile, const std::string& name);
+bool StoreSheetFolder(const std::filesystem::path& settingsFile, const std::string& folder);
 
 }  // namespace zq

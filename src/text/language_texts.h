@@ -754,6 +754,39 @@
   X(SeriesRadioFailed, "Radio %1 %2. Take it away and connect the next one.", "第 %1 台对讲机%2。请取下该机，接上下一台。") \
   X(SeriesDataFileLabel, "Data file:", "数据文件：") \
   X(SeriesPortLabel, "Port:", "端口：") \
+  /* ---- the programming station: several ports, per-unit list, operator, hand-over sheets ---- */ \
+  X(StationPortsLabel, "Ports (one series each):", "端口（各自批量写入）：") \
+  X(StationOtherPort, "Other port:", "其他端口：") \
+  X(StationAddPort, "&Add", "添加(&A)") \
+  X(StationNoPort, "Choose at least one port.", "请至少选择一个端口。") \
+  X(StationTableName, "Ports and their series", "各端口的批量写入") \
+  X(StationPortColumn, "Port", "端口") \
+  X(StationStateColumn, "State", "状态") \
+  X(StationWrittenColumn, "Radios written", "已写入") \
+  X(StationLastColumn, "Last result", "最近结果") \
+  X(StationNotStarted, "not started", "未启动") \
+  X(StationProgress, "%1 %2%", "%1 %2%") \
+  X(StationStartPort, "Start &Port", "启动该端口(&P)") \
+  X(StationStopPort, "Stop P&ort", "停止该端口(&O)") \
+  X(StationOperatorLabel, "Operator:", "操作员：") \
+  X(StationUnitsLabel, "Per-unit values:", "逐台数值：") \
+  X(StationNoUnits, "(none: every radio gets the same configuration)", "（无：每台对讲机写入相同配置）") \
+  X(StationLoadUnits, "&Load list...", "载入列表(&L)...") \
+  X(StationUnitsShown, "%1: %2 of %3 rows left", "%1：剩余 %2 行，共 %3 行") \
+  X(StationUnitsRefused, "The list of per-unit values is refused.\r\n%1: %2", "逐台数值列表被拒绝。\r\n%1：%2") \
+  X(StationSheets, "Hand-over sheet (PDF) for each radio, &in:", "为每台对讲机生成交接单（PDF），保存于(&I)：") \
+  X(StationNoSheetFolder, "(no folder chosen)", "（未选择文件夹）") \
+  X(StationChooseSheetFolder, "&Folder...", "文件夹(&F)...") \
+  X(StationSheetFolderFirst, "Choose the folder of the hand-over sheets first.", "请先选择交接单的文件夹。") \
+  X(SheetTitle, "Hand-over sheet: radio %1", "交接单：第 %1 台对讲机") \
+  X(SheetUnitValues, "Per-unit values", "逐台数值") \
+  X(SheetMemberColumn, "Member", "成员") \
+  X(SeriesDataFileName, "Data file", "数据文件") \
+  X(SheetFailed, "The hand-over sheet cannot be written: %1", "无法写入交接单：%1") \
+  X(SheetsNotBuilt, "This build of the program cannot write hand-over sheets.", "此版本的程序无法生成交接单。") \
+  X(CliSheetsHelp, "With --repeat: write a one-page PDF hand-over sheet for each radio written into this folder " \
+    "(radio-0007.pdf; an existing sheet is never overwritten)", \
+    "配合 --repeat：为每台写入的对讲机在此文件夹中生成一页 PDF 交接单（radio-0007.pdf；不覆盖已有的交接单）") \
   X(SimSeriesHelp,                                                                                              \
     "Play N radios one after another: a moment after END a radio is taken away, the line stays silent, then "  \
     "the next one answers with its number in identity bytes 13-15",                                            \

@@ -73,6 +73,10 @@ QString MessageBoxPrompter::ChooseFileInFolder(QWidget* parent, const QString& f
   return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
 }
 
+QString MessageBoxPrompter::ChooseFolder(QWidget* parent, const QString& folder) {
+  return QFileDialog::getExistingDirectory(parent, QString(), folder);
+}
+
 QString MessageBoxPrompter::ChooseFileWithOption(QWidget* parent, const QString& folder, const QString& filter,
                                                  const QString& option, bool& ticked) {
   QFileDialog dialog(parent, QString(), folder, filter);

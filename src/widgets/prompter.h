@@ -20,6 +20,8 @@ class Prompter {
   virtual QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) = 0;
   // The open-file dialog started in the given folder.
   virtual QString ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) = 0;
+  // A folder (the hand-over sheets'), starting from `folder`.
+  virtual QString ChooseFolder(QWidget* parent, const QString& folder) = 0;
   // The open-file dialog in `folder` with one check box captioned `option`; `ticked` is
   // the box's state when the dialog opens and, once a file is chosen, when it closed.
   virtual QString ChooseFileWithOption(QWidget* parent, const QString& folder, const QString& filter,
@@ -34,6 +36,7 @@ class MessageBoxPrompter : public Prompter {
   QString ChooseFileToOpen(QWidget* parent, const QString& filter) override;
   QString ChooseFileToSave(QWidget* parent, const QString& preset, const QString& filter) override;
   QString ChooseFileInFolder(QWidget* parent, const QString& folder, const QString& filter) override;
+  QString ChooseFolder(QWidget* parent, const QString& folder) override;
   QString ChooseFileWithOption(QWidget* parent, const QString& folder, const QString& filter, const QString& option,
                                bool& ticked) override;
 

@@ -19,6 +19,7 @@
 #include "link/posix_serial_port.h"
 #include "link/test_images.h"
 #include "served_radio.h"
+#include "support/pdf_text.h"
 #include "support/random_config.h"
 
 namespace zq {
@@ -411,7 +412,8 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
   const std::string portA = radiosA->firstLine(), portB = radiosB->firstLine();
   ProcessResult station = RunProgram({kCli, "write", "--port", portA, "--port", portB, File("sent.dat"), "--versions",
                                       File("Version.ini"), "--no-backup", "--verify", "--repeat", "--log",
-                                      File("series.csv"), "--units", File("units.csv"), "--operator", "Ann Lee"},
+                                      File("series.csv"), "--units", File("units.csv"), "--operator", "Ann Lee",
+                                      "--sheets", File("sheets")},
                                      60s);
   // Three rows for three radios written: the list is used up and the series stop by themselves.
   EXPECT_EQ(station.exitCode, 11) << station.err;  // the failed radio's code
@@ -426,6 +428,13 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
   for (std::string line; std::getline(in, line);) log.push_back(line);
   ASSERT_EQ(log.size(), 5u);
   EXPECT_EQ(log[0], "Time,Radio,Identity,Firmware version,Result,Port,Image SHA-256,Units line,Operator,Verification\r");
+  // One sheet for each radio written, none for the one that failed; never one written over another.
+  std::vector<std::string> sheetTexts;
+  for (const auto& entry : fs::directory_iterator(File("sheets"))) {
+    EXPECT_GT(fs::file_size(entry.path()), 10000u) << entry.path();
+    sheetTexts.push_back(testing::PdfText(entry.path()));
+  }
+  EXPECT_EQ(sheetTexts.size(), 3u);
   std::set<std::string> linesWritten;
   std::string givenBack;
   for (std::size_t k = 1; k < log.size(); ++k) {
@@ -449,6 +458,15 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
     ASSERT_TRUE(line >= 2 && line <= 4) << log[k];
     for (int other = 2; other <= 4; ++other) EXPECT_EQ(Holds(*memory, names[other]), other == line) << log[k];
     linesWritten.insert(f[7]);
+    // Its hand-over sheet names it, its port, its row's values and the image by its hash.
+    const auto sheet = std::find_if(sheetTexts.begin(), sheetTexts.end(), [&](const std::string& text) {
+      return text.find("Image SHA-256: " + f[6]) != std::string::npos;
+    });
+    ASSERT_NE(sheet, sheetTexts.end()) << log[k];
+    for (const std::string& said : std::vector<std::string>{"Hand-over sheet: radio " + f[1], "Port: " + f[5],
+                                                             "Result: written and verified", "Operator: Ann Lee",
+                                                             "/Options/BtDeviceName", names[line]})
+      EXPECT_NE(sheet->find(said), std::string::npos) << said << "\n" << *sheet;
   }
   EXPECT_EQ(linesWritten, (std::set<std::string>{"2", "3", "4"}));
   EXPECT_TRUE(linesWritten.count(givenBack)) << "the failed radio's row went to a later radio";

@@ -25,6 +25,7 @@ class ScriptedPrompter : public Prompter {
     ticks_.push_back(ticked);
   }
   void SaveFile(const QString& path) { saveFiles_.push_back(path); }
+  void Folder(const QString& path) { folders_.push_back(path); }
 
   zq::Answer Ask(QWidget*, const QString& text, Buttons buttons, Icon) override {
     shown.push_back(text);
@@ -47,6 +48,10 @@ class ScriptedPrompter : public Prompter {
     filters.push_back(filter);
     openFolders.push_back(folder);
     return Take(openFiles_);
+  }
+  QString ChooseFolder(QWidget*, const QString& folder) override {
+    openFolders.push_back(folder);
+    return Take(folders_);
   }
   QString ChooseFileWithOption(QWidget*, const QString& folder, const QString& filter, const QString& option,
                                bool& ticked) override {
@@ -86,6 +91,7 @@ class ScriptedPrompter : public Prompter {
   std::deque<zq::Answer> answers_;
   std::deque<QString> openFiles_;
   std::deque<QString> saveFiles_;
+  std::deque<QString> folders_;
   std::deque<bool> ticks_;
 };
 

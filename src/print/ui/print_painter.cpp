@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <optional>
 
 #include "widgets/ui_text.h"
 
@@ -17,41 +18,63 @@ constexpr int kTitlePoints = 14;
 constexpr int kHeadingPoints = 10;
 constexpr int kTextPoints = 8;
 
-QFont PrintFont(int points, bool bold, QPaintDevice& device) {
+// The smallest text a sheet shrinks to before it takes a second page.
+constexpr int kSmallestSheetPoints = 4;
+constexpr int kMostSheetColumns = 3;
+
+QFont PrintFont(int points, bool bold, QPaintDevice& device, bool plainGlyphs = false) {
   QFont font(QGuiApplication::font(), &device);
   font.setPointSize(points);
   font.setBold(bold);
+  // Without ligatures a sheet's text is found and copied as it was written ("fi", not one glyph).
+  if (plainGlyphs) font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
+// The title and headings keep their steps above the text when a sheet shrinks it.
 struct Fonts {
-  explicit Fonts(QPaintDevice& device)
-      : title(PrintFont(kTitlePoints, true, device)),
-        heading(PrintFont(kHeadingPoints, true, device)),
-        text(PrintFont(kTextPoints, false, device)),
-        header(PrintFont(kTextPoints, true, device)) {}
+  Fonts(QPaintDevice& device, int textPoints, bool sheet)
+      : title(PrintFont(textPoints + kTitlePoints - kTextPoints, true, device, sheet)),
+        heading(PrintFont(textPoints + kHeadingPoints - kTextPoints, true, device, sheet)),
+        text(PrintFont(textPoints, false, device, sheet)),
+        header(PrintFont(textPoints, true, device, sheet)) {}
   QFont title, heading, text, header;
+};
+
+// How the tables go onto paper: a printout page after page at the usual
+// size; a sheet in columns side by side under the title, smaller as needed.
+struct Layout {
+  int textPoints = kTextPoints;
+  int columns = 1;
+  bool sheet = false;
 };
 
 class PagePainter {
  public:
-  PagePainter(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& painter, int language)
-      : doc_(doc), device_(device), p_(painter), language_(language), fonts_(device) {
+  PagePainter(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& painter, int language,
+              const Layout& layout = {})
+      : doc_(doc), device_(device), p_(painter), language_(language), layout_(layout),
+        fonts_(device, layout.textPoints, layout.sheet) {
     QFontMetrics text(fonts_.text, &device_);
     padding_ = text.averageCharWidth() / 2;
-    footerHeight_ = text.height() * 2;
+    footerHeight_ = layout_.sheet ? 0 : text.height() * 2;
+    gap_ = layout_.columns > 1 ? text.averageCharWidth() * 2 : 0;
+    width_ = (device_.width() - gap_ * (layout_.columns - 1)) / layout_.columns;
     metrics_.rowHeight = text.height() * 4 / 3;
     metrics_.headingHeight = QFontMetrics(fonts_.heading, &device_).height() * 3 / 2;
     metrics_.tableGap = metrics_.rowHeight;
-    metrics_.titleHeight = QFontMetrics(fonts_.title, &device_).height() * 3 / 2 +
-                           static_cast<int>(doc_.notes.size()) * text.height() * 5 / 4;
-    metrics_.bodyHeight = device_.height() - footerHeight_;
+    titleHeight_ = QFontMetrics(fonts_.title, &device_).height() * 3 / 2 +
+                   static_cast<int>(doc_.notes.size()) * text.height() * 5 / 4;
+    // A sheet's title spans every column of its page: each column is a "page" below it.
+    metrics_.titleHeight = layout_.sheet ? 0 : titleHeight_;
+    metrics_.bodyHeight = device_.height() - footerHeight_ - (layout_.sheet ? titleHeight_ : 0);
     for (const PrintTable& table : doc_.tables) widths_.push_back(ColumnWidths(table));
   }
 
   const PageMetrics& metrics() const { return metrics_; }
 
   void Paint(const std::vector<PrintPage>& pages) {
+    if (layout_.sheet) return PaintSheet(pages);
     for (std::size_t n = 0; n < pages.size(); ++n) {
       if (n > 0) device_.newPage();
       int y = 0;
@@ -62,6 +85,21 @@ class PagePainter {
   }
 
  private:
+  // The columns of a sheet, left to right under the title; a sheet too full
+  // even at its smallest text goes on on a further page.
+  void PaintSheet(const std::vector<PrintPage>& columns) {
+    const int top = PaintTitle();
+    for (std::size_t n = 0; n < columns.size(); ++n) {
+      const int column = static_cast<int>(n) % layout_.columns;
+      if (n > 0 && column == 0) device_.newPage();
+      p_.save();
+      p_.translate(column * (width_ + gap_), n < static_cast<std::size_t>(layout_.columns) ? top : 0);
+      int y = 0;
+      for (const PageSlice& slice : columns[n].slices) y = PaintSlice(slice, y);
+      p_.restore();
+    }
+  }
+
   // Each column as wide as its widest text, the table then stretched or
   // shrunk to the width of the page; texts too long for a shrunk column are cut.
   std::vector<int> ColumnWidths(const PrintTable& table) const {
@@ -76,7 +114,7 @@ class PagePainter {
         widths[c] = std::max(widths[c], text.horizontalAdvance(QUtf8(row[c])));
     long long natural = 0;
     for (int& w : widths) natural += (w += 2 * padding_);
-    const long long page = device_.width();
+    const long long page = width_;
     const long long columns = static_cast<long long>(widths.size());
     long long given = 0;
     for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -100,7 +138,7 @@ class PagePainter {
       p_.drawText(QRect(0, y, device_.width(), text.height()), Qt::AlignLeft | Qt::AlignVCenter, QUtf8(note));
       y += text.height() * 5 / 4;
     }
-    return metrics_.titleHeight;
+    return titleHeight_;
   }
 
   int PaintSlice(const PageSlice& slice, int y) {
@@ -109,7 +147,7 @@ class PagePainter {
     QString heading = QUtf8(table.heading);
     if (slice.continued) heading += QText(Txt::PrintContinued, language_);
     p_.setFont(fonts_.heading);
-    p_.drawText(QRect(0, y, device_.width(), metrics_.headingHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
+    p_.drawText(QRect(0, y, width_, metrics_.headingHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
     y += metrics_.headingHeight;
     const std::vector<int>& widths = widths_[slice.table];
     if (!table.columns.empty()) y = PaintRow(table.columns, widths, y, true);
@@ -145,12 +183,24 @@ class PagePainter {
   QPagedPaintDevice& device_;
   QPainter& p_;
   int language_;
+  Layout layout_;
   Fonts fonts_;
   int padding_ = 0;
   int footerHeight_ = 0;
+  int titleHeight_ = 0;
+  int gap_ = 0;    // between the columns of a sheet
+  int width_ = 0;  // of a table: the page's, or a sheet's column's
   PageMetrics metrics_;
   std::vector<std::vector<int>> widths_;
 };
+
+std::vector<Layout> SheetLayouts(const PrintDocument& doc) {
+  if (!doc.onePage) return {Layout{}};
+  std::vector<Layout> layouts;
+  for (int points = kTextPoints; points >= kSmallestSheetPoints; --points)
+    for (int columns = 1; columns <= kMostSheetColumns; ++columns) layouts.push_back({points, columns, true});
+  return layouts;
+}
 
 }  // namespace
 
@@ -159,10 +209,15 @@ PaintedDocument PaintDocument(const PrintDocument& doc, QPagedPaintDevice& devic
   QPainter painter;
   if (!painter.begin(&device)) return painted;
   painter.setPen(QPen(Qt::black, 0));
-  PagePainter pages(doc, device, painter, language);
-  painted.metrics = pages.metrics();
-  painted.pages = PaginateDocument(doc, painted.metrics);
-  pages.Paint(painted.pages);
+  // A sheet takes the largest text at which it fits on one page, in as few columns as that allows.
+  std::optional<PagePainter> pages;
+  for (Layout layout : SheetLayouts(doc)) {
+    pages.emplace(doc, device, painter, language, layout);
+    painted.metrics = pages->metrics();
+    painted.pages = PaginateDocument(doc, painted.metrics);
+    if (static_cast<int>(painted.pages.size()) <= layout.columns) break;
+  }
+  pages->Paint(painted.pages);
   painted.ok = painter.end();
   return painted;
 }

@@ -57,12 +57,14 @@ QString TransferController::PortDisplayName() const {
   return QString::number(s.settings.portNumber);
 }
 
-std::unique_ptr<SerialPort> TransferController::MakePort() {
-  if (demoChosen_) return std::make_unique<SimulatedPort>(*demoRadio_, QtScheduler(this));
+std::unique_ptr<SerialPort> TransferController::MakePort() { return MakePortFor(ChosenDevice()); }
+
+std::unique_ptr<SerialPort> TransferController::MakePortFor(const std::string& device) {
+  if (device == kDemoDevice && demoRadio_) return std::make_unique<SimulatedPort>(*demoRadio_, QtScheduler(this));
   return MakeEventLoopPort();
 }
 
-std::string TransferController::ChosenDevice() const { return demoChosen_ ? "demo" : CurrentDevice(); }
+std::string TransferController::ChosenDevice() const { return demoChosen_ ? kDemoDevice : CurrentDevice(); }
 
 bool TransferController::OpenPort(TransferKind kind) {
   if (running()) return false;

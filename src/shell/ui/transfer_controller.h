@@ -50,6 +50,10 @@ class TransferController : public QObject, public TransferHost {
   // A port on the radio the user has chosen, and its device, for a series of writes.
   std::unique_ptr<SerialPort> MakePort();
   std::string ChosenDevice() const;
+  // A port on `device` for one port of a station: the demonstration radio for
+  // kDemoDevice, a serial port otherwise.
+  std::unique_ptr<SerialPort> MakePortFor(const std::string& device);
+  static constexpr const char* kDemoDevice = "demo";
   FrmProgress* progressWindow() const { return progress_; }
   const CommTransfer* transferState() const { return engine_ ? &engine_->state() : nullptr; }
 

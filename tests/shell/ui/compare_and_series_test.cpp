@@ -155,7 +155,13 @@ TEST_F(CompareAndSeriesTest, WriteToGroupOfRadiosCountsNamesAndLogsEachRadio) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->findChild<QLineEdit*>("logFile")->text(), QString::fromStdString(log));  // remembered
   EXPECT_EQ(window->findChild<QLabel*>("dataFile")->text(), QStringLiteral("Data file: new.dat"));
-  EXPECT_EQ(window->findChild<QLabel*>("port")->text(), QStringLiteral("Port: COM (simulated radio)"));
+  // The port the main window writes with is the one chosen, with its row.
+  QListWidget* ports = window->portList();
+  ASSERT_GE(ports->count(), 1);
+  EXPECT_EQ(ports->item(ports->count() - 1)->text(), QStringLiteral("Simulated radio (demonstration)"));
+  EXPECT_EQ(ports->item(ports->count() - 1)->checkState(), Qt::Checked);
+  ASSERT_EQ(window->portTable()->rowCount(), 1);
+  EXPECT_EQ(window->portTable()->item(0, 0)->text(), QStringLiteral("Simulated radio (demonstration)"));
   EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connect the first radio, then press Start"));
   auto* verify = window->findChild<QCheckBox*>("verify");
   EXPECT_FALSE(verify->isChecked());
