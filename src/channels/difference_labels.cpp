@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "channels/detail_fields.h"
+#include "channels/emg_dw_mem_choices.h"
 #include "channels/group_entries.h"
 #include "channels/tone_codes.h"
 #include "channels/frequency_rules.h"
@@ -92,14 +93,41 @@ std::string ShownValue(const ChannelMember& m, const FieldOfMember& field, const
   }
 }
 
+// A member of the emergency, dual-watch or memory-channel settings, named by the
+// label of the field that shows it ("PL Emg Channel 1") and shown as its list shows it.
+std::optional<LabelledDifference> LabelledSpecialDifference(const MemberDifference& d, const RadioConfig& cfg,
+                                                            int language) {
+  static constexpr std::pair<SpecialWindow, ValueRef::Kind> kWindows[] = {
+      {SpecialWindow::Emergency, ValueRef::Emergency},
+      {SpecialWindow::DualWatch, ValueRef::DualWatch},
+      {SpecialWindow::MemoryChannel, ValueRef::MemoryChannel},
+  };
+  for (auto [window, kind] : kWindows)
+    for (const SpecialField& field : SpecialWindowOf(window).fields) {
+      if (d.member != MemberOf({kind, Opt::WorkGroup, field.setting})) continue;
+      const Choices choices = FieldChoices(cfg, field, SettingsOf(cfg, window), language);
+      auto shown = [&](const std::optional<std::string>& value) {
+        const auto number = value ? ParseInteger(*value) : std::nullopt;
+        if (number)
+          for (const Choice& c : choices)
+            if (c.value == *number) return c.text;
+        return DifferenceValueText(value, language);
+      };
+      return LabelledDifference{FieldLabel(field, language), shown(d.before), shown(d.after)};
+    }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDifference>& list, const RadioConfig& cfg,
                                                     int language) {
   std::vector<LabelledDifference> out;
   for (const MemberDifference& d : list) {
-    if (auto option = LabelledOptionDifference(d, cfg, language)) {
-      out.push_back(std::move(*option));
+    auto labelled = LabelledOptionDifference(d, cfg, language);
+    if (!labelled) labelled = LabelledSpecialDifference(d, cfg, language);
+    if (labelled) {
+      out.push_back(std::move(*labelled));
       continue;
     }
     const auto m = ParseChannelMember(d.member);

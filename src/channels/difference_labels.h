@@ -4,7 +4,8 @@
 // ("HAM A (1) CH 9 Power"); its values as the window shows them ("High",
 // "28.90000", a tone code as its tone, a DTMF reference with its digits).
 // Members of the option-features window and DTMF codes are named as those windows
-// name them (options/option_difference_labels.h); members no window shows keep
+// name them (options/option_difference_labels.h), the emergency, dual-watch and
+// memory-channel settings by their fields' labels; members no window shows keep
 // their JSON pointer and value.
 #include <string>
 #include <vector>
