@@ -126,6 +126,8 @@ class frmMain : public QMainWindow, public EditorHost {
   bool SaveFileAs();
   void InitialSetting();
   void OpenRadioSeries();
+  // Help > Check Connection: the devices, their problems and a handshake with the radio.
+  void OpenCheckConnection();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);
