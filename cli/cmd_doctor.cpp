@@ -30,7 +30,7 @@ void PrintDiagnosis(const PortDiagnosis& diagnosis, int language) {
   if (diagnosis.problems.empty()) std::cout << "  " << Text(Txt::DoctorNoProblem, language) << '\n';
 }
 
-int ExitCodeOf(HandshakeResult result) {
+int DoctorExitCode(HandshakeResult result) {
   switch (result) {
     case HandshakeResult::Passed:
       return kOk;
@@ -63,7 +63,7 @@ int CheckOnePort(const RadioOptions& options) {
   if (check.Start(line.device, language)) line.loop().RunUntil([&] { return !check.running(); });
   for (const ReportLine& reported : HandshakeLines(check.report(), language)) PrintLine(reported);
   if (auto problem = ProblemOf(check.report())) PrintProblem(*problem, language);
-  return ExitCodeOf(check.report().result);
+  return DoctorExitCode(check.report().result);
 }
 
 }  // namespace
