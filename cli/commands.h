@@ -33,6 +33,7 @@ enum ExitCode : int {
   X(AddDumpCommand)        \
   X(AddLoadJsonCommand)    \
   X(AddPortsCommand)       \
+  X(AddDoctorCommand)      \
   X(AddReadCommand)        \
   X(AddWriteCommand)       \
   X(AddBackupsCommand)     \

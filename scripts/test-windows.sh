@@ -186,8 +186,35 @@ fi
 wait "$second_pid" 2>/dev/null || true
 echo "COM5 moved to another radio mid-write under Wine: the write failed (exit code 11), the other radio heard nothing"
 
+# The connection doctor greets the radio on COM5 (nothing is read or written), lists
+# the ports the device manager knows, and names a COM5 that is not there.
+serve_on_com5 --model OTHER
+status=0
+(cd "$e2e" && wine "$cli_exe" doctor --port COM5 --language 1) >"$e2e/doctor-other.log" 2>&1 || status=$?
+finish_radiosim
+if [ "$status" -ne 12 ] || ! grep -q "The radio answers as model OTHER, not VESTRAX." "$e2e/doctor-other.log"; then
+  cat "$e2e/doctor-other.log"
+  echo "test-windows: the doctor on a radio of another model gave exit code $status" >&2
+  exit 1
+fi
+serve_on_com5
+(cd "$e2e" && wine "$cli_exe" doctor --port COM5 --language 1) >"$e2e/doctor.log" 2>&1 \
+  || { cat "$e2e/doctor.log"; echo "test-windows: the doctor on COM5 failed" >&2; exit 1; }
+finish_radiosim
+grep -q "Radio: VESTRAX, firmware V100" "$e2e/doctor.log" || { cat "$e2e/doctor.log"; exit 1; }
+(cd "$e2e" && wine "$cli_exe" doctor --language 1) >"$e2e/doctor-all.log" 2>&1 \
+  || { cat "$e2e/doctor-all.log"; echo "test-windows: the doctor's list failed" >&2; exit 1; }
+echo "Doctor under Wine: the radio on COM5 greeted (exit code 0), another model named (exit code 12), $(grep -c '^COM' "$e2e/doctor-all.log" || true) ports listed"
+
 # A port that is not there: the message, the reason and the exit code of Linux.
 rm -f "$WINEPREFIX/dosdevices/com5"
+status=0
+(cd "$e2e" && wine "$cli_exe" doctor --port COM5 --language 1) >"$e2e/doctor-none.log" 2>&1 || status=$?
+if [ "$status" -ne 10 ]; then
+  cat "$e2e/doctor-none.log"
+  echo "test-windows: the doctor on a missing COM5 gave exit code $status" >&2
+  exit 1
+fi
 status=0
 (cd "$e2e" && wine "$cli_exe" read --port COM5 --image none.bin --no-backup) >"$e2e/none.log" 2>&1 || status=$?
 if [ "$status" -ne 10 ] || ! grep -q "Cannot Open Communication Port." "$e2e/none.log"; then

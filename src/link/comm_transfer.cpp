@@ -29,7 +29,9 @@ std::string_view FailureWords(TransferFailure failure) {
 
 // "write ended: no response, blocks sent, 3 retransmissions, radio VESTRAX V2.00"
 std::string TransferLogLine(const TransferOutcome& outcome, int retransmissions) {
-  std::string line = outcome.kind == TransferKind::Read ? "read ended: " : "write ended: ";
+  std::string line = outcome.kind == TransferKind::Read       ? "read ended: "
+                     : outcome.kind == TransferKind::Identify ? "identity check ended: "
+                                                              : "write ended: ";
   line += FailureWords(outcome.failure);
   if (!outcome.success && outcome.blocksSent) line += ", blocks sent";
   line += ", " + std::to_string(retransmissions) + " retransmissions";
@@ -89,11 +91,14 @@ void TransferEngine::Begin() {
   if (!running()) return;
   if (t_.kind == TransferKind::Read) ClearImage(image_);
   State() = kGreetingSent;
-  LogDiagnostic(std::string(t_.kind == TransferKind::Read ? "read" : "write") + " started");
+  LogDiagnostic(std::string(t_.kind == TransferKind::Read       ? "read"
+                            : t_.kind == TransferKind::Identify ? "identity check"
+                                                                : "write") +
+                " started");
   Transmit(FrameKind::Greeting, GreetingFrame());
 }
 
-int16_t& TransferEngine::State() { return t_.kind == TransferKind::Read ? t_.readState : t_.writeState; }
+int16_t& TransferEngine::State() { return t_.kind == TransferKind::Write ? t_.writeState : t_.readState; }
 
 void TransferEngine::OnPortReceive() {
   if (!running()) return;
@@ -154,6 +159,8 @@ void TransferEngine::CheckIdentityThenContinue() {
     SendEndFrame(kEndSentAfterRejection);
     return;
   }
+  // The identity was all an identity check asked for; the end frame takes the radio out of programming.
+  if (t_.kind == TransferKind::Identify) return SendEndFrame(kEndSentAfterBlocks);
   State() = t_.kind == TransferKind::Read ? kReadingBlocks : kWritingBlocks;
   SendNextBlock();
 }
@@ -279,7 +286,7 @@ void TransferEngine::EndTransfer(bool success) {
   }
   if (success && t_.verifying) CheckReadBack(outcome);
   outcome.messages = pending_.Take();
-  if (outcome.success)
+  if (outcome.success && outcome.kind != TransferKind::Identify)
     outcome.completionMessage =
         Text(outcome.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted, language_);
   t_.kind = TransferKind::None;

@@ -10,7 +10,9 @@
 
 namespace zq {
 
-enum class TransferKind : int16_t { None = 0, Read = 1, Write = 2 };
+// Identify greets the radio and asks its identity only, then closes the
+// session: no block is read or written (the connection doctor's handshake).
+enum class TransferKind : int16_t { None = 0, Read = 1, Write = 2, Identify = 3 };
 
 enum class TransferFailure {
   None,

@@ -34,6 +34,7 @@ const std::vector<CommandDef>& CommandTable() {
       {Command::StatusBar, Txt::MenuStatusBar, "", "", true},
       {Command::Cascade, Txt::MenuCascade, "", ""},
       {Command::CloseAllWindows, Txt::MenuCloseAllWindows, "", ""},
+      {Command::CheckConnection, Txt::MenuCheckConnection, "", ""},
       {Command::About, Txt::MenuAbout, "", "About"},
   };
   return table;
@@ -63,7 +64,7 @@ const std::vector<MenuDef>& MenuTable() {
       {Txt::MenuSetup, {Command::CommunicationPort, Command::LanguageSetup, Command::InitialSetting}},
       {Txt::MenuView, {Command::TreeView, Command::Toolbar, Command::StatusBar}},
       {Txt::MenuWindow, {Command::Cascade, Command::CloseAllWindows}, true},
-      {Txt::MenuHelp, {Command::About}},
+      {Txt::MenuHelp, {Command::CheckConnection, Command::About}, false, {Command::About}},
   };
   return menus;
 }

@@ -36,6 +36,7 @@ enum class Command {
   StatusBar,
   Cascade,
   CloseAllWindows,
+  CheckConnection,
   About,
 };
 

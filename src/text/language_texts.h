@@ -122,6 +122,114 @@
     "故障参数须为 N 或 N:K，其后可加 @R，且均为从 1 开始的整数：%1")                                          \
   X(NoPortChosen, "No serial port is chosen: choose one under Setup > Communication Port.",                  \
     "尚未选择串行端口，请在“设置 > 通讯端口”中选择。")                                                       \
+  /* ---- connection doctor ---- */                                                                          \
+  X(DoctorAdapter, "Adapter", "适配器")                                                                        \
+  X(DoctorUsbId, "USB id", "USB 标识")                                                                         \
+  X(DoctorUsbIdValue, "%1:%2, release %3, USB %4", "%1:%2，版本 %3，USB %4")                                   \
+  X(DoctorChip, "Chip", "芯片")                                                                                \
+  X(DoctorChipUnknown, "not one of the common cable chips", "不在常见数据线芯片之列")                          \
+  X(DoctorDriver, "Driver", "驱动程序")                                                                        \
+  X(DoctorStableName, "Stable name", "固定名称")                                                               \
+  X(DoctorKind, "Device", "设备")                                                                              \
+  X(DoctorKindMissing, "does not exist", "不存在")                                                             \
+  X(DoctorKindSerial, "serial port", "串行端口")                                                               \
+  X(DoctorKindNotSerial, "not a serial port", "不是串行端口")                                                  \
+  X(DoctorAccess, "Access", "访问权限")                                                                        \
+  X(DoctorMayOpen, "this user may open it", "当前用户可以打开")                                                \
+  X(DoctorMayNotOpen, "this user may not open it", "当前用户无权打开")                                         \
+  X(DoctorGroupMember, "group %1: a member", "%1 组：已是成员")                                                \
+  X(DoctorGroupNotMember, "group %1: not a member", "%1 组：不是成员")                                         \
+  X(DoctorGroupAfterLogin, "group %1: added, counts from the next login", "%1 组：已加入，下次登录后生效")    \
+  X(DoctorUaccessTagged, "udev uaccess: tagged", "udev uaccess：已标记")                                       \
+  X(DoctorUaccessNotTagged, "udev uaccess: not tagged", "udev uaccess：未标记")                                \
+  X(DoctorRuleInstalled, "the program's udev rule is installed", "本程序的 udev 规则已安装")                   \
+  X(DoctorRuleNotInstalled, "the program's udev rule is not installed", "本程序的 udev 规则未安装")           \
+  X(DoctorHolders, "Held by", "占用者")                                                                        \
+  X(DoctorHolderValue, "%1 (process %2)", "%1（进程 %2）")                                                     \
+  X(DoctorPtyServer, "Pseudo-terminal served by", "伪终端的另一端")                                            \
+  X(DoctorHeldByNone, "no process the system names", "系统未指出任何进程")                                     \
+  X(DoctorHeldUnnamed, "another program (the system does not say which)", "其他程序（系统未指出是哪个）")    \
+  X(DoctorModemManager, "ModemManager", "ModemManager")                                                        \
+  X(DoctorModemManagerOff, "not running", "未运行")                                                            \
+  X(DoctorModemManagerIgnores, "running; leaves this device alone", "正在运行；不会探测此设备")                \
+  X(DoctorModemManagerMayProbe, "running; may probe this device", "正在运行；可能探测此设备")                  \
+  X(DoctorSystemProblem, "Device manager", "设备管理器")                                                       \
+  X(DoctorSystemProblemValue, "problem code %1", "问题代码 %1")                                                \
+  X(DoctorProblem, "Problem", "问题")                                                                          \
+  X(DoctorRemedy, "Remedy", "解决办法")                                                                        \
+  X(DoctorNoProblem, "No problem found.", "未发现问题。")                                                      \
+  X(DoctorMissingRemedy, "Plug the cable in, or choose one of the ports the connection check lists.",          \
+    "请插好数据线，或选择连接检查列出的端口之一。")                                                            \
+  X(DoctorNotSerialRemedy, "Choose the serial port of the programming cable instead.",                         \
+    "请改为选择写频数据线的串行端口。")                                                                        \
+  X(DoctorLogInAgain, "Log out and in again: the group %1 counts only from the next login.",                   \
+    "请注销后重新登录：%1 组在下次登录后才生效。")                                                              \
+  X(DoctorAskForRule,                                                                                           \
+    "Ask the administrator to install the udev rule /usr/share/zq4071/udev/70-zq4071-serial-cables.rules or to give you access to the device.", \
+    "请管理员安装 udev 规则 /usr/share/zq4071/udev/70-zq4071-serial-cables.rules，或授予您此设备的访问权限。") \
+  X(DoctorHeldBy, "%1 is held by %2 (process %3).", "%1 正被 %2（进程 %3）占用。")                                                    \
+  X(DoctorCloseHolder, "Close %1 or make it let go of the port, then check again.",                            \
+    "请关闭 %1 或让其释放此端口，然后再次检查。")                                                              \
+  X(DoctorCloseOther, "Close the program that uses the port (a terminal program, another programming program), then check again.", \
+    "请关闭使用此端口的程序（终端程序、其他写频程序），然后再次检查。")                                        \
+  X(DoctorModemManagerProbes, "ModemManager is running and may probe %1 with modem commands.",                 \
+    "ModemManager 正在运行，可能向 %1 发送调制解调器命令进行探测。")                                           \
+  X(DoctorStopModemManager,                                                                                     \
+    "Install the program's udev rule, which tells ModemManager to leave the cable alone, or stop it while programming (sudo systemctl stop ModemManager).", \
+    "请安装本程序的 udev 规则（它让 ModemManager 不再探测数据线），或在写频时停止它（sudo systemctl stop ModemManager）。") \
+  X(DoctorRefusedRevision,                                                                                      \
+    "The adapter's chip reports itself as a %1 %2, an end-of-life revision that counterfeit chips also report; current Windows drivers refuse it.", \
+    "适配器芯片自报为 %1 %2，这是已停产的版本，仿冒芯片也报告此版本；当前的 Windows 驱动程序拒绝使用它。")    \
+  X(DoctorReplaceCable,                                                                                         \
+    "Use a cable with a current chip (FTDI, Silicon Labs CP210x, WCH CH340 or a Prolific PL2303 of the G series).", \
+    "请使用采用现行芯片的数据线（FTDI、Silicon Labs CP210x、WCH CH340 或 Prolific PL2303 G 系列）。")           \
+  X(DoctorNoDriver, "The system has no driver for %1.", "系统没有 %1 的驱动程序。")                            \
+  X(DoctorInstallDriver, "Install the driver of the chip's maker (%1), then plug the cable in again.",         \
+    "请安装芯片制造商（%1）的驱动程序，然后重新插入数据线。")                                                  \
+  X(DoctorUnknownMaker, "the adapter's maker", "适配器制造商")                                                 \
+  X(DoctorDeviceProblem, "The system reports problem code %1 for %2.", "系统报告 %2 的问题代码为 %1。")        \
+  X(DoctorReplug, "Unplug the cable and plug it in again; reinstall its driver if the problem stays.",         \
+    "请拔下数据线再重新插入；如问题仍在，请重新安装其驱动程序。")                                              \
+  X(DoctorOtherRemedy, "Unplug the cable and plug it in again, then check again.",                             \
+    "请拔下数据线再重新插入，然后再次检查。")                                                                  \
+  X(DoctorHandshake, "Handshake", "握手")                                                                      \
+  X(DoctorHandshakeSkipped, "not tried: the problems above stand in its way", "未尝试：上述问题妨碍握手")     \
+  X(DoctorRadio, "Radio", "对讲机")                                                                            \
+  X(DoctorRadioValue, "%1, firmware %2", "%1，固件 %2")                                                        \
+  X(DoctorRadioHf, "%1, firmware %2, HF and HAM bands", "%1，固件 %2，支持 HF 与 HAM 频段")                     \
+  X(DoctorReplyTime, "Reply time", "应答时间")                                                                 \
+  X(DoctorReplyTimeValue, "greeting %1 ms, identity %2 ms", "握手 %1 毫秒，身份 %2 毫秒")                       \
+  X(DoctorPortWorks, "The port works: the radio answered and is one this program programs.",                  \
+    "端口正常：对讲机已应答，且是本程序支持的机型。")                                                          \
+  X(DoctorNoReply, "No reply from the radio to the greeting, sent %1 times.", "对讲机对握手无应答（已发送 %1 次）。") \
+  X(DoctorCheckRadio, "Switch the radio on and check that the cable sits firmly in the radio's programming socket and in this port.", \
+    "请打开对讲机电源，并检查数据线是否插牢在对讲机的写频插口和此端口上。")                                    \
+  X(DoctorNoIdentity, "The radio acknowledged the greeting but did not answer the identity request.",          \
+    "对讲机确认了握手，但未应答身份请求。")                                                                    \
+  X(DoctorRestartRadio, "Switch the radio off and on again, then check again.", "请关闭对讲机再重新打开，然后再次检查。") \
+  X(DoctorGarbage, "Unreadable bytes came back instead of the reply: %1.", "收到的不是应答，而是无法识别的字节：%1。")                       \
+  X(DoctorCheckCable,                                                                                           \
+    "Check the cable: a loose plug, a cable made for another radio or another device on this port garbles the line.", \
+    "请检查数据线：插头松动、其他对讲机的数据线或此端口上的其他设备都会使线路数据混乱。")                      \
+  X(DoctorWrongModel, "The radio answers as model %1, not %2.", "对讲机应答的机型为 %1，而不是 %2。")          \
+  X(DoctorUseModel, "Connect a %1 radio: this program programs no other model.", "请连接 %1 对讲机：本程序不支持其他机型。") \
+  X(DoctorIncompatible, "The radio's firmware %1 belongs to another release of this program.",                 \
+    "对讲机固件 %1 属于本程序的其他版本。")                                                                    \
+  X(DoctorUseRelease, "Program this radio with the release of this program made for firmware %1.",             \
+    "请使用为固件 %1 制作的本程序版本为此对讲机写频。")                                                        \
+  X(CliDoctorHelp,                                                                                              \
+    "Check the serial ports: every device and what stands in its way, or with --port one port and a handshake with the radio (nothing is written)", \
+    "检查串行端口：列出每个设备及其问题；使用 --port 时检查一个端口并与对讲机握手（不写入任何数据）")          \
+  X(CliDoctorPortHelp, "The port to check and greet the radio on (device path or COM<number>)",                 \
+    "要检查并与对讲机握手的端口（设备路径或 COM<编号>）")                                                      \
+  X(MenuCheckConnection, "Check &Connection...", "检查连接(&C)...")                                             \
+  X(DoctorDevices, "Serial devices", "串行设备")                                                                \
+  X(DoctorCheckButton, "&Greet the Radio", "与对讲机握手(&G)")                                                  \
+  X(DoctorRefreshButton, "&Refresh", "刷新(&R)")                                                                \
+  X(DoctorResult, "Handshake with the radio", "与对讲机握手")                                                   \
+  X(DoctorChoosePort, "Choose a device, then greet the radio on it: nothing is read or written.",               \
+    "请选择设备，然后与其上的对讲机握手：不读取也不写入任何数据。")                                            \
+  X(DoctorChecking, "Greeting the radio on %1...", "正在与 %1 上的对讲机握手...")                               \
   /* ---- main window ---- */                                                                                \
   X(FileNameLabel, "File Name", "文件名")                                                                    \
   X(PortWindowCaption, "Communication Port", "通信端口")                                                     \

@@ -40,6 +40,7 @@
 #include "shell/ui/compare_commands.h"
 #include "shell/ui/document_commands.h"
 #include "shell/ui/editor_table.h"
+#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_radio_series.h"
 #include "widgets/editor_window.h"
 #include "widgets/guarded.h"
@@ -323,6 +324,7 @@ void frmMain::RunCommand(Command command) {
       case Command::StatusBar: statusBar()->setVisible(actions_.at(command)->isChecked()); break;
       case Command::Cascade: CascadeEditors(); break;
       case Command::CloseAllWindows: CloseAllEditors(); break;
+      case Command::CheckConnection: OpenCheckConnection(); break;
       case Command::About: ShowAbout(); break;
     }
   });
@@ -331,6 +333,12 @@ void frmMain::RunCommand(Command command) {
 void frmMain::OpenRadioSeries() {
   if (transfers_->busy()) return;
   auto* window = new FrmRadioSeries(*this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->open();
+}
+
+void frmMain::OpenCheckConnection() {
+  auto* window = new FrmCheckConnection(*this);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->open();
 }

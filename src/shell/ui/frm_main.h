@@ -117,6 +117,8 @@ class frmMain : public QMainWindow, public EditorHost {
   void StoreWindowPlacement();
 
   void OpenRadioSeries();
+  // Help > Check Connection: the devices, their problems and a handshake with the radio.
+  void OpenCheckConnection();
   void ChooseLanguage();
   void ShowAbout();
   void OnTreeItemClicked(QTreeWidgetItem* item);

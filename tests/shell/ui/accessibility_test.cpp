@@ -12,6 +12,7 @@
 #include "shell/ui/frm_com_set.h"
 #include "shell/ui/frm_compare.h"
 #include "shell/ui/frm_progress.h"
+#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_radio_series.h"
 #include "shell/ui/language_dialog.h"
 #include "support/main_window_fixture.h"
@@ -131,6 +132,8 @@ TEST_F(AccessibilityTest, EveryWindowNamesWhatTakesTheFocusInTheLanguageInForce)
     ExpectNamed(compare, language, "compare");
     FrmRadioSeries series(*main);
     ExpectNamed(series, language, "series");
+    FrmCheckConnection check(*main);
+    ExpectNamed(check, language, "check connection");
     PrintChoiceDialog print(QText(Txt::MenuPrint, language), {}, app().config, language, main.get());
     ExpectNamed(print, language, "print choice");
   }

@@ -12,6 +12,7 @@
 #include "shell/ui/frm_com_set.h"
 #include "shell/ui/frm_compare.h"
 #include "shell/ui/frm_progress.h"
+#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_radio_series.h"
 #include "shell/ui/language_dialog.h"
 #include "support/main_window_fixture.h"
@@ -77,6 +78,8 @@ TEST_F(ScreenFit, EveryWindowOpensWholeWithItsButtonsInSight) {
     ExpectOnScreen(compare, "compare");
     FrmRadioSeries series(*main);
     ExpectOnScreen(series, "series");
+    FrmCheckConnection check(*main);
+    ExpectOnScreen(check, "check connection");
     PrintChoiceDialog print(QText(Txt::MenuPrint, language), {}, app().config, language, main.get());
     ExpectOnScreen(print, "print choice");
   }
