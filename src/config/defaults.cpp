@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "config/public_params.h"
+
 namespace zq {
 namespace {
 
@@ -33,12 +35,13 @@ void SetGroupDefaults(OptionFeatures& opt) {
 
 // Common channel parameters per band: NB on, high power; CB in AM, HF and HAM in USB.
 void SetPublicParamDefaults(OptionFeatures& opt) {
-  const int modes[] = {1, 2, 2};
+  constexpr ChannelMode modes[] = {ChannelMode::AM, ChannelMode::USB, ChannelMode::USB};
+  constexpr int16_t kNbOn = 1, kHighPower = 2;
   for (int band = 0; band < kBandCount; ++band) {
-    for (int k = 0; k < 11; ++k) opt.PublicParams(band, k) = 0;
-    opt.PublicParams(band, 1) = 1;
-    opt.PublicParams(band, 2) = 2;
-    opt.PublicParams(band, 10) = modes[band];
+    for (int k = 0; k < kPublicParamCount; ++k) opt.PublicParams(band, k) = 0;
+    opt.PublicParams(band, kPublicNbAnl) = kNbOn;
+    opt.PublicParams(band, kPublicPower) = kHighPower;
+    opt.PublicParams(band, kPublicMode) = static_cast<int16_t>(modes[band]);
   }
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "text/plain_text.h"
+#include "config/public_params.h"
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"
@@ -77,7 +78,7 @@ void ReadGroupNames(const MemoryImage& image, RadioConfig& cfg) {
 void ReadPublicParams(const MemoryImage& image, RadioConfig& cfg) {
   for (int band = 0; band < kBandCount; ++band)
     for (const auto& f : kSlotFields)
-      if (f.publicParam >= 0)
+      if (f.publicParam != kNoPublicParam)
         cfg.Options.PublicParams(band, f.publicParam) =
             LoadBits(image, kPublicParamBlocks[band] + uint32_t(f.byte - 8), f.bitPos, f.bitWidth);
 }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "text/plain_text.h"
+#include "config/public_params.h"
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"
@@ -84,7 +85,7 @@ void WriteGroupNames(const RadioConfig& cfg, MemoryImage& image) {
 void WritePublicParams(const RadioConfig& cfg, MemoryImage& image) {
   for (int band = 0; band < kBandCount; ++band)
     for (const auto& f : kSlotFields)
-      if (f.publicParam >= 0)
+      if (f.publicParam != kNoPublicParam)
         StoreBits(image, kPublicParamBlocks[band] + uint32_t(f.byte - 8), cfg.Options.PublicParams(band, f.publicParam),
                   f.bitPos, f.bitWidth);
 }

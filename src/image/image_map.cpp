@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "config/public_params.h"
+
 namespace zq {
 namespace {
 
@@ -155,16 +157,16 @@ auto& ArrayElement(Config& cfg, const ValueRef& ref) {
 }  // namespace
 
 const std::vector<SlotField> kSlotFields = {
-    {4, &ChannelRecord::RxCtcss, 0, 8, -1},   {5, &ChannelRecord::RxDcs, 0, 8, -1},
-    {6, &ChannelRecord::TxCtcss, 0, 8, -1},   {7, &ChannelRecord::TxDcs, 0, 8, -1},
-    {8, &ChannelRecord::HiCut, 0, 1, 0},      {8, &ChannelRecord::Echo, 1, 1, 3},
-    {8, &ChannelRecord::Add10K, 2, 1, 4},     {8, &ChannelRecord::Busy, 3, 1, 5},
-    {8, &ChannelRecord::NbAnl, 4, 2, 1},      {8, &ChannelRecord::PowerLevel, 6, 2, 2},
-    {9, &ChannelRecord::Rep, 0, 2, -1},       {9, &ChannelRecord::TxToneType, 2, 2, -1},
-    {9, &ChannelRecord::RxToneType, 4, 2, -1}, {9, &ChannelRecord::Public, 7, 1, -1},
-    {10, &ChannelRecord::Roger, 0, 4, 6},     {10, &ChannelRecord::Mode, 4, 4, 10},
-    {11, &ChannelRecord::Bot, 0, 8, 7},       {12, &ChannelRecord::Eot, 0, 8, 8},
-    {13, &ChannelRecord::Call, 0, 8, 9},
+    {4, &ChannelRecord::RxCtcss, 0, 8, kNoPublicParam},     {5, &ChannelRecord::RxDcs, 0, 8, kNoPublicParam},
+    {6, &ChannelRecord::TxCtcss, 0, 8, kNoPublicParam},     {7, &ChannelRecord::TxDcs, 0, 8, kNoPublicParam},
+    {8, &ChannelRecord::HiCut, 0, 1, kPublicHiCut},         {8, &ChannelRecord::Echo, 1, 1, kPublicEcho},
+    {8, &ChannelRecord::Add10K, 2, 1, kPublicAdd10K},       {8, &ChannelRecord::Busy, 3, 1, kPublicSpare},
+    {8, &ChannelRecord::NbAnl, 4, 2, kPublicNbAnl},         {8, &ChannelRecord::PowerLevel, 6, 2, kPublicPower},
+    {9, &ChannelRecord::Rep, 0, 2, kNoPublicParam},         {9, &ChannelRecord::TxToneType, 2, 2, kNoPublicParam},
+    {9, &ChannelRecord::RxToneType, 4, 2, kNoPublicParam},  {9, &ChannelRecord::Public, 7, 1, kNoPublicParam},
+    {10, &ChannelRecord::Roger, 0, 4, kPublicRoger},        {10, &ChannelRecord::Mode, 4, 4, kPublicMode},
+    {11, &ChannelRecord::Bot, 0, 8, kPublicBot},            {12, &ChannelRecord::Eot, 0, 8, kPublicEot},
+    {13, &ChannelRecord::Call, 0, 8, kPublicCall},
 };
 
 uint32_t GroupStart(int band, int group) {

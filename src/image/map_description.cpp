@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "config/public_params.h"
 #include "image/image_map.h"
 #include "image/memory_image.h"
 
@@ -86,7 +87,7 @@ std::string SlotTable() {
   std::string text = "| Byte | Bits | Field | Common parameter row |\n|---|---|---|---|\n";
   for (const SlotField& field : kSlotFields)
     text += MapRow({std::to_string(field.byte), BitsText(field.bitPos, field.bitWidth), SlotFieldName(field),
-                 field.publicParam < 0 ? "-" : std::to_string(field.publicParam)});
+                 field.publicParam == kNoPublicParam ? "-" : std::to_string(field.publicParam)});
   return text;
 }
 

@@ -4,7 +4,7 @@
 
 #include "config/channel_slots.h"
 #include "text/plain_text.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 
 namespace zq {
 namespace {

@@ -12,7 +12,7 @@
 #include "image/image_map.h"
 #include "options/choice_entries.h"
 #include "options/option_number_text.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 
 namespace zq {
 

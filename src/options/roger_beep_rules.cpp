@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "config/channel_slots.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 
 namespace zq {
 namespace {

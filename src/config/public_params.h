@@ -17,6 +17,8 @@ enum PublicParam : int {
   kPublicMode = 10,
 };
 inline constexpr int kPublicParamCount = 11;
+// A channel member that has no common parameter of its band.
+inline constexpr int kNoPublicParam = -1;
 
 inline constexpr PublicParam kPublicDtmfRows[] = {kPublicBot, kPublicEot, kPublicCall};
 
