@@ -112,7 +112,7 @@ void TransferEngine::OnPortReceive() {
     identityReceived_ = true;
   }
   if (kind == ReplyKind::DataFrame) {
-    std::copy_n(reply.begin() + 6, kBlockLength, BlockTarget().bytes().begin() + t_.address);
+    std::copy_n(reply.begin() + kDataOffset, kBlockLength, BlockTarget().bytes().begin() + t_.address);
     UpdateProgress();
   }
   OnValidReply();

@@ -87,7 +87,7 @@ Bytes SimulatedRadio::Answer(const FrameRule& rule, std::span<const uint8_t> fra
       return IdentReplyFrame(identity_);
     case FrameKind::ReadRequest: {
       uint32_t address = FrameAddress(frame);
-      bool valid = frame[5] == kBlockLength && address % kBlockLength == 0 && address + kBlockLength <= kImageSize;
+      bool valid = frame[kLengthOffset] == kBlockLength && address % kBlockLength == 0 && address + kBlockLength <= kImageSize;
       return valid ? DataFrame(address, memory_.bytes()) : Bytes{};
     }
     case FrameKind::DataFrame: {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "channels/config_fixture.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 
 namespace zq {
 namespace {

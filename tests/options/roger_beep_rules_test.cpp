@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "channels/config_fixture.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 #include "options/roger_preview.h"
 #include "support/roger_presets.h"
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "channels/config_fixture.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 #include "options/ui/frm_opt_features.h"
 #include "options/ui/option_window_helpers.h"
 #include "shell/ui/editor_table.h"

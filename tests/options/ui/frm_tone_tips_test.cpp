@@ -7,7 +7,7 @@
 #include <QTabBar>
 
 #include "channels/config_fixture.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 #include "options/roger_beep_rules.h"
 #include "options/ui/frm_opt_features.h"
 #include "options/ui/option_window_helpers.h"

@@ -16,7 +16,7 @@
 #include "channels/grid_cells.h"
 #include "channels/group_entries.h"
 #include "channels/ui/channel_editor_fixture.h"
-#include "options/public_params.h"
+#include "config/public_params.h"
 #include "options/roger_beep_rules.h"
 #include "options/ui/frm_opt_features.h"
 #include "options/ui/option_window_helpers.h"
