@@ -48,6 +48,8 @@ FrmCheckConnection::FrmCheckConnection(frmMain& main)
   result_ = new QPlainTextEdit(this);
   result_->setObjectName("result");
   result_->setReadOnly(true);
+  // A caret the arrows move through the result: the focus shows, and a keyboard user can select and copy it.
+  result_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   result_->setAccessibleName(QText(Txt::DoctorResult, language_));
   result_->setPlainText(QText(Txt::DoctorChoosePort, language_));
   check_button_ = new QPushButton(QText(Txt::DoctorCheckButton, language_), this);

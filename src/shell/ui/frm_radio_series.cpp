@@ -188,6 +188,12 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   failedList_ = new QListWidget(this);
   failedList_->setObjectName("failedRadios");
   failedList_->setAccessibleName(QText(Txt::SeriesFailedRadios, language_));
+  // An empty list has nothing to read and no entry to show the focus on: it
+  // takes the focus only once it holds a radio.
+  auto followRows = [this] { failedList_->setFocusPolicy(failedList_->count() > 0 ? Qt::StrongFocus : Qt::NoFocus); };
+  connect(failedList_->model(), &QAbstractItemModel::rowsInserted, this, followRows);
+  connect(failedList_->model(), &QAbstractItemModel::modelReset, this, followRows);
+  followRows();
   start_ = StationButton(Txt::SeriesStart, "start", language_, this);
   stop_ = StationButton(Txt::SeriesStop, "stop", language_, this);
   startPort_ = StationButton(Txt::StationStartPort, "startPort", language_, this);

@@ -3,6 +3,7 @@
 // and column.
 #include <QAccessible>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTableWidget>
@@ -137,6 +138,41 @@ TEST_F(AccessibilityTest, EveryWindowNamesWhatTakesTheFocusInTheLanguageInForce)
     PrintChoiceDialog print(QText(Txt::MenuPrint, language), {}, app().config, language, main.get());
     ExpectNamed(print, language, "print choice");
   }
+}
+
+// Every widget that takes the focus looks different with it: a keyboard user sees where the focus is.
+TEST_F(AccessibilityTest, EveryWindowShowsWhereTheFocusIs) {
+  main->show();
+  for (const EditorDef& def : EditorTable()) main->OpenEditor(def.key);
+  FrmComSet port(*main, main->transfers());
+  FrmCompare compare({{"/Options/Tot", "5", "6"}}, "a.dat", "b.dat", *main);
+  FrmRadioSeries series(*main);
+  FrmCheckConnection check(*main);
+  QStringList unseen;
+  int checked = 0;
+  for (QWidget* window : std::initializer_list<QWidget*>{main.get(), &port, &compare, &series, &check}) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    QApplication::processEvents();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+      if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy()) continue;
+      if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
+      QApplication::processEvents();
+      if (w->hasFocus()) continue;
+      // A dialog's default button wears the frame the focus would give it; the
+      // focus on any other button takes that frame away, so it still shows.
+      if (auto* button = qobject_cast<QPushButton*>(w); button && button->isDefault()) continue;
+      const QImage without = w->grab().toImage();
+      w->setFocus(Qt::TabFocusReason);
+      w->window()->setAttribute(Qt::WA_KeyboardFocusChange);  // as a press of Tab leaves it
+      QApplication::processEvents();
+      if (!w->hasFocus()) continue;  // an inner part of a widget that passes the focus on
+      ++checked;
+      if (w->grab().toImage() == without) unseen << Where(QAccessible::queryAccessibleInterface(w));
+    }
+  }
+  EXPECT_GT(checked, 50);
+  EXPECT_TRUE(unseen.isEmpty()) << unseen.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace
