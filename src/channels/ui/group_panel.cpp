@@ -56,6 +56,7 @@ GroupPanel::GroupPanel(QWidget* parent) : QGroupBox(parent) {
   groupName_->setObjectName("groupNameBox");
   groupName_->setMaxLength(kGroupNameLength);
   groupName_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);
+  setTabOrder(groupValid_, groupName_);  // the name box ends the row it shares with the group's lists
 
   auto* layout = new QGridLayout(this);
   layout->setHorizontalSpacing(8);

@@ -165,10 +165,10 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   verify_->setChecked(s.settings.verifyWrite);
   logEdit_ = ShownPath("logFile", this);
   chooseLog_ = StationButton(Txt::SeriesChooseLog, "chooseLog", language_, this);
-  operator_ = new QLineEdit(QUtf8(s.settings.seriesOperator), this);
-  operator_->setObjectName("operator");
   unitsEdit_ = ShownPath("unitsFile", this);
   loadUnits_ = StationButton(Txt::StationLoadUnits, "loadUnits", language_, this);
+  operator_ = new QLineEdit(QUtf8(s.settings.seriesOperator), this);
+  operator_->setObjectName("operator");
   sheets_ = new QCheckBox(QText(Txt::StationSheets, language_), this);
   sheets_->setObjectName("sheets");
   sheetFolderEdit_ = ShownPath("sheetFolder", this);

@@ -140,6 +140,55 @@ TEST_F(AccessibilityTest, EveryWindowNamesWhatTakesTheFocusInTheLanguageInForce)
   }
 }
 
+// The widgets Tab visits in a window, in the order it visits them.
+std::vector<QWidget*> TabChain(QWidget& window) {
+  std::vector<QWidget*> chain;
+  for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain())
+    if (w->isVisibleTo(&window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
+      chain.push_back(w);
+  return chain;
+}
+
+// Tab follows the layout: within one frame the next widget lies below the one
+// before or in a column to its right, never back above and to the left of it.
+QStringList TabOrderFaults(QWidget& window) {
+  QStringList faults;
+  const std::vector<QWidget*> chain = TabChain(window);
+  for (std::size_t k = 1; k < chain.size(); ++k) {
+    QWidget* a = chain[k - 1];
+    QWidget* b = chain[k];
+    if (a->parentWidget() != b->parentWidget()) continue;  // another frame or page begins
+    const QRect ra = a->geometry(), rb = b->geometry();
+    const bool below = rb.top() >= ra.top() - 4;
+    const bool nextColumn = rb.left() >= ra.right() - 4;
+    if (!below && !nextColumn)
+      faults << Where(QAccessible::queryAccessibleInterface(a)) + QStringLiteral(" -> ") + b->objectName();
+  }
+  return faults;
+}
+
+TEST_F(AccessibilityTest, TabFollowsTheLayoutOfEveryWindow) {
+  main->show();
+  QStringList faults;
+  for (const EditorDef& def : EditorTable()) {
+    main->CloseAllEditors();
+    if (EditorWindow* editor = main->OpenEditor(def.key)) {
+      QApplication::processEvents();
+      faults << TabOrderFaults(*editor);
+    }
+  }
+  FrmComSet port(*main, main->transfers());
+  FrmCompare compare({{"/Options/Tot", "5", "6"}}, "a.dat", "b.dat", *main);
+  FrmRadioSeries series(*main);
+  FrmCheckConnection check(*main);
+  for (QWidget* window : std::initializer_list<QWidget*>{&port, &compare, &series, &check}) {
+    window->show();
+    QApplication::processEvents();
+    faults << TabOrderFaults(*window);
+  }
+  EXPECT_TRUE(faults.isEmpty()) << faults.join(QLatin1Char('\n')).toStdString();
+}
+
 // Every widget that takes the focus looks different with it: a keyboard user sees where the focus is.
 TEST_F(AccessibilityTest, EveryWindowShowsWhereTheFocusIs) {
   main->show();
