@@ -10,6 +10,7 @@
 #include "config/radio_config.h"
 #include "shell/demo_radio.h"
 #include "shell/ui/frm_check_connection.h"
+#include "shell/ui/transfer_controller.h"
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 
