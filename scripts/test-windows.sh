@@ -95,6 +95,14 @@ while IFS= read -r file; do
   done
 done < <(find tests -name '*.cpp' | grep -E '/((posix|linux|pty)_|[^/]*_(posix|linux)[_.])[^/]*$' | sort)
 
+# Every program run under Wine finds Qt's DLLs (the command line paints hand-over
+# sheets with Qt) and MinGW's runtime through WINEPATH.
+runtime_path="$(winepath -w "$qt/bin")"
+for dll in libstdc++-6.dll libwinpthread-1.dll; do
+  runtime_path+=";$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")"
+done
+export WINEPATH="$runtime_path"
+
 log=build-windows/core_tests.log
 if ! wine build-windows/tests/core_tests.exe --gtest_brief=1 >"$log" 2>&1; then
   cat "$log"
@@ -231,12 +239,7 @@ step_done "command line through COM5 under Wine"
 fonts=build-windows/fonts
 mkdir -p "$fonts"
 cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/"
-# The test program finds Qt's DLLs and MinGW's runtime through WINEPATH, Qt's plugins
-# and Chinese texts through a qt.conf beside it.
-runtime_path="$(winepath -w "$qt/bin")"
-for dll in libstdc++-6.dll libwinpthread-1.dll; do
-  runtime_path+=";$(winepath -w "$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=$dll)")")"
-done
+# The test program finds Qt's plugins and Chinese texts through a qt.conf beside it.
 printf '[Paths]\r\nPrefix = %s\r\nTranslations = %s\r\n' "$(winepath -w "$qt" | tr '\\' /)" \
   "$(winepath -w /usr/share/qt6/translations | tr '\\' /)" >build-windows/tests/qt.conf
 gui=(env WINEPATH="$runtime_path" WINEQT_QPA_PLATFORM=offscreen
