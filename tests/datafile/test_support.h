@@ -75,6 +75,14 @@ inline std::string ReadText(const std::filesystem::path& file) {
   return {bytes.begin(), bytes.end()};
 }
 
+// The lines of a text file, without their line feeds (a CSV log's carriage returns stay).
+inline std::vector<std::string> ReadLines(const std::filesystem::path& file) {
+  std::ifstream in(file);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
 inline void WriteText(const std::filesystem::path& file, const std::string& text) {
   WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
 }

@@ -19,6 +19,7 @@
 #include "link/posix_serial_port.h"
 #include "link/test_images.h"
 #include "served_radio.h"
+#include "datafile/test_support.h"
 #include "support/pdf_text.h"
 #include "support/random_config.h"
 
@@ -331,9 +332,7 @@ TEST_F(EndToEnd, ASeriesWritesRadioAfterRadioLogsEachAndStopsOnCtrlC) {
                                File("series.csv")});
   EXPECT_EQ(cli.firstLine(), "Radio 1 (VESTRAX 000001): written and verified");
   auto logLines = [&] {
-    std::vector<std::string> lines;
-    std::ifstream in(File("series.csv"));
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const std::vector<std::string> lines = test::ReadLines(File("series.csv"));
     return lines;
   };
   for (auto until = std::chrono::steady_clock::now() + 30s; logLines().size() < 4 && std::chrono::steady_clock::now() < until;)
@@ -376,9 +375,7 @@ TEST_F(EndToEnd, ASecondCtrlCDuringAWriteLogsTheRadioAsStoppedBeforeTheProgramEn
   EXPECT_EQ(cli.RestOfOutput(),
             "Radio 2 (VESTRAX 000002): stopped during the write: may be partly written\n"
             "Radios written: 1, failed: 1.\n");
-  std::vector<std::string> log;
-  std::ifstream in(File("series.csv"));
-  for (std::string line; std::getline(in, line);) log.push_back(line);
+  const std::vector<std::string> log = test::ReadLines(File("series.csv"));
   ASSERT_EQ(log.size(), 3u);
   EXPECT_NE(log[2].find(",2,VESTRAX 000002,V100,stopped during the write: may be partly written,"), std::string::npos)
       << log[2];
@@ -424,9 +421,7 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
       << station.out;
   EXPECT_TRUE(station.out.ends_with("Radios written: 3, failed: 1.\n")) << station.out;
 
-  std::vector<std::string> log;
-  std::ifstream in(File("series.csv"));
-  for (std::string line; std::getline(in, line);) log.push_back(line);
+  const std::vector<std::string> log = test::ReadLines(File("series.csv"));
   ASSERT_EQ(log.size(), 5u);
   EXPECT_EQ(log[0], "Time,Radio,Identity,Firmware version,Result,Port,Image SHA-256,Units line,Operator,Verification\r");
   // One sheet for each radio written, none for the one that failed; never one written over another.

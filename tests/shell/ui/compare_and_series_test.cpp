@@ -20,6 +20,7 @@
 #include "shell/ui/frm_compare.h"
 #include "shell/ui/frm_radio_series.h"
 #include "shell/ui/transfer_controller.h"
+#include "datafile/test_support.h"
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 
@@ -182,9 +183,7 @@ TEST_F(CompareAndSeriesTest, WriteToGroupOfRadiosCountsNamesAndLogsEachRadio) {
   EXPECT_FALSE(window->running());
   EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("The series has stopped."));
 
-  std::ifstream in(log);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  const std::vector<std::string> lines = test::ReadLines(log);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_TRUE(lines[2].find(",9,VESTRAX 000001,V100,written and verified") != std::string::npos) << lines[2];
   EXPECT_TRUE(lines[4].find(",11,VESTRAX 000003,V100,written and verified") != std::string::npos) << lines[4];

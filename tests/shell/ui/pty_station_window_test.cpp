@@ -18,6 +18,7 @@
 #include "link/served_radio.h"
 #include "platform/ini_file.h"
 #include "shell/ui/frm_radio_series.h"
+#include "datafile/test_support.h"
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 #include "support/pdf_text.h"
@@ -87,9 +88,7 @@ TEST_F(StationWindow, TwoPortsCountApartInOneLogAndAFailureOnOneLeavesTheOtherWr
   EXPECT_FALSE(window->running());
   EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("The series has stopped."));
 
-  std::ifstream in(log);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  const std::vector<std::string> lines = test::ReadLines(log);
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_TRUE(lines[0].starts_with("Time,Radio,Identity,Firmware version,Result,Port,")) << lines[0];
   int onA = 0, onB = 0;
