@@ -71,21 +71,23 @@ void SpecialSettingsWindow::Build() {
   connect(save_, &QPushButton::clicked, this, [this] { Save(); });
   connect(close_, &QPushButton::clicked, this, [this] { CloseWindow(); });
 
+  // The CB plans on the left, HF above HAM on the right: the two band frames
+  // together have about as many rows as the plans, so the window is as low as
+  // its longest frame and opens whole on a laptop screen.
   auto* frameHolder = new QWidget;
-  auto* bands = new QHBoxLayout;
-  bands->addWidget(frames_[static_cast<int>(SpecialFrame::Hf)]);
-  bands->addWidget(frames_[static_cast<int>(SpecialFrame::Ham)]);
-  auto* fieldsLayout = new QVBoxLayout(frameHolder);
+  auto* fieldsLayout = new QGridLayout(frameHolder);
   fieldsLayout->setContentsMargins(0, 0, 0, 0);
-  fieldsLayout->addWidget(frames_[static_cast<int>(SpecialFrame::Cb)]);
-  fieldsLayout->addLayout(bands);
-  fieldsLayout->addStretch(1);
+  fieldsLayout->addWidget(frames_[static_cast<int>(SpecialFrame::Cb)], 0, 0, 2, 1, Qt::AlignTop);
+  fieldsLayout->addWidget(frames_[static_cast<int>(SpecialFrame::Hf)], 0, 1, Qt::AlignTop);
+  fieldsLayout->addWidget(frames_[static_cast<int>(SpecialFrame::Ham)], 1, 1, Qt::AlignTop);
+  fieldsLayout->setRowStretch(1, 1);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(save_);
   buttons->addWidget(close_);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new FieldsScrollArea(frameHolder, this), 1);  // the emergency window is taller than a small screen
+  // Scrolled only on screens smaller than a laptop's.
+  layout->addWidget(new FieldsScrollArea(frameHolder, this, FieldsScrollArea::Sideways::Scroll), 1);
   layout->addLayout(buttons);
 }
 

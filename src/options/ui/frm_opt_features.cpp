@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -21,6 +20,7 @@
 #include "options/ui/choice_combo.h"
 #include "options/ui/editor_close.h"
 #include "widgets/editor_host.h"
+#include "widgets/fields_scroll_area.h"
 #include "widgets/filtered_line_edit.h"
 #include "widgets/guarded.h"
 #include "widgets/ui_text.h"
@@ -29,7 +29,6 @@ namespace zq {
 namespace {
 
 constexpr int kBtNameLength = 16;
-constexpr int kScrollFrame = 2;
 
 QString NameOf(const ValueRef& value) { return QString::fromStdString(ValueName(value)); }
 
@@ -59,38 +58,29 @@ QGridLayout* NewGrid(QWidget* parent) {
 FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
   setObjectName("FrmOptFeatures");
   Guarded(this, "FrmOptFeatures_Form_Load", [&] {
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("optionScroll");
-    scroll->setFocusPolicy(Qt::NoFocus);  // the fields take the focus; the area follows it
     content_ = BuildContent();
-    scroll->setWidget(content_);
-    scroll->setWidgetResizable(true);
+    auto* scroll = new FieldsScrollArea(content_, this, FieldsScrollArea::Sideways::Scroll);
+    scroll->setObjectName("optionScroll");
     // Close stays below the scrolled fields, in sight however small the window.
     auto* close = new QPushButton(this);
     close->setObjectName("cmdClose");
     captions_.push_back({close, Txt::CloseButton});
     connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
-    buttonRow_ = new QHBoxLayout;
-    buttonRow_->setContentsMargins(6, 4, 6, 6);
-    buttonRow_->addStretch(1);
-    buttonRow_->addWidget(close);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(6, 4, 6, 6);
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(scroll, 1);
-    layout->addLayout(buttonRow_);
+    layout->addLayout(buttonRow);
     FillAllLists();
     SetCaptions();
     ShowValues();
     ApplyEnableRules();
     loaded_ = true;
   });
-}
-
-// The whole window when the main window has room for it; scroll bars otherwise.
-QSize FrmOptFeatures::sizeHint() const {
-  if (!content_) return EditorWindow::sizeHint();
-  return content_->sizeHint() + QSize(2 * kScrollFrame, 2 * kScrollFrame + buttonRow_->sizeHint().height());
 }
 
 RadioConfig& FrmOptFeatures::cfg() { return host_.Config(); }

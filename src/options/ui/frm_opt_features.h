@@ -13,7 +13,6 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
-class QHBoxLayout;
 class QLayout;
 class QLineEdit;
 
@@ -31,7 +30,6 @@ class FrmOptFeatures : public EditorWindow {
   void CommitPendingEdit() override;
   void ReferencesChanged() override;
   void Reload() override;
-  QSize sizeHint() const override;
 
   // Fills every list again and shows the configuration.
   void ReShowData();
@@ -107,7 +105,6 @@ class FrmOptFeatures : public EditorWindow {
 
   EditorHost& host_;
   QWidget* content_ = nullptr;
-  QHBoxLayout* buttonRow_ = nullptr;  // Close, below the scrolled fields
   bool loaded_ = false;
   std::vector<ListControl> lists_;
   std::vector<CheckControl> checks_;

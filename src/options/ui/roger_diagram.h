@@ -11,7 +11,7 @@ class RogerDiagram : public QWidget {
  public:
   explicit RogerDiagram(QWidget* parent = nullptr);
   void SetPreset(const RogerBeepPreset& preset);
-  QSize sizeHint() const override { return {320, 80}; }
+  QSize sizeHint() const override { return {320, 70}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -425,7 +425,8 @@ void frmMain::ReopenEditor(std::string_view key) {
 
 // Each window one title bar lower and further right than the one before, at the
 // size its content asks for as far as the area allows, the active one in front.
-// A window that would reach past the area is moved back in, so its buttons stay in sight.
+// A window that would reach past the area is moved back in, so its buttons stay in
+// sight: the whole content comes before the cascade's step.
 void frmMain::CascadeEditors() {
   const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
   QMdiSubWindow* active = mdi_->activeSubWindow();
@@ -439,7 +440,7 @@ void frmMain::CascadeEditors() {
       k = 0;
       at = QPoint(0, 0);
     }
-    QSize size = w->sizeHint().boundedTo(area - QSize(at.x(), at.y())).expandedTo(w->minimumSizeHint());
+    QSize size = w->sizeHint().boundedTo(area).expandedTo(w->minimumSizeHint());
     at.setX(std::max(0, std::min(at.x(), area.width() - size.width())));
     at.setY(std::max(0, std::min(at.y(), area.height() - size.height())));
     w->setGeometry(QRect(at, size));

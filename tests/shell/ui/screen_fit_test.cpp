@@ -15,6 +15,8 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "print/ui/print_choice_dialog.h"
 #include "shell/ui/editor_table.h"
@@ -159,6 +161,8 @@ TEST_F(ScreenFit, EveryWindowOpensWholeWithItsButtonsInSight) {
         QRect shown(button->mapTo(area, QPoint(0, 0)), button->size());
         EXPECT_TRUE(area->rect().contains(shown)) << def.key << " " << button->text().toStdString();
       }
+      for (QScrollArea* fields : editor->findChildren<QScrollArea*>())
+        EXPECT_FALSE(fields->verticalScrollBar()->isVisibleTo(editor)) << def.key << " needs scrolling to be seen whole";
       EXPECT_TRUE(CutTexts(*editor).isEmpty()) << def.key << ": " << CutTexts(*editor).join(QLatin1Char('|')).toStdString();
     }
     FrmComSet port(*main, main->transfers());
