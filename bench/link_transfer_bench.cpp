@@ -90,7 +90,7 @@ int BaselineTransfer(const char* path, int writing, const unsigned char* image) 
 // ---- the program's way: the transfer engine on the POSIX port and event loop ----
 
 struct QuietHost : zq::TransferHost {
-  void AskIncompatibleVersion(const std::string&, const std::string&) override {}
+  void AskIncompatibleVersion(const zq::TextMessage&, const std::string&) override {}
   void ShowProgress(int) override {}
   void TransferEnded(const zq::TransferOutcome& o) override { success = o.success; }
   bool success = false;
@@ -103,7 +103,7 @@ bool EngineTransfer(const std::string& path, zq::TransferKind kind, zq::MemoryIm
   versions.firmPairs.emplace_back("V100", "V100");
   QuietHost host;
   zq::TransferEngine engine(port, loop, image, versions, host);
-  if (!engine.OpenRadioPort(kind, path, 1).ok()) return false;
+  if (!engine.OpenRadioPort(kind, path).ok()) return false;
   engine.Begin();
   loop.RunUntil([&] { return !engine.running(); });
   return host.success;

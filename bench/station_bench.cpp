@@ -26,7 +26,7 @@ using zq::bench::kWireBaud;
 constexpr int kStationPorts = 4;
 
 struct QuietHost : zq::TransferHost {
-  void AskIncompatibleVersion(const std::string&, const std::string&) override {}
+  void AskIncompatibleVersion(const zq::TextMessage&, const std::string&) override {}
   void ShowProgress(int) override {}
   void TransferEnded(const zq::TransferOutcome& o) override { success = o.success; }
   bool success = false;
@@ -49,7 +49,7 @@ double WriteSideBySide(const std::vector<std::unique_ptr<RadioThread>>& radios, 
   auto start = Clock::now();
   for (std::size_t k = 0; k < radios.size(); ++k) {
     engines[k]->SetVerifyAfterWrite(verify);
-    if (!engines[k]->OpenRadioPort(zq::TransferKind::Write, radios[k]->path(), 1).ok()) return -1;
+    if (!engines[k]->OpenRadioPort(zq::TransferKind::Write, radios[k]->path()).ok()) return -1;
     engines[k]->Begin();
   }
   loop.RunUntil([&] { return std::ranges::none_of(engines, [](const auto& e) { return e->running(); }); });

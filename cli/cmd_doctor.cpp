@@ -60,7 +60,7 @@ int CheckOnePort(const RadioOptions& options) {
     return kPortError;
   }
   HandshakeCheck check(line.port(), line.loop(), VersionsFor(options));
-  if (check.Start(line.device, language)) line.loop().RunUntil([&] { return !check.running(); });
+  if (check.Start(line.device)) line.loop().RunUntil([&] { return !check.running(); });
   for (const ReportLine& reported : HandshakeLines(check.report(), language)) PrintLine(reported);
   if (auto problem = ProblemOf(check.report())) PrintProblem(*problem, language);
   return DoctorExitCode(check.report().result);

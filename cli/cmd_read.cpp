@@ -52,7 +52,7 @@ void AddReadCommand(CLI::App& app, int& exitCode) {
       exitCode = kOutputError;
       return;
     }
-    std::cout << outcome.completionMessage << '\n';
+    std::cout << Render(*outcome.completionMessage, options.language) << '\n';
   });
 }
 

@@ -67,7 +67,7 @@ void AddWriteCommand(CLI::App& app, int& exitCode) {
     TransferOutcome outcome;
     exitCode = RunRadioTransfer(TransferKind::Write, options, *toWrite, outcome);
     KeepBackup(options, outcome, *toWrite, state.config, state.document);
-    if (exitCode == kOk) std::cout << outcome.completionMessage << '\n';
+    if (exitCode == kOk) std::cout << Render(*outcome.completionMessage, options.language) << '\n';
   });
 }
 

@@ -26,12 +26,13 @@ constexpr int kBarWidth = 40;
 class ConsoleHost : public TransferHost {
  public:
   ConsoleHost(TransferKind kind, int language)
-      : progress_(language, kind == TransferKind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption) {}
+      : language_(language),
+        progress_(language, kind == TransferKind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption) {}
 
   // The command line never starts another release: it shows the question and ends.
-  void AskIncompatibleVersion(const std::string& question, const std::string&) override {
+  void AskIncompatibleVersion(const TextMessage& question, const std::string&) override {
     progress_.End();
-    std::cerr << ForTerminal(question) << '\n';
+    std::cerr << ForTerminal(Render(question, language_)) << '\n';
   }
 
   void ShowProgress(int percent) override { progress_.Show(percent); }
@@ -40,13 +41,14 @@ class ConsoleHost : public TransferHost {
 
   void TransferEnded(const TransferOutcome& outcome) override {
     progress_.End();
-    for (const std::string& message : outcome.messages) std::cerr << ForTerminal(message) << '\n';
+    for (const TextMessage& message : outcome.messages) std::cerr << ForTerminal(Render(message, language_)) << '\n';
     outcome_ = outcome;
   }
 
   const TransferOutcome& outcome() const { return outcome_; }
 
  private:
+  int language_;
   ProgressLine progress_;
   TransferOutcome outcome_{TransferKind::None, false, TransferFailure::NoResponse};
 };
@@ -152,7 +154,7 @@ int RunRadioTransfer(TransferKind kind, const RadioOptions& options, MemoryImage
   TransferEngine engine(line.port(), line.loop(), image, VersionsFor(options), host);
 
   engine.SetVerifyAfterWrite(options.verify);
-  PortOpenResult opened = engine.OpenRadioPort(kind, line.device, options.language);
+  PortOpenResult opened = engine.OpenRadioPort(kind, line.device);
   if (!opened.ok()) return CannotOpen(options, PortFailureReason(opened, line.device, options.language));
   engine.Begin();
   line.loop().RunUntil([&] { return !engine.running(); });

@@ -84,7 +84,8 @@ class PortConsole : public StationView {
   }
   void RadioDone(const SeriesRadio& radio, const SeriesRecord& record) override {
     progress_.End();
-    for (const std::string& message : radio.outcome.messages) std::cerr << On(ForTerminal(message)) << '\n';
+    for (const TextMessage& message : radio.outcome.messages)
+      std::cerr << On(ForTerminal(Render(message, console_.language))) << '\n';
     std::cout << On(ForTerminal(SeriesRadioText(radio, console_.language))) << std::endl;
     if (record.unitsGivenBack)
       std::cerr << On(FillIn(Text(Txt::SeriesUnitsLineBack, console_.language), {std::to_string(record.unitsLine)}))
@@ -165,7 +166,7 @@ int RunRadioSeries(const RadioOptions& options, const StationOptions& settings, 
   }
   // A port that cannot be opened is told; the others go on without it.
   for (std::size_t k = 0; k < ports.portCount(); ++k) {
-    PortOpenResult opened = ports.port(k).series().Start({devices[k], options.language, options.verify});
+    PortOpenResult opened = ports.port(k).series().Start({devices[k], options.verify});
     if (!opened.ok())
       console.NoteFailure(
           CannotOpen(options, console.OnPort(ports.port(k).name(), PortFailureReason(opened, devices[k], options.language))));

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/text_message.h"
+
 namespace zq {
 
 struct VersionList {
@@ -31,7 +33,7 @@ std::string DisplayVersion(std::string_view version);
 
 enum class VersionKind { RadioFirmware = 0, DataFile = 1 };
 // The question asked when versions do not match, with the two version lines.
-std::string IncompatibilityText(std::string_view own, std::string_view other, VersionKind kind, int language);
+TextMessage IncompatibilityMessage(std::string_view own, std::string_view other, VersionKind kind);
 
 struct MatchingRelease {
   bool found = false;

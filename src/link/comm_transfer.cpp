@@ -10,7 +10,7 @@
 #include "link/read_back.h"
 #include "platform/diagnostic_log.h"
 #include "link/transfer_ranges.h"
-#include "text/language_table.h"
+#include "text/text_message.h"
 
 namespace zq {
 namespace {
@@ -53,10 +53,9 @@ TransferEngine::~TransferEngine() {
   timer_.SetTimeoutHandler(nullptr);
 }
 
-PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::string& device, int language) {
+PortOpenResult TransferEngine::OpenRadioPort(TransferKind kind, const std::string& device) {
   t_ = CommTransfer{};
   t_.kind = kind;
-  language_ = language;
   verdict_ = IdentityVerdict::NotChecked;
   noResponse_ = false;
   stopped_ = false;
@@ -146,10 +145,10 @@ void TransferEngine::OnValidReply() {
 
 void TransferEngine::CheckIdentityThenContinue() {
   verdict_ = CheckRadioIdentity(identity_, versions_);
-  if (verdict_ == IdentityVerdict::WrongModel) pending_.Queue(std::string(Text(Txt::ModelWrong, language_)));
+  if (verdict_ == IdentityVerdict::WrongModel) pending_.Queue({Txt::ModelWrong});
   if (verdict_ == IdentityVerdict::IncompatibleVersion) {
     host_.AskIncompatibleVersion(
-        IncompatibilityText(kDataVersion, identity_.firmwareVersion, VersionKind::RadioFirmware, language_),
+        IncompatibilityMessage(kDataVersion, identity_.firmwareVersion, VersionKind::RadioFirmware),
         identity_.firmwareVersion);
   }
   if (verdict_ != IdentityVerdict::Passed) {
@@ -206,8 +205,8 @@ void TransferEngine::CheckReadBack(TransferOutcome& outcome) {
   outcome.failure = TransferFailure::VerifyMismatch;
   char address[16];
   std::snprintf(address, sizeof address, "0x%05X", static_cast<unsigned>(outcome.difference->firstAddress));
-  pending_.Queue(FillIn(Text(Txt::VerifyMismatch, language_),
-                        {address, std::to_string(outcome.difference->blocks), std::to_string(TransferBlockCount())}));
+  pending_.Queue({Txt::VerifyMismatch,
+                  {address, std::to_string(outcome.difference->blocks), std::to_string(TransferBlockCount())}});
 }
 
 bool TransferEngine::BlocksSent() const {
@@ -277,18 +276,18 @@ void TransferEngine::EndTransfer(bool success) {
   outcome.failure = success ? TransferFailure::None : FailureReason();
   outcome.blocksSent = BlocksSent();
   if (identityReceived_) outcome.identity = identity_;
-  if (noResponse_) pending_.Queue(std::string(Text(Txt::NoResponse, language_)));
+  if (noResponse_) pending_.Queue({Txt::NoResponse});
   if (noResponse_ || stopped_) {
     if (t_.verifying)
-      pending_.Queue(std::string(Text(Txt::VerifyIncomplete, language_)));
+      pending_.Queue({Txt::VerifyIncomplete});
     else if (outcome.blocksSent)
-      pending_.Queue(std::string(Text(Txt::RadioPartlyWritten, language_)));
+      pending_.Queue({Txt::RadioPartlyWritten});
   }
   if (success && t_.verifying) CheckReadBack(outcome);
   outcome.messages = pending_.Take();
   if (outcome.success && outcome.kind != TransferKind::Identify)
     outcome.completionMessage =
-        Text(outcome.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted, language_);
+        TextMessage{outcome.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted};
   t_.kind = TransferKind::None;
   t_.readState = kIdle;
   t_.writeState = kIdle;

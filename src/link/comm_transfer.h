@@ -58,7 +58,7 @@ class TransferEngine {
 
   // Prepares the transfer record and opens the port. On failure no transfer
   // remains (kind None) and the result says why.
-  PortOpenResult OpenRadioPort(TransferKind kind, const std::string& device, int language);
+  PortOpenResult OpenRadioPort(TransferKind kind, const std::string& device);
   // The user declined at the confirmation: the port closes, no transfer remains.
   void Cancel();
   // Closes the port if it is open, as before another release is started. A
@@ -114,7 +114,6 @@ class TransferEngine {
   CommTransfer t_;
   RadioIdentity identity_;
   PendingMessages pending_;
-  int language_ = 1;
   IdentityVerdict verdict_ = IdentityVerdict::NotChecked;
   bool noResponse_ = false;
   bool stopped_ = false;

@@ -66,10 +66,10 @@ HandshakeCheck::HandshakeCheck(SerialPort& port, ReplyTimer& timer, const Versio
 
 HandshakeCheck::~HandshakeCheck() = default;
 
-bool HandshakeCheck::Start(const std::string& device, int language) {
+bool HandshakeCheck::Start(const std::string& device) {
   report_ = HandshakeReport{};
   report_.device = device;
-  report_.opened = engine_.OpenRadioPort(TransferKind::Identify, device, language);
+  report_.opened = engine_.OpenRadioPort(TransferKind::Identify, device);
   if (!report_.opened.ok()) {
     report_.result = HandshakeResult::PortNotOpened;
     if (done_) done_(report_);
@@ -80,7 +80,7 @@ bool HandshakeCheck::Start(const std::string& device, int language) {
 }
 
 // The version question is the program's to ask before a transfer; the doctor only reports the firmware.
-void HandshakeCheck::AskIncompatibleVersion(const std::string&, const std::string&) {}
+void HandshakeCheck::AskIncompatibleVersion(const TextMessage&, const std::string&) {}
 
 void HandshakeCheck::TransferEnded(const TransferOutcome& outcome) {
   report_.identity = outcome.identity;

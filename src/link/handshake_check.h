@@ -48,12 +48,12 @@ class HandshakeCheck : public TransferHost {
 
   // Opens the port and sends the greeting. When the port does not open, the
   // check has ended at once (done has been told) and this returns false.
-  bool Start(const std::string& device, int language);
+  bool Start(const std::string& device);
   bool running() const { return engine_.running(); }
   const HandshakeReport& report() const { return report_; }
 
   // TransferHost
-  void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) override;
+  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override;
   void ShowProgress(int) override {}
   void TransferEnded(const TransferOutcome& outcome) override;
 

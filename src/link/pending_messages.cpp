@@ -4,10 +4,10 @@
 
 namespace zq {
 
-void PendingMessages::Queue(std::string text) {
+void PendingMessages::Queue(TextMessage text) {
   if (texts_.size() < kCapacity) texts_.push_back(std::move(text));
 }
 
-std::vector<std::string> PendingMessages::Take() { return std::exchange(texts_, {}); }
+std::vector<TextMessage> PendingMessages::Take() { return std::exchange(texts_, {}); }
 
 }  // namespace zq

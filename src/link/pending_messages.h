@@ -1,7 +1,8 @@
 #pragma once
 // Texts collected while a transfer runs and shown, in order, once it has ended.
-#include <string>
 #include <vector>
+
+#include "text/text_message.h"
 
 namespace zq {
 
@@ -10,13 +11,13 @@ class PendingMessages {
   static constexpr std::size_t kCapacity = 1001;
 
   // Texts beyond the capacity are dropped.
-  void Queue(std::string text);
+  void Queue(TextMessage text);
   // Every queued text in order; the list is empty afterwards.
-  std::vector<std::string> Take();
+  std::vector<TextMessage> Take();
   std::size_t size() const { return texts_.size(); }
 
  private:
-  std::vector<std::string> texts_;
+  std::vector<TextMessage> texts_;
 };
 
 }  // namespace zq

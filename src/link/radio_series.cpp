@@ -76,7 +76,7 @@ void RadioSeries::Greet() {
 }
 
 void RadioSeries::StartWrite() {
-  const bool opened = engine_.OpenRadioPort(TransferKind::Write, options_.device, options_.language).ok();
+  const bool opened = engine_.OpenRadioPort(TransferKind::Write, options_.device).ok();
   if (!opened || !host_.PrepareRadio(written_ + failed_ + 1, image_)) {
     if (opened) engine_.Cancel();
     greeted_ = answered_ = false;
@@ -114,7 +114,7 @@ void RadioSeries::Finish() {
 }
 
 // A radio of another release fails like any other; the series asks nothing.
-void RadioSeries::AskIncompatibleVersion(const std::string&, const std::string&) {}
+void RadioSeries::AskIncompatibleVersion(const TextMessage&, const std::string&) {}
 
 void RadioSeries::ShowProgress(int percent) { host_.ShowProgress(percent); }
 

@@ -41,7 +41,6 @@ class SeriesHost {
 
 struct SeriesOptions {
   std::string device;
-  int language = 1;
   bool verify = false;
   std::chrono::milliseconds greetingInterval{1000};
 };
@@ -74,7 +73,7 @@ class RadioSeries : private TransferHost {
   void Finish();
 
   // TransferHost: the engine reports the write of one radio.
-  void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) override;
+  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override;
   void ShowProgress(int percent) override;
   void VerifyStarted() override;
   void TransferEnded(const TransferOutcome& outcome) override;

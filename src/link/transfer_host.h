@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "link/radio_identity.h"
+#include "text/text_message.h"
 
 namespace zq {
 
@@ -34,10 +35,10 @@ struct TransferOutcome {
   bool success = false;
   TransferFailure failure = TransferFailure::None;
   // Shown first, one by one, in this order.
-  std::vector<std::string> messages;
-  // Shown last; empty unless the transfer succeeded. After a successful read the
-  // caller applies the image to the configuration before showing it.
-  std::string completionMessage;
+  std::vector<TextMessage> messages;
+  // Shown last; nothing unless a read or a write succeeded. After a successful
+  // read the caller applies the image to the configuration before showing it.
+  std::optional<TextMessage> completionMessage;
   // A write sent data blocks: the radio holds all or part of the image.
   bool blocksSent = false;
   // Set when the read-back after a write found the radio's memory different.
@@ -53,7 +54,7 @@ class TransferHost {
   // Called at once, while the transfer waits, when the radio's firmware belongs
   // to another release. The program asks the question and may start that
   // release; the transfer then ends without success.
-  virtual void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) = 0;
+  virtual void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) = 0;
   // Called only when the shown percentage grows.
   virtual void ShowProgress(int percent) = 0;
   // A write was sent whole and is now read back for checking; progress starts

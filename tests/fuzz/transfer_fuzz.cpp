@@ -190,8 +190,8 @@ class ManualTimer : public ReplyTimer {
 class CheckingHost : public TransferHost {
  public:
   CheckingHost(WirePort& port, const ManualTimer& timer) : port_(port), timer_(timer) {}
-  void AskIncompatibleVersion(const std::string& question, const std::string&) override {
-    FUZZ_CHECK(!question.empty());
+  void AskIncompatibleVersion(const TextMessage& question, const std::string&) override {
+    FUZZ_CHECK(!Render(question, kEnglish).empty());
   }
   void ShowProgress(int percent) override {
     FUZZ_CHECK(percent > lastPercent_ && percent <= 100);
@@ -319,7 +319,7 @@ void Transfer(std::span<const uint8_t> data, Bench& b) {
 
   b.port.refuseOpen = (choice & 0x80) != 0;
   b.engine.SetVerifyAfterWrite(verify);
-  if (!b.engine.OpenRadioPort(kind, "fuzz", (choice & 0x20) ? 2 : 1).ok()) {
+  if (!b.engine.OpenRadioPort(kind, "fuzz").ok()) {
     FUZZ_CHECK(!b.engine.running() && !b.port.IsOpen());
     return;
   }
@@ -348,7 +348,7 @@ void Transfer(std::span<const uint8_t> data, Bench& b) {
   FUZZ_CHECK(b.port.ended && !b.timer.armed);
   const TransferOutcome& outcome = b.host.outcome;
   FUZZ_CHECK(outcome.kind == kind);
-  FUZZ_CHECK(outcome.success == !outcome.completionMessage.empty());
+  FUZZ_CHECK(outcome.success == outcome.completionMessage.has_value());
   if (!outcome.success) return;
   if (kind == TransferKind::Read)
     FUZZ_CHECK(b.radio.memory == Pattern() && b.image == ReadOfPattern());

@@ -21,15 +21,16 @@ using test::FakeClock;
 using test::FakePort;
 using test::FakeTimer;
 using test::RecordingHost;
+using test::Rendered;
 
 const Bytes kGreetingAck = {'L', 'R', 0x06};
 const Bytes kAckByte = {0x06};
 
 class TransferTest : public ::testing::Test {
  protected:
-  void Start(TransferKind kind, int language = kEnglish) {
+  void Start(TransferKind kind) {
     kind_ = kind;
-    ASSERT_TRUE(engine.OpenRadioPort(kind, "/dev/ttyUSB0", language).ok());
+    ASSERT_TRUE(engine.OpenRadioPort(kind, "/dev/ttyUSB0").ok());
     engine.Begin();
   }
   void PassIdentity(const RadioIdentity& identity = {"VESTRAX", true, "V100"}) {
@@ -101,7 +102,7 @@ TEST_F(TransferTest, ReadMovesExactlyTheTransferRangesAndEndsWithSuccess) {
   ASSERT_EQ(host.outcomes.size(), 1u);
   EXPECT_TRUE(host.outcome().success);
   EXPECT_EQ(host.outcome().kind, TransferKind::Read);
-  EXPECT_EQ(host.outcome().completionMessage, "Read Data Completed.");
+  EXPECT_EQ(Rendered(host.outcome().completionMessage), "Read Data Completed.");
   EXPECT_TRUE(host.outcome().messages.empty());
   EXPECT_FALSE(port.IsOpen());
   EXPECT_FALSE(timer.running());
@@ -136,7 +137,7 @@ TEST_F(TransferTest, WriteSendsEveryBlockOfTheRangesAsDataFrames) {
 
   port.Arrive(kAckByte);
   EXPECT_TRUE(host.outcome().success);
-  EXPECT_EQ(host.outcome().completionMessage, "Write Data Completed.");
+  EXPECT_EQ(Rendered(host.outcome().completionMessage), "Write Data Completed.");
   EXPECT_FALSE(port.IsOpen());
   EXPECT_EQ(engine.state().writeState, kIdle);
 }
@@ -145,7 +146,8 @@ TEST_F(TransferTest, WrongModelSendsTheEndFrameAndShowsTheMessageAfterTheEnd) {
   for (TransferKind kind : {TransferKind::Read, TransferKind::Write}) {
     SCOPED_TRACE(static_cast<int>(kind));
     host.outcomes.clear();
-    Start(kind, kind == TransferKind::Read ? kEnglish : kChinese);
+    const int language = kind == TransferKind::Read ? kEnglish : kChinese;
+    Start(kind);
     PassIdentity({"OTHER", true, "V100"});
     EXPECT_EQ(State(), kEndSentAfterRejection);
     EXPECT_EQ(port.last(), EndFrame());
@@ -155,8 +157,8 @@ TEST_F(TransferTest, WrongModelSendsTheEndFrameAndShowsTheMessageAfterTheEnd) {
     EXPECT_FALSE(host.outcome().success);
     EXPECT_EQ(host.outcome().failure, TransferFailure::WrongModel);
     std::string expected(Text(Txt::ModelWrong, kind == TransferKind::Read ? kEnglish : kChinese));
-    EXPECT_EQ(host.outcome().messages, std::vector<std::string>{expected});
-    EXPECT_TRUE(host.outcome().completionMessage.empty());
+    EXPECT_EQ(Rendered(host.outcome().messages, language), std::vector<std::string>{expected});
+    EXPECT_FALSE(host.outcome().completionMessage);
     EXPECT_FALSE(port.IsOpen());
   }
   EXPECT_TRUE(SentOfLength(6).empty());
@@ -167,7 +169,7 @@ TEST_F(TransferTest, IncompatibleFirmwareAsksAtOnceAndEndsWithoutSuccess) {
   Start(TransferKind::Read);
   PassIdentity({"VESTRAX", false, "V101"});
   ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_EQ(host.questions[0], IncompatibilityText("V100", "V101", VersionKind::RadioFirmware, kEnglish));
+  EXPECT_EQ(host.questions[0], IncompatibilityMessage("V100", "V101", VersionKind::RadioFirmware));
   EXPECT_EQ(host.askedVersion, "V101");
   EXPECT_EQ(State(), kEndSentAfterRejection);
   port.Arrive(kAckByte);
@@ -180,14 +182,14 @@ TEST_F(TransferTest, IncompatibleFirmwareAsksAtOnceAndEndsWithoutSuccess) {
 TEST_F(TransferTest, ClosingThePortForAnotherReleaseEndsTheTransferWithNothingMoreSent) {
   struct ClosingHost : RecordingHost {
     TransferEngine* engine = nullptr;
-    void AskIncompatibleVersion(const std::string& question, const std::string& version) override {
+    void AskIncompatibleVersion(const TextMessage& question, const std::string& version) override {
       RecordingHost::AskIncompatibleVersion(question, version);
       engine->ClosePort();  // "Yes", the port is closed, and then the release turns out to be missing
     }
   } closing;
   TransferEngine asking(port, timer, image, versions, closing);
   closing.engine = &asking;
-  ASSERT_TRUE(asking.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0", kEnglish).ok());
+  ASSERT_TRUE(asking.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0").ok());
   asking.Begin();
   PassIdentity({"VESTRAX", true, "V300"});
   ASSERT_EQ(closing.outcomes.size(), 1u);
@@ -214,7 +216,7 @@ TEST_F(TransferTest, SilentRadioGetsTheGreetingFiveTimesOneSecondApart) {
   EXPECT_EQ(clock.now(), 5s);
   ASSERT_EQ(host.outcomes.size(), 1u);
   EXPECT_EQ(host.outcome().failure, TransferFailure::NoResponse);
-  EXPECT_EQ(host.outcome().messages, std::vector<std::string>{"No response from the radio."});
+  EXPECT_EQ(Rendered(host.outcome().messages), std::vector<std::string>{"No response from the radio."});
   EXPECT_FALSE(port.IsOpen());
   EXPECT_FALSE(engine.running());
 
@@ -286,12 +288,12 @@ TEST_F(TransferTest, AConfusedRadioCannotAcknowledgeABlockWithAnotherReply) {
 }
 
 TEST_F(TransferTest, WriteThatStopsAfterBlocksWarnsThatTheRadioMayBePartlyWritten) {
-  Start(TransferKind::Write, kChinese);
+  Start(TransferKind::Write);
   PassIdentity();
   port.Arrive(kAckByte);
   clock.RunUntilIdle();
   EXPECT_EQ(host.outcome().failure, TransferFailure::NoResponse);
-  EXPECT_EQ(host.outcome().messages,
+  EXPECT_EQ(Rendered(host.outcome().messages, kChinese),
             (std::vector<std::string>{std::string(Text(Txt::NoResponse, kChinese)),
                                       std::string(Text(Txt::RadioPartlyWritten, kChinese))}));
 }
@@ -300,11 +302,11 @@ TEST_F(TransferTest, WriteThatNeverReachedTheBlocksOnlyReportsTheSilence) {
   Start(TransferKind::Write);
   port.Arrive(kGreetingAck);
   clock.RunUntilIdle();
-  EXPECT_EQ(host.outcome().messages, std::vector<std::string>{"No response from the radio."});
+  EXPECT_EQ(Rendered(host.outcome().messages), std::vector<std::string>{"No response from the radio."});
 }
 
 TEST_F(TransferTest, CancelAtTheConfirmationClosesThePortAgain) {
-  ASSERT_TRUE(engine.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0", kEnglish).ok());
+  ASSERT_TRUE(engine.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0").ok());
   EXPECT_TRUE(port.IsOpen());
   EXPECT_EQ(port.threshold, 1u);
   port.Arrive(kAckByte);  // a stray byte while the question is open changes nothing
@@ -317,7 +319,7 @@ TEST_F(TransferTest, CancelAtTheConfirmationClosesThePortAgain) {
 
 TEST_F(TransferTest, APortThatDoesNotOpenLeavesNoTransfer) {
   port.openFailure = PortFailure::Busy;
-  PortOpenResult result = engine.OpenRadioPort(TransferKind::Read, "/dev/ttyUSB0", kEnglish);
+  PortOpenResult result = engine.OpenRadioPort(TransferKind::Read, "/dev/ttyUSB0");
   EXPECT_EQ(result.failure, PortFailure::Busy);
   EXPECT_FALSE(engine.running());
   engine.Begin();
@@ -338,7 +340,7 @@ TEST_F(TransferTest, APortThatWentAwayEndsTheTransferAndIsNeverOpenedAgain) {
   ASSERT_EQ(host.outcomes.size(), 1u);
   EXPECT_EQ(host.outcome().failure, TransferFailure::NoResponse);
   EXPECT_TRUE(host.outcome().blocksSent);
-  EXPECT_EQ(host.outcome().messages,
+  EXPECT_EQ(Rendered(host.outcome().messages),
             (std::vector<std::string>{"No response from the radio.",
                                       "The radio may be partly written. Write it again before use."}));
   EXPECT_FALSE(timer.running());
@@ -350,7 +352,7 @@ TEST_F(TransferTest, APortThatWentAwayEndsTheTransferAndIsNeverOpenedAgain) {
   engine.Abort();
   ASSERT_EQ(host.outcomes.size(), 2u);
   EXPECT_EQ(host.outcomes[1].failure, TransferFailure::Stopped);
-  EXPECT_EQ(host.outcomes[1].messages,
+  EXPECT_EQ(Rendered(host.outcomes[1].messages),
             std::vector<std::string>{"The radio may be partly written. Write it again before use."});
   EXPECT_FALSE(port.IsOpen());
   EXPECT_FALSE(timer.running());
@@ -366,7 +368,7 @@ TEST_F(TransferTest, ProgressRoundsHalvesToEvenAndIsShownOnlyWhenItGrows) {
   progressHost.shown = &shown;
   TransferEngine writer(port, timer, image, versions, progressHost);
   progressHost.engine = &writer;
-  ASSERT_TRUE(writer.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0", kEnglish).ok());
+  ASSERT_TRUE(writer.OpenRadioPort(TransferKind::Write, "/dev/ttyUSB0").ok());
   writer.Begin();
   PassIdentity();
   while (writer.running() && writer.state().writeState == kWritingBlocks) port.Arrive(kAckByte);
@@ -386,12 +388,12 @@ TEST_F(TransferTest, ProgressRoundsHalvesToEvenAndIsShownOnlyWhenItGrows) {
 
 TEST(PendingMessages, KeepsOrderAndDropsTextsBeyondTheCapacity) {
   PendingMessages pending;
-  for (int k = 0; k < 1005; ++k) pending.Queue(std::to_string(k));
+  for (int k = 0; k < 1005; ++k) pending.Queue({Txt::VerifyMismatch, {std::to_string(k)}});
   EXPECT_EQ(pending.size(), 1001u);
   auto texts = pending.Take();
   ASSERT_EQ(texts.size(), 1001u);
-  EXPECT_EQ(texts.front(), "0");
-  EXPECT_EQ(texts.back(), "1000");
+  EXPECT_EQ(texts.front().values, std::vector<std::string>{"0"});
+  EXPECT_EQ(texts.back().values, std::vector<std::string>{"1000"});
   EXPECT_EQ(pending.size(), 0u);
 }
 

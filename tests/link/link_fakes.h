@@ -130,9 +130,20 @@ class FakePort : public SerialPort {
   Bytes waiting_;
 };
 
+// The texts a transfer's messages show in `language`.
+inline std::vector<std::string> Rendered(const std::vector<TextMessage>& messages, int language = kEnglish) {
+  std::vector<std::string> texts;
+  for (const TextMessage& message : messages) texts.push_back(Render(message, language));
+  return texts;
+}
+// The completion message as shown; empty when there is none.
+inline std::string Rendered(const std::optional<TextMessage>& message, int language = kEnglish) {
+  return message ? Render(*message, language) : std::string();
+}
+
 class RecordingHost : public TransferHost {
  public:
-  void AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) override {
+  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override {
     questions.push_back(question);
     askedVersion = firmwareVersion;
   }
@@ -141,7 +152,7 @@ class RecordingHost : public TransferHost {
 
   const TransferOutcome& outcome() const { return outcomes.at(0); }
 
-  std::vector<std::string> questions;
+  std::vector<TextMessage> questions;
   std::string askedVersion;
   std::vector<int> progress;
   std::vector<TransferOutcome> outcomes;

@@ -35,7 +35,7 @@ struct PosixSession {
 TEST(PosixLink, ReadsTheWholeRadioOverAPseudoTerminal) {
   test::ServedRadio served(PatternImage());
   PosixSession pc;
-  ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
+  ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path()).ok());
   pc.engine.Begin();
   pc.loop.RunUntil([&] { return !pc.engine.running(); });
   ASSERT_EQ(pc.host.outcomes.size(), 1u);
@@ -96,7 +96,7 @@ TEST(PosixLink, ARadioThatHangsUpClosesThePortAtOnce) {
   behaviour.hangUpAfterFrames = 1;
   test::ServedRadio served(PatternImage(), behaviour);
   PosixSession pc;
-  ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path(), 1).ok());
+  ASSERT_TRUE(pc.engine.OpenRadioPort(TransferKind::Read, served.path()).ok());
   pc.engine.Begin();
   auto start = std::chrono::steady_clock::now();
   pc.loop.RunUntil([&] { return !pc.port.IsOpen(); });

@@ -59,7 +59,7 @@ TEST(RadioSeries, ThreeRadiosOneDroppingOutInTheMiddle) {
   line.series = {3, kStay, kAbsence, {{2, 200}}};  // radio 2 goes after 200 frames, half-way into its write
   SeriesLine run(line);
   run.stopWhileWriting = 3;
-  ASSERT_TRUE(run.series.Start({"simulated", 1, true}).ok());
+  ASSERT_TRUE(run.series.Start({"simulated", true}).ok());
   while (run.series.running() && run.clock.now() < 120s) run.clock.Advance(50ms);
 
   // Radio 2 stopped answering: it has gone already, and nobody waits for it to be taken away.

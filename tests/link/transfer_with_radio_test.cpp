@@ -31,7 +31,7 @@ class RadioSession {
         }) {}
 
   const TransferOutcome& Run(TransferKind kind) {
-    EXPECT_TRUE(engine.OpenRadioPort(kind, "simulated", 1).ok());
+    EXPECT_TRUE(engine.OpenRadioPort(kind, "simulated").ok());
     engine.Begin();
     clock.RunUntilIdle();
     EXPECT_FALSE(engine.running());
@@ -119,7 +119,7 @@ TEST(TransferWithRadio, ARadioThatDisappearsEndsTheReadWithoutResult) {
   const TransferOutcome& outcome = session.Run(TransferKind::Read);
   EXPECT_FALSE(outcome.success);
   EXPECT_EQ(outcome.failure, TransferFailure::NoResponse);
-  EXPECT_EQ(outcome.messages, std::vector<std::string>{"No response from the radio."});
+  EXPECT_EQ(test::Rendered(outcome.messages), std::vector<std::string>{"No response from the radio."});
   EXPECT_EQ(session.clock.now(), 5s);
 }
 

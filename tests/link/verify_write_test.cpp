@@ -15,6 +15,7 @@ namespace {
 using test::PatternImage;
 using test::FakeClock;
 using test::FakeTimer;
+using test::Rendered;
 
 constexpr int kFramesPerTransfer = 1872 + 3;  // greeting, identity, blocks, end
 
@@ -53,7 +54,7 @@ class WriteSession {
   }
 
   const TransferOutcome& Write() {
-    EXPECT_TRUE(engine.OpenRadioPort(TransferKind::Write, "simulated", 1).ok());
+    EXPECT_TRUE(engine.OpenRadioPort(TransferKind::Write, "simulated").ok());
     engine.Begin();
     clock.RunUntilIdle();
     EXPECT_FALSE(engine.running());
@@ -82,7 +83,7 @@ TEST(VerifyWrite, AnUnverifiedWriteReportsSuccessWhenTheRadioLosesABlock) {
   WriteSession session(LosingFrame(500), false);
   const TransferOutcome& outcome = session.Write();
   EXPECT_TRUE(outcome.success);
-  EXPECT_EQ(outcome.completionMessage, "Write Data Completed.");
+  EXPECT_EQ(Rendered(outcome.completionMessage), "Write Data Completed.");
   EXPECT_EQ(session.radio.blocksWritten(), 1871);
   // Frame 500 carried the 498th block; the radio still holds what it had there.
   EXPECT_EQ(session.radio.memory().Get(BlockAddress(497)), 0xFF);
@@ -101,11 +102,11 @@ TEST(VerifyWrite, CatchesTheLostBlockAndNamesItsAddress) {
   EXPECT_EQ(outcome.difference->firstAddress, BlockAddress(497));
   EXPECT_EQ(outcome.difference->blocks, 1);
   EXPECT_TRUE(outcome.blocksSent);
-  EXPECT_TRUE(outcome.completionMessage.empty());
+  EXPECT_FALSE(outcome.completionMessage);
   char address[16];
   std::snprintf(address, sizeof address, "0x%05X", BlockAddress(497));
   ASSERT_EQ(outcome.messages.size(), 1u);
-  EXPECT_EQ(outcome.messages[0], "Verify failed: the radio does not hold what was written, first at address " +
+  EXPECT_EQ(Rendered(outcome.messages)[0], "Verify failed: the radio does not hold what was written, first at address " +
                                      std::string(address) + " (1 of 1872 blocks differ). Write it again before use.");
   // Two whole sessions: the write, then an ordinary read of the same blocks.
   EXPECT_EQ(session.radio.transfersEnded(), 2);
@@ -121,7 +122,7 @@ TEST(VerifyWrite, AGoodRadioPassesAndOnlyTheTransferRangesAreCompared) {
   EXPECT_TRUE(outcome.success);
   EXPECT_FALSE(outcome.difference);
   EXPECT_TRUE(outcome.messages.empty());
-  EXPECT_EQ(outcome.completionMessage, "Write Data Completed.");
+  EXPECT_EQ(Rendered(outcome.completionMessage), "Write Data Completed.");
   EXPECT_EQ(session.radio.framesReceived(), 2 * kFramesPerTransfer);
   // The read-back shows its own progress from the start again, up to 100.
   const auto& progress = session.host.progress;
@@ -142,7 +143,7 @@ TEST(VerifyWrite, ARadioThatFallsSilentDuringTheReadBackFailsTheWriteUnchecked) 
   EXPECT_EQ(outcome.failure, TransferFailure::NoResponse);
   EXPECT_TRUE(outcome.blocksSent);
   EXPECT_FALSE(outcome.difference);
-  EXPECT_EQ(outcome.messages, (std::vector<std::string>{"No response from the radio.",
+  EXPECT_EQ(Rendered(outcome.messages), (std::vector<std::string>{"No response from the radio.",
                                                         "The data written could not be read back for checking."}));
 }
 

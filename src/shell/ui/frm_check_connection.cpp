@@ -162,7 +162,7 @@ void FrmCheckConnection::CheckSelected() {
   result_->setPlainText(QUtf8(FillIn(Text(Txt::DoctorChecking, language_),
                                      {device == kDemoDevice ? std::string(Text(Txt::DemoPortEntry, language_))
                                                             : device})));
-  check_->Start(device, language_);
+  check_->Start(device);
 }
 
 void FrmCheckConnection::ShowReport(const HandshakeReport& report) {

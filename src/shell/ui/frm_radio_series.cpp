@@ -95,7 +95,8 @@ class FrmRadioSeries::PortRow : public StationView {
       window_.failedList_->addItem(
           window_.OnPort(*this, FillIn(Text(Txt::SeriesUnitsLineBack, language), {std::to_string(record.unitsLine)})));
     QString text = window_.OnPort(*this, line);
-    for (const std::string& message : radio.outcome.messages) text += QLatin1Char('\n') + QUtf8(message);
+    for (const TextMessage& message : radio.outcome.messages)
+      text += QLatin1Char('\n') + QUtf8(Render(message, language));
     window_.last_->setText(text);
     window_.SetRow(index, kWrittenColumn, QString::number(series().written()));
     window_.SetRow(index, kLastColumn, QUtf8(SeriesResultText(radio, language)));
@@ -499,7 +500,7 @@ bool FrmRadioSeries::BuildStation() {
 
 bool FrmRadioSeries::StartRow(PortRow& row) {
   const std::string& device = row.device;
-  PortOpenResult opened = row.series().Start({device, language_, main_.state().settings.verifyWrite});
+  PortOpenResult opened = row.series().Start({device, main_.state().settings.verifyWrite});
   if (opened.ok()) return true;
   // One port that cannot be opened keeps its reason in its row; the others go on.
   if (rows_.size() == 1) Tell(this, QUtf8(PortFailureMessage(opened, device, language_)), Icon::Error);

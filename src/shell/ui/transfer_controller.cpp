@@ -74,7 +74,7 @@ bool TransferController::OpenPort(TransferKind kind) {
   AppState& s = main_.state();
   engine_ = std::make_unique<TransferEngine>(*port_, timer_, s.image, s.versions, *this);
   const std::string device = ChosenDevice();
-  PortOpenResult opened = engine_->OpenRadioPort(kind, device, s.language());
+  PortOpenResult opened = engine_->OpenRadioPort(kind, device);
   if (!opened.ok()) {
     Tell(&main_, QUtf8(PortFailureMessage(opened, device, s.language())), Icon::Error);
     return false;
@@ -139,8 +139,9 @@ void TransferController::ClosePort() {
   if (port_ && port_->IsOpen()) port_->Close();
 }
 
-void TransferController::AskIncompatibleVersion(const std::string& question, const std::string& firmwareVersion) {
-  if (CurrentPrompter().Ask(&main_, QUtf8(question), Buttons::YesNo, Icon::Question) == Answer::Yes)
+void TransferController::AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) {
+  const QString shown = QUtf8(Render(question, main_.state().language()));
+  if (CurrentPrompter().Ask(&main_, shown, Buttons::YesNo, Icon::Question) == Answer::Yes)
     StartMatchingRelease(main_, firmwareVersion, true);
 }
 
@@ -155,7 +156,8 @@ void TransferController::VerifyStarted() {
 void TransferController::TransferEnded(const TransferOutcome& outcome) {
   if (progress_) progress_->close();
   if (engine_ && !engine_->identity().model.empty()) main_.state().identity = engine_->identity();
-  for (const std::string& message : outcome.messages) Tell(&main_, QUtf8(message), Icon::Warning);
+  const int language = main_.state().language();
+  for (const TextMessage& message : outcome.messages) Tell(&main_, QUtf8(Render(message, language)), Icon::Warning);
   auto comparison = std::exchange(comparisonRead_, nullptr);
   const bool completedRead = outcome.success && outcome.kind == TransferKind::Read;
   if (completedRead && !comparison)
@@ -163,8 +165,8 @@ void TransferController::TransferEnded(const TransferOutcome& outcome) {
   QString backupWarning;
   Guarded(&main_, "frmMain_BackUpTransfer", [&] { backupWarning = BackUp(outcome, comparison != nullptr); });
   // A read for a comparison shows the comparison instead of its completion.
-  if (!outcome.completionMessage.empty() && !comparison)
-    Tell(&main_, QUtf8(outcome.completionMessage), Icon::Information);
+  if (outcome.completionMessage && !comparison)
+    Tell(&main_, QUtf8(Render(*outcome.completionMessage, language)), Icon::Information);
   if (!backupWarning.isEmpty()) Tell(&main_, backupWarning, Icon::Warning);
   if (completedRead && comparison) Guarded(&main_, "frmMain_CompareWithRadio", [&] { comparison(main_.state().image); });
 }

@@ -36,7 +36,7 @@ class QtLink : public ::testing::Test {
   // Runs a transfer on `port` until it has ended, on the event loop.
   const TransferOutcome& Transfer(SerialPort& port, TransferKind kind, const std::string& device) {
     TransferEngine engine(port, timer, image, versions, host);
-    EXPECT_TRUE(engine.OpenRadioPort(kind, device, 1).ok());
+    EXPECT_TRUE(engine.OpenRadioPort(kind, device).ok());
     QEventLoop loop;
     QTimer guard;
     guard.setSingleShot(true);

@@ -194,7 +194,7 @@ TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver)
   app().config.Options.Tot() = 8;  // unsaved work
   prompter.Answer(Answer::Yes);     // start the release that handles the radio
   prompter.Answer(Answer::Cancel);  // ... but not without deciding about the changes
-  main->transfers().AskIncompatibleVersion("incompatible version.", "V300");
+  main->transfers().AskIncompatibleVersion(IncompatibilityMessage("V100", "V300", VersionKind::RadioFirmware), "V300");
   ASSERT_EQ(prompter.shown.size(), 2);
   EXPECT_EQ(prompter.shown[1], QStringLiteral("File has been modify,save it now?"));
   EXPECT_TRUE(starter.started.isEmpty());
@@ -202,7 +202,7 @@ TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver)
 
   prompter.Answer(Answer::Yes);
   prompter.Answer(Answer::No);  // discard the changes and hand over
-  main->transfers().AskIncompatibleVersion("incompatible version.", "V300");
+  main->transfers().AskIncompatibleVersion(IncompatibilityMessage("V100", "V300", VersionKind::RadioFirmware), "V300");
   EXPECT_FALSE(starter.started.isEmpty());
   EXPECT_TRUE(starter.ended);
 }
