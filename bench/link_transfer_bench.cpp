@@ -90,7 +90,7 @@ int BaselineTransfer(const char* path, int writing, const unsigned char* image) 
 // ---- the program's way: the transfer engine on the POSIX port and event loop ----
 
 struct QuietHost : zq::TransferHost {
-  void AskIncompatibleVersion(const zq::TextMessage&, const std::string&) override {}
+  void AskIncompatibleVersion(const std::string&) override {}
   void ShowProgress(int) override {}
   void TransferEnded(const zq::TransferOutcome& o) override { success = o.success; }
   bool success = false;

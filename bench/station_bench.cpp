@@ -26,7 +26,7 @@ using zq::bench::kWireBaud;
 constexpr int kStationPorts = 4;
 
 struct QuietHost : zq::TransferHost {
-  void AskIncompatibleVersion(const zq::TextMessage&, const std::string&) override {}
+  void AskIncompatibleVersion(const std::string&) override {}
   void ShowProgress(int) override {}
   void TransferEnded(const zq::TransferOutcome& o) override { success = o.success; }
   bool success = false;

@@ -30,9 +30,10 @@ class ConsoleHost : public TransferHost {
         progress_(language, kind == TransferKind::Read ? Txt::ReadProgressCaption : Txt::WriteProgressCaption) {}
 
   // The command line never starts another release: it shows the question and ends.
-  void AskIncompatibleVersion(const TextMessage& question, const std::string&) override {
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override {
     progress_.End();
-    std::cerr << ForTerminal(Render(question, language_)) << '\n';
+    std::cerr << ForTerminal(IncompatibilityText(kDataVersion, firmwareVersion, VersionKind::RadioFirmware, language_))
+              << '\n';
   }
 
   void ShowProgress(int percent) override { progress_.Show(percent); }

@@ -84,7 +84,7 @@ Txt FileResult::message() const {
 
 std::string FileResultText(const FileResult& result, int language) {
   if (result.status == FileStatus::IncompatibleVersion)
-    return Render(IncompatibilityMessage(kDataVersion, result.foundVersion, VersionKind::DataFile), language);
+    return IncompatibilityText(kDataVersion, result.foundVersion, VersionKind::DataFile, language);
   return std::string(Text(result.message(), language));
 }
 

@@ -58,10 +58,11 @@ std::string DisplayVersion(std::string_view version) {
   return std::string(version.substr(0, 2)) + "." + std::string(version.substr(version.size() - 2));
 }
 
-TextMessage IncompatibilityMessage(std::string_view own, std::string_view other, VersionKind kind) {
-  Txt question =
-      kind == VersionKind::RadioFirmware ? Txt::IncompatibleFirmwareQuestion : Txt::IncompatibleDataFileQuestion;
-  return {question, {DisplayVersion(other), DisplayVersion(own)}};
+std::string IncompatibilityText(std::string_view own, std::string_view other, VersionKind kind, int language) {
+  std::string ownLine = "\r\n" + std::string(Text(Txt::ProgramVersionLabel, language)) + " " + DisplayVersion(own);
+  Txt otherLabel = kind == VersionKind::RadioFirmware ? Txt::FirmwareVersionIs : Txt::DataFileVersionIs;
+  std::string otherLine = "\r\n" + std::string(Text(otherLabel, language)) + " " + DisplayVersion(other);
+  return std::string(Text(Txt::IncompatibleQuestion, language)) + otherLine + ownLine;
 }
 
 MatchingRelease FindMatchingRelease(const VersionList& list, std::string_view other,

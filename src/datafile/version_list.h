@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "text/text_message.h"
-
 namespace zq {
 
 struct VersionList {
@@ -32,8 +30,9 @@ bool IsCompatible(const VersionList& list, std::string_view own, std::string_vie
 std::string DisplayVersion(std::string_view version);
 
 enum class VersionKind { RadioFirmware = 0, DataFile = 1 };
-// The question asked when versions do not match, with the two version lines.
-TextMessage IncompatibilityMessage(std::string_view own, std::string_view other, VersionKind kind);
+// The question asked when versions do not match, with the two version lines;
+// the window and the command line render it for a radio the engine reports.
+std::string IncompatibilityText(std::string_view own, std::string_view other, VersionKind kind, int language);
 
 struct MatchingRelease {
   bool found = false;

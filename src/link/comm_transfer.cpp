@@ -147,9 +147,7 @@ void TransferEngine::CheckIdentityThenContinue() {
   verdict_ = CheckRadioIdentity(identity_, versions_);
   if (verdict_ == IdentityVerdict::WrongModel) pending_.Queue({Txt::ModelWrong});
   if (verdict_ == IdentityVerdict::IncompatibleVersion) {
-    host_.AskIncompatibleVersion(
-        IncompatibilityMessage(kDataVersion, identity_.firmwareVersion, VersionKind::RadioFirmware),
-        identity_.firmwareVersion);
+    host_.AskIncompatibleVersion(identity_.firmwareVersion);
   }
   if (verdict_ != IdentityVerdict::Passed) {
     // A port closed during the question went to another release with the radio;

@@ -80,7 +80,7 @@ bool HandshakeCheck::Start(const std::string& device) {
 }
 
 // The version question is the program's to ask before a transfer; the doctor only reports the firmware.
-void HandshakeCheck::AskIncompatibleVersion(const TextMessage&, const std::string&) {}
+void HandshakeCheck::AskIncompatibleVersion(const std::string&) {}
 
 void HandshakeCheck::TransferEnded(const TransferOutcome& outcome) {
   report_.identity = outcome.identity;

@@ -53,7 +53,7 @@ class HandshakeCheck : public TransferHost {
   const HandshakeReport& report() const { return report_; }
 
   // TransferHost
-  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override;
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override;
   void ShowProgress(int) override {}
   void TransferEnded(const TransferOutcome& outcome) override;
 

@@ -114,7 +114,7 @@ void RadioSeries::Finish() {
 }
 
 // A radio of another release fails like any other; the series asks nothing.
-void RadioSeries::AskIncompatibleVersion(const TextMessage&, const std::string&) {}
+void RadioSeries::AskIncompatibleVersion(const std::string&) {}
 
 void RadioSeries::ShowProgress(int percent) { host_.ShowProgress(percent); }
 

@@ -73,7 +73,7 @@ class RadioSeries : private TransferHost {
   void Finish();
 
   // TransferHost: the engine reports the write of one radio.
-  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override;
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override;
   void ShowProgress(int percent) override;
   void VerifyStarted() override;
   void TransferEnded(const TransferOutcome& outcome) override;

@@ -52,9 +52,9 @@ class TransferHost {
   virtual ~TransferHost() = default;
 
   // Called at once, while the transfer waits, when the radio's firmware belongs
-  // to another release. The program asks the question and may start that
-  // release; the transfer then ends without success.
-  virtual void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) = 0;
+  // to another release. The program asks the question (IncompatibilityText) and
+  // may start that release; the transfer then ends without success.
+  virtual void AskIncompatibleVersion(const std::string& firmwareVersion) = 0;
   // Called only when the shown percentage grows.
   virtual void ShowProgress(int percent) = 0;
   // A write was sent whole and is now read back for checking; progress starts

@@ -23,7 +23,9 @@
   X(BandTypeWrong, "Frequency band type is wrong.", "频段类型错误。")                                        \
   X(BandTypeDiffers, "Frequency band type is no same,Use the radio Frequency band?(Yes or No)",             \
     "频段类型不同,使用对讲机的频段？")                                                                        \
+  X(FirmwareVersionIs, "Firmware version is", "固件版本为")                                                  \
   X(ProgrammingVersionIs, "Programming software version is", "写频软件版本为")                               \
+  X(DataFileVersionIs, "DataFile version is", "数据文件版本为")                                              \
   X(TestFrequencyMismatch,                                                                                   \
     "Test Frequency nismatch.\r\nExecute read data from radio\r\nor write to radio.",                        \
     "测试频率不匹配\r\n执行“从对讲机读取数据”\r\n或“向对讲机写入数据”。")                                      \
@@ -44,18 +46,10 @@
   /* ---- versions and data files ---- */                                                                    \
   X(UnknownDataVersion, "Unknown version Of DataFile!", "未能识别的数据版本!")                               \
   X(ReleaseMissing, "Fail to start the software. This version does not exist.", "未能启动，不存在此版本软件！") \
+  X(ProgramVersionLabel, "programming software is", "写频软件版本为")                                        \
   X(IncompatibleQuestion,                                                                                    \
     "incompatible version. It may cause unknown error.To start the corresponding software version, or not?", \
     "版本不兼容，有可能引起未知错误，是否启动对应版本软件？")                                                 \
-  /* the question, then the other version and the program's own, one a line */                               \
-  X(IncompatibleFirmwareQuestion,                                                                            \
-    "incompatible version. It may cause unknown error.To start the corresponding software version, or not?"  \
-    "\r\nFirmware version is %1\r\nprogramming software is %2",                                              \
-    "版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n固件版本为 %1\r\n写频软件版本为 %2")          \
-  X(IncompatibleDataFileQuestion,                                                                            \
-    "incompatible version. It may cause unknown error.To start the corresponding software version, or not?"  \
-    "\r\nDataFile version is %1\r\nprogramming software is %2",                                              \
-    "版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n数据文件版本为 %1\r\n写频软件版本为 %2")      \
   X(JsonMalformed, "The JSON text is not valid at byte", "JSON 文本无效，出错位置（字节）")                   \
   X(JsonTooDeep, "The JSON text nests lists and objects deeper than the allowed number of levels:",        \
     "JSON 文本中列表与对象的嵌套层数超过允许的层数：")                                                          \

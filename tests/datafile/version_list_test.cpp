@@ -40,17 +40,15 @@ TEST(VersionList, DamagedListsGiveThePairsTheyHold) {
 // The question names the other version first, then the program's own, each on
 // a line of its own and in the display form, in either language.
 TEST(VersionList, TheIncompatibilityQuestionShowsBothVersionsOnLinesOfTheirOwn) {
-  const TextMessage firmware = IncompatibilityMessage("V100", "V102", VersionKind::RadioFirmware);
-  const TextMessage dataFile = IncompatibilityMessage("V100", "V101", VersionKind::DataFile);
-  EXPECT_EQ(Render(firmware, kEnglish),
+  EXPECT_EQ(IncompatibilityText("V100", "V102", VersionKind::RadioFirmware, kEnglish),
             "incompatible version. It may cause unknown error.To start the corresponding software version, or not?"
             "\r\nFirmware version is V1.02\r\nprogramming software is V1.00");
-  EXPECT_EQ(Render(dataFile, kEnglish),
+  EXPECT_EQ(IncompatibilityText("V100", "V101", VersionKind::DataFile, kEnglish),
             "incompatible version. It may cause unknown error.To start the corresponding software version, or not?"
             "\r\nDataFile version is V1.01\r\nprogramming software is V1.00");
-  EXPECT_EQ(Render(firmware, kChinese),
+  EXPECT_EQ(IncompatibilityText("V100", "V102", VersionKind::RadioFirmware, kChinese),
             "版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n固件版本为 V1.02\r\n写频软件版本为 V1.00");
-  EXPECT_EQ(Render(dataFile, kChinese),
+  EXPECT_EQ(IncompatibilityText("V100", "V101", VersionKind::DataFile, kChinese),
             "版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n数据文件版本为 V1.01\r\n写频软件版本为 V1.00");
 }
 

@@ -143,17 +143,15 @@ inline std::string Rendered(const std::optional<TextMessage>& message, int langu
 
 class RecordingHost : public TransferHost {
  public:
-  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override {
-    questions.push_back(question);
-    askedVersion = firmwareVersion;
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override {
+    askedVersions.push_back(firmwareVersion);
   }
   void ShowProgress(int percent) override { progress.push_back(percent); }
   void TransferEnded(const TransferOutcome& outcome) override { outcomes.push_back(outcome); }
 
   const TransferOutcome& outcome() const { return outcomes.at(0); }
 
-  std::vector<TextMessage> questions;
-  std::string askedVersion;
+  std::vector<std::string> askedVersions;  // the firmware of each radio the engine asked about
   std::vector<int> progress;
   std::vector<TransferOutcome> outcomes;
 };

@@ -139,8 +139,9 @@ void TransferController::ClosePort() {
   if (port_ && port_->IsOpen()) port_->Close();
 }
 
-void TransferController::AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) {
-  const QString shown = QUtf8(Render(question, main_.state().language()));
+void TransferController::AskIncompatibleVersion(const std::string& firmwareVersion) {
+  const QString shown = QUtf8(
+      IncompatibilityText(kDataVersion, firmwareVersion, VersionKind::RadioFirmware, main_.state().language()));
   if (CurrentPrompter().Ask(&main_, shown, Buttons::YesNo, Icon::Question) == Answer::Yes)
     StartMatchingRelease(main_, firmwareVersion, true);
 }

@@ -58,7 +58,7 @@ class TransferController : public QObject, public TransferHost {
   const CommTransfer* transferState() const { return engine_ ? &engine_->state() : nullptr; }
 
   // TransferHost
-  void AskIncompatibleVersion(const TextMessage& question, const std::string& firmwareVersion) override;
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override;
   void ShowProgress(int percent) override;
   void VerifyStarted() override;
   void TransferEnded(const TransferOutcome& outcome) override;

@@ -194,15 +194,16 @@ TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver)
   app().config.Options.Tot() = 8;  // unsaved work
   prompter.Answer(Answer::Yes);     // start the release that handles the radio
   prompter.Answer(Answer::Cancel);  // ... but not without deciding about the changes
-  main->transfers().AskIncompatibleVersion(IncompatibilityMessage("V100", "V300", VersionKind::RadioFirmware), "V300");
+  main->transfers().AskIncompatibleVersion("V300");
   ASSERT_EQ(prompter.shown.size(), 2);
+  EXPECT_TRUE(prompter.shown[0].endsWith(QStringLiteral("Firmware version is V3.00\r\nprogramming software is V1.00")));
   EXPECT_EQ(prompter.shown[1], QStringLiteral("File has been modify,save it now?"));
   EXPECT_TRUE(starter.started.isEmpty());
   EXPECT_FALSE(starter.ended);
 
   prompter.Answer(Answer::Yes);
   prompter.Answer(Answer::No);  // discard the changes and hand over
-  main->transfers().AskIncompatibleVersion(IncompatibilityMessage("V100", "V300", VersionKind::RadioFirmware), "V300");
+  main->transfers().AskIncompatibleVersion("V300");
   EXPECT_FALSE(starter.started.isEmpty());
   EXPECT_TRUE(starter.ended);
 }
