@@ -22,16 +22,14 @@ struct Folder {
 };
 
 // A configuration with channels in every group, as a busy dealer's file has.
-struct Document {
-  zq::RadioConfig cfg = zq::testing::RandomConfig(1).Make();
-  zq::DocumentState doc;
-  zq::WorkingCopy working;
+struct Document : zq::EditedDocument {
+  Document() { config = zq::testing::RandomConfig(1).Make(); }
 };
 
 void SaveInto(benchmark::State& state, const Folder& folder) {
   Document d;
   for (auto _ : state) {
-    auto result = zq::SaveDataFile(folder.path / "bench.dat", d.cfg, d.doc, d.working);
+    auto result = zq::SaveDataFile(folder.path / "bench.dat", d);
     if (!result.ok()) state.SkipWithError("save failed");
   }
 }
@@ -50,10 +48,10 @@ BENCHMARK(BM_SaveDataFileInMemory)->Unit(benchmark::kMicrosecond);
 void BM_OpenDataFile(benchmark::State& state) {
   Folder folder;
   Document d;
-  zq::SaveDataFile(folder.path / "bench.dat", d.cfg, d.doc, d.working);
+  zq::SaveDataFile(folder.path / "bench.dat", d);
   zq::VersionList versions{"V100", {"V100"}, {{"V100", "V100"}}};
   for (auto _ : state) {
-    auto result = zq::OpenDataFile(folder.path / "bench.dat", versions, d.cfg, d.doc, d.working);
+    auto result = zq::OpenDataFile(folder.path / "bench.dat", versions, d);
     if (!result.ok()) state.SkipWithError("open failed");
   }
 }

@@ -32,7 +32,7 @@ void AddDecodeCommand(CLI::App& app, int& exitCode) {
     ProgramState& state = StartedState();
     DecodeImage(image, state.config, {SystemLocaleId()});
     state.document.rangeText = RangeTextOfIndex(state.config.RangeIndex());  // the identity follows the radio's range
-    if (!SaveForCommand(output, state.config, state.document, state.working)) exitCode = kOutputError;
+    if (!SaveForCommand(output, state)) exitCode = kOutputError;
   });
 }
 

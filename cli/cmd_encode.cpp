@@ -16,7 +16,7 @@ void AddEncodeCommand(CLI::App& app, int& exitCode) {
   AddFileOption(*cmd, "-o,--output", output, Say(Txt::CliOutputHelp))->required();
   cmd->callback([&exitCode] {
     ProgramState& state = StartedState();
-    if (!OpenForCommand(input, state.config, state.document, state.working)) {
+    if (!OpenForCommand(input, state)) {
       exitCode = kInputError;
       return;
     }

@@ -45,7 +45,7 @@ void AddImportCsvCommand(CLI::App& app, int& exitCode) {
       return;
     }
     ProgramState& state = StartedState();
-    if (!OpenForCommand(dataFile, state.config, state.document, state.working)) {
+    if (!OpenForCommand(dataFile, state)) {
       exitCode = kInputError;
       return;
     }
@@ -59,7 +59,7 @@ void AddImportCsvCommand(CLI::App& app, int& exitCode) {
     ReportImport(result);
     if (result.created + result.changed == 0) {
       Complain(Say(Txt::CliNothingImported));
-    } else if (!SaveForCommand(output.empty() ? dataFile : output, state.config, state.document, state.working)) {
+    } else if (!SaveForCommand(output.empty() ? dataFile : output, state)) {
       exitCode = kOutputError;
       return;
     }

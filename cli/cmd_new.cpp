@@ -23,7 +23,7 @@ void AddNewCommand(CLI::App& app, int& exitCode) {
     if (range != -1) {
       // Start from the template of the chosen range, then keep that range.
       state.document.rangeText = RangeTextOfIndex(range);
-      fromTemplate = InitDefaults(Layout().dataFolder, LocalToday(), state.config, state.document, state.working);
+      fromTemplate = InitDefaults(Layout().dataFolder, LocalToday(), state);
       state.config.RangeType = {static_cast<int16_t>(range), static_cast<int16_t>(range)};
       state.document.rangeText = RangeTextOfIndex(range);
     }
@@ -33,7 +33,7 @@ void AddNewCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
-    if (!SaveForCommand(output, state.config, state.document, state.working)) exitCode = kOutputError;
+    if (!SaveForCommand(output, state)) exitCode = kOutputError;
   });
 }
 

@@ -18,7 +18,7 @@ bool SaveWhatWasRead(const MemoryImage& image, ProgramState& state, const std::f
     Complain(Say(Txt::CliCannotWrite), imageFile);
     return false;
   }
-  return SaveForCommand(dataFile, state.config, state.document, state.working);
+  return SaveForCommand(dataFile, state);
 }
 
 }  // namespace

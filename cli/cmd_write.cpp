@@ -21,7 +21,7 @@ std::optional<MemoryImage> ImageToWrite(const std::filesystem::path& dataFile, c
     return image;
   }
   ProgramState& state = StartedState();
-  if (!OpenForCommand(dataFile, state.config, state.document, state.working)) return std::nullopt;
+  if (!OpenForCommand(dataFile, state)) return std::nullopt;
   MemoryImage image;
   ClearImage(image);
   EncodeReport report = EncodeImage(state.config, image, {SystemLocaleId()});

@@ -88,18 +88,16 @@ bool Report(const FileResult& result, const std::filesystem::path& dataFile) {
   return result.ok();
 }
 
-bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
-                    WorkingCopy& working) {
-  return Report(OpenDataFile(dataFile, StartedState().versions, cfg, doc, working), dataFile);
+bool OpenForCommand(const std::filesystem::path& dataFile, EditedDocument& edited) {
+  return Report(OpenDataFile(dataFile, StartedState().versions, edited), dataFile);
 }
 
 bool ReadStoredForCommand(const std::filesystem::path& dataFile, WorkingCopy& stored) {
   return Report(ReadDataFiles(dataFile, StartedState().versions, stored), dataFile);
 }
 
-bool SaveForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
-                    WorkingCopy& working) {
-  return Report(SaveDataFile(dataFile, cfg, doc, working), dataFile);
+bool SaveForCommand(const std::filesystem::path& dataFile, EditedDocument& edited) {
+  return Report(SaveDataFile(dataFile, edited), dataFile);
 }
 
 std::optional<std::string> ReadFileForCommand(const std::filesystem::path& file, std::uintmax_t limit) {

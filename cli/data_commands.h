@@ -48,12 +48,10 @@ bool StartedFromTemplate();
 // true when the result is ok.
 bool Report(const FileResult& result, const std::filesystem::path& dataFile);
 // Reads and checks a data file pair; prints the message on failure.
-bool OpenForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
-                    WorkingCopy& working);
+bool OpenForCommand(const std::filesystem::path& dataFile, EditedDocument& edited);
 bool ReadStoredForCommand(const std::filesystem::path& dataFile, WorkingCopy& stored);
 // Saves the configuration as a data file pair; prints the message on failure.
-bool SaveForCommand(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
-                    WorkingCopy& working);
+bool SaveForCommand(const std::filesystem::path& dataFile, EditedDocument& edited);
 
 // A whole file of at most `limit` bytes; prints the message on failure.
 std::optional<std::string> ReadFileForCommand(const std::filesystem::path& file, std::uintmax_t limit);

@@ -17,14 +17,13 @@ namespace {
 
 bool WriteTemplate(const std::filesystem::path& file, int rangeIndex, zq::TemplateKind kind,
                    const std::vector<zq::PlanGroup>& plans) {
-  zq::DocumentState doc;
+  zq::EditedDocument edited;
+  auto& [cfg, doc, working] = edited;
   doc.rangeText = zq::RangeTextOfIndex(rangeIndex);
-  zq::RadioConfig cfg;
   zq::SetDefaultValues(cfg, doc, zq::LocalToday());
   cfg.RangeType = {static_cast<int16_t>(rangeIndex), static_cast<int16_t>(rangeIndex)};
   zq::ApplyChannelPlans(plans, kind, cfg);
-  zq::WorkingCopy working;
-  return zq::SaveDataFile(file, cfg, doc, working).ok();
+  return zq::SaveDataFile(file, edited).ok();
 }
 
 }  // namespace

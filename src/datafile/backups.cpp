@@ -118,15 +118,16 @@ int PruneBackups(const fs::path& folder, const Date& today) {
 }
 
 FileResult OpenBackup(const fs::path& file, const VersionList& versions, const ImageOptions& options,
-                      RadioConfig& cfg, DocumentState& doc, WorkingCopy& working) {
+                      EditedDocument& edited) {
+  DocumentState& doc = edited.document;
   const std::string documentName = Utf8OfPath(WithExtension(file.filename(), ".dat"));
   if (file.extension() == ".bin") {
     auto image = LoadImageFile(file);
     if (!image) return {FileStatus::FileError};
-    AdoptImage(*image, cfg, doc, documentName, options);
+    AdoptImage(*image, edited.config, doc, documentName, options);
     return {};
   }
-  FileResult result = OpenDataFile(file, versions, cfg, doc, working);
+  FileResult result = OpenDataFile(file, versions, edited);
   if (result.ok()) {
     doc.fileName = documentName;
     doc.untitled = true;

@@ -49,6 +49,6 @@ int PruneBackups(const std::filesystem::path& folder, const Date& today);
 // raw image decoded over the configuration as a completed read is. On failure
 // nothing changes.
 FileResult OpenBackup(const std::filesystem::path& file, const VersionList& versions, const ImageOptions& options,
-                      RadioConfig& cfg, DocumentState& doc, WorkingCopy& working);
+                      EditedDocument& edited);
 
 }  // namespace zq

@@ -125,8 +125,8 @@ FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCo
   return ReplaceFilesTogether(PairCommitRecord(dataFile), files) ? FileResult{} : FileResult{FileStatus::FileError};
 }
 
-FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
-                        WorkingCopy& working) {
+FileResult SaveDataFile(const std::filesystem::path& dataFile, EditedDocument& edited) {
+  auto& [cfg, doc, working] = edited;
   WorkingCopy packed;
   PackForFile(cfg, doc, packed);
   FileResult result = WriteDataFiles(dataFile, packed);
@@ -137,18 +137,19 @@ FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg,
   return result;
 }
 
-FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, RadioConfig& cfg,
-                        DocumentState& doc, WorkingCopy& working) {
+FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, EditedDocument& edited) {
   auto pair = ReadPairFiles(dataFile);
   if (!pair) return FileResult{FileStatus::FileError};
-  FileResult result = Located(OpenDataFileBytes(pair->settings, pair->channels, versions, cfg, doc, working), *pair);
+  FileResult result = Located(OpenDataFileBytes(pair->settings, pair->channels, versions, edited), *pair);
   if (!result.ok()) return result;
+  DocumentState& doc = edited.document;
   doc.fileName = Utf8OfPath(dataFile);
   doc.untitled = false;
   return result;
 }
 
-bool LoadTemplate(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc, WorkingCopy& working) {
+bool LoadTemplate(const std::filesystem::path& dataFile, EditedDocument& edited) {
+  auto& [cfg, doc, working] = edited;
   WorkingCopy loaded;
   auto pair = ReadPairFiles(dataFile);
   bool usable = pair && ParseStoredPair(pair->settings, pair->channels, loaded).ok();

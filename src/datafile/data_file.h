@@ -60,15 +60,13 @@ FileResult WriteDataFiles(const std::filesystem::path& dataFile, const WorkingCo
 // Packs the configuration and writes the pair; on success the document takes
 // the file's name and stops being untitled. On failure nothing changes but the
 // identity normalisation of `cfg`.
-FileResult SaveDataFile(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc,
-                        WorkingCopy& working);
+FileResult SaveDataFile(const std::filesystem::path& dataFile, EditedDocument& edited);
 // Checks and reads the pair, then replaces the configuration. On failure the
 // configuration, the document and the working copy stay as they were.
-FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, RadioConfig& cfg,
-                        DocumentState& doc, WorkingCopy& working);
+FileResult OpenDataFile(const std::filesystem::path& dataFile, const VersionList& versions, EditedDocument& edited);
 // Reads a template pair without version checks or messages. It replaces the
 // configuration when it reads and names its first HF group; otherwise the
 // configuration stays and the working copy is refreshed from it. True when loaded.
-bool LoadTemplate(const std::filesystem::path& dataFile, RadioConfig& cfg, DocumentState& doc, WorkingCopy& working);
+bool LoadTemplate(const std::filesystem::path& dataFile, EditedDocument& edited);
 
 }  // namespace zq

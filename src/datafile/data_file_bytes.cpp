@@ -96,8 +96,8 @@ FileResult ParseDataFiles(std::span<const uint8_t> settings, std::span<const uin
 }
 
 FileResult OpenDataFileBytes(std::span<const uint8_t> settings, std::span<const uint8_t> channels,
-                             const VersionList& versions, RadioConfig& cfg, DocumentState& doc,
-                             WorkingCopy& working) {
+                             const VersionList& versions, EditedDocument& edited) {
+  auto& [cfg, doc, working] = edited;
   FileResult result = ParseDataFiles(settings, channels, versions, working);
   if (!result.ok()) return result;
   working.content.DataVersion = kDataVersion;

@@ -36,7 +36,6 @@ FileResult ParseDataFiles(std::span<const uint8_t> settings, std::span<const uin
 // Opens a pair held in memory: on success the configuration, the range text and
 // the working copy become the pair's; on failure nothing changes.
 FileResult OpenDataFileBytes(std::span<const uint8_t> settings, std::span<const uint8_t> channels,
-                             const VersionList& versions, RadioConfig& cfg, DocumentState& doc,
-                             WorkingCopy& working);
+                             const VersionList& versions, EditedDocument& edited);
 
 }  // namespace zq

@@ -5,10 +5,10 @@
 
 namespace zq {
 
-bool InitDefaults(const std::filesystem::path& dataFolder, Date today, RadioConfig& cfg, DocumentState& doc,
-                  WorkingCopy& working) {
+bool InitDefaults(const std::filesystem::path& dataFolder, Date today, EditedDocument& edited) {
+  auto& [cfg, doc, working] = edited;
   SetDefaultValues(cfg, doc, today);
-  bool loaded = LoadTemplate(TemplateFileOf(dataFolder, doc.rangeText, TemplateKind::New), cfg, doc, working);
+  bool loaded = LoadTemplate(TemplateFileOf(dataFolder, doc.rangeText, TemplateKind::New), edited);
   PackForFile(cfg, doc, working);
   return loaded;
 }

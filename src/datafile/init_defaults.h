@@ -11,7 +11,6 @@ namespace zq {
 // The defaults, overlaid with the "New" template of the current range when the
 // data folder (InstallLayout) has one, and the working copy made to match.
 // True when the template was loaded.
-bool InitDefaults(const std::filesystem::path& dataFolder, Date today, RadioConfig& cfg, DocumentState& doc,
-                  WorkingCopy& working);
+bool InitDefaults(const std::filesystem::path& dataFolder, Date today, EditedDocument& edited);
 
 }  // namespace zq

@@ -29,4 +29,13 @@ void UnpackFromFile(const WorkingCopy& working, RadioConfig& cfg, DocumentState&
 // True when nothing the files keep differs between the configuration and the working copy.
 bool IsUnchanged(const RadioConfig& cfg, const WorkingCopy& working);
 
+// The document being edited: the live configuration, its file name and range,
+// and the working copy its files hold. Opening, saving, templates and the
+// defaults change the three together.
+struct EditedDocument {
+  RadioConfig config;
+  DocumentState document;
+  WorkingCopy working;
+};
+
 }  // namespace zq

@@ -8,13 +8,11 @@
 namespace zq {
 
 std::unique_ptr<SimulatedRadio> MakeDemoRadio(const std::filesystem::path& dataFolder, bool wireSpeed) {
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
-  SetDefaultValues(cfg, doc, Date{2026, 1, 1});
-  LoadTemplate(TemplateFileOf(dataFolder, doc.rangeText, TemplateKind::InitialSetting), cfg, doc, working);
+  EditedDocument demo;
+  SetDefaultValues(demo.config, demo.document, Date{2026, 1, 1});
+  LoadTemplate(TemplateFileOf(dataFolder, demo.document.rangeText, TemplateKind::InitialSetting), demo);
   MemoryImage memory;
-  EncodeImage(cfg, memory);
+  EncodeImage(demo.config, memory);
   RadioIdentity identity{kModelName, true, kDataVersion};
   RadioBehaviour behaviour;
   if (wireSpeed) behaviour.baud = 115200;

@@ -12,7 +12,7 @@ void StartupCore(const InstallLayout& layout, unsigned systemLocaleId, Date toda
                                                        : ReadUserSettings(layout.settingsFile, systemLocaleId);
   if (access == SettingsAccess::ReadWrite) PruneBackups(layout.backupFolder, today);
   state.document.rangeText = RangeTextOfIndex(2);
-  state.templateLoaded = InitDefaults(layout.dataFolder, today, state.config, state.document, state.working);
+  state.templateLoaded = InitDefaults(layout.dataFolder, today, state);
 }
 
 }  // namespace zq

@@ -12,13 +12,11 @@
 
 namespace zq {
 
-// The state the windows and commands work on; one instance per process.
-struct ProgramState {
+// The state the windows and commands work on; one instance per process: the
+// edited document, and what the program reads at its start.
+struct ProgramState : EditedDocument {
   VersionList versions;
   UserSettings settings;
-  RadioConfig config;
-  DocumentState document;
-  WorkingCopy working;
   bool templateLoaded = false;  // the New template of the range was read into `config`
 };
 

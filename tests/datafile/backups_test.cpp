@@ -19,11 +19,8 @@ namespace fs = std::filesystem;
 
 const LocalTime kWhen{{2026, 12, 8}, 14, 15, 3};
 
-struct BackupDocument {
-  BackupDocument() { SetDefaultValues(cfg, doc, Date{2026, 12, 8}); }
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
+struct BackupDocument : EditedDocument {
+  BackupDocument() { SetDefaultValues(config, document, Date{2026, 12, 8}); }
 };
 
 MemoryImage ImageOf(RadioConfig cfg) {
@@ -66,9 +63,9 @@ TEST(BackupNames, CarryTimeKindAndCopyAndRefuseEveryOtherName) {
 TEST(Backups, AReadKeepsTheImageAndTheDataFilePairOfTheSameName) {
   test::TempFolder dir;
   BackupDocument read;
-  read.cfg.Options.Tot() = 7;
-  MemoryImage image = ImageOf(read.cfg);
-  BackupResult result = BackUpRead(dir / "backups", kWhen, image, read.cfg, read.doc);
+  read.config.Options.Tot() = 7;
+  MemoryImage image = ImageOf(read.config);
+  BackupResult result = BackUpRead(dir / "backups", kWhen, image, read.config, read.document);
   ASSERT_TRUE(result.ok);
   ASSERT_EQ(result.files.size(), 3u);
   EXPECT_EQ(result.files[0], dir / "backups" / "2026-12-08_141503_read.bin");
@@ -80,13 +77,13 @@ TEST(Backups, AReadKeepsTheImageAndTheDataFilePairOfTheSameName) {
   EXPECT_TRUE(*kept == image);
 
   BackupDocument opened;
-  FileResult open = OpenBackup(result.files[1], test::V100Versions(), {}, opened.cfg, opened.doc, opened.working);
+  FileResult open = OpenBackup(result.files[1], test::V100Versions(), {}, opened);
   ASSERT_TRUE(open.ok());
-  EXPECT_EQ(opened.cfg.Options.Tot(), 7);
-  EXPECT_TRUE(IsUnchanged(opened.cfg, opened.working));
+  EXPECT_EQ(opened.config.Options.Tot(), 7);
+  EXPECT_TRUE(IsUnchanged(opened.config, opened.working));
   // A later Save asks for a name instead of writing into the backups folder.
-  EXPECT_TRUE(opened.doc.untitled);
-  EXPECT_EQ(opened.doc.fileName, "2026-12-08_141503_read.dat");
+  EXPECT_TRUE(opened.document.untitled);
+  EXPECT_EQ(opened.document.fileName, "2026-12-08_141503_read.dat");
 }
 
 TEST(Backups, NeverReplaceAFileButTakeTheNextFreeName) {
@@ -96,15 +93,15 @@ TEST(Backups, NeverReplaceAFileButTakeTheNextFreeName) {
   test::WriteText(folder / "2026-12-08_141503_write.bin", "somebody else's file");
   test::WriteText(folder / "2026-12-08_141503_read-2.fre", "left over");
   BackupDocument doc;
-  MemoryImage image = ImageOf(doc.cfg);
+  MemoryImage image = ImageOf(doc.config);
 
   BackupResult write = BackUpWrite(folder, kWhen, image);
   ASSERT_TRUE(write.ok);
   EXPECT_EQ(write.files, std::vector<fs::path>{folder / "2026-12-08_141503_write-2.bin"});
   EXPECT_EQ(test::ReadText(folder / "2026-12-08_141503_write.bin"), "somebody else's file");
 
-  ASSERT_TRUE(BackUpRead(folder, kWhen, image, doc.cfg, doc.doc).ok);
-  BackupResult third = BackUpRead(folder, kWhen, image, doc.cfg, doc.doc);
+  ASSERT_TRUE(BackUpRead(folder, kWhen, image, doc.config, doc.document).ok);
+  BackupResult third = BackUpRead(folder, kWhen, image, doc.config, doc.document);
   ASSERT_TRUE(third.ok);
   // "-2" has a stray channel file, so the second read of that second becomes "-3".
   EXPECT_EQ(third.files[0], folder / "2026-12-08_141503_read-3.bin");
@@ -115,7 +112,7 @@ TEST(Backups, AFolderThatCannotBeMadeIsAFailureWithoutFiles) {
   test::TempFolder dir;
   test::WriteText(dir / "backups", "a file where the folder should be");
   BackupDocument doc;
-  BackupResult result = BackUpRead(dir / "backups", kWhen, ImageOf(doc.cfg), doc.cfg, doc.doc);
+  BackupResult result = BackUpRead(dir / "backups", kWhen, ImageOf(doc.config), doc.config, doc.document);
   EXPECT_FALSE(result.ok);
   EXPECT_TRUE(result.files.empty());
   EXPECT_EQ(test::ReadText(dir / "backups"), "a file where the folder should be");
@@ -172,30 +169,29 @@ TEST(Backups, TheProgramsStartPrunesAndTheToolsDoNot) {
 TEST(Backups, ARawImageOpensDecodedAndABadOneChangesNothing) {
   test::TempFolder dir;
   BackupDocument written;
-  written.cfg.Options.Tot() = 9;
-  ASSERT_TRUE(SaveImageFile(dir / "2026-12-08_141503_write.bin", ImageOf(written.cfg)));
+  written.config.Options.Tot() = 9;
+  ASSERT_TRUE(SaveImageFile(dir / "2026-12-08_141503_write.bin", ImageOf(written.config)));
 
   BackupDocument opened;
-  opened.doc.fileName = "/home/user/mine.dat";
-  opened.doc.untitled = false;
+  opened.document.fileName = "/home/user/mine.dat";
+  opened.document.untitled = false;
   WorkingCopy workingBefore = opened.working;
-  FileResult result = OpenBackup(dir / "2026-12-08_141503_write.bin", test::V100Versions(), {}, opened.cfg, opened.doc,
-                                 opened.working);
+  FileResult result = OpenBackup(dir / "2026-12-08_141503_write.bin", test::V100Versions(), {}, opened);
   ASSERT_TRUE(result.ok());
-  EXPECT_EQ(opened.cfg.Options.Tot(), 9);
-  EXPECT_TRUE(opened.doc.untitled);
-  EXPECT_EQ(opened.doc.fileName, "2026-12-08_141503_write.dat");
+  EXPECT_EQ(opened.config.Options.Tot(), 9);
+  EXPECT_TRUE(opened.document.untitled);
+  EXPECT_EQ(opened.document.fileName, "2026-12-08_141503_write.dat");
   // As after a read, the decoded configuration is not yet saved anywhere.
-  EXPECT_FALSE(IsUnchanged(opened.cfg, opened.working));
+  EXPECT_FALSE(IsUnchanged(opened.config, opened.working));
 
   test::WriteText(dir / "short.bin", "not an image");
   BackupDocument untouched;
-  untouched.cfg.Options.Tot() = 3;
-  RadioConfig before = untouched.cfg;
-  FileResult bad = OpenBackup(dir / "short.bin", test::V100Versions(), {}, untouched.cfg, untouched.doc, untouched.working);
+  untouched.config.Options.Tot() = 3;
+  RadioConfig before = untouched.config;
+  FileResult bad = OpenBackup(dir / "short.bin", test::V100Versions(), {}, untouched);
   EXPECT_EQ(bad.status, FileStatus::FileError);
-  EXPECT_TRUE(untouched.cfg == before);
-  EXPECT_EQ(untouched.doc.fileName, "new.dat");
+  EXPECT_TRUE(untouched.config == before);
+  EXPECT_EQ(untouched.document.fileName, "new.dat");
 }
 
 }  // namespace

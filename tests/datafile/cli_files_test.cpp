@@ -73,11 +73,8 @@ TEST_F(CliFiles, EncodeAndDecodeKeepTheChannels) {
   ASSERT_EQ(Cli("decode a.bin -o d.dat").exitCode, 0);
 
   VersionList versions{"V100", {}, {{"V100", "V100"}}};
-  RadioConfig original, decoded;
-  DocumentState doc;
-  WorkingCopy working;
-  ASSERT_TRUE(OpenDataFile(At("a.dat"), versions, original, doc, working).ok());
-  ASSERT_TRUE(OpenDataFile(At("d.dat"), versions, decoded, doc, working).ok());
+  const RadioConfig original = test::OpenedDocument(At("a.dat"), versions).config;
+  const RadioConfig decoded = test::OpenedDocument(At("d.dat"), versions).config;
   for (int g = 1; g <= 7; ++g) {
     // The image keeps channels 1-40 of every CB plan (41-80 of "DE" have no bitmap bits).
     ASSERT_EQ(decoded.Count(kCB, g), 40) << g;

@@ -28,22 +28,22 @@ void AddChannels(RadioConfig& cfg, int band, int group, int count, const char* f
 // A valid pair on disk to damage.
 std::filesystem::path SavedPair(const TempFolder& dir, Document& d) {
   auto file = dir / "radio.dat";
-  EXPECT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok());
+  EXPECT_TRUE(SaveDataFile(file, d).ok());
   return file;
 }
 
 // What the failed open of a damaged file must leave: everything as it was.
 void ExpectRefusedWithoutChange(const std::filesystem::path& file, FileStatus expected) {
   Document d = DefaultDocument();
-  AddChannels(d.cfg, kCB, 2, 3);
-  const RadioConfig before = d.cfg;
-  const DocumentState docBefore = d.doc;
+  AddChannels(d.config, kCB, 2, 3);
+  const RadioConfig before = d.config;
+  const DocumentState docBefore = d.document;
   const RadioConfig workingBefore = d.working.content;
-  FileResult r = OpenDataFile(file, test::V100Versions(), d.cfg, d.doc, d.working);
+  FileResult r = OpenDataFile(file, test::V100Versions(), d);
   EXPECT_EQ(r.status, expected);
-  EXPECT_TRUE(d.cfg == before);
-  EXPECT_EQ(d.doc.fileName, docBefore.fileName);
-  EXPECT_EQ(d.doc.untitled, docBefore.untitled);
+  EXPECT_TRUE(d.config == before);
+  EXPECT_EQ(d.document.fileName, docBefore.fileName);
+  EXPECT_EQ(d.document.untitled, docBefore.untitled);
   EXPECT_TRUE(d.working.content == workingBefore);
 }
 
@@ -52,49 +52,49 @@ TEST(DataFile, EveryEditableValueSurvivesSaveAndReopen) {
   for (uint64_t seed = 1; seed <= 12; ++seed) {
     Document saved = DefaultDocument();
     test::Randomiser random(seed);
-    random.FillConfig(saved.cfg);
-    saved.doc.rangeText = RangeTextOfIndex(saved.cfg.RangeIndex());
+    random.FillConfig(saved.config);
+    saved.document.rangeText = RangeTextOfIndex(saved.config.RangeIndex());
     auto file = dir / ("random" + std::to_string(seed) + ".dat");
-    ASSERT_TRUE(SaveDataFile(file, saved.cfg, saved.doc, saved.working).ok());
+    ASSERT_TRUE(SaveDataFile(file, saved).ok());
 
     Document reopened = DefaultDocument();
-    ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok()) << seed;
-    // The save normalised the identity and version of `saved.cfg` in place; all else is as filled.
-    EXPECT_TRUE(reopened.cfg == saved.cfg) << "seed " << seed;
-    EXPECT_EQ(reopened.doc.rangeText, saved.doc.rangeText);
-    EXPECT_EQ(reopened.doc.fileName, file.string());
-    EXPECT_FALSE(reopened.doc.untitled);
-    EXPECT_TRUE(IsUnchanged(reopened.cfg, reopened.working));
+    ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened).ok()) << seed;
+    // The save normalised the identity and version of `saved.config` in place; all else is as filled.
+    EXPECT_TRUE(reopened.config == saved.config) << "seed " << seed;
+    EXPECT_EQ(reopened.document.rangeText, saved.document.rangeText);
+    EXPECT_EQ(reopened.document.fileName, file.string());
+    EXPECT_FALSE(reopened.document.untitled);
+    EXPECT_TRUE(IsUnchanged(reopened.config, reopened.working));
   }
 }
 
 TEST(DataFile, SaveWritesTheRecordLengthsAndClearsUntitled) {
   TempFolder dir;
   Document d = DefaultDocument();
-  AddChannels(d.cfg, kHF, 16, 99);
-  AddChannels(d.cfg, kHF, 17, 1);
-  AddChannels(d.cfg, kHF, 15, 40);
+  AddChannels(d.config, kHF, 16, 99);
+  AddChannels(d.config, kHF, 17, 1);
+  AddChannels(d.config, kHF, 15, 40);
   auto file = SavedPair(dir, d);
   EXPECT_EQ(ReadBytes(file).size(), kDataFileSize);
   EXPECT_EQ(ReadBytes(dir / "radio.fre").size(), (140u + kSpecialSlots) * kChannelRecordSize);
-  EXPECT_FALSE(d.doc.untitled);
-  EXPECT_EQ(d.doc.fileName, file.string());
+  EXPECT_FALSE(d.document.untitled);
+  EXPECT_EQ(d.document.fileName, file.string());
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(ReadBytes(file).data()), 4), "V100");
 
   Document reopened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok());
-  EXPECT_EQ(reopened.cfg.Count(kHF, 16), 99);
-  EXPECT_EQ(reopened.cfg.Count(kHF, 17), 1);
-  EXPECT_TRUE(reopened.cfg.Channel(kHF, 16, 99) == d.cfg.Channel(kHF, 16, 99));
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened).ok());
+  EXPECT_EQ(reopened.config.Count(kHF, 16), 99);
+  EXPECT_EQ(reopened.config.Count(kHF, 17), 1);
+  EXPECT_TRUE(reopened.config.Channel(kHF, 16, 99) == d.config.Channel(kHF, 16, 99));
 }
 
 TEST(DataFile, ChannelFileKeepsNoStaleTailAndLongerChannelFilesStillOpen) {
   TempFolder dir;
   Document d = DefaultDocument();
-  AddChannels(d.cfg, kCB, 1, 40);
+  AddChannels(d.config, kCB, 1, 40);
   auto file = SavedPair(dir, d);
-  d.cfg.Count(kCB, 1) = 2;
-  ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok());
+  d.config.Count(kCB, 1) = 2;
+  ASSERT_TRUE(SaveDataFile(file, d).ok());
   EXPECT_EQ(ReadBytes(dir / "radio.fre").size(), (2u + kSpecialSlots) * kChannelRecordSize);
 
   // A channel file with records beyond the counts (an older, longer save) is fine.
@@ -102,9 +102,9 @@ TEST(DataFile, ChannelFileKeepsNoStaleTailAndLongerChannelFilesStillOpen) {
   channels.resize(channels.size() + 5 * kChannelRecordSize, 0x55);
   WriteBytes(dir / "radio.fre", channels);
   Document reopened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok());
-  EXPECT_EQ(reopened.cfg.Count(kCB, 1), 2);
-  EXPECT_TRUE(reopened.cfg.Special(kSpecialSlots) == d.cfg.Special(kSpecialSlots));
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened).ok());
+  EXPECT_EQ(reopened.config.Count(kCB, 1), 2);
+  EXPECT_TRUE(reopened.config.Special(kSpecialSlots) == d.config.Special(kSpecialSlots));
 }
 
 TEST(DataFile, VersionFormAndCompatibilityAreCheckedBeforeAnythingIsRead) {
@@ -128,16 +128,16 @@ TEST(DataFile, VersionFormAndCompatibilityAreCheckedBeforeAnythingIsRead) {
   WriteBytes(file, v101);
   ExpectRefusedWithoutChange(file, FileStatus::IncompatibleVersion);
   Document other = DefaultDocument();
-  FileResult r = OpenDataFile(file, test::V100Versions(), other.cfg, other.doc, other.working);
+  FileResult r = OpenDataFile(file, test::V100Versions(), other);
   EXPECT_EQ(r.foundVersion, "V101");
   EXPECT_EQ(r.message(), Txt::IncompatibleQuestion);
   EXPECT_NE(FileResultText(r, kEnglish).find("DataFile version is V1.01"), std::string::npos);
 
   // Without any listed pair even the program's own version is not compatible.
   WriteBytes(file, good);
-  EXPECT_EQ(OpenDataFile(file, VersionList{}, other.cfg, other.doc, other.working).status,
+  EXPECT_EQ(OpenDataFile(file, VersionList{}, other).status,
             FileStatus::IncompatibleVersion);
-  EXPECT_TRUE(OpenDataFile(file, test::V100Versions(), other.cfg, other.doc, other.working).ok());
+  EXPECT_TRUE(OpenDataFile(file, test::V100Versions(), other).ok());
 }
 
 TEST(DataFile, WrongLengthIsRefusedEvenWithAGoodVersion) {
@@ -152,14 +152,14 @@ TEST(DataFile, WrongLengthIsRefusedEvenWithAGoodVersion) {
     ExpectRefusedWithoutChange(file, FileStatus::WrongLength);
   }
   Document other = DefaultDocument();
-  EXPECT_EQ(OpenDataFile(file, test::V100Versions(), other.cfg, other.doc, other.working).message(), Txt::ReleaseMissing);
+  EXPECT_EQ(OpenDataFile(file, test::V100Versions(), other).message(), Txt::ReleaseMissing);
 }
 
 TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   TempFolder dir;
   Document d = DefaultDocument();
-  AddChannels(d.cfg, kCB, 3, 80);
-  AddChannels(d.cfg, kCB, 1, 40);
+  AddChannels(d.config, kCB, 3, 80);
+  AddChannels(d.config, kCB, 1, 40);
   auto file = SavedPair(dir, d);
   const auto good = ReadBytes(file);
   const auto channels = ReadBytes(dir / "radio.fre");
@@ -184,8 +184,8 @@ TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   // A count in a group the band does not have is carried, never used.
   WriteBytes(file, withCount(9, kCB, 500));
   Document carried = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), carried.cfg, carried.doc, carried.working).ok());
-  EXPECT_EQ(carried.cfg.ChannelCount.at(9, kCB), 500);
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), carried).ok());
+  EXPECT_EQ(carried.config.ChannelCount.at(9, kCB), 500);
 
   WriteBytes(file, good);
   auto shortChannels = channels;
@@ -208,20 +208,20 @@ TEST(DataFile, FailedSaveLeavesFilesDocumentAndWorkingCopyAlone) {
   const auto oldSettings = ReadBytes(file);
   const auto oldChannels = ReadBytes(dir / "radio.fre");
 
-  d.cfg.Options.Tot() = 7;
-  d.doc.untitled = true;
-  EXPECT_EQ(SaveDataFile(dir / "no-such-folder" / "x.dat", d.cfg, d.doc, d.working).status, FileStatus::FileError);
-  EXPECT_TRUE(d.doc.untitled);
-  EXPECT_FALSE(IsUnchanged(d.cfg, d.working)) << "the unsaved change must still count as unsaved";
+  d.config.Options.Tot() = 7;
+  d.document.untitled = true;
+  EXPECT_EQ(SaveDataFile(dir / "no-such-folder" / "x.dat", d).status, FileStatus::FileError);
+  EXPECT_TRUE(d.document.untitled);
+  EXPECT_FALSE(IsUnchanged(d.config, d.working)) << "the unsaved change must still count as unsaved";
 
   // A folder where the channel file belongs: nothing may be half replaced.
   std::filesystem::create_directory(dir / "blocked.fre");
-  EXPECT_EQ(SaveDataFile(dir / "blocked.dat", d.cfg, d.doc, d.working).status, FileStatus::FileError);
+  EXPECT_EQ(SaveDataFile(dir / "blocked.dat", d).status, FileStatus::FileError);
   EXPECT_FALSE(std::filesystem::exists(dir / "blocked.dat"));
 
   std::filesystem::rename(dir / "radio.fre", dir / "moved.fre");
   std::filesystem::create_directory(dir / "radio.fre");
-  EXPECT_EQ(SaveDataFile(file, d.cfg, d.doc, d.working).status, FileStatus::FileError);
+  EXPECT_EQ(SaveDataFile(file, d).status, FileStatus::FileError);
   EXPECT_EQ(ReadBytes(file), oldSettings);
 
   // No temporary file is left behind by any of the failures.
@@ -237,15 +237,15 @@ TEST(DataFile, APairInAFolderNamedInChineseIsSavedOverAndOpenedAgain) {
   std::filesystem::create_directory(folder);
   const auto file = folder / PathFromUtf8("频道.dat");
   Document d = DefaultDocument();
-  ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok());
-  d.cfg.Options.Tot() = 9;
-  ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok()) << "a save replaces the pair that is there";
-  EXPECT_EQ(d.doc.fileName, Utf8OfPath(file));
+  ASSERT_TRUE(SaveDataFile(file, d).ok());
+  d.config.Options.Tot() = 9;
+  ASSERT_TRUE(SaveDataFile(file, d).ok()) << "a save replaces the pair that is there";
+  EXPECT_EQ(d.document.fileName, Utf8OfPath(file));
   EXPECT_TRUE(std::filesystem::is_regular_file(folder / PathFromUtf8("频道.fre")));
 
   Document opened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), opened.cfg, opened.doc, opened.working).ok());
-  EXPECT_EQ(opened.cfg.Options.Tot(), 9);
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), opened).ok());
+  EXPECT_EQ(opened.config.Options.Tot(), 9);
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++entries;
   EXPECT_EQ(entries, 2) << "no temporary file may be left behind";
@@ -261,50 +261,50 @@ TEST(DataFile, ChannelFileNameReplacesTheLastThreeCharacters) {
 
   TempFolder dir;
   Document d = DefaultDocument();
-  EXPECT_EQ(SaveDataFile(dir / "same.fre", d.cfg, d.doc, d.working).status, FileStatus::FileError);
+  EXPECT_EQ(SaveDataFile(dir / "same.fre", d).status, FileStatus::FileError);
   EXPECT_FALSE(std::filesystem::exists(dir / "same.fre"));
 }
 
 TEST(DataFile, TemplateLoadingFallsBackQuietly) {
   TempFolder dir;
   Document source = DefaultDocument();
-  AddChannels(source.cfg, kCB, 1, 5);
-  source.cfg.Options.GroupName(1, kCB) = u"XX";
-  source.cfg.RangeType = {0, 0};
-  source.doc.rangeText = RangeTextOfIndex(0);
+  AddChannels(source.config, kCB, 1, 5);
+  source.config.Options.GroupName(1, kCB) = u"XX";
+  source.config.RangeType = {0, 0};
+  source.document.rangeText = RangeTextOfIndex(0);
   auto file = SavedPair(dir, source);
 
   Document d = DefaultDocument();
-  ASSERT_TRUE(LoadTemplate(file, d.cfg, d.doc, d.working));
-  EXPECT_EQ(d.cfg.Count(kCB, 1), 5);
-  EXPECT_EQ(d.cfg.Options.GroupName(1, kCB), u"US");
-  EXPECT_EQ(d.doc.rangeText, RangeTextOfIndex(0));
-  EXPECT_TRUE(IsUnchanged(d.cfg, d.working));
+  ASSERT_TRUE(LoadTemplate(file, d));
+  EXPECT_EQ(d.config.Count(kCB, 1), 5);
+  EXPECT_EQ(d.config.Options.GroupName(1, kCB), u"US");
+  EXPECT_EQ(d.document.rangeText, RangeTextOfIndex(0));
+  EXPECT_TRUE(IsUnchanged(d.config, d.working));
 
   // An unnamed first HF group, a missing or a damaged template: the configuration stays.
-  source.cfg.Options.GroupName(1, kHF) = std::u16string(2, u'\0');
+  source.config.Options.GroupName(1, kHF) = std::u16string(2, u'\0');
   SavedPair(dir, source);
   Document kept = DefaultDocument();
-  kept.cfg.Options.Tot() = 9;
-  const RadioConfig before = kept.cfg;
-  EXPECT_FALSE(LoadTemplate(file, kept.cfg, kept.doc, kept.working));
-  EXPECT_FALSE(LoadTemplate(dir / "none.dat", kept.cfg, kept.doc, kept.working));
+  kept.config.Options.Tot() = 9;
+  const RadioConfig before = kept.config;
+  EXPECT_FALSE(LoadTemplate(file, kept));
+  EXPECT_FALSE(LoadTemplate(dir / "none.dat", kept));
   WriteBytes(file, {'V', '1', '0', '0'});
-  EXPECT_FALSE(LoadTemplate(file, kept.cfg, kept.doc, kept.working));
-  EXPECT_TRUE(kept.cfg == before);
-  EXPECT_TRUE(IsUnchanged(kept.cfg, kept.working)) << "the working copy follows the kept configuration";
+  EXPECT_FALSE(LoadTemplate(file, kept));
+  EXPECT_TRUE(kept.config == before);
+  EXPECT_TRUE(IsUnchanged(kept.config, kept.working)) << "the working copy follows the kept configuration";
 }
 
 TEST(DataFile, IsUnchangedSeesEveryKindOfEdit) {
   Document d = DefaultDocument();
-  AddChannels(d.cfg, kHAM, 2, 3);
-  PackForFile(d.cfg, d.doc, d.working);
-  ASSERT_TRUE(IsUnchanged(d.cfg, d.working));
+  AddChannels(d.config, kHAM, 2, 3);
+  PackForFile(d.config, d.document, d.working);
+  ASSERT_TRUE(IsUnchanged(d.config, d.working));
 
   auto changed = [&](auto edit) {
     Document copy = d;
-    edit(copy.cfg);
-    return !IsUnchanged(copy.cfg, copy.working);
+    edit(copy.config);
+    return !IsUnchanged(copy.config, copy.working);
   };
   EXPECT_TRUE(changed([](RadioConfig& c) { c.Options.Tot() = 3; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.Options.WxFrequency(40) = 136.5; }));
@@ -328,11 +328,11 @@ TEST(DataFile, IsUnchangedSeesEveryKindOfEdit) {
 TEST(DataFile, OptionTextsKeepOneBytePerCharacter) {
   TempFolder dir;
   Document d = DefaultDocument();
-  d.cfg.Options.BtDeviceName() = u"Car \u00e9\u00ff\u4e2d\u0100";
+  d.config.Options.BtDeviceName() = u"Car \u00e9\u00ff\u4e2d\u0100";
   auto file = SavedPair(dir, d);
   Document reopened = DefaultDocument();
-  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened.cfg, reopened.doc, reopened.working).ok());
-  EXPECT_EQ(reopened.cfg.Options.BtDeviceName(), u"Car \u00e9\u00ff??        ");
+  ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened).ok());
+  EXPECT_EQ(reopened.config.Options.BtDeviceName(), u"Car \u00e9\u00ff??        ");
 }
 
 }  // namespace

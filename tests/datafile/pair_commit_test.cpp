@@ -37,11 +37,11 @@ struct TwoPairs {
   Document old = DefaultDocument();
   Document grown;
   TwoPairs() {
-    SetChannels(old.cfg, kHF, 1, {"25100000", "25200000"});
-    SetChannels(old.cfg, kHF, 2, {"26100000", "26200000"});
-    PackForFile(old.cfg, old.doc, old.working);
+    SetChannels(old.config, kHF, 1, {"25100000", "25200000"});
+    SetChannels(old.config, kHF, 2, {"26100000", "26200000"});
+    PackForFile(old.config, old.document, old.working);
     grown = old;
-    SetChannels(grown.cfg, kHF, 1, {"28100000", "28200000", "28300000", "28400000"});
+    SetChannels(grown.config, kHF, 1, {"28100000", "28200000", "28300000", "28400000"});
   }
 };
 
@@ -49,13 +49,13 @@ enum class Outcome { Old, New, Neither };
 
 Outcome PairOnDisk(const std::filesystem::path& file, const TwoPairs& pairs, bool& finished) {
   Document opened = DefaultDocument();
-  FileResult result = OpenDataFile(file, test::V100Versions(), opened.cfg, opened.doc, opened.working);
+  FileResult result = OpenDataFile(file, test::V100Versions(), opened);
   finished = result.finishedInterruptedSave;
   if (!result.ok()) return Outcome::Neither;
-  if (IsUnchanged(opened.cfg, pairs.old.working)) return Outcome::Old;
+  if (IsUnchanged(opened.config, pairs.old.working)) return Outcome::Old;
   Document saved = pairs.grown;
-  PackForFile(saved.cfg, saved.doc, saved.working);
-  return IsUnchanged(opened.cfg, saved.working) ? Outcome::New : Outcome::Neither;
+  PackForFile(saved.config, saved.document, saved.working);
+  return IsUnchanged(opened.config, saved.working) ? Outcome::New : Outcome::Neither;
 }
 
 TEST(PairCommit, EveryFailingStepOfASaveLeavesTheOldPairOrTheNew) {
@@ -64,10 +64,10 @@ TEST(PairCommit, EveryFailingStepOfASaveLeavesTheOldPairOrTheNew) {
   {
     TempFolder dir;
     Document d = pairs.old;
-    ASSERT_TRUE(SaveDataFile(dir / "radio.dat", d.cfg, d.doc, d.working).ok());
+    ASSERT_TRUE(SaveDataFile(dir / "radio.dat", d).ok());
     PlanFileFaults({});
     d = pairs.grown;
-    ASSERT_TRUE(SaveDataFile(dir / "radio.dat", d.cfg, d.doc, d.working).ok());
+    ASSERT_TRUE(SaveDataFile(dir / "radio.dat", d).ok());
     steps = FileStepsCounted();
   }
   ASSERT_GT(steps, 8);
@@ -79,14 +79,14 @@ TEST(PairCommit, EveryFailingStepOfASaveLeavesTheOldPairOrTheNew) {
       TempFolder dir;
       const auto file = dir / "radio.dat";
       Document d = pairs.old;
-      ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok());
+      ASSERT_TRUE(SaveDataFile(file, d).ok());
       d = pairs.grown;
       bool saved = false;
       {
         ScopedFileFaults faults({step, stopsThere});
-        saved = SaveDataFile(file, d.cfg, d.doc, d.working).ok();
+        saved = SaveDataFile(file, d).ok();
       }
-      EXPECT_EQ(d.doc.untitled, pairs.grown.doc.untitled && !saved);
+      EXPECT_EQ(d.document.untitled, pairs.grown.document.untitled && !saved);
       bool finished = false;
       const Outcome outcome = PairOnDisk(file, pairs, finished);
       EXPECT_NE(outcome, Outcome::Neither);
@@ -114,7 +114,7 @@ TEST(PairCommit, ACommitRecordMovesOnlyItsOwnTemporariesAndAStaleOneIsDropped) {
   TempFolder dir;
   const auto file = dir / "radio.dat";
   Document d = pairs.old;
-  ASSERT_TRUE(SaveDataFile(file, d.cfg, d.doc, d.working).ok());
+  ASSERT_TRUE(SaveDataFile(file, d).ok());
   bool finished = false;
 
   // A record whose moves are all done (its removal was cut short) is dropped quietly.

@@ -24,15 +24,15 @@ using test::TempFolder;
 TEST(SpecialFiles, APipeForTheChannelFileIsAFileErrorAndTheOpenDoesNotWait) {
   TempFolder dir;
   Document saved = DefaultDocument();
-  ASSERT_TRUE(SaveDataFile(dir / "radio.dat", saved.cfg, saved.doc, saved.working).ok());
+  ASSERT_TRUE(SaveDataFile(dir / "radio.dat", saved).ok());
   std::filesystem::remove(dir / "radio.fre");
   ASSERT_EQ(::mkfifo((dir / "radio.fre").c_str(), 0600), 0);
   Document d = DefaultDocument();
-  d.cfg.Options.Tot() = 7;
-  const RadioConfig before = d.cfg;
+  d.config.Options.Tot() = 7;
+  const RadioConfig before = d.config;
   VersionList versions{"V100", {"V100"}, {{"V100", "V100"}}};
-  EXPECT_EQ(OpenDataFile(dir / "radio.dat", versions, d.cfg, d.doc, d.working).status, FileStatus::FileError);
-  EXPECT_TRUE(d.cfg == before);
+  EXPECT_EQ(OpenDataFile(dir / "radio.dat", versions, d).status, FileStatus::FileError);
+  EXPECT_TRUE(d.config == before);
 }
 
 // Run by a user with the rights, a save over a pipe or a device would put a plain file in its place.
@@ -40,7 +40,7 @@ TEST(SpecialFiles, SavesNeverReplaceAPipeOrADevice) {
   TempFolder dir;
   Document d = DefaultDocument();
   ASSERT_EQ(::mkfifo((dir / "pipe.fre").c_str(), 0600), 0);
-  EXPECT_EQ(SaveDataFile(dir / "pipe.dat", d.cfg, d.doc, d.working).status, FileStatus::FileError);
+  EXPECT_EQ(SaveDataFile(dir / "pipe.dat", d).status, FileStatus::FileError);
   EXPECT_FALSE(std::filesystem::exists(dir / "pipe.dat"));
   EXPECT_TRUE(std::filesystem::is_fifo(dir / "pipe.fre"));
 
@@ -56,7 +56,7 @@ TEST(SpecialFiles, ADeviceIsNoChannelFileAndAPipeIsNotOpened) {
   TempFolder dir;
   auto pipe = dir / "pipe.csv";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  RadioConfig target = DefaultDocument().cfg;
+  RadioConfig target = DefaultDocument().config;
   for (const auto& special : {std::filesystem::path("/dev/null"), pipe}) {
     CsvImportResult read = ImportChannelsCsvFile(target, kHAM, 3, special);
     ASSERT_TRUE(read.refusal) << special;

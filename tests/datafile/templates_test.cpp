@@ -100,17 +100,14 @@ TEST(ChannelPlans, NumbersAreExactDecimalsWhateverTheLocale) {
   EXPECT_EQ(FrequencyTextOfHertz(9999999), "");
 }
 
-struct Template {
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
+struct Template : EditedDocument {
   bool loaded = false;
 };
 
 Template LoadShipped(int range, TemplateKind kind) {
   Template t;
-  SetDefaultValues(t.cfg, t.doc, {2024, 1, 1});
-  t.loaded = LoadTemplate(TemplateFileOf(kProgramFolder, RangeTextOfIndex(range), kind), t.cfg, t.doc, t.working);
+  SetDefaultValues(t.config, t.document, {2024, 1, 1});
+  t.loaded = LoadTemplate(TemplateFileOf(kProgramFolder, RangeTextOfIndex(range), kind), t);
   return t;
 }
 
@@ -120,16 +117,16 @@ TEST(Templates, BuiltTemplatesHoldTheChannelPlans) {
       Template t = LoadShipped(range, kind);
       ASSERT_TRUE(t.loaded) << "build the project first: "
                             << TemplateFileOf(kProgramFolder, RangeTextOfIndex(range), kind);
-      EXPECT_EQ(t.cfg.RangeIndex(), range);
-      EXPECT_EQ(t.cfg.Identity.RangeKind, range);
+      EXPECT_EQ(t.config.RangeIndex(), range);
+      EXPECT_EQ(t.config.Identity.RangeKind, range);
       const int counts[] = {40, 40, 80, 40, 40, 40, 40};
-      for (int g = 1; g <= 7; ++g) EXPECT_EQ(t.cfg.Count(kCB, g), counts[g - 1]) << g;
-      for (int g = 1; g <= GroupCount(kHF); ++g) EXPECT_EQ(t.cfg.Count(kHF, g), 0);
-      EXPECT_EQ(t.cfg.Count(kHAM, 1), kind == TemplateKind::InitialSetting ? 8 : 0);
-      EXPECT_EQ(t.cfg.Options.GroupValid(7, kCB), 0);
-      EXPECT_EQ(t.cfg.Options.GroupName(3, kCB), u"DE");
+      for (int g = 1; g <= 7; ++g) EXPECT_EQ(t.config.Count(kCB, g), counts[g - 1]) << g;
+      for (int g = 1; g <= GroupCount(kHF); ++g) EXPECT_EQ(t.config.Count(kHF, g), 0);
+      EXPECT_EQ(t.config.Count(kHAM, 1), kind == TemplateKind::InitialSetting ? 8 : 0);
+      EXPECT_EQ(t.config.Options.GroupValid(7, kCB), 0);
+      EXPECT_EQ(t.config.Options.GroupName(3, kCB), u"DE");
 
-      const ChannelRecord& ch23 = t.cfg.Channel(kCB, 1, 23);
+      const ChannelRecord& ch23 = t.config.Channel(kCB, 1, 23);
       ChannelRecord expected;
       expected.Number = 23;
       expected.Enabled = 1;
@@ -141,18 +138,17 @@ TEST(Templates, BuiltTemplatesHoldTheChannelPlans) {
     }
   }
   Template initial = LoadShipped(1, TemplateKind::InitialSetting);
-  EXPECT_EQ(initial.cfg.Channel(kHAM, 1, 2).RxFrequency.str(), "28400000");
-  EXPECT_EQ(initial.cfg.Channel(kHAM, 1, 2).Mode, 2);  // USB
-  EXPECT_EQ(initial.cfg.Channel(kHAM, 1, 7).RxFrequency.str(), "29600000");
-  EXPECT_EQ(initial.cfg.Channel(kHAM, 1, 7).Mode, 0);  // FM
+  EXPECT_EQ(initial.config.Channel(kHAM, 1, 2).RxFrequency.str(), "28400000");
+  EXPECT_EQ(initial.config.Channel(kHAM, 1, 2).Mode, 2);  // USB
+  EXPECT_EQ(initial.config.Channel(kHAM, 1, 7).RxFrequency.str(), "29600000");
+  EXPECT_EQ(initial.config.Channel(kHAM, 1, 7).Mode, 0);  // FM
 }
 
 TEST(Templates, NewConfigurationsStartFromTheTemplateOfTheirRange) {
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
+  EditedDocument edited;
+  auto& [cfg, doc, working] = edited;
   doc.rangeText = RangeTextOfIndex(2);
-  ASSERT_TRUE(InitDefaults(kProgramFolder, {2025, 3, 4}, cfg, doc, working));
+  ASSERT_TRUE(InitDefaults(kProgramFolder, {2025, 3, 4}, edited));
   EXPECT_EQ(cfg.Count(kCB, 3), 80);
   EXPECT_EQ(doc.fileName, "new.dat");
   EXPECT_TRUE(doc.untitled);
@@ -160,7 +156,7 @@ TEST(Templates, NewConfigurationsStartFromTheTemplateOfTheirRange) {
 
   // Without templates the defaults stay, and still count as unchanged.
   test::TempFolder empty;
-  ASSERT_FALSE(InitDefaults(empty / "LR_902", {2025, 3, 4}, cfg, doc, working));
+  ASSERT_FALSE(InitDefaults(empty / "LR_902", {2025, 3, 4}, edited));
   EXPECT_EQ(cfg.Count(kCB, 1), 0);
   EXPECT_EQ(cfg.Identity.CreationDate.str(), "20250304");
   EXPECT_TRUE(IsUnchanged(cfg, working));

@@ -13,25 +13,38 @@
 
 #include "config/defaults.h"
 #include "config/radio_config.h"
+#include "datafile/data_file.h"
 #include "datafile/version_list.h"
 #include "datafile/working_copy.h"
 
 namespace zq::test {
 
 // The defaults of a day, with the working copy a save would make of them.
-struct Document {
-  RadioConfig cfg;
-  DocumentState doc;
-  WorkingCopy working;
-};
+using Document = EditedDocument;
+
+// Saves the configuration as a new document's pair; the identity is normalised
+// in `cfg` as every save does it.
+inline FileResult SaveAsNewDocument(const std::filesystem::path& file, RadioConfig& cfg) {
+  EditedDocument edited{std::move(cfg), {}, {}};
+  FileResult result = SaveDataFile(file, edited);
+  cfg = std::move(edited.config);
+  return result;
+}
+
+// Opens a pair into a document of its own.
+inline EditedDocument OpenedDocument(const std::filesystem::path& file, const VersionList& versions) {
+  EditedDocument opened;
+  EXPECT_TRUE(OpenDataFile(file, versions, opened).ok()) << file;
+  return opened;
+}
 
 // A release that reads and writes V100 only.
 inline VersionList V100Versions() { return {"V100", {"V100"}, {{"V100", "V100"}}}; }
 
 inline Document DefaultDocument() {
   Document d;
-  SetDefaultValues(d.cfg, d.doc, {2024, 5, 17});
-  PackForFile(d.cfg, d.doc, d.working);
+  SetDefaultValues(d.config, d.document, {2024, 5, 17});
+  PackForFile(d.config, d.document, d.working);
   return d;
 }
 

@@ -14,18 +14,19 @@
 namespace zq {
 namespace {
 
-struct Document {
-  RadioConfig cfg = fuzz::BaseConfig();
-  DocumentState doc = fuzz::BaseDocument();
-  WorkingCopy working;
-
-  Document() { PackForFile(cfg, doc, working); }
+struct Document : EditedDocument {
+  Document() {
+    config = fuzz::BaseConfig();
+    document = fuzz::BaseDocument();
+    PackForFile(config, document, working);
+  }
   FileResult Open(const StoredPair& pair, const VersionList& versions) {
-    return OpenDataFileBytes(pair.settings, pair.channels, versions, cfg, doc, working);
+    return OpenDataFileBytes(pair.settings, pair.channels, versions, *this);
   }
   bool operator==(const Document& other) const {
-    return cfg == other.cfg && working.content == other.working.content && doc.fileName == other.doc.fileName &&
-           doc.untitled == other.doc.untitled && doc.rangeText == other.doc.rangeText;
+    return config == other.config && working.content == other.working.content &&
+           document.fileName == other.document.fileName && document.untitled == other.document.untitled &&
+           document.rangeText == other.document.rangeText;
   }
 };
 
@@ -36,7 +37,7 @@ const VersionList& Versions() {
 
 StoredPair Save(Document& document) {
   static WorkingCopy packed;
-  PackForFile(document.cfg, document.doc, packed);
+  PackForFile(document.config, document.document, packed);
   auto pair = StoredPairBytes(packed);
   FUZZ_CHECK(pair.has_value());
   return *pair;
@@ -61,13 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!FileResultText(result, 1).empty());
     return 0;
   }
-  FUZZ_CHECK(IsUnchanged(opened.cfg, opened.working));
+  FUZZ_CHECK(IsUnchanged(opened.config, opened.working));
 
   const StoredPair saved = Save(opened);
   reopened = untouched;
   FUZZ_CHECK(reopened.Open(saved, Versions()).ok());
-  FUZZ_CHECK(reopened.cfg == opened.cfg);
-  FUZZ_CHECK(IsUnchanged(reopened.cfg, reopened.working));
+  FUZZ_CHECK(reopened.config == opened.config);
+  FUZZ_CHECK(IsUnchanged(reopened.config, reopened.working));
   const StoredPair savedAgain = Save(reopened);
   FUZZ_CHECK(savedAgain.settings == saved.settings && savedAgain.channels == saved.channels);
   return 0;

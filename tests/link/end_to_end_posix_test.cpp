@@ -140,9 +140,7 @@ TEST_F(EndToEnd, WriteLeavesExactlyTheImageInTheRadio) {
 TEST_F(EndToEnd, DataFilesGoThroughTheEncoderOnTheWayInAndTheDecoderOnTheWayOut) {
   // Write a data file: the radio ends up with exactly the image the encoder makes of it.
   RadioConfig sent = testing::RandomConfig(33).Make();
-  DocumentState doc;
-  WorkingCopy working;
-  ASSERT_TRUE(SaveDataFile(File("sent.dat"), sent, doc, working).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("sent.dat"), sent).ok());
   MemoryImage expected;
   EncodeImage(sent, expected);
   auto writer = StartRadio({"--save-written", File("written.bin"), "--exit-after-transfer"});
@@ -159,8 +157,8 @@ TEST_F(EndToEnd, DataFilesGoThroughTheEncoderOnTheWayInAndTheDecoderOnTheWayOut)
   ASSERT_EQ(read.exitCode, 0) << read.err;
   EXPECT_EQ(read.out, "Read Data Completed.\n");
   VersionList versions = LoadVersionList(File("Version.ini"));
-  RadioConfig back;
-  ASSERT_TRUE(OpenDataFile(File("read.dat"), versions, back, doc, working).ok());
+  EditedDocument backFile = test::OpenedDocument(File("read.dat"), versions);
+  RadioConfig& back = backFile.config;
   // Compared through the decoder: the bytes of unused slots carry nothing.
   MemoryImage again;
   EncodeImage(back, again);
@@ -168,7 +166,7 @@ TEST_F(EndToEnd, DataFilesGoThroughTheEncoderOnTheWayInAndTheDecoderOnTheWayOut)
   DecodeImage(OnlyRanges(again), fromFile);
   DecodeImage(*written, fromRadio);
   EXPECT_TRUE(fromFile == fromRadio);
-  EXPECT_EQ(doc.rangeText, RangeTextOfIndex(sent.RangeIndex()));
+  EXPECT_EQ(backFile.document.rangeText, RangeTextOfIndex(sent.RangeIndex()));
 }
 
 TEST_F(EndToEnd, EachRecoverableFaultCostsOneRetransmissionASecondLater) {
@@ -281,10 +279,8 @@ TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
   RadioConfig a = testing::RandomConfig(41).Make();
   RadioConfig b = a;
   b.Options.Tot() = static_cast<int16_t>(a.Options.Tot() == 2 ? 3 : 2);
-  DocumentState doc;
-  WorkingCopy working;
-  ASSERT_TRUE(SaveDataFile(File("a.dat"), a, doc, working).ok());
-  ASSERT_TRUE(SaveDataFile(File("b.dat"), b, doc, working).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("a.dat"), a).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("b.dat"), b).ok());
   MemoryImage image;
   EncodeImage(a, image);
   ASSERT_TRUE(SaveImageFile(File("a.bin"), image));
@@ -302,8 +298,8 @@ TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
   testing::AddChannel(c, kHAM, 1, 9).PowerLevel = 2;
   RadioConfig d = c;
   d.Channel(kHAM, 1, 1).PowerLevel = 0;
-  ASSERT_TRUE(SaveDataFile(File("c.dat"), c, doc, working).ok());
-  ASSERT_TRUE(SaveDataFile(File("d.dat"), d, doc, working).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("c.dat"), c).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("d.dat"), d).ok());
   ProcessResult labelled = diff({File("c.dat"), File("d.dat"), "--labels"});
   EXPECT_EQ(labelled.exitCode, 1) << labelled.err;
   EXPECT_EQ(labelled.out, "HAM 1 (1) CH 9 Power: High -> Low\n");
@@ -400,9 +396,7 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
   auto radiosB = StartRadio({"--series", "2", "--stay", "200", "--absent", "1500", "--drop-out", "1:40",
                              "--save-written", File("b%n.bin")});
   RadioConfig sent = testing::RandomConfig(5).Make();
-  DocumentState doc;
-  WorkingCopy working;
-  ASSERT_TRUE(SaveDataFile(File("sent.dat"), sent, doc, working).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("sent.dat"), sent).ok());
   const std::vector<std::string> names = {"", "", "UNIT-ONE", "UNIT-TWO", "UNIT-THREE"};  // by line of the list
   std::ofstream(File("units.csv")) << "/Options/BtDeviceName,/Options/DtmfCodes/0\n"
                                    << names[2] << ",111\n" << names[3] << ",222\n" << names[4] << ",333\n";
@@ -474,9 +468,7 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
 TEST_F(EndToEnd, AUnitsListThatDoesNotFitIsRefusedBeforeAnyRadioIsWritten) {
   auto radio = StartRadio({"--series", "2", "--save-written", File("written.bin")});
   RadioConfig sent = testing::RandomConfig(5).Make();
-  DocumentState doc;
-  WorkingCopy working;
-  ASSERT_TRUE(SaveDataFile(File("sent.dat"), sent, doc, working).ok());
+  ASSERT_TRUE(test::SaveAsNewDocument(File("sent.dat"), sent).ok());
   auto refusal = [&](const std::string& list) {
     std::ofstream(File("units.csv")) << list;
     ProcessResult run = Cli("write", radio->firstLine(), {File("sent.dat"), "--repeat", "--units", File("units.csv")});

@@ -41,7 +41,7 @@ void DocumentCommands::NewFromToolbar() {
 void DocumentCommands::LoadNewDoc() {
   AppState& state = main_.state();
   main_.CloseAllEditors();
-  InitDefaults(state.layout.dataFolder, LocalToday(), state.config, state.document, state.working);
+  InitDefaults(state.layout.dataFolder, LocalToday(), state);
   main_.undoCommands().StartFresh();
   main_.Change_Language();
   main_.OpenChannelEditorAndCascade();
@@ -54,9 +54,11 @@ void DocumentCommands::InitialSetting() {
   main_.CloseAllEditors();
   // The template replaces the configuration, not the file named in the title:
   // the working copy stays that file's, so the changes are marked and asked about.
-  WorkingCopy templateFiles;
+  EditedDocument initial{state.config, state.document, {}};
   LoadTemplate(TemplateFileOf(state.layout.dataFolder, state.document.rangeText, TemplateKind::InitialSetting),
-               state.config, state.document, templateFiles);
+               initial);
+  state.config = std::move(initial.config);
+  state.document = std::move(initial.document);
   main_.RefreshCaption();
   main_.OpenChannelEditorAndCascade();
 }
@@ -64,7 +66,7 @@ void DocumentCommands::InitialSetting() {
 bool DocumentCommands::WriteDocument(const std::filesystem::path& path) {
   AppState& state = main_.state();
   main_.undoCommands().RecordNow();
-  FileResult result = SaveDataFile(path, state.config, state.document, state.working);
+  FileResult result = SaveDataFile(path, state);
   main_.undoCommands().AbsorbOwnChanges();
   main_.RefreshCaption();
   if (!result.ok()) Tell(&main_, QUtf8(FileResultText(result, main_.Language())), Icon::Error);
@@ -90,7 +92,7 @@ void DocumentCommands::Open() {
   QString filter = QText(Txt::DataFile, main_.Language()) + QStringLiteral(" (*.dat)");
   QString chosen = CurrentPrompter().ChooseFileToOpen(&main_, filter);
   if (chosen.isEmpty()) return;
-  LoadDocument([&] { return OpenDataFile(PathOfQString(chosen), state.versions, state.config, state.document, state.working); });
+  LoadDocument([&] { return OpenDataFile(PathOfQString(chosen), state.versions, state); });
 }
 
 void DocumentCommands::OpenBackup() {
@@ -105,8 +107,7 @@ void DocumentCommands::OpenBackup() {
   QString chosen = CurrentPrompter().ChooseFileInFolder(&main_, QStringOfPath(folder), filter);
   if (chosen.isEmpty()) return;
   LoadDocument([&] {
-    return zq::OpenBackup(PathOfQString(chosen), state.versions, ImageOptions{state.systemLocaleId}, state.config,
-                      state.document, state.working);
+    return zq::OpenBackup(PathOfQString(chosen), state.versions, ImageOptions{state.systemLocaleId}, state);
   });
 }
 

@@ -111,7 +111,7 @@ TEST_F(ChannelWindowLifecycleTest, CbMemoryLinksEditedAfterAReadKeepEveryMemoryS
 TEST_F(ChannelWindowLifecycleTest, NewOpenAndInitialSettingOpenTheWindowAgainOnTheNewData) {
   std::string path = (folder.root() / "plan.dat").string();
   cfg().Count(kCB, 1) = 3;
-  ASSERT_TRUE(SaveDataFile(path, cfg(), app().document, app().working).ok());
+  ASSERT_TRUE(SaveDataFile(path, app()).ok());
 
   main->toolbarAction(Command::New)->trigger();
   EXPECT_EQ(grid()->Frequency(40), QStringLiteral("27.40500"));

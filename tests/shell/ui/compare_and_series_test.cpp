@@ -49,10 +49,9 @@ class CompareAndSeriesTest : public MainWindowFixture {
 TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrintsIt) {
   const std::string file = (folder.root() / "kept.dat").string();
   testing::AddChannel(app().config, kHAM, 1, 9).PowerLevel = 2;
-  RadioConfig saved = app().config;
-  DocumentState doc;
-  WorkingCopy working;
-  ASSERT_TRUE(SaveDataFile(file, saved, doc, working).ok());
+  const RadioConfig saved = app().config;
+  EditedDocument savedFile{saved, {}, {}};
+  ASSERT_TRUE(SaveDataFile(file, savedFile).ok());
   app().config.Options.Tot() = static_cast<int16_t>(saved.Options.Tot() == 5 ? 6 : 5);
   app().config.Channel(kHAM, 1, 1).PowerLevel = 0;
   prompter.OpenFile(QString::fromStdString(file));

@@ -165,7 +165,7 @@ TEST_F(MainWindowEditorsTest, AFileOfAnotherVersionOffersItsReleaseAfterTheSaveQ
   std::string programName = InstallReleaseForV300();
 
   std::string path = (folder.root() / "newer.dat").string();
-  ASSERT_TRUE(SaveDataFile(path, app().config, app().document, app().working).ok());
+  ASSERT_TRUE(SaveDataFile(path, app()).ok());
   std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).write("V300", 4);
 
   app().config.Options.Tot() = 8;  // unsaved work

@@ -172,11 +172,9 @@ TEST_F(MainWindowSettingsTest, ExitWithChangesAndYesSavesAnUntitledDocumentThrou
   main->close();
   EXPECT_EQ(prompter.savePresets.size(), 2);  // no further dialog
   EXPECT_FALSE(main->isVisible());
-  RadioConfig reopened;
-  DocumentState document;
-  WorkingCopy working;
-  EXPECT_TRUE(OpenDataFile(chosen.string(), app().versions, reopened, document, working).ok());
-  EXPECT_EQ(reopened.Options.Tot(), 6);
+  EditedDocument reopened;
+  EXPECT_TRUE(OpenDataFile(chosen.string(), app().versions, reopened).ok());
+  EXPECT_EQ(reopened.config.Options.Tot(), 6);
   std::filesystem::current_path(previous);
 }
 

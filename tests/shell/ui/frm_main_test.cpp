@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, OpenAsksToSaveChangesAndAFailedOpenKeepsTheDocument) {
 TEST_F(MainWindowTest, OpenReadsAFileSavedBefore) {
   app().config.Options.Tot() = 11;
   std::string path = (folder.root() / "kept.dat").string();
-  ASSERT_TRUE(SaveDataFile(path, app().config, app().document, app().working).ok());
+  ASSERT_TRUE(SaveDataFile(path, app()).ok());
   app().config.Options.Tot() = 3;
   prompter.Answer(Answer::No);
   prompter.OpenFile(QString::fromStdString(path));
