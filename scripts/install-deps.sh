@@ -11,7 +11,7 @@ packages=(
   xvfb xauth socat fonts-wqy-microhei imagemagick poppler-utils
   at-spi2-core python3-pyatspi dbus-x11
   qt6-translations-l10n dpkg-dev desktop-file-utils appstream lintian
-  clang-14 libfuzzer-14-dev libclang-rt-14-dev strace
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev clang-format strace
 )
 
 missing=()

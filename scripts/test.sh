@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, tests the packages, and runs every test and the
-# killed and failed saves of scripts/test-faults.sh and what a screen reader reads of
-# the running program (scripts/test-accessibility.sh); then the sanitized build with a
-# minute of fuzzing per fuzz target, and the Windows build (left out with
-# ZQ_SKIP_WINDOWS=1). Prints the time of each step.
+# Installs what is missing, checks the formatting (scripts/check-format.sh), builds,
+# tests the packages, and runs every test and the killed and failed saves of
+# scripts/test-faults.sh and what a screen reader reads of the running program
+# (scripts/test-accessibility.sh); then the sanitized build with a minute of fuzzing
+# per fuzz target, and the Windows build (left out with ZQ_SKIP_WINDOWS=1). Prints the
+# time of each step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 qt_windows=${ZQ_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/zq4071/qt-6.4.2-mingw64}
@@ -18,6 +19,7 @@ step() {  # step COMMAND...: runs it and prints how long it took
   echo "test: [$((SECONDS - from)) s] $*"
 }
 step scripts/install-deps.sh
+step scripts/check-format.sh
 step scripts/build.sh
 step scripts/test-package.sh
 mkdir -p -m 0700 "${XDG_RUNTIME_DIR:-/tmp/zq4071-runtime}"

@@ -28,6 +28,7 @@ void CheckGroup(int band, int group) {
 ValueRef ArrayRef(ValueRef::Kind kind, int index) { return {kind, Opt::WorkGroup, index, -1}; }
 
 std::vector<SettingsRow> BandGroupRows() {
+  // clang-format off
   std::vector<SettingsRow> rows = {
       {0x18000, {ValueRef::RangeIndex}},
       {0x18001, Field(Opt::WorkGroup, kCB), Transform::LessOneButZero},
@@ -37,6 +38,7 @@ std::vector<SettingsRow> BandGroupRows() {
       {0x18005, Field(Opt::WorkGroup, kHAM), Transform::LessOneButZero},
       {0x18006, Field(Opt::HamUseVfo)},
   };
+  // clang-format on
   const struct {
     uint32_t base;
     int band, groups;

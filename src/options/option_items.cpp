@@ -193,6 +193,7 @@ const std::vector<OptionControl>& OptionControls() {
 }
 
 const std::vector<PublicRow>& PublicRows() {
+  // clang-format off
   static const std::vector<PublicRow> rows = {
       {6, kPublicBot, Txt::DetailBot, OptionList::DtmfCode, {}},
       {7, kPublicEot, Txt::DetailEot, OptionList::DtmfCode, {}},
@@ -207,8 +208,10 @@ const std::vector<PublicRow>& PublicRows() {
       {5, kPublicMode, Txt::DetailMode, OptionList::Fixed,
        {Word(Txt::ModeFm), Word(Txt::ModeAm), Word(Txt::ModeUsb), Word(Txt::ModeLsb), Word(Txt::ModePa),
         Word(Txt::ModeCw)}},
-      {4, kPublicPower, Txt::DetailPower, OptionList::Fixed, {Word(Txt::PowerLow), Word(Txt::PowerMid), Word(Txt::PowerHigh)}},
+      {4, kPublicPower, Txt::DetailPower, OptionList::Fixed,
+       {Word(Txt::PowerLow), Word(Txt::PowerMid), Word(Txt::PowerHigh)}},
   };
+  // clang-format on
   return rows;
 }
 

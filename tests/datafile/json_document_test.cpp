@@ -92,6 +92,7 @@ TEST(JsonDocument, DamagedDocumentsAreRefusedNamingTheMember) {
     JsonStatus status;
     std::string where;
   };
+  // clang-format off
   const Case cases[] = {
       {[](auto& d) { d["Extra"] = 1; }, JsonStatus::UnknownMember, "/Extra"},
       {[](auto& d) { d["Options"]["Tott"] = 1; }, JsonStatus::UnknownMember, "/Options/Tott"},
@@ -122,6 +123,7 @@ TEST(JsonDocument, DamagedDocumentsAreRefusedNamingTheMember) {
        "/Channels/HF/15"},
       {[](auto& d) { d["Channels"]["HAM"].erase(0); }, JsonStatus::WrongType, "/Channels/HAM"},
   };
+  // clang-format on
   for (const auto& c : cases) {
     JsonResult r = LoadEdited(c.edit);
     EXPECT_EQ(r.status, c.status) << c.where;

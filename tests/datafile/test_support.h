@@ -107,6 +107,8 @@ class Randomiser {
 
   int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
 
+  // clang-format 14 would put each requirement of the requires-expressions on a line of its own.
+  // clang-format off
   template <class T>
   void Fill(T& member) {
     if constexpr (std::is_same_v<T, int16_t>) {
@@ -127,6 +129,7 @@ class Randomiser {
       static_assert(std::is_same_v<T, void>, "no random value for this member");
     }
   }
+  // clang-format on
 
   // Every element of every option field: integers over the field's width, any
   // finite number, texts of characters a data file can keep (U+0000-U+00FF).

@@ -7,11 +7,13 @@
 //   0x00-0x3F  soundly;
 //   0x40-0x7F  soundly, and so the next (byte - 0x40) frames too;
 //   from 0x80, (byte - 0x80) mod 12:
+// clang-format off
 //     0 not at all            4 with input bytes instead (a count, then the bytes)   8 after the time-out
 //     1 one byte short        5 in two pieces (one more byte: where it splits)       9 a block acknowledged, not stored
 //     2 one byte too many     6 the adapter drops off the bus                       10 the same, and its name no longer opens
 //     3 one byte changed      7 twice                                                11 an identity of 15 input bytes
 //       (two more bytes: where, and how)
+// clang-format on
 // When the input ends the radio falls silent. The reply timer fires when the
 // harness says so: time is simulated.
 //
