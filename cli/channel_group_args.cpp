@@ -11,13 +11,13 @@
 namespace zq::cli {
 namespace {
 
-std::optional<int> BandOfName(std::string_view name) {
-  for (int band = 0; band < kBandCount; ++band)
-    if (SameIgnoringCase(Trim(name), kBandShortNames[band])) return band;
+std::optional<Band> BandOfName(std::string_view name) {
+  for (const Band band : kBands)
+    if (SameIgnoringCase(Trim(name), BandShortName(band))) return band;
   return std::nullopt;
 }
 
-std::optional<int> GroupOfName(int band, std::string_view name) {
+std::optional<int> GroupOfName(Band band, std::string_view name) {
   name = Trim(name);
   if (MemGroup(band) != 0 && SameIgnoringCase(name, "MEM")) return MemGroup(band);
   if (VfoGroup(band) != 0 && SameIgnoringCase(name, "VFO")) return VfoGroup(band);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "config/band_layout.h"
+
 namespace zq::cli {
 
 struct ChannelGroupArgs {
@@ -13,7 +15,7 @@ struct ChannelGroupArgs {
 };
 
 struct ChannelGroup {
-  int band = 0;
+  Band band = kCB;
   int group = 0;
 };
 

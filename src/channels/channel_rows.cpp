@@ -14,7 +14,7 @@ constexpr int kCbMemorySetOfGroup[] = {1, 2, 3, 4, 5, 6, 5};
 
 }  // namespace
 
-RowLayout RowLayoutOf(int band, int group) {
+RowLayout RowLayoutOf(Band band, int group) {
   if (!IsGroup(band, group)) return {};
   RowLayout layout;
   layout.channelRows = GroupCapacity(band, group);
@@ -26,12 +26,12 @@ RowLayout RowLayoutOf(int band, int group) {
   return layout;
 }
 
-int GridRowCount(int band, int group) {
+int GridRowCount(Band band, int group) {
   RowLayout layout = RowLayoutOf(band, group);
   return layout.channelRows + layout.memoryRows;
 }
 
-RowTarget TargetOfRow(int band, int group, int row) {
+RowTarget TargetOfRow(Band band, int group, int row) {
   RowLayout layout = RowLayoutOf(band, group);
   if (row >= 1 && row <= layout.channelRows) return {RowKind::Channel, row};
   if (row > layout.channelRows && row <= layout.channelRows + layout.memoryRows)
@@ -39,12 +39,12 @@ RowTarget TargetOfRow(int band, int group, int row) {
   return {};
 }
 
-ChannelRecord* RecordAtRow(RadioConfig& cfg, int band, int group, int row) {
+ChannelRecord* RecordAtRow(RadioConfig& cfg, Band band, int group, int row) {
   const RadioConfig& view = cfg;
   return const_cast<ChannelRecord*>(RecordAtRow(view, band, group, row));
 }
 
-const ChannelRecord* RecordAtRow(const RadioConfig& cfg, int band, int group, int row) {
+const ChannelRecord* RecordAtRow(const RadioConfig& cfg, Band band, int group, int row) {
   RowTarget target = TargetOfRow(band, group, row);
   if (target.kind == RowKind::CbMemory) return &cfg.Special(target.number);
   if (target.kind != RowKind::Channel) return nullptr;
@@ -52,20 +52,20 @@ const ChannelRecord* RecordAtRow(const RadioConfig& cfg, int band, int group, in
   return position == 0 ? nullptr : &cfg.Channel(band, group, position);
 }
 
-const ChannelRecord* ChannelAtRow(const RadioConfig& cfg, int band, int group, int row) {
+const ChannelRecord* ChannelAtRow(const RadioConfig& cfg, Band band, int group, int row) {
   const ChannelRecord* record = RecordAtRow(cfg, band, group, row);
   bool memory = TargetOfRow(band, group, row).kind == RowKind::CbMemory;
   return record != nullptr && (!memory || record->Enabled == 1) ? record : nullptr;
 }
 
-std::string GetCHName(int band, int group, int row) {
+std::string GetCHName(Band band, int group, int row) {
   RowLayout layout = RowLayoutOf(band, group);
   if (row < 1 || row > layout.channelRows + layout.memoryRows) return {};
   if (row > layout.channelRows) return "M" + std::to_string(row - layout.channelRows);
   return (layout.channelsAsMemory ? "M" : "") + std::to_string(row);
 }
 
-int GetCHID(int band, int group, std::string_view label) {
+int GetCHID(Band band, int group, std::string_view label) {
   RowLayout layout = RowLayoutOf(band, group);
   bool memoryLabel = !label.empty() && label.front() == 'M';
   auto digits = memoryLabel ? label.substr(1) : label;

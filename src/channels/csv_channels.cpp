@@ -23,7 +23,7 @@ constexpr FieldReader kFieldReaders[] = {ReadDuplex, ReadTones, ReadMode, ReadPo
 
 CsvMessage Refusal(Txt text, std::vector<std::string> values = {}) { return {0, text, std::move(values)}; }
 
-std::optional<CsvMessage> RefusalOfText(int band, int group, std::string_view text) {
+std::optional<CsvMessage> RefusalOfText(Band band, int group, std::string_view text) {
   if ((band != kHF && band != kHAM) || !IsGroup(band, group)) return Refusal(Txt::CsvImportOnlyHfHam);
   if (text.size() > kCsvMaxBytes || CountLines(text) > kCsvMaxLines) return Refusal(Txt::CsvFileTooLarge);
   if (text.find('\0') != std::string_view::npos) return Refusal(Txt::CsvNotText);
@@ -56,7 +56,7 @@ Txt HeaderRefusal(const std::vector<CsvRecord>& records) {
 
 class GroupImport {
  public:
-  GroupImport(RadioConfig& cfg, int band, int group, CsvRows rows)
+  GroupImport(RadioConfig& cfg, Band band, int group, CsvRows rows)
       : cfg_(cfg), band_(band), group_(group), rows_(rows) {
     result_.repeaterOffset = cfg.Options.TxRepeaterOffset();
   }
@@ -143,7 +143,8 @@ class GroupImport {
   }
 
   RadioConfig& cfg_;
-  int band_, group_;
+  Band band_;
+  int group_;
   CsvRows rows_;
   std::map<int, int> lineOfRow_;
   std::vector<Planned> planned_;
@@ -167,7 +168,7 @@ std::optional<std::string> ReadFileStart(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
+std::string ExportChannelsCsv(const RadioConfig& cfg, Band band, int group) {
   std::vector<std::string> header(kCsvColumnNames.begin(), kCsvColumnNames.end());
   std::string out = CsvRecordText(header);
   int repeaterOffset = cfg.Options.TxRepeaterOffset();
@@ -180,13 +181,13 @@ std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
   return out;
 }
 
-std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, int band, int group,
+std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, Band band, int group,
                                                 const std::filesystem::path& path) {
   if (WriteFileAtomically(path, ExportChannelsCsv(cfg, band, group))) return std::nullopt;
   return Refusal(Txt::CsvCannotWrite, {Utf8OfPath(path)});
 }
 
-CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text, CsvRows rows) {
+CsvImportResult ImportChannelsCsv(RadioConfig& cfg, Band band, int group, std::string_view text, CsvRows rows) {
   if (auto refusal = RefusalOfText(band, group, text)) return {refusal};
   std::vector<CsvRecord> records = ReadCsvRecords(text);
   auto columns = records.empty() ? std::nullopt : ColumnsOfHeader(records.front(), rows);
@@ -197,7 +198,7 @@ CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::st
   return import.Store();
 }
 
-CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path,
+CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, Band band, int group, const std::filesystem::path& path,
                                       CsvRows rows) {
   auto text = ReadFileStart(path);
   if (!text) return {Refusal(Txt::CsvCannotRead, {Utf8OfPath(path)})};

@@ -127,7 +127,7 @@ void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRec
   }
 }
 
-bool IsFieldShown(const DetailFieldDef& def, int band, int group, RowKind kind, const ChannelRecord& record) {
+bool IsFieldShown(const DetailFieldDef& def, Band band, int group, RowKind kind, const ChannelRecord& record) {
   if (def.kind == CK::ToneCode && ToneTypeOf(def, record) == kToneOff) return false;
   switch (def.scope) {
     case S::EveryRow: return true;

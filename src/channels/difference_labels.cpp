@@ -18,7 +18,8 @@ namespace {
 
 // "/Channels/HAM/group 1/slot 9/PowerLevel" taken apart.
 struct ChannelMember {
-  int band = 0, group = 0, slot = 0;
+  Band band = kCB;
+  int group = 0, slot = 0;
   std::string field;
 };
 
@@ -32,10 +33,11 @@ std::optional<ChannelMember> ParseChannelMember(std::string_view member) {
   parts.push_back(member);
   if (parts.size() != 4 || !parts[1].starts_with("group ") || !parts[2].starts_with("slot ")) return std::nullopt;
   ChannelMember m;
-  for (m.band = 0; m.band < kBandCount && parts[0] != kBandShortNames[m.band]; ++m.band) {}
+  const auto band = BandOfShortName(parts[0]);
   auto group = ParseInteger(parts[1].substr(6));
   auto slot = ParseInteger(parts[2].substr(5));
-  if (m.band == kBandCount || !group || !slot) return std::nullopt;
+  if (!band || !group || !slot) return std::nullopt;
+  m.band = *band;
   m.group = static_cast<int>(*group);
   m.slot = static_cast<int>(*slot);
   m.field = std::string(parts[3]);
@@ -138,7 +140,7 @@ std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDiff
       continue;
     }
     const std::string label = std::string(Text(frequency ? Txt::FrequencyLabel : field.def->label, language));
-    const std::string name = std::string(kBandShortNames[m->band]) + " " +
+    const std::string name = std::string(BandShortName(m->band)) + " " +
                              GroupDisplayName(cfg, m->band, m->group, language) + " (" + std::to_string(m->group) +
                              ") CH " + std::to_string(m->slot) + " " + label;
     out.push_back({name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});

@@ -11,16 +11,16 @@ constexpr int kPlainChannels = 40;
 
 // The last-channel rule looks at the band's first groups only: nine in HF and
 // HAM, ten in CB (of which the radio has seven).
-int GroupsOfLastChannelRule(int band) { return band == kCB ? 10 : 9; }
+int GroupsOfLastChannelRule(Band band) { return band == kCB ? 10 : 9; }
 
-int RecordsNumberedUpTo40(const RadioConfig& cfg, int band, int group) {
+int RecordsNumberedUpTo40(const RadioConfig& cfg, Band band, int group) {
   int count = 0;
   for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k)
     if (cfg.Channel(band, group, k).Number <= kPlainChannels) ++count;
   return count;
 }
 
-int OtherChannelsBelow40InValidGroups(const RadioConfig& cfg, int band, int group, int position) {
+int OtherChannelsBelow40InValidGroups(const RadioConfig& cfg, Band band, int group, int position) {
   int count = 0;
   for (int g = 1; g <= GroupsOfLastChannelRule(band) && g <= kMaxGroups; ++g) {
     if (cfg.Options.GroupValid(g, band) != 1) continue;
@@ -30,7 +30,7 @@ int OtherChannelsBelow40InValidGroups(const RadioConfig& cfg, int band, int grou
   return count;
 }
 
-EntryOutcome RemoveChannel(RadioConfig& cfg, int band, int group, int position) {
+EntryOutcome RemoveChannel(RadioConfig& cfg, Band band, int group, int position) {
   if (RecordsNumberedUpTo40(cfg, band, group) >= 2) {
     RemoveSlot(cfg, band, group, position);
     return EntryOutcome::Removed;
@@ -41,7 +41,7 @@ EntryOutcome RemoveChannel(RadioConfig& cfg, int band, int group, int position) 
   return EntryOutcome::RemovedGroupInvalid;
 }
 
-EntryOutcome CreateChannel(RadioConfig& cfg, int band, int group, int row, const std::string& stored) {
+EntryOutcome CreateChannel(RadioConfig& cfg, Band band, int group, int row, const std::string& stored) {
   ChannelRecord record = NewChannelRecord(row);
   record.RxFrequency = stored;
   record.TxFrequency = stored;
@@ -55,7 +55,7 @@ bool ChangesChannelSet(EntryOutcome outcome) {
 
 }  // namespace
 
-EntryResult StoreFrequencyEntry(RadioConfig& cfg, int band, int group, int row, std::string_view entry,
+EntryResult StoreFrequencyEntry(RadioConfig& cfg, Band band, int group, int row, std::string_view entry,
                                 const FrequencyLimits& limits) {
   if (!IsGroup(band, group) || row < 1 || row > GroupCapacity(band, group))
     return {EntryOutcome::RowOutsideGroup, false};

@@ -4,12 +4,12 @@
 
 namespace zq {
 
-ShownFrequency RowFrequency(const RadioConfig& cfg, int band, int group, int row, const FrequencyLimits& limits) {
+ShownFrequency RowFrequency(const RadioConfig& cfg, Band band, int group, int row, const FrequencyLimits& limits) {
   const ChannelRecord* record = ChannelAtRow(cfg, band, group, row);
   return record == nullptr ? ShownFrequency{} : FormatStoredFrequency(record->RxFrequency.str(), limits);
 }
 
-GridCells GridFrequencies(const RadioConfig& cfg, int band, int group, const FrequencyLimits& limits) {
+GridCells GridFrequencies(const RadioConfig& cfg, Band band, int group, const FrequencyLimits& limits) {
   GridCells cells;
   int rows = GridRowCount(band, group);
   cells.frequencies.resize(rows);

@@ -5,13 +5,13 @@
 namespace zq {
 namespace {
 
-int FirstWorkableGroup(const RadioConfig& cfg, int band) {
+int FirstWorkableGroup(const RadioConfig& cfg, Band band) {
   for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
     if (IsWorkableGroup(cfg, band, g)) return g;
   return 1;
 }
 
-int LowestNumberInUse(const RadioConfig& cfg, int band, int group) {
+int LowestNumberInUse(const RadioConfig& cfg, Band band, int group) {
   int lowest = 0;
   for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k) {
     int number = cfg.Channel(band, group, k).Number;
@@ -20,7 +20,7 @@ int LowestNumberInUse(const RadioConfig& cfg, int band, int group) {
   return lowest;
 }
 
-void RevalidateWorkChannel(RadioConfig& cfg, int band, int group) {
+void RevalidateWorkChannel(RadioConfig& cfg, Band band, int group) {
   int current = cfg.Options.WorkChannel(group, band);
   if (current >= 1 && FindSlotOfNumber(cfg, band, group, current) != 0) return;
   int lowest = LowestNumberInUse(cfg, band, group);
@@ -29,13 +29,12 @@ void RevalidateWorkChannel(RadioConfig& cfg, int band, int group) {
 
 }  // namespace
 
-bool IsWorkableGroup(const RadioConfig& cfg, int band, int group) {
+bool IsWorkableGroup(const RadioConfig& cfg, Band band, int group) {
   return group >= 1 && group <= OrdinaryGroupCount(band) && cfg.Options.GroupValid(group, band) == 1 &&
          SlotsInUse(cfg, band, group) > 0;
 }
 
-void RevalidateGroupSelections(RadioConfig& cfg, int band) {
-  if (!IsBand(band)) return;
+void RevalidateGroupSelections(RadioConfig& cfg, Band band) {
   for (int g = 1; g <= GroupCount(band); ++g) RevalidateWorkChannel(cfg, band, g);
   if (!IsWorkableGroup(cfg, band, cfg.Options.WorkGroup(band)))
     cfg.Options.WorkGroup(band) = FirstWorkableGroup(cfg, band);

@@ -15,7 +15,7 @@ constexpr RowCommandDef kRowCommands[] = {
 
 std::span<const RowCommandDef> RowCommandTable() { return kRowCommands; }
 
-RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group,
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, Band band, int group,
                         int row) {
   switch (command) {
     case RowCommand::Copy: return {CopyRow(cfg, clipboard, band, group, row)};

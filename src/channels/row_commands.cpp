@@ -8,9 +8,9 @@
 namespace zq {
 namespace {
 
-bool IsChannelRow(int band, int group, int row) { return TargetOfRow(band, group, row).kind == RowKind::Channel; }
+bool IsChannelRow(Band band, int group, int row) { return TargetOfRow(band, group, row).kind == RowKind::Channel; }
 
-bool RemoveChannelAt(RadioConfig& cfg, int band, int group, int row) {
+bool RemoveChannelAt(RadioConfig& cfg, Band band, int group, int row) {
   if (IsVfoGroup(band, group) || !IsChannelRow(band, group, row)) return false;
   int position = FindSlotOfNumber(cfg, band, group, row);
   if (position == 0) return false;
@@ -21,7 +21,7 @@ bool RemoveChannelAt(RadioConfig& cfg, int band, int group, int row) {
 
 // Channels at the row and below move one row down; the ones pushed past the
 // last row are dropped. Refused (false) when that would still leave no free slot.
-bool OpenRow(RadioConfig& cfg, int band, int group, int row) {
+bool OpenRow(RadioConfig& cfg, Band band, int group, int row) {
   int lastRow = GroupCapacity(band, group);
   int used = SlotsInUse(cfg, band, group);
   int dropped = 0;
@@ -41,26 +41,26 @@ bool OpenRow(RadioConfig& cfg, int band, int group, int row) {
 
 }  // namespace
 
-bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
+bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, Band band, int group, int row) {
   const ChannelRecord* record = RecordAtRow(cfg, band, group, row);
   if (record == nullptr) return false;
   clipboard.record = *record;
   return true;
 }
 
-bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
+bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, Band band, int group, int row) {
   if (IsVfoGroup(band, group) || !CopyRow(cfg, clipboard, band, group, row)) return false;
   RemoveChannelAt(cfg, band, group, row);
   return true;
 }
 
-bool DeleteRow(RadioConfig& cfg, int band, int group, int row) { return RemoveChannelAt(cfg, band, group, row); }
+bool DeleteRow(RadioConfig& cfg, Band band, int group, int row) { return RemoveChannelAt(cfg, band, group, row); }
 
-bool FitsBand(const RowClipboard& clipboard, int band) {
+bool FitsBand(const RowClipboard& clipboard, Band band) {
   return StoredFrequencyWithin(clipboard.record->RxFrequency.view(), LimitsOfBand(band));
 }
 
-RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
+RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, Band band, int group, int row) {
   if (!clipboard.record || !IsChannelRow(band, group, row)) return {};
   if (!FitsBand(clipboard, band)) return {false, true};
   ChannelRecord record = *clipboard.record;
@@ -75,7 +75,7 @@ RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, in
   return {true, false};
 }
 
-RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
+RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, Band band, int group, int row) {
   if (IsVfoGroup(band, group) || !clipboard.record || !IsChannelRow(band, group, row)) return {};
   if (!FitsBand(clipboard, band)) return {false, true};
   if (!OpenRow(cfg, band, group, row)) return {};

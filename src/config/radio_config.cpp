@@ -8,40 +8,40 @@
 namespace zq {
 namespace {
 
-void CheckGroupBand(int group, int band) {
-  if (group < 1 || group > kMaxGroups || !IsBand(band))
-    throw std::out_of_range("no group " + std::to_string(group) + " in band " + std::to_string(band));
+void CheckGroupBand(int group, Band band) {
+  if (group < 1 || group > kMaxGroups)
+    throw std::out_of_range("no group " + std::to_string(group) + " in band " + std::to_string(BandIndex(band)));
 }
 
-std::size_t ChannelIndex(int band, int group, int k) {
-  if (!IsBand(band) || group < 1 || group > kMaxGroups || k < 1 || k > kMaxSlots)
+std::size_t ChannelIndex(Band band, int group, int k) {
+  if (group < 1 || group > kMaxGroups || k < 1 || k > kMaxSlots)
     throw std::out_of_range("no channel record " + std::to_string(k) + " in group " + std::to_string(group) +
-                            " of band " + std::to_string(band));
-  return (std::size_t(band) * kMaxGroups + (group - 1)) * kMaxSlots + (k - 1);
+                            " of band " + std::to_string(BandIndex(band)));
+  return (std::size_t(BandIndex(band)) * kMaxGroups + (group - 1)) * kMaxSlots + (k - 1);
 }
 
 }  // namespace
 
-int16_t& GroupBandTable::at(int group, int band) {
+int16_t& GroupBandTable::at(int group, Band band) {
   CheckGroupBand(group, band);
-  return values_[(group - 1) * kBandCount + band];
+  return values_[(group - 1) * kBandCount + BandIndex(band)];
 }
 
-int16_t GroupBandTable::at(int group, int band) const {
+int16_t GroupBandTable::at(int group, Band band) const {
   CheckGroupBand(group, band);
-  return values_[(group - 1) * kBandCount + band];
+  return values_[(group - 1) * kBandCount + BandIndex(band)];
 }
 
-ChannelRecord& ChannelTable::at(int band, int group, int k) { return records_[ChannelIndex(band, group, k)]; }
-const ChannelRecord& ChannelTable::at(int band, int group, int k) const {
+ChannelRecord& ChannelTable::at(Band band, int group, int k) { return records_[ChannelIndex(band, group, k)]; }
+const ChannelRecord& ChannelTable::at(Band band, int group, int k) const {
   return records_[ChannelIndex(band, group, k)];
 }
 
-std::span<ChannelRecord, kMaxSlots> ChannelTable::group(int band, int group) {
+std::span<ChannelRecord, kMaxSlots> ChannelTable::group(Band band, int group) {
   return std::span<ChannelRecord, kMaxSlots>(&at(band, group, 1), kMaxSlots);
 }
 
-std::span<const ChannelRecord, kMaxSlots> ChannelTable::group(int band, int group) const {
+std::span<const ChannelRecord, kMaxSlots> ChannelTable::group(Band band, int group) const {
   return std::span<const ChannelRecord, kMaxSlots>(&at(band, group, 1), kMaxSlots);
 }
 

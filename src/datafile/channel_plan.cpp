@@ -9,8 +9,6 @@
 namespace zq {
 namespace {
 
-constexpr std::array<std::string_view, kBandCount> kBandNames = {kBandShortNames[kCB], kBandShortNames[kHF],
-                                                                  kBandShortNames[kHAM]};
 // Indexed by ChannelMode.
 constexpr std::array<std::string_view, kChannelModeCount> kModeNames = {"FM", "AM", "USB", "LSB", "PA", "CW"};
 constexpr long long kLowestHertz = 10'000'000;  // eight digits, two of them MHz
@@ -89,7 +87,7 @@ class PlanReader {
   std::string Group(const std::vector<std::string>& w) {
     bool initial = w.size() == 5 && w[4] == "initial";
     if (w.size() != 4 && !initial) return "group needs: band, number, name [initial]";
-    auto band = IndexOf(kBandNames, w[1]);
+    auto band = BandOfShortName(w[1]);
     auto group = SmallNumber(w[2]);
     if (!band || !group || !IsGroup(*band, *group)) return "no group " + w[2] + " in band " + w[1];
     if (w[3].size() > 2) return "group names have at most two characters";
@@ -128,7 +126,7 @@ class PlanReader {
   }
 
   std::string Copy(const std::vector<std::string>& w) {
-    auto band = IndexOf(kBandNames, w[1]);
+    auto band = BandOfShortName(w[1]);
     auto group = SmallNumber(w[2]);
     auto shift = ParseScaledDecimal(w[3], 3);
     const PlanGroup* from = band && group ? Find(*band, *group) : nullptr;
@@ -144,7 +142,7 @@ class PlanReader {
     return error;
   }
 
-  const PlanGroup* Find(int band, int group) const {
+  const PlanGroup* Find(Band band, int group) const {
     for (const auto& g : result_.groups)
       if (g.band == band && g.group == group) return &g;
     return nullptr;

@@ -26,7 +26,7 @@ struct PlanChannel {
 };
 
 struct PlanGroup {
-  int band = 0;
+  Band band = kCB;
   int group = 0;
   std::string name;
   std::string source;

@@ -8,19 +8,19 @@ namespace zq {
 namespace {
 
 // Records of a group that count, whatever a damaged count says.
-int UsedRecords(const RadioConfig& cfg, int band, int group) {
+int UsedRecords(const RadioConfig& cfg, Band band, int group) {
   return std::clamp<int>(cfg.Count(band, group), 0, GroupCapacity(band, group));
 }
 
 template <class Fn>
 void ForEachGroup(Fn&& fn) {
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group) fn(band, group);
 }
 
 // The stored record of the working group with the live record's Number:
 // the same position first, then any position of the group.
-const ChannelRecord* FindStoredRecord(const RadioConfig& stored, int band, int group, int k, int16_t number) {
+const ChannelRecord* FindStoredRecord(const RadioConfig& stored, Band band, int group, int k, int16_t number) {
   const int count = UsedRecords(stored, band, group);
   if (k <= count && stored.Channel(band, group, k).Number == number) return &stored.Channel(band, group, k);
   for (int m = 1; m <= count; ++m)
@@ -30,7 +30,7 @@ const ChannelRecord* FindStoredRecord(const RadioConfig& stored, int band, int g
 
 bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
   bool same = true;
-  ForEachGroup([&](int band, int group) {
+  ForEachGroup([&](Band band, int group) {
     for (int k = 1; same && k <= UsedRecords(cfg, band, group); ++k) {
       const ChannelRecord& live = cfg.Channel(band, group, k);
       const ChannelRecord* kept = FindStoredRecord(stored, band, group, k, live.Number);
@@ -44,7 +44,7 @@ bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
 
 bool ChannelCountsAreValid(const GroupBandTable& counts) {
   bool valid = true;
-  ForEachGroup([&](int band, int group) {
+  ForEachGroup([&](Band band, int group) {
     int16_t n = counts.at(group, band);
     valid = valid && n >= 0 && n <= GroupCapacity(band, group);
   });
@@ -53,14 +53,14 @@ bool ChannelCountsAreValid(const GroupBandTable& counts) {
 
 int ChannelFileRecordCount(const GroupBandTable& counts) {
   int records = kSpecialSlots;
-  ForEachGroup([&](int band, int group) { records += counts.at(group, band); });
+  ForEachGroup([&](Band band, int group) { records += counts.at(group, band); });
   return records;
 }
 
 void PackForFile(RadioConfig& cfg, const DocumentState& doc, WorkingCopy& working) {
   NormaliseIdentity(cfg, doc.rangeText);
   working.content = cfg;
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= kMaxGroups; ++group)
       for (ChannelRecord& record : working.content.Channels.group(band, group).subspan(UsedRecords(cfg, band, group)))
         record = {};

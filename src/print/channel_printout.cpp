@@ -15,7 +15,7 @@ namespace {
 
 // Whether some row of the group shows the field: a tone code counts as shown,
 // since whether it is depends only on the channel's tone type.
-bool GroupShowsField(const DetailFieldDef& def, int band, int group) {
+bool GroupShowsField(const DetailFieldDef& def, Band band, int group) {
   ChannelRecord probe = NewChannelRecord(1);
   probe.RxToneType = probe.TxToneType = kToneCtcss;
   for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row)
@@ -31,7 +31,7 @@ std::string ShownText(const DetailFieldDef& def, const DetailContext& ctx, const
 
 }  // namespace
 
-PrintTable ChannelTablePrint(const RadioConfig& cfg, int band, int group, int language) {
+PrintTable ChannelTablePrint(const RadioConfig& cfg, Band band, int group, int language) {
   PrintTable table;
   table.heading = std::string(Text(Txt::GroupLabel, language)) + " " + std::to_string(group) + "  " +
                   GroupDisplayName(cfg, band, group, language);

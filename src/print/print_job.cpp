@@ -29,7 +29,7 @@ PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& do
     out.title = Text(Txt::PrintChannelTableTitle, language);
     out.wide = true;
     if (IsGroup(choice.band, choice.group)) {
-      note(Txt::BandLabel, std::string(Text(kBandEntries[choice.band].selectorText, language)));
+      note(Txt::BandLabel, std::string(Text(kBandEntries[BandIndex(choice.band)].selectorText, language)));
       note(Txt::GroupLabel,
            std::to_string(choice.group) + "  " + GroupDisplayName(cfg, choice.band, choice.group, language));
       out.tables = {ChannelTablePrint(cfg, choice.band, choice.group, language)};

@@ -15,7 +15,7 @@ using testing::DefaultConfig;
 TEST(ChannelRows, RowCountsPerBandAndGroup) {
   EXPECT_EQ(GridRowCount(kCB, 3), 96);
   for (int g : {1, 2, 4, 5, 6, 7}) EXPECT_EQ(GridRowCount(kCB, g), 56) << g;
-  for (int band : {kHF, kHAM}) {
+  for (const Band band : {kHF, kHAM}) {
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g) EXPECT_EQ(GridRowCount(band, g), 40);
     EXPECT_EQ(GridRowCount(band, MemGroup(band)), 99);
     EXPECT_EQ(GridRowCount(band, VfoGroup(band)), 1);
@@ -37,10 +37,10 @@ TEST(ChannelRows, Labels) {
 }
 
 TEST(ChannelRows, GetCHIDReadsBackEveryLabelAndNothingElse) {
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int g = 1; g <= GroupCount(band); ++g)
       for (int row = 1; row <= GridRowCount(band, g); ++row)
-        ASSERT_EQ(GetCHID(band, g, GetCHName(band, g, row)), row) << band << "/" << g << "/" << row;
+        ASSERT_EQ(GetCHID(band, g, GetCHName(band, g, row)), row) << BandIndex(band) << "/" << g << "/" << row;
   EXPECT_EQ(GetCHID(kCB, 1, "41"), 0);  // row 41 is labelled M1
   EXPECT_EQ(GetCHID(kCB, 1, "M17"), 0);
   EXPECT_EQ(GetCHID(kHF, MemGroup(kHF), "5"), 0);

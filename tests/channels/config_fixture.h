@@ -17,7 +17,7 @@ inline RadioConfig DefaultConfig() {
 }
 
 // Appends a channel in use with the given Number and stored frequency.
-inline ChannelRecord& AddChannel(RadioConfig& cfg, int band, int group, int number,
+inline ChannelRecord& AddChannel(RadioConfig& cfg, Band band, int group, int number,
                                  std::string_view frequency = "2814500 ") {
   ChannelRecord record = NewChannelRecord(number);
   record.RxFrequency = frequency;
@@ -27,7 +27,7 @@ inline ChannelRecord& AddChannel(RadioConfig& cfg, int band, int group, int numb
 }
 
 // The Numbers of the records in use of a group, in slot order.
-inline std::vector<int> NumbersInOrder(const RadioConfig& cfg, int band, int group) {
+inline std::vector<int> NumbersInOrder(const RadioConfig& cfg, Band band, int group) {
   std::vector<int> numbers;
   for (int k = 1; k <= SlotsInUse(cfg, band, group); ++k) numbers.push_back(cfg.Channel(band, group, k).Number);
   return numbers;

@@ -151,7 +151,8 @@ TEST(CsvImport, AFileRefusedAsAWholeChangesNothing) {
   for (int k = 1; k < 1000; ++k) thousandLines += "# filler\n";
 
   struct Case {
-    int band, group;
+    Band band;
+    int group;
     std::string text;
     Txt refusal;
   };

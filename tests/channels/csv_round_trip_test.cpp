@@ -26,7 +26,7 @@ class RandomChannels {
   // A group of HF or HAM (the MEM and VFO groups included) with channels on
   // random rows, created in random order, with every field the file carries
   // drawn at random and the ones it does not carry disturbed too.
-  void Fill(RadioConfig& cfg, int band, int group) {
+  void Fill(RadioConfig& cfg, Band band, int group) {
     std::vector<int> rows;
     for (int row = 1; row <= GroupCapacity(band, group); ++row)
       if (Int(0, 2) == 0) rows.push_back(row);
@@ -35,7 +35,7 @@ class RandomChannels {
   }
 
  private:
-  ChannelRecord Channel(int band, int row) {
+  ChannelRecord Channel(Band band, int row) {
     ChannelRecord r = NewChannelRecord(row);
     FrequencyLimits limits = LimitsOfBand(band);
     long long steps = std::llround((limits.max - limits.min) * 1e5);
@@ -77,7 +77,7 @@ Carried CarriedOf(const ChannelRecord& r) {
 TEST(CsvRoundTrip, ExportedChannelsComeBackAlikeInAnEmptyGroupOfTheSameBand) {
   for (unsigned seed = 1; seed <= 60; ++seed) {
     RandomChannels random(seed);
-    int band = seed % 2 ? kHF : kHAM;
+    Band band = seed % 2 ? kHF : kHAM;
     int group = random.Int(1, GroupCount(band));
     RadioConfig source = DefaultConfig();
     source.Options.TxRepeaterOffset() = random.Int(1, 50000);

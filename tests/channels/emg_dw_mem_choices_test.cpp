@@ -45,7 +45,7 @@ TEST(SpecialFields, EveryIntegerOfEachRecordHasExactlyOneEditableField) {
                                  [&](const SpecialField& b) { return b.setting == f.bandSetting; });
         ASSERT_NE(band, def.fields.end());
         EXPECT_EQ(band->kind, SpecialFieldKind::BandGroup);
-        EXPECT_EQ(band->source, f.source);
+        EXPECT_EQ(band->band, f.band);
       }
     }
     for (int k = 0; k < def.settingCount; ++k) EXPECT_EQ(editors[k], 1) << def.handlerPrefix << " integer " << k;

@@ -153,11 +153,12 @@ TEST(RowCommands, PasteTakesOnlyARecordWhoseFrequencyTheBandHolds) {
 
   struct Case {
     const RowClipboard* clipboard;
-    int band, group, row;
+    Band band;
+    int group, row;
   };
   for (const Case& c : {Case{&cb, kHAM, 2, 3}, Case{&cb, kHAM, 2, 5}, Case{&memory, kHF, MemGroup(kHF), 7},
                         Case{&memory, kCB, 3, 60}, Case{&memory, kHAM, VfoGroup(kHAM), 1}}) {
-    SCOPED_TRACE(::testing::Message() << "band " << c.band << " group " << c.group << " row " << c.row);
+    SCOPED_TRACE(::testing::Message() << "band " << BandIndex(c.band) << " group " << c.group << " row " << c.row);
     for (auto paste : {PasteRow, InsertPasteRow}) {
       RowResult result = paste(cfg, *c.clipboard, c.band, c.group, c.row);
       EXPECT_FALSE(result.changed);
@@ -186,7 +187,7 @@ TEST(RowCommands, NothingToPasteDoesNothing) {
 
 // Whatever order the commands come in, every group keeps the bookkeeping the
 // encoder and the grid rely on.
-void ExpectGroupConsistent(const RadioConfig& cfg, int band, int group) {
+void ExpectGroupConsistent(const RadioConfig& cfg, Band band, int group) {
   int count = cfg.Count(band, group);
   int capacity = GroupCapacity(band, group);
   ASSERT_GE(count, 0);
@@ -204,7 +205,7 @@ void ExpectGroupConsistent(const RadioConfig& cfg, int band, int group) {
   ASSERT_EQ(shownRows, count);
 }
 
-void ExpectSelectionsConsistent(const RadioConfig& cfg, int band) {
+void ExpectSelectionsConsistent(const RadioConfig& cfg, Band band) {
   bool anyWorkable = false;
   for (int g = 1; g <= OrdinaryGroupCount(band); ++g) anyWorkable |= IsWorkableGroup(cfg, band, g);
   int workGroup = cfg.Options.WorkGroup(band);
@@ -217,7 +218,8 @@ void ExpectSelectionsConsistent(const RadioConfig& cfg, int band) {
 
 TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
   struct Place {
-    int band, group;
+    Band band;
+    int group;
   };
   const Place places[] = {{kCB, 1}, {kCB, 3}, {kCB, 7}, {kHF, 1}, {kHF, 2}, {kHF, 16},
                           {kHF, 17}, {kHAM, 1}, {kHAM, 13}, {kHAM, 14}};
@@ -239,7 +241,7 @@ TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
       }
     }
     for (int n = 1; n <= kSpecialSlots; ++n) cfg.Special(n).RxFrequency = "2700000 ";  // CB memories
-    for (int band = 0; band < kBandCount; ++band) RevalidateGroupSelections(cfg, band);
+    for (const Band band : kBands) RevalidateGroupSelections(cfg, band);
     RowClipboard clipboard;
     for (int step = 0; step < 150; ++step) {
       const Place& at = places[random() % std::size(places)];
@@ -248,7 +250,7 @@ TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
       int row = random() % 4 == 0 ? rows - int(random() % 3) + 1 : 1 + int(random() % (rows + 2));
       int command = random() % 6;
       SCOPED_TRACE(::testing::Message() << "sequence " << sequence << " step " << step << " command " << command
-                                        << " band " << at.band << " group " << at.group << " row " << row);
+                                        << " band " << BandIndex(at.band) << " group " << at.group << " row " << row);
       bool changed = false;
       switch (command) {
         case 0: changed = CopyRow(cfg, clipboard, at.band, at.group, row); break;

@@ -17,7 +17,7 @@ using test::Document;
 using test::WriteBytes;
 
 
-void AddChannels(RadioConfig& cfg, int band, int group, int count, const char* frequency = "27005000") {
+void AddChannels(RadioConfig& cfg, Band band, int group, int count, const char* frequency = "27005000") {
   for (int k = 1; k <= count; ++k) {
     cfg.Channel(band, group, k) = NewChannelRecord(k);
     cfg.Channel(band, group, k).RxFrequency = frequency;
@@ -165,15 +165,16 @@ TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   const auto channels = ReadBytes(dir / "radio.fre");
 
   // ChannelCount [group][band] is at 114 + 2 * (3 * (group - 1) + band).
-  auto withCount = [&](int group, int band, int16_t count) {
+  auto withCount = [&](int group, Band band, int16_t count) {
     auto bytes = good;
-    std::size_t at = 114 + 2 * (3 * (group - 1) + band);
+    std::size_t at = 114 + 2 * (3 * (group - 1) + BandIndex(band));
     bytes[at] = static_cast<uint8_t>(count);
     bytes[at + 1] = static_cast<uint8_t>(static_cast<uint16_t>(count) >> 8);
     return bytes;
   };
   struct Case {
-    int group, band;
+    int group;
+    Band band;
     int16_t count;
   };
   for (Case c : {Case{1, kCB, 41}, Case{3, kCB, 81}, Case{1, kCB, -1}, Case{16, kHF, 100}, Case{17, kHF, 2},

@@ -50,7 +50,7 @@ TEST(JsonDocument, AnyStoredPairComesBackByteForByte) {
     WorkingCopy original;
     DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize>(settings.data(), kDataFileSize), original.content);
     test::Randomiser random(round);
-    for (int band = 0; band < kBandCount; ++band)
+    for (const Band band : kBands)
       for (int g = 1; g <= GroupCount(band); ++g) {
         original.content.Count(band, g) = static_cast<int16_t>(random.Between(0, GroupCapacity(band, g)));
         for (int k = 1; k <= original.content.Count(band, g); ++k) random.Fill(original.content.Channel(band, g, k));

@@ -16,7 +16,7 @@ using test::Document;
 using test::ReadBytes;
 using test::TempFolder;
 
-void SetChannels(RadioConfig& cfg, int band, int group, const std::vector<const char*>& frequencies) {
+void SetChannels(RadioConfig& cfg, Band band, int group, const std::vector<const char*>& frequencies) {
   for (std::size_t k = 1; k <= frequencies.size(); ++k) {
     cfg.Channel(band, group, static_cast<int>(k)) = NewChannelRecord(static_cast<int>(k));
     cfg.Channel(band, group, static_cast<int>(k)).RxFrequency = frequencies[k - 1];

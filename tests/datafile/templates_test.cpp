@@ -21,7 +21,7 @@ std::vector<PlanGroup> ShippedPlans() {
   return parse.groups;
 }
 
-std::map<int, long long> Frequencies(const std::vector<PlanGroup>& plans, int band, int group) {
+std::map<int, long long> Frequencies(const std::vector<PlanGroup>& plans, Band band, int group) {
   std::map<int, long long> byChannel;
   for (const auto& g : plans)
     if (g.band == band && g.group == group)

@@ -12,8 +12,8 @@
 namespace zq {
 namespace {
 
-bool SameChannelsOutside(const RadioConfig& a, const RadioConfig& b, int band, int group) {
-  for (int bd = 0; bd < kBandCount; ++bd) {
+bool SameChannelsOutside(const RadioConfig& a, const RadioConfig& b, Band band, int group) {
+  for (const Band bd : kBands) {
     for (int g = 1; g <= GroupCount(bd); ++g) {
       if (bd == band && g == group) continue;
       if (a.Count(bd, g) != b.Count(bd, g)) return false;
@@ -24,7 +24,7 @@ bool SameChannelsOutside(const RadioConfig& a, const RadioConfig& b, int band, i
   return a.SpecialChannelSlots == b.SpecialChannelSlots;
 }
 
-void Import(std::string_view text, int band, int group) {
+void Import(std::string_view text, Band band, int group) {
   const RadioConfig& base = fuzz::BaseConfig();
   // Kept from one input to the next: fresh memory for a configuration costs
   // more than the import.

@@ -27,7 +27,7 @@ void FillFromInput(std::span<const uint8_t> input, MemoryImage& image) {
 }
 
 void CheckGroupsArePacked(const RadioConfig& cfg) {
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int group = 1; group <= GroupCount(band); ++group) {
       const int count = cfg.Count(band, group);
       FUZZ_CHECK(count >= 0 && count <= BitmapSlots(band, group));

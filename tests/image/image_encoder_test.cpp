@@ -18,7 +18,7 @@ class EncoderTest : public ::testing::Test {
     DocumentState doc;
     SetDefaultValues(cfg, doc, Date{2026, 12, 8});
   }
-  ChannelRecord& AddChannel(int band, int group, int number, const char* freq) {
+  ChannelRecord& AddChannel(Band band, int group, int number, const char* freq) {
     int k = ++cfg.Count(band, group);
     ChannelRecord& r = cfg.Channel(band, group, k);
     r = NewChannelRecord(number);
@@ -271,14 +271,15 @@ TEST_F(EncoderTest, CommonParametersFollowTheSlotLayout) {
               {1, 3, 0, 0x30},  {2, 3, 0, 0xC0},  {6, 15, 2, 0x0F}, {10, 15, 2, 0xF0},
               {7, 200, 3, 200}, {8, 201, 4, 201}, {9, 202, 5, 202}};
   const uint32_t blocks[] = {0x18108, 0x18118, 0x18128};
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (const auto& row : rows) {
       for (int k = 0; k < 11; ++k)
-        for (int b = 0; b < kBandCount; ++b) cfg.Options.PublicParams(b, k) = 0;
+        for (const Band b : kBands) cfg.Options.PublicParams(b, k) = 0;
       cfg.Options.PublicParams(band, row.k) = row.value;
       Encode();
       for (uint32_t off = 0; off < 16; ++off)
-        EXPECT_EQ(At(blocks[band] + off), off == row.byte ? row.bits : 0) << "band " << band << " k " << row.k;
+        EXPECT_EQ(At(blocks[BandIndex(band)] + off), off == row.byte ? row.bits : 0)
+            << "band " << BandIndex(band) << " k " << row.k;
     }
   }
 }

@@ -85,7 +85,7 @@ TEST(RogerPresets, EmptyingAPresetResetsEveryReferenceToIt) {
   AddChannel(cfg, kCB, 2, 1).Roger = 4;
   AddChannel(cfg, kHAM, VfoGroup(kHAM), 1).Roger = 2;
   cfg.Special(12).Roger = 4;
-  for (int band = 0; band < kBandCount; ++band) cfg.Options.PublicParams(band, kPublicRoger) = 4;
+  for (const Band band : kBands) cfg.Options.PublicParams(band, kPublicRoger) = 4;
   cfg.Channel(kCB, 2, 2).Roger = 4;  // past the channel count
 
   ASSERT_TRUE(SetRogerStepDuration(cfg, 4, 1, 0));
@@ -94,7 +94,7 @@ TEST(RogerPresets, EmptyingAPresetResetsEveryReferenceToIt) {
   EXPECT_EQ(cfg.Channel(kCB, 2, 1).Roger, 0);
   EXPECT_EQ(cfg.Channel(kHAM, VfoGroup(kHAM), 1).Roger, 2);
   EXPECT_EQ(cfg.Special(12).Roger, 0);
-  for (int band = 0; band < kBandCount; ++band) EXPECT_EQ(cfg.Options.PublicParams(band, kPublicRoger), 0);
+  for (const Band band : kBands) EXPECT_EQ(cfg.Options.PublicParams(band, kPublicRoger), 0);
   EXPECT_EQ(cfg.Channel(kCB, 2, 2).Roger, 4);
   EXPECT_EQ(DefinedRogerPresetNumbers(cfg), (std::vector<int>{1, 2, 3}));
 }

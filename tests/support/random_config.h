@@ -59,7 +59,7 @@ class RandomConfig {
 
   // Channels in random slots of every group, in random order of creation.
   void FillChannels(RadioConfig& cfg) {
-    for (int band = 0; band < kBandCount; ++band) {
+    for (const Band band : kBands) {
       for (int g = 1; g <= GroupCount(band); ++g) {
         std::vector<int> slots;
         int bitmapSlots = BitmapSlots(band, g);
@@ -89,7 +89,7 @@ class RandomConfig {
   void FillSettings(RadioConfig& cfg) {
     OptionFeatures& o = cfg.Options;
     cfg.RangeType[0] = static_cast<int16_t>(Int(0, 255));
-    for (int band = 0; band < kBandCount; ++band) {
+    for (const Band band : kBands) {
       o.WorkGroup(band) = Int(1, 256);
       for (int g = 1; g <= kMaxGroups; ++g) o.WorkChannel(g, band) = Int(1, 256);
       for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {

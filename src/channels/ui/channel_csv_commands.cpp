@@ -16,10 +16,10 @@ constexpr int kReportedLines = 20;
 
 QString CsvFilter(int language) { return QText(Txt::CsvFileFilter, language) + QStringLiteral(" (*.csv)"); }
 
-QString SuggestedName(int band, int group) {
+QString SuggestedName(Band band, int group) {
   QString name = IsMemGroup(band, group) ? QStringLiteral("MEM") : IsVfoGroup(band, group) ? QStringLiteral("VFO")
                                                                                             : QString::number(group);
-  return QString::fromLatin1(kBandShortNames[band]) + QLatin1Char('_') + name + QStringLiteral(".csv");
+  return QString::fromLatin1(BandShortName(band)) + QLatin1Char('_') + name + QStringLiteral(".csv");
 }
 
 QString ImportReport(const CsvImportResult& result, int language) {
@@ -34,14 +34,14 @@ QString ImportReport(const CsvImportResult& result, int language) {
 
 }  // namespace
 
-void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int band, int group) {
+void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, Band band, int group) {
   QString path = CurrentPrompter().ChooseFileToSave(parent, SuggestedName(band, group), CsvFilter(language));
   if (path.isEmpty()) return;
   if (auto failure = ExportChannelsCsvFile(cfg, band, group, PathOfQString(path)))
     Tell(parent, QUtf8(MessageText(*failure, language)), Icon::Error);
 }
 
-bool ImportIntoShownGroup(QWidget* parent, const QString& folder, RadioConfig& cfg, int language, int band, int group,
+bool ImportIntoShownGroup(QWidget* parent, const QString& folder, RadioConfig& cfg, int language, Band band, int group,
                           bool& inFileOrder) {
   QString path = CurrentPrompter().ChooseFileWithOption(parent, folder, CsvFilter(language),
                                                         QText(Txt::CsvRenumberOption, language), inFileOrder);

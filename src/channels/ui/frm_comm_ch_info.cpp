@@ -28,13 +28,13 @@
 namespace zq {
 namespace {
 
-bool IsOrdinaryGroup(int band, int group) { return group >= 1 && group <= OrdinaryGroupCount(band); }
+bool IsOrdinaryGroup(Band band, int group) { return group >= 1 && group <= OrdinaryGroupCount(band); }
 
-bool HasWideFrequencyColumn(int band, int group) {
+bool HasWideFrequencyColumn(Band band, int group) {
   return (band == kCB && group == kCbPlanGroupWithEightyChannels) || IsMemGroup(band, group) || IsVfoGroup(band, group);
 }
 
-std::vector<std::string> RowLabels(int band, int group) {
+std::vector<std::string> RowLabels(Band band, int group) {
   std::vector<std::string> labels;
   for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) labels.push_back(GetCHName(band, group, row));
   return labels;
@@ -141,7 +141,7 @@ void frmCommChInfo::ChangShowByLanguage() {
       QSignalBlocker quiet(bandSelector_);
       bandSelector_->clear();
       for (const BandEntry& entry : kBandEntries) bandSelector_->addItem(QText(entry.selectorText, language));
-      bandSelector_->setCurrentIndex(band_);
+      bandSelector_->setCurrentIndex(BandIndex(band_));
     }
     grid_->SetHeaderTexts(QText(Txt::GridHeaderChannel, language), QText(Txt::FrequencyLabel, language));
     grid_->setAccessibleName(windowTitle());
@@ -157,11 +157,11 @@ void frmCommChInfo::ChangShowByLanguage() {
 
 // ---- band and group ----
 
-void frmCommChInfo::OnBandPicked(int band) {
+void frmCommChInfo::OnBandPicked(int index) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_cmbBand_Click", host_.Config(), [&] {
     RememberWorkChannel();
-    ShowBand(band);
+    ShowBand(BandOfIndex(index).value_or(kCB));
   });
 }
 
@@ -173,13 +173,13 @@ void frmCommChInfo::RememberWorkChannel() {
 }
 
 // Without an HF-capable radio only CB can be shown.
-void frmCommChInfo::ShowBand(int band) {
+void frmCommChInfo::ShowBand(Band band) {
   bool hfCapable = host_.HfCapable();
-  band_ = hfCapable && IsBand(band) ? band : kCB;
+  band_ = hfCapable ? band : kCB;
   limits_ = LimitsOfBand(band_);
   {
     QSignalBlocker quiet(bandSelector_);
-    bandSelector_->setCurrentIndex(band_);
+    bandSelector_->setCurrentIndex(BandIndex(band_));
   }
   bandSelector_->setEnabled(hfCapable);
   host_.BandShown(band_);
@@ -416,7 +416,7 @@ void frmCommChInfo::Reload() {
   });
 }
 
-void frmCommChInfo::ShowChannel(int band, int group, int row) {
+void frmCommChInfo::ShowChannel(Band band, int group, int row) {
   Guarded(this, "frmCommChInfo_ShowChannel", [&] {
     if (band != band_) ShowBand(band);  // a band the last radio cannot work stays CB
     if (band != band_) return;

@@ -109,13 +109,13 @@ void GroupPanel::ApplyLanguage(int language) {
   workChannelLabel_->setText(QText(Txt::WorkChannelLabel, language));
 }
 
-void GroupPanel::Show(const RadioConfig& cfg, int band, int shownGroup, int settingsGroup, int language) {
+void GroupPanel::Show(const RadioConfig& cfg, Band band, int shownGroup, int settingsGroup, int language) {
   ShowGroupNames(cfg, band, shownGroup, settingsGroup, language);
   ShowSettingsGroup(cfg, band, settingsGroup, language);
   ShowWorkChannel(cfg, band, shownGroup);
 }
 
-void GroupPanel::ShowGroupNames(const RadioConfig& cfg, int band, int shownGroup, int settingsGroup, int language) {
+void GroupPanel::ShowGroupNames(const RadioConfig& cfg, Band band, int shownGroup, int settingsGroup, int language) {
   setTitle(QText(Txt::GroupLabel, language) + QStringLiteral(" -- ") +
            QString::fromStdString(GroupDisplayName(cfg, band, shownGroup, language)));
   auto groups = Entries(GroupSelectorEntries(cfg, band, language));
@@ -125,7 +125,7 @@ void GroupPanel::ShowGroupNames(const RadioConfig& cfg, int band, int shownGroup
 }
 
 // MEM and VFO groups have neither a valid flag nor a name in the radio: shown, not edited.
-void GroupPanel::ShowSettingsGroup(const RadioConfig& cfg, int band, int group, int language) {
+void GroupPanel::ShowSettingsGroup(const RadioConfig& cfg, Band band, int group, int language) {
   bool ordinary = group >= 1 && group <= OrdinaryGroupCount(band);
   {
     QSignalBlocker quiet(groupValid_);
@@ -139,7 +139,7 @@ void GroupPanel::ShowSettingsGroup(const RadioConfig& cfg, int band, int group, 
   groupName_->setEnabled(ordinary);
 }
 
-void GroupPanel::ShowWorkChannel(const RadioConfig& cfg, int band, int shownGroup) {
+void GroupPanel::ShowWorkChannel(const RadioConfig& cfg, Band band, int shownGroup) {
   std::vector<std::pair<QString, int>> channels;
   for (int number : ChannelNumbersInUse(cfg, band, shownGroup))
     channels.emplace_back(QString::fromStdString(GetCHName(band, shownGroup, number)), number);

@@ -20,7 +20,8 @@ class PrintChoiceDialog : public QDialog {
   PrintChoice choice() const;
 
  private:
-  void FillGroups(int band, int group);
+  Band ShownBand() const;
+  void FillGroups(Band band, int group);
   void EnableGroupLists();
 
   const RadioConfig& cfg_;

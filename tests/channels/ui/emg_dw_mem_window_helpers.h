@@ -68,7 +68,7 @@ class SpecialWindowFixture : public MainWindowFixture {
   }
 
   // The group holds exactly these channels, whatever the template put there.
-  void SetChannels(int band, int group, std::initializer_list<int> numbers) {
+  void SetChannels(Band band, int group, std::initializer_list<int> numbers) {
     app().config.Count(band, group) = 0;
     for (int number : numbers) AddChannel(app().config, band, group, number);
   }

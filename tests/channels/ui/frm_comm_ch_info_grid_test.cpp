@@ -30,7 +30,8 @@ TEST_F(ChannelGridTest, OpensOnCbWithTheBandSelectorLockedUntilAnHfRadioAnswered
 TEST_F(ChannelGridTest, RowsLabelsAndColumnWidthsFollowBandAndGroup) {
   AllowEveryBand();
   struct Case {
-    int band, group, rows;
+    Band band;
+    int group, rows;
     const char *firstLabel, *lastLabel;
     int frequencyWidth;
   };
@@ -40,7 +41,7 @@ TEST_F(ChannelGridTest, RowsLabelsAndColumnWidthsFollowBandAndGroup) {
       {kHAM, 12, 40, "1", "40", 84},  {kHAM, 13, 99, "M1", "M99", 101}, {kHAM, 14, 1, "1", "1", 101},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "band " << c.band << " group " << c.group);
+    SCOPED_TRACE(::testing::Message() << "band " << BandIndex(c.band) << " group " << c.group);
     ShowBand(c.band);
     ShowGroup(c.group);
     ASSERT_EQ(editor()->group(), c.group);

@@ -34,7 +34,7 @@ class RowMenuTest : public ChannelEditorFixture {
     menu().hide();
   }
   // The grid shows exactly what the configuration holds, and the group's count is sound.
-  void ExpectGridMatchesConfig(int band, int group) {
+  void ExpectGridMatchesConfig(Band band, int group) {
     GridCells cells = GridFrequencies(cfg(), band, group, LimitsOfBand(band));
     for (int row = 1; row <= grid()->RowCount(); ++row)
       ASSERT_EQ(grid()->Frequency(row).toStdString(), cells.frequencies[row - 1]) << "row " << row;
@@ -199,7 +199,7 @@ TEST_F(RowMenuTest, RandomCommandSequencesKeepTheGroupSound) {
   const RowCommand commands[] = {RowCommand::Copy, RowCommand::Cut, RowCommand::Paste, RowCommand::InsertPaste,
                                  RowCommand::Delete};
   for (auto [band, group] : {std::pair{kHAM, 2}, std::pair{kHF, 16}, std::pair{kCB, 3}, std::pair{kHAM, 14}}) {
-    SCOPED_TRACE(::testing::Message() << "band " << band << " group " << group);
+    SCOPED_TRACE(::testing::Message() << "band " << BandIndex(band) << " group " << group);
     ShowBand(band);
     ShowGroup(group);
     int rows = grid()->RowCount();

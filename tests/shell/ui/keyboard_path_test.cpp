@@ -77,7 +77,7 @@ class KeyboardPathTest : public testing::MainWindowFixture {
     return done();
   }
 
-  const ChannelRecord* Channel(int band, int group, int row) {
+  const ChannelRecord* Channel(Band band, int group, int row) {
     int position = FindSlotOfNumber(app().config, band, group, row);
     return position ? &app().config.Channel(band, group, position) : nullptr;
   }

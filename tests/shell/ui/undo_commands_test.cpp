@@ -55,7 +55,8 @@ class UndoTest : public testing::ChannelEditorFixture {
   // The channel editor shows the configuration: every frequency of the shown
   // group, and the Mode and Power of the selected row's channel.
   void ExpectChannelEditorShowsConfig() {
-    const int band = editor()->band(), group = editor()->group();
+    const Band band = editor()->band();
+    const int group = editor()->group();
     GridCells cells = GridFrequencies(cfg(), band, group, LimitsOfBand(band));
     for (int row = 1; row <= grid()->RowCount(); ++row)
       ASSERT_EQ(grid()->Frequency(row).toStdString(), cells.frequencies[row - 1]) << "row " << row;
@@ -230,7 +231,7 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
   ShowBand(kHF);
 
   Step([&] { Choose(Child<QComboBox>(options, "Tot"), "20s"); });
-  const int16_t publicSwitch = static_cast<int16_t>(1 - c.PublicSwitch[kHF]);  // 0 "On", 1 "Off"
+  const int16_t publicSwitch = static_cast<int16_t>(1 - c.PublicSwitch[BandIndex(kHF)]);  // 0 "On", 1 "Off"
   Step([&] { Choose(Child<QComboBox>(options, "PublicSwitch_1"), publicSwitch ? "Off" : "On"); });
   ASSERT_EQ(cfg().Channel(kHF, 16, 1).Public, publicSwitch);
   EXPECT_EQ(editor()->band(), kHF);  // the rewritten channel window opens again on the band it showed
@@ -252,7 +253,7 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
     const bool codeDefined = now.Options.DtmfCodes(3).starts_with(u"123");
     auto* options = main->OpenEditorWindow(kOptionEditorKey);
     EXPECT_EQ(Child<QComboBox>(options, "Tot")->currentIndex(), now.Options.Tot());
-    EXPECT_EQ(Child<QComboBox>(options, "PublicSwitch_1")->currentIndex(), now.PublicSwitch[kHF]);
+    EXPECT_EQ(Child<QComboBox>(options, "PublicSwitch_1")->currentIndex(), now.PublicSwitch[BandIndex(kHF)]);
     const QString codeThree = QString::fromUtf8("3 \u2014 123");
     EXPECT_EQ(EntriesOf(Child<QComboBox>(options, "PublicParams_0_7")).contains(codeThree), codeDefined);
     EXPECT_EQ(Child<QComboBox>(options, "PublicParams_0_7")->currentText(),
