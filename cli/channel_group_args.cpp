@@ -22,7 +22,7 @@ std::optional<int> GroupOfName(Band band, std::string_view name) {
   if (MemGroup(band) != 0 && SameIgnoringCase(name, "MEM")) return MemGroup(band);
   if (VfoGroup(band) != 0 && SameIgnoringCase(name, "VFO")) return VfoGroup(band);
   auto number = IsAllDigits(name) ? ParseInteger(name) : std::nullopt;
-  if (number && IsGroup(band, static_cast<int>(*number))) return static_cast<int>(*number);
+  if (number && IsGroup({band, static_cast<int>(*number)})) return static_cast<int>(*number);
   return std::nullopt;
 }
 

@@ -39,7 +39,7 @@ void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
     out << "  " << BandShortName(band) << ":";
     for (int group = 1; group <= GroupCount(band); ++group)
       out << "  " << group << " " << Shown(cfg.Options.GroupName(group, band)) << " "
-          << cfg.Count(band, group);
+          << cfg.Count({band, group});
     out << "\n";
   }
   int special = 0;

@@ -25,7 +25,7 @@ void FillMemoryGroups(RadioConfig& cfg) {
       r.TxFrequency = r.RxFrequency;
       r.RxToneType = 2;
       r.TxToneType = 1;
-      AppendSlot(cfg, band, MemGroup(band), r);
+      AppendSlot(cfg, {band, MemGroup(band)}, r);
     }
   }
 }

@@ -135,13 +135,13 @@ std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDiff
     const auto m = ParseChannelMember(d.member);
     const FieldOfMember field = m ? FindField(m->field) : FieldOfMember{};
     const bool frequency = m && m->field == "RxFrequency";
-    if (!m || (!field.def && !frequency) || !IsGroup(m->band, m->group)) {
+    if (!m || (!field.def && !frequency) || !IsGroup({m->band, m->group})) {
       out.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
       continue;
     }
     const std::string label = std::string(Text(frequency ? Txt::FrequencyLabel : field.def->label, language));
     const std::string name = std::string(BandShortName(m->band)) + " " +
-                             GroupDisplayName(cfg, m->band, m->group, language) + " (" + std::to_string(m->group) +
+                             GroupDisplayName(cfg, {m->band, m->group}, language) + " (" + std::to_string(m->group) +
                              ") CH " + std::to_string(m->slot) + " " + label;
     out.push_back({name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});
   }

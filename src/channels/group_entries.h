@@ -18,7 +18,7 @@ struct GroupEntry {
 
 // The name a group is shown under: its trimmed GroupName, "MEM" or "VFO" for the
 // special groups, the group number for a blank name.
-std::string GroupDisplayName(const RadioConfig& cfg, Band band, int group, int language);
+std::string GroupDisplayName(const RadioConfig& cfg, BandGroup group, int language);
 
 // The group selector: every ordinary group of the band (all seven CB plans),
 // then MEM and VFO in HF and HAM. The group settings list offers the same.
@@ -32,6 +32,6 @@ int InitialGroup(const RadioConfig& cfg, Band band);
 
 // Numbers of the channels in use of a group (Enabled = 1), ascending: the
 // entries of "Current Work Channel" and of "CB Mem Chan ID".
-std::vector<int> ChannelNumbersInUse(const RadioConfig& cfg, Band band, int group);
+std::vector<int> ChannelNumbersInUse(const RadioConfig& cfg, BandGroup group);
 
 }  // namespace zq

@@ -7,6 +7,7 @@
 // places in a call: numbers become bands only through BandOfIndex, where they
 // are read from a file, a command line or a window.
 #include <array>
+#include <compare>
 #include <optional>
 #include <string_view>
 
@@ -52,23 +53,33 @@ constexpr int OrdinaryGroupCount(Band band) {
 }
 constexpr int MemGroup(Band band) { return band == kHF ? 16 : band == kHAM ? 13 : 0; }
 constexpr int VfoGroup(Band band) { return band == kHF ? 17 : band == kHAM ? 14 : 0; }
-constexpr bool IsGroup(Band band, int group) { return group >= 1 && group <= GroupCount(band); }
-constexpr bool IsMemGroup(Band band, int group) { return group != 0 && group == MemGroup(band); }
-constexpr bool IsVfoGroup(Band band, int group) { return group != 0 && group == VfoGroup(band); }
+
+// A group of a band: the band and the group's number (from 1), which always
+// travel together.
+struct BandGroup {
+  Band band = kCB;
+  int number = 0;
+  friend constexpr bool operator==(BandGroup, BandGroup) = default;
+  friend constexpr auto operator<=>(BandGroup, BandGroup) = default;
+};
+
+constexpr bool IsGroup(BandGroup group) { return group.number >= 1 && group.number <= GroupCount(group.band); }
+constexpr bool IsMemGroup(BandGroup group) { return group.number != 0 && group.number == MemGroup(group.band); }
+constexpr bool IsVfoGroup(BandGroup group) { return group.number != 0 && group.number == VfoGroup(group.band); }
 
 // Channel slots the radio has for the group: the most channels the group can hold.
-constexpr int GroupCapacity(Band band, int group) {
-  if (!IsGroup(band, group)) return 0;
-  if (IsMemGroup(band, group)) return 99;
-  if (IsVfoGroup(band, group)) return 1;
-  if (band == kCB && group == kCbPlanGroupWithEightyChannels) return 80;
+constexpr int GroupCapacity(BandGroup group) {
+  if (!IsGroup(group)) return 0;
+  if (IsMemGroup(group)) return 99;
+  if (IsVfoGroup(group)) return 1;
+  if (group == BandGroup{kCB, kCbPlanGroupWithEightyChannels}) return 80;
   return 40;
 }
 // Slots that have a bit in the radio's channel bitmaps (and that a read brings back).
-constexpr int BitmapSlots(Band band, int group) {
-  if (!IsGroup(band, group)) return 0;
-  if (IsMemGroup(band, group)) return 99;
-  if (IsVfoGroup(band, group)) return 1;
+constexpr int BitmapSlots(BandGroup group) {
+  if (!IsGroup(group)) return 0;
+  if (IsMemGroup(group)) return 99;
+  if (IsVfoGroup(group)) return 1;
   return 40;
 }
 

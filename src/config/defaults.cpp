@@ -143,8 +143,8 @@ void SetDefaultValues(RadioConfig& cfg, DocumentState& doc, Date today) {
   cfg.DataVersion = kDataVersion;
   cfg.RangeType = {1, 1};
   cfg.Flags = {1, 1};
-  for (int g = 1; g <= kMaxGroups; ++g) cfg.SelectionFlags.at(g, kCB) = 1;
-  for (int g = 1; g <= 13; ++g) cfg.SelectionFlags.at(g, kHF) = 1;
+  for (int g = 1; g <= kMaxGroups; ++g) cfg.SelectionFlags.at({kCB, g}) = 1;
+  for (int g = 1; g <= 13; ++g) cfg.SelectionFlags.at({kHF, g}) = 1;
 
   SetGroupDefaults(cfg.Options);
   SetPublicParamDefaults(cfg.Options);

@@ -31,7 +31,7 @@ std::size_t MaxChannelFileSize() {
   GroupBandTable full;
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      full.at(group, band) = static_cast<int16_t>(GroupCapacity(band, group));
+      full.at({band, group}) = static_cast<int16_t>(GroupCapacity({band, group}));
   return static_cast<std::size_t>(ChannelFileRecordCount(full)) * kChannelRecordSize;
 }
 
@@ -54,7 +54,7 @@ std::optional<StoredPair> StoredPairBytes(const WorkingCopy& working) {
   };
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      for (int k = 1; k <= content.Count(band, group); ++k) put(content.Channel(band, group, k));
+      for (int k = 1; k <= content.Count({band, group}); ++k) put(content.Channel({band, group}, k));
   for (int n = 1; n <= kSpecialSlots; ++n) put(content.Special(n));
   return pair;
 }
@@ -80,8 +80,8 @@ FileResult ParseStoredPair(std::span<const uint8_t> settings, std::span<const ui
   };
   for (const Band band : kBands) {
     for (int group = 1; group <= kMaxGroups; ++group) {
-      const int stored = IsGroup(band, group) ? content.Count(band, group) : 0;
-      auto records = content.Channels.group(band, group);
+      const int stored = IsGroup({band, group}) ? content.Count({band, group}) : 0;
+      auto records = content.Channels.group({band, group});
       for (int k = 1; k <= kMaxSlots; ++k) records[k - 1] = k <= stored ? take() : ChannelRecord();
     }
   }

@@ -16,8 +16,8 @@ namespace {
 void ClearChannelTables(RadioConfig& cfg) {
   for (const Band band : kBands) {
     for (int g = 1; g <= kMaxGroups; ++g) {
-      cfg.Count(band, g) = 0;
-      for (ChannelRecord& record : cfg.Channels.group(band, g)) {
+      cfg.Count({band, g}) = 0;
+      for (ChannelRecord& record : cfg.Channels.group({band, g})) {
         record.Number = 0;
         record.Enabled = 0;
       }
@@ -153,19 +153,19 @@ struct GroupPlace {
   bool vfo;
 };
 
-GroupPlace PlaceOf(Band band, int group) {
-  return {GroupStart(band, group), EnabledBitmap(band, group), ScanAddBitmap(band, group), IsVfoGroup(band, group)};
+GroupPlace PlaceOf(BandGroup group) {
+  return {GroupStart(group), EnabledBitmap(group), ScanAddBitmap(group), IsVfoGroup(group)};
 }
 
-void DecodeSlot(const MemoryImage& image, RadioConfig& cfg, Band band, int group, const GroupPlace& place, int slot) {
+void DecodeSlot(const MemoryImage& image, RadioConfig& cfg, BandGroup group, const GroupPlace& place, int slot) {
   if (!place.vfo && LoadBitmapBit(image, place.enabled, slot - 1) == 0) return;
   uint32_t offset = place.slots + uint32_t(slot - 1) * kSlotSize;
   auto frequency = SlotFrequency(image, offset);
   // The VFO slot has no bit that says it is in use; an empty VFO group leaves it
   // as cleared, a frequency no VFO holds.
   if (!frequency || (place.vfo && *frequency == kClearedFrequency)) return;
-  int16_t& count = cfg.Count(band, group);
-  ChannelRecord& record = cfg.Channel(band, group, ++count);
+  int16_t& count = cfg.Count(group);
+  ChannelRecord& record = cfg.Channel(group, ++count);
   record.Enabled = 1;
   record.Number = static_cast<int16_t>(slot);
   record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, place.scanAdd, slot - 1));
@@ -202,8 +202,8 @@ void DecodeImage(const MemoryImage& image, RadioConfig& cfg, const ImageOptions&
 
   for (const Band band : kBands) {
     for (int g = 1; g <= GroupCount(band); ++g) {
-      const GroupPlace place = PlaceOf(band, g);
-      for (int slot = 1; slot <= BitmapSlots(band, g); ++slot) DecodeSlot(image, cfg, band, g, place, slot);
+      const GroupPlace place = PlaceOf({band, g});
+      for (int slot = 1; slot <= BitmapSlots({band, g}); ++slot) DecodeSlot(image, cfg, {band, g}, place, slot);
     }
   }
   for (int n = 1; n <= kSpecialSlots; ++n) DecodeSpecialSlot(image, cfg, n);

@@ -147,21 +147,21 @@ void WriteWeather(RadioConfig& cfg, MemoryImage& image) {
   }
 }
 
-bool SlotInsideGroup(Band band, int group, int number) { return number >= 1 && number <= GroupCapacity(band, group); }
+bool SlotInsideGroup(BandGroup group, int number) { return number >= 1 && number <= GroupCapacity(group); }
 
 }  // namespace
 
 void ClearImage(MemoryImage& image) { std::memset(image.bytes().data(), 0, image.bytes().size()); }
 
-bool EncodeChannelSlot(ChannelRecord& record, Band band, int group, MemoryImage& image) {
-  if (!SlotInsideGroup(band, group, record.Number)) return false;
+bool EncodeChannelSlot(ChannelRecord& record, BandGroup group, MemoryImage& image) {
+  if (!SlotInsideGroup(group, record.Number)) return false;
   int index = record.Number - 1;
-  uint32_t offset = GroupStart(band, group) + uint32_t(IsVfoGroup(band, group) ? 0 : index) * kSlotSize;
+  uint32_t offset = GroupStart(group) + uint32_t(IsVfoGroup(group) ? 0 : index) * kSlotSize;
   WriteSlotBody(record, offset, image);
   // Slots 41-80 of the "DE" plan have no bits: theirs would land in the next group's.
-  if (index < BitmapSlots(band, group)) {
-    StoreBitmapBit(image, EnabledBitmap(band, group), index, record.Enabled);
-    StoreBitmapBit(image, ScanAddBitmap(band, group), index, record.ScanAdd);
+  if (index < BitmapSlots(group)) {
+    StoreBitmapBit(image, EnabledBitmap(group), index, record.Enabled);
+    StoreBitmapBit(image, ScanAddBitmap(group), index, record.ScanAdd);
   }
   return true;
 }
@@ -177,9 +177,9 @@ EncodeReport EncodeImage(RadioConfig& cfg, MemoryImage& image, const ImageOption
   EncodeReport report;
   for (const Band band : kBands) {
     for (int g = 1; g <= GroupCount(band); ++g) {
-      int count = std::clamp<int>(cfg.Count(band, g), 0, kMaxSlots);
+      int count = std::clamp<int>(cfg.Count({band, g}), 0, kMaxSlots);
       for (int k = 1; k <= count; ++k)
-        if (!EncodeChannelSlot(cfg.Channel(band, g, k), band, g, image)) ++report.skippedRecords;
+        if (!EncodeChannelSlot(cfg.Channel({band, g}, k), {band, g}, image)) ++report.skippedRecords;
     }
   }
   for (int n = 1; n <= kSpecialSlots; ++n) EncodeSpecialSlot(cfg.Special(n), n, image);

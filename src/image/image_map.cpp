@@ -21,8 +21,8 @@ constexpr uint32_t kScanAddBases[kBandCount] = {0x16200, 0x16280, 0x16300};
 constexpr uint32_t kMemEnabled[kBandCount] = {0, 0x16410, 0x16420};
 constexpr uint32_t kMemScanAdd[kBandCount] = {0, 0x16440, 0x16450};
 
-void CheckGroup(Band band, int group) {
-  if (!IsGroup(band, group)) throw std::out_of_range("no such channel group");
+void CheckGroup(BandGroup group) {
+  if (!IsGroup(group)) throw std::out_of_range("no such channel group");
 }
 
 ValueRef ArrayRef(ValueRef::Kind kind, int index) { return {kind, Opt::WorkGroup, index, -1}; }
@@ -170,21 +170,21 @@ const std::vector<SlotField> kSlotFields = {
     {13, &ChannelRecord::Call, 0, 8, kPublicCall},
 };
 
-uint32_t GroupStart(Band band, int group) {
-  CheckGroup(band, group);
-  return kGroupStarts[BandIndex(band)][group - 1];
+uint32_t GroupStart(BandGroup group) {
+  CheckGroup(group);
+  return kGroupStarts[BandIndex(group.band)][group.number - 1];
 }
 
-uint32_t EnabledBitmap(Band band, int group) {
-  CheckGroup(band, group);
-  const int b = BandIndex(band);
-  return IsMemGroup(band, group) ? kMemEnabled[b] : kEnabledBases[b] + uint32_t(group - 1) * 5;
+uint32_t EnabledBitmap(BandGroup group) {
+  CheckGroup(group);
+  const int b = BandIndex(group.band);
+  return IsMemGroup(group) ? kMemEnabled[b] : kEnabledBases[b] + uint32_t(group.number - 1) * 5;
 }
 
-uint32_t ScanAddBitmap(Band band, int group) {
-  CheckGroup(band, group);
-  const int b = BandIndex(band);
-  return IsMemGroup(band, group) ? kMemScanAdd[b] : kScanAddBases[b] + uint32_t(group - 1) * 5;
+uint32_t ScanAddBitmap(BandGroup group) {
+  CheckGroup(group);
+  const int b = BandIndex(group.band);
+  return IsMemGroup(group) ? kMemScanAdd[b] : kScanAddBases[b] + uint32_t(group.number - 1) * 5;
 }
 
 uint32_t WeatherSlot(int record) {

@@ -12,10 +12,10 @@
 namespace zq {
 
 // First slot of a channel group; slot n lies at start + (n - 1) * 16.
-uint32_t GroupStart(Band band, int group);
+uint32_t GroupStart(BandGroup group);
 // Bitmap bytes of a group: bit (n - 1) of these bytes belongs to slot n.
-uint32_t EnabledBitmap(Band band, int group);
-uint32_t ScanAddBitmap(Band band, int group);
+uint32_t EnabledBitmap(BandGroup group);
+uint32_t ScanAddBitmap(BandGroup group);
 
 inline constexpr uint32_t kSlotSize = 16;
 inline constexpr uint32_t kSpecialSlotStart = 0x10000;

@@ -77,9 +77,9 @@ std::string GroupTable() {
       "|---|---|---|---|---|---|---|\n";
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      text += MapRow({BandShortName(band), std::to_string(group), std::to_string(GroupCapacity(band, group)),
-                   Hex(GroupStart(band, group)), std::to_string(BitmapSlots(band, group)),
-                   Hex(EnabledBitmap(band, group)), Hex(ScanAddBitmap(band, group))});
+      text += MapRow({BandShortName(band), std::to_string(group), std::to_string(GroupCapacity({band, group})),
+                   Hex(GroupStart({band, group})), std::to_string(BitmapSlots({band, group})),
+                   Hex(EnabledBitmap({band, group})), Hex(ScanAddBitmap({band, group}))});
   return text;
 }
 

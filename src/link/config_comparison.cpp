@@ -16,7 +16,7 @@ RadioConfig DecodeBase(const RadioConfig& cfg, const ImageOptions& options) {
   EncodeImage(base, scratch, options);
   for (const Band band : kBands)
     for (int group = 1; group <= kMaxGroups; ++group)
-      for (int k = 1; k <= kMaxSlots; ++k) base.Channel(band, group, k) = {};
+      for (int k = 1; k <= kMaxSlots; ++k) base.Channel({band, group}, k) = {};
   return base;
 }
 

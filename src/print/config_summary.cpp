@@ -81,8 +81,8 @@ void AddGroups(const RadioConfig& cfg, Summary& s) {
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group) {
       bool valid = cfg.Options.GroupValid(group, band) == 1;
-      t.rows.push_back({BandShortName(band), std::to_string(group), GroupDisplayName(cfg, band, group, s.language),
-                        s.Say(valid ? Txt::ChoiceOn : Txt::ChoiceOff), std::to_string(cfg.Count(band, group))});
+      t.rows.push_back({BandShortName(band), std::to_string(group), GroupDisplayName(cfg, {band, group}, s.language),
+                        s.Say(valid ? Txt::ChoiceOn : Txt::ChoiceOff), std::to_string(cfg.Count({band, group}))});
     }
 }
 

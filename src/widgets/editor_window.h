@@ -29,7 +29,7 @@ class EditorWindow : public QWidget {
   virtual bool HoldsUnsavedChoices() const { return false; }
   // Brings a channel place into view (after an undo or redo): the band, its
   // group when not 0, its row when not 0. Only the channel window has places.
-  virtual void ShowChannel(Band /*band*/, int /*group*/, int /*row*/) {}
+  virtual void ShowChannel(BandGroup /*group*/, int /*row*/) {}
   virtual void DropUnsavedChoices() {}
 };
 

@@ -11,9 +11,9 @@ namespace zq {
 namespace {
 
 // Channels of a group by slot number; the image keeps slots, not creation order.
-std::map<int, ChannelRecord> BySlot(const RadioConfig& cfg, Band band, int group) {
+std::map<int, ChannelRecord> BySlot(const RadioConfig& cfg, BandGroup group) {
   std::map<int, ChannelRecord> slots;
-  for (int k = 1; k <= cfg.Count(band, group); ++k) slots[cfg.Channel(band, group, k).Number] = cfg.Channel(band, group, k);
+  for (int k = 1; k <= cfg.Count(group); ++k) slots[cfg.Channel(group, k).Number] = cfg.Channel(group, k);
   return slots;
 }
 
@@ -84,8 +84,8 @@ TEST(ImageRoundTrip, RandomConfigurationsSurviveEncodeDecodeEncode) {
 
     for (const Band band : kBands) {
       for (int g = 1; g <= GroupCount(band); ++g) {
-        auto want = BySlot(original, band, g);
-        auto got = BySlot(decoded, band, g);
+        auto want = BySlot(original, {band, g});
+        auto got = BySlot(decoded, {band, g});
         ASSERT_EQ(want.size(), got.size()) << "seed " << seed << " band " << BandIndex(band) << " group " << g;
         for (const auto& [slot, record] : want)
           ExpectSameChannel(record, got[slot], "seed " + std::to_string(seed) + " slot " + std::to_string(slot));

@@ -299,9 +299,9 @@ TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
   EXPECT_EQ(files.out, tot + "\n");
   // --labels: a channel member as the channel window names and shows it.
   RadioConfig c;
-  testing::AddChannel(c, kHAM, 1, 9).PowerLevel = 2;
+  testing::AddChannel(c, {kHAM, 1}, 9).PowerLevel = 2;
   RadioConfig d = c;
-  d.Channel(kHAM, 1, 1).PowerLevel = 0;
+  d.Channel({kHAM, 1}, 1).PowerLevel = 0;
   ASSERT_TRUE(SaveDataFile(File("c.dat"), c, doc, working).ok());
   ASSERT_TRUE(SaveDataFile(File("d.dat"), d, doc, working).ok());
   ProcessResult labelled = diff({File("c.dat"), File("d.dat"), "--labels"});

@@ -56,7 +56,7 @@ TEST_F(PrintJob, ThePdfIsOfferedBesideTheDataFile) {
 
 TEST_F(PrintJob, TheSummaryCoversEveryPartOfTheConfigurationInOrder) {
   ASSERT_TRUE(SetDtmfCode(cfg, 3, "123A"));
-  AddChannel(cfg, kHAM, 13, 7);
+  AddChannel(cfg, {kHAM, 13}, 7);
   PrintDocument out = Build({PrintKind::Summary});
   EXPECT_EQ(out.title, "ZQ4071 Configuration Summary");
   EXPECT_FALSE(out.wide);

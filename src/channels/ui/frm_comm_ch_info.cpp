@@ -28,15 +28,15 @@
 namespace zq {
 namespace {
 
-bool IsOrdinaryGroup(Band band, int group) { return group >= 1 && group <= OrdinaryGroupCount(band); }
+bool IsOrdinaryGroup(BandGroup group) { return group.number >= 1 && group.number <= OrdinaryGroupCount(group.band); }
 
-bool HasWideFrequencyColumn(Band band, int group) {
-  return (band == kCB && group == kCbPlanGroupWithEightyChannels) || IsMemGroup(band, group) || IsVfoGroup(band, group);
+bool HasWideFrequencyColumn(BandGroup group) {
+  return group == BandGroup{kCB, kCbPlanGroupWithEightyChannels} || IsMemGroup(group) || IsVfoGroup(group);
 }
 
-std::vector<std::string> RowLabels(Band band, int group) {
+std::vector<std::string> RowLabels(BandGroup group) {
   std::vector<std::string> labels;
-  for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) labels.push_back(GetCHName(band, group, row));
+  for (int row = 1, rows = GridRowCount(group); row <= rows; ++row) labels.push_back(GetCHName(group, row));
   return labels;
 }
 
@@ -111,12 +111,14 @@ void frmCommChInfo::InitShowGrid() {
   connect(box, &FrequencyEditBox::tabPressed, this, &frmCommChInfo::GridNextCol);
   connect(exportButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
-    Guarded(this, "frmCommChInfo_ExportCsv_Click", [&] { ExportShownGroup(this, host_.Config(), host_.Language(), band_, group_); });
+    Guarded(this, "frmCommChInfo_ExportCsv_Click",
+            [&] { ExportShownGroup(this, host_.Config(), host_.Language(), {band_, group_}); });
   });
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
     GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
-      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), band_, group_, csvInFileOrder_))
+      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), {band_, group_},
+                               csvInFileOrder_))
         RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });
@@ -167,7 +169,7 @@ void frmCommChInfo::OnBandPicked(int index) {
 
 // The row last edited becomes the shown group's work channel when a channel is in use there.
 void frmCommChInfo::RememberWorkChannel() {
-  if (lastEditedRow_ != 0 && FindSlotOfNumber(host_.Config(), band_, group_, lastEditedRow_) != 0)
+  if (lastEditedRow_ != 0 && FindSlotOfNumber(host_.Config(), {band_, group_}, lastEditedRow_) != 0)
     host_.Config().Options.WorkChannel(group_, band_) = lastEditedRow_;
   lastEditedRow_ = 0;
 }
@@ -191,17 +193,17 @@ void frmCommChInfo::OnGroupPicked(int group) {
   GuardedEdit(this, "frmCommChInfo_cmbGroup_Click", host_.Config(), [&] {
     // A CB plan is the radio's national channel plan: looking at another one
     // does not switch the radio to it, only "Work Group" does.
-    if (band_ != kCB && IsOrdinaryGroup(band_, group)) host_.Config().Options.WorkGroup(band_) = group;
+    if (band_ != kCB && IsOrdinaryGroup({band_, group})) host_.Config().Options.WorkGroup(band_) = group;
     ShowGroup(group);
   });
 }
 
 void frmCommChInfo::ShowGroup(int group) {
-  group_ = IsGroup(band_, group) ? group : 1;
+  group_ = IsGroup({band_, group}) ? group : 1;
   settingsGroup_ = group_;
   lastEditedRow_ = 0;
   groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
-  grid_->SetRows(RowLabels(band_, group_), HasWideFrequencyColumn(band_, group_));
+  grid_->SetRows(RowLabels({band_, group_}), HasWideFrequencyColumn({band_, group_}));
   SetGridData();
 }
 
@@ -224,14 +226,14 @@ void frmCommChInfo::OnSettingsGroupPicked(int group) {
 
 void frmCommChInfo::OnGroupValidPicked(int entry) {
   GuardedEdit(this, "frmCommChInfo_cmbGroupValid_Click", host_.Config(), [&] {
-    if (entry >= 0 && IsOrdinaryGroup(band_, settingsGroup_))
+    if (entry >= 0 && IsOrdinaryGroup({band_, settingsGroup_}))
       host_.Config().Options.GroupValid(settingsGroup_, band_) = entry;
   });
 }
 
 void frmCommChInfo::OnGroupNameEdited(const QString& name) {
   GuardedEdit(this, "frmCommChInfo_ReShow_Group_Name", host_.Config(), [&] {
-    if (!IsOrdinaryGroup(band_, settingsGroup_)) return;
+    if (!IsOrdinaryGroup({band_, settingsGroup_})) return;
     host_.Config().Options.GroupName(settingsGroup_, band_) = name.toStdU16String();
     groupPanel_->ShowGroupNames(host_.Config(), band_, group_, settingsGroup_, host_.Language());
     reShowGrid(grid_->CurrentRow());  // "CB Mem Band" lists plan names
@@ -240,7 +242,7 @@ void frmCommChInfo::OnGroupNameEdited(const QString& name) {
 
 void frmCommChInfo::OnWorkGroupPicked(int group) {
   GuardedEdit(this, "frmCommChInfo_cmbWorkGroup_Click", host_.Config(), [&] {
-    if (IsOrdinaryGroup(band_, group)) host_.Config().Options.WorkGroup(band_) = group;
+    if (IsOrdinaryGroup({band_, group})) host_.Config().Options.WorkGroup(band_) = group;
   });
 }
 
@@ -267,7 +269,7 @@ void frmCommChInfo::SetGridData() {
 }
 
 void frmCommChInfo::RefreshCells(bool tellNotNumeric) {
-  GridCells cells = GridFrequencies(host_.Config(), band_, group_, limits_);
+  GridCells cells = GridFrequencies(host_.Config(), {band_, group_}, limits_);
   grid_->SetFrequencies(cells.frequencies);
   if (cells.notNumeric && tellNotNumeric) Tell(this, QText(Txt::NotIsNumeric, host_.Language()), Icon::Warning);
 }
@@ -278,10 +280,10 @@ void frmCommChInfo::reShowGrid(int row) {
 
 void frmCommChInfo::ShowChannelDetail(int row) {
   int language = host_.Language();
-  RowKind kind = TargetOfRow(band_, group_, row).kind;
-  detail_->setTitle(QText(Txt::DetailCaption, language) + QUtf8(GetCHName(band_, group_, row)));
+  RowKind kind = TargetOfRow({band_, group_}, row).kind;
+  detail_->setTitle(QText(Txt::DetailCaption, language) + QUtf8(GetCHName({band_, group_}, row)));
   Guarded(this, kind == RowKind::CbMemory ? "ShowChIfoDataOther" : "ShowChIfoData", [&] {
-    detail_->Show({host_.Config(), band_, group_}, RecordAtRow(host_.Config(), band_, group_, row), kind, language);
+    detail_->Show({host_.Config(), band_, group_}, RecordAtRow(host_.Config(), {band_, group_}, row), kind, language);
   });
   EnsureRoom();
 }
@@ -290,7 +292,7 @@ void frmCommChInfo::OnChoicePicked(int field, int entry) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_cmbDetail_Click", host_.Config(), [&] {
     int row = grid_->CurrentRow();
-    ChannelRecord* record = RecordAtRow(host_.Config(), band_, group_, row);
+    ChannelRecord* record = RecordAtRow(host_.Config(), {band_, group_}, row);
     if (record == nullptr) return;
     const DetailFieldDef& def = DetailFields()[field];
     StoreChoice(def, {host_.Config(), band_, group_}, *record, entry);
@@ -361,8 +363,8 @@ void frmCommChInfo::SaveShowGridData() {
   if (band_ != kCB && typed) {
     lastEditedRow_ = row;
     GuardedEdit(this, "frmCommChInfo_SaveShowGridData", host_.Config(), [&] {
-      if (IsOrdinaryGroup(band_, group_)) host_.Config().Options.WorkGroup(band_) = group_;
-      EntryResult result = StoreFrequencyEntry(host_.Config(), band_, group_, row, entry, limits_);
+      if (IsOrdinaryGroup({band_, group_})) host_.Config().Options.WorkGroup(band_) = group_;
+      EntryResult result = StoreFrequencyEntry(host_.Config(), {band_, group_}, row, entry, limits_);
       RefreshAfterChannelChange(row);
       if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
     });
@@ -375,7 +377,7 @@ void frmCommChInfo::SaveShowGridData() {
 // In HF the menu serves the MEM group only; in CB and HAM every group.
 void frmCommChInfo::OnRowMenu(int row, const QPoint& globalPos) {
   Guarded(this, "frmCommChInfo_MSFlexGrid1_MouseDown", [&] {
-    if (band_ == kHF && !IsMemGroup(band_, group_)) return;
+    if (band_ == kHF && !IsMemGroup({band_, group_})) return;
     QPointer<frmCommChInfo> self(this);
     listEditMenu_.PopUp(globalPos, [self, row](RowCommand command) {
       if (self) self->RunListEditAt(command, row);
@@ -388,7 +390,7 @@ void frmCommChInfo::RunListEdit(RowCommand command) { RunListEditAt(command, gri
 void frmCommChInfo::RunListEditAt(RowCommand command, int row) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_ListEdit", host_.Config(), [&] {
-    RowResult result = RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row);
+    RowResult result = RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), {band_, group_}, row);
     if (result.changed) RefreshAfterChannelChange(row);
     if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
   });
@@ -408,7 +410,7 @@ void frmCommChInfo::Reload() {
   Guarded(this, "frmCommChInfo_Form_Load", [&] {
     grid_->HideEditBox();
     lastEditedRow_ = 0;
-    const int group = IsOrdinaryGroup(band_, group_) ? InitialGroup(host_.Config(), band_) : group_;
+    const int group = IsOrdinaryGroup({band_, group_}) ? InitialGroup(host_.Config(), band_) : group_;
     if (group != group_ || grid_->CurrentRow() < 1)
       ShowGroup(group);
     else
@@ -416,12 +418,12 @@ void frmCommChInfo::Reload() {
   });
 }
 
-void frmCommChInfo::ShowChannel(Band band, int group, int row) {
+void frmCommChInfo::ShowChannel(BandGroup group, int row) {
   Guarded(this, "frmCommChInfo_ShowChannel", [&] {
-    if (band != band_) ShowBand(band);  // a band the last radio cannot work stays CB
-    if (band != band_) return;
-    if (group != 0 && group != group_) ShowGroup(group);
-    if (row != 0 && group == group_) MoveToCell(row, kFrequencyColumn);
+    if (group.band != band_) ShowBand(group.band);  // a band the last radio cannot work stays CB
+    if (group.band != band_) return;
+    if (group.number != 0 && group.number != group_) ShowGroup(group.number);
+    if (row != 0 && group.number == group_) MoveToCell(row, kFrequencyColumn);
   });
 }
 

@@ -29,7 +29,7 @@ class frmCommChInfo : public EditorWindow {
   void CommitPendingEdit() override;
   void ReferencesChanged() override;
   void Reload() override;
-  void ShowChannel(Band band, int group, int row) override;
+  void ShowChannel(BandGroup group, int row) override;
 
   Band band() const { return band_; }
   int group() const { return group_; }

@@ -43,7 +43,7 @@ class GroupPanel : public QGroupBox {
  private:
   QLabel* AddLabel(const char* name);
   QComboBox* AddList(const char* name);
-  void ShowSettingsGroup(const RadioConfig& cfg, Band band, int group, int language);
+  void ShowSettingsGroup(const RadioConfig& cfg, BandGroup group, int language);
   void ShowWorkChannel(const RadioConfig& cfg, Band band, int shownGroup);
 
   QLabel* groupLabel_;

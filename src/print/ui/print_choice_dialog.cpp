@@ -33,8 +33,8 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
   band_->setCurrentIndex(BandIndex(preset.band));
   group_ = new QComboBox(this);
   group_->setObjectName("printGroup");
-  FillGroups(preset.band, preset.group);
-  connect(band_, &QComboBox::currentIndexChanged, this, [this] { FillGroups(ShownBand(), 0); });
+  FillGroups({preset.band, preset.group});
+  connect(band_, &QComboBox::currentIndexChanged, this, [this] { FillGroups({ShownBand(), 0}); });
   connect(channelTable_, &QRadioButton::toggled, this, &PrintChoiceDialog::EnableGroupLists);
   EnableGroupLists();
 
@@ -53,13 +53,13 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
 
 Band PrintChoiceDialog::ShownBand() const { return BandOfIndex(band_->currentIndex()).value_or(kCB); }
 
-void PrintChoiceDialog::FillGroups(Band band, int group) {
+void PrintChoiceDialog::FillGroups(BandGroup group) {
   group_->clear();
-  for (const GroupEntry& entry : GroupSelectorEntries(cfg_, band, language_)) {
+  for (const GroupEntry& entry : GroupSelectorEntries(cfg_, group.band, language_)) {
     QString number = QString::number(entry.group), name = QUtf8(entry.name);
     group_->addItem(name == number ? number : number + QStringLiteral("  ") + name, entry.group);
   }
-  int shown = group_->findData(group);
+  int shown = group_->findData(group.number);
   group_->setCurrentIndex(shown < 0 ? 0 : shown);
 }
 

@@ -21,7 +21,7 @@ class PrintChoiceDialog : public QDialog {
 
  private:
   Band ShownBand() const;
-  void FillGroups(Band band, int group);
+  void FillGroups(BandGroup group);
   void EnableGroupLists();
 
   const RadioConfig& cfg_;

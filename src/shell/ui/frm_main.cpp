@@ -488,7 +488,7 @@ void frmMain::BroadcastReferencesChanged() {
 void frmMain::ChannelTablesRewritten() {
   const Band band = currentBand_;
   ReopenEditor(kChannelEditorKey);
-  if (EditorWindow* channels = OpenEditorWindow(kChannelEditorKey)) channels->ShowChannel(band, 0, 0);
+  if (EditorWindow* channels = OpenEditorWindow(kChannelEditorKey)) channels->ShowChannel({band, 0}, 0);
 }
 
 void frmMain::FillWindowMenu() {

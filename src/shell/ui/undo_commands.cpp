@@ -85,7 +85,7 @@ void UndoCommands::Restored(int rangeIndexBefore, const StepReach& reach) {
   const UndoStepView view = ViewOfStep(reach, main_.Config(), main_.Language());
   if (view.editor.empty()) return;
   if (EditorWindow* editor = main_.OpenEditor(view.editor); editor && view.band)
-    editor->ShowChannel(*view.band, view.group, view.row);
+    editor->ShowChannel({*view.band, view.group}, view.row);
 }
 
 void UndoCommands::RefreshActions() {

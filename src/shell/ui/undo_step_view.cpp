@@ -55,8 +55,8 @@ std::string_view EditorOfSetting(const StepReach::Setting& setting) {
   return kChannelEditorKey;  // the channel counts and the document's own records
 }
 
-std::string BandAndGroup(const RadioConfig& cfg, Band band, int group, int language) {
-  return std::string(BandShortName(band)) + " " + GroupDisplayName(cfg, band, group, language);
+std::string BandAndGroup(const RadioConfig& cfg, BandGroup group, int language) {
+  return std::string(BandShortName(group.band)) + " " + GroupDisplayName(cfg, group, language);
 }
 
 UndoStepView ViewOfChannels(const StepReach& reach, const RadioConfig& cfg, int language) {
@@ -78,7 +78,7 @@ UndoStepView ViewOfChannels(const StepReach& reach, const RadioConfig& cfg, int 
     return view;
   }
   view.group = first.group;
-  const std::string group = BandAndGroup(cfg, *first.band, first.group, language);
+  const std::string group = BandAndGroup(cfg, {*first.band, first.group}, language);
   if (reach.channels.size() > 1) {
     view.what = FillIn(Text(Txt::StepChannels, language), {group});
     return view;

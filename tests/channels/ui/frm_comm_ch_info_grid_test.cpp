@@ -149,7 +149,7 @@ TEST_F(ChannelGridTest, StoredFrequenciesShowWithFiveDecimalsAndNoFrequencyAsAnE
   a.RxFrequency = "28145000";
   b.RxFrequency = "FFFFFFFF";
   c.RxFrequency = "2812345 ";
-  for (auto* r : {&a, &b, &c}) AppendSlot(cfg(), kHAM, 2, *r);
+  for (auto* r : {&a, &b, &c}) AppendSlot(cfg(), {kHAM, 2}, *r);
   ShowBand(kHAM);
   ShowGroup(2);
   EXPECT_EQ(grid()->Frequency(3), QStringLiteral("28.14500"));
@@ -164,7 +164,7 @@ TEST_F(ChannelGridTest, AStoredTextThatIsNoFrequencyShowsTheLowerLimitWithOneMes
   for (int n : {1, 2}) {
     ChannelRecord r = NewChannelRecord(n);
     r.RxFrequency = "28.1abc";
-    AppendSlot(cfg(), kHF, 4, r);
+    AppendSlot(cfg(), {kHF, 4}, r);
   }
   ShowBand(kHF);
   prompter.shown.clear();
@@ -175,7 +175,7 @@ TEST_F(ChannelGridTest, AStoredTextThatIsNoFrequencyShowsTheLowerLimitWithOneMes
 
 TEST_F(ChannelGridTest, TheGridOpensOnTheWorkChannelAndAGroupPickMakesItTheWorkGroup) {
   AllowEveryBand();
-  for (int n : {5, 12}) AppendSlot(cfg(), kHF, 3, NewChannelRecord(n));
+  for (int n : {5, 12}) AppendSlot(cfg(), {kHF, 3}, NewChannelRecord(n));
   cfg().Options.WorkChannel(3, kHF) = 12;
   ShowBand(kHF);
   ShowGroup(3);

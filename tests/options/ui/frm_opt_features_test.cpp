@@ -275,15 +275,15 @@ TEST_F(OptionFeaturesTest, SwitchingHfPublicOffRewritesEveryHfChannel) {
   window = Open();
   Choose(List("PublicSwitch_1"), "Off");
   EXPECT_EQ(cfg().PublicSwitch[BandIndex(kHF)], kPublicOff);
-  EXPECT_EQ(cfg().Channel(kHF, MemGroup(kHF), 99).Public, 1);
-  EXPECT_EQ(cfg().Channel(kHF, VfoGroup(kHF), 1).Public, 1);
-  EXPECT_EQ(cfg().Channel(kHF, 1, 1).Public, 1);
-  EXPECT_EQ(cfg().Channel(kCB, 1, 1).Public, 0);
-  EXPECT_EQ(cfg().Channel(kHAM, 1, 1).Public, 0);
+  EXPECT_EQ(cfg().Channel({kHF, MemGroup(kHF)}, 99).Public, 1);
+  EXPECT_EQ(cfg().Channel({kHF, VfoGroup(kHF)}, 1).Public, 1);
+  EXPECT_EQ(cfg().Channel({kHF, 1}, 1).Public, 1);
+  EXPECT_EQ(cfg().Channel({kCB, 1}, 1).Public, 0);
+  EXPECT_EQ(cfg().Channel({kHAM, 1}, 1).Public, 0);
 
-  cfg().Channel(kHF, 2, 2).Public = 0;
+  cfg().Channel({kHF, 2}, 2).Public = 0;
   Choose(List("PublicSwitch_1"), "Off");  // no change of the switch: the channels stay as they are
-  EXPECT_EQ(cfg().Channel(kHF, 2, 2).Public, 0);
+  EXPECT_EQ(cfg().Channel({kHF, 2}, 2).Public, 0);
 }
 
 TEST_F(OptionFeaturesTest, ReopeningAnEditorKeepsTheActiveWindowInFront) {
