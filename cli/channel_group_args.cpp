@@ -33,7 +33,7 @@ void AddChannelGroupOptions(CLI::App& cmd, ChannelGroupArgs& args) {
   cmd.add_option("--group", args.group, Say(Txt::CliGroupHelp))->required();
 }
 
-std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args) {
+std::optional<BandGroup> ChosenGroup(const ChannelGroupArgs& args) {
   auto band = BandOfName(args.band);
   if (!band) {
     Complain(Say(Txt::CliBandInvalid));
@@ -45,7 +45,7 @@ std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args) {
     Complain(FillIn(Say(message), {std::to_string(GroupCount(*band))}));
     return std::nullopt;
   }
-  return ChannelGroup{*band, *group};
+  return BandGroup{*band, *group};
 }
 
 }  // namespace zq::cli

@@ -14,15 +14,10 @@ struct ChannelGroupArgs {
   std::string group;
 };
 
-struct ChannelGroup {
-  Band band = kCB;
-  int group = 0;
-};
-
 void AddChannelGroupOptions(CLI::App& cmd, ChannelGroupArgs& args);
 
 // The group the options name; the message on standard error and nothing when
 // they name no group of a band.
-std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args);
+std::optional<BandGroup> ChosenGroup(const ChannelGroupArgs& args);
 
 }  // namespace zq::cli

@@ -54,7 +54,7 @@ std::vector<int> ListedNumbers(const DetailFieldDef& def, const DetailContext& c
   switch (def.kind) {
     case CK::DtmfCode: return DefinedDtmfCodeNumbers(ctx.cfg.Options);
     case CK::RogerPreset: return DefinedRogerPresetNumbers(ctx.cfg);
-    case CK::CbMemChannel: return ChannelNumbersInUse(ctx.cfg, {ctx.band, ctx.group});
+    case CK::CbMemChannel: return ChannelNumbersInUse(ctx.cfg, ctx.group);
     default: return {};
   }
 }

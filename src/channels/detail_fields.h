@@ -52,8 +52,7 @@ std::span<const DetailFieldDef> DetailFields();
 // What the lists of a row depend on besides the record.
 struct DetailContext {
   const RadioConfig& cfg;
-  Band band;
-  int group;
+  BandGroup group;
 };
 
 std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailContext& ctx, const ChannelRecord& record,

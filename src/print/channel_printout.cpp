@@ -44,7 +44,7 @@ PrintTable ChannelTablePrint(const RadioConfig& cfg, BandGroup group, int langua
     }
 
   const FrequencyLimits limits = LimitsOfBand(group.band);
-  const DetailContext ctx{cfg, group.band, group.number};
+  const DetailContext ctx{cfg, group};
   for (int row = 1, rows = GridRowCount(group); row <= rows; ++row) {
     std::vector<std::string>& line = table.rows.emplace_back();
     line = {GetCHName(group, row), RowFrequency(cfg, group, row, limits).text};

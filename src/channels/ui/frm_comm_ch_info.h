@@ -31,8 +31,8 @@ class frmCommChInfo : public EditorWindow {
   void Reload() override;
   void ShowChannel(BandGroup group, int row) override;
 
-  Band band() const { return band_; }
-  int group() const { return group_; }
+  Band band() const { return shown_.band; }
+  int group() const { return shown_.number; }
   QComboBox* bandSelector() const { return bandSelector_; }
   ChannelGrid* grid() const { return grid_; }
   GroupPanel* groupPanel() const { return groupPanel_; }
@@ -87,8 +87,7 @@ class frmCommChInfo : public EditorWindow {
   QPushButton* exportButton_ = nullptr;
   QPushButton* importButton_ = nullptr;
 
-  Band band_ = kCB;
-  int group_ = 1;
+  BandGroup shown_{kCB, 1};  // the group the grid shows
   int settingsGroup_ = 1;
   int lastEditedRow_ = 0;  // the remembered edit cell (always in the frequency column)
   FrequencyLimits limits_;

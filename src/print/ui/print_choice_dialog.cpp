@@ -30,10 +30,10 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
   band_ = new QComboBox(this);
   band_->setObjectName("printBand");
   for (const BandEntry& entry : kBandEntries) band_->addItem(QText(entry.selectorText, language));
-  band_->setCurrentIndex(BandIndex(preset.band));
+  band_->setCurrentIndex(BandIndex(preset.group.band));
   group_ = new QComboBox(this);
   group_->setObjectName("printGroup");
-  FillGroups({preset.band, preset.group});
+  FillGroups(preset.group);
   connect(band_, &QComboBox::currentIndexChanged, this, [this] { FillGroups({ShownBand(), 0}); });
   connect(channelTable_, &QRadioButton::toggled, this, &PrintChoiceDialog::EnableGroupLists);
   EnableGroupLists();
