@@ -18,8 +18,7 @@ namespace {
 
 // "/Channels/HAM/group 1/slot 9/PowerLevel" taken apart.
 struct ChannelMember {
-  Band band = kCB;
-  int group = 0, slot = 0;
+  ChannelSlot slot;
   std::string field;
 };
 
@@ -37,9 +36,7 @@ std::optional<ChannelMember> ParseChannelMember(std::string_view member) {
   auto group = ParseInteger(parts[1].substr(6));
   auto slot = ParseInteger(parts[2].substr(5));
   if (!band || !group || !slot) return std::nullopt;
-  m.band = *band;
-  m.group = static_cast<int>(*group);
-  m.slot = static_cast<int>(*slot);
+  m.slot = {{*band, static_cast<int>(*group)}, static_cast<int>(*slot)};
   m.field = std::string(parts[3]);
   return m;
 }
@@ -135,14 +132,15 @@ std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDiff
     const auto m = ParseChannelMember(d.member);
     const FieldOfMember field = m ? FindField(m->field) : FieldOfMember{};
     const bool frequency = m && m->field == "RxFrequency";
-    if (!m || (!field.def && !frequency) || !IsGroup({m->band, m->group})) {
+    if (!m || (!field.def && !frequency) || !IsGroup(m->slot.group)) {
       out.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
       continue;
     }
     const std::string label = std::string(Text(frequency ? Txt::FrequencyLabel : field.def->label, language));
-    const std::string name = std::string(BandShortName(m->band)) + " " +
-                             GroupDisplayName(cfg, {m->band, m->group}, language) + " (" + std::to_string(m->group) +
-                             ") CH " + std::to_string(m->slot) + " " + label;
+    const BandGroup group = m->slot.group;
+    const std::string name = std::string(BandShortName(group.band)) + " " + GroupDisplayName(cfg, group, language) +
+                             " (" + std::to_string(group.number) + ") CH " + std::to_string(m->slot.number) + " " +
+                             label;
     out.push_back({name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});
   }
   return out;

@@ -63,6 +63,14 @@ struct BandGroup {
   friend constexpr auto operator<=>(BandGroup, BandGroup) = default;
 };
 
+// A channel slot of a group: the place of a record in the group's table (from 1).
+struct ChannelSlot {
+  BandGroup group;
+  int number = 0;
+  friend constexpr bool operator==(ChannelSlot, ChannelSlot) = default;
+  friend constexpr auto operator<=>(ChannelSlot, ChannelSlot) = default;
+};
+
 constexpr bool IsGroup(BandGroup group) { return group.number >= 1 && group.number <= GroupCount(group.band); }
 constexpr bool IsMemGroup(BandGroup group) { return group.number != 0 && group.number == MemGroup(group.band); }
 constexpr bool IsVfoGroup(BandGroup group) { return group.number != 0 && group.number == VfoGroup(group.band); }

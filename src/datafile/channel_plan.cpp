@@ -61,7 +61,7 @@ class PlanReader {
   static bool NumbersRunFromOne(const PlanGroup& g) {
     for (std::size_t k = 0; k < g.channels.size(); ++k)
       if (g.channels[k].number != static_cast<int>(k) + 1) return false;
-    return static_cast<int>(g.channels.size()) <= GroupCapacity({g.band, g.group});
+    return static_cast<int>(g.channels.size()) <= GroupCapacity(g.group);
   }
 
   std::string Directive(const std::vector<std::string>& w, std::string_view line) {
@@ -144,7 +144,7 @@ class PlanReader {
 
   const PlanGroup* Find(BandGroup group) const {
     for (const auto& g : result_.groups)
-      if (g.band == group.band && g.group == group.number) return &g;
+      if (g.group == group) return &g;
     return nullptr;
   }
 
@@ -183,8 +183,8 @@ ChannelPlanParse ParseChannelPlans(std::string_view text) { return PlanReader().
 void ApplyChannelPlans(const std::vector<PlanGroup>& groups, TemplateKind kind, RadioConfig& cfg) {
   for (const auto& g : groups) {
     if (g.initialOnly && kind != TemplateKind::InitialSetting) continue;
-    cfg.Options.GroupName(g.group, g.band) = Utf8ToUtf16(g.name);
-    cfg.Count({g.band, g.group}) = static_cast<int16_t>(g.channels.size());
+    cfg.Options.GroupName(g.group.number, g.group.band) = Utf8ToUtf16(g.name);
+    cfg.Count(g.group) = static_cast<int16_t>(g.channels.size());
     for (const auto& c : g.channels) {
       ChannelRecord record;
       record.Number = static_cast<int16_t>(c.number);
@@ -194,7 +194,7 @@ void ApplyChannelPlans(const std::vector<PlanGroup>& groups, TemplateKind kind, 
       record.TxFrequency = record.RxFrequency;
       record.NbAnl = 1;
       record.Mode = static_cast<int16_t>(c.mode);
-      cfg.Channel({g.band, g.group}, c.number) = record;
+      cfg.Channel(g.group, c.number) = record;
     }
   }
 }

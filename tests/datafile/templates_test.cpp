@@ -24,7 +24,7 @@ std::vector<PlanGroup> ShippedPlans() {
 std::map<int, long long> Frequencies(const std::vector<PlanGroup>& plans, BandGroup group) {
   std::map<int, long long> byChannel;
   for (const auto& g : plans)
-    if (g.band == group.band && g.group == group.number)
+    if (g.group == group)
       for (const auto& c : g.channels) byChannel[c.number] = c.hertz;
   return byChannel;
 }
