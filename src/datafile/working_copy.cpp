@@ -15,7 +15,7 @@ int UsedRecords(const RadioConfig& cfg, BandGroup group) {
 template <class Fn>
 void ForEachGroup(Fn&& fn) {
   for (const Band band : kBands)
-    for (int group = 1; group <= GroupCount(band); ++group) fn(band, group);
+    for (int number = 1; number <= GroupCount(band); ++number) fn(BandGroup{band, number});
 }
 
 // The stored record of the working group with the live record's Number:
@@ -30,10 +30,10 @@ const ChannelRecord* FindStoredRecord(const RadioConfig& stored, BandGroup group
 
 bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
   bool same = true;
-  ForEachGroup([&](Band band, int group) {
-    for (int k = 1; same && k <= UsedRecords(cfg, {band, group}); ++k) {
-      const ChannelRecord& live = cfg.Channel({band, group}, k);
-      const ChannelRecord* kept = FindStoredRecord(stored, {band, group}, k, live.Number);
+  ForEachGroup([&](BandGroup group) {
+    for (int k = 1; same && k <= UsedRecords(cfg, group); ++k) {
+      const ChannelRecord& live = cfg.Channel(group, k);
+      const ChannelRecord* kept = FindStoredRecord(stored, group, k, live.Number);
       same = kept != nullptr && *kept == live;
     }
   });
@@ -44,16 +44,16 @@ bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
 
 bool ChannelCountsAreValid(const GroupBandTable& counts) {
   bool valid = true;
-  ForEachGroup([&](Band band, int group) {
-    int16_t n = counts.at({band, group});
-    valid = valid && n >= 0 && n <= GroupCapacity({band, group});
+  ForEachGroup([&](BandGroup group) {
+    int16_t n = counts.at(group);
+    valid = valid && n >= 0 && n <= GroupCapacity(group);
   });
   return valid;
 }
 
 int ChannelFileRecordCount(const GroupBandTable& counts) {
   int records = kSpecialSlots;
-  ForEachGroup([&](Band band, int group) { records += counts.at({band, group}); });
+  ForEachGroup([&](BandGroup group) { records += counts.at(group); });
   return records;
 }
 
