@@ -18,8 +18,8 @@ using zq::RadioConfig;
 // Every record of the HF memory group gets another frequency, as an import does.
 void ChangeMemoryGroup(RadioConfig& cfg, int round) {
   for (int k = 1; k <= 99; ++k)
-    cfg.Channel(zq::kHF, 16, k).RxFrequency = std::to_string(28000000 + 1000 * k + round);
-  cfg.Count(zq::kHF, 16) = 99;
+    cfg.Channel({zq::kHF, 16}, k).RxFrequency = std::to_string(28000000 + 1000 * k + round);
+  cfg.Count({zq::kHF, 16}) = 99;
 }
 
 struct History {

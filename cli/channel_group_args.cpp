@@ -11,18 +11,18 @@
 namespace zq::cli {
 namespace {
 
-std::optional<int> BandOfName(std::string_view name) {
-  for (int band = 0; band < kBandCount; ++band)
-    if (SameIgnoringCase(Trim(name), kBandShortNames[band])) return band;
+std::optional<Band> BandOfName(std::string_view name) {
+  for (const Band band : kBands)
+    if (SameIgnoringCase(Trim(name), BandShortName(band))) return band;
   return std::nullopt;
 }
 
-std::optional<int> GroupOfName(int band, std::string_view name) {
+std::optional<int> GroupOfName(Band band, std::string_view name) {
   name = Trim(name);
   if (MemGroup(band) != 0 && SameIgnoringCase(name, "MEM")) return MemGroup(band);
   if (VfoGroup(band) != 0 && SameIgnoringCase(name, "VFO")) return VfoGroup(band);
   auto number = IsAllDigits(name) ? ParseInteger(name) : std::nullopt;
-  if (number && IsGroup(band, static_cast<int>(*number))) return static_cast<int>(*number);
+  if (number && IsGroup({band, static_cast<int>(*number)})) return static_cast<int>(*number);
   return std::nullopt;
 }
 
@@ -33,7 +33,7 @@ void AddChannelGroupOptions(CLI::App& cmd, ChannelGroupArgs& args) {
   cmd.add_option("--group", args.group, Say(Txt::CliGroupHelp))->required();
 }
 
-std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args) {
+std::optional<BandGroup> ChosenGroup(const ChannelGroupArgs& args) {
   auto band = BandOfName(args.band);
   if (!band) {
     Complain(Say(Txt::CliBandInvalid));
@@ -45,7 +45,7 @@ std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args) {
     Complain(FillIn(Say(message), {std::to_string(GroupCount(*band))}));
     return std::nullopt;
   }
-  return ChannelGroup{*band, *group};
+  return BandGroup{*band, *group};
 }
 
 }  // namespace zq::cli

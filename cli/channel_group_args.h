@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "config/band_layout.h"
+
 namespace zq::cli {
 
 struct ChannelGroupArgs {
@@ -12,15 +14,10 @@ struct ChannelGroupArgs {
   std::string group;
 };
 
-struct ChannelGroup {
-  int band = 0;
-  int group = 0;
-};
-
 void AddChannelGroupOptions(CLI::App& cmd, ChannelGroupArgs& args);
 
 // The group the options name; the message on standard error and nothing when
 // they name no group of a band.
-std::optional<ChannelGroup> ChosenGroup(const ChannelGroupArgs& args);
+std::optional<BandGroup> ChosenGroup(const ChannelGroupArgs& args);
 
 }  // namespace zq::cli

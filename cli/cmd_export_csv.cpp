@@ -28,10 +28,10 @@ void AddExportCsvCommand(CLI::App& app, int& exitCode) {
       return;
     }
     if (output.empty()) {
-      std::cout << ExportChannelsCsv(stored.content, chosen->band, chosen->group);
+      std::cout << ExportChannelsCsv(stored.content, *chosen);
       return;
     }
-    if (auto failure = ExportChannelsCsvFile(stored.content, chosen->band, chosen->group, output)) {
+    if (auto failure = ExportChannelsCsvFile(stored.content, *chosen, output)) {
       Complain(MessageText(*failure, CliLanguage()));
       exitCode = kOutputError;
     }

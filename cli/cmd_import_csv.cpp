@@ -49,7 +49,7 @@ void AddImportCsvCommand(CLI::App& app, int& exitCode) {
       exitCode = kInputError;
       return;
     }
-    CsvImportResult result = ImportChannelsCsvFile(state.config, chosen->band, chosen->group, csvFile,
+    CsvImportResult result = ImportChannelsCsvFile(state.config, *chosen, csvFile,
                                                    renumber ? CsvRows::InFileOrder : CsvRows::ByLocation);
     if (result.refusal) {
       Complain(MessageText(*result.refusal, CliLanguage()));

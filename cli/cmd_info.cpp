@@ -35,11 +35,11 @@ void PrintIdentity(const RadioConfig& cfg, std::ostream& out) {
 
 void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
   out << Say(Txt::InfoChannelCounts) << ":\n";
-  for (int band = 0; band < kBandCount; ++band) {
-    out << "  " << kBandShortNames[band] << ":";
+  for (const Band band : kBands) {
+    out << "  " << BandShortName(band) << ":";
     for (int group = 1; group <= GroupCount(band); ++group)
       out << "  " << group << " " << Shown(cfg.Options.GroupName(group, band)) << " "
-          << cfg.Count(band, group);
+          << cfg.Count({band, group});
     out << "\n";
   }
   int special = 0;

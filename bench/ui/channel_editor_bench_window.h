@@ -32,7 +32,7 @@ struct ChannelEditorBenchWindow {
     list->setCurrentIndex(index);
     emit list->activated(index);
   }
-  void ShowBand(int band) { Pick(editor->bandSelector(), band); }
+  void ShowBand(Band band) { Pick(editor->bandSelector(), BandIndex(band)); }
   void ShowGroup(int group) {
     QComboBox* selector = editor->groupPanel()->groupSelector();
     Pick(selector, selector->findData(group));

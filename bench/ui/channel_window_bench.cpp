@@ -18,14 +18,14 @@ using Window = bench::ChannelEditorBenchWindow;
 
 // Full memory groups in HF and HAM, with tones so the detail panel shows its code lists.
 void FillMemoryGroups(RadioConfig& cfg) {
-  for (int band : {kHF, kHAM}) {
+  for (const Band band : {kHF, kHAM}) {
     for (int n = 1; n <= 99; ++n) {
       ChannelRecord r = NewChannelRecord(n);
       r.RxFrequency = std::to_string(2800000 + 100 * n) + " ";
       r.TxFrequency = r.RxFrequency;
       r.RxToneType = 2;
       r.TxToneType = 1;
-      AppendSlot(cfg, band, MemGroup(band), r);
+      AppendSlot(cfg, {band, MemGroup(band)}, r);
     }
   }
 }
@@ -44,7 +44,7 @@ BENCHMARK(BM_SwitchMemoryGroup)->Unit(benchmark::kMillisecond);
 
 void BM_SwitchBandAndShowMemoryGroup(benchmark::State& state) {
   Window w(FillMemoryGroups);
-  int band = kHF;
+  Band band = kHF;
   for (auto _ : state) {
     band = band == kHF ? kHAM : kHF;
     w.ShowBand(band);

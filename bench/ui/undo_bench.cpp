@@ -29,7 +29,7 @@ struct Window : bench::ChannelEditorBenchWindow {
       ChannelRecord r = NewChannelRecord(n);
       r.RxFrequency = std::to_string(2800000 + 100 * n) + " ";
       r.TxFrequency = r.RxFrequency;
-      AppendSlot(state.config, kHF, MemGroup(kHF), r);
+      AppendSlot(state.config, {kHF, MemGroup(kHF)}, r);
     }
     main->undoCommands().RecordNow();
   }

@@ -20,8 +20,8 @@ struct RowLayout {
   int firstSpecialSlot = 0;     // special slot behind the first memory row
   bool channelsAsMemory = false;  // MEM group: channel rows labelled "M" + row
 };
-RowLayout RowLayoutOf(int band, int group);
-int GridRowCount(int band, int group);
+RowLayout RowLayoutOf(BandGroup group);
+int GridRowCount(BandGroup group);
 
 enum class RowKind { None, Channel, CbMemory };
 // What a row stands for: a channel slot (number = the row, the Number its
@@ -30,20 +30,20 @@ struct RowTarget {
   RowKind kind = RowKind::None;
   int number = 0;
 };
-RowTarget TargetOfRow(int band, int group, int row);
+RowTarget TargetOfRow(BandGroup group, int row);
 
 // The record shown in a row; nullptr for a channel row with no channel in use
 // and for a row the grid does not have.
-ChannelRecord* RecordAtRow(RadioConfig& cfg, int band, int group, int row);
-const ChannelRecord* RecordAtRow(const RadioConfig& cfg, int band, int group, int row);
+ChannelRecord* RecordAtRow(RadioConfig& cfg, BandGroup group, int row);
+const ChannelRecord* RecordAtRow(const RadioConfig& cfg, BandGroup group, int row);
 // The channel a row holds: as RecordAtRow, except that a CB memory row, which
 // always has its special slot behind it, holds a channel only while the slot is
 // in use (`Enabled` = 1).
-const ChannelRecord* ChannelAtRow(const RadioConfig& cfg, int band, int group, int row);
+const ChannelRecord* ChannelAtRow(const RadioConfig& cfg, BandGroup group, int row);
 
 // The label of a row ("12", "M3"), and back; GetCHID gives 0 for a label the
 // grid of that group does not show.
-std::string GetCHName(int band, int group, int row);
-int GetCHID(int band, int group, std::string_view label);
+std::string GetCHName(BandGroup group, int row);
+int GetCHID(BandGroup group, std::string_view label);
 
 }  // namespace zq

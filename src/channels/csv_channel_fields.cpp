@@ -247,7 +247,7 @@ std::optional<CsvColumn> ColumnOfName(std::string_view name) {
   return index < 0 ? std::nullopt : std::optional(static_cast<CsvColumn>(index));
 }
 
-std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, int band, int row, const std::string& label,
+std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, Band band, int row, const std::string& label,
                                    int repeaterOffset) {
   auto mhz = StoredFrequencyMhz(record.RxFrequency.view());
   if (!mhz) return std::nullopt;
@@ -296,14 +296,14 @@ CsvDropped DroppedValues(const CsvLineValues& line, int repeaterOffset) {
   return dropped;
 }
 
-std::optional<CsvMessage> ReadFrequency(const CsvLineValues& line, ChannelRecord& record, int band) {
+std::optional<CsvMessage> ReadFrequency(const CsvLineValues& line, ChannelRecord& record, Band band) {
   std::string value(line[CsvColumn::Frequency].value_or(""));
   auto mhz = ParseNumber(value);
   if (!mhz) return Problem(Txt::CsvFrequencyNotNumber, {value});
   FrequencyLimits limits = LimitsOfBand(band);
   CheckedFrequency checked = CheckFrequency(*mhz, false, limits);
   auto stored = checked.outOfRange ? std::nullopt : StoredFromEntry(FormatFixed(checked.mhz, kStoredDecimals), limits);
-  if (!stored) return Problem(Txt::CsvFrequencyOutOfRange, {value, kBandEntries[band].rangeText});
+  if (!stored) return Problem(Txt::CsvFrequencyOutOfRange, {value, kBandEntries[BandIndex(band)].rangeText});
   // The same frequency keeps its stored text (a radio read stores eight digits).
   auto current = StoredFrequencyMhz(record.RxFrequency.view());
   if (!current || std::llround(*current * 1e6) != std::llround(checked.mhz * 1e6)) record.RxFrequency = *stored;

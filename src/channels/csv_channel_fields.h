@@ -45,7 +45,7 @@ std::string MessageText(const CsvMessage& message, int language);
 // radio-wide repeater offset (MHz x 10000); nothing when the channel has no
 // frequency. Stored values outside their lists are written as the editor shows
 // them; CB channels have no repeater shift.
-std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, int band, int row, const std::string& label,
+std::optional<CsvRow> ChannelToCsv(const ChannelRecord& record, Band band, int row, const std::string& label,
                                    int repeaterOffset);
 
 // The values of one line by column: trimmed; empty for a column the line is
@@ -76,7 +76,7 @@ CsvDropped DroppedValues(const CsvLineValues& line, int repeaterOffset);
 // Each of these reads its columns of a line into the record, or says what is
 // wrong with them and leaves the record as it was. A column the file does not
 // have leaves its fields alone.
-std::optional<CsvMessage> ReadFrequency(const CsvLineValues& line, ChannelRecord& record, int band);
+std::optional<CsvMessage> ReadFrequency(const CsvLineValues& line, ChannelRecord& record, Band band);
 std::optional<CsvMessage> ReadDuplex(const CsvLineValues& line, ChannelRecord& record);
 std::optional<CsvMessage> ReadTones(const CsvLineValues& line, ChannelRecord& record);
 std::optional<CsvMessage> ReadMode(const CsvLineValues& line, ChannelRecord& record);

@@ -23,8 +23,8 @@ constexpr FieldReader kFieldReaders[] = {ReadDuplex, ReadTones, ReadMode, ReadPo
 
 CsvMessage Refusal(Txt text, std::vector<std::string> values = {}) { return {0, text, std::move(values)}; }
 
-std::optional<CsvMessage> RefusalOfText(int band, int group, std::string_view text) {
-  if ((band != kHF && band != kHAM) || !IsGroup(band, group)) return Refusal(Txt::CsvImportOnlyHfHam);
+std::optional<CsvMessage> RefusalOfText(BandGroup group, std::string_view text) {
+  if ((group.band != kHF && group.band != kHAM) || !IsGroup(group)) return Refusal(Txt::CsvImportOnlyHfHam);
   if (text.size() > kCsvMaxBytes || CountLines(text) > kCsvMaxLines) return Refusal(Txt::CsvFileTooLarge);
   if (text.find('\0') != std::string_view::npos) return Refusal(Txt::CsvNotText);
   return std::nullopt;
@@ -56,8 +56,8 @@ Txt HeaderRefusal(const std::vector<CsvRecord>& records) {
 
 class GroupImport {
  public:
-  GroupImport(RadioConfig& cfg, int band, int group, CsvRows rows)
-      : cfg_(cfg), band_(band), group_(group), rows_(rows) {
+  GroupImport(RadioConfig& cfg, BandGroup group, CsvRows rows)
+      : cfg_(cfg), group_(group), rows_(rows) {
     result_.repeaterOffset = cfg.Options.TxRepeaterOffset();
   }
 
@@ -72,14 +72,14 @@ class GroupImport {
     std::string location(line[CsvColumn::Location].value_or(""));
     auto row = ParseInteger(location);
     if (!row) return Skip(record.line, {0, Txt::CsvLocationNotNumber, {location}});
-    int rows = GroupCapacity(band_, group_);
+    int rows = GroupCapacity(group_);
     if (*row < 1 || *row > rows)
       return Skip(record.line, {0, Txt::CsvLocationOutsideGroup, {std::to_string(*row), std::to_string(rows)}});
     int channelRow = static_cast<int>(*row);
     if (auto earlier = lineOfRow_.find(channelRow); earlier != lineOfRow_.end())
       return Skip(record.line, {0, Txt::CsvLocationRepeated, {location, std::to_string(earlier->second)}});
 
-    const ChannelRecord* existing = RecordAtRow(cfg_, band_, group_, channelRow);
+    const ChannelRecord* existing = RecordAtRow(cfg_, group_, channelRow);
     if (Plan(record.line, line, existing, existing ? *existing : NewChannelRecord(channelRow)))
       lineOfRow_[channelRow] = record.line;
   }
@@ -87,7 +87,7 @@ class GroupImport {
   // Nothing is stored before every line has been read.
   CsvImportResult Store() {
     for (Planned& p : planned_) StoreChannel(p);
-    if (result_.created > 0) RevalidateGroupSelections(cfg_, band_);
+    if (result_.created > 0) RevalidateGroupSelections(cfg_, group_.band);
     std::stable_sort(result_.skippedLines.begin(), result_.skippedLines.end(),
                      [](const CsvMessage& a, const CsvMessage& b) { return a.line < b.line; });
     return std::move(result_);
@@ -102,7 +102,7 @@ class GroupImport {
 
   // The line's values over `channel`; false (and the line skipped) when one cannot be taken.
   bool Plan(int lineNumber, const CsvLineValues& line, const ChannelRecord* existing, ChannelRecord channel) {
-    std::optional<CsvMessage> problem = ReadFrequency(line, channel, band_);
+    std::optional<CsvMessage> problem = ReadFrequency(line, channel, group_.band);
     for (FieldReader read : kFieldReaders)
       if (!problem) problem = read(line, channel);
     if (problem) {
@@ -121,19 +121,19 @@ class GroupImport {
   }
 
   int LowestFreeRow() const {
-    for (int row = 1, rows = GroupCapacity(band_, group_); row <= rows; ++row)
-      if (FindSlotOfNumber(cfg_, band_, group_, row) == 0) return row;
+    for (int row = 1, rows = GroupCapacity(group_); row <= rows; ++row)
+      if (FindSlotOfNumber(cfg_, group_, row) == 0) return row;
     return 0;
   }
 
   void StoreChannel(Planned& p) {
     if (rows_ == CsvRows::InFileOrder) p.channel.Number = static_cast<int16_t>(LowestFreeRow());
-    int position = p.channel.Number == 0 ? 0 : FindSlotOfNumber(cfg_, band_, group_, p.channel.Number);
+    int position = p.channel.Number == 0 ? 0 : FindSlotOfNumber(cfg_, group_, p.channel.Number);
     if (position == 0) {
-      if (p.channel.Number == 0 || !AppendSlot(cfg_, band_, group_, p.channel))
+      if (p.channel.Number == 0 || !AppendSlot(cfg_, group_, p.channel))
         return Skip(p.line, {0, Txt::CsvGroupFull, {}});
       ++result_.created;
-    } else if (ChannelRecord& current = cfg_.Channel(band_, group_, position); current != p.channel) {
+    } else if (ChannelRecord& current = cfg_.Channel(group_, position); current != p.channel) {
       current = p.channel;
       ++result_.changed;
     }
@@ -143,7 +143,7 @@ class GroupImport {
   }
 
   RadioConfig& cfg_;
-  int band_, group_;
+  BandGroup group_;
   CsvRows rows_;
   std::map<int, int> lineOfRow_;
   std::vector<Planned> planned_;
@@ -167,41 +167,41 @@ std::optional<std::string> ReadFileStart(const std::filesystem::path& path) {
 
 }  // namespace
 
-std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group) {
+std::string ExportChannelsCsv(const RadioConfig& cfg, BandGroup group) {
   std::vector<std::string> header(kCsvColumnNames.begin(), kCsvColumnNames.end());
   std::string out = CsvRecordText(header);
   int repeaterOffset = cfg.Options.TxRepeaterOffset();
-  for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) {
-    const ChannelRecord* record = ChannelAtRow(cfg, band, group, row);
+  for (int row = 1, rows = GridRowCount(group); row <= rows; ++row) {
+    const ChannelRecord* record = ChannelAtRow(cfg, group, row);
     if (record == nullptr) continue;
-    if (auto line = ChannelToCsv(*record, band, row, GetCHName(band, group, row), repeaterOffset))
+    if (auto line = ChannelToCsv(*record, group.band, row, GetCHName(group, row), repeaterOffset))
       out += CsvRecordText(*line);
   }
   return out;
 }
 
-std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, int band, int group,
+std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, BandGroup group,
                                                 const std::filesystem::path& path) {
-  if (WriteFileAtomically(path, ExportChannelsCsv(cfg, band, group))) return std::nullopt;
+  if (WriteFileAtomically(path, ExportChannelsCsv(cfg, group))) return std::nullopt;
   return Refusal(Txt::CsvCannotWrite, {Utf8OfPath(path)});
 }
 
-CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text, CsvRows rows) {
-  if (auto refusal = RefusalOfText(band, group, text)) return {refusal};
+CsvImportResult ImportChannelsCsv(RadioConfig& cfg, BandGroup group, std::string_view text, CsvRows rows) {
+  if (auto refusal = RefusalOfText(group, text)) return {refusal};
   std::vector<CsvRecord> records = ReadCsvRecords(text);
   auto columns = records.empty() ? std::nullopt : ColumnsOfHeader(records.front(), rows);
   if (!columns) return {Refusal(HeaderRefusal(records))};
 
-  GroupImport import(cfg, band, group, rows);
+  GroupImport import(cfg, group, rows);
   for (std::size_t k = 1; k < records.size(); ++k) import.ReadLine(records[k], *columns);
   return import.Store();
 }
 
-CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path,
+CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, BandGroup group, const std::filesystem::path& path,
                                       CsvRows rows) {
   auto text = ReadFileStart(path);
   if (!text) return {Refusal(Txt::CsvCannotRead, {Utf8OfPath(path)})};
-  return ImportChannelsCsv(cfg, band, group, *text, rows);
+  return ImportChannelsCsv(cfg, group, *text, rows);
 }
 
 std::string ImportSummary(const CsvImportResult& result, int language) {

@@ -20,9 +20,9 @@ inline constexpr std::size_t kCsvMaxBytes = 1024 * 1024;
 inline constexpr int kCsvMaxLines = 1000;
 
 // The header line and one line per row in use, in row order, CRLF line ends.
-std::string ExportChannelsCsv(const RadioConfig& cfg, int band, int group);
+std::string ExportChannelsCsv(const RadioConfig& cfg, BandGroup group);
 // The same written to a file, replacing it whole; the failure otherwise.
-std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, int band, int group,
+std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, BandGroup group,
                                                 const std::filesystem::path& path);
 
 struct CsvImportResult {
@@ -49,9 +49,9 @@ enum class CsvRows { ByLocation, InFileOrder };
 // does not name are kept. A line with any unusable value is skipped as a
 // whole; the others are taken. A file refused as a whole (wrong band or group,
 // too large, not text, no Location or Frequency column) changes nothing.
-CsvImportResult ImportChannelsCsv(RadioConfig& cfg, int band, int group, std::string_view text,
+CsvImportResult ImportChannelsCsv(RadioConfig& cfg, BandGroup group, std::string_view text,
                                   CsvRows rows = CsvRows::ByLocation);
-CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, int band, int group, const std::filesystem::path& path,
+CsvImportResult ImportChannelsCsvFile(RadioConfig& cfg, BandGroup group, const std::filesystem::path& path,
                                       CsvRows rows = CsvRows::ByLocation);
 
 // "Channels imported: 3 new, 1 changed, 2 lines skipped." in the language.

@@ -54,7 +54,7 @@ std::vector<int> ListedNumbers(const DetailFieldDef& def, const DetailContext& c
   switch (def.kind) {
     case CK::DtmfCode: return DefinedDtmfCodeNumbers(ctx.cfg.Options);
     case CK::RogerPreset: return DefinedRogerPresetNumbers(ctx.cfg);
-    case CK::CbMemChannel: return ChannelNumbersInUse(ctx.cfg, ctx.band, ctx.group);
+    case CK::CbMemChannel: return ChannelNumbersInUse(ctx.cfg, ctx.group);
     default: return {};
   }
 }
@@ -78,7 +78,7 @@ std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailCont
       break;
     case CK::ToneCode: texts = ToneCodeTexts(ToneTypeOf(def, record)); break;
     case CK::CbMemBand:
-      for (int g : kSharedMemoryPlans) texts.push_back(GroupDisplayName(ctx.cfg, kCB, g, language));
+      for (int g : kSharedMemoryPlans) texts.push_back(GroupDisplayName(ctx.cfg, {kCB, g}, language));
       break;
     case CK::DtmfCode:  // the number the radio stores, and the digits it stands for
       texts.emplace_back(Text(Txt::ChoiceOff, language));
@@ -127,14 +127,15 @@ void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRec
   }
 }
 
-bool IsFieldShown(const DetailFieldDef& def, int band, int group, RowKind kind, const ChannelRecord& record) {
+bool IsFieldShown(const DetailFieldDef& def, BandGroup group, RowKind kind, const ChannelRecord& record) {
   if (def.kind == CK::ToneCode && ToneTypeOf(def, record) == kToneOff) return false;
   switch (def.scope) {
     case S::EveryRow: return true;
-    case S::HfHamRows: return band != kCB;
+    case S::HfHamRows: return group.band != kCB;
     case S::CbMemoryRows: return kind == RowKind::CbMemory;
     case S::SharedCbMemoryRows:
-      return kind == RowKind::CbMemory && (group == kSharedMemoryPlans[0] || group == kSharedMemoryPlans[1]);
+      return kind == RowKind::CbMemory &&
+             (group.number == kSharedMemoryPlans[0] || group.number == kSharedMemoryPlans[1]);
   }
   return false;
 }

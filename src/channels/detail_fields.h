@@ -52,8 +52,7 @@ std::span<const DetailFieldDef> DetailFields();
 // What the lists of a row depend on besides the record.
 struct DetailContext {
   const RadioConfig& cfg;
-  int band;
-  int group;
+  BandGroup group;
 };
 
 std::vector<std::string> ChoiceTexts(const DetailFieldDef& def, const DetailContext& ctx, const ChannelRecord& record,
@@ -68,7 +67,7 @@ void StoreChoice(const DetailFieldDef& def, const DetailContext& ctx, ChannelRec
 
 // Whether a row of `kind` shows the field; a tone code list shows only while
 // its tone type is CTCSS or DCS.
-bool IsFieldShown(const DetailFieldDef& def, int band, int group, RowKind kind, const ChannelRecord& record);
+bool IsFieldShown(const DetailFieldDef& def, BandGroup group, RowKind kind, const ChannelRecord& record);
 // Whether "Public" is On for the record, which greys the fields marked so.
 bool IsPublicOn(const ChannelRecord& record);
 

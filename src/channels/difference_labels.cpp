@@ -18,7 +18,7 @@ namespace {
 
 // "/Channels/HAM/group 1/slot 9/PowerLevel" taken apart.
 struct ChannelMember {
-  int band = 0, group = 0, slot = 0;
+  ChannelSlot slot;
   std::string field;
 };
 
@@ -32,12 +32,11 @@ std::optional<ChannelMember> ParseChannelMember(std::string_view member) {
   parts.push_back(member);
   if (parts.size() != 4 || !parts[1].starts_with("group ") || !parts[2].starts_with("slot ")) return std::nullopt;
   ChannelMember m;
-  for (m.band = 0; m.band < kBandCount && parts[0] != kBandShortNames[m.band]; ++m.band) {}
+  const auto band = BandOfShortName(parts[0]);
   auto group = ParseInteger(parts[1].substr(6));
   auto slot = ParseInteger(parts[2].substr(5));
-  if (m.band == kBandCount || !group || !slot) return std::nullopt;
-  m.group = static_cast<int>(*group);
-  m.slot = static_cast<int>(*slot);
+  if (!band || !group || !slot) return std::nullopt;
+  m.slot = {{*band, static_cast<int>(*group)}, static_cast<int>(*slot)};
   m.field = std::string(parts[3]);
   return m;
 }
@@ -133,14 +132,15 @@ std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDiff
     const auto m = ParseChannelMember(d.member);
     const FieldOfMember field = m ? FindField(m->field) : FieldOfMember{};
     const bool frequency = m && m->field == "RxFrequency";
-    if (!m || (!field.def && !frequency) || !IsGroup(m->band, m->group)) {
+    if (!m || (!field.def && !frequency) || !IsGroup(m->slot.group)) {
       out.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
       continue;
     }
     const std::string label = std::string(Text(frequency ? Txt::FrequencyLabel : field.def->label, language));
-    const std::string name = std::string(kBandShortNames[m->band]) + " " +
-                             GroupDisplayName(cfg, m->band, m->group, language) + " (" + std::to_string(m->group) +
-                             ") CH " + std::to_string(m->slot) + " " + label;
+    const BandGroup group = m->slot.group;
+    const std::string name = std::string(BandShortName(group.band)) + " " + GroupDisplayName(cfg, group, language) +
+                             " (" + std::to_string(group.number) + ") CH " + std::to_string(m->slot.number) + " " +
+                             label;
     out.push_back({name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});
   }
   return out;

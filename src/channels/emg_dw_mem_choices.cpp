@@ -17,10 +17,10 @@ constexpr Txt kWorkModeTexts[] = {Txt::ModeFm, Txt::ModeAm, Txt::ModeUsb, Txt::M
 constexpr int kCbMemorySlotsPerPlan = 16;
 
 // Numbers of the channels in use of a group up to `highest`, ascending, each once.
-Choices ChannelNumberChoices(const RadioConfig& cfg, int band, int group, int highest, const char* labelPrefix) {
+Choices ChannelNumberChoices(const RadioConfig& cfg, BandGroup group, int highest, const char* labelPrefix) {
   std::vector<int> numbers;
-  for (int k = 1; k <= SlotsInUse(cfg, band, group); ++k) {
-    const ChannelRecord& r = cfg.Channel(band, group, k);
+  for (int k = 1; k <= SlotsInUse(cfg, group); ++k) {
+    const ChannelRecord& r = cfg.Channel(group, k);
     if (r.Enabled == 1 && r.Number >= 1 && r.Number <= highest) numbers.push_back(r.Number);
   }
   std::sort(numbers.begin(), numbers.end());
@@ -32,7 +32,7 @@ Choices ChannelNumberChoices(const RadioConfig& cfg, int band, int group, int hi
 
 // The plan's set of sixteen memory slots, as the channel grid's rows M1-M16 show them.
 Choices CbMemoryChoices(const RadioConfig& cfg, int group) {
-  int first = RowLayoutOf(kCB, group).firstSpecialSlot;
+  int first = RowLayoutOf({kCB, group}).firstSpecialSlot;
   Choices choices;
   for (int k = 1; k <= kCbMemorySlotsPerPlan; ++k)
     if (cfg.Special(first + k - 1).Enabled == 1) choices.push_back({"M" + std::to_string(k), k - 1});
@@ -40,7 +40,7 @@ Choices CbMemoryChoices(const RadioConfig& cfg, int group) {
 }
 
 // An unnamed group shows its number, so that no entry of the list is blank.
-Choices GroupNameChoices(const RadioConfig& cfg, int band) {
+Choices GroupNameChoices(const RadioConfig& cfg, Band band) {
   Choices choices;
   for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
     std::string name = Utf16ToUtf8(Cleaned(cfg.Options.GroupName(g, band)));
@@ -51,7 +51,7 @@ Choices GroupNameChoices(const RadioConfig& cfg, int band) {
 
 // The group a band field shows: its stored position, or the first group.
 int ShownGroup(std::span<const int16_t> settings, const SpecialField& channelField) {
-  return ShownEntry(settings[channelField.bandSetting], OrdinaryGroupCount(channelField.source)) + 1;
+  return ShownEntry(settings[channelField.bandSetting], OrdinaryGroupCount(channelField.band)) + 1;
 }
 
 }  // namespace
@@ -60,16 +60,16 @@ Choices FieldChoices(const RadioConfig& cfg, const SpecialField& field, std::spa
                      int language) {
   switch (field.kind) {
     case SpecialFieldKind::CbChannel:
-      return ChannelNumberChoices(cfg, kCB, field.source, GroupCapacity(kCB, field.source), "");
-    case SpecialFieldKind::CbMemory: return CbMemoryChoices(cfg, field.source);
-    case SpecialFieldKind::BandGroup: return GroupNameChoices(cfg, field.source);
+      return ChannelNumberChoices(cfg, {kCB, field.group}, GroupCapacity({kCB, field.group}), "");
+    case SpecialFieldKind::CbMemory: return CbMemoryChoices(cfg, field.group);
+    case SpecialFieldKind::BandGroup: return GroupNameChoices(cfg, field.band);
     case SpecialFieldKind::BandChannel: {
       int group = ShownGroup(settings, field);
-      return ChannelNumberChoices(cfg, field.source, group, GroupCapacity(field.source, group), "");
+      return ChannelNumberChoices(cfg, {field.band, group}, GroupCapacity({field.band, group}), "");
     }
     case SpecialFieldKind::MemChannel:
-      return ChannelNumberChoices(cfg, field.source, MemGroup(field.source),
-                                  GroupCapacity(field.source, MemGroup(field.source)), "M");
+      return ChannelNumberChoices(cfg, {field.band, MemGroup(field.band)},
+                                  GroupCapacity({field.band, MemGroup(field.band)}), "M");
     case SpecialFieldKind::WorkMode: return TextChoices(kWorkModeTexts, language);
     case SpecialFieldKind::State: return TextChoices(kOffOnTexts, language);
   }

@@ -8,13 +8,13 @@ constexpr int kNone = -1;
 
 constexpr SpecialField Cb(int row, int column, const char* plan, Txt suffix, SK kind, int setting, int group,
                           bool editable = true) {
-  return {SpecialFrame::Cb, row, column, plan, suffix, kind, setting, group, kNone, editable};
+  return {SpecialFrame::Cb, row, column, plan, suffix, kind, setting, kCB, group, kNone, editable};
 }
 constexpr SpecialField Hf(int row, Txt suffix, SK kind, int setting, int bandSetting = kNone) {
-  return {SpecialFrame::Hf, row, 0, "HF", suffix, kind, setting, kHF, bandSetting, true};
+  return {SpecialFrame::Hf, row, 0, "HF", suffix, kind, setting, kHF, 0, bandSetting, true};
 }
 constexpr SpecialField Ham(int row, Txt suffix, SK kind, int setting, int bandSetting = kNone) {
-  return {SpecialFrame::Ham, row, 0, "HAM", suffix, kind, setting, kHAM, bandSetting, true};
+  return {SpecialFrame::Ham, row, 0, "HAM", suffix, kind, setting, kHAM, 0, bandSetting, true};
 }
 
 // EmergencySettings: channel 1 and 2 of the six plans (0-5, 6-11), their work

@@ -36,7 +36,8 @@ struct SpecialField {
   Txt suffix;          // the rest of the label
   SpecialFieldKind kind;
   int setting;         // integer of the record the field shows
-  int source;          // CB group (CbChannel, CbMemory) or band (BandGroup, BandChannel, MemChannel)
+  Band band;           // the frame's band: CB, or the band of BandGroup, BandChannel, MemChannel
+  int group;           // CbChannel, CbMemory: the CB group; 0 otherwise
   int bandSetting;     // BandChannel: the integer of its band field
   bool editable;       // false for rows that only show what the radio uses
 };

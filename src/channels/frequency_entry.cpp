@@ -11,41 +11,41 @@ constexpr int kPlainChannels = 40;
 
 // The last-channel rule looks at the band's first groups only: nine in HF and
 // HAM, ten in CB (of which the radio has seven).
-int GroupsOfLastChannelRule(int band) { return band == kCB ? 10 : 9; }
+int GroupsOfLastChannelRule(Band band) { return band == kCB ? 10 : 9; }
 
-int RecordsNumberedUpTo40(const RadioConfig& cfg, int band, int group) {
+int RecordsNumberedUpTo40(const RadioConfig& cfg, BandGroup group) {
   int count = 0;
-  for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k)
-    if (cfg.Channel(band, group, k).Number <= kPlainChannels) ++count;
+  for (int k = 1, used = SlotsInUse(cfg, group); k <= used; ++k)
+    if (cfg.Channel(group, k).Number <= kPlainChannels) ++count;
   return count;
 }
 
-int OtherChannelsBelow40InValidGroups(const RadioConfig& cfg, int band, int group, int position) {
+int OtherChannelsBelow40InValidGroups(const RadioConfig& cfg, BandGroup group, int position) {
   int count = 0;
-  for (int g = 1; g <= GroupsOfLastChannelRule(band) && g <= kMaxGroups; ++g) {
-    if (cfg.Options.GroupValid(g, band) != 1) continue;
-    for (int k = 1, used = SlotsInUse(cfg, band, g); k <= used; ++k)
-      if (!(g == group && k == position) && cfg.Channel(band, g, k).Number < kPlainChannels) ++count;
+  for (int g = 1; g <= GroupsOfLastChannelRule(group.band) && g <= kMaxGroups; ++g) {
+    if (cfg.Options.GroupValid(g, group.band) != 1) continue;
+    for (int k = 1, used = SlotsInUse(cfg, {group.band, g}); k <= used; ++k)
+      if (!(g == group.number && k == position) && cfg.Channel({group.band, g}, k).Number < kPlainChannels) ++count;
   }
   return count;
 }
 
-EntryOutcome RemoveChannel(RadioConfig& cfg, int band, int group, int position) {
-  if (RecordsNumberedUpTo40(cfg, band, group) >= 2) {
-    RemoveSlot(cfg, band, group, position);
+EntryOutcome RemoveChannel(RadioConfig& cfg, BandGroup group, int position) {
+  if (RecordsNumberedUpTo40(cfg, group) >= 2) {
+    RemoveSlot(cfg, group, position);
     return EntryOutcome::Removed;
   }
-  if (OtherChannelsBelow40InValidGroups(cfg, band, group, position) == 0) return EntryOutcome::KeptLastChannel;
-  cfg.Options.GroupValid(group, band) = 0;
-  RemoveSlot(cfg, band, group, position);
+  if (OtherChannelsBelow40InValidGroups(cfg, group, position) == 0) return EntryOutcome::KeptLastChannel;
+  cfg.Options.GroupValid(group.number, group.band) = 0;
+  RemoveSlot(cfg, group, position);
   return EntryOutcome::RemovedGroupInvalid;
 }
 
-EntryOutcome CreateChannel(RadioConfig& cfg, int band, int group, int row, const std::string& stored) {
+EntryOutcome CreateChannel(RadioConfig& cfg, BandGroup group, int row, const std::string& stored) {
   ChannelRecord record = NewChannelRecord(row);
   record.RxFrequency = stored;
   record.TxFrequency = stored;
-  return AppendSlot(cfg, band, group, record) ? EntryOutcome::Created : EntryOutcome::GroupFull;
+  return AppendSlot(cfg, group, record) ? EntryOutcome::Created : EntryOutcome::GroupFull;
 }
 
 bool ChangesChannelSet(EntryOutcome outcome) {
@@ -55,9 +55,9 @@ bool ChangesChannelSet(EntryOutcome outcome) {
 
 }  // namespace
 
-EntryResult StoreFrequencyEntry(RadioConfig& cfg, int band, int group, int row, std::string_view entry,
+EntryResult StoreFrequencyEntry(RadioConfig& cfg, BandGroup group, int row, std::string_view entry,
                                 const FrequencyLimits& limits) {
-  if (!IsGroup(band, group) || row < 1 || row > GroupCapacity(band, group))
+  if (!IsGroup(group) || row < 1 || row > GroupCapacity(group))
     return {EntryOutcome::RowOutsideGroup, false};
 
   EntryResult result;
@@ -69,20 +69,20 @@ EntryResult StoreFrequencyEntry(RadioConfig& cfg, int band, int group, int row, 
     stored = storedText.value_or("");
   }
 
-  int workGroup = cfg.Options.WorkGroup(band);
-  if (workGroup < 1 || workGroup > GroupCount(band)) cfg.Options.WorkGroup(band) = 1;
+  int workGroup = cfg.Options.WorkGroup(group.band);
+  if (workGroup < 1 || workGroup > GroupCount(group.band)) cfg.Options.WorkGroup(group.band) = 1;
 
-  int position = FindSlotOfNumber(cfg, band, group, row);
+  int position = FindSlotOfNumber(cfg, group, row);
   if (position != 0 && stored.empty()) {
-    result.outcome = RemoveChannel(cfg, band, group, position);
+    result.outcome = RemoveChannel(cfg, group, position);
   } else if (position != 0) {
-    cfg.Channel(band, group, position).RxFrequency = stored;
+    cfg.Channel(group, position).RxFrequency = stored;
     result.outcome = EntryOutcome::Changed;
   } else if (!stored.empty()) {
-    result.outcome = CreateChannel(cfg, band, group, row, stored);
+    result.outcome = CreateChannel(cfg, group, row, stored);
   }
 
-  if (ChangesChannelSet(result.outcome)) RevalidateGroupSelections(cfg, band);
+  if (ChangesChannelSet(result.outcome)) RevalidateGroupSelections(cfg, group.band);
   return result;
 }
 

@@ -31,7 +31,7 @@ struct EntryResult {
 // it then marks the group not valid. Creating or removing a channel re-validates
 // the band's work group and work channels (group_selection.h).
 // The window makes the shown group the work group before calling this.
-EntryResult StoreFrequencyEntry(RadioConfig& cfg, int band, int group, int row, std::string_view entry,
+EntryResult StoreFrequencyEntry(RadioConfig& cfg, BandGroup group, int row, std::string_view entry,
                                 const FrequencyLimits& limits);
 
 }  // namespace zq

@@ -41,8 +41,8 @@ FrequencyLimits SetLimitsFromRangeText(std::string_view rangeText) {
   return limits;
 }
 
-FrequencyLimits LimitsOfBand(int band) {
-  return IsBand(band) ? SetLimitsFromRangeText(kBandEntries[band].rangeText) : FrequencyLimits{};
+FrequencyLimits LimitsOfBand(Band band) {
+  return SetLimitsFromRangeText(kBandEntries[BandIndex(band)].rangeText);
 }
 
 std::optional<double> StoredFrequencyMhz(std::string_view stored) {

@@ -32,7 +32,7 @@ inline constexpr BandEntry kBandEntries[kBandCount] = {
     {Txt::BandEntryHf, "24.7150 - 30.1050 MHz"},
     {Txt::BandEntryHam, "28.0000 - 29.7000 MHz"},
 };
-FrequencyLimits LimitsOfBand(int band);
+FrequencyLimits LimitsOfBand(Band band);
 
 // A stored frequency as the grid shows it. A text that is neither empty, "FFFFFFFF"
 // nor digits shows the lower limit, and `notNumeric` asks the window to say

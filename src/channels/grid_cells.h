@@ -17,9 +17,9 @@ struct GridCells {
   bool notNumeric = false;               // some stored text was not a frequency (Txt::NotIsNumeric)
 };
 
-GridCells GridFrequencies(const RadioConfig& cfg, int band, int group, const FrequencyLimits& limits);
+GridCells GridFrequencies(const RadioConfig& cfg, BandGroup group, const FrequencyLimits& limits);
 
 // One row's cell, as GridFrequencies fills it.
-ShownFrequency RowFrequency(const RadioConfig& cfg, int band, int group, int row, const FrequencyLimits& limits);
+ShownFrequency RowFrequency(const RadioConfig& cfg, BandGroup group, int row, const FrequencyLimits& limits);
 
 }  // namespace zq

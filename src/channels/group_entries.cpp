@@ -7,37 +7,38 @@
 
 namespace zq {
 
-std::string GroupDisplayName(const RadioConfig& cfg, int band, int group, int language) {
-  if (IsMemGroup(band, group)) return std::string(Text(Txt::GroupMemName, language));
-  if (IsVfoGroup(band, group)) return std::string(Text(Txt::GroupVfoName, language));
-  std::u16string stored = cfg.Options.GroupName(group, band);
+std::string GroupDisplayName(const RadioConfig& cfg, BandGroup group, int language) {
+  if (IsMemGroup(group)) return std::string(Text(Txt::GroupMemName, language));
+  if (IsVfoGroup(group)) return std::string(Text(Txt::GroupVfoName, language));
+  std::u16string stored = cfg.Options.GroupName(group.number, group.band);
   std::string name = Utf16ToUtf8(Cleaned(std::u16string_view(stored)));
-  return std::string(Trim(name)).empty() ? std::to_string(group) : std::string(Trim(name));
+  return std::string(Trim(name)).empty() ? std::to_string(group.number) : std::string(Trim(name));
 }
 
-std::vector<GroupEntry> WorkGroupEntries(const RadioConfig& cfg, int band, int language) {
+std::vector<GroupEntry> WorkGroupEntries(const RadioConfig& cfg, Band band, int language) {
   std::vector<GroupEntry> entries;
-  for (int g = 1; g <= OrdinaryGroupCount(band); ++g) entries.push_back({g, GroupDisplayName(cfg, band, g, language)});
+  for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
+    entries.push_back({g, GroupDisplayName(cfg, {band, g}, language)});
   return entries;
 }
 
-std::vector<GroupEntry> GroupSelectorEntries(const RadioConfig& cfg, int band, int language) {
+std::vector<GroupEntry> GroupSelectorEntries(const RadioConfig& cfg, Band band, int language) {
   std::vector<GroupEntry> entries = WorkGroupEntries(cfg, band, language);
   for (int g : {MemGroup(band), VfoGroup(band)})
-    if (g != 0) entries.push_back({g, GroupDisplayName(cfg, band, g, language)});
+    if (g != 0) entries.push_back({g, GroupDisplayName(cfg, {band, g}, language)});
   return entries;
 }
 
-int InitialGroup(const RadioConfig& cfg, int band) {
+int InitialGroup(const RadioConfig& cfg, Band band) {
   int work = cfg.Options.WorkGroup(band);
   return work >= 1 && work <= OrdinaryGroupCount(band) ? work : 1;
 }
 
-std::vector<int> ChannelNumbersInUse(const RadioConfig& cfg, int band, int group) {
+std::vector<int> ChannelNumbersInUse(const RadioConfig& cfg, BandGroup group) {
   std::vector<int> numbers;
-  for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k) {
-    const ChannelRecord& record = cfg.Channel(band, group, k);
-    if (record.Enabled == 1 && record.Number >= 1 && record.Number <= GroupCapacity(band, group))
+  for (int k = 1, used = SlotsInUse(cfg, group); k <= used; ++k) {
+    const ChannelRecord& record = cfg.Channel(group, k);
+    if (record.Enabled == 1 && record.Number >= 1 && record.Number <= GroupCapacity(group))
       numbers.push_back(record.Number);
   }
   std::sort(numbers.begin(), numbers.end());

@@ -5,39 +5,38 @@
 namespace zq {
 namespace {
 
-int FirstWorkableGroup(const RadioConfig& cfg, int band) {
+int FirstWorkableGroup(const RadioConfig& cfg, Band band) {
   for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
-    if (IsWorkableGroup(cfg, band, g)) return g;
+    if (IsWorkableGroup(cfg, {band, g})) return g;
   return 1;
 }
 
-int LowestNumberInUse(const RadioConfig& cfg, int band, int group) {
+int LowestNumberInUse(const RadioConfig& cfg, BandGroup group) {
   int lowest = 0;
-  for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k) {
-    int number = cfg.Channel(band, group, k).Number;
+  for (int k = 1, used = SlotsInUse(cfg, group); k <= used; ++k) {
+    int number = cfg.Channel(group, k).Number;
     if (number >= 1 && (lowest == 0 || number < lowest)) lowest = number;
   }
   return lowest;
 }
 
-void RevalidateWorkChannel(RadioConfig& cfg, int band, int group) {
-  int current = cfg.Options.WorkChannel(group, band);
-  if (current >= 1 && FindSlotOfNumber(cfg, band, group, current) != 0) return;
-  int lowest = LowestNumberInUse(cfg, band, group);
-  cfg.Options.WorkChannel(group, band) = lowest > 0 ? lowest : 1;
+void RevalidateWorkChannel(RadioConfig& cfg, BandGroup group) {
+  int current = cfg.Options.WorkChannel(group.number, group.band);
+  if (current >= 1 && FindSlotOfNumber(cfg, group, current) != 0) return;
+  int lowest = LowestNumberInUse(cfg, group);
+  cfg.Options.WorkChannel(group.number, group.band) = lowest > 0 ? lowest : 1;
 }
 
 }  // namespace
 
-bool IsWorkableGroup(const RadioConfig& cfg, int band, int group) {
-  return group >= 1 && group <= OrdinaryGroupCount(band) && cfg.Options.GroupValid(group, band) == 1 &&
-         SlotsInUse(cfg, band, group) > 0;
+bool IsWorkableGroup(const RadioConfig& cfg, BandGroup group) {
+  return group.number >= 1 && group.number <= OrdinaryGroupCount(group.band) &&
+         cfg.Options.GroupValid(group.number, group.band) == 1 && SlotsInUse(cfg, group) > 0;
 }
 
-void RevalidateGroupSelections(RadioConfig& cfg, int band) {
-  if (!IsBand(band)) return;
-  for (int g = 1; g <= GroupCount(band); ++g) RevalidateWorkChannel(cfg, band, g);
-  if (!IsWorkableGroup(cfg, band, cfg.Options.WorkGroup(band)))
+void RevalidateGroupSelections(RadioConfig& cfg, Band band) {
+  for (int g = 1; g <= GroupCount(band); ++g) RevalidateWorkChannel(cfg, {band, g});
+  if (!IsWorkableGroup(cfg, {band, cfg.Options.WorkGroup(band)}))
     cfg.Options.WorkGroup(band) = FirstWorkableGroup(cfg, band);
 }
 

@@ -12,9 +12,9 @@
 
 namespace zq {
 
-void RevalidateGroupSelections(RadioConfig& cfg, int band);
+void RevalidateGroupSelections(RadioConfig& cfg, Band band);
 
 // An ordinary group of the band whose GroupValid is 1 and that has channels in use.
-bool IsWorkableGroup(const RadioConfig& cfg, int band, int group);
+bool IsWorkableGroup(const RadioConfig& cfg, BandGroup group);
 
 }  // namespace zq

@@ -15,14 +15,14 @@ constexpr RowCommandDef kRowCommands[] = {
 
 std::span<const RowCommandDef> RowCommandTable() { return kRowCommands; }
 
-RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group,
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, BandGroup group,
                         int row) {
   switch (command) {
-    case RowCommand::Copy: return {CopyRow(cfg, clipboard, band, group, row)};
-    case RowCommand::Cut: return {CutRow(cfg, clipboard, band, group, row)};
-    case RowCommand::Paste: return PasteRow(cfg, clipboard, band, group, row);
-    case RowCommand::InsertPaste: return InsertPasteRow(cfg, clipboard, band, group, row);
-    case RowCommand::Delete: return {DeleteRow(cfg, band, group, row)};
+    case RowCommand::Copy: return {CopyRow(cfg, clipboard, group, row)};
+    case RowCommand::Cut: return {CutRow(cfg, clipboard, group, row)};
+    case RowCommand::Paste: return PasteRow(cfg, clipboard, group, row);
+    case RowCommand::InsertPaste: return InsertPasteRow(cfg, clipboard, group, row);
+    case RowCommand::Delete: return {DeleteRow(cfg, group, row)};
   }
   return {};
 }

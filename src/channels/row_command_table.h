@@ -20,7 +20,7 @@ std::span<const RowCommandDef> RowCommandTable();
 
 // Runs the command on `row` of the shown band and group; `changed` when the
 // configuration or the clipboard changed.
-RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, int band, int group,
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, BandGroup group,
                         int row);
 
 }  // namespace zq

@@ -8,31 +8,31 @@
 namespace zq {
 namespace {
 
-bool IsChannelRow(int band, int group, int row) { return TargetOfRow(band, group, row).kind == RowKind::Channel; }
+bool IsChannelRow(BandGroup group, int row) { return TargetOfRow(group, row).kind == RowKind::Channel; }
 
-bool RemoveChannelAt(RadioConfig& cfg, int band, int group, int row) {
-  if (IsVfoGroup(band, group) || !IsChannelRow(band, group, row)) return false;
-  int position = FindSlotOfNumber(cfg, band, group, row);
+bool RemoveChannelAt(RadioConfig& cfg, BandGroup group, int row) {
+  if (IsVfoGroup(group) || !IsChannelRow(group, row)) return false;
+  int position = FindSlotOfNumber(cfg, group, row);
   if (position == 0) return false;
-  RemoveSlot(cfg, band, group, position);
-  RevalidateGroupSelections(cfg, band);
+  RemoveSlot(cfg, group, position);
+  RevalidateGroupSelections(cfg, group.band);
   return true;
 }
 
 // Channels at the row and below move one row down; the ones pushed past the
 // last row are dropped. Refused (false) when that would still leave no free slot.
-bool OpenRow(RadioConfig& cfg, int band, int group, int row) {
-  int lastRow = GroupCapacity(band, group);
-  int used = SlotsInUse(cfg, band, group);
+bool OpenRow(RadioConfig& cfg, BandGroup group, int row) {
+  int lastRow = GroupCapacity(group);
+  int used = SlotsInUse(cfg, group);
   int dropped = 0;
   for (int k = 1; k <= used; ++k)
-    if (cfg.Channel(band, group, k).Number >= lastRow) ++dropped;
+    if (cfg.Channel(group, k).Number >= lastRow) ++dropped;
   if (used - dropped >= lastRow) return false;
   for (int k = used; k >= 1; --k) {
-    ChannelRecord& record = cfg.Channel(band, group, k);
+    ChannelRecord& record = cfg.Channel(group, k);
     if (record.Number < row) continue;
     if (record.Number >= lastRow)
-      RemoveSlot(cfg, band, group, k);
+      RemoveSlot(cfg, group, k);
     else
       ++record.Number;
   }
@@ -41,45 +41,45 @@ bool OpenRow(RadioConfig& cfg, int band, int group, int row) {
 
 }  // namespace
 
-bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
-  const ChannelRecord* record = RecordAtRow(cfg, band, group, row);
+bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, BandGroup group, int row) {
+  const ChannelRecord* record = RecordAtRow(cfg, group, row);
   if (record == nullptr) return false;
   clipboard.record = *record;
   return true;
 }
 
-bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row) {
-  if (IsVfoGroup(band, group) || !CopyRow(cfg, clipboard, band, group, row)) return false;
-  RemoveChannelAt(cfg, band, group, row);
+bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, BandGroup group, int row) {
+  if (IsVfoGroup(group) || !CopyRow(cfg, clipboard, group, row)) return false;
+  RemoveChannelAt(cfg, group, row);
   return true;
 }
 
-bool DeleteRow(RadioConfig& cfg, int band, int group, int row) { return RemoveChannelAt(cfg, band, group, row); }
+bool DeleteRow(RadioConfig& cfg, BandGroup group, int row) { return RemoveChannelAt(cfg, group, row); }
 
-bool FitsBand(const RowClipboard& clipboard, int band) {
+bool FitsBand(const RowClipboard& clipboard, Band band) {
   return StoredFrequencyWithin(clipboard.record->RxFrequency.view(), LimitsOfBand(band));
 }
 
-RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
-  if (!clipboard.record || !IsChannelRow(band, group, row)) return {};
-  if (!FitsBand(clipboard, band)) return {false, true};
+RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, BandGroup group, int row) {
+  if (!clipboard.record || !IsChannelRow(group, row)) return {};
+  if (!FitsBand(clipboard, group.band)) return {false, true};
   ChannelRecord record = *clipboard.record;
   record.Number = static_cast<int16_t>(row);
   record.Enabled = 1;
-  int position = FindSlotOfNumber(cfg, band, group, row);
+  int position = FindSlotOfNumber(cfg, group, row);
   if (position != 0)
-    cfg.Channel(band, group, position) = record;
-  else if (!AppendSlot(cfg, band, group, record))
+    cfg.Channel(group, position) = record;
+  else if (!AppendSlot(cfg, group, record))
     return {};
-  RevalidateGroupSelections(cfg, band);
+  RevalidateGroupSelections(cfg, group.band);
   return {true, false};
 }
 
-RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row) {
-  if (IsVfoGroup(band, group) || !clipboard.record || !IsChannelRow(band, group, row)) return {};
-  if (!FitsBand(clipboard, band)) return {false, true};
-  if (!OpenRow(cfg, band, group, row)) return {};
-  return PasteRow(cfg, clipboard, band, group, row);
+RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, BandGroup group, int row) {
+  if (IsVfoGroup(group) || !clipboard.record || !IsChannelRow(group, row)) return {};
+  if (!FitsBand(clipboard, group.band)) return {false, true};
+  if (!OpenRow(cfg, group, row)) return {};
+  return PasteRow(cfg, clipboard, group, row);
 }
 
 }  // namespace zq

@@ -25,9 +25,9 @@ struct RowClipboard {
   std::optional<ChannelRecord> record;
 };
 
-bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row);
-bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, int band, int group, int row);
-bool DeleteRow(RadioConfig& cfg, int band, int group, int row);
+bool CopyRow(const RadioConfig& cfg, RowClipboard& clipboard, BandGroup group, int row);
+bool CutRow(RadioConfig& cfg, RowClipboard& clipboard, BandGroup group, int row);
+bool DeleteRow(RadioConfig& cfg, BandGroup group, int row);
 
 // What a row command did; `outOfRange` (a paste refused) asks the window to say
 // Txt::FrequencyOutOfRange.
@@ -36,7 +36,7 @@ struct RowResult {
   bool outOfRange = false;
   explicit operator bool() const { return changed; }
 };
-RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row);
-RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, int band, int group, int row);
+RowResult PasteRow(RadioConfig& cfg, const RowClipboard& clipboard, BandGroup group, int row);
+RowResult InsertPasteRow(RadioConfig& cfg, const RowClipboard& clipboard, BandGroup group, int row);
 
 }  // namespace zq

@@ -4,37 +4,37 @@
 
 namespace zq {
 
-int SlotsInUse(const RadioConfig& cfg, int band, int group) {
-  if (!IsGroup(band, group)) return 0;
-  return std::clamp<int>(cfg.Count(band, group), 0, GroupCapacity(band, group));
+int SlotsInUse(const RadioConfig& cfg, BandGroup group) {
+  if (!IsGroup(group)) return 0;
+  return std::clamp<int>(cfg.Count(group), 0, GroupCapacity(group));
 }
 
-int FindSlotOfNumber(const RadioConfig& cfg, int band, int group, int number) {
-  int used = SlotsInUse(cfg, band, group);
+int FindSlotOfNumber(const RadioConfig& cfg, BandGroup group, int number) {
+  int used = SlotsInUse(cfg, group);
   for (int k = 1; k <= used; ++k)
-    if (cfg.Channel(band, group, k).Number == number) return k;
+    if (cfg.Channel(group, k).Number == number) return k;
   return 0;
 }
 
-void RemoveSlot(RadioConfig& cfg, int band, int group, int position) {
-  int used = SlotsInUse(cfg, band, group);
+void RemoveSlot(RadioConfig& cfg, BandGroup group, int position) {
+  int used = SlotsInUse(cfg, group);
   if (position < 1 || position > used) return;
-  for (int k = position; k < used; ++k) cfg.Channel(band, group, k) = cfg.Channel(band, group, k + 1);
-  cfg.Count(band, group) = static_cast<int16_t>(used - 1);
+  for (int k = position; k < used; ++k) cfg.Channel(group, k) = cfg.Channel(group, k + 1);
+  cfg.Count(group) = static_cast<int16_t>(used - 1);
 }
 
-bool AppendSlot(RadioConfig& cfg, int band, int group, const ChannelRecord& record) {
-  int used = SlotsInUse(cfg, band, group);
-  if (used >= GroupCapacity(band, group)) return false;
-  cfg.Channel(band, group, used + 1) = record;
-  cfg.Count(band, group) = static_cast<int16_t>(used + 1);
+bool AppendSlot(RadioConfig& cfg, BandGroup group, const ChannelRecord& record) {
+  int used = SlotsInUse(cfg, group);
+  if (used >= GroupCapacity(group)) return false;
+  cfg.Channel(group, used + 1) = record;
+  cfg.Count(group) = static_cast<int16_t>(used + 1);
   return true;
 }
 
 void ForEachReferencingRecord(RadioConfig& cfg, const std::function<void(ChannelRecord&)>& visit) {
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      for (int k = 1, used = SlotsInUse(cfg, band, group); k <= used; ++k) visit(cfg.Channel(band, group, k));
+      for (int k = 1, used = SlotsInUse(cfg, {band, group}); k <= used; ++k) visit(cfg.Channel({band, group}, k));
   for (int n = 1; n <= kSpecialSlots; ++n) visit(cfg.Special(n));
 }
 

@@ -12,16 +12,16 @@ namespace zq {
 
 // ChannelCount of the group, held within 0..GroupCapacity: a damaged file or
 // radio image never makes a walker step outside the group.
-int SlotsInUse(const RadioConfig& cfg, int band, int group);
+int SlotsInUse(const RadioConfig& cfg, BandGroup group);
 
 // Position (1-based) of the first record in use whose Number is `number`; 0 when none.
-int FindSlotOfNumber(const RadioConfig& cfg, int band, int group, int number);
+int FindSlotOfNumber(const RadioConfig& cfg, BandGroup group, int number);
 
 // Takes the record at `position` out: later records move one place forward.
-void RemoveSlot(RadioConfig& cfg, int band, int group, int position);
+void RemoveSlot(RadioConfig& cfg, BandGroup group, int position);
 
 // Puts the record after the last one in use; false (nothing changed) when the group is full.
-bool AppendSlot(RadioConfig& cfg, int band, int group, const ChannelRecord& record);
+bool AppendSlot(RadioConfig& cfg, BandGroup group, const ChannelRecord& record);
 
 // Every channel record in use of every band and group, then the 96 special
 // slots: the records whose DTMF and roger-beep references must stay valid.

@@ -18,7 +18,7 @@ std::string TwoDigits(int v) {
 std::string DateText(Date d) { return std::to_string(d.year) + TwoDigits(d.month) + TwoDigits(d.day); }
 
 void SetGroupDefaults(OptionFeatures& opt) {
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
       bool cbUk = band == kCB && g == 7;
       opt.GroupValid(g, band) = cbUk ? 0 : 1;
@@ -27,7 +27,7 @@ void SetGroupDefaults(OptionFeatures& opt) {
   }
   const char16_t* cbNames[] = {u"US", u"PL", u"DE", u"EC", u"U", u"IN", u"UK"};
   for (int g = 1; g <= 7; ++g) opt.GroupName(g, kCB) = cbNames[g - 1];
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     opt.WorkGroup(band) = 1;
     for (int g = 1; g <= kMaxGroups; ++g) opt.WorkChannel(g, band) = 1;
   }
@@ -37,11 +37,11 @@ void SetGroupDefaults(OptionFeatures& opt) {
 void SetPublicParamDefaults(OptionFeatures& opt) {
   constexpr ChannelMode modes[] = {ChannelMode::AM, ChannelMode::USB, ChannelMode::USB};
   constexpr int16_t kNbOn = 1, kHighPower = 2;
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int k = 0; k < kPublicParamCount; ++k) opt.PublicParams(band, k) = 0;
     opt.PublicParams(band, kPublicNbAnl) = kNbOn;
     opt.PublicParams(band, kPublicPower) = kHighPower;
-    opt.PublicParams(band, kPublicMode) = static_cast<int16_t>(modes[band]);
+    opt.PublicParams(band, kPublicMode) = static_cast<int16_t>(modes[BandIndex(band)]);
   }
 }
 
@@ -143,8 +143,8 @@ void SetDefaultValues(RadioConfig& cfg, DocumentState& doc, Date today) {
   cfg.DataVersion = kDataVersion;
   cfg.RangeType = {1, 1};
   cfg.Flags = {1, 1};
-  for (int g = 1; g <= kMaxGroups; ++g) cfg.SelectionFlags.at(g, kCB) = 1;
-  for (int g = 1; g <= 13; ++g) cfg.SelectionFlags.at(g, kHF) = 1;
+  for (int g = 1; g <= kMaxGroups; ++g) cfg.SelectionFlags.at({kCB, g}) = 1;
+  for (int g = 1; g <= 13; ++g) cfg.SelectionFlags.at({kHF, g}) = 1;
 
   SetGroupDefaults(cfg.Options);
   SetPublicParamDefaults(cfg.Options);

@@ -13,7 +13,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
+#include "config/band_layout.h"
 #include "config/option_fields.h"
 
 namespace zq {
@@ -125,6 +127,17 @@ class TextRef {
   int chars_;
 };
 
+// An index of a field element: a number, or a band for the fields kept per band.
+template <class T>
+concept FieldIndex = std::convertible_to<T, int> || std::same_as<T, Band>;
+template <FieldIndex T>
+constexpr int IndexNumber(T index) {
+  if constexpr (std::same_as<T, Band>)
+    return BandIndex(index);
+  else
+    return static_cast<int>(index);
+}
+
 class OptionFeatures {
  public:
   OptionFeatures() { bytes_.fill(0); }
@@ -141,11 +154,11 @@ class OptionFeatures {
   void SetText(Opt f, std::u16string_view value, int i = -1, int j = -1);
 
 #define ZQ_X(name, kind, offset, chars, shape)                                                    \
-  auto name(std::convertible_to<int> auto... idx) {                                             \
-    return Ref<FieldKind::kind>(Opt::name, static_cast<int>(idx)...);                            \
+  auto name(FieldIndex auto... idx) {                                                           \
+    return Ref<FieldKind::kind>(Opt::name, IndexNumber(idx)...);                                 \
   }                                                                                              \
-  auto name(std::convertible_to<int> auto... idx) const {                                       \
-    return Value<FieldKind::kind>(Opt::name, static_cast<int>(idx)...);                          \
+  auto name(FieldIndex auto... idx) const {                                                     \
+    return Value<FieldKind::kind>(Opt::name, IndexNumber(idx)...);                               \
   }
   ZQ_OPTION_FIELDS(ZQ_X)
 #undef ZQ_X

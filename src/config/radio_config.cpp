@@ -8,41 +8,34 @@
 namespace zq {
 namespace {
 
-void CheckGroupBand(int group, int band) {
-  if (group < 1 || group > kMaxGroups || !IsBand(band))
-    throw std::out_of_range("no group " + std::to_string(group) + " in band " + std::to_string(band));
+std::size_t GroupIndex(BandGroup group) {
+  if (group.number < 1 || group.number > kMaxGroups)
+    throw std::out_of_range("no group " + std::to_string(group.number) + " in band " +
+                            std::to_string(BandIndex(group.band)));
+  return std::size_t(group.number - 1) * kBandCount + BandIndex(group.band);
 }
 
-std::size_t ChannelIndex(int band, int group, int k) {
-  if (!IsBand(band) || group < 1 || group > kMaxGroups || k < 1 || k > kMaxSlots)
-    throw std::out_of_range("no channel record " + std::to_string(k) + " in group " + std::to_string(group) +
-                            " of band " + std::to_string(band));
-  return (std::size_t(band) * kMaxGroups + (group - 1)) * kMaxSlots + (k - 1);
+std::size_t ChannelIndex(BandGroup group, int k) {
+  if (group.number < 1 || group.number > kMaxGroups || k < 1 || k > kMaxSlots)
+    throw std::out_of_range("no channel record " + std::to_string(k) + " in group " + std::to_string(group.number) +
+                            " of band " + std::to_string(BandIndex(group.band)));
+  return (std::size_t(BandIndex(group.band)) * kMaxGroups + (group.number - 1)) * kMaxSlots + (k - 1);
 }
 
 }  // namespace
 
-int16_t& GroupBandTable::at(int group, int band) {
-  CheckGroupBand(group, band);
-  return values_[(group - 1) * kBandCount + band];
+int16_t& GroupBandTable::at(BandGroup group) { return values_[GroupIndex(group)]; }
+int16_t GroupBandTable::at(BandGroup group) const { return values_[GroupIndex(group)]; }
+
+ChannelRecord& ChannelTable::at(BandGroup group, int k) { return records_[ChannelIndex(group, k)]; }
+const ChannelRecord& ChannelTable::at(BandGroup group, int k) const { return records_[ChannelIndex(group, k)]; }
+
+std::span<ChannelRecord, kMaxSlots> ChannelTable::group(BandGroup group) {
+  return std::span<ChannelRecord, kMaxSlots>(&at(group, 1), kMaxSlots);
 }
 
-int16_t GroupBandTable::at(int group, int band) const {
-  CheckGroupBand(group, band);
-  return values_[(group - 1) * kBandCount + band];
-}
-
-ChannelRecord& ChannelTable::at(int band, int group, int k) { return records_[ChannelIndex(band, group, k)]; }
-const ChannelRecord& ChannelTable::at(int band, int group, int k) const {
-  return records_[ChannelIndex(band, group, k)];
-}
-
-std::span<ChannelRecord, kMaxSlots> ChannelTable::group(int band, int group) {
-  return std::span<ChannelRecord, kMaxSlots>(&at(band, group, 1), kMaxSlots);
-}
-
-std::span<const ChannelRecord, kMaxSlots> ChannelTable::group(int band, int group) const {
-  return std::span<const ChannelRecord, kMaxSlots>(&at(band, group, 1), kMaxSlots);
+std::span<const ChannelRecord, kMaxSlots> ChannelTable::group(BandGroup group) const {
+  return std::span<const ChannelRecord, kMaxSlots>(&at(group, 1), kMaxSlots);
 }
 
 ChannelRecord& RadioConfig::Special(int n) {

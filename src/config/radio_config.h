@@ -24,8 +24,8 @@ inline constexpr int kIdentityMarker = 67;  // the character code of "C"
 // A 16-bit value per group (1-17) and band, band varying fastest, as stored.
 class GroupBandTable {
  public:
-  int16_t& at(int group, int band);
-  int16_t at(int group, int band) const;
+  int16_t& at(BandGroup group);
+  int16_t at(BandGroup group) const;
   std::array<int16_t, kMaxGroups * kBandCount>& raw() { return values_; }
   const std::array<int16_t, kMaxGroups * kBandCount>& raw() const { return values_; }
   bool operator==(const GroupBandTable&) const = default;
@@ -99,11 +99,11 @@ inline constexpr int kInterTimeIndex = 29;
 class ChannelTable {
  public:
   ChannelTable() : records_(kBandCount * kMaxGroups * kMaxSlots) {}
-  ChannelRecord& at(int band, int group, int k);
-  const ChannelRecord& at(int band, int group, int k) const;
+  ChannelRecord& at(BandGroup group, int k);
+  const ChannelRecord& at(BandGroup group, int k) const;
   // Records 1-99 of a group at once, for walks over whole tables.
-  std::span<ChannelRecord, kMaxSlots> group(int band, int group);
-  std::span<const ChannelRecord, kMaxSlots> group(int band, int group) const;
+  std::span<ChannelRecord, kMaxSlots> group(BandGroup group);
+  std::span<const ChannelRecord, kMaxSlots> group(BandGroup group) const;
   // Every record: band by band, group by group, slot by slot.
   std::span<ChannelRecord> records() { return records_; }
   std::span<const ChannelRecord> records() const { return records_; }
@@ -155,12 +155,12 @@ struct RadioConfig {
   ChannelTable Channels;
   std::array<ChannelRecord, kSpecialSlots> SpecialChannelSlots{};
 
-  ChannelRecord& Channel(int band, int group, int k) { return Channels.at(band, group, k); }
-  const ChannelRecord& Channel(int band, int group, int k) const { return Channels.at(band, group, k); }
+  ChannelRecord& Channel(BandGroup group, int k) { return Channels.at(group, k); }
+  const ChannelRecord& Channel(BandGroup group, int k) const { return Channels.at(group, k); }
   ChannelRecord& Special(int n);  // n = 1-96
   const ChannelRecord& Special(int n) const;
-  int16_t& Count(int band, int group) { return ChannelCount.at(group, band); }
-  int16_t Count(int band, int group) const { return ChannelCount.at(group, band); }
+  int16_t& Count(BandGroup group) { return ChannelCount.at(group); }
+  int16_t Count(BandGroup group) const { return ChannelCount.at(group); }
   int RangeIndex() const { return RangeType[0]; }
 
   bool operator==(const RadioConfig&) const = default;

@@ -9,8 +9,6 @@
 namespace zq {
 namespace {
 
-constexpr std::array<std::string_view, kBandCount> kBandNames = {kBandShortNames[kCB], kBandShortNames[kHF],
-                                                                  kBandShortNames[kHAM]};
 // Indexed by ChannelMode.
 constexpr std::array<std::string_view, kChannelModeCount> kModeNames = {"FM", "AM", "USB", "LSB", "PA", "CW"};
 constexpr long long kLowestHertz = 10'000'000;  // eight digits, two of them MHz
@@ -63,7 +61,7 @@ class PlanReader {
   static bool NumbersRunFromOne(const PlanGroup& g) {
     for (std::size_t k = 0; k < g.channels.size(); ++k)
       if (g.channels[k].number != static_cast<int>(k) + 1) return false;
-    return static_cast<int>(g.channels.size()) <= GroupCapacity(g.band, g.group);
+    return static_cast<int>(g.channels.size()) <= GroupCapacity(g.group);
   }
 
   std::string Directive(const std::vector<std::string>& w, std::string_view line) {
@@ -89,11 +87,11 @@ class PlanReader {
   std::string Group(const std::vector<std::string>& w) {
     bool initial = w.size() == 5 && w[4] == "initial";
     if (w.size() != 4 && !initial) return "group needs: band, number, name [initial]";
-    auto band = IndexOf(kBandNames, w[1]);
+    auto band = BandOfShortName(w[1]);
     auto group = SmallNumber(w[2]);
-    if (!band || !group || !IsGroup(*band, *group)) return "no group " + w[2] + " in band " + w[1];
+    if (!band || !group || !IsGroup({*band, *group})) return "no group " + w[2] + " in band " + w[1];
     if (w[3].size() > 2) return "group names have at most two characters";
-    if (Find(*band, *group)) return "group " + w[1] + " " + w[2] + " appears twice";
+    if (Find({*band, *group})) return "group " + w[1] + " " + w[2] + " appears twice";
     groups().push_back({*band, *group, w[3], "", initial, {}});
     mode_ = 0;
     return {};
@@ -128,10 +126,10 @@ class PlanReader {
   }
 
   std::string Copy(const std::vector<std::string>& w) {
-    auto band = IndexOf(kBandNames, w[1]);
+    auto band = BandOfShortName(w[1]);
     auto group = SmallNumber(w[2]);
     auto shift = ParseScaledDecimal(w[3], 3);
-    const PlanGroup* from = band && group ? Find(*band, *group) : nullptr;
+    const PlanGroup* from = band && group ? Find({*band, *group}) : nullptr;
     if (!from || from == &groups().back() || !shift) return "copy needs an earlier group and a kHz shift";
     const auto channels = from->channels;
     const int mode = mode_;
@@ -144,9 +142,9 @@ class PlanReader {
     return error;
   }
 
-  const PlanGroup* Find(int band, int group) const {
+  const PlanGroup* Find(BandGroup group) const {
     for (const auto& g : result_.groups)
-      if (g.band == band && g.group == group) return &g;
+      if (g.group == group) return &g;
     return nullptr;
   }
 
@@ -185,8 +183,8 @@ ChannelPlanParse ParseChannelPlans(std::string_view text) { return PlanReader().
 void ApplyChannelPlans(const std::vector<PlanGroup>& groups, TemplateKind kind, RadioConfig& cfg) {
   for (const auto& g : groups) {
     if (g.initialOnly && kind != TemplateKind::InitialSetting) continue;
-    cfg.Options.GroupName(g.group, g.band) = Utf8ToUtf16(g.name);
-    cfg.Count(g.band, g.group) = static_cast<int16_t>(g.channels.size());
+    cfg.Options.GroupName(g.group.number, g.group.band) = Utf8ToUtf16(g.name);
+    cfg.Count(g.group) = static_cast<int16_t>(g.channels.size());
     for (const auto& c : g.channels) {
       ChannelRecord record;
       record.Number = static_cast<int16_t>(c.number);
@@ -196,7 +194,7 @@ void ApplyChannelPlans(const std::vector<PlanGroup>& groups, TemplateKind kind, 
       record.TxFrequency = record.RxFrequency;
       record.NbAnl = 1;
       record.Mode = static_cast<int16_t>(c.mode);
-      cfg.Channel(g.band, g.group, c.number) = record;
+      cfg.Channel(g.group, c.number) = record;
     }
   }
 }

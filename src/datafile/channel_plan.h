@@ -26,8 +26,7 @@ struct PlanChannel {
 };
 
 struct PlanGroup {
-  int band = 0;
-  int group = 0;
+  BandGroup group;
   std::string name;
   std::string source;
   bool initialOnly = false;

@@ -29,9 +29,9 @@ FileResult CheckDataVersion(std::span<const uint8_t> settings, const VersionList
 
 std::size_t MaxChannelFileSize() {
   GroupBandTable full;
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      full.at(group, band) = static_cast<int16_t>(GroupCapacity(band, group));
+      full.at({band, group}) = static_cast<int16_t>(GroupCapacity({band, group}));
   return static_cast<std::size_t>(ChannelFileRecordCount(full)) * kChannelRecordSize;
 }
 
@@ -52,9 +52,9 @@ std::optional<StoredPair> StoredPairBytes(const WorkingCopy& working) {
     EncodeChannelRecord(record, stored);
     pair.channels.insert(pair.channels.end(), stored.begin(), stored.end());
   };
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      for (int k = 1; k <= content.Count(band, group); ++k) put(content.Channel(band, group, k));
+      for (int k = 1; k <= content.Count({band, group}); ++k) put(content.Channel({band, group}, k));
   for (int n = 1; n <= kSpecialSlots; ++n) put(content.Special(n));
   return pair;
 }
@@ -78,10 +78,10 @@ FileResult ParseStoredPair(std::span<const uint8_t> settings, std::span<const ui
     next += kChannelRecordSize;
     return DecodeChannelRecord(bytes);
   };
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int group = 1; group <= kMaxGroups; ++group) {
-      const int stored = IsGroup(band, group) ? content.Count(band, group) : 0;
-      auto records = content.Channels.group(band, group);
+      const int stored = IsGroup({band, group}) ? content.Count({band, group}) : 0;
+      auto records = content.Channels.group({band, group});
       for (int k = 1; k <= kMaxSlots; ++k) records[k - 1] = k <= stored ? take() : ChannelRecord();
     }
   }

@@ -67,7 +67,7 @@ json ToJson(const T& member) {
   } else if constexpr (std::is_same_v<V, GroupBandTable>) {
     json out = json::array();
     for (int g = 1; g <= kMaxGroups; ++g)
-      out.push_back(json::array({member.at(g, kCB), member.at(g, kHF), member.at(g, kHAM)}));
+      out.push_back(json::array({member.at({kCB, g}), member.at({kHF, g}), member.at({kHAM, g})}));
     return out;
   } else if constexpr (kIsOptionSlot<V>) {
     const FieldShape& s = member.def.shape;
@@ -116,7 +116,7 @@ class JsonReader {
       for (int g = 1; g <= kMaxGroups; ++g) {
         std::array<int16_t, kBandCount> row{};
         Read(j[g - 1], path + "/" + std::to_string(g - 1), row);
-        for (int band = 0; band < kBandCount; ++band) member.at(g, band) = row[band];
+        for (const Band band : kBands) member.at({band, g}) = row[BandIndex(band)];
       }
     } else if constexpr (kIsOptionSlot<T>) {
       OptionSlot(j, path, member);
@@ -249,19 +249,19 @@ std::set<std::string> RootKeys(const RadioConfig& any, std::set<std::string>& op
 }
 
 void ReadChannels(JsonReader& reader, const json& channels, RadioConfig& cfg) {
-  if (!reader.Object(channels, "/Channels", {kBandShortNames[kCB], kBandShortNames[kHF], kBandShortNames[kHAM]})) return;
-  for (int band = 0; band < kBandCount; ++band) {
-    const std::string bandPath = std::string("/Channels/") + kBandShortNames[band];
-    const json& groups = channels[kBandShortNames[band]];
+  if (!reader.Object(channels, "/Channels", {BandShortName(kCB), BandShortName(kHF), BandShortName(kHAM)})) return;
+  for (const Band band : kBands) {
+    const std::string bandPath = std::string("/Channels/") + BandShortName(band);
+    const json& groups = channels[BandShortName(band)];
     if (!reader.Array(groups, bandPath, GroupCount(band))) return;
     for (int group = 1; group <= GroupCount(band); ++group) {
       const json& records = groups[group - 1];
       const std::string groupPath = bandPath + "/" + std::to_string(group - 1);
       if (!records.is_array()) return void(reader.Fail(JsonStatus::WrongType, groupPath));
-      if (records.size() != static_cast<std::size_t>(cfg.Count(band, group)))
+      if (records.size() != static_cast<std::size_t>(cfg.Count({band, group})))
         return void(reader.Fail(JsonStatus::CountMismatch, groupPath));
-      for (int k = 1; k <= cfg.Count(band, group); ++k)
-        reader.Read(records[k - 1], groupPath + "/" + std::to_string(k - 1), cfg.Channel(band, group, k));
+      for (int k = 1; k <= cfg.Count({band, group}); ++k)
+        reader.Read(records[k - 1], groupPath + "/" + std::to_string(k - 1), cfg.Channel({band, group}, k));
     }
   }
 }
@@ -307,15 +307,15 @@ nlohmann::ordered_json DocumentJson(const WorkingCopy& stored) {
   VisitFurtherSettings(cfg, [&](std::string_view name, const auto& m) { doc[std::string(name)] = ToJson(m); });
 
   json channels = json::object();
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     json groups = json::array();
     for (int group = 1; group <= GroupCount(band); ++group) {
       json records = json::array();
-      int count = std::clamp<int>(cfg.Count(band, group), 0, GroupCapacity(band, group));
-      for (int k = 1; k <= count; ++k) records.push_back(ToJson(cfg.Channel(band, group, k)));
+      int count = std::clamp<int>(cfg.Count({band, group}), 0, GroupCapacity({band, group}));
+      for (int k = 1; k <= count; ++k) records.push_back(ToJson(cfg.Channel({band, group}, k)));
       groups.push_back(records);
     }
-    channels[kBandShortNames[band]] = groups;
+    channels[BandShortName(band)] = groups;
   }
   doc["Channels"] = channels;
   doc["SpecialChannels"] = ToJson(cfg.SpecialChannelSlots);

@@ -8,32 +8,32 @@ namespace zq {
 namespace {
 
 // Records of a group that count, whatever a damaged count says.
-int UsedRecords(const RadioConfig& cfg, int band, int group) {
-  return std::clamp<int>(cfg.Count(band, group), 0, GroupCapacity(band, group));
+int UsedRecords(const RadioConfig& cfg, BandGroup group) {
+  return std::clamp<int>(cfg.Count(group), 0, GroupCapacity(group));
 }
 
 template <class Fn>
 void ForEachGroup(Fn&& fn) {
-  for (int band = 0; band < kBandCount; ++band)
-    for (int group = 1; group <= GroupCount(band); ++group) fn(band, group);
+  for (const Band band : kBands)
+    for (int number = 1; number <= GroupCount(band); ++number) fn(BandGroup{band, number});
 }
 
 // The stored record of the working group with the live record's Number:
 // the same position first, then any position of the group.
-const ChannelRecord* FindStoredRecord(const RadioConfig& stored, int band, int group, int k, int16_t number) {
-  const int count = UsedRecords(stored, band, group);
-  if (k <= count && stored.Channel(band, group, k).Number == number) return &stored.Channel(band, group, k);
+const ChannelRecord* FindStoredRecord(const RadioConfig& stored, BandGroup group, int k, int16_t number) {
+  const int count = UsedRecords(stored, group);
+  if (k <= count && stored.Channel(group, k).Number == number) return &stored.Channel(group, k);
   for (int m = 1; m <= count; ++m)
-    if (stored.Channel(band, group, m).Number == number) return &stored.Channel(band, group, m);
+    if (stored.Channel(group, m).Number == number) return &stored.Channel(group, m);
   return nullptr;
 }
 
 bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
   bool same = true;
-  ForEachGroup([&](int band, int group) {
-    for (int k = 1; same && k <= UsedRecords(cfg, band, group); ++k) {
-      const ChannelRecord& live = cfg.Channel(band, group, k);
-      const ChannelRecord* kept = FindStoredRecord(stored, band, group, k, live.Number);
+  ForEachGroup([&](BandGroup group) {
+    for (int k = 1; same && k <= UsedRecords(cfg, group); ++k) {
+      const ChannelRecord& live = cfg.Channel(group, k);
+      const ChannelRecord* kept = FindStoredRecord(stored, group, k, live.Number);
       same = kept != nullptr && *kept == live;
     }
   });
@@ -44,26 +44,27 @@ bool ChannelsUnchanged(const RadioConfig& cfg, const RadioConfig& stored) {
 
 bool ChannelCountsAreValid(const GroupBandTable& counts) {
   bool valid = true;
-  ForEachGroup([&](int band, int group) {
-    int16_t n = counts.at(group, band);
-    valid = valid && n >= 0 && n <= GroupCapacity(band, group);
+  ForEachGroup([&](BandGroup group) {
+    int16_t n = counts.at(group);
+    valid = valid && n >= 0 && n <= GroupCapacity(group);
   });
   return valid;
 }
 
 int ChannelFileRecordCount(const GroupBandTable& counts) {
   int records = kSpecialSlots;
-  ForEachGroup([&](int band, int group) { records += counts.at(group, band); });
+  ForEachGroup([&](BandGroup group) { records += counts.at(group); });
   return records;
 }
 
 void PackForFile(RadioConfig& cfg, const DocumentState& doc, WorkingCopy& working) {
   NormaliseIdentity(cfg, doc.rangeText);
   working.content = cfg;
-  for (int band = 0; band < kBandCount; ++band)
-    for (int group = 1; group <= kMaxGroups; ++group)
-      for (ChannelRecord& record : working.content.Channels.group(band, group).subspan(UsedRecords(cfg, band, group)))
-        record = {};
+  for (const Band band : kBands)
+    for (int number = 1; number <= kMaxGroups; ++number) {
+      const BandGroup group{band, number};
+      for (ChannelRecord& record : working.content.Channels.group(group).subspan(UsedRecords(cfg, group))) record = {};
+    }
 }
 
 void UnpackFromFile(const WorkingCopy& working, RadioConfig& cfg, DocumentState& doc) {

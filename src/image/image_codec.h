@@ -24,7 +24,7 @@ void ClearImage(MemoryImage& image);
 EncodeReport EncodeImage(RadioConfig& cfg, MemoryImage& image, const ImageOptions& options = {});
 // One channel slot plus its two bitmap bits; false when the record's slot lies
 // outside the group (nothing is written then).
-bool EncodeChannelSlot(ChannelRecord& record, int band, int group, MemoryImage& image);
+bool EncodeChannelSlot(ChannelRecord& record, BandGroup group, MemoryImage& image);
 // One special slot (n = 1-96) plus its two bitmap bits.
 void EncodeSpecialSlot(ChannelRecord& record, int n, MemoryImage& image);
 

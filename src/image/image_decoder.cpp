@@ -14,10 +14,10 @@ namespace zq {
 namespace {
 
 void ClearChannelTables(RadioConfig& cfg) {
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= kMaxGroups; ++g) {
-      cfg.Count(band, g) = 0;
-      for (ChannelRecord& record : cfg.Channels.group(band, g)) {
+      cfg.Count({band, g}) = 0;
+      for (ChannelRecord& record : cfg.Channels.group({band, g})) {
         record.Number = 0;
         record.Enabled = 0;
       }
@@ -59,15 +59,15 @@ void ReadRows(const MemoryImage& image, SettingsArea area, RadioConfig& cfg) {
 }
 
 void ReadGroupValidBits(const MemoryImage& image, RadioConfig& cfg) {
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
-      cfg.Options.GroupValid(g, band) = LoadBitmapBit(image, kGroupValidBits[band], g - 1);
+      cfg.Options.GroupValid(g, band) = LoadBitmapBit(image, kGroupValidBits[BandIndex(band)], g - 1);
 }
 
 void ReadGroupNames(const MemoryImage& image, RadioConfig& cfg) {
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
-      uint32_t at = kGroupNames[band] + uint32_t(g - 1) * 2;
+      uint32_t at = kGroupNames[BandIndex(band)] + uint32_t(g - 1) * 2;
       std::u16string name;
       for (uint32_t k = 0; k < 2 && image.Get(at + k) != 0; ++k) name += char16_t(image.Get(at + k));
       cfg.Options.GroupName(g, band) = name;
@@ -76,11 +76,11 @@ void ReadGroupNames(const MemoryImage& image, RadioConfig& cfg) {
 }
 
 void ReadPublicParams(const MemoryImage& image, RadioConfig& cfg) {
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (const auto& f : kSlotFields)
       if (f.publicParam != kNoPublicParam)
         cfg.Options.PublicParams(band, f.publicParam) =
-            LoadBits(image, kPublicParamBlocks[band] + uint32_t(f.byte - 8), f.bitPos, f.bitWidth);
+            LoadBits(image, kPublicParamBlocks[BandIndex(band)] + uint32_t(f.byte - 8), f.bitPos, f.bitWidth);
 }
 
 void ReadBtDeviceName(const MemoryImage& image, const ImageOptions& options, RadioConfig& cfg) {
@@ -153,19 +153,19 @@ struct GroupPlace {
   bool vfo;
 };
 
-GroupPlace PlaceOf(int band, int group) {
-  return {GroupStart(band, group), EnabledBitmap(band, group), ScanAddBitmap(band, group), IsVfoGroup(band, group)};
+GroupPlace PlaceOf(BandGroup group) {
+  return {GroupStart(group), EnabledBitmap(group), ScanAddBitmap(group), IsVfoGroup(group)};
 }
 
-void DecodeSlot(const MemoryImage& image, RadioConfig& cfg, int band, int group, const GroupPlace& place, int slot) {
+void DecodeSlot(const MemoryImage& image, RadioConfig& cfg, BandGroup group, const GroupPlace& place, int slot) {
   if (!place.vfo && LoadBitmapBit(image, place.enabled, slot - 1) == 0) return;
   uint32_t offset = place.slots + uint32_t(slot - 1) * kSlotSize;
   auto frequency = SlotFrequency(image, offset);
   // The VFO slot has no bit that says it is in use; an empty VFO group leaves it
   // as cleared, a frequency no VFO holds.
   if (!frequency || (place.vfo && *frequency == kClearedFrequency)) return;
-  int16_t& count = cfg.Count(band, group);
-  ChannelRecord& record = cfg.Channel(band, group, ++count);
+  int16_t& count = cfg.Count(group);
+  ChannelRecord& record = cfg.Channel(group, ++count);
   record.Enabled = 1;
   record.Number = static_cast<int16_t>(slot);
   record.ScanAdd = static_cast<int16_t>(LoadBitmapBit(image, place.scanAdd, slot - 1));
@@ -200,10 +200,10 @@ void DecodeImage(const MemoryImage& image, RadioConfig& cfg, const ImageOptions&
   ReadRows(image, SettingsArea::General, cfg);
   ReadBtDeviceName(image, options, cfg);
 
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= GroupCount(band); ++g) {
-      const GroupPlace place = PlaceOf(band, g);
-      for (int slot = 1; slot <= BitmapSlots(band, g); ++slot) DecodeSlot(image, cfg, band, g, place, slot);
+      const GroupPlace place = PlaceOf({band, g});
+      for (int slot = 1; slot <= BitmapSlots({band, g}); ++slot) DecodeSlot(image, cfg, {band, g}, place, slot);
     }
   }
   for (int n = 1; n <= kSpecialSlots; ++n) DecodeSpecialSlot(image, cfg, n);

@@ -64,30 +64,30 @@ void WriteRows(RadioConfig& cfg, SettingsArea area, MemoryImage& image) {
 }
 
 void WriteGroupValidBits(const RadioConfig& cfg, MemoryImage& image) {
-  for (int band = 0; band < kBandCount; ++band) {
-    image.Put(kGroupValidBits[band], 0);
-    image.Put(kGroupValidBits[band] + 1, 0);
+  for (const Band band : kBands) {
+    image.Put(kGroupValidBits[BandIndex(band)], 0);
+    image.Put(kGroupValidBits[BandIndex(band)] + 1, 0);
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
-      StoreBitmapBit(image, kGroupValidBits[band], g - 1, cfg.Options.GroupValid(g, band));
+      StoreBitmapBit(image, kGroupValidBits[BandIndex(band)], g - 1, cfg.Options.GroupValid(g, band));
   }
 }
 
 void WriteGroupNames(const RadioConfig& cfg, MemoryImage& image) {
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
       std::u16string name(Cleaned(cfg.Options.GroupName(g, band)));
-      uint32_t at = kGroupNames[band] + uint32_t(g - 1) * 2;
+      uint32_t at = kGroupNames[BandIndex(band)] + uint32_t(g - 1) * 2;
       for (uint32_t k = 0; k < 2; ++k) image.Put(at + k, k < name.size() ? CharByte(name[k]) : 0);
     }
   }
 }
 
 void WritePublicParams(const RadioConfig& cfg, MemoryImage& image) {
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (const auto& f : kSlotFields)
       if (f.publicParam != kNoPublicParam)
-        StoreBits(image, kPublicParamBlocks[band] + uint32_t(f.byte - 8), cfg.Options.PublicParams(band, f.publicParam),
-                  f.bitPos, f.bitWidth);
+        StoreBits(image, kPublicParamBlocks[BandIndex(band)] + uint32_t(f.byte - 8),
+                  cfg.Options.PublicParams(band, f.publicParam), f.bitPos, f.bitWidth);
 }
 
 uint8_t DtmfDigitValue(char16_t c) {
@@ -147,21 +147,21 @@ void WriteWeather(RadioConfig& cfg, MemoryImage& image) {
   }
 }
 
-bool SlotInsideGroup(int band, int group, int number) { return number >= 1 && number <= GroupCapacity(band, group); }
+bool SlotInsideGroup(BandGroup group, int number) { return number >= 1 && number <= GroupCapacity(group); }
 
 }  // namespace
 
 void ClearImage(MemoryImage& image) { std::memset(image.bytes().data(), 0, image.bytes().size()); }
 
-bool EncodeChannelSlot(ChannelRecord& record, int band, int group, MemoryImage& image) {
-  if (!SlotInsideGroup(band, group, record.Number)) return false;
+bool EncodeChannelSlot(ChannelRecord& record, BandGroup group, MemoryImage& image) {
+  if (!SlotInsideGroup(group, record.Number)) return false;
   int index = record.Number - 1;
-  uint32_t offset = GroupStart(band, group) + uint32_t(IsVfoGroup(band, group) ? 0 : index) * kSlotSize;
+  uint32_t offset = GroupStart(group) + uint32_t(IsVfoGroup(group) ? 0 : index) * kSlotSize;
   WriteSlotBody(record, offset, image);
   // Slots 41-80 of the "DE" plan have no bits: theirs would land in the next group's.
-  if (index < BitmapSlots(band, group)) {
-    StoreBitmapBit(image, EnabledBitmap(band, group), index, record.Enabled);
-    StoreBitmapBit(image, ScanAddBitmap(band, group), index, record.ScanAdd);
+  if (index < BitmapSlots(group)) {
+    StoreBitmapBit(image, EnabledBitmap(group), index, record.Enabled);
+    StoreBitmapBit(image, ScanAddBitmap(group), index, record.ScanAdd);
   }
   return true;
 }
@@ -175,11 +175,11 @@ void EncodeSpecialSlot(ChannelRecord& record, int n, MemoryImage& image) {
 
 EncodeReport EncodeImage(RadioConfig& cfg, MemoryImage& image, const ImageOptions& options) {
   EncodeReport report;
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= GroupCount(band); ++g) {
-      int count = std::clamp<int>(cfg.Count(band, g), 0, kMaxSlots);
+      int count = std::clamp<int>(cfg.Count({band, g}), 0, kMaxSlots);
       for (int k = 1; k <= count; ++k)
-        if (!EncodeChannelSlot(cfg.Channel(band, g, k), band, g, image)) ++report.skippedRecords;
+        if (!EncodeChannelSlot(cfg.Channel({band, g}, k), {band, g}, image)) ++report.skippedRecords;
     }
   }
   for (int n = 1; n <= kSpecialSlots; ++n) EncodeSpecialSlot(cfg.Special(n), n, image);

@@ -21,8 +21,8 @@ constexpr uint32_t kScanAddBases[kBandCount] = {0x16200, 0x16280, 0x16300};
 constexpr uint32_t kMemEnabled[kBandCount] = {0, 0x16410, 0x16420};
 constexpr uint32_t kMemScanAdd[kBandCount] = {0, 0x16440, 0x16450};
 
-void CheckGroup(int band, int group) {
-  if (!IsGroup(band, group)) throw std::out_of_range("no such channel group");
+void CheckGroup(BandGroup group) {
+  if (!IsGroup(group)) throw std::out_of_range("no such channel group");
 }
 
 ValueRef ArrayRef(ValueRef::Kind kind, int index) { return {kind, Opt::WorkGroup, index, -1}; }
@@ -41,7 +41,8 @@ std::vector<SettingsRow> BandGroupRows() {
   // clang-format on
   const struct {
     uint32_t base;
-    int band, groups;
+    Band band;
+    int groups;
   } workChannels[] = {{0x18007, kCB, 6}, {0x1800D, kHF, 15}, {0x1801C, kHAM, 12}};
   for (const auto& w : workChannels)
     for (int g = 1; g <= w.groups; ++g)
@@ -171,19 +172,21 @@ const std::vector<SlotField> kSlotFields = {
     {13, &ChannelRecord::Call, 0, 8, kPublicCall},
 };
 
-uint32_t GroupStart(int band, int group) {
-  CheckGroup(band, group);
-  return kGroupStarts[band][group - 1];
+uint32_t GroupStart(BandGroup group) {
+  CheckGroup(group);
+  return kGroupStarts[BandIndex(group.band)][group.number - 1];
 }
 
-uint32_t EnabledBitmap(int band, int group) {
-  CheckGroup(band, group);
-  return IsMemGroup(band, group) ? kMemEnabled[band] : kEnabledBases[band] + uint32_t(group - 1) * 5;
+uint32_t EnabledBitmap(BandGroup group) {
+  CheckGroup(group);
+  const int b = BandIndex(group.band);
+  return IsMemGroup(group) ? kMemEnabled[b] : kEnabledBases[b] + uint32_t(group.number - 1) * 5;
 }
 
-uint32_t ScanAddBitmap(int band, int group) {
-  CheckGroup(band, group);
-  return IsMemGroup(band, group) ? kMemScanAdd[band] : kScanAddBases[band] + uint32_t(group - 1) * 5;
+uint32_t ScanAddBitmap(BandGroup group) {
+  CheckGroup(group);
+  const int b = BandIndex(group.band);
+  return IsMemGroup(group) ? kMemScanAdd[b] : kScanAddBases[b] + uint32_t(group.number - 1) * 5;
 }
 
 uint32_t WeatherSlot(int record) {

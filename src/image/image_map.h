@@ -12,10 +12,10 @@
 namespace zq {
 
 // First slot of a channel group; slot n lies at start + (n - 1) * 16.
-uint32_t GroupStart(int band, int group);
+uint32_t GroupStart(BandGroup group);
 // Bitmap bytes of a group: bit (n - 1) of these bytes belongs to slot n.
-uint32_t EnabledBitmap(int band, int group);
-uint32_t ScanAddBitmap(int band, int group);
+uint32_t EnabledBitmap(BandGroup group);
+uint32_t ScanAddBitmap(BandGroup group);
 
 inline constexpr uint32_t kSlotSize = 16;
 inline constexpr uint32_t kSpecialSlotStart = 0x10000;
@@ -64,7 +64,12 @@ struct ValueRef {
   int i = -1, j = -1;  // option indexes, or the array element
 };
 // An element of an option-features field, as the image map and the editors name it.
-inline ValueRef Field(Opt field, int i = -1, int j = -1) { return {ValueRef::Option, field, i, j}; }
+inline ValueRef Field(Opt field, FieldIndex auto... idx)
+  requires(sizeof...(idx) <= 2)
+{
+  const int indexes[] = {IndexNumber(idx)..., -1, -1};
+  return {ValueRef::Option, field, indexes[0], indexes[1]};
+}
 int ReadValue(const RadioConfig& cfg, const ValueRef& ref);
 void WriteValue(RadioConfig& cfg, const ValueRef& ref, int value);
 

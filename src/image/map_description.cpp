@@ -75,11 +75,11 @@ std::string GroupTable() {
   std::string text =
       "| Band | Group | Slots | First slot | Slots with bitmap bits | Enabled bits | ScanAdd bits |\n"
       "|---|---|---|---|---|---|---|\n";
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
-      text += MapRow({kBandShortNames[band], std::to_string(group), std::to_string(GroupCapacity(band, group)),
-                   Hex(GroupStart(band, group)), std::to_string(BitmapSlots(band, group)),
-                   Hex(EnabledBitmap(band, group)), Hex(ScanAddBitmap(band, group))});
+      text += MapRow({BandShortName(band), std::to_string(group), std::to_string(GroupCapacity({band, group})),
+                   Hex(GroupStart({band, group})), std::to_string(BitmapSlots({band, group})),
+                   Hex(EnabledBitmap({band, group})), Hex(ScanAddBitmap({band, group}))});
   return text;
 }
 
@@ -106,11 +106,11 @@ std::string FixedPlaces() {
                                     std::to_string(pass.first) + "-" + std::to_string(pass.last)});
   text += MapRow({Hex(kSpecialEnabledBitmap), "Enabled bits of the special slots"});
   text += MapRow({Hex(kSpecialScanAddBitmap), "ScanAdd bits of the special slots"});
-  for (int band = 0; band < kBandCount; ++band) {
-    const std::string name = kBandShortNames[band];
-    text += MapRow({Hex(kGroupValidBits[band]), "groups in use, " + name});
-    text += MapRow({Hex(kPublicParamBlocks[band]), "common channel parameters, " + name});
-    text += MapRow({Hex(kGroupNames[band]), "group names, " + name});
+  for (const Band band : kBands) {
+    const std::string name = BandShortName(band);
+    text += MapRow({Hex(kGroupValidBits[BandIndex(band)]), "groups in use, " + name});
+    text += MapRow({Hex(kPublicParamBlocks[BandIndex(band)]), "common channel parameters, " + name});
+    text += MapRow({Hex(kGroupNames[BandIndex(band)]), "group names, " + name});
   }
   text += MapRow({Hex(kDtmfCodes), "DTMF codes"});
   text += MapRow({Hex(kRogerBeepTable), "roger-beep presets"});

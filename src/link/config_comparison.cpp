@@ -14,9 +14,9 @@ RadioConfig DecodeBase(const RadioConfig& cfg, const ImageOptions& options) {
   RadioConfig base = cfg;
   MemoryImage scratch;
   EncodeImage(base, scratch, options);
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= kMaxGroups; ++group)
-      for (int k = 1; k <= kMaxSlots; ++k) base.Channel(band, group, k) = {};
+      for (int k = 1; k <= kMaxSlots; ++k) base.Channel({band, group}, k) = {};
   return base;
 }
 

@@ -39,7 +39,7 @@ std::string DtmfReferenceText(const OptionFeatures& opt, int n) {
 int CleanDtmfReferences(RadioConfig& cfg) {
   const OptionFeatures& opt = cfg.Options;
   int reset = 0;
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (PublicParam row : kPublicDtmfRows) {
       auto value = static_cast<int16_t>(opt.PublicParams(band, row));
       if (CleanReference(opt, value)) {

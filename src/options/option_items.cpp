@@ -44,7 +44,7 @@ OptionControl WithUnit(OptionControl control, Txt unit) {
 }
 
 ValueRef ModeBox(ModeFlag flag) { return {ValueRef::ModeEnable, Opt::WorkGroup, flag}; }
-ValueRef Switch(Band band) { return {ValueRef::PublicSwitch, Opt::WorkGroup, band}; }
+ValueRef Switch(Band band) { return {ValueRef::PublicSwitch, Opt::WorkGroup, BandIndex(band)}; }
 
 const NumberFormat kRepeaterOffset{.decimals = 4, .low = 0.0001, .high = 5.0, .fallback = "5.0000", .scale = 10000,
                                    .maxLength = 6};

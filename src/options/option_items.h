@@ -76,7 +76,7 @@ struct PublicRow {
 const std::vector<PublicRow>& PublicRows();
 
 struct PublicBlock {
-  int band;
+  Band band;
   int firstItemId;
   Txt caption;
 };

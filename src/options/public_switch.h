@@ -12,6 +12,6 @@ inline constexpr int kPublicOff = 1;
 // Stores the switch of the band and writes it into Public of every channel
 // slot of every group of the band, slots not in use included. False, with
 // nothing changed, when the band or value is invalid or the switch already holds the value.
-bool SetPublicSwitch(RadioConfig& cfg, int band, int value);
+bool SetPublicSwitch(RadioConfig& cfg, Band band, int value);
 
 }  // namespace zq

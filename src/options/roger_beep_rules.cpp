@@ -59,7 +59,7 @@ std::vector<int> DefinedRogerPresetNumbers(const RadioConfig& cfg) {
 
 int CleanRogerReferences(RadioConfig& cfg) {
   int reset = 0;
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     auto value = static_cast<int16_t>(std::as_const(cfg.Options).PublicParams(band, kPublicRoger));
     if (CleanReference(cfg, value)) {
       cfg.Options.PublicParams(band, kPublicRoger) = value;

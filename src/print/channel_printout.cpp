@@ -15,11 +15,11 @@ namespace {
 
 // Whether some row of the group shows the field: a tone code counts as shown,
 // since whether it is depends only on the channel's tone type.
-bool GroupShowsField(const DetailFieldDef& def, int band, int group) {
+bool GroupShowsField(const DetailFieldDef& def, BandGroup group) {
   ChannelRecord probe = NewChannelRecord(1);
   probe.RxToneType = probe.TxToneType = kToneCtcss;
-  for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row)
-    if (IsFieldShown(def, band, group, TargetOfRow(band, group, row).kind, probe)) return true;
+  for (int row = 1, rows = GridRowCount(group); row <= rows; ++row)
+    if (IsFieldShown(def, group, TargetOfRow(group, row).kind, probe)) return true;
   return false;
 }
 
@@ -31,27 +31,27 @@ std::string ShownText(const DetailFieldDef& def, const DetailContext& ctx, const
 
 }  // namespace
 
-PrintTable ChannelTablePrint(const RadioConfig& cfg, int band, int group, int language) {
+PrintTable ChannelTablePrint(const RadioConfig& cfg, BandGroup group, int language) {
   PrintTable table;
-  table.heading = std::string(Text(Txt::GroupLabel, language)) + " " + std::to_string(group) + "  " +
-                  GroupDisplayName(cfg, band, group, language);
+  table.heading = std::string(Text(Txt::GroupLabel, language)) + " " + std::to_string(group.number) + "  " +
+                  GroupDisplayName(cfg, group, language);
   table.columns = {std::string(Text(Txt::GridHeaderChannel, language)), std::string(Text(Txt::FrequencyLabel, language))};
   std::vector<const DetailFieldDef*> fields;
   for (const DetailFieldDef& def : DetailFields())
-    if (GroupShowsField(def, band, group)) {
+    if (GroupShowsField(def, group)) {
       fields.push_back(&def);
       table.columns.emplace_back(Text(def.label, language));
     }
 
-  const FrequencyLimits limits = LimitsOfBand(band);
-  const DetailContext ctx{cfg, band, group};
-  for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) {
+  const FrequencyLimits limits = LimitsOfBand(group.band);
+  const DetailContext ctx{cfg, group};
+  for (int row = 1, rows = GridRowCount(group); row <= rows; ++row) {
     std::vector<std::string>& line = table.rows.emplace_back();
-    line = {GetCHName(band, group, row), RowFrequency(cfg, band, group, row, limits).text};
-    const ChannelRecord* record = ChannelAtRow(cfg, band, group, row);
-    RowKind kind = TargetOfRow(band, group, row).kind;
+    line = {GetCHName(group, row), RowFrequency(cfg, group, row, limits).text};
+    const ChannelRecord* record = ChannelAtRow(cfg, group, row);
+    RowKind kind = TargetOfRow(group, row).kind;
     for (const DetailFieldDef* def : fields)
-      line.push_back(record && IsFieldShown(*def, band, group, kind, *record) ? ShownText(*def, ctx, *record, language)
+      line.push_back(record && IsFieldShown(*def, group, kind, *record) ? ShownText(*def, ctx, *record, language)
                                                                               : std::string());
   }
   return table;

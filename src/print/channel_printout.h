@@ -7,6 +7,6 @@
 
 namespace zq {
 
-PrintTable ChannelTablePrint(const RadioConfig& cfg, int band, int group, int language);
+PrintTable ChannelTablePrint(const RadioConfig& cfg, BandGroup group, int language);
 
 }  // namespace zq

@@ -78,11 +78,11 @@ void AddGroups(const RadioConfig& cfg, Summary& s) {
   PrintTable& t = s.Add(s.Say(Txt::PrintGroupsHeading), {Txt::BandLabel, Txt::GroupLabel,
                                                           Txt::GroupNameLabel, Txt::GroupValidLabel,
                                                           Txt::PrintChannelsColumn});
-  for (int band = 0; band < kBandCount; ++band)
+  for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group) {
       bool valid = cfg.Options.GroupValid(group, band) == 1;
-      t.rows.push_back({kBandShortNames[band], std::to_string(group), GroupDisplayName(cfg, band, group, s.language),
-                        s.Say(valid ? Txt::ChoiceOn : Txt::ChoiceOff), std::to_string(cfg.Count(band, group))});
+      t.rows.push_back({BandShortName(band), std::to_string(group), GroupDisplayName(cfg, {band, group}, s.language),
+                        s.Say(valid ? Txt::ChoiceOn : Txt::ChoiceOff), std::to_string(cfg.Count({band, group}))});
     }
 }
 

@@ -28,11 +28,11 @@ PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& do
   } else {
     out.title = Text(Txt::PrintChannelTableTitle, language);
     out.wide = true;
-    if (IsGroup(choice.band, choice.group)) {
-      note(Txt::BandLabel, std::string(Text(kBandEntries[choice.band].selectorText, language)));
+    if (IsGroup(choice.group)) {
+      note(Txt::BandLabel, std::string(Text(kBandEntries[BandIndex(choice.group.band)].selectorText, language)));
       note(Txt::GroupLabel,
-           std::to_string(choice.group) + "  " + GroupDisplayName(cfg, choice.band, choice.group, language));
-      out.tables = {ChannelTablePrint(cfg, choice.band, choice.group, language)};
+           std::to_string(choice.group.number) + "  " + GroupDisplayName(cfg, choice.group, language));
+      out.tables = {ChannelTablePrint(cfg, choice.group, language)};
     }
   }
   note(Txt::FileNameLabel, Utf8OfPath(PathFromUtf8(doc.fileName).filename()));

@@ -17,8 +17,7 @@ enum class PrintKind { ChannelTable, Summary };
 
 struct PrintChoice {
   PrintKind kind = PrintKind::ChannelTable;
-  int band = kCB;
-  int group = 1;
+  BandGroup group{kCB, 1};
   bool operator==(const PrintChoice&) const = default;
 };
 

@@ -139,9 +139,9 @@ void ConfigHistory::Apply(const Step& step, bool forward, RadioConfig& cfg) {
 StepReach ConfigHistory::ReachOf(const Step& step) const {
   StepReach reach;
   for (const RecordChange& change : step.records) {
-    StepReach::Channel channel{-1, 0, 0, change.before, change.after};
+    StepReach::Channel channel{std::nullopt, 0, 0, change.before, change.after};
     if (change.index < kChannelRecords) {
-      channel.band = change.index / (kMaxGroups * kMaxSlots);
+      channel.band = BandOfIndex(change.index / (kMaxGroups * kMaxSlots));
       channel.group = change.index / kMaxSlots % kMaxGroups + 1;
       channel.slot = change.index % kMaxSlots + 1;
     } else {

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -18,7 +19,8 @@ inline constexpr std::size_t kUndoSteps = 100;
 // What one step changes, for naming it and bringing it into view.
 struct StepReach {
   struct Channel {
-    int band = -1, group = 0, slot = 0;  // band -1: special slot `slot` (from 1)
+    std::optional<Band> band;  // none: special slot `slot` (from 1)
+    int group = 0, slot = 0;
     ChannelRecord before, after;
   };
   struct Setting {

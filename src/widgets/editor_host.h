@@ -20,9 +20,9 @@ class EditorHost {
   virtual bool HfCapable() const = 0;
   // The band the user works in (0 CB, 1 HF, 2 HAM): the one the channel editor
   // shows, or showed last before it was closed; CB before it has shown any.
-  virtual int CurrentBand() const = 0;
+  virtual Band CurrentBand() const = 0;
   // The channel editor shows a band.
-  virtual void BandShown(int band) = 0;
+  virtual void BandShown(Band band) = 0;
   // The DTMF codes or roger-beep presets changed: open editors rebuild the lists that offer them.
   virtual void BroadcastReferencesChanged() = 0;
   // Channel tables were rewritten behind the channel editor's back: it shows them anew.

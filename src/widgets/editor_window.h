@@ -3,6 +3,8 @@
 // The main window talks to its editors through these hooks only.
 #include <QWidget>
 
+#include "config/band_layout.h"
+
 namespace zq {
 
 // On the editors' forms, between a label and the list it names: 100 twips.
@@ -27,7 +29,7 @@ class EditorWindow : public QWidget {
   virtual bool HoldsUnsavedChoices() const { return false; }
   // Brings a channel place into view (after an undo or redo): the band, its
   // group when not 0, its row when not 0. Only the channel window has places.
-  virtual void ShowChannel(int /*band*/, int /*group*/, int /*row*/) {}
+  virtual void ShowChannel(BandGroup /*group*/, int /*row*/) {}
   virtual void DropUnsavedChoices() {}
 };
 

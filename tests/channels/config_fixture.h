@@ -17,19 +17,19 @@ inline RadioConfig DefaultConfig() {
 }
 
 // Appends a channel in use with the given Number and stored frequency.
-inline ChannelRecord& AddChannel(RadioConfig& cfg, int band, int group, int number,
+inline ChannelRecord& AddChannel(RadioConfig& cfg, BandGroup group, int number,
                                  std::string_view frequency = "2814500 ") {
   ChannelRecord record = NewChannelRecord(number);
   record.RxFrequency = frequency;
   record.TxFrequency = frequency;
-  AppendSlot(cfg, band, group, record);
-  return cfg.Channel(band, group, SlotsInUse(cfg, band, group));
+  AppendSlot(cfg, group, record);
+  return cfg.Channel(group, SlotsInUse(cfg, group));
 }
 
 // The Numbers of the records in use of a group, in slot order.
-inline std::vector<int> NumbersInOrder(const RadioConfig& cfg, int band, int group) {
+inline std::vector<int> NumbersInOrder(const RadioConfig& cfg, BandGroup group) {
   std::vector<int> numbers;
-  for (int k = 1; k <= SlotsInUse(cfg, band, group); ++k) numbers.push_back(cfg.Channel(band, group, k).Number);
+  for (int k = 1; k <= SlotsInUse(cfg, group); ++k) numbers.push_back(cfg.Channel(group, k).Number);
   return numbers;
 }
 

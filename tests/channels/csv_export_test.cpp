@@ -36,15 +36,15 @@ std::vector<std::string> Cells(const std::string& line) {
 TEST(CsvExport, WritesTheHeaderAndOneLinePerChannelInRowOrder) {
   RadioConfig cfg = DefaultConfig();
   cfg.Options.TxRepeaterOffset() = 1000;  // 0.1 MHz
-  AddChannel(cfg, kHF, 2, 7, "2814500 ");
-  ChannelRecord& one = AddChannel(cfg, kHF, 2, 1, "29620000");
+  AddChannel(cfg, {kHF, 2}, 7, "2814500 ");
+  ChannelRecord& one = AddChannel(cfg, {kHF, 2}, 1, "29620000");
   one.Rep = 2;
   one.TxToneType = kToneCtcss;
   one.TxCtcss = 8;
   one.Mode = 4;  // PA
   one.ScanAdd = 0;
   one.PowerLevel = 0;
-  ChannelRecord& twelve = AddChannel(cfg, kHF, 2, 12, "2812345 ");
+  ChannelRecord& twelve = AddChannel(cfg, {kHF, 2}, 12, "2812345 ");
   twelve.Rep = 1;
   twelve.TxToneType = kToneDcs;
   twelve.TxDcs = 5;
@@ -53,7 +53,7 @@ TEST(CsvExport, WritesTheHeaderAndOneLinePerChannelInRowOrder) {
   twelve.Mode = 2;
   twelve.PowerLevel = 1;
 
-  EXPECT_EQ(Lines(ExportChannelsCsv(cfg, kHF, 2)),
+  EXPECT_EQ(Lines(ExportChannelsCsv(cfg, {kHF, 2})),
             (std::vector<std::string>{
                 kHeader,
                 "1,1,29.620000,-,0.100000,Tone,91.5,91.5,023,NN,023,Tone->Tone,FM,10.00,S,Low,PA,,,,",
@@ -83,14 +83,14 @@ TEST(CsvExport, ToneSettingsFollowTheCommonToneModes) {
   };
   for (const Case& c : cases) {
     RadioConfig cfg = DefaultConfig();
-    ChannelRecord& r = AddChannel(cfg, kHAM, 1, 1, "2850000 ");
+    ChannelRecord& r = AddChannel(cfg, {kHAM, 1}, 1, "2850000 ");
     r.TxToneType = static_cast<int16_t>(c.txType);
     r.RxToneType = static_cast<int16_t>(c.rxType);
     // The position of the other list must not leak into the line.
     r.TxCtcss = r.TxDcs = static_cast<int16_t>(c.txCode);
     r.RxCtcss = r.RxDcs = static_cast<int16_t>(c.rxCode);
 
-    auto cells = Cells(Lines(ExportChannelsCsv(cfg, kHAM, 1)).at(1));
+    auto cells = Cells(Lines(ExportChannelsCsv(cfg, {kHAM, 1})).at(1));
     ASSERT_EQ(cells.size(), 21u);
     std::vector<std::string> tones = {cells[5], cells[6], cells[7], cells[8], cells[10], cells[11]};
     EXPECT_EQ(tones, c.expected) << c.txType << "/" << c.txCode << " " << c.rxType << "/" << c.rxCode;
@@ -100,7 +100,7 @@ TEST(CsvExport, ToneSettingsFollowTheCommonToneModes) {
 
 TEST(CsvExport, CbMemoryRowsInUseFollowTheChannelsUnderTheirLabels) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kCB, 1, 5, "2701500 ").Rep = 1;  // the editor offers no REP in CB
+  AddChannel(cfg, {kCB, 1}, 5, "2701500 ").Rep = 1;  // the editor offers no REP in CB
   cfg.Special(1).Enabled = 1;
   cfg.Special(1).RxFrequency = "2698500 ";
   cfg.Special(2).Enabled = 0;  // not in use: not written
@@ -112,31 +112,31 @@ TEST(CsvExport, CbMemoryRowsInUseFollowTheChannelsUnderTheirLabels) {
   cfg.Special(65).Enabled = 1;
   cfg.Special(65).RxFrequency = "2706500 ";
 
-  auto group1 = Lines(ExportChannelsCsv(cfg, kCB, 1));
+  auto group1 = Lines(ExportChannelsCsv(cfg, {kCB, 1}));
   ASSERT_EQ(group1.size(), 3u);
   EXPECT_EQ(group1[1].substr(0, 16), "5,5,27.015000,,0");
   EXPECT_EQ(group1[2].substr(0, 18), "41,M1,26.985000,,0");
 
-  auto group3 = Lines(ExportChannelsCsv(cfg, kCB, 3));  // 80 channel rows, then its memory set
+  auto group3 = Lines(ExportChannelsCsv(cfg, {kCB, 3}));  // 80 channel rows, then its memory set
   ASSERT_EQ(group3.size(), 2u);
   EXPECT_EQ(group3[1].substr(0, 15), "81,M1,27.055000");
 
-  auto group7 = Lines(ExportChannelsCsv(cfg, kCB, 7));  // shares the memory set of group 5
+  auto group7 = Lines(ExportChannelsCsv(cfg, {kCB, 7}));  // shares the memory set of group 5
   ASSERT_EQ(group7.size(), 2u);
   EXPECT_EQ(group7[1].substr(0, 15), "41,M1,27.065000");
 }
 
 TEST(CsvExport, ChannelsWithoutAFrequencyAndEmptyGroupsWriteNoLines) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHF, 16, 3, "2900000 ");
-  AddChannel(cfg, kHF, 16, 4, "FFFFFFFF");
-  AddChannel(cfg, kHF, 16, 5, "29A0");
-  AddChannel(cfg, kHF, 16, 6, "");
+  AddChannel(cfg, {kHF, 16}, 3, "2900000 ");
+  AddChannel(cfg, {kHF, 16}, 4, "FFFFFFFF");
+  AddChannel(cfg, {kHF, 16}, 5, "29A0");
+  AddChannel(cfg, {kHF, 16}, 6, "");
 
-  auto mem = Lines(ExportChannelsCsv(cfg, kHF, 16));
+  auto mem = Lines(ExportChannelsCsv(cfg, {kHF, 16}));
   ASSERT_EQ(mem.size(), 2u);
   EXPECT_EQ(mem[1].substr(0, 5), "3,M3,");  // MEM rows carry their "M" labels
-  EXPECT_EQ(Lines(ExportChannelsCsv(cfg, kHF, 1)), std::vector<std::string>{kHeader});
+  EXPECT_EQ(Lines(ExportChannelsCsv(cfg, {kHF, 1})), std::vector<std::string>{kHeader});
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ std::vector<std::pair<int, Txt>> Skipped(const CsvImportResult& result) {
 
 TEST(CsvImport, ColumnsAreFoundByNameWhateverTheirOrderAndCase) {
   RadioConfig cfg = DefaultConfig();
-  CsvImportResult result = ImportChannelsCsv(cfg, kHF, 2,
+  CsvImportResult result = ImportChannelsCsv(cfg, {kHF, 2},
                                              "\xEF\xBB\xBF# made by hand\r\n"
                                              "Frequency, LOCATION ,tone,rToneFreq,Power,Extra\r\n"
                                              "28.5,3,Tone,100,low,ignored\r\n"
@@ -35,15 +35,15 @@ TEST(CsvImport, ColumnsAreFoundByNameWhateverTheirOrderAndCase) {
   EXPECT_TRUE(result.skippedLines.empty());
   EXPECT_EQ(result.created, 2);
   EXPECT_EQ(result.changed, 0);
-  ASSERT_EQ(cfg.Count(kHF, 2), 2);
+  ASSERT_EQ(cfg.Count({kHF, 2}), 2);
 
   ChannelRecord expected = NewChannelRecord(3);  // columns the file lacks keep a new channel's values
   expected.RxFrequency = expected.TxFrequency = "2850000";
   expected.TxToneType = kToneCtcss;
   expected.TxCtcss = 11;  // 100.0 Hz
   expected.PowerLevel = 0;
-  EXPECT_EQ(*RecordAtRow(cfg, kHF, 2, 3), expected);
-  EXPECT_EQ(RecordAtRow(cfg, kHF, 2, 9)->RxFrequency.str(), "2812345 ");
+  EXPECT_EQ(*RecordAtRow(cfg, {kHF, 2}, 3), expected);
+  EXPECT_EQ(RecordAtRow(cfg, {kHF, 2}, 9)->RxFrequency.str(), "2812345 ");
 }
 
 TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
@@ -73,7 +73,7 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
       "3,28.3,,Cross,,,074,,NR,DTCS->\n"  // 22: taken; the receive polarity is not used
       "4,28.4,,Tone\n";                   // 23: no tone given
 
-  CsvImportResult result = ImportChannelsCsv(cfg, kHF, 1, text);
+  CsvImportResult result = ImportChannelsCsv(cfg, {kHF, 1}, text);
 
   EXPECT_FALSE(result.refusal);
   EXPECT_EQ(Skipped(result), (std::vector<std::pair<int, Txt>>{
@@ -89,8 +89,8 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
                                  {23, Txt::CsvCtcssNotInList},
                              }));
   EXPECT_EQ(result.created, 2);
-  ASSERT_EQ(cfg.Count(kHF, 1), 2);
-  const ChannelRecord* two = RecordAtRow(cfg, kHF, 1, 2);
+  ASSERT_EQ(cfg.Count({kHF, 1}), 2);
+  const ChannelRecord* two = RecordAtRow(cfg, {kHF, 1}, 2);
   EXPECT_EQ(two->Rep, 1);
   EXPECT_EQ(two->TxToneType, kToneCtcss);
   EXPECT_EQ(two->RxToneType, kToneCtcss);
@@ -99,7 +99,7 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
   EXPECT_EQ(two->Mode, 1);
   EXPECT_EQ(two->PowerLevel, 1);
   EXPECT_EQ(two->ScanAdd, 0);
-  const ChannelRecord* three = RecordAtRow(cfg, kHF, 1, 3);
+  const ChannelRecord* three = RecordAtRow(cfg, {kHF, 1}, 3);
   EXPECT_EQ(three->TxToneType, kToneDcs);
   EXPECT_EQ(three->TxDcs, 15);
   EXPECT_EQ(three->RxToneType, kToneOff);
@@ -116,7 +116,7 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
 // Other programmers give power in watts; the cut-offs are 10 W and 25 W.
 TEST(CsvImport, PowerInWattsTakesOneOfTheThreeLevels) {
   RadioConfig cfg = DefaultConfig();
-  CsvImportResult result = ImportChannelsCsv(cfg, kHAM, 1,
+  CsvImportResult result = ImportChannelsCsv(cfg, {kHAM, 1},
                                              "Location,Frequency,Power\n"
                                              "1,28.1,0.5W\n2,28.1,9.9W\n3,28.1,10W\n4,28.1,24.9 W\n"
                                              "5,28.1,25W\n6,28.1,100w\n7,28.1,mid\n"
@@ -125,7 +125,7 @@ TEST(CsvImport, PowerInWattsTakesOneOfTheThreeLevels) {
                                  {9, Txt::CsvPowerUnsupported}, {10, Txt::CsvPowerUnsupported},
                                  {11, Txt::CsvPowerUnsupported}}));
   const int levels[] = {0, 0, 1, 1, 2, 2, 1};
-  for (int row = 1; row <= 7; ++row) EXPECT_EQ(RecordAtRow(cfg, kHAM, 1, row)->PowerLevel, levels[row - 1]) << row;
+  for (int row = 1; row <= 7; ++row) EXPECT_EQ(RecordAtRow(cfg, {kHAM, 1}, row)->PowerLevel, levels[row - 1]) << row;
 }
 
 // A line of a damaged file can hold a megabyte in one field; its message quotes the start only.
@@ -134,7 +134,7 @@ TEST(CsvImport, MessagesQuoteOnlyTheStartOfAHugeValue) {
   const std::string huge(500000, '7');
   const std::string chinese = "\xe4\xb8\xad";  // three bytes; the cut at 40 falls inside it
   const std::string text = "Location,Frequency\n1," + huge + "\n2,1" + std::string(38, '0') + chinese + "x\n";
-  CsvImportResult result = ImportChannelsCsv(cfg, kHF, 1, text);
+  CsvImportResult result = ImportChannelsCsv(cfg, {kHF, 1}, text);
   ASSERT_EQ(result.skippedLines.size(), 2u);
   EXPECT_EQ(MessageText(result.skippedLines[0], kEnglish),
             "Line 2: Frequency \"" + std::string(40, '7') + "...\" is not a number.");
@@ -144,14 +144,15 @@ TEST(CsvImport, MessagesQuoteOnlyTheStartOfAHugeValue) {
 
 TEST(CsvImport, AFileRefusedAsAWholeChangesNothing) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHF, 1, 1);
+  AddChannel(cfg, {kHF, 1}, 1);
   const RadioConfig before = cfg;
   const std::string good = "Location,Frequency\n2,28.1\n";
   std::string thousandLines = "Location,Frequency\n";
   for (int k = 1; k < 1000; ++k) thousandLines += "# filler\n";
 
   struct Case {
-    int band, group;
+    Band band;
+    int group;
     std::string text;
     Txt refusal;
   };
@@ -170,7 +171,7 @@ TEST(CsvImport, AFileRefusedAsAWholeChangesNothing) {
       {kHF, 1, "\"Location,Frequency\n2,28.1\n", Txt::CsvHeaderMissing},
   };
   for (const Case& c : cases) {
-    CsvImportResult result = ImportChannelsCsv(cfg, c.band, c.group, c.text);
+    CsvImportResult result = ImportChannelsCsv(cfg, {c.band, c.group}, c.text);
     ASSERT_TRUE(result.refusal) << TextName(c.refusal);
     EXPECT_EQ(result.refusal->text, c.refusal);
     EXPECT_EQ(result.refusal->line, 0);
@@ -178,15 +179,15 @@ TEST(CsvImport, AFileRefusedAsAWholeChangesNothing) {
     EXPECT_TRUE(cfg == before) << TextName(c.refusal);
   }
 
-  CsvImportResult atTheLimit = ImportChannelsCsv(cfg, kHF, 1, thousandLines);  // 1000 lines are taken
+  CsvImportResult atTheLimit = ImportChannelsCsv(cfg, {kHF, 1}, thousandLines);  // 1000 lines are taken
   EXPECT_FALSE(atTheLimit.refusal);
 }
 
 TEST(CsvImport, ChannelsInUseTakeTheFileValuesAndKeepWhatItDoesNotCarry) {
   RadioConfig cfg = DefaultConfig();
-  ChannelRecord& one = AddChannel(cfg, kHF, 1, 1, "28000000");  // as a radio read stores it
+  ChannelRecord& one = AddChannel(cfg, {kHF, 1}, 1, "28000000");  // as a radio read stores it
   one.Mode = 1;
-  ChannelRecord& five = AddChannel(cfg, kHF, 1, 5, "2810000 ");
+  ChannelRecord& five = AddChannel(cfg, {kHF, 1}, 5, "2810000 ");
   five.HiCut = 1;
   five.Roger = 3;
   five.Bot = 2;
@@ -194,10 +195,10 @@ TEST(CsvImport, ChannelsInUseTakeTheFileValuesAndKeepWhatItDoesNotCarry) {
   five.RxToneType = kToneDcs;
   five.RxDcs = 7;
   five.RxCtcss = 30;
-  AddChannel(cfg, kHF, 1, 9, "2890000 ");
+  AddChannel(cfg, {kHF, 1}, 9, "2890000 ");
   const RadioConfig before = cfg;
 
-  CsvImportResult result = ImportChannelsCsv(cfg, kHF, 1,
+  CsvImportResult result = ImportChannelsCsv(cfg, {kHF, 1},
                                              "Location,Frequency,Mode,Tone,cToneFreq\n"
                                              "1,28.000000,AM,,\n"
                                              "5,28.6,USB,TSQL,110.9\n"
@@ -206,18 +207,18 @@ TEST(CsvImport, ChannelsInUseTakeTheFileValuesAndKeepWhatItDoesNotCarry) {
   EXPECT_TRUE(result.skippedLines.empty());
   EXPECT_EQ(result.created, 1);
   EXPECT_EQ(result.changed, 1);  // channel 1 already held these values
-  EXPECT_EQ(cfg.Count(kHF, 1), 4);
-  EXPECT_EQ(cfg.Channel(kHF, 1, 1), before.Channel(kHF, 1, 1));
-  EXPECT_EQ(cfg.Channel(kHF, 1, 3), before.Channel(kHF, 1, 3));  // channel 9 is not in the file
+  EXPECT_EQ(cfg.Count({kHF, 1}), 4);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 1), before.Channel({kHF, 1}, 1));
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 3), before.Channel({kHF, 1}, 3));  // channel 9 is not in the file
 
-  ChannelRecord expected = before.Channel(kHF, 1, 2);  // HiCut, Roger, BOT, Public stay
+  ChannelRecord expected = before.Channel({kHF, 1}, 2);  // HiCut, Roger, BOT, Public stay
   expected.RxFrequency = "2860000";
   expected.Mode = 2;
   expected.TxToneType = expected.RxToneType = kToneCtcss;
   expected.TxCtcss = expected.RxCtcss = 14;  // 110.9 Hz; the DCS position stays
-  EXPECT_EQ(cfg.Channel(kHF, 1, 2), expected);
-  EXPECT_EQ(cfg.Channel(kHF, 1, 4).Number, 20);
-  EXPECT_EQ(cfg.Channel(kHF, 1, 4).TxFrequency.str(), "2900000 ");
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 2), expected);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 4).Number, 20);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 4).TxFrequency.str(), "2900000 ");
 }
 
 }  // namespace

@@ -26,16 +26,16 @@ class RandomChannels {
   // A group of HF or HAM (the MEM and VFO groups included) with channels on
   // random rows, created in random order, with every field the file carries
   // drawn at random and the ones it does not carry disturbed too.
-  void Fill(RadioConfig& cfg, int band, int group) {
+  void Fill(RadioConfig& cfg, BandGroup group) {
     std::vector<int> rows;
-    for (int row = 1; row <= GroupCapacity(band, group); ++row)
+    for (int row = 1; row <= GroupCapacity(group); ++row)
       if (Int(0, 2) == 0) rows.push_back(row);
     std::shuffle(rows.begin(), rows.end(), rng_);
-    for (int row : rows) ASSERT_TRUE(AppendSlot(cfg, band, group, Channel(band, row)));
+    for (int row : rows) ASSERT_TRUE(AppendSlot(cfg, group, Channel(group.band, row)));
   }
 
  private:
-  ChannelRecord Channel(int band, int row) {
+  ChannelRecord Channel(Band band, int row) {
     ChannelRecord r = NewChannelRecord(row);
     FrequencyLimits limits = LimitsOfBand(band);
     long long steps = std::llround((limits.max - limits.min) * 1e5);
@@ -77,24 +77,24 @@ Carried CarriedOf(const ChannelRecord& r) {
 TEST(CsvRoundTrip, ExportedChannelsComeBackAlikeInAnEmptyGroupOfTheSameBand) {
   for (unsigned seed = 1; seed <= 60; ++seed) {
     RandomChannels random(seed);
-    int band = seed % 2 ? kHF : kHAM;
+    Band band = seed % 2 ? kHF : kHAM;
     int group = random.Int(1, GroupCount(band));
     RadioConfig source = DefaultConfig();
     source.Options.TxRepeaterOffset() = random.Int(1, 50000);
-    random.Fill(source, band, group);
-    std::string text = ExportChannelsCsv(source, band, group);
+    random.Fill(source, {band, group});
+    std::string text = ExportChannelsCsv(source, {band, group});
 
     RadioConfig target = DefaultConfig();
-    CsvImportResult result = ImportChannelsCsv(target, band, group, text);
+    CsvImportResult result = ImportChannelsCsv(target, {band, group}, text);
 
     SCOPED_TRACE("seed " + std::to_string(seed));
     EXPECT_FALSE(result.refusal);
     EXPECT_TRUE(result.skippedLines.empty()) << MessageText(result.skippedLines.front(), kEnglish);
-    EXPECT_EQ(result.created, SlotsInUse(source, band, group));
-    EXPECT_EQ(target.Count(band, group), source.Count(band, group));
-    for (int row = 1; row <= GroupCapacity(band, group); ++row) {
-      const ChannelRecord* original = RecordAtRow(source, band, group, row);
-      const ChannelRecord* copy = RecordAtRow(target, band, group, row);
+    EXPECT_EQ(result.created, SlotsInUse(source, {band, group}));
+    EXPECT_EQ(target.Count({band, group}), source.Count({band, group}));
+    for (int row = 1; row <= GroupCapacity({band, group}); ++row) {
+      const ChannelRecord* original = RecordAtRow(source, {band, group}, row);
+      const ChannelRecord* copy = RecordAtRow(target, {band, group}, row);
       ASSERT_EQ(original == nullptr, copy == nullptr) << "row " << row;
       if (original) {
         EXPECT_EQ(CarriedOf(*copy), CarriedOf(*original)) << "row " << row;
@@ -103,7 +103,7 @@ TEST(CsvRoundTrip, ExportedChannelsComeBackAlikeInAnEmptyGroupOfTheSameBand) {
 
     // Read back over the channels it came from, the file changes nothing.
     RadioConfig unchanged = source;
-    CsvImportResult again = ImportChannelsCsv(unchanged, band, group, text);
+    CsvImportResult again = ImportChannelsCsv(unchanged, {band, group}, text);
     EXPECT_EQ(again.created + again.changed, 0);
     EXPECT_TRUE(unchanged == source);
   }
@@ -114,30 +114,30 @@ TEST(CsvRoundTrip, FilesAreWrittenWholeAndReadBackWithClearFailures) {
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
   RadioConfig source = DefaultConfig();
-  RandomChannels(7).Fill(source, kHAM, 3);
+  RandomChannels(7).Fill(source, {kHAM, 3});
 
   auto file = folder / "ham3.csv";
-  EXPECT_FALSE(ExportChannelsCsvFile(source, kHAM, 3, file));
+  EXPECT_FALSE(ExportChannelsCsvFile(source, {kHAM, 3}, file));
   RadioConfig target = DefaultConfig();
-  CsvImportResult result = ImportChannelsCsvFile(target, kHAM, 3, file);
+  CsvImportResult result = ImportChannelsCsvFile(target, {kHAM, 3}, file);
   EXPECT_FALSE(result.refusal);
-  EXPECT_EQ(result.created, SlotsInUse(source, kHAM, 3));
+  EXPECT_EQ(result.created, SlotsInUse(source, {kHAM, 3}));
 
   auto missing = folder / "none" / "x.csv";
-  auto notWritten = ExportChannelsCsvFile(source, kHAM, 3, missing);
+  auto notWritten = ExportChannelsCsvFile(source, {kHAM, 3}, missing);
   ASSERT_TRUE(notWritten);
   EXPECT_EQ(MessageText(*notWritten, kEnglish), "The file cannot be written: " + missing.string());
-  CsvImportResult notRead = ImportChannelsCsvFile(target, kHAM, 3, missing);
+  CsvImportResult notRead = ImportChannelsCsvFile(target, {kHAM, 3}, missing);
   ASSERT_TRUE(notRead.refusal);
   EXPECT_EQ(MessageText(*notRead.refusal, kChinese), "无法读取文件：" + missing.string());
-  CsvImportResult folderRead = ImportChannelsCsvFile(target, kHAM, 3, folder);
+  CsvImportResult folderRead = ImportChannelsCsvFile(target, {kHAM, 3}, folder);
   ASSERT_TRUE(folderRead.refusal);
   EXPECT_EQ(folderRead.refusal->text, Txt::CsvCannotRead);
 
   auto huge = folder / "huge.csv";
   std::ofstream(huge) << "Location,Frequency\n" << std::string(3 * kCsvMaxBytes, ' ');
   const RadioConfig before = target;
-  CsvImportResult tooLarge = ImportChannelsCsvFile(target, kHAM, 3, huge);
+  CsvImportResult tooLarge = ImportChannelsCsvFile(target, {kHAM, 3}, huge);
   ASSERT_TRUE(tooLarge.refusal);
   EXPECT_EQ(tooLarge.refusal->text, Txt::CsvFileTooLarge);
   EXPECT_TRUE(target == before);

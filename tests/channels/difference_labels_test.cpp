@@ -11,7 +11,7 @@ namespace {
 
 TEST(DifferenceLabels, SpecialChannelSettingsReadAsTheirWindowShowsThem) {
   RadioConfig cfg = testing::DefaultConfig();
-  for (int number = 1; number <= 5; ++number) testing::AddChannel(cfg, kCB, 2, number);
+  for (int number = 1; number <= 5; ++number) testing::AddChannel(cfg, {kCB, 2}, number);
   auto line = [&](std::string member, std::string before, std::string after) {
     const auto labelled = LabelledDifferences({{std::move(member), std::move(before), std::move(after)}}, cfg, kEnglish);
     return labelled.at(0).member + ": " + labelled.at(0).before + " -> " + labelled.at(0).after;

@@ -45,7 +45,7 @@ TEST(SpecialFields, EveryIntegerOfEachRecordHasExactlyOneEditableField) {
                                  [&](const SpecialField& b) { return b.setting == f.bandSetting; });
         ASSERT_NE(band, def.fields.end());
         EXPECT_EQ(band->kind, SpecialFieldKind::BandGroup);
-        EXPECT_EQ(band->source, f.source);
+        EXPECT_EQ(band->band, f.band);
       }
     }
     for (int k = 0; k < def.settingCount; ++k) EXPECT_EQ(editors[k], 1) << def.handlerPrefix << " integer " << k;
@@ -67,8 +67,8 @@ TEST(SpecialFields, LabelsReadAsTheRadioNamesThem) {
 
 TEST(SpecialChoices, CbChannelListsOfferTheChannelsInUseOfThePlanInOrder) {
   RadioConfig cfg;
-  for (int number : {9, 3, 7}) AddChannel(cfg, kCB, 2, number);
-  cfg.Channel(kCB, 2, 3).Enabled = 0;  // channel 7 not in use
+  for (int number : {9, 3, 7}) AddChannel(cfg, {kCB, 2}, number);
+  cfg.Channel({kCB, 2}, 3).Enabled = 0;  // channel 7 not in use
   const SpecialField& pl = FieldNamed(SpecialWindow::Emergency, "PL Emg Channel 1");
   Choices choices = FieldChoices(cfg, pl, cfg.EmergencySettings, kEnglish);
   EXPECT_EQ(choices, (Choices{{"3", 2}, {"9", 8}}));
@@ -81,7 +81,7 @@ TEST(SpecialChoices, CbChannelListsOfferTheChannelsInUseOfThePlanInOrder) {
 
 TEST(SpecialChoices, TheDePlanOffersChannelsUpToEighty) {
   RadioConfig cfg;
-  for (int number : {80, 41, 1}) AddChannel(cfg, kCB, 3, number);
+  for (int number : {80, 41, 1}) AddChannel(cfg, {kCB, 3}, number);
   const SpecialField& de = FieldNamed(SpecialWindow::DualWatch, "DE DW Channel");
   EXPECT_EQ(Texts(FieldChoices(cfg, de, cfg.DualWatchSettings, kEnglish)), (std::vector<std::string>{"1", "41", "80"}));
 }
@@ -99,9 +99,9 @@ TEST(SpecialChoices, APlanWithoutChannelsOffersNothingAndItsValueStays) {
 TEST(SpecialChoices, BandFieldsListTheGroupNamesAndChannelFieldsFollowTheShownGroup) {
   RadioConfig cfg = DefaultConfig();
   cfg.Options.GroupName(2, kHF) = u"";
-  AddChannel(cfg, kHF, 1, 5);
-  AddChannel(cfg, kHF, 3, 12);
-  AddChannel(cfg, kHF, 3, 2);
+  AddChannel(cfg, {kHF, 1}, 5);
+  AddChannel(cfg, {kHF, 3}, 12);
+  AddChannel(cfg, {kHF, 3}, 2);
   const SpecialField& band = FieldNamed(SpecialWindow::DualWatch, "HF DW Band");
   const SpecialField& channel = FieldNamed(SpecialWindow::DualWatch, "HF DW Channel");
   std::vector<int16_t> copy(cfg.DualWatchSettings.begin(), cfg.DualWatchSettings.end());
@@ -120,9 +120,9 @@ TEST(SpecialChoices, BandFieldsListTheGroupNamesAndChannelFieldsFollowTheShownGr
 
 TEST(SpecialChoices, PickingABandMovesItsChannelOntoAChannelOfTheNewGroup) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHAM, 1, 5);
-  AddChannel(cfg, kHAM, 2, 3);
-  AddChannel(cfg, kHAM, 2, 5);
+  AddChannel(cfg, {kHAM, 1}, 5);
+  AddChannel(cfg, {kHAM, 2}, 3);
+  AddChannel(cfg, {kHAM, 2}, 5);
   const SpecialField& band1 = FieldNamed(SpecialWindow::Emergency, "HAM Emg Band 1");
   std::vector<int16_t> copy(36, 0);
   copy[32] = 4;  // channel 5 of group 1
@@ -149,8 +149,8 @@ TEST(SpecialChoices, MemoryFieldsOfferTheMemorySlotsInUse) {
   const SpecialField& uuk = FieldNamed(SpecialWindow::MemoryChannel, "U/UK MEM Channel");
   EXPECT_EQ(FieldChoices(cfg, uuk, cfg.MemoryChannelSettings, kEnglish), (Choices{{"M1", 0}, {"M8", 7}}));
 
-  AddChannel(cfg, kHF, MemGroup(kHF), 99);
-  AddChannel(cfg, kHF, MemGroup(kHF), 4);
+  AddChannel(cfg, {kHF, MemGroup(kHF)}, 99);
+  AddChannel(cfg, {kHF, MemGroup(kHF)}, 4);
   const SpecialField& hf = FieldNamed(SpecialWindow::MemoryChannel, "HF MEM Channel");
   EXPECT_EQ(FieldChoices(cfg, hf, cfg.MemoryChannelSettings, kEnglish), (Choices{{"M4", 3}, {"M99", 98}}));
 }
@@ -166,8 +166,8 @@ TEST(SpecialChoices, WorkModesHaveNoPaAndStatesAreOffOn) {
 
 TEST(SpecialChoices, UkRowsShowTheUkGroupAndStoreNothing) {
   RadioConfig cfg;
-  AddChannel(cfg, kCB, 7, 4);
-  AddChannel(cfg, kCB, 5, 9);
+  AddChannel(cfg, {kCB, 7}, 4);
+  AddChannel(cfg, {kCB, 5}, 9);
   const SpecialField& uk = FieldNamed(SpecialWindow::Emergency, "UK Emg Channel 1");
   EXPECT_FALSE(uk.editable);
   EXPECT_EQ(Texts(FieldChoices(cfg, uk, cfg.EmergencySettings, kEnglish)), (std::vector<std::string>{"4"}));

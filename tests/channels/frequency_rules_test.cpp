@@ -20,7 +20,7 @@ TEST(FrequencyLimits, ComeFromTheBandRangeTexts) {
   EXPECT_DOUBLE_EQ(kHf.max, 30.105);
   EXPECT_DOUBLE_EQ(kHam.min, 28.0);
   EXPECT_DOUBLE_EQ(kHam.max, 29.7);
-  EXPECT_EQ(Text(kBandEntries[kHAM].selectorText, kEnglish), "HAM -- 28.0000 - 29.7000 MHz");
+  EXPECT_EQ(Text(kBandEntries[BandIndex(kHAM)].selectorText, kEnglish), "HAM -- 28.0000 - 29.7000 MHz");
 }
 
 TEST(FrequencyLimits, BrokenRangeTextsFallBackPartByPart) {

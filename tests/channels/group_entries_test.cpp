@@ -14,16 +14,16 @@ using testing::DefaultConfig;
 // hold, nor the same channel twice, nor one marked not in use.
 TEST(GroupEntries, ChannelsInUseAreTheSoundNumbersOfTheGroupAscending) {
   RadioConfig cfg = DefaultConfig();
-  for (int number : {12, 3, 41, 0, 3, 7}) AddChannel(cfg, kHF, 2, number);
-  cfg.Channel(kHF, 2, 6).Enabled = 0;  // number 7
-  AddChannel(cfg, kHF, 2, 9);
-  cfg.Count(kHF, 2) = 6;  // number 9 lies beyond the count
-  EXPECT_EQ(ChannelNumbersInUse(cfg, kHF, 2), (std::vector<int>{3, 12}));
+  for (int number : {12, 3, 41, 0, 3, 7}) AddChannel(cfg, {kHF, 2}, number);
+  cfg.Channel({kHF, 2}, 6).Enabled = 0;  // number 7
+  AddChannel(cfg, {kHF, 2}, 9);
+  cfg.Count({kHF, 2}) = 6;  // number 9 lies beyond the count
+  EXPECT_EQ(ChannelNumbersInUse(cfg, {kHF, 2}), (std::vector<int>{3, 12}));
 
-  AddChannel(cfg, kHF, 16, 99);
-  EXPECT_EQ(ChannelNumbersInUse(cfg, kHF, 16), (std::vector<int>{99}));
-  cfg.Count(kHF, 16) = 500;  // held within the group's 99 slots
-  EXPECT_LE(ChannelNumbersInUse(cfg, kHF, 16).size(), 99u);
+  AddChannel(cfg, {kHF, 16}, 99);
+  EXPECT_EQ(ChannelNumbersInUse(cfg, {kHF, 16}), (std::vector<int>{99}));
+  cfg.Count({kHF, 16}) = 500;  // held within the group's 99 slots
+  EXPECT_LE(ChannelNumbersInUse(cfg, {kHF, 16}).size(), 99u);
 }
 
 TEST(GroupEntries, GroupsKeepTheirNumbersWhateverTheirNames) {

@@ -12,8 +12,8 @@ using testing::DefaultConfig;
 
 TEST(GroupSelection, TheWorkGroupStaysOnAValidGroupWithChannels) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHAM, 2, 1);
-  AddChannel(cfg, kHAM, 5, 1);
+  AddChannel(cfg, {kHAM, 2}, 1);
+  AddChannel(cfg, {kHAM, 5}, 1);
   cfg.Options.WorkGroup(kHAM) = 5;
   RevalidateGroupSelections(cfg, kHAM);
   EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 5);
@@ -25,9 +25,9 @@ TEST(GroupSelection, TheWorkGroupStaysOnAValidGroupWithChannels) {
 
 TEST(GroupSelection, WithoutAWorkableGroupTheWorkGroupIsOne) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHF, MemGroup(kHF), 3);  // memory and VFO groups are never work groups
+  AddChannel(cfg, {kHF, MemGroup(kHF)}, 3);  // memory and VFO groups are never work groups
   cfg.Options.GroupValid(MemGroup(kHF), kHF) = 1;
-  AddChannel(cfg, kHF, 4, 3);
+  AddChannel(cfg, {kHF, 4}, 3);
   cfg.Options.GroupValid(4, kHF) = 0;
   cfg.Options.WorkGroup(kHF) = MemGroup(kHF);
   RevalidateGroupSelections(cfg, kHF);
@@ -36,11 +36,11 @@ TEST(GroupSelection, WithoutAWorkableGroupTheWorkGroupIsOne) {
 
 TEST(GroupSelection, WorkChannelsPointAtAChannelInUse) {
   RadioConfig cfg = DefaultConfig();
-  for (int number : {30, 12, 25}) AddChannel(cfg, kCB, 4, number);
+  for (int number : {30, 12, 25}) AddChannel(cfg, {kCB, 4}, number);
   cfg.Options.WorkChannel(4, kCB) = 25;
   cfg.Options.WorkChannel(5, kCB) = 17;  // group 5 has no channels
   cfg.Options.WorkChannel(6, kCB) = 0;
-  AddChannel(cfg, kCB, 6, 2);
+  AddChannel(cfg, {kCB, 6}, 2);
   RevalidateGroupSelections(cfg, kCB);
   EXPECT_EQ(cfg.Options.WorkChannel(4, kCB), 25);
   EXPECT_EQ(cfg.Options.WorkChannel(5, kCB), 1);

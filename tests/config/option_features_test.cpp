@@ -26,13 +26,13 @@ TEST(OptionFeatures, FieldsLieInsideTheRecordWithoutOverlap) {
 TEST(OptionFeatures, OffsetsFollowTheRecordLayout) {
   OptionFeatures opt;
   // WorkChannel[group][band] at 6 + 6 * group + 2 * band; GroupValid at 1026 + ...; GroupName at 1122 + ...
-  EXPECT_EQ(ElementOffset(FieldDef(Opt::WorkChannel), 1, kCB), 12);
-  EXPECT_EQ(ElementOffset(FieldDef(Opt::WorkChannel), 15, kHF), 6 + 6 * 15 + 2);
-  EXPECT_EQ(ElementOffset(FieldDef(Opt::GroupValid), 12, kHAM), 1026 + 6 * 12 + 4);
-  EXPECT_EQ(ElementOffset(FieldDef(Opt::GroupName), 17, kHAM), 1122 + 12 * 17 + 8);
+  EXPECT_EQ(ElementOffset(FieldDef(Opt::WorkChannel), 1, BandIndex(kCB)), 12);
+  EXPECT_EQ(ElementOffset(FieldDef(Opt::WorkChannel), 15, BandIndex(kHF)), 6 + 6 * 15 + 2);
+  EXPECT_EQ(ElementOffset(FieldDef(Opt::GroupValid), 12, BandIndex(kHAM)), 1026 + 6 * 12 + 4);
+  EXPECT_EQ(ElementOffset(FieldDef(Opt::GroupName), 17, BandIndex(kHAM)), 1122 + 12 * 17 + 8);
   EXPECT_EQ(ElementOffset(FieldDef(Opt::WxFrequency), 41), 212 + 20 * 40 + 4);
   EXPECT_EQ(ElementOffset(FieldDef(Opt::DtmfCodes), 16), 1938 + 32 * 15);
-  EXPECT_EQ(ElementOffset(FieldDef(Opt::PublicParams), kHAM, 10), 158 + 20);
+  EXPECT_EQ(ElementOffset(FieldDef(Opt::PublicParams), BandIndex(kHAM), 10), 158 + 20);
 }
 
 TEST(OptionFeatures, AccessorsStoreLittleEndianAndTextsTwoBytesPerCharacter) {

@@ -77,10 +77,10 @@ TEST_F(CliFiles, EncodeAndDecodeKeepTheChannels) {
   const RadioConfig decoded = test::OpenedDocument(At("d.dat"), versions).config;
   for (int g = 1; g <= 7; ++g) {
     // The image keeps channels 1-40 of every CB plan (41-80 of "DE" have no bitmap bits).
-    ASSERT_EQ(decoded.Count(kCB, g), 40) << g;
+    ASSERT_EQ(decoded.Count({kCB, g}), 40) << g;
     for (int k = 1; k <= 40; ++k) {
-      EXPECT_EQ(decoded.Channel(kCB, g, k).Number, original.Channel(kCB, g, k).Number);
-      EXPECT_EQ(decoded.Channel(kCB, g, k).RxFrequency, original.Channel(kCB, g, k).RxFrequency) << g << "/" << k;
+      EXPECT_EQ(decoded.Channel({kCB, g}, k).Number, original.Channel({kCB, g}, k).Number);
+      EXPECT_EQ(decoded.Channel({kCB, g}, k).RxFrequency, original.Channel({kCB, g}, k).RxFrequency) << g << "/" << k;
     }
   }
   EXPECT_TRUE(decoded.Options == original.Options);

@@ -22,10 +22,10 @@ RadioConfig WithHfChannels(int count) {
   DocumentState doc;
   SetDefaultValues(cfg, doc, {2024, 2, 29});
   for (int k = 1; k <= count; ++k) {
-    cfg.Channel(kHF, 3, k) = NewChannelRecord(static_cast<int16_t>(k));
-    cfg.Channel(kHF, 3, k).RxFrequency = "2814" + std::to_string(1000 + k);
+    cfg.Channel({kHF, 3}, k) = NewChannelRecord(static_cast<int16_t>(k));
+    cfg.Channel({kHF, 3}, k).RxFrequency = "2814" + std::to_string(1000 + k);
   }
-  cfg.Count(kHF, 3) = static_cast<int16_t>(count);
+  cfg.Count({kHF, 3}) = static_cast<int16_t>(count);
   return cfg;
 }
 
@@ -45,10 +45,10 @@ TEST(ConfigDifferences, NameEachChangedValueWithBothSidesAndMatchChannelsBySlot)
   after.Options.DtmfCodes(3) = u"123";
   // Slot 2 leaves the group and slot 4 changes: the records behind slot 2 move up
   // in the group's list, yet only what changed in each slot counts.
-  for (int k = 2; k < 5; ++k) after.Channel(kHF, 3, k) = after.Channel(kHF, 3, k + 1);
-  after.Channel(kHF, 3, 5) = {};
-  after.Count(kHF, 3) = 4;
-  after.Channel(kHF, 3, 3).RxFrequency = "28200000";  // now the record of slot 4
+  for (int k = 2; k < 5; ++k) after.Channel({kHF, 3}, k) = after.Channel({kHF, 3}, k + 1);
+  after.Channel({kHF, 3}, 5) = {};
+  after.Count({kHF, 3}) = 4;
+  after.Channel({kHF, 3}, 3).RxFrequency = "28200000";  // now the record of slot 4
 
   auto list = DifferencesBetween(Stored(before), Stored(after));
   const MemberDifference* tot = Find(list, "/Options/Tot");

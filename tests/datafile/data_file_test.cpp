@@ -17,12 +17,12 @@ using test::Document;
 using test::WriteBytes;
 
 
-void AddChannels(RadioConfig& cfg, int band, int group, int count, const char* frequency = "27005000") {
+void AddChannels(RadioConfig& cfg, BandGroup group, int count, const char* frequency = "27005000") {
   for (int k = 1; k <= count; ++k) {
-    cfg.Channel(band, group, k) = NewChannelRecord(k);
-    cfg.Channel(band, group, k).RxFrequency = frequency;
+    cfg.Channel(group, k) = NewChannelRecord(k);
+    cfg.Channel(group, k).RxFrequency = frequency;
   }
-  cfg.Count(band, group) = static_cast<int16_t>(count);
+  cfg.Count(group) = static_cast<int16_t>(count);
 }
 
 // A valid pair on disk to damage.
@@ -35,7 +35,7 @@ std::filesystem::path SavedPair(const TempFolder& dir, Document& d) {
 // What the failed open of a damaged file must leave: everything as it was.
 void ExpectRefusedWithoutChange(const std::filesystem::path& file, FileStatus expected) {
   Document d = DefaultDocument();
-  AddChannels(d.config, kCB, 2, 3);
+  AddChannels(d.config, {kCB, 2}, 3);
   const RadioConfig before = d.config;
   const DocumentState docBefore = d.document;
   const RadioConfig workingBefore = d.working.content;
@@ -71,9 +71,9 @@ TEST(DataFile, EveryEditableValueSurvivesSaveAndReopen) {
 TEST(DataFile, SaveWritesTheRecordLengthsAndClearsUntitled) {
   TempFolder dir;
   Document d = DefaultDocument();
-  AddChannels(d.config, kHF, 16, 99);
-  AddChannels(d.config, kHF, 17, 1);
-  AddChannels(d.config, kHF, 15, 40);
+  AddChannels(d.config, {kHF, 16}, 99);
+  AddChannels(d.config, {kHF, 17}, 1);
+  AddChannels(d.config, {kHF, 15}, 40);
   auto file = SavedPair(dir, d);
   EXPECT_EQ(ReadBytes(file).size(), kDataFileSize);
   EXPECT_EQ(ReadBytes(dir / "radio.fre").size(), (140u + kSpecialSlots) * kChannelRecordSize);
@@ -83,17 +83,17 @@ TEST(DataFile, SaveWritesTheRecordLengthsAndClearsUntitled) {
 
   Document reopened = DefaultDocument();
   ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened).ok());
-  EXPECT_EQ(reopened.config.Count(kHF, 16), 99);
-  EXPECT_EQ(reopened.config.Count(kHF, 17), 1);
-  EXPECT_TRUE(reopened.config.Channel(kHF, 16, 99) == d.config.Channel(kHF, 16, 99));
+  EXPECT_EQ(reopened.config.Count({kHF, 16}), 99);
+  EXPECT_EQ(reopened.config.Count({kHF, 17}), 1);
+  EXPECT_TRUE(reopened.config.Channel({kHF, 16}, 99) == d.config.Channel({kHF, 16}, 99));
 }
 
 TEST(DataFile, ChannelFileKeepsNoStaleTailAndLongerChannelFilesStillOpen) {
   TempFolder dir;
   Document d = DefaultDocument();
-  AddChannels(d.config, kCB, 1, 40);
+  AddChannels(d.config, {kCB, 1}, 40);
   auto file = SavedPair(dir, d);
-  d.config.Count(kCB, 1) = 2;
+  d.config.Count({kCB, 1}) = 2;
   ASSERT_TRUE(SaveDataFile(file, d).ok());
   EXPECT_EQ(ReadBytes(dir / "radio.fre").size(), (2u + kSpecialSlots) * kChannelRecordSize);
 
@@ -103,7 +103,7 @@ TEST(DataFile, ChannelFileKeepsNoStaleTailAndLongerChannelFilesStillOpen) {
   WriteBytes(dir / "radio.fre", channels);
   Document reopened = DefaultDocument();
   ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), reopened).ok());
-  EXPECT_EQ(reopened.config.Count(kCB, 1), 2);
+  EXPECT_EQ(reopened.config.Count({kCB, 1}), 2);
   EXPECT_TRUE(reopened.config.Special(kSpecialSlots) == d.config.Special(kSpecialSlots));
 }
 
@@ -158,22 +158,23 @@ TEST(DataFile, WrongLengthIsRefusedEvenWithAGoodVersion) {
 TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   TempFolder dir;
   Document d = DefaultDocument();
-  AddChannels(d.config, kCB, 3, 80);
-  AddChannels(d.config, kCB, 1, 40);
+  AddChannels(d.config, {kCB, 3}, 80);
+  AddChannels(d.config, {kCB, 1}, 40);
   auto file = SavedPair(dir, d);
   const auto good = ReadBytes(file);
   const auto channels = ReadBytes(dir / "radio.fre");
 
   // ChannelCount [group][band] is at 114 + 2 * (3 * (group - 1) + band).
-  auto withCount = [&](int group, int band, int16_t count) {
+  auto withCount = [&](int group, Band band, int16_t count) {
     auto bytes = good;
-    std::size_t at = 114 + 2 * (3 * (group - 1) + band);
+    std::size_t at = 114 + 2 * (3 * (group - 1) + BandIndex(band));
     bytes[at] = static_cast<uint8_t>(count);
     bytes[at + 1] = static_cast<uint8_t>(static_cast<uint16_t>(count) >> 8);
     return bytes;
   };
   struct Case {
-    int group, band;
+    int group;
+    Band band;
     int16_t count;
   };
   for (Case c : {Case{1, kCB, 41}, Case{3, kCB, 81}, Case{1, kCB, -1}, Case{16, kHF, 100}, Case{17, kHF, 2},
@@ -185,7 +186,7 @@ TEST(DataFile, DamagedCountsOrChannelFilesAreFileErrors) {
   WriteBytes(file, withCount(9, kCB, 500));
   Document carried = DefaultDocument();
   ASSERT_TRUE(OpenDataFile(file, test::V100Versions(), carried).ok());
-  EXPECT_EQ(carried.config.ChannelCount.at(9, kCB), 500);
+  EXPECT_EQ(carried.config.ChannelCount.at({kCB, 9}), 500);
 
   WriteBytes(file, good);
   auto shortChannels = channels;
@@ -268,7 +269,7 @@ TEST(DataFile, ChannelFileNameReplacesTheLastThreeCharacters) {
 TEST(DataFile, TemplateLoadingFallsBackQuietly) {
   TempFolder dir;
   Document source = DefaultDocument();
-  AddChannels(source.config, kCB, 1, 5);
+  AddChannels(source.config, {kCB, 1}, 5);
   source.config.Options.GroupName(1, kCB) = u"XX";
   source.config.RangeType = {0, 0};
   source.document.rangeText = RangeTextOfIndex(0);
@@ -276,7 +277,7 @@ TEST(DataFile, TemplateLoadingFallsBackQuietly) {
 
   Document d = DefaultDocument();
   ASSERT_TRUE(LoadTemplate(file, d));
-  EXPECT_EQ(d.config.Count(kCB, 1), 5);
+  EXPECT_EQ(d.config.Count({kCB, 1}), 5);
   EXPECT_EQ(d.config.Options.GroupName(1, kCB), u"US");
   EXPECT_EQ(d.document.rangeText, RangeTextOfIndex(0));
   EXPECT_TRUE(IsUnchanged(d.config, d.working));
@@ -297,7 +298,7 @@ TEST(DataFile, TemplateLoadingFallsBackQuietly) {
 
 TEST(DataFile, IsUnchangedSeesEveryKindOfEdit) {
   Document d = DefaultDocument();
-  AddChannels(d.config, kHAM, 2, 3);
+  AddChannels(d.config, {kHAM, 2}, 3);
   PackForFile(d.config, d.document, d.working);
   ASSERT_TRUE(IsUnchanged(d.config, d.working));
 
@@ -312,16 +313,16 @@ TEST(DataFile, IsUnchangedSeesEveryKindOfEdit) {
   EXPECT_TRUE(changed([](RadioConfig& c) { c.RogerBeepTable[7][29] = 4; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.RadioInfo.FactoryCode = "9999"; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.RangeType[0] = 0; }));
-  EXPECT_TRUE(changed([](RadioConfig& c) { c.Channel(kHAM, 2, 3).Busy = 1; }));
-  EXPECT_TRUE(changed([](RadioConfig& c) { c.Channel(kHAM, 2, 1).TxFrequency = "29000000"; }));
-  EXPECT_TRUE(changed([](RadioConfig& c) { c.Count(kHAM, 2) = 2; }));
-  EXPECT_TRUE(changed([](RadioConfig& c) { c.Channel(kHAM, 2, 2).Number = 9; }));
+  EXPECT_TRUE(changed([](RadioConfig& c) { c.Channel({kHAM, 2}, 3).Busy = 1; }));
+  EXPECT_TRUE(changed([](RadioConfig& c) { c.Channel({kHAM, 2}, 1).TxFrequency = "29000000"; }));
+  EXPECT_TRUE(changed([](RadioConfig& c) { c.Count({kHAM, 2}) = 2; }));
+  EXPECT_TRUE(changed([](RadioConfig& c) { c.Channel({kHAM, 2}, 2).Number = 9; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.Special(50).Enabled = 1; }));
 
   // Records beyond the count are not part of the document; reordered records are
   // found by their numbers; option bytes outside every field are not kept.
-  EXPECT_FALSE(changed([](RadioConfig& c) { c.Channel(kHAM, 2, 4).Enabled = 1; }));
-  EXPECT_FALSE(changed([](RadioConfig& c) { std::swap(c.Channel(kHAM, 2, 1), c.Channel(kHAM, 2, 3)); }));
+  EXPECT_FALSE(changed([](RadioConfig& c) { c.Channel({kHAM, 2}, 4).Enabled = 1; }));
+  EXPECT_FALSE(changed([](RadioConfig& c) { std::swap(c.Channel({kHAM, 2}, 1), c.Channel({kHAM, 2}, 3)); }));
   EXPECT_FALSE(changed([](RadioConfig& c) { c.Options.bytes()[1572] = 0x7F; }));
 }
 

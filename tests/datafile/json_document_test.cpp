@@ -22,10 +22,10 @@ WorkingCopy SampleDocument() {
   DocumentState doc;
   SetDefaultValues(cfg, doc, {2024, 2, 29});
   for (int k = 1; k <= 3; ++k) {
-    cfg.Channel(kHF, 16, k) = NewChannelRecord(k);
-    cfg.Channel(kHF, 16, k).RxFrequency = "28145000";
+    cfg.Channel({kHF, 16}, k) = NewChannelRecord(k);
+    cfg.Channel({kHF, 16}, k).RxFrequency = "28145000";
   }
-  cfg.Count(kHF, 16) = 3;
+  cfg.Count({kHF, 16}) = 3;
   cfg.Options.DtmfCodes(2) = u"12AB*#";
   WorkingCopy working;
   PackForFile(cfg, doc, working);
@@ -50,10 +50,11 @@ TEST(JsonDocument, AnyStoredPairComesBackByteForByte) {
     WorkingCopy original;
     DecodeSettingsRecord(std::span<const uint8_t, kDataFileSize>(settings.data(), kDataFileSize), original.content);
     test::Randomiser random(round);
-    for (int band = 0; band < kBandCount; ++band)
+    for (const Band band : kBands)
       for (int g = 1; g <= GroupCount(band); ++g) {
-        original.content.Count(band, g) = static_cast<int16_t>(random.Between(0, GroupCapacity(band, g)));
-        for (int k = 1; k <= original.content.Count(band, g); ++k) random.Fill(original.content.Channel(band, g, k));
+        original.content.Count({band, g}) = static_cast<int16_t>(random.Between(0, GroupCapacity({band, g})));
+        for (int k = 1; k <= original.content.Count({band, g}); ++k)
+          random.Fill(original.content.Channel({band, g}, k));
       }
     for (auto& special : original.content.SpecialChannelSlots) random.Fill(special);
     original.content.Options.WxFrequency(1) = std::numeric_limits<double>::quiet_NaN();

@@ -16,12 +16,12 @@ using test::Document;
 using test::ReadBytes;
 using test::TempFolder;
 
-void SetChannels(RadioConfig& cfg, int band, int group, const std::vector<const char*>& frequencies) {
+void SetChannels(RadioConfig& cfg, BandGroup group, const std::vector<const char*>& frequencies) {
   for (std::size_t k = 1; k <= frequencies.size(); ++k) {
-    cfg.Channel(band, group, static_cast<int>(k)) = NewChannelRecord(static_cast<int>(k));
-    cfg.Channel(band, group, static_cast<int>(k)).RxFrequency = frequencies[k - 1];
+    cfg.Channel(group, static_cast<int>(k)) = NewChannelRecord(static_cast<int>(k));
+    cfg.Channel(group, static_cast<int>(k)).RxFrequency = frequencies[k - 1];
   }
-  cfg.Count(band, group) = static_cast<int16_t>(frequencies.size());
+  cfg.Count(group) = static_cast<int16_t>(frequencies.size());
 }
 
 std::set<std::string> FolderEntryNames(const std::filesystem::path& folder) {
@@ -37,11 +37,11 @@ struct TwoPairs {
   Document old = DefaultDocument();
   Document grown;
   TwoPairs() {
-    SetChannels(old.config, kHF, 1, {"25100000", "25200000"});
-    SetChannels(old.config, kHF, 2, {"26100000", "26200000"});
+    SetChannels(old.config, {kHF, 1}, {"25100000", "25200000"});
+    SetChannels(old.config, {kHF, 2}, {"26100000", "26200000"});
     PackForFile(old.config, old.document, old.working);
     grown = old;
-    SetChannels(grown.config, kHF, 1, {"28100000", "28200000", "28300000", "28400000"});
+    SetChannels(grown.config, {kHF, 1}, {"28100000", "28200000", "28300000", "28400000"});
   }
 };
 

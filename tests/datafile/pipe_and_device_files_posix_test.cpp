@@ -58,7 +58,7 @@ TEST(SpecialFiles, ADeviceIsNoChannelFileAndAPipeIsNotOpened) {
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   RadioConfig target = DefaultDocument().config;
   for (const auto& special : {std::filesystem::path("/dev/null"), pipe}) {
-    CsvImportResult read = ImportChannelsCsvFile(target, kHAM, 3, special);
+    CsvImportResult read = ImportChannelsCsvFile(target, {kHAM, 3}, special);
     ASSERT_TRUE(read.refusal) << special;
     EXPECT_EQ(read.refusal->text, Txt::CsvCannotRead) << special;
   }

@@ -21,17 +21,17 @@ std::vector<PlanGroup> ShippedPlans() {
   return parse.groups;
 }
 
-std::map<int, long long> Frequencies(const std::vector<PlanGroup>& plans, int band, int group) {
+std::map<int, long long> Frequencies(const std::vector<PlanGroup>& plans, BandGroup group) {
   std::map<int, long long> byChannel;
   for (const auto& g : plans)
-    if (g.band == band && g.group == group)
+    if (g.group == group)
       for (const auto& c : g.channels) byChannel[c.number] = c.hertz;
   return byChannel;
 }
 
 TEST(ChannelPlans, NationalPlansHoldTheRegulatedFrequencies) {
   auto plans = ShippedPlans();
-  auto us = Frequencies(plans, kCB, 1);
+  auto us = Frequencies(plans, {kCB, 1});
   ASSERT_EQ(us.size(), 40u);
   EXPECT_EQ(us[1], 26965000);
   EXPECT_EQ(us[3], 26985000);
@@ -43,19 +43,19 @@ TEST(ChannelPlans, NationalPlansHoldTheRegulatedFrequencies) {
   EXPECT_EQ(us[26], 27265000);
   EXPECT_EQ(us[40], 27405000);
 
-  auto pl = Frequencies(plans, kCB, 2);
+  auto pl = Frequencies(plans, {kCB, 2});
   for (int n = 1; n <= 40; ++n) EXPECT_EQ(pl[n], us[n] - 5000) << n;
-  auto de = Frequencies(plans, kCB, 3);
+  auto de = Frequencies(plans, {kCB, 3});
   ASSERT_EQ(de.size(), 80u);
   EXPECT_EQ(de[40], 27405000);
   EXPECT_EQ(de[41], 26565000);
   EXPECT_EQ(de[80], 26955000);
-  EXPECT_EQ(Frequencies(plans, kCB, 4), us);
-  EXPECT_EQ(Frequencies(plans, kCB, 6), us);
-  auto uk = Frequencies(plans, kCB, 7);
+  EXPECT_EQ(Frequencies(plans, {kCB, 4}), us);
+  EXPECT_EQ(Frequencies(plans, {kCB, 6}), us);
+  auto uk = Frequencies(plans, {kCB, 7});
   EXPECT_EQ(uk[1], 27601250);
   EXPECT_EQ(uk[40], 27991250);
-  EXPECT_EQ(Frequencies(plans, kCB, 5), uk);
+  EXPECT_EQ(Frequencies(plans, {kCB, 5}), uk);
   for (const auto& g : plans) EXPECT_FALSE(g.source.empty()) << g.name;
 }
 
@@ -120,13 +120,13 @@ TEST(Templates, BuiltTemplatesHoldTheChannelPlans) {
       EXPECT_EQ(t.config.RangeIndex(), range);
       EXPECT_EQ(t.config.Identity.RangeKind, range);
       const int counts[] = {40, 40, 80, 40, 40, 40, 40};
-      for (int g = 1; g <= 7; ++g) EXPECT_EQ(t.config.Count(kCB, g), counts[g - 1]) << g;
-      for (int g = 1; g <= GroupCount(kHF); ++g) EXPECT_EQ(t.config.Count(kHF, g), 0);
-      EXPECT_EQ(t.config.Count(kHAM, 1), kind == TemplateKind::InitialSetting ? 8 : 0);
+      for (int g = 1; g <= 7; ++g) EXPECT_EQ(t.config.Count({kCB, g}), counts[g - 1]) << g;
+      for (int g = 1; g <= GroupCount(kHF); ++g) EXPECT_EQ(t.config.Count({kHF, g}), 0);
+      EXPECT_EQ(t.config.Count({kHAM, 1}), kind == TemplateKind::InitialSetting ? 8 : 0);
       EXPECT_EQ(t.config.Options.GroupValid(7, kCB), 0);
       EXPECT_EQ(t.config.Options.GroupName(3, kCB), u"DE");
 
-      const ChannelRecord& ch23 = t.config.Channel(kCB, 1, 23);
+      const ChannelRecord& ch23 = t.config.Channel({kCB, 1}, 23);
       ChannelRecord expected;
       expected.Number = 23;
       expected.Enabled = 1;
@@ -138,10 +138,10 @@ TEST(Templates, BuiltTemplatesHoldTheChannelPlans) {
     }
   }
   Template initial = LoadShipped(1, TemplateKind::InitialSetting);
-  EXPECT_EQ(initial.config.Channel(kHAM, 1, 2).RxFrequency.str(), "28400000");
-  EXPECT_EQ(initial.config.Channel(kHAM, 1, 2).Mode, 2);  // USB
-  EXPECT_EQ(initial.config.Channel(kHAM, 1, 7).RxFrequency.str(), "29600000");
-  EXPECT_EQ(initial.config.Channel(kHAM, 1, 7).Mode, 0);  // FM
+  EXPECT_EQ(initial.config.Channel({kHAM, 1}, 2).RxFrequency.str(), "28400000");
+  EXPECT_EQ(initial.config.Channel({kHAM, 1}, 2).Mode, 2);  // USB
+  EXPECT_EQ(initial.config.Channel({kHAM, 1}, 7).RxFrequency.str(), "29600000");
+  EXPECT_EQ(initial.config.Channel({kHAM, 1}, 7).Mode, 0);  // FM
 }
 
 TEST(Templates, NewConfigurationsStartFromTheTemplateOfTheirRange) {
@@ -149,7 +149,7 @@ TEST(Templates, NewConfigurationsStartFromTheTemplateOfTheirRange) {
   auto& [cfg, doc, working] = edited;
   doc.rangeText = RangeTextOfIndex(2);
   ASSERT_TRUE(InitDefaults(kProgramFolder, {2025, 3, 4}, edited));
-  EXPECT_EQ(cfg.Count(kCB, 3), 80);
+  EXPECT_EQ(cfg.Count({kCB, 3}), 80);
   EXPECT_EQ(doc.fileName, "new.dat");
   EXPECT_TRUE(doc.untitled);
   EXPECT_TRUE(IsUnchanged(cfg, working));
@@ -157,7 +157,7 @@ TEST(Templates, NewConfigurationsStartFromTheTemplateOfTheirRange) {
   // Without templates the defaults stay, and still count as unchanged.
   test::TempFolder empty;
   ASSERT_FALSE(InitDefaults(empty / "LR_902", {2025, 3, 4}, edited));
-  EXPECT_EQ(cfg.Count(kCB, 1), 0);
+  EXPECT_EQ(cfg.Count({kCB, 1}), 0);
   EXPECT_EQ(cfg.Identity.CreationDate.str(), "20250304");
   EXPECT_TRUE(IsUnchanged(cfg, working));
 

@@ -160,12 +160,12 @@ class Randomiser {
     Fill(cfg.RangeType);
     Fill(cfg.Flags);
     Fill(cfg.SelectionFlags.raw());
-    for (int band = 0; band < kBandCount; ++band) {
+    for (const Band band : kBands) {
       for (int group = 1; group <= kMaxGroups; ++group) {
-        int capacity = GroupCapacity(band, group);
-        cfg.Count(band, group) = static_cast<int16_t>(capacity > 0 ? Between(0, capacity) : Between(-5, 5));
-        for (int k = 1; k <= std::max(0, capacity > 0 ? int(cfg.Count(band, group)) : 0); ++k)
-          Fill(cfg.Channel(band, group, k));
+        int capacity = GroupCapacity({band, group});
+        cfg.Count({band, group}) = static_cast<int16_t>(capacity > 0 ? Between(0, capacity) : Between(-5, 5));
+        for (int k = 1; k <= std::max(0, capacity > 0 ? int(cfg.Count({band, group})) : 0); ++k)
+          Fill(cfg.Channel({band, group}, k));
       }
     }
     Fill(cfg.Identity);

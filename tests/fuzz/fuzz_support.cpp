@@ -21,9 +21,9 @@ struct Base {
       ChannelRecord record = NewChannelRecord(number);
       record.RxFrequency = frequency;
       record.TxFrequency = frequency;
-      AppendSlot(config, kHF, 1, record);
+      AppendSlot(config, {kHF, 1}, record);
       record.Number = static_cast<int16_t>(number * 3);
-      AppendSlot(config, kHAM, MemGroup(kHAM), record);
+      AppendSlot(config, {kHAM, MemGroup(kHAM)}, record);
       ++number;
     }
     ChannelRecord& special = config.Special(1);

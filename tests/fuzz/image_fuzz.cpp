@@ -27,16 +27,16 @@ void FillFromInput(std::span<const uint8_t> input, MemoryImage& image) {
 }
 
 void CheckGroupsArePacked(const RadioConfig& cfg) {
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int group = 1; group <= GroupCount(band); ++group) {
-      const int count = cfg.Count(band, group);
-      FUZZ_CHECK(count >= 0 && count <= BitmapSlots(band, group));
+      const int count = cfg.Count({band, group});
+      FUZZ_CHECK(count >= 0 && count <= BitmapSlots({band, group}));
       int previous = 0;
-      for (const ChannelRecord& r : cfg.Channels.group(band, group).first(count)) {
-        FUZZ_CHECK(r.Enabled == 1 && r.Number > previous && r.Number <= BitmapSlots(band, group));
+      for (const ChannelRecord& r : cfg.Channels.group({band, group}).first(count)) {
+        FUZZ_CHECK(r.Enabled == 1 && r.Number > previous && r.Number <= BitmapSlots({band, group}));
         previous = r.Number;
       }
-      for (const ChannelRecord& r : cfg.Channels.group(band, group).subspan(count)) FUZZ_CHECK(r.Enabled == 0);
+      for (const ChannelRecord& r : cfg.Channels.group({band, group}).subspan(count)) FUZZ_CHECK(r.Enabled == 0);
     }
   }
 }

@@ -95,12 +95,12 @@ int main(int argc, char** argv) {
     ok = ok && Write(out / "image" / c.name, TransferRangesOf(c.cfg));
     if (std::string_view(c.name) == "base") ok = ok && Write(out / "json" / c.name, zq::DumpJson(working));
   }
-  ok = ok && Write(out / "csv" / "hf-group-1", zq::ExportChannelsCsv(base, zq::kHF, 1));
-  ok = ok && Write(out / "csv" / "ham-mem", zq::ExportChannelsCsv(base, zq::kHAM, zq::MemGroup(zq::kHAM)));
+  ok = ok && Write(out / "csv" / "hf-group-1", zq::ExportChannelsCsv(base, {zq::kHF, 1}));
+  ok = ok && Write(out / "csv" / "ham-mem", zq::ExportChannelsCsv(base, {zq::kHAM, zq::MemGroup(zq::kHAM)}));
   const RadioConfig& initial = configs[2].cfg;
-  for (int band : {zq::kCB, zq::kHF, zq::kHAM})
-    ok = ok && Write(out / "csv" / (std::string("initial-") + zq::kBandShortNames[band]),
-                     zq::ExportChannelsCsv(initial, band, 1));
+  for (const zq::Band band : zq::kBands)
+    ok = ok && Write(out / "csv" / (std::string("initial-") + zq::BandShortName(band)),
+                     zq::ExportChannelsCsv(initial, {band, 1}));
   if (!ok) {
     std::cerr << out.string() << ": cannot write the seeds\n";
     return 1;

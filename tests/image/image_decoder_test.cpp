@@ -33,14 +33,14 @@ TEST_F(DecoderTest, ChannelsArePackedInSlotOrderAndRememberTheirSlot) {
   Slot(0x00060, 0x27, 0x02, 0x50, 0x00);
   image.Put(0x00060 + 10, 0x21);
   DecodeImage(image, cfg);
-  ASSERT_EQ(cfg.Count(kCB, 1), 2);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 1).Number, 3);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 1).RxFrequency.str(), "26985000");
-  EXPECT_EQ(cfg.Channel(kCB, 1, 1).ScanAdd, 0);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 2).Number, 7);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 2).ScanAdd, 1);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 2).Mode, 2);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 2).Roger, 1);
+  ASSERT_EQ(cfg.Count({kCB, 1}), 2);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 1).Number, 3);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 1).RxFrequency.str(), "26985000");
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 1).ScanAdd, 0);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 2).Number, 7);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 2).ScanAdd, 1);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 2).Mode, 2);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 2).Roger, 1);
 }
 
 TEST_F(DecoderTest, EmptyOrZeroFrequencies) {
@@ -51,9 +51,9 @@ TEST_F(DecoderTest, EmptyOrZeroFrequencies) {
   Slot(0x10000, 0x00, 0x00, 0x00, 0x00);
   Slot(0x10010, 0x27, 0x00, 0x50, 0x00);
   DecodeImage(image, cfg);
-  ASSERT_EQ(cfg.Count(kHF, 1), 1);  // the FF slot is not counted
-  EXPECT_EQ(cfg.Channel(kHF, 1, 1).Number, 2);
-  EXPECT_EQ(cfg.Channel(kHF, 1, 1).RxFrequency.str(), "00000000");
+  ASSERT_EQ(cfg.Count({kHF, 1}), 1);  // the FF slot is not counted
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 1).Number, 2);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 1).RxFrequency.str(), "00000000");
   EXPECT_EQ(cfg.Special(1).Enabled, 0);  // a zero special slot is dropped
   EXPECT_EQ(cfg.Special(2).Enabled, 1);
   EXPECT_EQ(cfg.Special(2).Number, 2);
@@ -65,14 +65,14 @@ TEST_F(DecoderTest, VfoGroupsNeedAFrequencyAndOtherSlotsNeedTheirBit) {
   Slot(0x14640, 0xFF, 0xFF, 0xFF, 0xFF);
   Slot(0x04000, 0x28, 0x00, 0x00, 0x00);  // no Enabled bit
   DecodeImage(image, cfg);
-  EXPECT_EQ(cfg.Count(kHF, 17), 1);
-  EXPECT_EQ(cfg.Channel(kHF, 17, 1).RxFrequency.str(), "28500000");
-  EXPECT_EQ(cfg.Count(kHAM, 14), 0);
-  EXPECT_EQ(cfg.Count(kHF, 1), 0);
+  EXPECT_EQ(cfg.Count({kHF, 17}), 1);
+  EXPECT_EQ(cfg.Channel({kHF, 17}, 1).RxFrequency.str(), "28500000");
+  EXPECT_EQ(cfg.Count({kHAM, 14}), 0);
+  EXPECT_EQ(cfg.Count({kHF, 1}), 0);
 
   Slot(0x12640, 0x00, 0x00, 0x00, 0x00);  // as a write of an empty VFO group leaves it
   DecodeImage(image, cfg);
-  EXPECT_EQ(cfg.Count(kHF, 17), 0);
+  EXPECT_EQ(cfg.Count({kHF, 17}), 0);
 }
 
 // A slot dropped for its frequency leaves its record as it was: nothing of it
@@ -85,11 +85,11 @@ TEST_F(DecoderTest, ARejectedSlotLeavesItsRecordAsItWas) {
   image.Put(0x16430, 0b10);
   const ChannelRecord special = cfg.Special(2);
   DecodeImage(image, cfg);
-  EXPECT_EQ(cfg.Count(kHF, 17), 0);
-  EXPECT_EQ(cfg.Channel(kHF, 17, 1).Enabled, 0);
-  EXPECT_EQ(cfg.Channel(kHF, 17, 1).Number, 0);
-  EXPECT_EQ(cfg.Count(kHF, 1), 0);
-  EXPECT_EQ(cfg.Channel(kHF, 1, 1).Enabled, 0);
+  EXPECT_EQ(cfg.Count({kHF, 17}), 0);
+  EXPECT_EQ(cfg.Channel({kHF, 17}, 1).Enabled, 0);
+  EXPECT_EQ(cfg.Channel({kHF, 17}, 1).Number, 0);
+  EXPECT_EQ(cfg.Count({kHF, 1}), 0);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 1).Enabled, 0);
   ChannelRecord expected = special;
   expected.Enabled = 0;
   expected.CbMemChannel = 1;  // the link bytes are read for every special slot
@@ -97,12 +97,12 @@ TEST_F(DecoderTest, ARejectedSlotLeavesItsRecordAsItWas) {
 }
 
 TEST_F(DecoderTest, ReadReplacesEveryChannelTable) {
-  cfg.Count(kHAM, 3) = 5;
-  cfg.Channel(kHAM, 3, 1).Number = 9;
+  cfg.Count({kHAM, 3}) = 5;
+  cfg.Channel({kHAM, 3}, 1).Number = 9;
   cfg.Special(5).Enabled = 1;
   DecodeImage(image, cfg);
-  EXPECT_EQ(cfg.Count(kHAM, 3), 0);
-  EXPECT_EQ(cfg.Channel(kHAM, 3, 1).Number, 0);
+  EXPECT_EQ(cfg.Count({kHAM, 3}), 0);
+  EXPECT_EQ(cfg.Channel({kHAM, 3}, 1).Number, 0);
   EXPECT_EQ(cfg.Special(5).Enabled, 0);
 }
 

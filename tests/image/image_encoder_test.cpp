@@ -18,9 +18,9 @@ class EncoderTest : public ::testing::Test {
     DocumentState doc;
     SetDefaultValues(cfg, doc, Date{2026, 12, 8});
   }
-  ChannelRecord& AddChannel(int band, int group, int number, const char* freq) {
-    int k = ++cfg.Count(band, group);
-    ChannelRecord& r = cfg.Channel(band, group, k);
+  ChannelRecord& AddChannel(BandGroup group, int number, const char* freq) {
+    int k = ++cfg.Count(group);
+    ChannelRecord& r = cfg.Channel(group, k);
     r = NewChannelRecord(number);
     r.RxFrequency = freq;
     return r;
@@ -38,10 +38,10 @@ class EncoderTest : public ::testing::Test {
 };
 
 TEST_F(EncoderTest, ChannelFrequencyIsPackedBcdOrFfWhenEmpty) {
-  AddChannel(kCB, 1, 1, "26965000");
-  AddChannel(kCB, 1, 2, "");
-  AddChannel(kCB, 1, 3, "2814500 ");  // as the channel editor stores it
-  AddChannel(kCB, 1, 4, "28A45000");
+  AddChannel({kCB, 1}, 1, "26965000");
+  AddChannel({kCB, 1}, 2, "");
+  AddChannel({kCB, 1}, 3, "2814500 ");  // as the channel editor stores it
+  AddChannel({kCB, 1}, 4, "28A45000");
   Encode();
   EXPECT_EQ(At(0x00), 0x26);
   EXPECT_EQ(At(0x01), 0x96);
@@ -54,12 +54,12 @@ TEST_F(EncoderTest, ChannelFrequencyIsPackedBcdOrFfWhenEmpty) {
   EXPECT_EQ(At(0x23), 0x00);
   for (uint32_t k = 0; k < 4; ++k) EXPECT_EQ(At(0x30 + k), 0xFF);
   // Texts are written back in their normalised form.
-  EXPECT_EQ(cfg.Channel(kCB, 1, 2).RxFrequency.str(), "FFFFFFFF");
-  EXPECT_EQ(cfg.Channel(kCB, 1, 3).RxFrequency.str(), "28145000");
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 2).RxFrequency.str(), "FFFFFFFF");
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 3).RxFrequency.str(), "28145000");
 }
 
 TEST_F(EncoderTest, GroupWithoutChannelsWritesNothing) {
-  ChannelRecord& r = cfg.Channel(kHF, 2, 1);
+  ChannelRecord& r = cfg.Channel({kHF, 2}, 1);
   r = NewChannelRecord(1);
   r.RxFrequency = "28000000";
   Encode();
@@ -69,7 +69,7 @@ TEST_F(EncoderTest, GroupWithoutChannelsWritesNothing) {
 }
 
 TEST_F(EncoderTest, SlotBytesCarryEveryField) {
-  ChannelRecord& r = AddChannel(kHAM, 1, 2, "28500000");
+  ChannelRecord& r = AddChannel({kHAM, 1}, 2, "28500000");
   r.RxCtcss = 11;
   r.RxDcs = 22;
   r.TxCtcss = 33;
@@ -108,9 +108,9 @@ TEST_F(EncoderTest, SlotBytesCarryEveryField) {
 }
 
 TEST_F(EncoderTest, ToneFlagFollowsEitherToneType) {
-  AddChannel(kHF, 1, 1, "28000000");
-  AddChannel(kHF, 1, 2, "28000000").TxToneType = 1;
-  AddChannel(kHF, 1, 3, "28000000").RxToneType = 1;
+  AddChannel({kHF, 1}, 1, "28000000");
+  AddChannel({kHF, 1}, 2, "28000000").TxToneType = 1;
+  AddChannel({kHF, 1}, 3, "28000000").RxToneType = 1;
   Encode();
   EXPECT_FALSE(Bit(0x04000 + 9, 6));
   EXPECT_TRUE(Bit(0x04010 + 9, 6));
@@ -118,7 +118,7 @@ TEST_F(EncoderTest, ToneFlagFollowsEitherToneType) {
 }
 
 TEST_F(EncoderTest, TooWideValuesStayInsideTheirBits) {
-  ChannelRecord& r = AddChannel(kHF, 1, 1, "28000000");
+  ChannelRecord& r = AddChannel({kHF, 1}, 1, "28000000");
   r.NbAnl = 7;  // two bits wide: the 4 must not reach PowerLevel
   r.PowerLevel = 0;
   r.Roger = 0x1F;  // four bits: the 0x10 must not reach Mode
@@ -131,9 +131,9 @@ TEST_F(EncoderTest, TooWideValuesStayInsideTheirBits) {
 }
 
 TEST_F(EncoderTest, MemoryGroupSlot99AndVfoGroups) {
-  AddChannel(kHF, 16, 99, "29000000");
-  AddChannel(kHF, 17, 1, "28500000");
-  AddChannel(kHAM, 14, 1, "29500000");
+  AddChannel({kHF, 16}, 99, "29000000");
+  AddChannel({kHF, 17}, 1, "28500000");
+  AddChannel({kHAM, 14}, 1, "29500000");
   Encode();
   EXPECT_EQ(At(0x12620), 0x29);
   EXPECT_TRUE(Bit(0x1641C, 2));
@@ -147,8 +147,8 @@ TEST_F(EncoderTest, MemoryGroupSlot99AndVfoGroups) {
 }
 
 TEST_F(EncoderTest, CbGroupFourStartsAfterTheEightyDeSlots) {
-  AddChannel(kCB, 4, 1, "26965000");
-  AddChannel(kCB, 3, 80, "26955000");
+  AddChannel({kCB, 4}, 1, "26965000");
+  AddChannel({kCB, 3}, 80, "26955000");
   Encode();
   EXPECT_EQ(At(0x00A00), 0x26);
   EXPECT_EQ(At(0x00500 + 79 * 16), 0x26);
@@ -156,7 +156,7 @@ TEST_F(EncoderTest, CbGroupFourStartsAfterTheEightyDeSlots) {
 }
 
 TEST_F(EncoderTest, DeChannelsAboveFortyHaveNoBitsInTheNextGroup) {
-  AddChannel(kCB, 3, 45, "26605000").ScanAdd = 1;
+  AddChannel({kCB, 3}, 45, "26605000").ScanAdd = 1;
   Encode();
   EXPECT_EQ(At(0x00500 + 44 * 16), 0x26);
   for (uint32_t a = 0x1600A; a < 0x16014; ++a) EXPECT_EQ(At(a), 0) << std::hex << a;
@@ -164,8 +164,8 @@ TEST_F(EncoderTest, DeChannelsAboveFortyHaveNoBitsInTheNextGroup) {
 }
 
 TEST_F(EncoderTest, RecordOutsideItsGroupIsNotWritten) {
-  AddChannel(kCB, 1, 41, "26965000");  // would land on group 2's first slot
-  AddChannel(kHF, 1, 0, "28000000");
+  AddChannel({kCB, 1}, 41, "26965000");  // would land on group 2's first slot
+  AddChannel({kHF, 1}, 0, "28000000");
   ClearImage(image);
   EncodeReport report = EncodeImage(cfg, image);
   EXPECT_EQ(report.skippedRecords, 2);
@@ -175,7 +175,7 @@ TEST_F(EncoderTest, RecordOutsideItsGroupIsNotWritten) {
 // Two records naming the same slot (a hand-edited file can hold them): the later
 // one is written whole, so the slot never mixes the bit fields of both.
 TEST_F(EncoderTest, LaterRecordOfTheSameSlotReplacesTheWholeSlot) {
-  ChannelRecord& first = AddChannel(kHF, 1, 3, "28000000");
+  ChannelRecord& first = AddChannel({kHF, 1}, 3, "28000000");
   first.HiCut = 1;
   first.Busy = 1;
   first.PowerLevel = 1;
@@ -187,7 +187,7 @@ TEST_F(EncoderTest, LaterRecordOfTheSameSlotReplacesTheWholeSlot) {
   ChannelRecord second = NewChannelRecord(3);
   second.RxFrequency = "29000000";
   second.Echo = 1;
-  cfg.Channel(kHF, 1, ++cfg.Count(kHF, 1)) = second;
+  cfg.Channel({kHF, 1}, ++cfg.Count({kHF, 1})) = second;
   Encode();
   const uint32_t slot = 0x04000 + 2 * 16;
   EXPECT_EQ(At(slot), 0x29);
@@ -271,14 +271,15 @@ TEST_F(EncoderTest, CommonParametersFollowTheSlotLayout) {
               {1, 3, 0, 0x30},  {2, 3, 0, 0xC0},  {6, 15, 2, 0x0F}, {10, 15, 2, 0xF0},
               {7, 200, 3, 200}, {8, 201, 4, 201}, {9, 202, 5, 202}};
   const uint32_t blocks[] = {0x18108, 0x18118, 0x18128};
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (const auto& row : rows) {
       for (int k = 0; k < 11; ++k)
-        for (int b = 0; b < kBandCount; ++b) cfg.Options.PublicParams(b, k) = 0;
+        for (const Band b : kBands) cfg.Options.PublicParams(b, k) = 0;
       cfg.Options.PublicParams(band, row.k) = row.value;
       Encode();
       for (uint32_t off = 0; off < 16; ++off)
-        EXPECT_EQ(At(blocks[band] + off), off == row.byte ? row.bits : 0) << "band " << band << " k " << row.k;
+        EXPECT_EQ(At(blocks[BandIndex(band)] + off), off == row.byte ? row.bits : 0)
+            << "band " << BandIndex(band) << " k " << row.k;
     }
   }
 }

@@ -11,9 +11,9 @@ namespace zq {
 namespace {
 
 // Channels of a group by slot number; the image keeps slots, not creation order.
-std::map<int, ChannelRecord> BySlot(const RadioConfig& cfg, int band, int group) {
+std::map<int, ChannelRecord> BySlot(const RadioConfig& cfg, BandGroup group) {
   std::map<int, ChannelRecord> slots;
-  for (int k = 1; k <= cfg.Count(band, group); ++k) slots[cfg.Channel(band, group, k).Number] = cfg.Channel(band, group, k);
+  for (int k = 1; k <= cfg.Count(group); ++k) slots[cfg.Channel(group, k).Number] = cfg.Channel(group, k);
   return slots;
 }
 
@@ -53,9 +53,9 @@ void CopyFieldsOutsideTheImage(const RadioConfig& from, RadioConfig& to) {
     }
   }
   const int workChannelGroups[] = {6, 15, 12};  // the radio keeps these groups' work channels
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     for (int g = 1; g <= kMaxGroups; ++g) {
-      if (g > workChannelGroups[band]) o.WorkChannel(g, band) = f.WorkChannel(g, band);
+      if (g > workChannelGroups[BandIndex(band)]) o.WorkChannel(g, band) = f.WorkChannel(g, band);
       if (g > OrdinaryGroupCount(band)) {
         o.GroupValid(g, band) = f.GroupValid(g, band);
         o.GroupName(g, band) = f.GroupName(g, band);
@@ -82,11 +82,11 @@ TEST(ImageRoundTrip, RandomConfigurationsSurviveEncodeDecodeEncode) {
     EncodeImage(decoded, second);
     ASSERT_EQ(testing::FirstDifference(first, second), "") << "seed " << seed;
 
-    for (int band = 0; band < kBandCount; ++band) {
+    for (const Band band : kBands) {
       for (int g = 1; g <= GroupCount(band); ++g) {
-        auto want = BySlot(original, band, g);
-        auto got = BySlot(decoded, band, g);
-        ASSERT_EQ(want.size(), got.size()) << "seed " << seed << " band " << band << " group " << g;
+        auto want = BySlot(original, {band, g});
+        auto got = BySlot(decoded, {band, g});
+        ASSERT_EQ(want.size(), got.size()) << "seed " << seed << " band " << BandIndex(band) << " group " << g;
         for (const auto& [slot, record] : want)
           ExpectSameChannel(record, got[slot], "seed " + std::to_string(seed) + " slot " + std::to_string(slot));
       }

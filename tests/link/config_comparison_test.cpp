@@ -38,15 +38,15 @@ TEST(ConfigComparison, AMemoryCountsOnlyWhatTheRadioHolds) {
 
   // What the radio does not hold (the transmit frequency text) differs only between files.
   RadioConfig other = file;
-  ASSERT_GT(other.Count(kCB, 1), 1);
-  other.Channel(kCB, 1, 1).TxFrequency = "27000000";
+  ASSERT_GT(other.Count({kCB, 1}), 1);
+  other.Channel({kCB, 1}, 1).TxFrequency = "27000000";
   EXPECT_EQ(CompareSides(FileSide(file), FileSide(other)).size(), 1u);
   EXPECT_TRUE(CompareSides(FileSide(file), MemorySide(other)).empty());
 
   // What it holds differs under the member's name, the radio's value on its side.
   other.Options.Tot() = static_cast<int16_t>(file.Options.Tot() == 3 ? 4 : 3);
-  other.Channel(kCB, 1, 2).RxFrequency = "26975000";
-  const std::string slot = "/Channels/CB/group 1/slot " + std::to_string(file.Channel(kCB, 1, 2).Number);
+  other.Channel({kCB, 1}, 2).RxFrequency = "26975000";
+  const std::string slot = "/Channels/CB/group 1/slot " + std::to_string(file.Channel({kCB, 1}, 2).Number);
   auto list = CompareSides(FileSide(file), MemorySide(other));
   EXPECT_EQ(Members(list), (std::vector<std::string>{"/Options/Tot", slot + "/RxFrequency"}));
   EXPECT_EQ(list.back().after, "\"26975000\"");

@@ -295,9 +295,9 @@ TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
   EXPECT_EQ(files.out, tot + "\n");
   // --labels: a channel member as the channel window names and shows it.
   RadioConfig c;
-  testing::AddChannel(c, kHAM, 1, 9).PowerLevel = 2;
+  testing::AddChannel(c, {kHAM, 1}, 9).PowerLevel = 2;
   RadioConfig d = c;
-  d.Channel(kHAM, 1, 1).PowerLevel = 0;
+  d.Channel({kHAM, 1}, 1).PowerLevel = 0;
   ASSERT_TRUE(test::SaveAsNewDocument(File("c.dat"), c).ok());
   ASSERT_TRUE(test::SaveAsNewDocument(File("d.dat"), d).ok());
   ProcessResult labelled = diff({File("c.dat"), File("d.dat"), "--labels"});

@@ -168,7 +168,7 @@ TEST(TransferWithRadio, ConfigurationIsReplacedOnlyByACompletedRead) {
 
 TEST(TransferWithRadio, TheScanAddBitOfTheHamVfoChannelNeverReachesTheRadio) {
   RadioConfig written = testing::RandomConfig(5).Make();
-  ChannelRecord& vfo = written.Channel(kHAM, VfoGroup(kHAM), 1);
+  ChannelRecord& vfo = written.Channel({kHAM, VfoGroup(kHAM)}, 1);
   vfo.ScanAdd = 1;
   MemoryImage encoded;
   EncodeImage(written, encoded);
@@ -185,9 +185,9 @@ TEST(TransferWithRadio, TheScanAddBitOfTheHamVfoChannelNeverReachesTheRadio) {
   DocumentState doc;
   ASSERT_TRUE(ApplyCompletedRead(outcome, reader.image, back, doc));
   DecodeImage(encoded, direct);
-  EXPECT_EQ(direct.Channel(kHAM, VfoGroup(kHAM), 1).ScanAdd, 1);
-  EXPECT_EQ(back.Channel(kHAM, VfoGroup(kHAM), 1).ScanAdd, 0);
-  back.Channel(kHAM, VfoGroup(kHAM), 1).ScanAdd = 1;
+  EXPECT_EQ(direct.Channel({kHAM, VfoGroup(kHAM)}, 1).ScanAdd, 1);
+  EXPECT_EQ(back.Channel({kHAM, VfoGroup(kHAM)}, 1).ScanAdd, 0);
+  back.Channel({kHAM, VfoGroup(kHAM)}, 1).ScanAdd = 1;
   EXPECT_TRUE(back == direct);  // everything else made the round trip
 }
 

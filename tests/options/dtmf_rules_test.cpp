@@ -58,31 +58,31 @@ TEST(DtmfCodes, EmptyingACodeResetsEveryReferenceToIt) {
   RadioConfig cfg = DefaultConfig();
   ASSERT_TRUE(SetDtmfCode(cfg, 3, "123"));
   ASSERT_TRUE(SetDtmfCode(cfg, 5, "555"));
-  for (int number = 1; number <= 5; ++number) AddChannel(cfg, kCB, 1, number);
-  cfg.Channel(kCB, 1, 5).Bot = 3;
-  cfg.Channel(kCB, 1, 5).Call = 5;
-  AddChannel(cfg, kHF, MemGroup(kHF), 60).Eot = 3;
+  for (int number = 1; number <= 5; ++number) AddChannel(cfg, {kCB, 1}, number);
+  cfg.Channel({kCB, 1}, 5).Bot = 3;
+  cfg.Channel({kCB, 1}, 5).Call = 5;
+  AddChannel(cfg, {kHF, MemGroup(kHF)}, 60).Eot = 3;
   cfg.Special(90).Bot = 3;
   cfg.Options.PublicParams(kHAM, kPublicCall) = 3;
   cfg.Options.PublicParams(kHF, kPublicBot) = 5;
-  cfg.Channel(kCB, 1, 6).Bot = 3;  // past the channel count: not a channel
+  cfg.Channel({kCB, 1}, 6).Bot = 3;  // past the channel count: not a channel
 
   ASSERT_TRUE(SetDtmfCode(cfg, 3, ""));
 
-  EXPECT_EQ(cfg.Channel(kCB, 1, 5).Bot, 0);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 5).Call, 5);
-  EXPECT_EQ(cfg.Channel(kHF, MemGroup(kHF), 1).Eot, 0);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 5).Bot, 0);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 5).Call, 5);
+  EXPECT_EQ(cfg.Channel({kHF, MemGroup(kHF)}, 1).Eot, 0);
   EXPECT_EQ(cfg.Special(90).Bot, 0);
   EXPECT_EQ(cfg.Options.PublicParams(kHAM, kPublicCall), 0);
   EXPECT_EQ(cfg.Options.PublicParams(kHF, kPublicBot), 5);
-  EXPECT_EQ(cfg.Channel(kCB, 1, 6).Bot, 3);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 6).Bot, 3);
   EXPECT_EQ(DefinedDtmfCodeNumbers(cfg.Options), std::vector<int>{5});
 }
 
 TEST(DtmfCodes, NumbersOutsideOneToSixteenAreStale) {
   RadioConfig cfg = DefaultConfig();
   for (int n = 1; n <= kDtmfCodeCount; ++n) cfg.Options.DtmfCodes(n) = u"1";
-  ChannelRecord& channel = AddChannel(cfg, kHAM, 2, 1);
+  ChannelRecord& channel = AddChannel(cfg, {kHAM, 2}, 1);
   channel.Bot = -1;
   channel.Eot = 17;
   channel.Call = 16;

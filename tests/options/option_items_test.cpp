@@ -136,9 +136,9 @@ TEST(OptionItems, ItemIdsFollowTheWindowsNumbering) {
   const PublicParam byRow[] = {kPublicHiCut, kPublicNbAnl, kPublicEcho, kPublicAdd10K, kPublicPower,
                                kPublicMode,  kPublicBot,   kPublicEot,  kPublicCall,   kPublicRoger};
   for (const PublicRow& row : PublicRows()) EXPECT_EQ(row.param, byRow[row.row]);
-  std::vector<std::pair<int, int>> blocks;
+  std::vector<std::pair<Band, int>> blocks;
   for (const PublicBlock& block : PublicBlocks()) blocks.emplace_back(block.band, block.firstItemId);
-  EXPECT_EQ(blocks, (std::vector<std::pair<int, int>>{{kCB, 200}, {kHAM, 300}, {kHF, 400}}));
+  EXPECT_EQ(blocks, (std::vector<std::pair<Band, int>>{{kCB, 200}, {kHAM, 300}, {kHF, 400}}));
 }
 
 TEST(OptionItems, TheCbFrameHasNoTenKilohertzRowAndCallsItsRogerRowChanRb) {

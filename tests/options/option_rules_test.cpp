@@ -56,28 +56,29 @@ TEST(PublicSwitch, SwitchingABandRewritesEverySlotOfThatBandOnly) {
   RadioConfig cfg = DefaultConfig();
   cfg.PublicSwitch.fill(kPublicOn);
   ASSERT_TRUE(SetPublicSwitch(cfg, kHF, kPublicOff));
-  EXPECT_EQ(cfg.PublicSwitch[kHF], kPublicOff);
+  EXPECT_EQ(cfg.PublicSwitch[BandIndex(kHF)], kPublicOff);
   for (int group = 1; group <= GroupCount(kHF); ++group)
-    for (int k = 1; k <= GroupCapacity(kHF, group); ++k) ASSERT_EQ(cfg.Channel(kHF, group, k).Public, 1) << group << "/" << k;
-  EXPECT_EQ(cfg.Channel(kHF, MemGroup(kHF), 99).Public, 1);
-  EXPECT_EQ(cfg.Channel(kHF, VfoGroup(kHF), 1).Public, 1);
-  for (int band : {kCB, kHAM})
-    for (int group = 1; group <= GroupCount(band); ++group) EXPECT_EQ(cfg.Channel(band, group, 1).Public, 0);
+    for (int k = 1; k <= GroupCapacity({kHF, group}); ++k)
+      ASSERT_EQ(cfg.Channel({kHF, group}, k).Public, 1) << group << "/" << k;
+  EXPECT_EQ(cfg.Channel({kHF, MemGroup(kHF)}, 99).Public, 1);
+  EXPECT_EQ(cfg.Channel({kHF, VfoGroup(kHF)}, 1).Public, 1);
+  for (const Band band : {kCB, kHAM})
+    for (int group = 1; group <= GroupCount(band); ++group) EXPECT_EQ(cfg.Channel({band, group}, 1).Public, 0);
 
   ASSERT_TRUE(SetPublicSwitch(cfg, kCB, kPublicOff));
-  EXPECT_EQ(cfg.Channel(kCB, 3, 80).Public, 1);  // the group with 80 channels
+  EXPECT_EQ(cfg.Channel({kCB, 3}, 80).Public, 1);  // the group with 80 channels
   ASSERT_TRUE(SetPublicSwitch(cfg, kHF, kPublicOn));
-  EXPECT_EQ(cfg.Channel(kHF, 15, 40).Public, 0);
+  EXPECT_EQ(cfg.Channel({kHF, 15}, 40).Public, 0);
 }
 
 TEST(PublicSwitch, TheSameOrAnInvalidValueChangesNothing) {
   RadioConfig cfg = DefaultConfig();
   cfg.PublicSwitch.fill(kPublicOn);
-  cfg.Channel(kHAM, 2, 3).Public = 1;  // a channel that differs from its band's switch
+  cfg.Channel({kHAM, 2}, 3).Public = 1;  // a channel that differs from its band's switch
   RadioConfig before = cfg;
   EXPECT_FALSE(SetPublicSwitch(cfg, kHAM, kPublicOn));
   EXPECT_FALSE(SetPublicSwitch(cfg, kHAM, 2));
-  EXPECT_FALSE(SetPublicSwitch(cfg, 3, kPublicOff));
+  EXPECT_FALSE(BandOfIndex(3));  // no band to switch
   EXPECT_EQ(cfg, before);
 }
 

@@ -82,31 +82,31 @@ TEST(RogerPresets, ValuesOutsideTheEditorsListsAreRefused) {
 TEST(RogerPresets, EmptyingAPresetResetsEveryReferenceToIt) {
   RadioConfig cfg = DefaultConfig();
   ASSERT_TRUE(IsRogerPresetDefined(cfg, 4));
-  AddChannel(cfg, kCB, 2, 1).Roger = 4;
-  AddChannel(cfg, kHAM, VfoGroup(kHAM), 1).Roger = 2;
+  AddChannel(cfg, {kCB, 2}, 1).Roger = 4;
+  AddChannel(cfg, {kHAM, VfoGroup(kHAM)}, 1).Roger = 2;
   cfg.Special(12).Roger = 4;
-  for (int band = 0; band < kBandCount; ++band) cfg.Options.PublicParams(band, kPublicRoger) = 4;
-  cfg.Channel(kCB, 2, 2).Roger = 4;  // past the channel count
+  for (const Band band : kBands) cfg.Options.PublicParams(band, kPublicRoger) = 4;
+  cfg.Channel({kCB, 2}, 2).Roger = 4;  // past the channel count
 
   ASSERT_TRUE(SetRogerStepDuration(cfg, 4, 1, 0));
 
   EXPECT_FALSE(IsRogerPresetDefined(cfg, 4));
-  EXPECT_EQ(cfg.Channel(kCB, 2, 1).Roger, 0);
-  EXPECT_EQ(cfg.Channel(kHAM, VfoGroup(kHAM), 1).Roger, 2);
+  EXPECT_EQ(cfg.Channel({kCB, 2}, 1).Roger, 0);
+  EXPECT_EQ(cfg.Channel({kHAM, VfoGroup(kHAM)}, 1).Roger, 2);
   EXPECT_EQ(cfg.Special(12).Roger, 0);
-  for (int band = 0; band < kBandCount; ++band) EXPECT_EQ(cfg.Options.PublicParams(band, kPublicRoger), 0);
-  EXPECT_EQ(cfg.Channel(kCB, 2, 2).Roger, 4);
+  for (const Band band : kBands) EXPECT_EQ(cfg.Options.PublicParams(band, kPublicRoger), 0);
+  EXPECT_EQ(cfg.Channel({kCB, 2}, 2).Roger, 4);
   EXPECT_EQ(DefinedRogerPresetNumbers(cfg), (std::vector<int>{1, 2, 3}));
 }
 
 TEST(RogerPresets, FrequencyAndInterTimeChangesLeaveReferencesAlone) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHF, 1, 1).Roger = 7;  // stale, but only duration and recycle changes clean
+  AddChannel(cfg, {kHF, 1}, 1).Roger = 7;  // stale, but only duration and recycle changes clean
   ASSERT_TRUE(SetRogerStepFrequency(cfg, 1, 1, 50));
   ASSERT_TRUE(SetRogerInterTime(cfg, 1, 5));
-  EXPECT_EQ(cfg.Channel(kHF, 1, 1).Roger, 7);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 1).Roger, 7);
   ASSERT_TRUE(SetRogerRecycleTimes(cfg, 1, 2));
-  EXPECT_EQ(cfg.Channel(kHF, 1, 1).Roger, 0);
+  EXPECT_EQ(cfg.Channel({kHF, 1}, 1).Roger, 0);
 }
 
 using E = BeepEvent;

@@ -31,7 +31,7 @@ class Columns {
 
 TEST(ChannelPrintout, AMemGroupShowsEveryRowWithTheEditorsTexts) {
   RadioConfig cfg = DefaultConfig();
-  ChannelRecord& c = AddChannel(cfg, kHF, 16, 5, "2814500 ");
+  ChannelRecord& c = AddChannel(cfg, {kHF, 16}, 5, "2814500 ");
   c.TxToneType = kToneCtcss;
   c.TxCtcss = 37;
   c.RxToneType = kToneDcs;
@@ -40,9 +40,9 @@ TEST(ChannelPrintout, AMemGroupShowsEveryRowWithTheEditorsTexts) {
   c.PowerLevel = 2;
   c.ScanAdd = 1;
   c.Rep = 1;
-  AddChannel(cfg, kHF, 16, 99, "2970000 ");
+  AddChannel(cfg, {kHF, 16}, 99, "2970000 ");
 
-  PrintTable table = ChannelTablePrint(cfg, kHF, 16, kEnglish);
+  PrintTable table = ChannelTablePrint(cfg, {kHF, 16}, kEnglish);
   EXPECT_EQ(table.heading, "Group 16  MEM");
   EXPECT_EQ(table.columns,
             (std::vector<std::string>{"CH No.", "Frequency", "BUSY", "REP", "RXCTC", "CTC/DCS", "TXCTC", "CTC/DCS",
@@ -70,13 +70,13 @@ TEST(ChannelPrintout, AMemGroupShowsEveryRowWithTheEditorsTexts) {
 
 TEST(ChannelPrintout, CbPlansCarryTheirMemoryRowsAndNoRepeaterColumns) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kCB, 1, 3, "2698500 ");
+  AddChannel(cfg, {kCB, 1}, 3, "2698500 ");
   ChannelRecord& memory = cfg.Special(1);  // M1 of plan 1
   memory.Enabled = 1;
   memory.RxFrequency = "2701500 ";
   memory.CbMemChannel = 3;
 
-  PrintTable table = ChannelTablePrint(cfg, kCB, 1, kEnglish);
+  PrintTable table = ChannelTablePrint(cfg, {kCB, 1}, kEnglish);
   ASSERT_EQ(table.rows.size(), 56u);
   for (const char* absent : {"REP", "+10KHz", "CB Mem Band"})
     EXPECT_EQ(std::count(table.columns.begin(), table.columns.end(), absent), 0) << absent;
@@ -89,15 +89,15 @@ TEST(ChannelPrintout, CbPlansCarryTheirMemoryRowsAndNoRepeaterColumns) {
   EXPECT_EQ(cells.At(42, "Mode"), "");
 
   // Plans 5 and 7 share their memory rows and say which plan a row belongs to.
-  PrintTable shared = ChannelTablePrint(cfg, kCB, 7, kEnglish);
+  PrintTable shared = ChannelTablePrint(cfg, {kCB, 7}, kEnglish);
   EXPECT_EQ(std::count(shared.columns.begin(), shared.columns.end(), "CB Mem Band"), 1);
-  EXPECT_EQ(ChannelTablePrint(cfg, kCB, 3, kEnglish).rows.size(), 96u);
+  EXPECT_EQ(ChannelTablePrint(cfg, {kCB, 3}, kEnglish).rows.size(), 96u);
 }
 
 TEST(ChannelPrintout, ChineseShowsTheChineseLabelsAndChoices) {
   RadioConfig cfg = DefaultConfig();
-  AddChannel(cfg, kHAM, 2, 1, "2850000 ");
-  PrintTable table = ChannelTablePrint(cfg, kHAM, 2, kChinese);
+  AddChannel(cfg, {kHAM, 2}, 1, "2850000 ");
+  PrintTable table = ChannelTablePrint(cfg, {kHAM, 2}, kChinese);
   EXPECT_EQ(table.heading, "组 2  B");
   EXPECT_EQ(table.columns[0], "信道");
   EXPECT_EQ(table.columns[1], "频率");

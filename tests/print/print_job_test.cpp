@@ -56,7 +56,7 @@ TEST_F(PrintJob, ThePdfIsOfferedBesideTheDataFile) {
 
 TEST_F(PrintJob, TheSummaryCoversEveryPartOfTheConfigurationInOrder) {
   ASSERT_TRUE(SetDtmfCode(cfg, 3, "123A"));
-  AddChannel(cfg, kHAM, 13, 7);
+  AddChannel(cfg, {kHAM, 13}, 7);
   PrintDocument out = Build({PrintKind::Summary});
   EXPECT_EQ(out.title, "ZQ4071 Configuration Summary");
   EXPECT_FALSE(out.wide);
@@ -158,7 +158,7 @@ TEST_F(PrintJob, TheSummaryInChineseAndTheSpecialChannelsAsTheirWindowsShowThem)
 
 TEST_F(PrintJob, A99ChannelTableTakesMorePagesThanA40ChannelOne) {
   const PageMetrics a4Landscape{600, 80, 20, 15, 10};
-  auto pagesOf = [&](int band, int group) {
+  auto pagesOf = [&](Band band, int group) {
     return PaginateDocument(Build({PrintKind::ChannelTable, band, group}), a4Landscape).size();
   };
   // 600 - 80 - 10 - 20 - 15 = 475: 31 rows on the first page, (600 - 35) / 15 = 37 on the others.

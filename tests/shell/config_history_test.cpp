@@ -16,8 +16,8 @@ RadioConfig EverywhereElse() {
   cfg.DataVersion = "V999";
   cfg.RangeType = {0, 7};
   cfg.Flags = {5, 6};
-  cfg.SelectionFlags.at(3, kHF) = 9;
-  cfg.ChannelCount.at(17, kCB) = 4;
+  cfg.SelectionFlags.at({kHF, 3}) = 9;
+  cfg.ChannelCount.at({kCB, 17}) = 4;
   cfg.Identity.ModelName = "OTHER";
   cfg.Identity.Marker = 1;
   cfg.PublicSwitch = {1, 1, 0};
@@ -57,13 +57,13 @@ TEST(ConfigHistory, StepsFollowTheActionsAndCostOnlyWhatTheyChanged) {
   ASSERT_TRUE(history.Record(cfg));
   EXPECT_LT(history.StepBytes(), 1000u);  // a field, not a copy of the configuration
   const RadioConfig one = cfg;
-  cfg.Channel(kHF, 16, 42).RxFrequency = "28000000";
+  cfg.Channel({kHF, 16}, 42).RxFrequency = "28000000";
   cfg.Special(96).Busy = 1 - cfg.Special(96).Busy;
   ASSERT_TRUE(history.Record(cfg));
   const RadioConfig two = cfg;
 
   // A change not recorded yet becomes a step of its own before the undo.
-  cfg.Channel(kCB, 1, 1).Echo = 1 - cfg.Channel(kCB, 1, 1).Echo;
+  cfg.Channel({kCB, 1}, 1).Echo = 1 - cfg.Channel({kCB, 1}, 1).Echo;
   const RadioConfig three = cfg;
   ASSERT_TRUE(history.Undo(cfg));
   EXPECT_TRUE(cfg == two);
@@ -96,15 +96,15 @@ TEST(ConfigHistory, KeepsAHundredStepsAndLetsTheOldestGo) {
   ConfigHistory history;
   history.Reset(cfg);
   for (int k = 1; k <= 105; ++k) {
-    cfg.Channel(kHAM, 13, k % 99 + 1).Mode = static_cast<int16_t>(k);
+    cfg.Channel({kHAM, 13}, k % 99 + 1).Mode = static_cast<int16_t>(k);
     ASSERT_TRUE(history.Record(cfg));
   }
   EXPECT_EQ(history.UndoCount(), kUndoSteps);
   EXPECT_GE(kUndoSteps, 100u);
   while (history.Undo(cfg)) {
   }
-  for (int k = 1; k <= 5; ++k) EXPECT_EQ(cfg.Channel(kHAM, 13, k % 99 + 1).Mode, k);  // older than the history
-  EXPECT_EQ(cfg.Channel(kHAM, 13, 7).Mode, 0);
+  for (int k = 1; k <= 5; ++k) EXPECT_EQ(cfg.Channel({kHAM, 13}, k % 99 + 1).Mode, k);  // older than the history
+  EXPECT_EQ(cfg.Channel({kHAM, 13}, 7).Mode, 0);
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ TEST(StartupCore, PreparesVersionsSettingsAndTheNewDocumentInEitherLayout) {
     EXPECT_TRUE(IsCompatible(state.versions, "V100", "V100"));
     EXPECT_EQ(state.settings.language, 1);
     EXPECT_EQ(Key(layout.settingsFile, "IsFirstRun"), "0");
-    EXPECT_EQ(state.config.Count(kCB, 3), 80) << "the New template of range 1 was laid over the defaults";
+    EXPECT_EQ(state.config.Count({kCB, 3}), 80) << "the New template of range 1 was laid over the defaults";
     EXPECT_TRUE(state.templateLoaded);
     EXPECT_EQ(state.document.rangeText, RangeTextOfIndex(1));
     EXPECT_TRUE(state.document.untitled);

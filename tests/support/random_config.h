@@ -59,17 +59,17 @@ class RandomConfig {
 
   // Channels in random slots of every group, in random order of creation.
   void FillChannels(RadioConfig& cfg) {
-    for (int band = 0; band < kBandCount; ++band) {
+    for (const Band band : kBands) {
       for (int g = 1; g <= GroupCount(band); ++g) {
         std::vector<int> slots;
-        int bitmapSlots = BitmapSlots(band, g);
+        int bitmapSlots = BitmapSlots({band, g});
         // The radio always has its VFO channel.
         for (int slot = 1; slot <= bitmapSlots; ++slot)
-          if (IsVfoGroup(band, g) || Chance(40)) slots.push_back(slot);
+          if (IsVfoGroup({band, g}) || Chance(40)) slots.push_back(slot);
         std::shuffle(slots.begin(), slots.end(), rng_);
-        cfg.Count(band, g) = static_cast<int16_t>(slots.size());
+        cfg.Count({band, g}) = static_cast<int16_t>(slots.size());
         for (std::size_t k = 0; k < slots.size(); ++k) {
-          ChannelRecord& r = cfg.Channel(band, g, int(k) + 1);
+          ChannelRecord& r = cfg.Channel({band, g}, int(k) + 1);
           r.Number = static_cast<int16_t>(slots[k]);
           r.Enabled = 1;
           FillChannelFields(r);
@@ -89,7 +89,7 @@ class RandomConfig {
   void FillSettings(RadioConfig& cfg) {
     OptionFeatures& o = cfg.Options;
     cfg.RangeType[0] = static_cast<int16_t>(Int(0, 255));
-    for (int band = 0; band < kBandCount; ++band) {
+    for (const Band band : kBands) {
       o.WorkGroup(band) = Int(1, 256);
       for (int g = 1; g <= kMaxGroups; ++g) o.WorkChannel(g, band) = Int(1, 256);
       for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {

@@ -16,10 +16,11 @@ constexpr int kReportedLines = 20;
 
 QString CsvFilter(int language) { return QText(Txt::CsvFileFilter, language) + QStringLiteral(" (*.csv)"); }
 
-QString SuggestedName(int band, int group) {
-  QString name = IsMemGroup(band, group) ? QStringLiteral("MEM") : IsVfoGroup(band, group) ? QStringLiteral("VFO")
-                                                                                            : QString::number(group);
-  return QString::fromLatin1(kBandShortNames[band]) + QLatin1Char('_') + name + QStringLiteral(".csv");
+QString SuggestedName(BandGroup group) {
+  QString name = IsMemGroup(group)   ? QStringLiteral("MEM")
+                 : IsVfoGroup(group) ? QStringLiteral("VFO")
+                                     : QString::number(group.number);
+  return QString::fromLatin1(BandShortName(group.band)) + QLatin1Char('_') + name + QStringLiteral(".csv");
 }
 
 QString ImportReport(const CsvImportResult& result, int language) {
@@ -34,19 +35,19 @@ QString ImportReport(const CsvImportResult& result, int language) {
 
 }  // namespace
 
-void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, int band, int group) {
-  QString path = CurrentPrompter().ChooseFileToSave(parent, SuggestedName(band, group), CsvFilter(language));
+void ExportShownGroup(QWidget* parent, const RadioConfig& cfg, int language, BandGroup group) {
+  QString path = CurrentPrompter().ChooseFileToSave(parent, SuggestedName(group), CsvFilter(language));
   if (path.isEmpty()) return;
-  if (auto failure = ExportChannelsCsvFile(cfg, band, group, PathOfQString(path)))
+  if (auto failure = ExportChannelsCsvFile(cfg, group, PathOfQString(path)))
     Tell(parent, QUtf8(MessageText(*failure, language)), Icon::Error);
 }
 
-bool ImportIntoShownGroup(QWidget* parent, const QString& folder, RadioConfig& cfg, int language, int band, int group,
+bool ImportIntoShownGroup(QWidget* parent, const QString& folder, RadioConfig& cfg, int language, BandGroup group,
                           bool& inFileOrder) {
   QString path = CurrentPrompter().ChooseFileWithOption(parent, folder, CsvFilter(language),
                                                         QText(Txt::CsvRenumberOption, language), inFileOrder);
   if (path.isEmpty()) return false;
-  CsvImportResult result = ImportChannelsCsvFile(cfg, band, group, PathOfQString(path),
+  CsvImportResult result = ImportChannelsCsvFile(cfg, group, PathOfQString(path),
                                                  inFileOrder ? CsvRows::InFileOrder : CsvRows::ByLocation);
   if (result.refusal) {
     Tell(parent, QUtf8(MessageText(*result.refusal, language)), Icon::Error);

@@ -90,7 +90,7 @@ void ChannelDetailPanel::Show(const DetailContext& ctx, const ChannelRecord* rec
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     const DetailFieldDef& def = fields[k];
     FieldRow& row = rows_[k];
-    bool visible = IsFieldShown(def, ctx.band, ctx.group, kind, shown);
+    bool visible = IsFieldShown(def, ctx.group, kind, shown);
     row.label->setVisible(visible);
     row.list->setVisible(visible);
     if (!visible) continue;

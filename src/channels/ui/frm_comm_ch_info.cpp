@@ -28,15 +28,15 @@
 namespace zq {
 namespace {
 
-bool IsOrdinaryGroup(int band, int group) { return group >= 1 && group <= OrdinaryGroupCount(band); }
+bool IsOrdinaryGroup(BandGroup group) { return group.number >= 1 && group.number <= OrdinaryGroupCount(group.band); }
 
-bool HasWideFrequencyColumn(int band, int group) {
-  return (band == kCB && group == kCbPlanGroupWithEightyChannels) || IsMemGroup(band, group) || IsVfoGroup(band, group);
+bool HasWideFrequencyColumn(BandGroup group) {
+  return group == BandGroup{kCB, kCbPlanGroupWithEightyChannels} || IsMemGroup(group) || IsVfoGroup(group);
 }
 
-std::vector<std::string> RowLabels(int band, int group) {
+std::vector<std::string> RowLabels(BandGroup group) {
   std::vector<std::string> labels;
-  for (int row = 1, rows = GridRowCount(band, group); row <= rows; ++row) labels.push_back(GetCHName(band, group, row));
+  for (int row = 1, rows = GridRowCount(group); row <= rows; ++row) labels.push_back(GetCHName(group, row));
   return labels;
 }
 
@@ -111,12 +111,14 @@ void frmCommChInfo::InitShowGrid() {
   connect(box, &FrequencyEditBox::tabPressed, this, &frmCommChInfo::GridNextCol);
   connect(exportButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
-    Guarded(this, "frmCommChInfo_ExportCsv_Click", [&] { ExportShownGroup(this, host_.Config(), host_.Language(), band_, group_); });
+    Guarded(this, "frmCommChInfo_ExportCsv_Click",
+            [&] { ExportShownGroup(this, host_.Config(), host_.Language(), shown_); });
   });
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
     GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
-      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), band_, group_, csvInFileOrder_))
+      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), shown_,
+                               csvInFileOrder_))
         RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });
@@ -141,12 +143,12 @@ void frmCommChInfo::ChangShowByLanguage() {
       QSignalBlocker quiet(bandSelector_);
       bandSelector_->clear();
       for (const BandEntry& entry : kBandEntries) bandSelector_->addItem(QText(entry.selectorText, language));
-      bandSelector_->setCurrentIndex(band_);
+      bandSelector_->setCurrentIndex(BandIndex(shown_.band));
     }
     grid_->SetHeaderTexts(QText(Txt::GridHeaderChannel, language), QText(Txt::FrequencyLabel, language));
     grid_->setAccessibleName(windowTitle());
     groupPanel_->ApplyLanguage(language);
-    groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, language);
+    groupPanel_->Show(host_.Config(), shown_.band, shown_.number, settingsGroup_, language);
     detail_->ApplyLanguage(language);
     closeButton_->setText(QText(Txt::CloseButton, language));
     exportButton_->setText(QText(Txt::CsvExportButton, language));
@@ -157,33 +159,33 @@ void frmCommChInfo::ChangShowByLanguage() {
 
 // ---- band and group ----
 
-void frmCommChInfo::OnBandPicked(int band) {
+void frmCommChInfo::OnBandPicked(int index) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_cmbBand_Click", host_.Config(), [&] {
     RememberWorkChannel();
-    ShowBand(band);
+    ShowBand(BandOfIndex(index).value_or(kCB));
   });
 }
 
 // The row last edited becomes the shown group's work channel when a channel is in use there.
 void frmCommChInfo::RememberWorkChannel() {
-  if (lastEditedRow_ != 0 && FindSlotOfNumber(host_.Config(), band_, group_, lastEditedRow_) != 0)
-    host_.Config().Options.WorkChannel(group_, band_) = lastEditedRow_;
+  if (lastEditedRow_ != 0 && FindSlotOfNumber(host_.Config(), shown_, lastEditedRow_) != 0)
+    host_.Config().Options.WorkChannel(shown_.number, shown_.band) = lastEditedRow_;
   lastEditedRow_ = 0;
 }
 
 // Without an HF-capable radio only CB can be shown.
-void frmCommChInfo::ShowBand(int band) {
+void frmCommChInfo::ShowBand(Band band) {
   bool hfCapable = host_.HfCapable();
-  band_ = hfCapable && IsBand(band) ? band : kCB;
-  limits_ = LimitsOfBand(band_);
+  shown_.band = hfCapable ? band : kCB;
+  limits_ = LimitsOfBand(shown_.band);
   {
     QSignalBlocker quiet(bandSelector_);
-    bandSelector_->setCurrentIndex(band_);
+    bandSelector_->setCurrentIndex(BandIndex(shown_.band));
   }
   bandSelector_->setEnabled(hfCapable);
-  host_.BandShown(band_);
-  ShowGroup(InitialGroup(host_.Config(), band_));
+  host_.BandShown(shown_.band);
+  ShowGroup(InitialGroup(host_.Config(), shown_.band));
 }
 
 void frmCommChInfo::OnGroupPicked(int group) {
@@ -191,17 +193,18 @@ void frmCommChInfo::OnGroupPicked(int group) {
   GuardedEdit(this, "frmCommChInfo_cmbGroup_Click", host_.Config(), [&] {
     // A CB plan is the radio's national channel plan: looking at another one
     // does not switch the radio to it, only "Work Group" does.
-    if (band_ != kCB && IsOrdinaryGroup(band_, group)) host_.Config().Options.WorkGroup(band_) = group;
+    if (shown_.band != kCB && IsOrdinaryGroup({shown_.band, group}))
+      host_.Config().Options.WorkGroup(shown_.band) = group;
     ShowGroup(group);
   });
 }
 
 void frmCommChInfo::ShowGroup(int group) {
-  group_ = IsGroup(band_, group) ? group : 1;
-  settingsGroup_ = group_;
+  shown_.number = IsGroup({shown_.band, group}) ? group : 1;
+  settingsGroup_ = shown_.number;
   lastEditedRow_ = 0;
-  groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
-  grid_->SetRows(RowLabels(band_, group_), HasWideFrequencyColumn(band_, group_));
+  groupPanel_->Show(host_.Config(), shown_.band, shown_.number, settingsGroup_, host_.Language());
+  grid_->SetRows(RowLabels(shown_), HasWideFrequencyColumn(shown_));
   SetGridData();
 }
 
@@ -218,35 +221,35 @@ void frmCommChInfo::EnsureRoom() {
 void frmCommChInfo::OnSettingsGroupPicked(int group) {
   Guarded(this, "frmCommChInfo_cmbValidGroup_Click", [&] {
     settingsGroup_ = group;
-    groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
+    groupPanel_->Show(host_.Config(), shown_.band, shown_.number, settingsGroup_, host_.Language());
   });
 }
 
 void frmCommChInfo::OnGroupValidPicked(int entry) {
   GuardedEdit(this, "frmCommChInfo_cmbGroupValid_Click", host_.Config(), [&] {
-    if (entry >= 0 && IsOrdinaryGroup(band_, settingsGroup_))
-      host_.Config().Options.GroupValid(settingsGroup_, band_) = entry;
+    if (entry >= 0 && IsOrdinaryGroup({shown_.band, settingsGroup_}))
+      host_.Config().Options.GroupValid(settingsGroup_, shown_.band) = entry;
   });
 }
 
 void frmCommChInfo::OnGroupNameEdited(const QString& name) {
   GuardedEdit(this, "frmCommChInfo_ReShow_Group_Name", host_.Config(), [&] {
-    if (!IsOrdinaryGroup(band_, settingsGroup_)) return;
-    host_.Config().Options.GroupName(settingsGroup_, band_) = name.toStdU16String();
-    groupPanel_->ShowGroupNames(host_.Config(), band_, group_, settingsGroup_, host_.Language());
+    if (!IsOrdinaryGroup({shown_.band, settingsGroup_})) return;
+    host_.Config().Options.GroupName(settingsGroup_, shown_.band) = name.toStdU16String();
+    groupPanel_->ShowGroupNames(host_.Config(), shown_.band, shown_.number, settingsGroup_, host_.Language());
     reShowGrid(grid_->CurrentRow());  // "CB Mem Band" lists plan names
   });
 }
 
 void frmCommChInfo::OnWorkGroupPicked(int group) {
   GuardedEdit(this, "frmCommChInfo_cmbWorkGroup_Click", host_.Config(), [&] {
-    if (IsOrdinaryGroup(band_, group)) host_.Config().Options.WorkGroup(band_) = group;
+    if (IsOrdinaryGroup({shown_.band, group})) host_.Config().Options.WorkGroup(shown_.band) = group;
   });
 }
 
 void frmCommChInfo::OnWorkChannelPicked(int number) {
   GuardedEdit(this, "frmCommChInfo_cmbWorkChannel_Click", host_.Config(), [&] {
-    host_.Config().Options.WorkChannel(group_, band_) = number;
+    host_.Config().Options.WorkChannel(shown_.number, shown_.band) = number;
     MoveToCell(number, kFrequencyColumn);
   });
 }
@@ -256,7 +259,7 @@ void frmCommChInfo::OnWorkChannelPicked(int number) {
 void frmCommChInfo::SetGridData() {
   Guarded(this, "frmCommChInfo_SetGridData", [&] {
     RefreshCells(true);
-    int row = host_.Config().Options.WorkChannel(group_, band_);
+    int row = host_.Config().Options.WorkChannel(shown_.number, shown_.band);
     if (row < 1 || row > grid_->RowCount()) row = 1;
     {
       QSignalBlocker quiet(grid_);
@@ -267,7 +270,7 @@ void frmCommChInfo::SetGridData() {
 }
 
 void frmCommChInfo::RefreshCells(bool tellNotNumeric) {
-  GridCells cells = GridFrequencies(host_.Config(), band_, group_, limits_);
+  GridCells cells = GridFrequencies(host_.Config(), shown_, limits_);
   grid_->SetFrequencies(cells.frequencies);
   if (cells.notNumeric && tellNotNumeric) Tell(this, QText(Txt::NotIsNumeric, host_.Language()), Icon::Warning);
 }
@@ -278,10 +281,10 @@ void frmCommChInfo::reShowGrid(int row) {
 
 void frmCommChInfo::ShowChannelDetail(int row) {
   int language = host_.Language();
-  RowKind kind = TargetOfRow(band_, group_, row).kind;
-  detail_->setTitle(QText(Txt::DetailCaption, language) + QUtf8(GetCHName(band_, group_, row)));
+  RowKind kind = TargetOfRow(shown_, row).kind;
+  detail_->setTitle(QText(Txt::DetailCaption, language) + QUtf8(GetCHName(shown_, row)));
   Guarded(this, kind == RowKind::CbMemory ? "ShowChIfoDataOther" : "ShowChIfoData", [&] {
-    detail_->Show({host_.Config(), band_, group_}, RecordAtRow(host_.Config(), band_, group_, row), kind, language);
+    detail_->Show({host_.Config(), shown_}, RecordAtRow(host_.Config(), shown_, row), kind, language);
   });
   EnsureRoom();
 }
@@ -290,17 +293,17 @@ void frmCommChInfo::OnChoicePicked(int field, int entry) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_cmbDetail_Click", host_.Config(), [&] {
     int row = grid_->CurrentRow();
-    ChannelRecord* record = RecordAtRow(host_.Config(), band_, group_, row);
+    ChannelRecord* record = RecordAtRow(host_.Config(), shown_, row);
     if (record == nullptr) return;
     const DetailFieldDef& def = DetailFields()[field];
-    StoreChoice(def, {host_.Config(), band_, group_}, *record, entry);
+    StoreChoice(def, {host_.Config(), shown_}, *record, entry);
     reShowGrid(row);
   });
 }
 
 void frmCommChInfo::RefreshAfterChannelChange(int row) {
   RefreshCells(false);
-  groupPanel_->Show(host_.Config(), band_, group_, settingsGroup_, host_.Language());
+  groupPanel_->Show(host_.Config(), shown_.band, shown_.number, settingsGroup_, host_.Language());
   reShowGrid(row);
 }
 
@@ -334,7 +337,7 @@ void frmCommChInfo::GridNextCol() {
 
 void frmCommChInfo::EnterGridEdit(int row) {
   Guarded(this, "frmCommChInfo_EnterGridEdit", [&] {
-    if (band_ != kCB) grid_->ShowEditBox(row);
+    if (shown_.band != kCB) grid_->ShowEditBox(row);
   });
 }
 
@@ -358,11 +361,11 @@ void frmCommChInfo::SaveShowGridData() {
   bool typed = grid_->editBox()->isModified();
   std::string entry = grid_->editBox()->text().toStdString();
   grid_->HideEditBox();
-  if (band_ != kCB && typed) {
+  if (shown_.band != kCB && typed) {
     lastEditedRow_ = row;
     GuardedEdit(this, "frmCommChInfo_SaveShowGridData", host_.Config(), [&] {
-      if (IsOrdinaryGroup(band_, group_)) host_.Config().Options.WorkGroup(band_) = group_;
-      EntryResult result = StoreFrequencyEntry(host_.Config(), band_, group_, row, entry, limits_);
+      if (IsOrdinaryGroup(shown_)) host_.Config().Options.WorkGroup(shown_.band) = shown_.number;
+      EntryResult result = StoreFrequencyEntry(host_.Config(), shown_, row, entry, limits_);
       RefreshAfterChannelChange(row);
       if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
     });
@@ -375,7 +378,7 @@ void frmCommChInfo::SaveShowGridData() {
 // In HF the menu serves the MEM group only; in CB and HAM every group.
 void frmCommChInfo::OnRowMenu(int row, const QPoint& globalPos) {
   Guarded(this, "frmCommChInfo_MSFlexGrid1_MouseDown", [&] {
-    if (band_ == kHF && !IsMemGroup(band_, group_)) return;
+    if (shown_.band == kHF && !IsMemGroup(shown_)) return;
     QPointer<frmCommChInfo> self(this);
     listEditMenu_.PopUp(globalPos, [self, row](RowCommand command) {
       if (self) self->RunListEditAt(command, row);
@@ -388,7 +391,7 @@ void frmCommChInfo::RunListEdit(RowCommand command) { RunListEditAt(command, gri
 void frmCommChInfo::RunListEditAt(RowCommand command, int row) {
   SaveShowGridData();
   GuardedEdit(this, "frmCommChInfo_ListEdit", host_.Config(), [&] {
-    RowResult result = RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), band_, group_, row);
+    RowResult result = RunRowCommand(command, host_.Config(), listEditMenu_.clipboard(), shown_, row);
     if (result.changed) RefreshAfterChannelChange(row);
     if (result.outOfRange) Tell(this, QText(Txt::FrequencyOutOfRange, host_.Language()), Icon::Warning);
   });
@@ -408,20 +411,20 @@ void frmCommChInfo::Reload() {
   Guarded(this, "frmCommChInfo_Form_Load", [&] {
     grid_->HideEditBox();
     lastEditedRow_ = 0;
-    const int group = IsOrdinaryGroup(band_, group_) ? InitialGroup(host_.Config(), band_) : group_;
-    if (group != group_ || grid_->CurrentRow() < 1)
+    const int group = IsOrdinaryGroup(shown_) ? InitialGroup(host_.Config(), shown_.band) : shown_.number;
+    if (group != shown_.number || grid_->CurrentRow() < 1)
       ShowGroup(group);
     else
       RefreshAfterChannelChange(grid_->CurrentRow());
   });
 }
 
-void frmCommChInfo::ShowChannel(int band, int group, int row) {
+void frmCommChInfo::ShowChannel(BandGroup group, int row) {
   Guarded(this, "frmCommChInfo_ShowChannel", [&] {
-    if (band != band_) ShowBand(band);  // a band the last radio cannot work stays CB
-    if (band != band_) return;
-    if (group != 0 && group != group_) ShowGroup(group);
-    if (row != 0 && group == group_) MoveToCell(row, kFrequencyColumn);
+    if (group.band != shown_.band) ShowBand(group.band);  // a band the last radio cannot work stays CB
+    if (group.band != shown_.band) return;
+    if (group.number != 0 && group.number != shown_.number) ShowGroup(group.number);
+    if (row != 0 && group.number == shown_.number) MoveToCell(row, kFrequencyColumn);
   });
 }
 

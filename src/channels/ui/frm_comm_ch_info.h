@@ -29,10 +29,10 @@ class frmCommChInfo : public EditorWindow {
   void CommitPendingEdit() override;
   void ReferencesChanged() override;
   void Reload() override;
-  void ShowChannel(int band, int group, int row) override;
+  void ShowChannel(BandGroup group, int row) override;
 
-  int band() const { return band_; }
-  int group() const { return group_; }
+  Band band() const { return shown_.band; }
+  int group() const { return shown_.number; }
   QComboBox* bandSelector() const { return bandSelector_; }
   ChannelGrid* grid() const { return grid_; }
   GroupPanel* groupPanel() const { return groupPanel_; }
@@ -49,7 +49,7 @@ class frmCommChInfo : public EditorWindow {
  private:
   void InitShowGrid();
   void ChangShowByLanguage();
-  void ShowBand(int band);
+  void ShowBand(Band band);
   void ShowGroup(int group);
   void EnsureRoom();
   void SetGridData();
@@ -58,7 +58,7 @@ class frmCommChInfo : public EditorWindow {
   void ShowChannelDetail(int row);
   void RefreshAfterChannelChange(int row);
 
-  void OnBandPicked(int band);
+  void OnBandPicked(int index);
   void OnGroupPicked(int group);
   void OnSettingsGroupPicked(int group);
   void OnGroupValidPicked(int entry);
@@ -87,8 +87,7 @@ class frmCommChInfo : public EditorWindow {
   QPushButton* exportButton_ = nullptr;
   QPushButton* importButton_ = nullptr;
 
-  int band_ = 0;
-  int group_ = 1;
+  BandGroup shown_{kCB, 1};  // the group the grid shows
   int settingsGroup_ = 1;
   int lastEditedRow_ = 0;  // the remembered edit cell (always in the frequency column)
   FrequencyLimits limits_;

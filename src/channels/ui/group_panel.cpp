@@ -109,15 +109,15 @@ void GroupPanel::ApplyLanguage(int language) {
   workChannelLabel_->setText(QText(Txt::WorkChannelLabel, language));
 }
 
-void GroupPanel::Show(const RadioConfig& cfg, int band, int shownGroup, int settingsGroup, int language) {
+void GroupPanel::Show(const RadioConfig& cfg, Band band, int shownGroup, int settingsGroup, int language) {
   ShowGroupNames(cfg, band, shownGroup, settingsGroup, language);
-  ShowSettingsGroup(cfg, band, settingsGroup, language);
+  ShowSettingsGroup(cfg, {band, settingsGroup}, language);
   ShowWorkChannel(cfg, band, shownGroup);
 }
 
-void GroupPanel::ShowGroupNames(const RadioConfig& cfg, int band, int shownGroup, int settingsGroup, int language) {
+void GroupPanel::ShowGroupNames(const RadioConfig& cfg, Band band, int shownGroup, int settingsGroup, int language) {
   setTitle(QText(Txt::GroupLabel, language) + QStringLiteral(" -- ") +
-           QString::fromStdString(GroupDisplayName(cfg, band, shownGroup, language)));
+           QString::fromStdString(GroupDisplayName(cfg, {band, shownGroup}, language)));
   auto groups = Entries(GroupSelectorEntries(cfg, band, language));
   FillNumberedList(groupSelector_, groups, shownGroup);
   FillNumberedList(settingsGroup_, groups, settingsGroup);
@@ -125,24 +125,24 @@ void GroupPanel::ShowGroupNames(const RadioConfig& cfg, int band, int shownGroup
 }
 
 // MEM and VFO groups have neither a valid flag nor a name in the radio: shown, not edited.
-void GroupPanel::ShowSettingsGroup(const RadioConfig& cfg, int band, int group, int language) {
-  bool ordinary = group >= 1 && group <= OrdinaryGroupCount(band);
+void GroupPanel::ShowSettingsGroup(const RadioConfig& cfg, BandGroup group, int language) {
+  bool ordinary = group.number >= 1 && group.number <= OrdinaryGroupCount(group.band);
   {
     QSignalBlocker quiet(groupValid_);
     groupValid_->clear();
     groupValid_->addItems({QText(Txt::ChoiceOff, language), QText(Txt::ChoiceOn, language)});
-    groupValid_->setCurrentIndex(ShownEntry(cfg.Options.GroupValid(group, band), 2));
+    groupValid_->setCurrentIndex(ShownEntry(cfg.Options.GroupValid(group.number, group.band), 2));
   }
-  std::u16string name = cfg.Options.GroupName(group, band);
+  std::u16string name = cfg.Options.GroupName(group.number, group.band);
   groupName_->setText(QString::fromStdU16String(std::u16string(Cleaned(std::u16string_view(name)))));
   groupValid_->setEnabled(ordinary);
   groupName_->setEnabled(ordinary);
 }
 
-void GroupPanel::ShowWorkChannel(const RadioConfig& cfg, int band, int shownGroup) {
+void GroupPanel::ShowWorkChannel(const RadioConfig& cfg, Band band, int shownGroup) {
   std::vector<std::pair<QString, int>> channels;
-  for (int number : ChannelNumbersInUse(cfg, band, shownGroup))
-    channels.emplace_back(QString::fromStdString(GetCHName(band, shownGroup, number)), number);
+  for (int number : ChannelNumbersInUse(cfg, {band, shownGroup}))
+    channels.emplace_back(QString::fromStdString(GetCHName({band, shownGroup}, number)), number);
   FillNumberedList(workChannel_, channels, cfg.Options.WorkChannel(shownGroup, band));
   workChannel_->setEnabled(!channels.empty());
 }

@@ -21,9 +21,9 @@ class GroupPanel : public QGroupBox {
   explicit GroupPanel(QWidget* parent);
 
   void ApplyLanguage(int language);
-  void Show(const RadioConfig& cfg, int band, int shownGroup, int settingsGroup, int language);
+  void Show(const RadioConfig& cfg, Band band, int shownGroup, int settingsGroup, int language);
   // The title and the group lists only, after a group was renamed (the name box keeps its cursor).
-  void ShowGroupNames(const RadioConfig& cfg, int band, int shownGroup, int settingsGroup, int language);
+  void ShowGroupNames(const RadioConfig& cfg, Band band, int shownGroup, int settingsGroup, int language);
 
   QComboBox* groupSelector() const { return groupSelector_; }
   QComboBox* settingsGroupList() const { return settingsGroup_; }
@@ -43,8 +43,8 @@ class GroupPanel : public QGroupBox {
  private:
   QLabel* AddLabel(const char* name);
   QComboBox* AddList(const char* name);
-  void ShowSettingsGroup(const RadioConfig& cfg, int band, int group, int language);
-  void ShowWorkChannel(const RadioConfig& cfg, int band, int shownGroup);
+  void ShowSettingsGroup(const RadioConfig& cfg, BandGroup group, int language);
+  void ShowWorkChannel(const RadioConfig& cfg, Band band, int shownGroup);
 
   QLabel* groupLabel_;
   QLabel* validLabel_;

@@ -135,7 +135,7 @@ QLayout* FrmOptFeatures::BuildBandColumn(QWidget* bleFrame) {
   tabs->setObjectName("publicTabs");
   captions_.push_back({tabs, Txt::OptBandTabs});  // tabs have no label of their own to be named by
   for (const PublicBlock& block : PublicBlocks()) {
-    tabs->addTab(BuildPublicFrame(block), QString::fromLatin1(kBandShortNames[block.band]));
+    tabs->addTab(BuildPublicFrame(block), QString::fromLatin1(BandShortName(block.band)));
     if (block.band == host_.CurrentBand()) tabs->setCurrentIndex(tabs->count() - 1);
   }
   tabs->addTab(bleFrame, QText(Txt::OptBle, language()));
@@ -231,8 +231,8 @@ void FrmOptFeatures::AddTextRow(const OptionControl& def, QLineEdit* box, GridPl
 }
 
 QGroupBox* FrmOptFeatures::BuildPublicFrame(const PublicBlock& block) {
-  QGroupBox* frame = NewFrame(QStringLiteral("PublicFrame_%1").arg(block.band), block.caption);
-  frames_[block.band] = frame;
+  QGroupBox* frame = NewFrame(QStringLiteral("PublicFrame_%1").arg(BandIndex(block.band)), block.caption);
+  frames_[BandIndex(block.band)] = frame;
   GridPlace place{NewGrid(frame)};
   for (const PublicRow& row : PublicRows()) {
     if (!BlockShowsRow(block, row)) continue;
@@ -299,10 +299,10 @@ void FrmOptFeatures::ApplyEnableRules() {
   ListOf(Field(Opt::PfKey))->combo->setEnabled(pfKey);
   for (Opt key : {Opt::P1Key, Opt::P2Key, Opt::P3Key, Opt::P4Key}) ListOf(Field(key))->combo->setEnabled(!pfKey);
   const bool hfCapable = host_.HfCapable();
-  for (int band = 0; band < kBandCount; ++band) {
+  for (const Band band : kBands) {
     const bool usable = band == kCB || hfCapable;
-    ListOf({ValueRef::PublicSwitch, Opt::WorkGroup, band})->combo->setEnabled(usable);
-    frames_[band]->setEnabled(usable);
+    ListOf({ValueRef::PublicSwitch, Opt::WorkGroup, BandIndex(band)})->combo->setEnabled(usable);
+    frames_[BandIndex(band)]->setEnabled(usable);
   }
 }
 
@@ -359,7 +359,8 @@ void FrmOptFeatures::StoreList(const ListControl& list) {
   const int value = ChosenValue(list.combo);
   if (list.value.kind == ValueRef::PublicSwitch) {
     // The channel table shows each channel's Public: it opens again with the new values.
-    if (SetPublicSwitch(cfg(), list.value.i, value)) host_.ChannelTablesRewritten();
+    const std::optional<Band> band = BandOfIndex(list.value.i);
+    if (band && SetPublicSwitch(cfg(), *band, value)) host_.ChannelTablesRewritten();
     return;
   }
   WriteValue(cfg(), list.value, value);

@@ -30,11 +30,11 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
   band_ = new QComboBox(this);
   band_->setObjectName("printBand");
   for (const BandEntry& entry : kBandEntries) band_->addItem(QText(entry.selectorText, language));
-  band_->setCurrentIndex(IsBand(preset.band) ? preset.band : kCB);
+  band_->setCurrentIndex(BandIndex(preset.group.band));
   group_ = new QComboBox(this);
   group_->setObjectName("printGroup");
-  FillGroups(band_->currentIndex(), preset.group);
-  connect(band_, &QComboBox::currentIndexChanged, this, [this](int band) { FillGroups(band, 0); });
+  FillGroups(preset.group);
+  connect(band_, &QComboBox::currentIndexChanged, this, [this] { FillGroups({ShownBand(), 0}); });
   connect(channelTable_, &QRadioButton::toggled, this, &PrintChoiceDialog::EnableGroupLists);
   EnableGroupLists();
 
@@ -51,13 +51,15 @@ PrintChoiceDialog::PrintChoiceDialog(const QString& caption, const PrintChoice& 
   BuddyLabelsOf(*this);
 }
 
-void PrintChoiceDialog::FillGroups(int band, int group) {
+Band PrintChoiceDialog::ShownBand() const { return BandOfIndex(band_->currentIndex()).value_or(kCB); }
+
+void PrintChoiceDialog::FillGroups(BandGroup group) {
   group_->clear();
-  for (const GroupEntry& entry : GroupSelectorEntries(cfg_, band, language_)) {
+  for (const GroupEntry& entry : GroupSelectorEntries(cfg_, group.band, language_)) {
     QString number = QString::number(entry.group), name = QUtf8(entry.name);
     group_->addItem(name == number ? number : number + QStringLiteral("  ") + name, entry.group);
   }
-  int shown = group_->findData(group);
+  int shown = group_->findData(group.number);
   group_->setCurrentIndex(shown < 0 ? 0 : shown);
 }
 
@@ -67,7 +69,7 @@ void PrintChoiceDialog::EnableGroupLists() {
 }
 
 PrintChoice PrintChoiceDialog::choice() const {
-  return {summary_->isChecked() ? PrintKind::Summary : PrintKind::ChannelTable, band_->currentIndex(),
+  return {summary_->isChecked() ? PrintKind::Summary : PrintKind::ChannelTable, ShownBand(),
           group_->currentData().toInt()};
 }
 

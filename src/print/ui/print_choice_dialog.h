@@ -20,7 +20,8 @@ class PrintChoiceDialog : public QDialog {
   PrintChoice choice() const;
 
  private:
-  void FillGroups(int band, int group);
+  Band ShownBand() const;
+  void FillGroups(BandGroup group);
   void EnableGroupLists();
 
   const RadioConfig& cfg_;

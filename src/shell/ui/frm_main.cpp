@@ -487,9 +487,9 @@ void frmMain::BroadcastReferencesChanged() {
 
 // The window opens again on the band it showed, not on CB.
 void frmMain::ChannelTablesRewritten() {
-  const int band = currentBand_;
+  const Band band = currentBand_;
   ReopenEditor(kChannelEditorKey);
-  if (EditorWindow* channels = OpenEditorWindow(kChannelEditorKey)) channels->ShowChannel(band, 0, 0);
+  if (EditorWindow* channels = OpenEditorWindow(kChannelEditorKey)) channels->ShowChannel({band, 0}, 0);
 }
 
 void frmMain::FillWindowMenu() {

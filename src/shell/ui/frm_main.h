@@ -76,8 +76,8 @@ class frmMain : public QMainWindow, public EditorHost {
   RadioConfig& Config() override { return state_.config; }
   int Language() const override { return state_.settings.language; }
   bool HfCapable() const override { return state_.identity.hfCapable; }
-  int CurrentBand() const override { return currentBand_; }
-  void BandShown(int band) override { currentBand_ = band; }
+  Band CurrentBand() const override { return currentBand_; }
+  void BandShown(Band band) override { currentBand_ = band; }
   void BroadcastReferencesChanged() override;
   void ChannelTablesRewritten() override;
   QWidget* HostWindow() override { return this; }
@@ -130,7 +130,7 @@ class frmMain : public QMainWindow, public EditorHost {
 
   AppState& state_;
   int lastAppliedLanguage_;
-  int currentBand_ = kCB;
+  Band currentBand_ = kCB;
   std::map<Command, QAction*> actions_;
   std::map<Command, QAction*> toolbarActions_;
   std::map<std::string, QPointer<QMdiSubWindow>> editors_;

@@ -84,8 +84,8 @@ void UndoCommands::Restored(int rangeIndexBefore, const StepReach& reach) {
   main_.RefreshCaption();
   const UndoStepView view = ViewOfStep(reach, main_.Config(), main_.Language());
   if (view.editor.empty()) return;
-  if (EditorWindow* editor = main_.OpenEditor(view.editor); editor && view.band >= 0)
-    editor->ShowChannel(view.band, view.group, view.row);
+  if (EditorWindow* editor = main_.OpenEditor(view.editor); editor && view.band)
+    editor->ShowChannel({*view.band, view.group}, view.row);
 }
 
 void UndoCommands::RefreshActions() {

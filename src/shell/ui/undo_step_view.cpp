@@ -55,8 +55,8 @@ std::string_view EditorOfSetting(const StepReach::Setting& setting) {
   return kChannelEditorKey;  // the channel counts and the document's own records
 }
 
-std::string BandAndGroup(const RadioConfig& cfg, int band, int group, int language) {
-  return std::string(kBandShortNames[band]) + " " + GroupDisplayName(cfg, band, group, language);
+std::string BandAndGroup(const RadioConfig& cfg, BandGroup group, int language) {
+  return std::string(BandShortName(group.band)) + " " + GroupDisplayName(cfg, group, language);
 }
 
 UndoStepView ViewOfChannels(const StepReach& reach, const RadioConfig& cfg, int language) {
@@ -67,18 +67,18 @@ UndoStepView ViewOfChannels(const StepReach& reach, const RadioConfig& cfg, int 
     });
   };
   UndoStepView view{{}, kChannelEditorKey};
-  if (first.band < 0 || !sameAsFirst(false)) {  // the CB memories, or channels of several bands
+  if (!first.band || !sameAsFirst(false)) {  // the CB memories, or channels of several bands
     view.what = WithoutAccessKey(Text(Txt::MenuChannelInformation, language));
-    if (first.band < 0) view.band = kCB;
+    if (!first.band) view.band = kCB;
     return view;
   }
   view.band = first.band;
   if (!sameAsFirst(true)) {
-    view.what = FillIn(Text(Txt::StepChannels, language), {kBandShortNames[first.band]});
+    view.what = FillIn(Text(Txt::StepChannels, language), {BandShortName(*first.band)});
     return view;
   }
   view.group = first.group;
-  const std::string group = BandAndGroup(cfg, first.band, first.group, language);
+  const std::string group = BandAndGroup(cfg, {*first.band, first.group}, language);
   if (reach.channels.size() > 1) {
     view.what = FillIn(Text(Txt::StepChannels, language), {group});
     return view;

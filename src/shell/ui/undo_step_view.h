@@ -2,6 +2,7 @@
 // How the Edit menu names the step Undo or Redo would take ("frequency of HAM A
 // channel 9"), and where that step is shown: the editor, and for channels the
 // band, group and row the channel window brings into view.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@ namespace zq {
 struct UndoStepView {
   std::string what;         // in the current language; empty for no step
   std::string_view editor;  // tree key of the editor that shows the change
-  int band = -1;            // a channel place: -1 for none
+  std::optional<Band> band;  // a channel place: none for none
   int group = 0;            // 0: the band only
   int row = 0;              // 0: the group only
 };

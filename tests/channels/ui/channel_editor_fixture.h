@@ -54,7 +54,7 @@ class ChannelEditorFixture : public MainWindowFixture {
     ASSERT_GE(index, 0) << text;
     Pick(list, index);
   }
-  void ShowBand(int band) { Pick(editor()->bandSelector(), band); }
+  void ShowBand(Band band) { Pick(editor()->bandSelector(), BandIndex(band)); }
   void ShowGroup(int group) { PickNumber(editor()->groupPanel()->groupSelector(), group); }
 
   // The detail list labelled `label` (the second "CTC/DCS" is occurrence 1).

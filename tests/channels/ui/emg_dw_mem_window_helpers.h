@@ -68,9 +68,9 @@ class SpecialWindowFixture : public MainWindowFixture {
   }
 
   // The group holds exactly these channels, whatever the template put there.
-  void SetChannels(int band, int group, std::initializer_list<int> numbers) {
-    app().config.Count(band, group) = 0;
-    for (int number : numbers) AddChannel(app().config, band, group, number);
+  void SetChannels(BandGroup group, std::initializer_list<int> numbers) {
+    app().config.Count(group) = 0;
+    for (int number : numbers) AddChannel(app().config, group, number);
   }
 
   template <class Window>

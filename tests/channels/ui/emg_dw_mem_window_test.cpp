@@ -29,7 +29,7 @@ class SpecialWindowsTest : public testing::SpecialWindowFixture {
 };
 
 TEST_F(SpecialWindowsTest, ChoicesStayInTheCopyUntilSaveWritesThemAndClosesTheWindow) {
-  SetChannels(kCB, 2, {3, 7, 12});
+  SetChannels({kCB, 2}, {3, 7, 12});
   auto* window = Open<frm_emg>("N3");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Emg Channel Setting"));
@@ -47,7 +47,7 @@ TEST_F(SpecialWindowsTest, ChoicesStayInTheCopyUntilSaveWritesThemAndClosesTheWi
 }
 
 TEST_F(SpecialWindowsTest, ClosingWithoutSaveLeavesTheConfigurationAsItWas) {
-  SetChannels(kCB, 1, {9});
+  SetChannels({kCB, 1}, {9});
   RadioConfig before = app().config;
   auto* window = Open<frm_dw>("N4");
   ASSERT_NE(window, nullptr);
@@ -65,7 +65,7 @@ TEST_F(SpecialWindowsTest, ClosingWithoutSaveLeavesTheConfigurationAsItWas) {
 }
 
 TEST_F(SpecialWindowsTest, APlanWithoutChannelsShowsAnEmptyListAndKeepsItsValue) {
-  SetChannels(kCB, 4, {});
+  SetChannels({kCB, 4}, {});
   app().config.DualWatchSettings[3] = 17;
   auto* window = Open<frm_dw>("N4");
   QComboBox* ec = List(window, "EC DW Channel");
@@ -75,7 +75,7 @@ TEST_F(SpecialWindowsTest, APlanWithoutChannelsShowsAnEmptyListAndKeepsItsValue)
 }
 
 TEST_F(SpecialWindowsTest, TheDePlanOffersChannelsUpToEighty) {
-  SetChannels(kCB, 3, {80, 40, 41});
+  SetChannels({kCB, 3}, {80, 40, 41});
   auto* window = Open<frm_dw>("N4");
   EXPECT_EQ(Entries(List(window, "DE DW Channel")), (QStringList{"40", "41", "80"}));
 }
@@ -83,8 +83,8 @@ TEST_F(SpecialWindowsTest, TheDePlanOffersChannelsUpToEighty) {
 TEST_F(SpecialWindowsTest, ChangingTheBandRefillsItsChannelListAndTheChannelFollowsIt) {
   RadioConfig& cfg = app().config;
   cfg.Options.GroupName(2, kHAM) = u"XY";
-  SetChannels(kHAM, 1, {4});
-  SetChannels(kHAM, 2, {11, 6});
+  SetChannels({kHAM, 1}, {4});
+  SetChannels({kHAM, 2}, {11, 6});
   auto* window = Open<frm_emg>("N3");
   QComboBox* band = List(window, "HAM Emg Band 2");
   QComboBox* channel = List(window, "HAM Emg Channel 2");
@@ -102,8 +102,8 @@ TEST_F(SpecialWindowsTest, ChangingTheBandRefillsItsChannelListAndTheChannelFoll
 }
 
 TEST_F(SpecialWindowsTest, UkRowsShowTheUUkValuesAgainstTheUkGroupAndCannotBeChanged) {
-  SetChannels(kCB, 5, {9, 2});
-  SetChannels(kCB, 7, {9});
+  SetChannels({kCB, 5}, {9, 2});
+  SetChannels({kCB, 7}, {9});
   auto* window = Open<frm_emg>("N3");
   QComboBox* uk = List(window, "UK Emg Channel 1");
   ASSERT_NE(uk, nullptr);

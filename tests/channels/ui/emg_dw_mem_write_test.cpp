@@ -28,8 +28,8 @@ class SpecialWriteTest : public testing::SpecialWindowFixture {
 };
 
 TEST_F(SpecialWriteTest, AWriteCarriesTheSavedSettingsAndTheWeatherTableIntoTheRadio) {
-  SetChannels(kCB, 2, {2, 7});
-  SetChannels(kHF, 4, {21});
+  SetChannels({kCB, 2}, {2, 7});
+  SetChannels({kHF, 4}, {21});
   main->transfers().AttachDemoRadio(MakeDemoRadio(folder.program(), false));
 
   auto* emg = Open<frm_emg>("N3");

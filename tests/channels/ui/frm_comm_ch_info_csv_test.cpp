@@ -20,7 +20,7 @@ TEST_F(ChannelCsvTest, AGroupGoesOutAndComesBackIntoAnotherGroup) {
   ShowGroup(1);
   TypeFrequency(3, "28.50000");
   TypeFrequency(7, "29.12000");
-  ASSERT_EQ(cfg().Count(kHAM, 1), 2);
+  ASSERT_EQ(cfg().Count({kHAM, 1}), 2);
 
   prompter.SaveFile(File("ham1.csv"));
   Click("exportCsvButton");
@@ -28,11 +28,11 @@ TEST_F(ChannelCsvTest, AGroupGoesOutAndComesBackIntoAnotherGroup) {
   ASSERT_TRUE(std::filesystem::exists(folder.root() / "ham1.csv"));
 
   ShowGroup(2);
-  ASSERT_EQ(cfg().Count(kHAM, 2), 0);
+  ASSERT_EQ(cfg().Count({kHAM, 2}), 0);
   prompter.OpenFileWithOption(File("ham1.csv"), false);
   Click("importCsvButton");
-  ASSERT_EQ(cfg().Count(kHAM, 2), 2);
-  EXPECT_EQ(cfg().Channel(kHAM, 2, 1).Number, 3);
+  ASSERT_EQ(cfg().Count({kHAM, 2}), 2);
+  EXPECT_EQ(cfg().Channel({kHAM, 2}, 1).Number, 3);
   EXPECT_EQ(grid()->item(6, kFrequencyColumn)->text(), QStringLiteral("29.12000"));  // shown at once
   EXPECT_TRUE(prompter.shown.back().startsWith(QStringLiteral("Channels imported")))
       << prompter.shown.back().toStdString();
@@ -45,7 +45,7 @@ TEST_F(ChannelCsvTest, BadLinesAreReportedAndACbGroupRefusesTheFile) {
   ShowGroup(4);
   prompter.OpenFile(File("mixed.csv"));
   Click("importCsvButton");
-  EXPECT_EQ(cfg().Count(kHF, 4), 1);
+  EXPECT_EQ(cfg().Count({kHF, 4}), 1);
   QString report = prompter.shown.back();
   EXPECT_TRUE(report.contains(QStringLiteral("Line 3: "))) << report.toStdString();
   EXPECT_TRUE(report.contains(QStringLiteral("Line 4: "))) << report.toStdString();
@@ -76,7 +76,7 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   EXPECT_EQ(prompter.openFolders.back(), QDir::fromNativeSeparators(QString::fromStdString(folder.root().string())));
   EXPECT_EQ(prompter.options.back(), QStringLiteral("Place the lines in free channels in file order (Location not used)"));
   EXPECT_FALSE(prompter.optionsOffered.back());
-  ASSERT_EQ(cfg().Count(kHAM, 3), 3);
+  ASSERT_EQ(cfg().Count({kHAM, 3}), 3);
   EXPECT_EQ(grid()->Frequency(2), QStringLiteral("28.40000"));
   EXPECT_EQ(grid()->Frequency(3), QStringLiteral("29.10000"));
   EXPECT_EQ(prompter.shown.back(),
@@ -87,7 +87,7 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   prompter.OpenFile(QString());  // the dialog cancelled: it opened with the box as the user left it
   Click("importCsvButton");
   EXPECT_TRUE(prompter.optionsOffered.back());
-  EXPECT_EQ(cfg().Count(kHAM, 3), 3);
+  EXPECT_EQ(cfg().Count({kHAM, 3}), 3);
 }
 
 }  // namespace

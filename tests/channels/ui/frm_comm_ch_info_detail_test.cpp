@@ -21,11 +21,11 @@ class DetailPanelTest : public ChannelEditorFixture {
   ChannelRecord& ShowChannel(const ChannelRecord& record) {
     ChannelRecord r = record;
     r.Number = 5;
-    AppendSlot(cfg(), kHAM, 2, r);
+    AppendSlot(cfg(), {kHAM, 2}, r);
     ShowBand(kHAM);
     ShowGroup(2);
     SelectRow(5);
-    return cfg().Channel(kHAM, 2, FindSlotOfNumber(cfg(), kHAM, 2, 5));
+    return cfg().Channel({kHAM, 2}, FindSlotOfNumber(cfg(), {kHAM, 2}, 5));
   }
   QList<QWidget*> Greyable() const {
     QList<QWidget*> lists;
@@ -161,7 +161,7 @@ TEST_F(DetailPanelTest, GroupSettingsEditTheGroupPickedInTheSecondList) {
 TEST_F(DetailPanelTest, GroupsWithTheSameOrABlankNameStayApart) {
   cfg().Options.GroupName(2, kHF) = u"A";
   cfg().Options.GroupName(3, kHF) = u"  ";
-  testing::AddChannel(cfg(), kHF, 2, 1);
+  testing::AddChannel(cfg(), {kHF, 2}, 1);
   ShowBand(kHF);
   GroupPanel* panel = editor()->groupPanel();
   EXPECT_EQ(Items(panel->groupSelector()).mid(0, 3), (QStringList{"A", "A", "3"}));

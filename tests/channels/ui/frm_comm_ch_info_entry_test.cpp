@@ -17,8 +17,8 @@ class FrequencyEntryTest : public ChannelEditorFixture {
     ShowGroup(2);
   }
   std::string StoredAt(int row, int group = 2) {
-    int position = FindSlotOfNumber(cfg(), kHF, group, row);
-    return position ? cfg().Channel(kHF, group, position).RxFrequency.str() : "none";
+    int position = FindSlotOfNumber(cfg(), {kHF, group}, row);
+    return position ? cfg().Channel({kHF, group}, position).RxFrequency.str() : "none";
   }
   const QString outOfRange = QStringLiteral("Frequency is out of range.");
 };
@@ -80,16 +80,16 @@ TEST_F(FrequencyEntryTest, TheLimitsOfTheBandAreAcceptedAndAnythingOutsideWarnsA
   EXPECT_EQ(StoredAt(4), "none");
   TypeFrequency(5, "128.5");
   EXPECT_EQ(prompter.shown.size(), 3);
-  EXPECT_EQ(cfg().Count(kHF, 2), 2);
+  EXPECT_EQ(cfg().Count({kHF, 2}), 2);
 }
 
 TEST_F(FrequencyEntryTest, AnEntryIsSnappedAndTheCellShowsWhatWasStored) {
   ShowBand(kHAM);
   ShowGroup(1);
   TypeFrequency(7, "28.123456");
-  int position = FindSlotOfNumber(cfg(), kHAM, 1, 7);
+  int position = FindSlotOfNumber(cfg(), {kHAM, 1}, 7);
   ASSERT_NE(position, 0);
-  const ChannelRecord& created = cfg().Channel(kHAM, 1, position);
+  const ChannelRecord& created = cfg().Channel({kHAM, 1}, position);
   EXPECT_EQ(created.RxFrequency.str(), "2812345 ");
   EXPECT_EQ(created.TxFrequency.str(), "2812345 ");
   EXPECT_EQ(created.Enabled, 1);
@@ -101,11 +101,11 @@ TEST_F(FrequencyEntryTest, AnEntryIsSnappedAndTheCellShowsWhatWasStored) {
 
 TEST_F(FrequencyEntryTest, EmptyingAChannelRemovesItAndLaterChannelsMoveForward) {
   for (int row : {10, 3, 20}) TypeFrequency(row, "28.1");
-  ASSERT_EQ(cfg().Count(kHF, 2), 3);
+  ASSERT_EQ(cfg().Count({kHF, 2}), 3);
   TypeFrequency(10, "");
-  EXPECT_EQ(cfg().Count(kHF, 2), 2);
-  EXPECT_EQ(cfg().Channel(kHF, 2, 1).Number, 3);
-  EXPECT_EQ(cfg().Channel(kHF, 2, 2).Number, 20);
+  EXPECT_EQ(cfg().Count({kHF, 2}), 2);
+  EXPECT_EQ(cfg().Channel({kHF, 2}, 1).Number, 3);
+  EXPECT_EQ(cfg().Channel({kHF, 2}, 2).Number, 20);
   EXPECT_EQ(grid()->Frequency(10), QString());
   EXPECT_EQ(grid()->Frequency(20), QStringLiteral("28.10000"));
 }
@@ -126,8 +126,8 @@ TEST_F(FrequencyEntryTest, TheOnlyChannelOfTheBandStaysAndAGroupsLastChannelMark
 }
 
 TEST_F(FrequencyEntryTest, LeavingTheBoxWithoutTypingStoresNothing) {
-  AppendSlot(cfg(), kHF, 2, NewChannelRecord(8));
-  cfg().Channel(kHF, 2, 1).RxFrequency = "28145005";
+  AppendSlot(cfg(), {kHF, 2}, NewChannelRecord(8));
+  cfg().Channel({kHF, 2}, 1).RxFrequency = "28145005";
   ShowGroup(2);
   RadioConfig before = cfg();
   SelectRow(8);
@@ -145,7 +145,7 @@ TEST_F(FrequencyEntryTest, EscapeDropsTheEntry) {
   QTest::keyClick(box(), Qt::Key_Escape);
   EXPECT_FALSE(grid()->IsEditing());
   editor()->CommitPendingEdit();
-  EXPECT_EQ(cfg().Count(kHF, 2), 0);
+  EXPECT_EQ(cfg().Count({kHF, 2}), 0);
 }
 
 TEST_F(FrequencyEntryTest, EnterOnAnEmptyBoxMovesDownAndWrapsFromTheLastRow) {
@@ -159,7 +159,7 @@ TEST_F(FrequencyEntryTest, EnterOnAnEmptyBoxMovesDownAndWrapsFromTheLastRow) {
   QTest::keyClick(box(), Qt::Key_Return);
   EXPECT_FALSE(grid()->IsEditing());
   EXPECT_EQ(grid()->CurrentRow(), 40);
-  EXPECT_EQ(cfg().Count(kHF, 2), 0);
+  EXPECT_EQ(cfg().Count({kHF, 2}), 0);
 
   QTest::keyClick(grid(), Qt::Key_Return);
   QTest::keyClick(box(), Qt::Key_Return);

@@ -30,7 +30,8 @@ TEST_F(ChannelGridTest, OpensOnCbWithTheBandSelectorLockedUntilAnHfRadioAnswered
 TEST_F(ChannelGridTest, RowsLabelsAndColumnWidthsFollowBandAndGroup) {
   AllowEveryBand();
   struct Case {
-    int band, group, rows;
+    Band band;
+    int group, rows;
     const char *firstLabel, *lastLabel;
     int frequencyWidth;
   };
@@ -40,7 +41,7 @@ TEST_F(ChannelGridTest, RowsLabelsAndColumnWidthsFollowBandAndGroup) {
       {kHAM, 12, 40, "1", "40", 84},  {kHAM, 13, 99, "M1", "M99", 101}, {kHAM, 14, 1, "1", "1", 101},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "band " << c.band << " group " << c.group);
+    SCOPED_TRACE(::testing::Message() << "band " << BandIndex(c.band) << " group " << c.group);
     ShowBand(c.band);
     ShowGroup(c.group);
     ASSERT_EQ(editor()->group(), c.group);
@@ -148,7 +149,7 @@ TEST_F(ChannelGridTest, StoredFrequenciesShowWithFiveDecimalsAndNoFrequencyAsAnE
   a.RxFrequency = "28145000";
   b.RxFrequency = "FFFFFFFF";
   c.RxFrequency = "2812345 ";
-  for (auto* r : {&a, &b, &c}) AppendSlot(cfg(), kHAM, 2, *r);
+  for (auto* r : {&a, &b, &c}) AppendSlot(cfg(), {kHAM, 2}, *r);
   ShowBand(kHAM);
   ShowGroup(2);
   EXPECT_EQ(grid()->Frequency(3), QStringLiteral("28.14500"));
@@ -163,7 +164,7 @@ TEST_F(ChannelGridTest, AStoredTextThatIsNoFrequencyShowsTheLowerLimitWithOneMes
   for (int n : {1, 2}) {
     ChannelRecord r = NewChannelRecord(n);
     r.RxFrequency = "28.1abc";
-    AppendSlot(cfg(), kHF, 4, r);
+    AppendSlot(cfg(), {kHF, 4}, r);
   }
   ShowBand(kHF);
   prompter.shown.clear();
@@ -174,7 +175,7 @@ TEST_F(ChannelGridTest, AStoredTextThatIsNoFrequencyShowsTheLowerLimitWithOneMes
 
 TEST_F(ChannelGridTest, TheGridOpensOnTheWorkChannelAndAGroupPickMakesItTheWorkGroup) {
   AllowEveryBand();
-  for (int n : {5, 12}) AppendSlot(cfg(), kHF, 3, NewChannelRecord(n));
+  for (int n : {5, 12}) AppendSlot(cfg(), {kHF, 3}, NewChannelRecord(n));
   cfg().Options.WorkChannel(3, kHF) = 12;
   ShowBand(kHF);
   ShowGroup(3);

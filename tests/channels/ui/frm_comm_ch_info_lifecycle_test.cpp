@@ -39,7 +39,7 @@ class ChannelWindowLifecycleTest : public ChannelEditorFixture {
 };
 
 TEST_F(ChannelWindowLifecycleTest, AReadFromTheRadioShowsItsChannels) {
-  cfg().Count(kCB, 1) = 0;
+  cfg().Count({kCB, 1}) = 0;
   Reopen();
   ASSERT_EQ(grid()->Frequency(1), QString());
   QPointer<frmCommChInfo> before = editor();
@@ -110,7 +110,7 @@ TEST_F(ChannelWindowLifecycleTest, CbMemoryLinksEditedAfterAReadKeepEveryMemoryS
 
 TEST_F(ChannelWindowLifecycleTest, NewOpenAndInitialSettingOpenTheWindowAgainOnTheNewData) {
   std::string path = (folder.root() / "plan.dat").string();
-  cfg().Count(kCB, 1) = 3;
+  cfg().Count({kCB, 1}) = 3;
   ASSERT_TRUE(SaveDataFile(path, app()).ok());
 
   main->toolbarAction(Command::New)->trigger();
@@ -146,17 +146,17 @@ TEST_F(ChannelWindowLifecycleTest, APendingEntryIsStoredBeforeTheConfigurationIs
   QTest::keyClick(grid(), Qt::Key_Return);
   QTest::keyClicks(box(), "27.125");
   main->CommitEditors();  // as before a write to the radio
-  EXPECT_EQ(cfg().Count(kHF, 1), 1);
-  EXPECT_EQ(cfg().Channel(kHF, 1, 1).RxFrequency.str(), "2712500 ");
+  EXPECT_EQ(cfg().Count({kHF, 1}), 1);
+  EXPECT_EQ(cfg().Channel({kHF, 1}, 1).RxFrequency.str(), "2712500 ");
 }
 
 TEST_F(ChannelWindowLifecycleTest, ReloadShowsAReplacedConfiguration) {
-  testing::AddChannel(cfg(), kCB, 2, 41, "2700000 ");
+  testing::AddChannel(cfg(), {kCB, 2}, 41, "2700000 ");
   cfg().Options.WorkGroup(kCB) = 2;
   editor()->Reload();
   EXPECT_EQ(editor()->group(), 2);
   EXPECT_EQ(grid()->Frequency(41), QString());  // a memory row, not a channel
-  cfg().Count(kCB, 2) = 0;
+  cfg().Count({kCB, 2}) = 0;
   editor()->Reload();
   EXPECT_EQ(grid()->Frequency(1), QString());
 }

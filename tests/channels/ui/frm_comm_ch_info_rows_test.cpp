@@ -34,17 +34,17 @@ class RowMenuTest : public ChannelEditorFixture {
     menu().hide();
   }
   // The grid shows exactly what the configuration holds, and the group's count is sound.
-  void ExpectGridMatchesConfig(int band, int group) {
-    GridCells cells = GridFrequencies(cfg(), band, group, LimitsOfBand(band));
+  void ExpectGridMatchesConfig(BandGroup group) {
+    GridCells cells = GridFrequencies(cfg(), group, LimitsOfBand(group.band));
     for (int row = 1; row <= grid()->RowCount(); ++row)
       ASSERT_EQ(grid()->Frequency(row).toStdString(), cells.frequencies[row - 1]) << "row " << row;
-    int count = cfg().Count(band, group);
+    int count = cfg().Count(group);
     ASSERT_GE(count, 0);
-    ASSERT_LE(count, GroupCapacity(band, group));
+    ASSERT_LE(count, GroupCapacity(group));
     std::set<int> numbers;
     for (int k = 1; k <= count; ++k) {
-      int number = cfg().Channel(band, group, k).Number;
-      ASSERT_TRUE(number >= 1 && number <= GroupCapacity(band, group)) << number;
+      int number = cfg().Channel(group, k).Number;
+      ASSERT_TRUE(number >= 1 && number <= GroupCapacity(group)) << number;
       ASSERT_TRUE(numbers.insert(number).second) << "two channels numbered " << number;
     }
   }
@@ -73,8 +73,8 @@ TEST_F(RowMenuTest, TheMenuOpensInCbAndHamEverywhereAndInHfOnlyInTheMemGroup) {
 }
 
 TEST_F(RowMenuTest, CopyPasteCutInsertAndDeleteThroughTheMenu) {
-  AddChannel(cfg(), kHAM, 1, 2, "2850000 ").Mode = 2;
-  AddChannel(cfg(), kHAM, 1, 3, "2860000 ");
+  AddChannel(cfg(), {kHAM, 1}, 2, "2850000 ").Mode = 2;
+  AddChannel(cfg(), {kHAM, 1}, 3, "2860000 ");
   ShowBand(kHAM);
   ASSERT_TRUE(RightClick(2));
   Choose(RowCommand::Copy);
@@ -82,7 +82,7 @@ TEST_F(RowMenuTest, CopyPasteCutInsertAndDeleteThroughTheMenu) {
   Choose(RowCommand::Paste);
   EXPECT_EQ(grid()->Frequency(9), QStringLiteral("28.50000"));
   EXPECT_EQ(Detail(Txt::DetailMode)->currentText(), QStringLiteral("USB"));
-  EXPECT_EQ(cfg().Count(kHAM, 1), 3);
+  EXPECT_EQ(cfg().Count({kHAM, 1}), 3);
 
   ASSERT_TRUE(RightClick(2));
   Choose(RowCommand::InsertPaste);  // 2, 3 move to 3, 4; the copy goes into 2
@@ -90,7 +90,7 @@ TEST_F(RowMenuTest, CopyPasteCutInsertAndDeleteThroughTheMenu) {
   EXPECT_EQ(grid()->Frequency(3), QStringLiteral("28.50000"));
   EXPECT_EQ(grid()->Frequency(4), QStringLiteral("28.60000"));
   EXPECT_EQ(grid()->Frequency(10), QStringLiteral("28.50000"));
-  EXPECT_EQ(cfg().Count(kHAM, 1), 4);
+  EXPECT_EQ(cfg().Count({kHAM, 1}), 4);
 
   ASSERT_TRUE(RightClick(4));
   Choose(RowCommand::Cut);
@@ -101,14 +101,14 @@ TEST_F(RowMenuTest, CopyPasteCutInsertAndDeleteThroughTheMenu) {
   ASSERT_TRUE(RightClick(3));
   Choose(RowCommand::Delete);
   EXPECT_EQ(grid()->Frequency(3), QString());
-  EXPECT_EQ(cfg().Count(kHAM, 1), 3);
+  EXPECT_EQ(cfg().Count({kHAM, 1}), 3);
   EXPECT_FALSE(Detail(Txt::DetailMode)->isEnabled());
-  ExpectGridMatchesConfig(kHAM, 1);
+  ExpectGridMatchesConfig({kHAM, 1});
 }
 
 TEST_F(RowMenuTest, TheVfoGroupTakesOnlyAPaste) {
-  AddChannel(cfg(), kHAM, 14, 1, "2900000 ");
-  AddChannel(cfg(), kHAM, 1, 6, "2910000 ");
+  AddChannel(cfg(), {kHAM, 14}, 1, "2900000 ");
+  AddChannel(cfg(), {kHAM, 1}, 6, "2910000 ");
   ShowBand(kHAM);
   ShowGroup(14);
   RadioConfig before = cfg();
@@ -126,7 +126,7 @@ TEST_F(RowMenuTest, TheVfoGroupTakesOnlyAPaste) {
   ASSERT_TRUE(RightClick(1));
   Choose(RowCommand::Paste);
   EXPECT_EQ(grid()->Frequency(1), QStringLiteral("29.10000"));
-  EXPECT_EQ(cfg().Count(kHAM, 14), 1);
+  EXPECT_EQ(cfg().Count({kHAM, 14}), 1);
 }
 
 TEST_F(RowMenuTest, CbMemoryRowsCanBeCopiedButNotCutOrDeleted) {
@@ -143,7 +143,7 @@ TEST_F(RowMenuTest, CbMemoryRowsCanBeCopiedButNotCutOrDeleted) {
   Choose(RowCommand::Copy);  // the menu remembers the row it was opened on
   ASSERT_TRUE(RightClick(40));
   Choose(RowCommand::Paste);
-  EXPECT_EQ(cfg().Channel(kCB, 1, FindSlotOfNumber(cfg(), kCB, 1, 40)).Busy, 1);
+  EXPECT_EQ(cfg().Channel({kCB, 1}, FindSlotOfNumber(cfg(), {kCB, 1}, 40)).Busy, 1);
 }
 
 // A record pasted into a band must lie in its range: it is refused with the
@@ -176,11 +176,11 @@ TEST_F(RowMenuTest, APasteOutsideTheBandsRangeSaysSoAndStoresNothing) {
   Choose(RowCommand::Paste);
   EXPECT_EQ(prompter.shown.back(), QStringLiteral("Frequency is out of range."));
   EXPECT_TRUE(cfg() == before);
-  ExpectGridMatchesConfig(kHF, 16);
+  ExpectGridMatchesConfig({kHF, 16});
 }
 
 TEST_F(RowMenuTest, TheClipboardOutlivesTheWindow) {
-  AddChannel(cfg(), kHAM, 1, 2, "2850000 ");
+  AddChannel(cfg(), {kHAM, 1}, 2, "2850000 ");
   ShowBand(kHAM);
   ASSERT_TRUE(RightClick(2));
   Choose(RowCommand::Copy);
@@ -199,7 +199,7 @@ TEST_F(RowMenuTest, RandomCommandSequencesKeepTheGroupSound) {
   const RowCommand commands[] = {RowCommand::Copy, RowCommand::Cut, RowCommand::Paste, RowCommand::InsertPaste,
                                  RowCommand::Delete};
   for (auto [band, group] : {std::pair{kHAM, 2}, std::pair{kHF, 16}, std::pair{kCB, 3}, std::pair{kHAM, 14}}) {
-    SCOPED_TRACE(::testing::Message() << "band " << band << " group " << group);
+    SCOPED_TRACE(::testing::Message() << "band " << BandIndex(band) << " group " << group);
     ShowBand(band);
     ShowGroup(group);
     int rows = grid()->RowCount();
@@ -210,7 +210,7 @@ TEST_F(RowMenuTest, RandomCommandSequencesKeepTheGroupSound) {
         TypeFrequency(row, random() % 3 == 0 ? "" : "28.4");
       else
         editor()->RunListEdit(commands[random() % 5]);
-      ExpectGridMatchesConfig(band, group);
+      ExpectGridMatchesConfig({band, group});
       if (HasFatalFailure()) return;
     }
   }

@@ -60,8 +60,8 @@ TEST_F(DtmfWindowTest, EmptyingACodeResetsItsReferencesAndTheOpenListsForgetIt) 
   RadioConfig& cfg = app().config;
   opt().DtmfCodes(3) = u"123";
   opt().DtmfCodes(5) = u"5";
-  for (int number = 1; number <= 5; ++number) testing::AddChannel(cfg, kCB, 1, number);
-  cfg.Channel(kCB, 1, 5).Bot = 3;
+  for (int number = 1; number <= 5; ++number) testing::AddChannel(cfg, {kCB, 1}, number);
+  cfg.Channel({kCB, 1}, 5).Bot = 3;
   opt().PublicParams(kHF, kPublicEot) = 3;
   opt().PublicParams(kHAM, kPublicCall) = 5;
   main->CloseAllEditors();
@@ -74,7 +74,7 @@ TEST_F(DtmfWindowTest, EmptyingACodeResetsItsReferencesAndTheOpenListsForgetIt) 
   QTest::keyClick(editor, Qt::Key_Backspace);
   QTest::keyClick(editor, Qt::Key_Return);
 
-  EXPECT_EQ(cfg.Channel(kCB, 1, 5).Bot, 0);
+  EXPECT_EQ(cfg.Channel({kCB, 1}, 5).Bot, 0);
   EXPECT_EQ(opt().PublicParams(kHF, kPublicEot), 0);
   EXPECT_EQ(opt().PublicParams(kHAM, kPublicCall), 5);
   for (const char* list : {"PublicParams_0_7", "PublicParams_1_8", "PublicParams_2_9"})

@@ -132,11 +132,11 @@ TEST_F(OptionFeaturesTest, ClarifierFollowsTheBandLastShownInTheChannelEditor) {
   opt().Clarifier() = 3;
   app().identity.hfCapable = true;
   auto openOptions = [&] { window = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey)); };
-  auto showChannels = [&](int band) {
+  auto showChannels = [&](Band band) {
     main->CloseAllEditors();
     auto* channels = static_cast<frmCommChInfo*>(main->OpenEditor(kChannelEditorKey));
-    channels->bandSelector()->setCurrentIndex(band);
-    emit channels->bandSelector()->activated(band);  // as a user's pick
+    channels->bandSelector()->setCurrentIndex(BandIndex(band));
+    emit channels->bandSelector()->activated(BandIndex(band));  // as a user's pick
     ASSERT_EQ(channels->band(), band);
   };
   showChannels(kCB);
@@ -274,16 +274,16 @@ TEST_F(OptionFeaturesTest, SwitchingHfPublicOffRewritesEveryHfChannel) {
   cfg().PublicSwitch.fill(kPublicOn);
   window = Open();
   Choose(List("PublicSwitch_1"), "Off");
-  EXPECT_EQ(cfg().PublicSwitch[kHF], kPublicOff);
-  EXPECT_EQ(cfg().Channel(kHF, MemGroup(kHF), 99).Public, 1);
-  EXPECT_EQ(cfg().Channel(kHF, VfoGroup(kHF), 1).Public, 1);
-  EXPECT_EQ(cfg().Channel(kHF, 1, 1).Public, 1);
-  EXPECT_EQ(cfg().Channel(kCB, 1, 1).Public, 0);
-  EXPECT_EQ(cfg().Channel(kHAM, 1, 1).Public, 0);
+  EXPECT_EQ(cfg().PublicSwitch[BandIndex(kHF)], kPublicOff);
+  EXPECT_EQ(cfg().Channel({kHF, MemGroup(kHF)}, 99).Public, 1);
+  EXPECT_EQ(cfg().Channel({kHF, VfoGroup(kHF)}, 1).Public, 1);
+  EXPECT_EQ(cfg().Channel({kHF, 1}, 1).Public, 1);
+  EXPECT_EQ(cfg().Channel({kCB, 1}, 1).Public, 0);
+  EXPECT_EQ(cfg().Channel({kHAM, 1}, 1).Public, 0);
 
-  cfg().Channel(kHF, 2, 2).Public = 0;
+  cfg().Channel({kHF, 2}, 2).Public = 0;
   Choose(List("PublicSwitch_1"), "Off");  // no change of the switch: the channels stay as they are
-  EXPECT_EQ(cfg().Channel(kHF, 2, 2).Public, 0);
+  EXPECT_EQ(cfg().Channel({kHF, 2}, 2).Public, 0);
 }
 
 TEST_F(OptionFeaturesTest, ReopeningAnEditorKeepsTheActiveWindowInFront) {

@@ -123,8 +123,8 @@ TEST_F(RogerBeepWindowTest, EmptyingAPresetResetsItsReferencesAndTheOpenListsFor
   app().identity.hfCapable = true;
   RadioConfig& cfg = app().config;
   ASSERT_TRUE(IsRogerPresetDefined(cfg, 4));
-  testing::AddChannel(cfg, kCB, 2, 1).Roger = 4;
-  for (int band = 0; band < kBandCount; ++band) cfg.Options.PublicParams(band, kPublicRoger) = 4;
+  testing::AddChannel(cfg, {kCB, 2}, 1).Roger = 4;
+  for (const Band band : kBands) cfg.Options.PublicParams(band, kPublicRoger) = 4;
   main->CloseAllEditors();
   auto* options = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
   EXPECT_TRUE(EntriesOf(Child<QComboBox>(options, "PublicParams_1_6")).contains("4"));
@@ -133,8 +133,8 @@ TEST_F(RogerBeepWindowTest, EmptyingAPresetResetsItsReferencesAndTheOpenListsFor
     if (StepDuration(Table(4), step) > 0) Choose(List(QStringLiteral("ToneLong_%1").arg(step)), "0");
 
   EXPECT_FALSE(IsRogerPresetDefined(cfg, 4));
-  EXPECT_EQ(cfg.Channel(kCB, 2, 1).Roger, 0);
-  for (int band = 0; band < kBandCount; ++band) EXPECT_EQ(cfg.Options.PublicParams(band, kPublicRoger), 0);
+  EXPECT_EQ(cfg.Channel({kCB, 2}, 1).Roger, 0);
+  for (const Band band : kBands) EXPECT_EQ(cfg.Options.PublicParams(band, kPublicRoger), 0);
   for (const char* list : {"PublicParams_0_6", "PublicParams_1_6", "PublicParams_2_6"}) {
     EXPECT_FALSE(EntriesOf(Child<QComboBox>(options, list)).contains("4")) << list;
     EXPECT_EQ(Child<QComboBox>(options, list)->currentText(), "OFF");

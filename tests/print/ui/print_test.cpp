@@ -152,7 +152,7 @@ TEST_F(PrintTest, TheChoiceWindowOffersTheGroupsOfTheChosenBand) {
   EXPECT_EQ(group->itemText(16), QStringLiteral("17  VFO"));
   EXPECT_EQ(dialog.choice(), (PrintChoice{PrintKind::ChannelTable, kHF, 16}));
 
-  band->setCurrentIndex(kCB);
+  band->setCurrentIndex(BandIndex(kCB));
   EXPECT_EQ(group->count(), 7);
   EXPECT_EQ(group->itemText(0), QStringLiteral("1  US"));
   group->setCurrentIndex(6);

@@ -48,12 +48,12 @@ class CompareAndSeriesTest : public MainWindowFixture {
 
 TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrintsIt) {
   const std::string file = (folder.root() / "kept.dat").string();
-  testing::AddChannel(app().config, kHAM, 1, 9).PowerLevel = 2;
+  testing::AddChannel(app().config, {kHAM, 1}, 9).PowerLevel = 2;
   const RadioConfig saved = app().config;
   EditedDocument savedFile{saved, {}, {}};
   ASSERT_TRUE(SaveDataFile(file, savedFile).ok());
   app().config.Options.Tot() = static_cast<int16_t>(saved.Options.Tot() == 5 ? 6 : 5);
-  app().config.Channel(kHAM, 1, 1).PowerLevel = 0;
+  app().config.Channel({kHAM, 1}, 1).PowerLevel = 0;
   prompter.OpenFile(QString::fromStdString(file));
   main->action(Command::CompareWithFile)->trigger();
 
@@ -65,7 +65,7 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   QTableWidget* table = window->table();
   ASSERT_EQ(table->rowCount(), 2);
   // Members named and shown as the channel and option-features windows show them.
-  const QString group = QString::fromStdString(GroupDisplayName(app().config, kHAM, 1, kEnglish));
+  const QString group = QString::fromStdString(GroupDisplayName(app().config, {kHAM, 1}, kEnglish));
   EXPECT_EQ(Row(table, 1), (QStringList{QStringLiteral("HAM %1 (1) CH 9 Power").arg(group), QStringLiteral("High"),
                                         QStringLiteral("Low")}));
   EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("TOT"), TotText(saved.Options.Tot()),
@@ -95,7 +95,7 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   app().document.fileName = (folder.root() / "sub" / "radio.dat").string();
   app().document.untitled = false;
   app().config.Options.Tot() = saved.Options.Tot();
-  app().config.Channel(kHAM, 1, 1).PowerLevel = 2;
+  app().config.Channel({kHAM, 1}, 1).PowerLevel = 2;
   app().settings.language = kChinese;
   prompter.OpenFile(QString::fromStdString(file));
   main->action(Command::CompareWithFile)->trigger();

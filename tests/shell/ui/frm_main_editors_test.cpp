@@ -93,7 +93,7 @@ TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChangesAndIsACha
   main->OpenEditor(kDtmfEditorKey);
   main->action(Command::InitialSetting)->trigger();
   EXPECT_TRUE(prompter.shown.isEmpty());  // nothing to lose: no question
-  EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the Initial Setting template's 10-metre channels
+  EXPECT_GT(app().config.Count({kHAM, 1}), 0);  // the Initial Setting template's 10-metre channels
   // The file named in the title does not hold the template: marked, and asked about at Exit.
   EXPECT_EQ(app().document.fileName, path.toStdString());
   EXPECT_TRUE(main->windowTitle().startsWith(QStringLiteral("*ZQ4071[")));
@@ -114,12 +114,12 @@ TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChangesAndIsACha
   ASSERT_EQ(prompter.shown.size(), 1);
   EXPECT_EQ(prompter.shown[0], QStringLiteral("File has been modify,save it now?"));
   EXPECT_EQ(app().config.Options.Tot(), 33);
-  EXPECT_EQ(app().config.Count(kHAM, 1), 0);
+  EXPECT_EQ(app().config.Count({kHAM, 1}), 0);
 
   prompter.Answer(Answer::No);
   main->OpenEditor(kDtmfEditorKey);
   main->action(Command::InitialSetting)->trigger();
-  EXPECT_GT(app().config.Count(kHAM, 1), 0);
+  EXPECT_GT(app().config.Count({kHAM, 1}), 0);
   EXPECT_EQ(main->OpenEditorCount(), 1);
   EXPECT_NE(main->OpenEditorWindow(kChannelEditorKey), nullptr);
 }

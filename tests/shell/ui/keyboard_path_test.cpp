@@ -77,9 +77,9 @@ class KeyboardPathTest : public testing::MainWindowFixture {
     return done();
   }
 
-  const ChannelRecord* Channel(int band, int group, int row) {
-    int position = FindSlotOfNumber(app().config, band, group, row);
-    return position ? &app().config.Channel(band, group, position) : nullptr;
+  const ChannelRecord* Channel(BandGroup group, int row) {
+    int position = FindSlotOfNumber(app().config, group, row);
+    return position ? &app().config.Channel(group, position) : nullptr;
   }
 };
 
@@ -131,7 +131,7 @@ TEST_F(KeyboardPathTest, ReadEditUndoSaveAndSetAnOptionWithKeysAlone) {
   ASSERT_TRUE(editor->grid()->IsEditing());
   Press(Qt::Key_Tab);  // the value is stored as the box is left, and the next cell is current
   EXPECT_EQ(editor->grid()->Frequency(3), QStringLiteral("28.34500"));
-  ASSERT_NE(Channel(kHAM, 1, 3), nullptr);
+  ASSERT_NE(Channel({kHAM, 1}, 3), nullptr);
   ASSERT_TRUE(PressUntil(Qt::Key_Up, [&] { return editor->grid()->CurrentRow() == 3; }));
 
   // Its Power, one step down the list; then undone and done again.
@@ -140,14 +140,14 @@ TEST_F(KeyboardPathTest, ReadEditUndoSaveAndSetAnOptionWithKeysAlone) {
     if (label->text() == QStringLiteral("Power") && label->isVisible()) power = qobject_cast<QComboBox*>(label->buddy());
   ASSERT_NE(power, nullptr);
   ASSERT_TRUE(TabTo(power));
-  const auto before = Channel(kHAM, 1, 3)->PowerLevel;
+  const auto before = Channel({kHAM, 1}, 3)->PowerLevel;
   Press(power->currentIndex() + 1 < power->count() ? Qt::Key_Down : Qt::Key_Up);
-  const auto after = Channel(kHAM, 1, 3)->PowerLevel;
+  const auto after = Channel({kHAM, 1}, 3)->PowerLevel;
   ASSERT_NE(after, before);
   Press(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Channel(kHAM, 1, 3)->PowerLevel, before);
+  EXPECT_EQ(Channel({kHAM, 1}, 3)->PowerLevel, before);
   Press(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(Channel(kHAM, 1, 3)->PowerLevel, after);
+  EXPECT_EQ(Channel({kHAM, 1}, 3)->PowerLevel, after);
 
   // File > Save As, under a new name.
   const std::filesystem::path saved = folder.root() / "by-keyboard.dat";

@@ -53,14 +53,14 @@ TEST_F(TransferCommandsTest, AReadReplacesTheConfigurationAndShowsTheChannelEdit
   app().config.Options.Tot() = 77;
   app().document.fileName = "/somewhere/kept.dat";
   app().document.untitled = false;
-  ASSERT_EQ(app().config.Count(kHAM, 1), 0);
+  ASSERT_EQ(app().config.Count({kHAM, 1}), 0);
   prompter.Answer(Answer::No);  // the changes need not be saved first
   prompter.Answer(Answer::Ok);
   ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
   ASSERT_GE(prompter.shown.size(), 3);
   EXPECT_EQ(prompter.shown[1], QStringLiteral("Read data from radio.\r\nDo you wish continue?"));
   EXPECT_EQ(prompter.shown.back(), QStringLiteral("Read Data Completed."));
-  EXPECT_GT(app().config.Count(kHAM, 1), 0);  // the radio holds 10-metre channels
+  EXPECT_GT(app().config.Count({kHAM, 1}), 0);  // the radio holds 10-metre channels
   EXPECT_NE(app().config.Options.Tot(), 77);
   EXPECT_TRUE(app().document.untitled);
   EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("[File Name:new.dat]")));

@@ -55,11 +55,12 @@ class UndoTest : public testing::ChannelEditorFixture {
   // The channel editor shows the configuration: every frequency of the shown
   // group, and the Mode and Power of the selected row's channel.
   void ExpectChannelEditorShowsConfig() {
-    const int band = editor()->band(), group = editor()->group();
-    GridCells cells = GridFrequencies(cfg(), band, group, LimitsOfBand(band));
+    const Band band = editor()->band();
+    const int group = editor()->group();
+    GridCells cells = GridFrequencies(cfg(), {band, group}, LimitsOfBand(band));
     for (int row = 1; row <= grid()->RowCount(); ++row)
       ASSERT_EQ(grid()->Frequency(row).toStdString(), cells.frequencies[row - 1]) << "row " << row;
-    const ChannelRecord* record = RecordAtRow(cfg(), band, group, grid()->CurrentRow());
+    const ChannelRecord* record = RecordAtRow(cfg(), {band, group}, grid()->CurrentRow());
     if (record == nullptr || record->Enabled != 1) return;
     EXPECT_EQ(Detail(Txt::DetailMode)->currentIndex(), record->Mode);
     EXPECT_EQ(Detail(Txt::DetailPower)->currentIndex(), record->PowerLevel);
@@ -138,7 +139,7 @@ TEST_F(UndoTest, ChannelEditsStepBackAndForthAndTheGridShowsEachState) {
     prompter.OpenFile(QString::fromStdString((folder.root() / "ham1.csv").string()));
     editor()->findChild<QPushButton*>("importCsvButton")->click();
   });
-  ASSERT_EQ(cfg().Count(kHAM, 2), 2);
+  ASSERT_EQ(cfg().Count({kHAM, 2}), 2);
 
   UndoAllThenRedoAll([&] {
     EXPECT_EQ(editor()->group(), cfg().Options.WorkGroup(kHAM));  // a step back to group 1 shows group 1
@@ -161,7 +162,7 @@ TEST_F(UndoTest, UndoAndRedoNameTheirStepAndBringItsPlaceIntoView) {
   EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Channel Information"));
   main->action(Command::Undo)->trigger();
   EXPECT_EQ(editor()->band(), kHF);
-  const QString name = QString::fromStdString(GroupDisplayName(cfg(), kHAM, 1, kEnglish));
+  const QString name = QString::fromStdString(GroupDisplayName(cfg(), {kHAM, 1}, kEnglish));
   EXPECT_EQ(main->action(Command::Undo)->text(), QStringLiteral("&Undo: Power of HAM %1 channel 3").arg(name));
   main->action(Command::Undo)->trigger();
   EXPECT_EQ(editor()->band(), kHAM);
@@ -205,7 +206,7 @@ TEST_F(UndoTest, AnEntryBeingTypedIsStoredAsAStepOfItsOwnBeforeTheUndo) {
   EXPECT_FALSE(box()->isVisible());
   main->action(Command::Redo)->trigger();
   EXPECT_EQ(grid()->Frequency(4), QStringLiteral("27.12500"));
-  EXPECT_EQ(cfg().Count(kHF, 1), 2);
+  EXPECT_EQ(cfg().Count({kHF, 1}), 2);
 }
 
 // The option features, DTMF and roger-beep windows, with the rewrites that
@@ -215,8 +216,8 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
   AllowEveryBand();
   RadioConfig& c = cfg();
   c.Options.DtmfCodes(3) = u"123";
-  AddChannel(c, kHF, 1, 1).Bot = 3;
-  AddChannel(c, kHF, 16, 5).Roger = 4;
+  AddChannel(c, {kHF, 1}, 1).Bot = 3;
+  AddChannel(c, {kHF, 16}, 5).Roger = 4;
   c.Options.PublicParams(kCB, kPublicBot) = 3;
   c.Options.PublicParams(kHAM, kPublicRoger) = 4;
   ASSERT_TRUE(IsRogerPresetDefined(c, 4));
@@ -230,21 +231,21 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
   ShowBand(kHF);
 
   Step([&] { Choose(Child<QComboBox>(options, "Tot"), "20s"); });
-  const int16_t publicSwitch = static_cast<int16_t>(1 - c.PublicSwitch[kHF]);  // 0 "On", 1 "Off"
+  const int16_t publicSwitch = static_cast<int16_t>(1 - c.PublicSwitch[BandIndex(kHF)]);  // 0 "On", 1 "Off"
   Step([&] { Choose(Child<QComboBox>(options, "PublicSwitch_1"), publicSwitch ? "Off" : "On"); });
-  ASSERT_EQ(cfg().Channel(kHF, 16, 1).Public, publicSwitch);
+  ASSERT_EQ(cfg().Channel({kHF, 16}, 1).Public, publicSwitch);
   EXPECT_EQ(editor()->band(), kHF);  // the rewritten channel window opens again on the band it showed
   Step([&] {
     auto* codes = Child<QTableWidget>(dtmf, "dtmfCodes");
     codes->item(2, 1)->setText(QString());  // as the cell editor leaves code 3 empty
   });
-  ASSERT_EQ(cfg().Channel(kHF, 1, 1).Bot, 0);
+  ASSERT_EQ(cfg().Channel({kHF, 1}, 1).Bot, 0);
   ASSERT_EQ(cfg().Options.PublicParams(kCB, kPublicBot), 0);
   Step([&] {
     Child<QTabBar>(roger, "rogerTabs")->setCurrentIndex(3);
     Choose(Child<QComboBox>(roger, "RecycleTimes"), "Off");
   });
-  ASSERT_EQ(cfg().Channel(kHF, 16, 1).Roger, 0);
+  ASSERT_EQ(cfg().Channel({kHF, 16}, 1).Roger, 0);
   ASSERT_EQ(cfg().Options.PublicParams(kHAM, kPublicRoger), 0);
 
   auto windowsShowConfig = [&] {
@@ -252,7 +253,7 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
     const bool codeDefined = now.Options.DtmfCodes(3).starts_with(u"123");
     auto* options = main->OpenEditorWindow(kOptionEditorKey);
     EXPECT_EQ(Child<QComboBox>(options, "Tot")->currentIndex(), now.Options.Tot());
-    EXPECT_EQ(Child<QComboBox>(options, "PublicSwitch_1")->currentIndex(), now.PublicSwitch[kHF]);
+    EXPECT_EQ(Child<QComboBox>(options, "PublicSwitch_1")->currentIndex(), now.PublicSwitch[BandIndex(kHF)]);
     const QString codeThree = QString::fromUtf8("3 \u2014 123");
     EXPECT_EQ(EntriesOf(Child<QComboBox>(options, "PublicParams_0_7")).contains(codeThree), codeDefined);
     EXPECT_EQ(Child<QComboBox>(options, "PublicParams_0_7")->currentText(),
@@ -279,8 +280,8 @@ TEST_F(UndoTest, OptionChangesAndTheirRewritesStepBackAndForthInEveryOpenWindow)
 }
 
 TEST_F(UndoTest, SpecialWindowSavesAndInitialSettingStepBackAndTheOpenCopyShowsTheRestoredState) {
-  cfg().Count(kCB, 2) = 0;
-  for (int number : {3, 7, 12}) AddChannel(cfg(), kCB, 2, number);
+  cfg().Count({kCB, 2}) = 0;
+  for (int number : {3, 7, 12}) AddChannel(cfg(), {kCB, 2}, number);
   main->undoCommands().StartFresh();
   states.push_back(cfg());
 
