@@ -38,7 +38,7 @@ void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
   for (const Band band : kBands) {
     out << "  " << BandShortName(band) << ":";
     for (int group = 1; group <= GroupCount(band); ++group)
-      out << "  " << group << " " << Shown(cfg.Options.GroupName(group, band)) << " "
+      out << "  " << group << " " << Shown(cfg.Options.GroupName({band, group})) << " "
           << cfg.Count({band, group});
     out << "\n";
   }

@@ -43,7 +43,7 @@ Choices CbMemoryChoices(const RadioConfig& cfg, int group) {
 Choices GroupNameChoices(const RadioConfig& cfg, Band band) {
   Choices choices;
   for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
-    std::string name = Utf16ToUtf8(Cleaned(cfg.Options.GroupName(g, band)));
+    std::string name = Utf16ToUtf8(Cleaned(cfg.Options.GroupName({band, g})));
     choices.push_back({name.empty() ? std::to_string(g) : name, g - 1});
   }
   return choices;

@@ -23,7 +23,7 @@ int RecordsNumberedUpTo40(const RadioConfig& cfg, BandGroup group) {
 int OtherChannelsBelow40InValidGroups(const RadioConfig& cfg, BandGroup group, int position) {
   int count = 0;
   for (int g = 1; g <= GroupsOfLastChannelRule(group.band) && g <= kMaxGroups; ++g) {
-    if (cfg.Options.GroupValid(g, group.band) != 1) continue;
+    if (cfg.Options.GroupValid({group.band, g}) != 1) continue;
     for (int k = 1, used = SlotsInUse(cfg, {group.band, g}); k <= used; ++k)
       if (!(g == group.number && k == position) && cfg.Channel({group.band, g}, k).Number < kPlainChannels) ++count;
   }
@@ -36,7 +36,7 @@ EntryOutcome RemoveChannel(RadioConfig& cfg, BandGroup group, int position) {
     return EntryOutcome::Removed;
   }
   if (OtherChannelsBelow40InValidGroups(cfg, group, position) == 0) return EntryOutcome::KeptLastChannel;
-  cfg.Options.GroupValid(group.number, group.band) = 0;
+  cfg.Options.GroupValid(group) = 0;
   RemoveSlot(cfg, group, position);
   return EntryOutcome::RemovedGroupInvalid;
 }

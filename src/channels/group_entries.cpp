@@ -10,7 +10,7 @@ namespace zq {
 std::string GroupDisplayName(const RadioConfig& cfg, BandGroup group, int language) {
   if (IsMemGroup(group)) return std::string(Text(Txt::GroupMemName, language));
   if (IsVfoGroup(group)) return std::string(Text(Txt::GroupVfoName, language));
-  std::u16string stored = cfg.Options.GroupName(group.number, group.band);
+  std::u16string stored = cfg.Options.GroupName(group);
   std::string name = Utf16ToUtf8(Cleaned(std::u16string_view(stored)));
   return std::string(Trim(name)).empty() ? std::to_string(group.number) : std::string(Trim(name));
 }

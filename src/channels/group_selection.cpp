@@ -21,17 +21,17 @@ int LowestNumberInUse(const RadioConfig& cfg, BandGroup group) {
 }
 
 void RevalidateWorkChannel(RadioConfig& cfg, BandGroup group) {
-  int current = cfg.Options.WorkChannel(group.number, group.band);
+  int current = cfg.Options.WorkChannel(group);
   if (current >= 1 && FindSlotOfNumber(cfg, group, current) != 0) return;
   int lowest = LowestNumberInUse(cfg, group);
-  cfg.Options.WorkChannel(group.number, group.band) = lowest > 0 ? lowest : 1;
+  cfg.Options.WorkChannel(group) = lowest > 0 ? lowest : 1;
 }
 
 }  // namespace
 
 bool IsWorkableGroup(const RadioConfig& cfg, BandGroup group) {
   return group.number >= 1 && group.number <= OrdinaryGroupCount(group.band) &&
-         cfg.Options.GroupValid(group.number, group.band) == 1 && SlotsInUse(cfg, group) > 0;
+         cfg.Options.GroupValid(group) == 1 && SlotsInUse(cfg, group) > 0;
 }
 
 void RevalidateGroupSelections(RadioConfig& cfg, Band band) {

@@ -21,15 +21,15 @@ void SetGroupDefaults(OptionFeatures& opt) {
   for (const Band band : kBands) {
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
       bool cbUk = band == kCB && g == 7;
-      opt.GroupValid(g, band) = cbUk ? 0 : 1;
-      opt.GroupName(g, band) = std::u16string(1, static_cast<char16_t>(u'A' + g - 1));
+      opt.GroupValid({band, g}) = cbUk ? 0 : 1;
+      opt.GroupName({band, g}) = std::u16string(1, static_cast<char16_t>(u'A' + g - 1));
     }
   }
   const char16_t* cbNames[] = {u"US", u"PL", u"DE", u"EC", u"U", u"IN", u"UK"};
-  for (int g = 1; g <= 7; ++g) opt.GroupName(g, kCB) = cbNames[g - 1];
+  for (int g = 1; g <= 7; ++g) opt.GroupName({kCB, g}) = cbNames[g - 1];
   for (const Band band : kBands) {
     opt.WorkGroup(band) = 1;
-    for (int g = 1; g <= kMaxGroups; ++g) opt.WorkChannel(g, band) = 1;
+    for (int g = 1; g <= kMaxGroups; ++g) opt.WorkChannel({band, g}) = 1;
   }
 }
 

@@ -109,4 +109,16 @@ void OptionFeatures::SetText(Opt f, std::u16string_view value, int i, int j) {
   WriteText(std::span(bytes_).subspan(ElementOffset(def, i, j), def.width()), value);
 }
 
+IntRef OptionFeatures::WorkGroup(Band band) { return Ref<FieldKind::I16>(Opt::WorkGroup, BandIndex(band)); }
+int OptionFeatures::WorkGroup(Band band) const { return GetInt(Opt::WorkGroup, BandIndex(band)); }
+IntRef OptionFeatures::WorkChannel(BandGroup g) { return Ref<FieldKind::I16>(Opt::WorkChannel, g.number, BandIndex(g.band)); }
+int OptionFeatures::WorkChannel(BandGroup g) const { return GetInt(Opt::WorkChannel, g.number, BandIndex(g.band)); }
+IntRef OptionFeatures::GroupValid(BandGroup g) { return Ref<FieldKind::I16>(Opt::GroupValid, g.number, BandIndex(g.band)); }
+int OptionFeatures::GroupValid(BandGroup g) const { return GetInt(Opt::GroupValid, g.number, BandIndex(g.band)); }
+TextRef OptionFeatures::GroupName(BandGroup g) { return Ref<FieldKind::Text>(Opt::GroupName, g.number, BandIndex(g.band)); }
+std::u16string OptionFeatures::GroupName(BandGroup g) const { return GetText(Opt::GroupName, g.number, BandIndex(g.band)); }
+IntRef OptionFeatures::PublicParams(Band band, int row) { return Ref<FieldKind::I16>(Opt::PublicParams, BandIndex(band), row); }
+int OptionFeatures::PublicParams(Band band, int row) const { return GetInt(Opt::PublicParams, BandIndex(band), row); }
+
+
 }  // namespace zq

@@ -4,8 +4,8 @@
 // accessors generated from ZQ_OPTION_FIELDS:
 //   int tot = opt.Tot();                 // read
 //   opt.Tot() = 12;                      // write
-//   opt.WorkChannel(3, kHF) = 7;         // arrays take their indexes
-//   opt.GroupName(1, kCB) = u"US";       // texts are padded with blanks
+//   opt.WorkChannel({kHF, 3}) = 7;       // per group of a band: a BandGroup
+//   opt.GroupName({kCB, 1}) = u"US";     // texts are padded with blanks
 // An index outside a field's shape is a program error and throws std::out_of_range.
 #include <array>
 #include <concepts>
@@ -127,7 +127,14 @@ class TextRef {
   int chars_;
 };
 
-// An index of a field element: a number, or a band for the fields kept per band.
+// The fields kept per group of a band and per band: their accessors take a
+// BandGroup or a Band, so that a group and a band cannot change places.
+constexpr bool KeptPerBand(Opt f) {
+  return f == Opt::WorkGroup || f == Opt::WorkChannel || f == Opt::GroupValid || f == Opt::GroupName ||
+         f == Opt::PublicParams;
+}
+// An index of a field element for the table walkers' Field(): a number, or a
+// band for the fields kept per band.
 template <class T>
 concept FieldIndex = std::convertible_to<T, int> || std::same_as<T, Band>;
 template <FieldIndex T>
@@ -137,6 +144,10 @@ constexpr int IndexNumber(T index) {
   else
     return static_cast<int>(index);
 }
+
+// Indexes of every other field's accessor: plain numbers.
+template <class... T>
+concept PlainIndexes = (std::convertible_to<T, int> && ...) && !(std::same_as<T, Band> || ...);
 
 class OptionFeatures {
  public:
@@ -153,15 +164,32 @@ class OptionFeatures {
   std::u16string GetText(Opt f, int i = -1, int j = -1) const;
   void SetText(Opt f, std::u16string_view value, int i = -1, int j = -1);
 
-#define ZQ_X(name, kind, offset, chars, shape)                                                    \
-  auto name(FieldIndex auto... idx) {                                                           \
-    return Ref<FieldKind::kind>(Opt::name, IndexNumber(idx)...);                                 \
-  }                                                                                              \
-  auto name(FieldIndex auto... idx) const {                                                     \
-    return Value<FieldKind::kind>(Opt::name, IndexNumber(idx)...);                               \
+#define ZQ_X(name, kind, offset, chars, shape)                      \
+  template <class... T>                                            \
+    requires(!KeptPerBand(Opt::name) && PlainIndexes<T...>)      \
+  auto name(T... idx) {                                            \
+    return Ref<FieldKind::kind>(Opt::name, static_cast<int>(idx)...); \
+  }                                                                \
+  template <class... T>                                            \
+    requires(!KeptPerBand(Opt::name) && PlainIndexes<T...>)      \
+  auto name(T... idx) const {                                      \
+    return Value<FieldKind::kind>(Opt::name, static_cast<int>(idx)...); \
   }
   ZQ_OPTION_FIELDS(ZQ_X)
 #undef ZQ_X
+
+  IntRef WorkGroup(Band band);
+  int WorkGroup(Band band) const;
+  // Stored group first, band second, as the radio keeps them.
+  IntRef WorkChannel(BandGroup g);
+  int WorkChannel(BandGroup g) const;
+  IntRef GroupValid(BandGroup g);
+  int GroupValid(BandGroup g) const;
+  TextRef GroupName(BandGroup g);
+  std::u16string GroupName(BandGroup g) const;
+  // One of the band's common parameters (PublicParam rows).
+  IntRef PublicParams(Band band, int row);
+  int PublicParams(Band band, int row) const;
 
   bool operator==(const OptionFeatures&) const = default;
 

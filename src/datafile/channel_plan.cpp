@@ -183,7 +183,7 @@ ChannelPlanParse ParseChannelPlans(std::string_view text) { return PlanReader().
 void ApplyChannelPlans(const std::vector<PlanGroup>& groups, TemplateKind kind, RadioConfig& cfg) {
   for (const auto& g : groups) {
     if (g.initialOnly && kind != TemplateKind::InitialSetting) continue;
-    cfg.Options.GroupName(g.group.number, g.group.band) = Utf8ToUtf16(g.name);
+    cfg.Options.GroupName(g.group) = Utf8ToUtf16(g.name);
     cfg.Count(g.group) = static_cast<int16_t>(g.channels.size());
     for (const auto& c : g.channels) {
       ChannelRecord record;

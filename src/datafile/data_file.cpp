@@ -154,8 +154,8 @@ bool LoadTemplate(const std::filesystem::path& dataFile, EditedDocument& edited)
   auto pair = ReadPairFiles(dataFile);
   bool usable = pair && ParseStoredPair(pair->settings, pair->channels, loaded).ok();
   if (usable) {
-    loaded.content.Options.GroupName(1, kCB) = u"US";
-    const std::u16string hfName = std::as_const(loaded.content.Options).GroupName(1, kHF);
+    loaded.content.Options.GroupName({kCB, 1}) = u"US";
+    const std::u16string hfName = std::as_const(loaded.content.Options).GroupName({kHF, 1});
     usable = !CutAtNul(hfName).empty();
   }
   if (!usable) {

@@ -61,7 +61,7 @@ void ReadRows(const MemoryImage& image, SettingsArea area, RadioConfig& cfg) {
 void ReadGroupValidBits(const MemoryImage& image, RadioConfig& cfg) {
   for (const Band band : kBands)
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
-      cfg.Options.GroupValid(g, band) = LoadBitmapBit(image, kGroupValidBits[BandIndex(band)], g - 1);
+      cfg.Options.GroupValid({band, g}) = LoadBitmapBit(image, kGroupValidBits[BandIndex(band)], g - 1);
 }
 
 void ReadGroupNames(const MemoryImage& image, RadioConfig& cfg) {
@@ -70,7 +70,7 @@ void ReadGroupNames(const MemoryImage& image, RadioConfig& cfg) {
       uint32_t at = kGroupNames[BandIndex(band)] + uint32_t(g - 1) * 2;
       std::u16string name;
       for (uint32_t k = 0; k < 2 && image.Get(at + k) != 0; ++k) name += char16_t(image.Get(at + k));
-      cfg.Options.GroupName(g, band) = name;
+      cfg.Options.GroupName({band, g}) = name;
     }
   }
 }

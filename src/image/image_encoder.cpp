@@ -68,14 +68,14 @@ void WriteGroupValidBits(const RadioConfig& cfg, MemoryImage& image) {
     image.Put(kGroupValidBits[BandIndex(band)], 0);
     image.Put(kGroupValidBits[BandIndex(band)] + 1, 0);
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g)
-      StoreBitmapBit(image, kGroupValidBits[BandIndex(band)], g - 1, cfg.Options.GroupValid(g, band));
+      StoreBitmapBit(image, kGroupValidBits[BandIndex(band)], g - 1, cfg.Options.GroupValid({band, g}));
   }
 }
 
 void WriteGroupNames(const RadioConfig& cfg, MemoryImage& image) {
   for (const Band band : kBands) {
     for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
-      std::u16string name(Cleaned(cfg.Options.GroupName(g, band)));
+      std::u16string name(Cleaned(cfg.Options.GroupName({band, g})));
       uint32_t at = kGroupNames[BandIndex(band)] + uint32_t(g - 1) * 2;
       for (uint32_t k = 0; k < 2; ++k) image.Put(at + k, k < name.size() ? CharByte(name[k]) : 0);
     }

@@ -80,7 +80,7 @@ void AddGroups(const RadioConfig& cfg, Summary& s) {
                                                           Txt::PrintChannelsColumn});
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group) {
-      bool valid = cfg.Options.GroupValid(group, band) == 1;
+      bool valid = cfg.Options.GroupValid({band, group}) == 1;
       t.rows.push_back({BandShortName(band), std::to_string(group), GroupDisplayName(cfg, {band, group}, s.language),
                         s.Say(valid ? Txt::ChoiceOn : Txt::ChoiceOff), std::to_string(cfg.Count({band, group}))});
     }

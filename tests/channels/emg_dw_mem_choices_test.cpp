@@ -98,7 +98,7 @@ TEST(SpecialChoices, APlanWithoutChannelsOffersNothingAndItsValueStays) {
 
 TEST(SpecialChoices, BandFieldsListTheGroupNamesAndChannelFieldsFollowTheShownGroup) {
   RadioConfig cfg = DefaultConfig();
-  cfg.Options.GroupName(2, kHF) = u"";
+  cfg.Options.GroupName({kHF, 2}) = u"";
   AddChannel(cfg, {kHF, 1}, 5);
   AddChannel(cfg, {kHF, 3}, 12);
   AddChannel(cfg, {kHF, 3}, 2);

@@ -93,8 +93,8 @@ TEST(FrequencyEntry, TheLastChannelOfAGroupGoesWhenAnotherValidGroupHasChannels)
 
   EXPECT_EQ(StoreFrequencyEntry(cfg, {kHF, 3}, 1, "", kHfLimits).outcome, EntryOutcome::RemovedGroupInvalid);
   EXPECT_EQ(cfg.Count({kHF, 3}), 0);
-  EXPECT_EQ(cfg.Options.GroupValid(3, kHF), 0);
-  EXPECT_EQ(cfg.Options.GroupValid(5, kHF), 1);
+  EXPECT_EQ(cfg.Options.GroupValid({kHF, 3}), 0);
+  EXPECT_EQ(cfg.Options.GroupValid({kHF, 5}), 1);
 }
 
 TEST(FrequencyEntry, OnlyChannelsBelow40InValidGroupsOneToNineLetTheLastChannelGo) {
@@ -102,7 +102,7 @@ TEST(FrequencyEntry, OnlyChannelsBelow40InValidGroupsOneToNineLetTheLastChannelG
   AddChannel(cfg, {kHF, 3}, 1);
   AddChannel(cfg, {kHF, 5}, 40);   // channel 40 is not counted
   AddChannel(cfg, {kHF, 6}, 10);   // nor channels of groups that are not valid
-  cfg.Options.GroupValid(6, kHF) = 0;
+  cfg.Options.GroupValid({kHF, 6}) = 0;
   AddChannel(cfg, {kHF, 10}, 10);  // nor groups above 9
   AddChannel(cfg, {kHF, MemGroup(kHF)}, 10);
   RadioConfig before = cfg;
@@ -162,13 +162,13 @@ TEST(FrequencyEntry, WorkGroupAndWorkChannelFollowTheChannels) {
   cfg.Options.WorkGroup(kHF) = 0;  // none yet
   StoreFrequencyEntry(cfg, {kHF, 2}, 8, "28.1", kHfLimits);
   EXPECT_EQ(cfg.Options.WorkGroup(kHF), 2);  // group 1 has no channels; group 2 now has
-  EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 8);
+  EXPECT_EQ(cfg.Options.WorkChannel({kHF, 2}), 8);
 
   StoreFrequencyEntry(cfg, {kHF, 2}, 4, "28.2", kHfLimits);
   StoreFrequencyEntry(cfg, {kHF, 2}, 6, "28.3", kHfLimits);
-  EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 8);  // still a channel: kept
+  EXPECT_EQ(cfg.Options.WorkChannel({kHF, 2}), 8);  // still a channel: kept
   StoreFrequencyEntry(cfg, {kHF, 2}, 8, "", kHfLimits);
-  EXPECT_EQ(cfg.Options.WorkChannel(2, kHF), 4);  // the lowest channel left
+  EXPECT_EQ(cfg.Options.WorkChannel({kHF, 2}), 4);  // the lowest channel left
   EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 1);      // other bands untouched
 }
 

@@ -28,8 +28,8 @@ TEST(GroupEntries, ChannelsInUseAreTheSoundNumbersOfTheGroupAscending) {
 
 TEST(GroupEntries, GroupsKeepTheirNumbersWhateverTheirNames) {
   RadioConfig cfg = DefaultConfig();
-  cfg.Options.GroupName(2, kHAM) = u"A";
-  cfg.Options.GroupName(5, kHAM) = u"";
+  cfg.Options.GroupName({kHAM, 2}) = u"A";
+  cfg.Options.GroupName({kHAM, 5}) = u"";
   std::vector<GroupEntry> entries = GroupSelectorEntries(cfg, kHAM, kEnglish);
   ASSERT_EQ(entries.size(), 14u);
   EXPECT_EQ(entries[1].group, 2);

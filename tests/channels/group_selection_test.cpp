@@ -18,7 +18,7 @@ TEST(GroupSelection, TheWorkGroupStaysOnAValidGroupWithChannels) {
   RevalidateGroupSelections(cfg, kHAM);
   EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 5);
 
-  cfg.Options.GroupValid(5, kHAM) = 0;
+  cfg.Options.GroupValid({kHAM, 5}) = 0;
   RevalidateGroupSelections(cfg, kHAM);
   EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 2);  // the first workable group
 }
@@ -26,9 +26,9 @@ TEST(GroupSelection, TheWorkGroupStaysOnAValidGroupWithChannels) {
 TEST(GroupSelection, WithoutAWorkableGroupTheWorkGroupIsOne) {
   RadioConfig cfg = DefaultConfig();
   AddChannel(cfg, {kHF, MemGroup(kHF)}, 3);  // memory and VFO groups are never work groups
-  cfg.Options.GroupValid(MemGroup(kHF), kHF) = 1;
+  cfg.Options.GroupValid({kHF, MemGroup(kHF)}) = 1;
   AddChannel(cfg, {kHF, 4}, 3);
-  cfg.Options.GroupValid(4, kHF) = 0;
+  cfg.Options.GroupValid({kHF, 4}) = 0;
   cfg.Options.WorkGroup(kHF) = MemGroup(kHF);
   RevalidateGroupSelections(cfg, kHF);
   EXPECT_EQ(cfg.Options.WorkGroup(kHF), 1);
@@ -37,18 +37,18 @@ TEST(GroupSelection, WithoutAWorkableGroupTheWorkGroupIsOne) {
 TEST(GroupSelection, WorkChannelsPointAtAChannelInUse) {
   RadioConfig cfg = DefaultConfig();
   for (int number : {30, 12, 25}) AddChannel(cfg, {kCB, 4}, number);
-  cfg.Options.WorkChannel(4, kCB) = 25;
-  cfg.Options.WorkChannel(5, kCB) = 17;  // group 5 has no channels
-  cfg.Options.WorkChannel(6, kCB) = 0;
+  cfg.Options.WorkChannel({kCB, 4}) = 25;
+  cfg.Options.WorkChannel({kCB, 5}) = 17;  // group 5 has no channels
+  cfg.Options.WorkChannel({kCB, 6}) = 0;
   AddChannel(cfg, {kCB, 6}, 2);
   RevalidateGroupSelections(cfg, kCB);
-  EXPECT_EQ(cfg.Options.WorkChannel(4, kCB), 25);
-  EXPECT_EQ(cfg.Options.WorkChannel(5, kCB), 1);
-  EXPECT_EQ(cfg.Options.WorkChannel(6, kCB), 2);
+  EXPECT_EQ(cfg.Options.WorkChannel({kCB, 4}), 25);
+  EXPECT_EQ(cfg.Options.WorkChannel({kCB, 5}), 1);
+  EXPECT_EQ(cfg.Options.WorkChannel({kCB, 6}), 2);
 
-  cfg.Options.WorkChannel(4, kCB) = 31;  // a row without a channel
+  cfg.Options.WorkChannel({kCB, 4}) = 31;  // a row without a channel
   RevalidateGroupSelections(cfg, kCB);
-  EXPECT_EQ(cfg.Options.WorkChannel(4, kCB), 12);  // the lowest Number, not the first record
+  EXPECT_EQ(cfg.Options.WorkChannel({kCB, 4}), 12);  // the lowest Number, not the first record
 }
 
 }  // namespace

@@ -211,7 +211,7 @@ void ExpectSelectionsConsistent(const RadioConfig& cfg, Band band) {
   int workGroup = cfg.Options.WorkGroup(band);
   ASSERT_TRUE(anyWorkable ? IsWorkableGroup(cfg, {band, workGroup}) : workGroup == 1);
   for (int g = 1; g <= GroupCount(band); ++g) {
-    int workChannel = cfg.Options.WorkChannel(g, band);
+    int workChannel = cfg.Options.WorkChannel({band, g});
     ASSERT_TRUE(cfg.Count({band, g}) == 0 ? workChannel == 1 : RecordAtRow(cfg, {band, g}, workChannel) != nullptr);
   }
 }

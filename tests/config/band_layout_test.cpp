@@ -20,7 +20,17 @@ concept NamesAGroup = requires(First first, Second second, const RadioConfig& cf
   cfg.Channel({first, second}, 1);
   cfg.Channels.group({first, second});
   SlotsInUse(cfg, {first, second});
+  cfg.Options.GroupValid({first, second});
+  cfg.Options.WorkChannel({first, second});
+  cfg.Options.GroupName({first, second});
 };
+// The option fields kept per band take a band, never a plain number.
+template <class Index>
+concept NamesABand = requires(Index index, const OptionFeatures& opt) {
+  opt.WorkGroup(index);
+  opt.PublicParams(index, 0);
+};
+static_assert(NamesABand<Band> && !NamesABand<int>);
 static_assert(NamesAGroup<Band, int>);
 static_assert(!NamesAGroup<int, Band>);
 static_assert(!NamesAGroup<int, int>);

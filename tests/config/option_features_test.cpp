@@ -48,8 +48,8 @@ TEST(OptionFeatures, AccessorsStoreLittleEndianAndTextsTwoBytesPerCharacter) {
   EXPECT_EQ(opt.bytes()[1596], 0);
   opt.SwrProtect() = -1;
   EXPECT_EQ(opt.SwrProtect(), -1);
-  opt.GroupName(1, kCB) = u"U";
-  EXPECT_EQ(opt.GroupName(1, kCB), u"U ");
+  opt.GroupName({kCB, 1}) = u"U";
+  EXPECT_EQ(opt.GroupName({kCB, 1}), u"U ");
   EXPECT_EQ(opt.bytes()[1134], 'U');
   EXPECT_EQ(opt.bytes()[1136], ' ');
   opt.WxFrequency(3) = 162.55;
@@ -58,9 +58,9 @@ TEST(OptionFeatures, AccessorsStoreLittleEndianAndTextsTwoBytesPerCharacter) {
 
 TEST(OptionFeatures, BadIndexesAreRefused) {
   OptionFeatures opt;
-  EXPECT_THROW(opt.WorkChannel(0, kCB), std::out_of_range);
-  EXPECT_THROW(opt.WorkChannel(18, kCB), std::out_of_range);
-  EXPECT_THROW(opt.WorkChannel(1, 3), std::out_of_range);
+  EXPECT_THROW(opt.WorkChannel({kCB, 0}), std::out_of_range);
+  EXPECT_THROW(opt.WorkChannel({kCB, 18}), std::out_of_range);
+  EXPECT_THROW(opt.GetInt(Opt::WorkChannel, 1, 3), std::out_of_range);  // no band 3
   EXPECT_THROW(opt.DtmfCodes(0), std::out_of_range);
   EXPECT_THROW(opt.Tot(1), std::out_of_range);
 }

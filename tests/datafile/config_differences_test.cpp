@@ -41,7 +41,7 @@ TEST(ConfigDifferences, NameEachChangedValueWithBothSidesAndMatchChannelsBySlot)
 
   RadioConfig after = before;
   after.Options.Tot() = 7;
-  after.Options.GroupName(2, kHF) = u"XY";
+  after.Options.GroupName({kHF, 2}) = u"XY";
   after.Options.DtmfCodes(3) = u"123";
   // Slot 2 leaves the group and slot 4 changes: the records behind slot 2 move up
   // in the group's list, yet only what changed in each slot counts.

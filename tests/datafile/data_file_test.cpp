@@ -270,7 +270,7 @@ TEST(DataFile, TemplateLoadingFallsBackQuietly) {
   TempFolder dir;
   Document source = DefaultDocument();
   AddChannels(source.config, {kCB, 1}, 5);
-  source.config.Options.GroupName(1, kCB) = u"XX";
+  source.config.Options.GroupName({kCB, 1}) = u"XX";
   source.config.RangeType = {0, 0};
   source.document.rangeText = RangeTextOfIndex(0);
   auto file = SavedPair(dir, source);
@@ -278,12 +278,12 @@ TEST(DataFile, TemplateLoadingFallsBackQuietly) {
   Document d = DefaultDocument();
   ASSERT_TRUE(LoadTemplate(file, d));
   EXPECT_EQ(d.config.Count({kCB, 1}), 5);
-  EXPECT_EQ(d.config.Options.GroupName(1, kCB), u"US");
+  EXPECT_EQ(d.config.Options.GroupName({kCB, 1}), u"US");
   EXPECT_EQ(d.document.rangeText, RangeTextOfIndex(0));
   EXPECT_TRUE(IsUnchanged(d.config, d.working));
 
   // An unnamed first HF group, a missing or a damaged template: the configuration stays.
-  source.config.Options.GroupName(1, kHF) = std::u16string(2, u'\0');
+  source.config.Options.GroupName({kHF, 1}) = std::u16string(2, u'\0');
   SavedPair(dir, source);
   Document kept = DefaultDocument();
   kept.config.Options.Tot() = 9;
@@ -309,7 +309,7 @@ TEST(DataFile, IsUnchangedSeesEveryKindOfEdit) {
   };
   EXPECT_TRUE(changed([](RadioConfig& c) { c.Options.Tot() = 3; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.Options.WxFrequency(40) = 136.5; }));
-  EXPECT_TRUE(changed([](RadioConfig& c) { c.Options.GroupName(4, kHAM) = u"Q"; }));
+  EXPECT_TRUE(changed([](RadioConfig& c) { c.Options.GroupName({kHAM, 4}) = u"Q"; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.RogerBeepTable[7][29] = 4; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.RadioInfo.FactoryCode = "9999"; }));
   EXPECT_TRUE(changed([](RadioConfig& c) { c.RangeType[0] = 0; }));

@@ -123,8 +123,8 @@ TEST(Templates, BuiltTemplatesHoldTheChannelPlans) {
       for (int g = 1; g <= 7; ++g) EXPECT_EQ(t.config.Count({kCB, g}), counts[g - 1]) << g;
       for (int g = 1; g <= GroupCount(kHF); ++g) EXPECT_EQ(t.config.Count({kHF, g}), 0);
       EXPECT_EQ(t.config.Count({kHAM, 1}), kind == TemplateKind::InitialSetting ? 8 : 0);
-      EXPECT_EQ(t.config.Options.GroupValid(7, kCB), 0);
-      EXPECT_EQ(t.config.Options.GroupName(3, kCB), u"DE");
+      EXPECT_EQ(t.config.Options.GroupValid({kCB, 7}), 0);
+      EXPECT_EQ(t.config.Options.GroupName({kCB, 3}), u"DE");
 
       const ChannelRecord& ch23 = t.config.Channel({kCB, 1}, 23);
       ChannelRecord expected;

@@ -136,7 +136,7 @@ TEST_F(DecoderTest, SettingsComeBackPlusOneWhereStoredLessOne) {
   EXPECT_EQ(cfg.RangeType[0], 0);
   EXPECT_EQ(cfg.Options.WorkGroup(kCB), 1);
   EXPECT_EQ(cfg.Options.WorkGroup(kHF), 5);
-  EXPECT_EQ(cfg.Options.WorkChannel(1, kHF), 10);
+  EXPECT_EQ(cfg.Options.WorkChannel({kHF, 1}), 10);
   EXPECT_EQ(cfg.Options.BatteryProtectMax(), 0x122);
   EXPECT_EQ(cfg.Options.TxRepeaterOffset(), 50000);
   EXPECT_EQ(cfg.Options.AsqEnabled(), 1);
@@ -176,13 +176,13 @@ TEST_F(DecoderTest, GroupNamesAndValidBits) {
   image.Put(0x22002, 'P');
   image.Put(0x22040, 0xE9);
   DecodeImage(image, cfg);
-  EXPECT_EQ(cfg.Options.GroupValid(1, kCB), 1);
-  EXPECT_EQ(cfg.Options.GroupValid(2, kCB), 0);
-  EXPECT_EQ(cfg.Options.GroupValid(7, kCB), 1);
-  EXPECT_EQ(cfg.Options.GroupName(1, kCB), u"EU");
-  EXPECT_EQ(cfg.Options.GroupName(2, kCB), u"P ");
-  EXPECT_EQ(cfg.Options.GroupName(1, kHAM), u"\u00e9 ");
-  EXPECT_EQ(cfg.Options.GroupName(3, kCB), u"  ");
+  EXPECT_EQ(cfg.Options.GroupValid({kCB, 1}), 1);
+  EXPECT_EQ(cfg.Options.GroupValid({kCB, 2}), 0);
+  EXPECT_EQ(cfg.Options.GroupValid({kCB, 7}), 1);
+  EXPECT_EQ(cfg.Options.GroupName({kCB, 1}), u"EU");
+  EXPECT_EQ(cfg.Options.GroupName({kCB, 2}), u"P ");
+  EXPECT_EQ(cfg.Options.GroupName({kHAM, 1}), u"\u00e9 ");
+  EXPECT_EQ(cfg.Options.GroupName({kCB, 3}), u"  ");
 }
 
 TEST_F(DecoderTest, WeatherChannelsWithBadDigitsAreNotInUse) {

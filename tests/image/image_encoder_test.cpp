@@ -245,10 +245,10 @@ TEST_F(EncoderTest, BandAndGroupBlockWritesLessOne) {
   cfg.Options.WorkGroup(kHF) = 3;
   cfg.Options.WorkGroup(kHAM) = 12;
   cfg.Options.HfUseVfo() = 1;
-  cfg.Options.WorkChannel(1, kCB) = 5;
-  cfg.Options.WorkChannel(6, kCB) = 40;
-  cfg.Options.WorkChannel(15, kHF) = 7;
-  cfg.Options.WorkChannel(12, kHAM) = 2;
+  cfg.Options.WorkChannel({kCB, 1}) = 5;
+  cfg.Options.WorkChannel({kCB, 6}) = 40;
+  cfg.Options.WorkChannel({kHF, 15}) = 7;
+  cfg.Options.WorkChannel({kHAM, 12}) = 2;
   Encode();
   EXPECT_EQ(At(0x18000), 2);
   EXPECT_EQ(At(0x18001), 0);

@@ -55,10 +55,10 @@ void CopyFieldsOutsideTheImage(const RadioConfig& from, RadioConfig& to) {
   const int workChannelGroups[] = {6, 15, 12};  // the radio keeps these groups' work channels
   for (const Band band : kBands) {
     for (int g = 1; g <= kMaxGroups; ++g) {
-      if (g > workChannelGroups[BandIndex(band)]) o.WorkChannel(g, band) = f.WorkChannel(g, band);
+      if (g > workChannelGroups[BandIndex(band)]) o.WorkChannel({band, g}) = f.WorkChannel({band, g});
       if (g > OrdinaryGroupCount(band)) {
-        o.GroupValid(g, band) = f.GroupValid(g, band);
-        o.GroupName(g, band) = f.GroupName(g, band);
+        o.GroupValid({band, g}) = f.GroupValid({band, g});
+        o.GroupName({band, g}) = f.GroupName({band, g});
       }
     }
   }

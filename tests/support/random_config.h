@@ -91,10 +91,10 @@ class RandomConfig {
     cfg.RangeType[0] = static_cast<int16_t>(Int(0, 255));
     for (const Band band : kBands) {
       o.WorkGroup(band) = Int(1, 256);
-      for (int g = 1; g <= kMaxGroups; ++g) o.WorkChannel(g, band) = Int(1, 256);
+      for (int g = 1; g <= kMaxGroups; ++g) o.WorkChannel({band, g}) = Int(1, 256);
       for (int g = 1; g <= OrdinaryGroupCount(band); ++g) {
-        o.GroupValid(g, band) = Int(0, 1);
-        o.GroupName(g, band) = Text(2, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-");
+        o.GroupValid({band, g}) = Int(0, 1);
+        o.GroupName({band, g}) = Text(2, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-");
       }
       for (int k = 0; k < 11; ++k) o.PublicParams(band, k) = Int(0, (k == 6 || k == 10) ? 15 : k >= 7 ? 255 : k == 1 || k == 2 ? 3 : 1);
     }

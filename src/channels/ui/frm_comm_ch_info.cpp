@@ -170,7 +170,7 @@ void frmCommChInfo::OnBandPicked(int index) {
 // The row last edited becomes the shown group's work channel when a channel is in use there.
 void frmCommChInfo::RememberWorkChannel() {
   if (lastEditedRow_ != 0 && FindSlotOfNumber(host_.Config(), shown_, lastEditedRow_) != 0)
-    host_.Config().Options.WorkChannel(shown_.number, shown_.band) = lastEditedRow_;
+    host_.Config().Options.WorkChannel(shown_) = lastEditedRow_;
   lastEditedRow_ = 0;
 }
 
@@ -228,14 +228,14 @@ void frmCommChInfo::OnSettingsGroupPicked(int group) {
 void frmCommChInfo::OnGroupValidPicked(int entry) {
   GuardedEdit(this, "frmCommChInfo_cmbGroupValid_Click", host_.Config(), [&] {
     if (entry >= 0 && IsOrdinaryGroup({shown_.band, settingsGroup_}))
-      host_.Config().Options.GroupValid(settingsGroup_, shown_.band) = entry;
+      host_.Config().Options.GroupValid({shown_.band, settingsGroup_}) = entry;
   });
 }
 
 void frmCommChInfo::OnGroupNameEdited(const QString& name) {
   GuardedEdit(this, "frmCommChInfo_ReShow_Group_Name", host_.Config(), [&] {
     if (!IsOrdinaryGroup({shown_.band, settingsGroup_})) return;
-    host_.Config().Options.GroupName(settingsGroup_, shown_.band) = name.toStdU16String();
+    host_.Config().Options.GroupName({shown_.band, settingsGroup_}) = name.toStdU16String();
     groupPanel_->ShowGroupNames(host_.Config(), shown_.band, shown_.number, settingsGroup_, host_.Language());
     reShowGrid(grid_->CurrentRow());  // "CB Mem Band" lists plan names
   });
@@ -249,7 +249,7 @@ void frmCommChInfo::OnWorkGroupPicked(int group) {
 
 void frmCommChInfo::OnWorkChannelPicked(int number) {
   GuardedEdit(this, "frmCommChInfo_cmbWorkChannel_Click", host_.Config(), [&] {
-    host_.Config().Options.WorkChannel(shown_.number, shown_.band) = number;
+    host_.Config().Options.WorkChannel(shown_) = number;
     MoveToCell(number, kFrequencyColumn);
   });
 }
@@ -259,7 +259,7 @@ void frmCommChInfo::OnWorkChannelPicked(int number) {
 void frmCommChInfo::SetGridData() {
   Guarded(this, "frmCommChInfo_SetGridData", [&] {
     RefreshCells(true);
-    int row = host_.Config().Options.WorkChannel(shown_.number, shown_.band);
+    int row = host_.Config().Options.WorkChannel(shown_);
     if (row < 1 || row > grid_->RowCount()) row = 1;
     {
       QSignalBlocker quiet(grid_);

@@ -131,9 +131,9 @@ void GroupPanel::ShowSettingsGroup(const RadioConfig& cfg, BandGroup group, int 
     QSignalBlocker quiet(groupValid_);
     groupValid_->clear();
     groupValid_->addItems({QText(Txt::ChoiceOff, language), QText(Txt::ChoiceOn, language)});
-    groupValid_->setCurrentIndex(ShownEntry(cfg.Options.GroupValid(group.number, group.band), 2));
+    groupValid_->setCurrentIndex(ShownEntry(cfg.Options.GroupValid(group), 2));
   }
-  std::u16string name = cfg.Options.GroupName(group.number, group.band);
+  std::u16string name = cfg.Options.GroupName(group);
   groupName_->setText(QString::fromStdU16String(std::u16string(Cleaned(std::u16string_view(name)))));
   groupValid_->setEnabled(ordinary);
   groupName_->setEnabled(ordinary);
@@ -143,7 +143,7 @@ void GroupPanel::ShowWorkChannel(const RadioConfig& cfg, Band band, int shownGro
   std::vector<std::pair<QString, int>> channels;
   for (int number : ChannelNumbersInUse(cfg, {band, shownGroup}))
     channels.emplace_back(QString::fromStdString(GetCHName({band, shownGroup}, number)), number);
-  FillNumberedList(workChannel_, channels, cfg.Options.WorkChannel(shownGroup, band));
+  FillNumberedList(workChannel_, channels, cfg.Options.WorkChannel({band, shownGroup}));
   workChannel_->setEnabled(!channels.empty());
 }
 

@@ -82,7 +82,7 @@ TEST_F(SpecialWindowsTest, TheDePlanOffersChannelsUpToEighty) {
 
 TEST_F(SpecialWindowsTest, ChangingTheBandRefillsItsChannelListAndTheChannelFollowsIt) {
   RadioConfig& cfg = app().config;
-  cfg.Options.GroupName(2, kHAM) = u"XY";
+  cfg.Options.GroupName({kHAM, 2}) = u"XY";
   SetChannels({kHAM, 1}, {4});
   SetChannels({kHAM, 2}, {11, 6});
   auto* window = Open<frm_emg>("N3");

@@ -141,15 +141,15 @@ TEST_F(DetailPanelTest, GroupSettingsEditTheGroupPickedInTheSecondList) {
   GroupPanel* panel = editor()->groupPanel();
   PickNumber(panel->settingsGroupList(), 4);
   Pick(panel->groupValidList(), 0);
-  EXPECT_EQ(cfg().Options.GroupValid(4, kHF), 0);
-  EXPECT_EQ(cfg().Options.GroupValid(1, kHF), 1);
+  EXPECT_EQ(cfg().Options.GroupValid({kHF, 4}), 0);
+  EXPECT_EQ(cfg().Options.GroupValid({kHF, 1}), 1);
 
   panel->groupNameBox()->setFocus();
   panel->groupNameBox()->selectAll();
   QTest::keyClicks(panel->groupNameBox(), "x?");
   QTest::sendKeyEvent(QTest::Click, panel->groupNameBox(), Qt::Key_unknown, QStringLiteral("é"), Qt::NoModifier);
   QTest::keyClicks(panel->groupNameBox(), "9Z");
-  EXPECT_EQ(cfg().Options.GroupName(4, kHF).str(), u"X9");
+  EXPECT_EQ(cfg().Options.GroupName({kHF, 4}).str(), u"X9");
   EXPECT_EQ(panel->groupSelector()->itemText(3), QStringLiteral("X9"));
   EXPECT_EQ(panel->workGroupList()->itemText(3), QStringLiteral("X9"));
 
@@ -159,8 +159,8 @@ TEST_F(DetailPanelTest, GroupSettingsEditTheGroupPickedInTheSecondList) {
 }
 
 TEST_F(DetailPanelTest, GroupsWithTheSameOrABlankNameStayApart) {
-  cfg().Options.GroupName(2, kHF) = u"A";
-  cfg().Options.GroupName(3, kHF) = u"  ";
+  cfg().Options.GroupName({kHF, 2}) = u"A";
+  cfg().Options.GroupName({kHF, 3}) = u"  ";
   testing::AddChannel(cfg(), {kHF, 2}, 1);
   ShowBand(kHF);
   GroupPanel* panel = editor()->groupPanel();

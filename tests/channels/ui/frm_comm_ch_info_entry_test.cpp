@@ -121,7 +121,7 @@ TEST_F(FrequencyEntryTest, TheOnlyChannelOfTheBandStaysAndAGroupsLastChannelMark
   ShowGroup(2);
   TypeFrequency(6, "");
   EXPECT_EQ(StoredAt(6), "none");
-  EXPECT_EQ(cfg().Options.GroupValid(2, kHF), 0);
+  EXPECT_EQ(cfg().Options.GroupValid({kHF, 2}), 0);
   EXPECT_EQ(editor()->groupPanel()->groupValidList()->currentText(), QStringLiteral("Off"));
 }
 
@@ -216,7 +216,7 @@ TEST_F(FrequencyEntryTest, TheRowLastEditedBecomesTheWorkChannelWhenTheBandChang
   TypeFrequency(1, "28.1");
   TypeFrequency(17, "28.2");
   ShowBand(kHAM);
-  EXPECT_EQ(cfg().Options.WorkChannel(2, kHF), 17);
+  EXPECT_EQ(cfg().Options.WorkChannel({kHF, 2}), 17);
   ShowBand(kHF);
   EXPECT_EQ(editor()->group(), 2);
   EXPECT_EQ(grid()->CurrentRow(), 17);

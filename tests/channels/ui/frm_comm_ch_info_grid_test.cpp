@@ -176,7 +176,7 @@ TEST_F(ChannelGridTest, AStoredTextThatIsNoFrequencyShowsTheLowerLimitWithOneMes
 TEST_F(ChannelGridTest, TheGridOpensOnTheWorkChannelAndAGroupPickMakesItTheWorkGroup) {
   AllowEveryBand();
   for (int n : {5, 12}) AppendSlot(cfg(), {kHF, 3}, NewChannelRecord(n));
-  cfg().Options.WorkChannel(3, kHF) = 12;
+  cfg().Options.WorkChannel({kHF, 3}) = 12;
   ShowBand(kHF);
   ShowGroup(3);
   EXPECT_EQ(cfg().Options.WorkGroup(kHF), 3);

@@ -82,7 +82,7 @@ TEST_F(TransferCommandsTest, CancelAtTheConfirmationChangesNothing) {
 TEST_F(TransferCommandsTest, AWriteLeavesTheEncodersImageInTheRadio) {
   AttachDemo();
   app().config.Options.Tot() = 33;
-  app().config.Options.GroupName(2, kHF) = u"XY";
+  app().config.Options.GroupName({kHF, 2}) = u"XY";
   prompter.Answer(Answer::Ok);
   ASSERT_TRUE(RunTransfer(Command::WriteToRadio));
   ASSERT_FALSE(prompter.shown.isEmpty());
