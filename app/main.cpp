@@ -6,8 +6,8 @@
 #include <QLocale>
 
 #include "datafile/install_layout.h"
-#include "platform/diagnostic_log.h"
 #include "link/port_settings.h"
+#include "platform/diagnostic_log.h"
 #include "platform/local_date.h"
 #include "platform/qt/standard_user_folders.h"
 #include "platform/system_locale.h"
@@ -15,9 +15,9 @@
 #include "shell/demo_radio.h"
 #include "shell/ui/first_paint.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/transfer_controller.h"
 #include "widgets/prompter.h"
 #include "widgets/qt_paths.h"
-#include "shell/ui/transfer_controller.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -17,8 +17,7 @@ using zq::RadioConfig;
 
 // Every record of the HF memory group gets another frequency, as an import does.
 void ChangeMemoryGroup(RadioConfig& cfg, int round) {
-  for (int k = 1; k <= 99; ++k)
-    cfg.Channel({zq::kHF, 16}, k).RxFrequency = std::to_string(28000000 + 1000 * k + round);
+  for (int k = 1; k <= 99; ++k) cfg.Channel({zq::kHF, 16}, k).RxFrequency = std::to_string(28000000 + 1000 * k + round);
   cfg.Count({zq::kHF, 16}) = 99;
 }
 
@@ -85,8 +84,8 @@ void BM_StepOfOneField(benchmark::State& state) {
     h.history.Record(h.cfg);
   }
   state.counters["steps"] = static_cast<double>(h.history.UndoCount());
-  state.counters["step_bytes"] =
-      static_cast<double>(h.history.StepBytes()) / static_cast<double>(h.history.UndoCount());
+  state.counters["step_bytes"] = static_cast<double>(h.history.StepBytes()) /
+                                 static_cast<double>(h.history.UndoCount());
 }
 BENCHMARK(BM_StepOfOneField)->Iterations(zq::kUndoSteps)->Unit(benchmark::kMicrosecond);
 

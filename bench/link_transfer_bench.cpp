@@ -23,11 +23,11 @@
 
 namespace {
 
+using zq::bench::Clock;
+using zq::bench::kWireBaud;
 using zq::bench::Median;
 using zq::bench::RadioThread;
 using zq::bench::SampleImage;
-using zq::bench::Clock;
-using zq::bench::kWireBaud;
 
 // ---- the baseline: plain blocking POSIX calls, written as C ----
 

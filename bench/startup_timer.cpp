@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
   }
   std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.seconds < b.seconds; });
   const Run& median = runs[runs.size() / 2];
-  std::printf("start to first painted main window: median %.3f s, worst %.3f s (target under 0.3 s)\n",
-              median.seconds, runs.back().seconds);
+  std::printf("start to first painted main window: median %.3f s, worst %.3f s (target under 0.3 s)\n", median.seconds,
+              runs.back().seconds);
   std::printf("memory in use then: %.1f MB (target under 80 MB)\n", median.rssKb / 1024.0);
   return 0;
 }

@@ -18,11 +18,11 @@
 
 namespace {
 
+using zq::bench::Clock;
+using zq::bench::kWireBaud;
 using zq::bench::Median;
 using zq::bench::RadioThread;
 using zq::bench::SampleImage;
-using zq::bench::Clock;
-using zq::bench::kWireBaud;
 constexpr int kStationPorts = 4;
 
 struct QuietHost : zq::TransferHost {

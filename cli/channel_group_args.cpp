@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "config/band_layout.h"
-#include "text/plain_text.h"
 #include "data_commands.h"
 #include "text/letter_case.h"
+#include "text/plain_text.h"
 
 namespace zq::cli {
 namespace {

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <iostream>
 
+#include "channels/difference_labels.h"
 #include "commands.h"
 #include "console_text.h"
 #include "data_commands.h"
-#include "channels/difference_labels.h"
 #include "image/image_file.h"
 #include "link/config_comparison.h"
 #include "platform/system_locale.h"
@@ -56,14 +56,16 @@ int ReadRadioSide(const RadioOptions& options, DiffSide& radio) {
 // new side's terms; otherwise every member is its JSON pointer, for scripts.
 void PrintList(const std::vector<MemberDifference>& list, bool labels, const RadioConfig& names, int language) {
   std::vector<LabelledDifference> lines;
-  if (labels) lines = LabelledDifferences(list, names, language);
+  if (labels)
+    lines = LabelledDifferences(list, names, language);
   else
     for (const MemberDifference& d : list)
       lines.push_back({d.member, DifferenceValueText(d.before, language), DifferenceValueText(d.after, language)});
   for (const LabelledDifference& d : lines)
     std::cout << ForTerminal(d.member) << ": " << ForTerminal(d.before) << " -> " << ForTerminal(d.after) << '\n';
-  std::cerr << (list.empty() ? std::string(Text(Txt::CompareSame, language))
-                             : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language))
+  std::cerr << (list.empty()
+                    ? std::string(Text(Txt::CompareSame, language))
+                    : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language))
             << '\n';
 }
 

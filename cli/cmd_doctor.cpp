@@ -17,8 +17,7 @@ namespace {
 void PrintLine(const ReportLine& line) { std::cout << "  " << line.label << ": " << ForTerminal(line.value) << '\n'; }
 
 void PrintProblem(const PortProblem& problem, int language) {
-  std::cout << "  " << Text(Txt::DoctorProblem, language) << ": " << ForTerminal(ProblemText(problem, language))
-            << '\n'
+  std::cout << "  " << Text(Txt::DoctorProblem, language) << ": " << ForTerminal(ProblemText(problem, language)) << '\n'
             << "    " << Text(Txt::DoctorRemedy, language) << ": " << ForTerminal(RemedyText(problem, language))
             << '\n';
 }
@@ -32,18 +31,13 @@ void PrintDiagnosis(const PortDiagnosis& diagnosis, int language) {
 
 int DoctorExitCode(HandshakeResult result) {
   switch (result) {
-    case HandshakeResult::Passed:
-      return kOk;
-    case HandshakeResult::PortNotOpened:
-      return kPortError;
+    case HandshakeResult::Passed: return kOk;
+    case HandshakeResult::PortNotOpened: return kPortError;
     case HandshakeResult::NoReply:
     case HandshakeResult::NoIdentity:
-    case HandshakeResult::Garbage:
-      return kNoResponse;
-    case HandshakeResult::WrongModel:
-      return kWrongModel;
-    case HandshakeResult::IncompatibleVersion:
-      return kIncompatibleVersion;
+    case HandshakeResult::Garbage: return kNoResponse;
+    case HandshakeResult::WrongModel: return kWrongModel;
+    case HandshakeResult::IncompatibleVersion: return kIncompatibleVersion;
   }
   return kNoResponse;
 }
@@ -56,7 +50,8 @@ int CheckOnePort(const RadioOptions& options) {
   PrintDiagnosis(diagnosis, language);
   // Greeting a port that cannot be opened, or that another program reads, tells nothing more.
   if (std::ranges::any_of(diagnosis.problems, &PortProblem::blocksHandshake)) {
-    PrintLine({std::string(Text(Txt::DoctorHandshake, language)), std::string(Text(Txt::DoctorHandshakeSkipped, language))});
+    PrintLine(
+        {std::string(Text(Txt::DoctorHandshake, language)), std::string(Text(Txt::DoctorHandshakeSkipped, language))});
     return kPortError;
   }
   HandshakeCheck check(line.port(), line.loop(), VersionsFor(options));
@@ -74,8 +69,7 @@ void AddDoctorCommand(CLI::App& app, int& exitCode) {
   options.language = CliLanguage();
   command->add_option("--port", options.port, Say(Txt::CliDoctorPortHelp));
   AddFileOption(*command, "--trace", options.trace, Say(Txt::CliTraceHelp));
-  AddFileOption(*command, "--versions", options.versionList, Say(Txt::CliVersionsHelp))
-      ->check(ExistingFileValidator());
+  AddFileOption(*command, "--versions", options.versionList, Say(Txt::CliVersionsHelp))->check(ExistingFileValidator());
   command->add_option("--language", options.language, Say(Txt::CliLanguageHelp))->check(CLI::Range(1, 2));
   command->callback([&exitCode] {
     if (!options.port.empty()) {

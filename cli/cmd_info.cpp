@@ -1,19 +1,18 @@
 // zq4071-cli info FILE.dat: what a data file pair holds, in short.
-#include <iostream>
 #include <functional>
+#include <iostream>
 #include <vector>
 
 #include "commands.h"
 #include "console_text.h"
-#include "text/plain_text.h"
 #include "data_commands.h"
 #include "datafile/version_list.h"
 #include "options/dtmf_rules.h"
 #include "options/roger_beep_rules.h"
+#include "text/plain_text.h"
 
 namespace zq::cli {
 namespace {
-
 
 std::string Label(Txt id) { return Say(id) + ": "; }
 
@@ -23,8 +22,8 @@ std::string Shown(std::u16string_view stored) { return ForTerminal(Utf16ToUtf8(C
 void PrintIdentity(const RadioConfig& cfg, std::ostream& out) {
   const auto& id = cfg.Identity;
   out << Label(Txt::InfoDataVersion) << DisplayVersion(Shown(cfg.DataVersion.view())) << "\n";
-  out << Label(Txt::InfoModel) << Shown(id.ModelName.view()) << ", " << Say(Txt::InfoModelCode) << " "
-      << id.ModelCode << ", " << Say(Txt::InfoIdentityVersion) << " " << Shown(id.IdentityVersion.view()) << ", "
+  out << Label(Txt::InfoModel) << Shown(id.ModelName.view()) << ", " << Say(Txt::InfoModelCode) << " " << id.ModelCode
+      << ", " << Say(Txt::InfoIdentityVersion) << " " << Shown(id.IdentityVersion.view()) << ", "
       << Say(Txt::InfoCreated) << " " << Shown(id.CreationDate.view()) << "\n";
   out << Label(Txt::InfoRange) << RangeTextOfIndex(cfg.RangeIndex()) << "\n";
   out << Say(Txt::InfoRadioInformation) << ":";
@@ -38,8 +37,7 @@ void PrintChannelCounts(const RadioConfig& cfg, std::ostream& out) {
   for (const Band band : kBands) {
     out << "  " << BandShortName(band) << ":";
     for (int group = 1; group <= GroupCount(band); ++group)
-      out << "  " << group << " " << Shown(cfg.Options.GroupName({band, group})) << " "
-          << cfg.Count({band, group});
+      out << "  " << group << " " << Shown(cfg.Options.GroupName({band, group})) << " " << cfg.Count({band, group});
     out << "\n";
   }
   int special = 0;

@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "console_text.h"
-#include "platform/atomic_file.h"
 #include "datafile/install_layout.h"
+#include "platform/atomic_file.h"
 #include "platform/local_date.h"
 #include "platform/running_executable.h"
 #include "platform/system_locale.h"

@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "datafile/data_file.h"
-#include "text/language_table.h"
 #include "shell/startup_core.h"
+#include "text/language_table.h"
 
 namespace zq::cli {
 

@@ -9,9 +9,9 @@
 #include "data_commands.h"
 #include "datafile/version_list.h"
 #include "link/comm_transfer.h"
+#include "link/native_link.h"
 #include "link/port_messages.h"
 #include "link/port_names.h"
-#include "link/native_link.h"
 #include "link/traced_port.h"
 #include "platform/console.h"
 #include "platform/local_date.h"
@@ -63,8 +63,8 @@ void ProgressLine::Show(int percent) {
   std::string label = std::string(Text(Txt::CompletionLabel, language_)) + std::to_string(percent) + "%";
   if (onTerminal_) {
     int filled = percent * kBarWidth / 100;
-    std::cerr << '\r' << caption_ << " [" << std::string(filled, '#') << std::string(kBarWidth - filled, '.')
-              << "] " << label << std::flush;
+    std::cerr << '\r' << caption_ << " [" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] "
+              << label << std::flush;
     barShown_ = true;
   } else if (percent / 10 > lastTenth_) {  // a log gets a line every ten percent
     lastTenth_ = percent / 10;
@@ -85,18 +85,12 @@ void ProgressLine::End() {
 
 int ExitCodeOf(const TransferOutcome& outcome) {
   switch (outcome.failure) {
-    case TransferFailure::None:
-      return kOk;
-    case TransferFailure::NoResponse:
-      return kNoResponse;
-    case TransferFailure::WrongModel:
-      return kWrongModel;
-    case TransferFailure::IncompatibleVersion:
-      return kIncompatibleVersion;
-    case TransferFailure::VerifyMismatch:
-      return kVerifyFailed;
-    case TransferFailure::Stopped:
-      return kStoppedHard;
+    case TransferFailure::None: return kOk;
+    case TransferFailure::NoResponse: return kNoResponse;
+    case TransferFailure::WrongModel: return kWrongModel;
+    case TransferFailure::IncompatibleVersion: return kIncompatibleVersion;
+    case TransferFailure::VerifyMismatch: return kVerifyFailed;
+    case TransferFailure::Stopped: return kStoppedHard;
   }
   return kNoResponse;
 }

@@ -20,8 +20,9 @@
 namespace zq::cli {
 
 struct RadioOptions {
-  std::string port;         // a device path, or "COM" + number
-  std::vector<std::string> ports;  // every --port of a command that takes several; its callback sets `port` to the first
+  std::string port;                   // a device path, or "COM" + number
+  std::vector<std::string> ports;     // every --port of a command that takes several; its callback sets `port` to the
+                                      // first
   std::filesystem::path trace;        // file for the frame trace; empty for none
   std::filesystem::path versionList;  // empty: the program's own version list
   int language = 1;

@@ -13,8 +13,8 @@
 #include "link/radio_series.h"
 #include "platform/system_locale.h"
 #include "platform/utf8_path.h"
-#include "shell/series_station.h"
 #include "sheet_printer.h"
+#include "shell/series_station.h"
 
 namespace zq::cli {
 namespace {
@@ -140,8 +140,8 @@ int RunRadioSeries(const RadioOptions& options, const StationOptions& settings, 
   }
   // Before the station: its series let go of the ports as they are destroyed.
   RadioLine line;
-  StationSettings station{options.language, settings.operatorName,
-                          Utf8OfPath(PathFromUtf8(doc.fileName).filename()), settings.sheetFolder};
+  StationSettings station{options.language, settings.operatorName, Utf8OfPath(PathFromUtf8(doc.fileName).filename()),
+                          settings.sheetFolder};
   SeriesStation ports(image, cfg, VersionsFor(options), station, console, units ? &*units : nullptr);
   ports.SetSheetPrinter(printer.get());
   if (!settings.logFile.empty() && !ports.OpenLog(settings.logFile)) {
@@ -156,7 +156,8 @@ int RunRadioSeries(const RadioOptions& options, const StationOptions& settings, 
   for (std::size_t k = 0; k < names.size(); ++k) {
     auto device = k == 0 ? std::optional(line.device) : DeviceOfPortName(names[k]);
     if (!device) {
-      console.NoteFailure(CannotOpen(options, console.OnPort(names[k], FillIn(Text(Txt::PortUnknown, options.language), {names[k]}))));
+      console.NoteFailure(
+          CannotOpen(options, console.OnPort(names[k], FillIn(Text(Txt::PortUnknown, options.language), {names[k]}))));
       continue;
     }
     PortEventLoop::Line added = k == 0 ? PortEventLoop::Line{line.port(), loop} : loop.AddLine();
@@ -168,8 +169,8 @@ int RunRadioSeries(const RadioOptions& options, const StationOptions& settings, 
   for (std::size_t k = 0; k < ports.portCount(); ++k) {
     PortOpenResult opened = ports.port(k).series().Start({devices[k], options.verify});
     if (!opened.ok())
-      console.NoteFailure(
-          CannotOpen(options, console.OnPort(ports.port(k).name(), PortFailureReason(opened, devices[k], options.language))));
+      console.NoteFailure(CannotOpen(
+          options, console.OnPort(ports.port(k).name(), PortFailureReason(opened, devices[k], options.language))));
   }
   if (!ports.AnyRunning()) return console.firstFailure;
 

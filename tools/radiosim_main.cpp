@@ -1,17 +1,17 @@
 // zq4071-radiosim: a simulated radio on a pseudo-terminal. Prints the device
 // path the PC side opens, then answers until killed.
-#include <CLI/CLI.hpp>
 #include <signal.h>
+#include <CLI/CLI.hpp>
 
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "config/radio_config.h"
-#include "text/plain_text.h"
 #include "image/image_file.h"
 #include "link/pty_radio_server.h"
 #include "text/language_table.h"
+#include "text/plain_text.h"
 
 namespace {
 
@@ -60,12 +60,11 @@ struct Options {
   zq::RadioIdentity identity{zq::kModelName, true, zq::kDataVersion};
   bool noHf = false, silent = false;
   zq::RadioBehaviour behaviour;
-  std::vector<std::pair<zq::FaultKind, std::vector<std::string>>> faults = {
-      {zq::FaultKind::Drop, {}},
-      {zq::FaultKind::CorruptChecksum, {}},
-      {zq::FaultKind::WrongAddress, {}},
-      {zq::FaultKind::Garbage, {}},
-      {zq::FaultKind::LoseBlock, {}}};
+  std::vector<std::pair<zq::FaultKind, std::vector<std::string>>> faults = {{zq::FaultKind::Drop, {}},
+                                                                            {zq::FaultKind::CorruptChecksum, {}},
+                                                                            {zq::FaultKind::WrongAddress, {}},
+                                                                            {zq::FaultKind::Garbage, {}},
+                                                                            {zq::FaultKind::LoseBlock, {}}};
   bool exitAfterTransfer = false;
   int stayMs = 300, absentMs = 3000;
   std::vector<std::string> dropOuts;

@@ -15,9 +15,9 @@
 namespace zq {
 
 struct RowLayout {
-  int channelRows = 0;          // rows 1..channelRows are channel slots
-  int memoryRows = 0;           // CB memory rows that follow them
-  int firstSpecialSlot = 0;     // special slot behind the first memory row
+  int channelRows = 0;            // rows 1..channelRows are channel slots
+  int memoryRows = 0;             // CB memory rows that follow them
+  int firstSpecialSlot = 0;       // special slot behind the first memory row
   bool channelsAsMemory = false;  // MEM group: channel rows labelled "M" + row
 };
 RowLayout RowLayoutOf(BandGroup group);

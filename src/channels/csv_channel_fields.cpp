@@ -6,14 +6,14 @@
 
 #include "channels/list_entries.h"
 #include "channels/tone_codes.h"
-#include "text/plain_text.h"
 #include "text/letter_case.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
 
 constexpr int kCsvFrequencyDecimals = 6;  // what other programmers write: whole hertz
-constexpr int kStoredDecimals = 5;     // what the channel editor stores
+constexpr int kStoredDecimals = 5;        // what the channel editor stores
 
 constexpr int kModeFm = static_cast<int>(ChannelMode::FM);
 constexpr int kModePa = static_cast<int>(ChannelMode::PA);
@@ -40,7 +40,7 @@ struct PowerStep {
   int level;
 };
 constexpr PowerStep kPowerSteps[] = {{25.0, 2}, {10.0, 1}, {0.0, 0}};
-constexpr std::string_view kDuplexNames[] = {"", "+", "-"};        // Rep 0 Off, 1 Add, 2 SUBB
+constexpr std::string_view kDuplexNames[] = {"", "+", "-"};  // Rep 0 Off, 1 Add, 2 SUBB
 
 // Scan list: "S" leaves the channel out; "P" (priority) has no match in the
 // radio and is read as scanned.
@@ -98,7 +98,6 @@ CsvColumn ColumnOf(ToneColumn c) {
     default: return CsvColumn::RxDtcsCode;
   }
 }
-
 
 // Position of a name in a list, letters in either case; -1 when none.
 int IndexOfName(std::span<const std::string_view> names, std::string_view value) {

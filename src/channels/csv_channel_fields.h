@@ -17,13 +17,32 @@
 namespace zq {
 
 enum class CsvColumn : int {
-  Location, Name, Frequency, Duplex, Offset, Tone, RToneFreq, CToneFreq, DtcsCode, DtcsPolarity,
-  RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, UrCall, Rpt1Call, Rpt2Call, DvCode,
+  Location,
+  Name,
+  Frequency,
+  Duplex,
+  Offset,
+  Tone,
+  RToneFreq,
+  CToneFreq,
+  DtcsCode,
+  DtcsPolarity,
+  RxDtcsCode,
+  CrossMode,
+  Mode,
+  TStep,
+  Skip,
+  Power,
+  Comment,
+  UrCall,
+  Rpt1Call,
+  Rpt2Call,
+  DvCode,
 };
 inline constexpr std::array<std::string_view, 21> kCsvColumnNames = {
-    "Location", "Name",       "Frequency", "Duplex", "Offset", "Tone",    "rToneFreq",
-    "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep",
-    "Skip",     "Power",      "Comment",   "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 inline constexpr int kCsvColumnCount = static_cast<int>(kCsvColumnNames.size());
 
 // The column a header field names: blanks around it and the case of its

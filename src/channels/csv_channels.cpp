@@ -6,13 +6,13 @@
 #include <system_error>
 
 #include "channels/channel_rows.h"
-#include "config/channel_slots.h"
 #include "channels/csv_text.h"
 #include "channels/group_selection.h"
+#include "config/channel_slots.h"
 #include "config/defaults.h"
-#include "text/plain_text.h"
 #include "platform/atomic_file.h"
 #include "platform/utf8_path.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -56,8 +56,7 @@ Txt HeaderRefusal(const std::vector<CsvRecord>& records) {
 
 class GroupImport {
  public:
-  GroupImport(RadioConfig& cfg, BandGroup group, CsvRows rows)
-      : cfg_(cfg), group_(group), rows_(rows) {
+  GroupImport(RadioConfig& cfg, BandGroup group, CsvRows rows) : cfg_(cfg), group_(group), rows_(rows) {
     result_.repeaterOffset = cfg.Options.TxRepeaterOffset();
   }
 
@@ -216,7 +215,8 @@ std::optional<std::string> DroppedSummary(const CsvImportResult& result, int lan
   return FillIn(Text(Txt::CsvDroppedSummary, language),
                 {CountText(result.droppedNames, Txt::CsvDroppedName, Txt::CsvDroppedNames, language),
                  CountText(result.droppedComments, Txt::CsvDroppedComment, Txt::CsvDroppedComments, language),
-                 CountText(result.droppedOffsets, Txt::CsvDroppedOffset, Txt::CsvDroppedOffsets, language), FormatFixed(result.repeaterOffset / 10000.0, 4)});
+                 CountText(result.droppedOffsets, Txt::CsvDroppedOffset, Txt::CsvDroppedOffsets, language),
+                 FormatFixed(result.repeaterOffset / 10000.0, 4)});
 }
 
 }  // namespace zq

@@ -26,10 +26,10 @@ std::optional<CsvMessage> ExportChannelsCsvFile(const RadioConfig& cfg, BandGrou
                                                 const std::filesystem::path& path);
 
 struct CsvImportResult {
-  std::optional<CsvMessage> refusal;       // the whole file refused; nothing changed
-  std::vector<CsvMessage> skippedLines;    // one message per line not taken
-  int created = 0;                         // channels added at free rows
-  int changed = 0;                         // channels whose values the file changed
+  std::optional<CsvMessage> refusal;     // the whole file refused; nothing changed
+  std::vector<CsvMessage> skippedLines;  // one message per line not taken
+  int created = 0;                       // channels added at free rows
+  int changed = 0;                       // channels whose values the file changed
   // Lines taken whose name, comment or per-channel offset the radio cannot hold (CsvDropped).
   int droppedNames = 0;
   int droppedComments = 0;

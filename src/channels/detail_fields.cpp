@@ -3,9 +3,9 @@
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
 #include "channels/tone_codes.h"
-#include "text/plain_text.h"
 #include "options/dtmf_rules.h"
 #include "options/roger_beep_rules.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

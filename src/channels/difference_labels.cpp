@@ -6,12 +6,12 @@
 
 #include "channels/detail_fields.h"
 #include "channels/emg_dw_mem_choices.h"
+#include "channels/frequency_rules.h"
 #include "channels/group_entries.h"
 #include "channels/tone_codes.h"
-#include "channels/frequency_rules.h"
-#include "text/plain_text.h"
 #include "options/dtmf_rules.h"
 #include "options/option_difference_labels.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -80,8 +80,9 @@ std::string ShownValue(const ChannelMember& m, const FieldOfMember& field, const
   const int n = static_cast<int>(*number);
   switch (field.def->kind) {
     case ChoiceKind::Fixed:
-      return n >= 0 && n < static_cast<int>(field.def->choices.size()) ? std::string(Text(field.def->choices[n], language))
-                                                                       : *value;
+      return n >= 0 && n < static_cast<int>(field.def->choices.size())
+                 ? std::string(Text(field.def->choices[n], language))
+                 : *value;
     case ChoiceKind::ToneCode: return field.dcs ? DcsText(n) : CtcssText(n);
     case ChoiceKind::DtmfCode: {
       if (n == 0) return std::string(Text(Txt::ChoiceOff, language));
@@ -141,7 +142,8 @@ std::vector<LabelledDifference> LabelledDifferences(const std::vector<MemberDiff
     const std::string name = std::string(BandShortName(group.band)) + " " + GroupDisplayName(cfg, group, language) +
                              " (" + std::to_string(group.number) + ") CH " + std::to_string(m->slot.number) + " " +
                              label;
-    out.push_back({name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});
+    out.push_back(
+        {name, ShownValue(*m, field, d.before, cfg, language), ShownValue(*m, field, d.after, cfg, language)});
   }
   return out;
 }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "channels/channel_rows.h"
-#include "config/channel_slots.h"
 #include "channels/list_entries.h"
+#include "config/channel_slots.h"
 #include "text/plain_text.h"
 
 namespace zq {

@@ -6,15 +6,16 @@
 #include <span>
 
 #include "channels/emg_dw_mem_fields.h"
-#include "text/value_choices.h"
 #include "config/radio_config.h"
+#include "text/value_choices.h"
 
 namespace zq {
 
 // The entries of a field's list. A channel list offers the numbers of the
 // channels in use of its group in ascending order; a band channel list follows
 // the group its band field shows.
-Choices FieldChoices(const RadioConfig& cfg, const SpecialField& field, std::span<const int16_t> settings, int language);
+Choices FieldChoices(const RadioConfig& cfg, const SpecialField& field, std::span<const int16_t> settings,
+                     int language);
 
 // Stores the value of a picked entry into the copy. Picking a band also moves
 // the channel fields of that band onto the new group's first channel when the

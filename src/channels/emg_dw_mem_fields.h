@@ -35,11 +35,11 @@ struct SpecialField {
   const char* prefix;  // plan or band, the same in every language
   Txt suffix;          // the rest of the label
   SpecialFieldKind kind;
-  int setting;         // integer of the record the field shows
-  Band band;           // the frame's band: CB, or the band of BandGroup, BandChannel, MemChannel
-  int group;           // CbChannel, CbMemory: the CB group; 0 otherwise
-  int bandSetting;     // BandChannel: the integer of its band field
-  bool editable;       // false for rows that only show what the radio uses
+  int setting;      // integer of the record the field shows
+  Band band;        // the frame's band: CB, or the band of BandGroup, BandChannel, MemChannel
+  int group;        // CbChannel, CbMemory: the CB group; 0 otherwise
+  int bandSetting;  // BandChannel: the integer of its band field
+  bool editable;    // false for rows that only show what the radio uses
 };
 
 struct SpecialWindowDef {

@@ -1,7 +1,7 @@
 #include "channels/frequency_entry.h"
 
-#include "config/channel_slots.h"
 #include "channels/group_selection.h"
+#include "config/channel_slots.h"
 #include "config/defaults.h"
 
 namespace zq {
@@ -57,8 +57,7 @@ bool ChangesChannelSet(EntryOutcome outcome) {
 
 EntryResult StoreFrequencyEntry(RadioConfig& cfg, BandGroup group, int row, std::string_view entry,
                                 const FrequencyLimits& limits) {
-  if (!IsGroup(group) || row < 1 || row > GroupCapacity(group))
-    return {EntryOutcome::RowOutsideGroup, false};
+  if (!IsGroup(group) || row < 1 || row > GroupCapacity(group)) return {EntryOutcome::RowOutsideGroup, false};
 
   EntryResult result;
   std::string stored;

@@ -41,9 +41,7 @@ FrequencyLimits SetLimitsFromRangeText(std::string_view rangeText) {
   return limits;
 }
 
-FrequencyLimits LimitsOfBand(Band band) {
-  return SetLimitsFromRangeText(kBandEntries[BandIndex(band)].rangeText);
-}
+FrequencyLimits LimitsOfBand(Band band) { return SetLimitsFromRangeText(kBandEntries[BandIndex(band)].rangeText); }
 
 std::optional<double> StoredFrequencyMhz(std::string_view stored) {
   auto digits = Trim(Cleaned(stored));

@@ -30,8 +30,8 @@ void RevalidateWorkChannel(RadioConfig& cfg, BandGroup group) {
 }  // namespace
 
 bool IsWorkableGroup(const RadioConfig& cfg, BandGroup group) {
-  return group.number >= 1 && group.number <= OrdinaryGroupCount(group.band) &&
-         cfg.Options.GroupValid(group) == 1 && SlotsInUse(cfg, group) > 0;
+  return group.number >= 1 && group.number <= OrdinaryGroupCount(group.band) && cfg.Options.GroupValid(group) == 1 &&
+         SlotsInUse(cfg, group) > 0;
 }
 
 void RevalidateGroupSelections(RadioConfig& cfg, Band band) {

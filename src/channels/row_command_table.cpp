@@ -4,10 +4,8 @@ namespace zq {
 namespace {
 
 constexpr RowCommandDef kRowCommands[] = {
-    {RowCommand::Copy, Txt::RowCopy},
-    {RowCommand::Cut, Txt::RowCut},
-    {RowCommand::Paste, Txt::RowPaste},
-    {RowCommand::InsertPaste, Txt::RowInsertPaste},
+    {RowCommand::Copy, Txt::RowCopy},     {RowCommand::Cut, Txt::RowCut},
+    {RowCommand::Paste, Txt::RowPaste},   {RowCommand::InsertPaste, Txt::RowInsertPaste},
     {RowCommand::Delete, Txt::RowDelete},
 };
 
@@ -15,8 +13,7 @@ constexpr RowCommandDef kRowCommands[] = {
 
 std::span<const RowCommandDef> RowCommandTable() { return kRowCommands; }
 
-RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, BandGroup group,
-                        int row) {
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, BandGroup group, int row) {
   switch (command) {
     case RowCommand::Copy: return {CopyRow(cfg, clipboard, group, row)};
     case RowCommand::Cut: return {CutRow(cfg, clipboard, group, row)};

@@ -20,7 +20,6 @@ std::span<const RowCommandDef> RowCommandTable();
 
 // Runs the command on `row` of the shown band and group; `changed` when the
 // configuration or the clipboard changed.
-RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, BandGroup group,
-                        int row);
+RowResult RunRowCommand(RowCommand command, RadioConfig& cfg, RowClipboard& clipboard, BandGroup group, int row);
 
 }  // namespace zq

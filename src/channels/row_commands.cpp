@@ -2,8 +2,8 @@
 
 #include "channels/channel_rows.h"
 #include "channels/frequency_rules.h"
-#include "config/channel_slots.h"
 #include "channels/group_selection.h"
+#include "config/channel_slots.h"
 
 namespace zq {
 namespace {

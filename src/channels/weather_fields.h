@@ -4,9 +4,9 @@
 #include <span>
 #include <string>
 
-#include "text/value_choices.h"
 #include "config/option_features.h"
 #include "text/language_table.h"
+#include "text/value_choices.h"
 
 namespace zq {
 
@@ -16,7 +16,7 @@ struct WeatherColumn {
   Txt header;
   int widthTwips;  // 0: the column is hidden
   WeatherColumnKind kind;
-  Opt field;                // the record field of a Frequency or List column
+  Opt field;                     // the record field of a Frequency or List column
   std::span<const Txt> choices;  // List columns: the entries, by position
 };
 
@@ -50,9 +50,9 @@ inline constexpr WeatherSetting kWeatherSettings[] = {
     {Txt::WxSqlLabel, Opt::WxSql, WeatherChoiceKind::Squelch},
 };
 
-inline constexpr Txt kWeatherStepTexts[] = {Txt::WxStep100Hz,  Txt::WxStep1kHz,  Txt::WxStep5kHz,
-                                            Txt::WxStep6p25kHz, Txt::WxStep10kHz, Txt::WxStep12p5kHz,
-                                            Txt::WxStep25kHz,  Txt::WxStep100kHz, Txt::WxStep1MHz};
+inline constexpr Txt kWeatherStepTexts[] = {Txt::WxStep100Hz,   Txt::WxStep1kHz,   Txt::WxStep5kHz,
+                                            Txt::WxStep6p25kHz, Txt::WxStep10kHz,  Txt::WxStep12p5kHz,
+                                            Txt::WxStep25kHz,   Txt::WxStep100kHz, Txt::WxStep1MHz};
 inline constexpr int kWeatherSquelchLevels = 9;
 
 // The entries of a setting's list; "Current Weather Channel" follows the channels in use.

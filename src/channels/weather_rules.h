@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/value_choices.h"
 #include "config/option_features.h"
+#include "text/value_choices.h"
 
 namespace zq {
 

@@ -11,7 +11,7 @@
 namespace zq {
 
 struct ChannelRecord {
-  int16_t Number = 0;   // slot inside its group, 1-based
+  int16_t Number = 0;  // slot inside its group, 1-based
   int16_t Enabled = 0;
   int16_t ScanAdd = 0;
   FixedText<8> RxFrequency;  // digits without point: "28145000"; empty or "FFFFFFFF" = none

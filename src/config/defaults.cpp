@@ -73,8 +73,8 @@ void SetRadioWideDefaults(OptionFeatures& opt) {
   opt.VoxDelay() = 4;
   opt.TxRepeaterOffset() = 1000;  // 0.1000 MHz
   opt.EchoTime() = 9;
-  opt.VfoStep() = 4;    // 10K
-  opt.CwFreq() = 60;    // 600 Hz
+  opt.VfoStep() = 4;  // 10K
+  opt.CwFreq() = 60;  // 600 Hz
   opt.CwBeep() = 20;
   opt.Dim() = 4;
   opt.CwBreakIn() = 30;  // 300 ms
@@ -96,10 +96,10 @@ void SetRogerBeepDefaults(RadioConfig& cfg) {
     int freq, dur;
   };
   const std::vector<std::vector<Step>> presets = {
-      {{100, 10}, {150, 10}},             // rising two-tone
-      {{150, 10}, {100, 10}},             // falling two-tone
-      {{80, 8}, {120, 8}, {160, 8}},      // three-tone
-      {{100, 20}},                        // single 1 kHz beep
+      {{100, 10}, {150, 10}},         // rising two-tone
+      {{150, 10}, {100, 10}},         // falling two-tone
+      {{80, 8}, {120, 8}, {160, 8}},  // three-tone
+      {{100, 20}},                    // single 1 kHz beep
   };
   for (auto& preset : cfg.RogerBeepTable) preset.fill(0);
   for (std::size_t p = 0; p < presets.size(); ++p) {

@@ -17,8 +17,8 @@ int ElementOffset(const OptFieldDef& def, int i, int j) {
   bool ok = (s.dims == 0 && i == -1 && j == -1) || (s.dims == 1 && InDim(i, s.count1, s.first1) && j == -1) ||
             (s.dims == 2 && InDim(i, s.count1, s.first1) && InDim(j, s.count2, s.first2));
   if (!ok)
-    throw std::out_of_range("option field " + std::string(def.name) + " has no element (" + std::to_string(i) +
-                            ", " + std::to_string(j) + ")");
+    throw std::out_of_range("option field " + std::string(def.name) + " has no element (" + std::to_string(i) + ", " +
+                            std::to_string(j) + ")");
   int offset = def.offset;
   if (s.dims >= 1) offset += (i - s.first1) * s.stride1;
   if (s.dims == 2) offset += (j - s.first2) * s.stride2;
@@ -37,8 +37,7 @@ int ReadInt(std::span<const uint8_t> b, FieldKind kind) {
     case FieldKind::U8: return b[0];
     case FieldKind::I16: return static_cast<int16_t>(b[0] | (b[1] << 8));
     case FieldKind::I32:
-      return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 |
-                                  uint32_t(b[3]) << 24);
+      return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
     default: throw std::logic_error("not an integer field");
   }
 }
@@ -111,14 +110,23 @@ void OptionFeatures::SetText(Opt f, std::u16string_view value, int i, int j) {
 
 IntRef OptionFeatures::WorkGroup(Band band) { return Ref<FieldKind::I16>(Opt::WorkGroup, BandIndex(band)); }
 int OptionFeatures::WorkGroup(Band band) const { return GetInt(Opt::WorkGroup, BandIndex(band)); }
-IntRef OptionFeatures::WorkChannel(BandGroup g) { return Ref<FieldKind::I16>(Opt::WorkChannel, g.number, BandIndex(g.band)); }
+IntRef OptionFeatures::WorkChannel(BandGroup g) {
+  return Ref<FieldKind::I16>(Opt::WorkChannel, g.number, BandIndex(g.band));
+}
 int OptionFeatures::WorkChannel(BandGroup g) const { return GetInt(Opt::WorkChannel, g.number, BandIndex(g.band)); }
-IntRef OptionFeatures::GroupValid(BandGroup g) { return Ref<FieldKind::I16>(Opt::GroupValid, g.number, BandIndex(g.band)); }
+IntRef OptionFeatures::GroupValid(BandGroup g) {
+  return Ref<FieldKind::I16>(Opt::GroupValid, g.number, BandIndex(g.band));
+}
 int OptionFeatures::GroupValid(BandGroup g) const { return GetInt(Opt::GroupValid, g.number, BandIndex(g.band)); }
-TextRef OptionFeatures::GroupName(BandGroup g) { return Ref<FieldKind::Text>(Opt::GroupName, g.number, BandIndex(g.band)); }
-std::u16string OptionFeatures::GroupName(BandGroup g) const { return GetText(Opt::GroupName, g.number, BandIndex(g.band)); }
-IntRef OptionFeatures::PublicParams(Band band, int row) { return Ref<FieldKind::I16>(Opt::PublicParams, BandIndex(band), row); }
+TextRef OptionFeatures::GroupName(BandGroup g) {
+  return Ref<FieldKind::Text>(Opt::GroupName, g.number, BandIndex(g.band));
+}
+std::u16string OptionFeatures::GroupName(BandGroup g) const {
+  return GetText(Opt::GroupName, g.number, BandIndex(g.band));
+}
+IntRef OptionFeatures::PublicParams(Band band, int row) {
+  return Ref<FieldKind::I16>(Opt::PublicParams, BandIndex(band), row);
+}
 int OptionFeatures::PublicParams(Band band, int row) const { return GetInt(Opt::PublicParams, BandIndex(band), row); }
-
 
 }  // namespace zq

@@ -164,16 +164,14 @@ class OptionFeatures {
   std::u16string GetText(Opt f, int i = -1, int j = -1) const;
   void SetText(Opt f, std::u16string_view value, int i = -1, int j = -1);
 
-#define ZQ_X(name, kind, offset, chars, shape)                      \
-  template <class... T>                                            \
-    requires(!KeptPerBand(Opt::name) && PlainIndexes<T...>)      \
-  auto name(T... idx) {                                            \
-    return Ref<FieldKind::kind>(Opt::name, static_cast<int>(idx)...); \
-  }                                                                \
-  template <class... T>                                            \
-    requires(!KeptPerBand(Opt::name) && PlainIndexes<T...>)      \
-  auto name(T... idx) const {                                      \
-    return Value<FieldKind::kind>(Opt::name, static_cast<int>(idx)...); \
+#define ZQ_X(name, kind, offset, chars, shape)                                        \
+  template <class... T>                                                               \
+  requires(!KeptPerBand(Opt::name) && PlainIndexes<T...>) auto name(T... idx) {       \
+    return Ref<FieldKind::kind>(Opt::name, static_cast<int>(idx)...);                 \
+  }                                                                                   \
+  template <class... T>                                                               \
+  requires(!KeptPerBand(Opt::name) && PlainIndexes<T...>) auto name(T... idx) const { \
+    return Value<FieldKind::kind>(Opt::name, static_cast<int>(idx)...);               \
   }
   ZQ_OPTION_FIELDS(ZQ_X)
 #undef ZQ_X

@@ -37,7 +37,7 @@ class GroupBandTable {
 struct IdentityRecord {
   FixedText<7> ModelName;
   int16_t ModelCode = 0;
-  int16_t RangeKind = 0;  // 0 for the "24.7150 - 30.1050 MHz" range, 1 otherwise
+  int16_t RangeKind = 0;      // 0 for the "24.7150 - 30.1050 MHz" range, 1 otherwise
   FixedText<8> CreationDate;  // YYYYMMDD
   FixedText<5> IdentityVersion;
   FixedText<6> ShortModelName;
@@ -64,11 +64,11 @@ static_assert(record_members::VisitedCount<IdentityRecord>([](auto& r, auto v) {
 
 // Factory information about the radio the configuration is made for.
 struct RadioInformation {
-  FixedText<16> SerialNumber;     // YYYYMMDD + "00000001"
-  FixedText<8> ProductionBatch;   // MM + "-1-E-1"
-  FixedText<4> HardwareCode;      // "001A"
-  FixedText<5> FirmwareVersion;   // "V2.00"
-  FixedText<4> FactoryCode;       // "0595"
+  FixedText<16> SerialNumber;    // YYYYMMDD + "00000001"
+  FixedText<8> ProductionBatch;  // MM + "-1-E-1"
+  FixedText<4> HardwareCode;     // "001A"
+  FixedText<5> FirmwareVersion;  // "V2.00"
+  FixedText<4> FactoryCode;      // "0595"
   FixedText<7> ModelName;
   bool operator==(const RadioInformation&) const = default;
 };
@@ -83,8 +83,9 @@ constexpr void VisitRadioInformationFields(Record& r, Visitor&& v) {
   v("ModelName", r.ModelName);
 }
 
-static_assert(record_members::VisitedCount<RadioInformation>([](auto& r, auto v) { VisitRadioInformationFields(r, v); }) ==
-                  record_members::MemberCount<RadioInformation>(),
+static_assert(record_members::VisitedCount<RadioInformation>([](auto& r, auto v) {
+                VisitRadioInformationFields(r, v);
+              }) == record_members::MemberCount<RadioInformation>(),
               "every member of RadioInformation must be in VisitRadioInformationFields");
 
 // Eight roger-beep presets of 30 values: 14 steps as (frequency in 10 Hz,

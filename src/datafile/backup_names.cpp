@@ -59,8 +59,7 @@ std::string BackupStem(const LocalTime& time, BackupKind kind, int copy) {
 
 std::optional<BackupName> ParseBackupName(std::string_view fileName) {
   std::size_t dot = fileName.rfind('.');
-  if (dot == std::string_view::npos || dot <= kTimeLength || fileName[kTimeLength] != '_')
-    return std::nullopt;
+  if (dot == std::string_view::npos || dot <= kTimeLength || fileName[kTimeLength] != '_') return std::nullopt;
   BackupName name;
   name.extension = std::string(fileName.substr(dot + 1));
   if (std::find(kExtensions.begin(), kExtensions.end(), name.extension) == kExtensions.end()) return std::nullopt;

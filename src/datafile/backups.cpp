@@ -70,8 +70,8 @@ auto Newness(const BackupEntry& e) {
 
 }  // namespace
 
-BackupResult BackUpRead(const fs::path& folder, const LocalTime& when, const MemoryImage& image,
-                        const RadioConfig& cfg, const DocumentState& doc) {
+BackupResult BackUpRead(const fs::path& folder, const LocalTime& when, const MemoryImage& image, const RadioConfig& cfg,
+                        const DocumentState& doc) {
   BackupResult result = BackUpImage(folder, when, BackupKind::Read, image);
   if (!result.ok) return result;
   RadioConfig copy = cfg;  // packing normalises the identity; the caller's configuration stays as it is

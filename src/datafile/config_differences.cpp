@@ -96,8 +96,7 @@ class DifferenceWalk {
       const auto& l = left[slot];
       const auto& r = right[slot];
       for (std::size_t k = 0; k < std::max(l.size(), r.size()); ++k)
-        Walk(k < l.size() ? l[k] : nullptr, k < r.size() ? r[k] : nullptr,
-             path + "/slot " + std::to_string(slot));
+        Walk(k < l.size() ? l[k] : nullptr, k < r.size() ? r[k] : nullptr, path + "/slot " + std::to_string(slot));
     }
   }
 

@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "text/plain_text.h"
 #include "datafile/data_file_bytes.h"
 #include "datafile/stored_layout.h"
 #include "platform/atomic_file.h"
 #include "platform/file_set_commit.h"
 #include "platform/utf8_path.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -58,7 +58,8 @@ std::optional<PairOnDisk> ReadPairFiles(const std::filesystem::path& dataFile) {
   PairOnDisk pair{std::move(*settings), {}, false, pending == PendingCommit::Finished};
   auto channelFile = ChannelFilePath(dataFile);
   pair.hasChannelFile = !channelFile.empty();
-  if (pair.hasChannelFile) pair.channels = ReadFilePrefix(channelFile, MaxChannelFileSize()).value_or(std::vector<uint8_t>());
+  if (pair.hasChannelFile)
+    pair.channels = ReadFilePrefix(channelFile, MaxChannelFileSize()).value_or(std::vector<uint8_t>());
   return pair;
 }
 

@@ -24,11 +24,11 @@ enum class FileStatus {
 
 struct FileResult {
   FileStatus status = FileStatus::Ok;
-  std::string foundVersion;  // the file's version, for IncompatibleVersion
-  bool inChannelFile = false;  // the fault lies in the companion channel file, not the data file
+  std::string foundVersion;              // the file's version, for IncompatibleVersion
+  bool inChannelFile = false;            // the fault lies in the companion channel file, not the data file
   bool finishedInterruptedSave = false;  // the pair's last save had been cut short and was completed first
   bool ok() const { return status == FileStatus::Ok; }
-  Txt message() const;       // the language-table text to show when not ok
+  Txt message() const;  // the language-table text to show when not ok
 };
 
 // The whole message for a failed result, in the given language; for an

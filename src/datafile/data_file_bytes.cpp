@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "text/plain_text.h"
 #include "datafile/record_bytes.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

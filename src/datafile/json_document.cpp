@@ -11,11 +11,11 @@
 #include <set>
 #include <type_traits>
 
-#include "text/plain_text.h"
 #include "datafile/json_text_check.h"
 #include "datafile/json_tree.h"
 #include "datafile/member_transfer.h"
 #include "datafile/record_bytes.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -183,8 +183,8 @@ class JsonReader {
     return std::bit_cast<double>(bits);
   }
 
-  void ReadOptionElement(const json& j, const std::string& path, OptionFeatures& opt, const OptFieldDef& def,
-                         int i, int k) {
+  void ReadOptionElement(const json& j, const std::string& path, OptionFeatures& opt, const OptFieldDef& def, int i,
+                         int k) {
     if (!result.ok()) return;
     auto field = opt.bytes().subspan(ElementOffset(def, i, k), def.width());
     switch (def.kind) {
@@ -217,8 +217,7 @@ class JsonReader {
         ReadOptionElement(j[a], at, slot.options, slot.def, s.first1 + a, -1);
       } else if (Array(j[a], at, s.count2)) {
         for (int b = 0; b < s.count2; ++b)
-          ReadOptionElement(j[a][b], at + "/" + std::to_string(b), slot.options, slot.def, s.first1 + a,
-                            s.first2 + b);
+          ReadOptionElement(j[a][b], at + "/" + std::to_string(b), slot.options, slot.def, s.first1 + a, s.first2 + b);
       }
     }
   }

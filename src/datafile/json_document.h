@@ -18,7 +18,7 @@ enum class JsonStatus { Ok, Malformed, TooDeep, UnknownMember, MissingMember, Wr
 struct JsonResult {
   JsonStatus status = JsonStatus::Ok;
   std::string where;  // the member as a JSON pointer ("/Options/Tot"), the byte offset of a syntax error,
-                     // or the allowed depth of nesting
+                      // or the allowed depth of nesting
   bool ok() const { return status == JsonStatus::Ok; }
   Txt message() const;
 };

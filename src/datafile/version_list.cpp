@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "text/plain_text.h"
 #include "platform/ini_file.h"
 #include "text/language_table.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -72,8 +72,8 @@ MatchingRelease FindMatchingRelease(const VersionList& list, std::string_view ot
   // Without a folder of releases the name would be looked up from the working folder.
   if (pair == list.firmPairs.end() || parentFolder.empty()) return {};
   const std::string& release = pair->first;
-  bool escapes = release.empty() || release.find('/') != std::string::npos ||
-                 release.find('\\') != std::string::npos || release.find("..") != std::string::npos;
+  bool escapes = release.empty() || release.find('/') != std::string::npos || release.find('\\') != std::string::npos ||
+                 release.find("..") != std::string::npos;
   if (escapes) return {};
   auto executable = parentFolder / release / "LR_902" / std::string(programName);
   std::error_code ec;

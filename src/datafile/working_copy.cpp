@@ -75,8 +75,7 @@ void UnpackFromFile(const WorkingCopy& working, RadioConfig& cfg, DocumentState&
 bool IsUnchanged(const RadioConfig& cfg, const WorkingCopy& working) {
   // The settings record in its stored form covers every setting a file keeps,
   // the channel counts included, and nothing a file does not keep.
-  return EncodeSettingsRecord(cfg) == EncodeSettingsRecord(working.content) &&
-         ChannelsUnchanged(cfg, working.content);
+  return EncodeSettingsRecord(cfg) == EncodeSettingsRecord(working.content) && ChannelsUnchanged(cfg, working.content);
 }
 
 }  // namespace zq

@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "text/plain_text.h"
 #include "config/public_params.h"
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"
 #include "text/locale_ids.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -79,8 +79,8 @@ void ReadPublicParams(const MemoryImage& image, RadioConfig& cfg) {
   for (const Band band : kBands)
     for (const auto& f : kSlotFields)
       if (f.publicParam != kNoPublicParam)
-        cfg.Options.PublicParams(band, f.publicParam) =
-            LoadBits(image, kPublicParamBlocks[BandIndex(band)] + uint32_t(f.byte - 8), f.bitPos, f.bitWidth);
+        cfg.Options.PublicParams(band, f.publicParam) = LoadBits(
+            image, kPublicParamBlocks[BandIndex(band)] + uint32_t(f.byte - 8), f.bitPos, f.bitWidth);
 }
 
 void ReadBtDeviceName(const MemoryImage& image, const ImageOptions& options, RadioConfig& cfg) {

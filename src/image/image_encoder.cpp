@@ -4,12 +4,12 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "text/plain_text.h"
 #include "config/public_params.h"
 #include "image/image_bytes.h"
 #include "image/image_codec.h"
 #include "image/image_map.h"
 #include "text/locale_ids.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -41,8 +41,7 @@ void WriteLinkBytes(const RadioConfig& cfg, MemoryImage& image) {
   for (const auto& pass : kLinkPasses) {
     for (int n = pass.first; n <= pass.last; ++n) {
       const ChannelRecord& r = cfg.Special(n);
-      int value = pass.band ? r.CbMemBand
-                            : (r.CbMemChannel == kNoCbMemChannel ? kNoCbMemChannel : r.CbMemChannel - 1);
+      int value = pass.band ? r.CbMemBand : (r.CbMemChannel == kNoCbMemChannel ? kNoCbMemChannel : r.CbMemChannel - 1);
       image.Put(pass.base + uint32_t(n - pass.first), static_cast<uint8_t>(value));
     }
   }

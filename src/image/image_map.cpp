@@ -11,10 +11,10 @@ namespace {
 // because group 3 ("DE") has 80 slots.
 constexpr uint32_t kGroupStarts[kBandCount][kMaxGroups] = {
     {0x00000, 0x00280, 0x00500, 0x00A00, 0x02000, 0x02280, 0x02500},
-    {0x04000, 0x04280, 0x04500, 0x04780, 0x04A00, 0x06000, 0x06280, 0x06500, 0x06780, 0x06A00, 0x08000,
-     0x08280, 0x08500, 0x08780, 0x08A00, 0x12000, 0x12640},
-    {0x0A000, 0x0A280, 0x0A500, 0x0A780, 0x0C000, 0x0C280, 0x0C500, 0x0C780, 0x0E000, 0x0E280, 0x0E500,
-     0x0E780, 0x14000, 0x14640},
+    {0x04000, 0x04280, 0x04500, 0x04780, 0x04A00, 0x06000, 0x06280, 0x06500, 0x06780, 0x06A00, 0x08000, 0x08280,
+     0x08500, 0x08780, 0x08A00, 0x12000, 0x12640},
+    {0x0A000, 0x0A280, 0x0A500, 0x0A780, 0x0C000, 0x0C280, 0x0C500, 0x0C780, 0x0E000, 0x0E280, 0x0E500, 0x0E780,
+     0x14000, 0x14640},
 };
 constexpr uint32_t kEnabledBases[kBandCount] = {0x16000, 0x16080, 0x16100};
 constexpr uint32_t kScanAddBases[kBandCount] = {0x16200, 0x16280, 0x16300};
@@ -76,19 +76,45 @@ std::vector<SettingsRow> GeneralRows() {
     uint32_t offset;
     Opt field;
   } singles[] = {
-      {0x2211B, Opt::MicType},   {0x2211C, Opt::VoxLevel},       {0x2211D, Opt::VoxDelay},
-      {0x2211E, Opt::RxNr},      {0x2211F, Opt::TxNr},           {0x22120, Opt::Clarifier},
-      {0x22121, Opt::SsbSplitRange}, {0x22123, Opt::EchoVol},    {0x22124, Opt::EchoTime},
-      {0x22125, Opt::VfoStep},   {0x22126, Opt::FmDeviation},    {0x22127, Opt::SsbTone},
-      {0x22128, Opt::CwFreq},    {0x2212A, Opt::CwBeep},         {0x2212B, Opt::Dim},
-      {0x2212C, Opt::Agc},       {0x2212D, Opt::Aop},            {0x2212E, Opt::CwRxMode},
-      {0x2212F, Opt::CwBreakIn}, {0x22130, Opt::CwOffset},       {0x22133, Opt::RfGain},
-      {0x22134, Opt::VolData},   {0x22135, Opt::BtOn},           {0x22136, Opt::PttHold},
-      {0x22137, Opt::BtMicGain}, {0x22138, Opt::BtSpkGain},      {0x22139, Opt::HoldTime},
-      {0x2213A, Opt::HoldDelay}, {0x2213B, Opt::BtIntSpk},       {0x2213C, Opt::PttSleep},
-      {0x2213D, Opt::P1Key},     {0x2213E, Opt::P2Key},          {0x2213F, Opt::P3Key},
-      {0x22140, Opt::P4Key},     {0x22141, Opt::KeySetting2462}, {0x22142, Opt::SaveColour},
-      {0x22143, Opt::DisplaySetting2466}, {0x22144, Opt::PowerOffDisplay}, {0x22145, Opt::HandType},
+      {0x2211B, Opt::MicType},
+      {0x2211C, Opt::VoxLevel},
+      {0x2211D, Opt::VoxDelay},
+      {0x2211E, Opt::RxNr},
+      {0x2211F, Opt::TxNr},
+      {0x22120, Opt::Clarifier},
+      {0x22121, Opt::SsbSplitRange},
+      {0x22123, Opt::EchoVol},
+      {0x22124, Opt::EchoTime},
+      {0x22125, Opt::VfoStep},
+      {0x22126, Opt::FmDeviation},
+      {0x22127, Opt::SsbTone},
+      {0x22128, Opt::CwFreq},
+      {0x2212A, Opt::CwBeep},
+      {0x2212B, Opt::Dim},
+      {0x2212C, Opt::Agc},
+      {0x2212D, Opt::Aop},
+      {0x2212E, Opt::CwRxMode},
+      {0x2212F, Opt::CwBreakIn},
+      {0x22130, Opt::CwOffset},
+      {0x22133, Opt::RfGain},
+      {0x22134, Opt::VolData},
+      {0x22135, Opt::BtOn},
+      {0x22136, Opt::PttHold},
+      {0x22137, Opt::BtMicGain},
+      {0x22138, Opt::BtSpkGain},
+      {0x22139, Opt::HoldTime},
+      {0x2213A, Opt::HoldDelay},
+      {0x2213B, Opt::BtIntSpk},
+      {0x2213C, Opt::PttSleep},
+      {0x2213D, Opt::P1Key},
+      {0x2213E, Opt::P2Key},
+      {0x2213F, Opt::P3Key},
+      {0x22140, Opt::P4Key},
+      {0x22141, Opt::KeySetting2462},
+      {0x22142, Opt::SaveColour},
+      {0x22143, Opt::DisplaySetting2466},
+      {0x22144, Opt::PowerOffDisplay},
+      {0x22145, Opt::HandType},
       {0x22146, Opt::PfKey},
   };
   for (const auto& s : singles) rows.push_back({s.offset, Field(s.field)});
@@ -96,8 +122,8 @@ std::vector<SettingsRow> GeneralRows() {
   rows.push_back({0x22158, {ValueRef::ChVolKind}});
   // The radio's mode bits follow the channel's Mode codes, not the order ModeEnable keeps.
   for (int bit = 0; bit < kChannelModeCount; ++bit)
-    rows.push_back({0x22159, ArrayRef(ValueRef::ModeEnable, ModeFlagOf(static_cast<ChannelMode>(bit))),
-                    Transform::Plain, bit, 1});
+    rows.push_back(
+        {0x22159, ArrayRef(ValueRef::ModeEnable, ModeFlagOf(static_cast<ChannelMode>(bit))), Transform::Plain, bit, 1});
   return rows;
 }
 
@@ -135,9 +161,12 @@ std::vector<SettingsRow> SpecialChannelRows() {
 
 std::vector<SettingsRow> WeatherRows() {
   return {
-      {0x22060, Field(Opt::WxCurrentChannel)}, {0x22061, Field(Opt::WxEnable)},
-      {0x22062, Field(Opt::WxAlert)},          {0x22063, Field(Opt::WxScanState)},
-      {0x22074, Field(Opt::WxVfo)},            {0x22075, Field(Opt::WxStep)},
+      {0x22060, Field(Opt::WxCurrentChannel)},
+      {0x22061, Field(Opt::WxEnable)},
+      {0x22062, Field(Opt::WxAlert)},
+      {0x22063, Field(Opt::WxScanState)},
+      {0x22074, Field(Opt::WxVfo)},
+      {0x22075, Field(Opt::WxStep)},
       {0x22076, Field(Opt::WxSql)},
   };
 }
@@ -160,15 +189,15 @@ auto& ArrayElement(Config& cfg, const ValueRef& ref) {
 }  // namespace
 
 const std::vector<SlotField> kSlotFields = {
-    {4, &ChannelRecord::RxCtcss, 0, 8, kNoPublicParam},     {5, &ChannelRecord::RxDcs, 0, 8, kNoPublicParam},
-    {6, &ChannelRecord::TxCtcss, 0, 8, kNoPublicParam},     {7, &ChannelRecord::TxDcs, 0, 8, kNoPublicParam},
-    {8, &ChannelRecord::HiCut, 0, 1, kPublicHiCut},         {8, &ChannelRecord::Echo, 1, 1, kPublicEcho},
-    {8, &ChannelRecord::Add10K, 2, 1, kPublicAdd10K},       {8, &ChannelRecord::Busy, 3, 1, kPublicSpare},
-    {8, &ChannelRecord::NbAnl, 4, 2, kPublicNbAnl},         {8, &ChannelRecord::PowerLevel, 6, 2, kPublicPower},
-    {9, &ChannelRecord::Rep, 0, 2, kNoPublicParam},         {9, &ChannelRecord::TxToneType, 2, 2, kNoPublicParam},
-    {9, &ChannelRecord::RxToneType, 4, 2, kNoPublicParam},  {9, &ChannelRecord::Public, 7, 1, kNoPublicParam},
-    {10, &ChannelRecord::Roger, 0, 4, kPublicRoger},        {10, &ChannelRecord::Mode, 4, 4, kPublicMode},
-    {11, &ChannelRecord::Bot, 0, 8, kPublicBot},            {12, &ChannelRecord::Eot, 0, 8, kPublicEot},
+    {4, &ChannelRecord::RxCtcss, 0, 8, kNoPublicParam},    {5, &ChannelRecord::RxDcs, 0, 8, kNoPublicParam},
+    {6, &ChannelRecord::TxCtcss, 0, 8, kNoPublicParam},    {7, &ChannelRecord::TxDcs, 0, 8, kNoPublicParam},
+    {8, &ChannelRecord::HiCut, 0, 1, kPublicHiCut},        {8, &ChannelRecord::Echo, 1, 1, kPublicEcho},
+    {8, &ChannelRecord::Add10K, 2, 1, kPublicAdd10K},      {8, &ChannelRecord::Busy, 3, 1, kPublicSpare},
+    {8, &ChannelRecord::NbAnl, 4, 2, kPublicNbAnl},        {8, &ChannelRecord::PowerLevel, 6, 2, kPublicPower},
+    {9, &ChannelRecord::Rep, 0, 2, kNoPublicParam},        {9, &ChannelRecord::TxToneType, 2, 2, kNoPublicParam},
+    {9, &ChannelRecord::RxToneType, 4, 2, kNoPublicParam}, {9, &ChannelRecord::Public, 7, 1, kNoPublicParam},
+    {10, &ChannelRecord::Roger, 0, 4, kPublicRoger},       {10, &ChannelRecord::Mode, 4, 4, kPublicMode},
+    {11, &ChannelRecord::Bot, 0, 8, kPublicBot},           {12, &ChannelRecord::Eot, 0, 8, kPublicEot},
     {13, &ChannelRecord::Call, 0, 8, kPublicCall},
 };
 

@@ -58,15 +58,20 @@ inline constexpr LinkPass kLinkPasses[] = {
 // An integer of the configuration: what a settings byte holds, or a setting an editor keeps.
 struct ValueRef {
   enum Kind : uint8_t {
-    Option, RangeIndex, ChVolKind, ModeEnable, Emergency, DualWatch, MemoryChannel, PublicSwitch
+    Option,
+    RangeIndex,
+    ChVolKind,
+    ModeEnable,
+    Emergency,
+    DualWatch,
+    MemoryChannel,
+    PublicSwitch
   } kind;
   Opt opt = Opt::WorkGroup;
   int i = -1, j = -1;  // option indexes, or the array element
 };
 // An element of an option-features field, as the image map and the editors name it.
-inline ValueRef Field(Opt field, FieldIndex auto... idx)
-  requires(sizeof...(idx) <= 2)
-{
+inline ValueRef Field(Opt field, FieldIndex auto... idx) requires(sizeof...(idx) <= 2) {
   const int indexes[] = {IndexNumber(idx)..., -1, -1};
   return {ValueRef::Option, field, indexes[0], indexes[1]};
 }

@@ -78,8 +78,8 @@ std::string GroupTable() {
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group)
       text += MapRow({BandShortName(band), std::to_string(group), std::to_string(GroupCapacity({band, group})),
-                   Hex(GroupStart({band, group})), std::to_string(BitmapSlots({band, group})),
-                   Hex(EnabledBitmap({band, group})), Hex(ScanAddBitmap({band, group}))});
+                      Hex(GroupStart({band, group})), std::to_string(BitmapSlots({band, group})),
+                      Hex(EnabledBitmap({band, group})), Hex(ScanAddBitmap({band, group}))});
   return text;
 }
 
@@ -87,7 +87,7 @@ std::string SlotTable() {
   std::string text = "| Byte | Bits | Field | Common parameter row |\n|---|---|---|---|\n";
   for (const SlotField& field : kSlotFields)
     text += MapRow({std::to_string(field.byte), BitsText(field.bitPos, field.bitWidth), SlotFieldName(field),
-                 field.publicParam == kNoPublicParam ? "-" : std::to_string(field.publicParam)});
+                    field.publicParam == kNoPublicParam ? "-" : std::to_string(field.publicParam)});
   return text;
 }
 
@@ -103,7 +103,7 @@ std::string FixedPlaces() {
   text += MapRow({Hex(kSpecialSlotStart), "special channel slots 1-96, 16 bytes each"});
   for (const LinkPass& pass : kLinkPasses)
     text += MapRow({Hex(pass.base), std::string(pass.band ? "CbMemBand" : "CbMemChannel") + " of special slots " +
-                                    std::to_string(pass.first) + "-" + std::to_string(pass.last)});
+                                        std::to_string(pass.first) + "-" + std::to_string(pass.last)});
   text += MapRow({Hex(kSpecialEnabledBitmap), "Enabled bits of the special slots"});
   text += MapRow({Hex(kSpecialScanAddBitmap), "ScanAdd bits of the special slots"});
   for (const Band band : kBands) {
@@ -126,11 +126,10 @@ std::string FixedPlaces() {
 
 std::string ImageMapMarkdown() {
   return "### Channel groups\n\n" + GroupTable() + "\n### The bit fields of a channel slot\n\n" + SlotTable() +
-         "\n### Band and group settings\n\n" + SettingsTable(SettingsArea::BandGroup) +
-         "\n### General settings\n\n" + SettingsTable(SettingsArea::General) +
-         "\n### Emergency, dual-watch and memory channels\n\n" + SettingsTable(SettingsArea::SpecialChannels) +
-         "\n### Weather settings\n\n" + SettingsTable(SettingsArea::Weather) + "\n### Fixed places\n\n" +
-         FixedPlaces();
+         "\n### Band and group settings\n\n" + SettingsTable(SettingsArea::BandGroup) + "\n### General settings\n\n" +
+         SettingsTable(SettingsArea::General) + "\n### Emergency, dual-watch and memory channels\n\n" +
+         SettingsTable(SettingsArea::SpecialChannels) + "\n### Weather settings\n\n" +
+         SettingsTable(SettingsArea::Weather) + "\n### Fixed places\n\n" + FixedPlaces();
 }
 
 }  // namespace zq

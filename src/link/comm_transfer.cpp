@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "config/radio_config.h"
-#include "text/plain_text.h"
 #include "image/image_codec.h"
 #include "link/read_back.h"
-#include "platform/diagnostic_log.h"
 #include "link/transfer_ranges.h"
+#include "platform/diagnostic_log.h"
+#include "text/plain_text.h"
 #include "text/text_message.h"
 
 namespace zq {
@@ -124,13 +124,9 @@ void TransferEngine::OnValidReply() {
       State() = kIdentityRequested;
       Transmit(FrameKind::IdentRequest, IdentRequestFrame());
       break;
-    case kIdentityRequested:
-      CheckIdentityThenContinue();
-      break;
+    case kIdentityRequested: CheckIdentityThenContinue(); break;
     case kReadingBlocks:
-    case kWritingBlocks:
-      SendNextBlock();
-      break;
+    case kWritingBlocks: SendNextBlock(); break;
     case kEndSentAfterBlocks:
       if (t_.kind == TransferKind::Write && verifyAfterWrite_)
         StartReadBack();
@@ -284,8 +280,8 @@ void TransferEngine::EndTransfer(bool success) {
   if (success && t_.verifying) CheckReadBack(outcome);
   outcome.messages = pending_.Take();
   if (outcome.success && outcome.kind != TransferKind::Identify)
-    outcome.completionMessage =
-        TextMessage{outcome.kind == TransferKind::Read ? Txt::ReadCompleted : Txt::WriteCompleted};
+    outcome.completionMessage = TextMessage{outcome.kind == TransferKind::Read ? Txt::ReadCompleted
+                                                                               : Txt::WriteCompleted};
   t_.kind = TransferKind::None;
   t_.readState = kIdle;
   t_.writeState = kIdle;

@@ -19,9 +19,7 @@ bool Equals(std::span<const uint8_t> bytes, const std::array<uint8_t, N>& expect
 
 }  // namespace
 
-const FrameRule& RuleOf(FrameKind frame) {
-  return *std::ranges::find(kFrameRules, frame, &FrameRule::frame);
-}
+const FrameRule& RuleOf(FrameKind frame) { return *std::ranges::find(kFrameRules, frame, &FrameRule::frame); }
 
 const FrameRule* RuleOfLeadByte(uint8_t lead) {
   auto rule = std::ranges::find(kFrameRules, lead, &FrameRule::leadByte);

@@ -89,15 +89,9 @@ void HandshakeCheck::TransferEnded(const TransferOutcome& outcome) {
   report_.identityTime = watched_->identityTime();
   report_.unreadable = watched_->unreadable();
   switch (outcome.failure) {
-    case TransferFailure::None:
-      report_.result = HandshakeResult::Passed;
-      break;
-    case TransferFailure::WrongModel:
-      report_.result = HandshakeResult::WrongModel;
-      break;
-    case TransferFailure::IncompatibleVersion:
-      report_.result = HandshakeResult::IncompatibleVersion;
-      break;
+    case TransferFailure::None: report_.result = HandshakeResult::Passed; break;
+    case TransferFailure::WrongModel: report_.result = HandshakeResult::WrongModel; break;
+    case TransferFailure::IncompatibleVersion: report_.result = HandshakeResult::IncompatibleVersion; break;
     default:
       // What came back tells a silent line from a garbled one.
       if (!report_.unreadable.empty())
@@ -132,18 +126,14 @@ std::string Milliseconds(const std::optional<std::chrono::microseconds>& time) {
 PortProblem OpenProblem(const HandshakeReport& report) {
   const std::string& device = report.device;
   switch (report.opened.failure) {
-    case PortFailure::Missing:
-      return {Txt::PortMissing, {device}, Txt::DoctorMissingRemedy, {}, true};
-    case PortFailure::Busy:
-      return {Txt::PortBusy, {device}, Txt::DoctorCloseOther, {}, true};
+    case PortFailure::Missing: return {Txt::PortMissing, {device}, Txt::DoctorMissingRemedy, {}, true};
+    case PortFailure::Busy: return {Txt::PortBusy, {device}, Txt::DoctorCloseOther, {}, true};
     case PortFailure::NotPermitted:
       if (report.opened.deviceGroup.empty()) return {Txt::PortNotPermitted, {device}, Txt::DoctorAskForRule, {}, true};
       return {Txt::PortNotPermitted, {device}, Txt::PortJoinGroup, {report.opened.deviceGroup}, true};
-    case PortFailure::NotSerial:
-      return {Txt::PortNotSerial, {device}, Txt::DoctorNotSerialRemedy, {}, true};
+    case PortFailure::NotSerial: return {Txt::PortNotSerial, {device}, Txt::DoctorNotSerialRemedy, {}, true};
     case PortFailure::None:
-    case PortFailure::Other:
-      break;
+    case PortFailure::Other: break;
   }
   return {Txt::PortOtherError, {device, report.opened.detail}, Txt::DoctorOtherRemedy, {}, true};
 }
@@ -152,14 +142,11 @@ PortProblem OpenProblem(const HandshakeReport& report) {
 
 std::optional<PortProblem> ProblemOf(const HandshakeReport& report) {
   switch (report.result) {
-    case HandshakeResult::Passed:
-      return std::nullopt;
-    case HandshakeResult::PortNotOpened:
-      return OpenProblem(report);
+    case HandshakeResult::Passed: return std::nullopt;
+    case HandshakeResult::PortNotOpened: return OpenProblem(report);
     case HandshakeResult::NoReply:
       return PortProblem{Txt::DoctorNoReply, {std::to_string(report.greetingsSent)}, Txt::DoctorCheckRadio, {}, true};
-    case HandshakeResult::NoIdentity:
-      return PortProblem{Txt::DoctorNoIdentity, {}, Txt::DoctorRestartRadio, {}, true};
+    case HandshakeResult::NoIdentity: return PortProblem{Txt::DoctorNoIdentity, {}, Txt::DoctorRestartRadio, {}, true};
     case HandshakeResult::Garbage:
       return PortProblem{Txt::DoctorGarbage, {HexBytes(report.unreadable)}, Txt::DoctorCheckCable, {}, true};
     case HandshakeResult::WrongModel:
@@ -181,14 +168,14 @@ std::vector<ReportLine> HandshakeLines(const HandshakeReport& report, int langua
   auto label = [&](Txt text) { return std::string(Text(text, language)); };
   if (report.identity) {
     const RadioIdentity& radio = *report.identity;
-    lines.push_back({label(Txt::DoctorRadio), FillIn(Text(radio.hfCapable ? Txt::DoctorRadioHf : Txt::DoctorRadioValue,
-                                                          language),
-                                                     {radio.model, radio.firmwareVersion})});
+    lines.push_back(
+        {label(Txt::DoctorRadio), FillIn(Text(radio.hfCapable ? Txt::DoctorRadioHf : Txt::DoctorRadioValue, language),
+                                         {radio.model, radio.firmwareVersion})});
   }
   if (report.greetingTime)
-    lines.push_back({label(Txt::DoctorReplyTime), FillIn(Text(Txt::DoctorReplyTimeValue, language),
-                                                         {Milliseconds(report.greetingTime),
-                                                          Milliseconds(report.identityTime)})});
+    lines.push_back(
+        {label(Txt::DoctorReplyTime), FillIn(Text(Txt::DoctorReplyTimeValue, language),
+                                             {Milliseconds(report.greetingTime), Milliseconds(report.identityTime)})});
   if (report.result == HandshakeResult::Passed)
     lines.push_back({label(Txt::DoctorHandshake), label(Txt::DoctorPortWorks)});
   return lines;

@@ -62,8 +62,11 @@ PortDiagnosis Diagnose(PortFacts facts) {
   } else {
     if (facts.accessKnown && !facts.mayOpen) problems.push_back(AccessProblem(facts));
     for (const ProcessName& holder : facts.holders)
-      problems.push_back({Txt::DoctorHeldBy, {device, holder.name, std::to_string(holder.pid)},
-                          Txt::DoctorCloseHolder, {holder.name}, true});
+      problems.push_back({Txt::DoctorHeldBy,
+                          {device, holder.name, std::to_string(holder.pid)},
+                          Txt::DoctorCloseHolder,
+                          {holder.name},
+                          true});
     if (facts.holders.empty() && facts.heldUnnamed)
       problems.push_back({Txt::PortBusy, {device}, Txt::DoctorCloseOther, {}, true});
     const UsbAdapter* adapter = AdapterOf(facts);
@@ -71,16 +74,22 @@ PortDiagnosis Diagnose(PortFacts facts) {
     if (!refused && facts.usb && facts.systemProblemCode == kCannotStartCode)
       refused = FindRefusedRevision(facts.usb->vendor, facts.usb->product, facts.usb->revision);
     if (facts.systemProblemCode == kNoDriverCode) {
-      problems.push_back({Txt::DoctorNoDriver, {device}, Txt::DoctorInstallDriver,
-                          {adapter ? std::string(adapter->maker) : std::string()}, true});
+      problems.push_back({Txt::DoctorNoDriver,
+                          {device},
+                          Txt::DoctorInstallDriver,
+                          {adapter ? std::string(adapter->maker) : std::string()},
+                          true});
     } else if (facts.systemProblemCode != 0 && !refused) {
-      problems.push_back({Txt::DoctorDeviceProblem, {std::to_string(facts.systemProblemCode), device},
-                          Txt::DoctorReplug, {}, true});
+      problems.push_back(
+          {Txt::DoctorDeviceProblem, {std::to_string(facts.systemProblemCode), device}, Txt::DoctorReplug, {}, true});
     }
     // Linux's driver still serves the old revision, so there it stands in nobody's way yet.
     if (refused)
-      problems.push_back({Txt::DoctorRefusedRevision, {std::string(refused->maker), std::string(refused->chipFamily)},
-                          Txt::DoctorReplaceCable, {}, facts.systemProblemCode != 0});
+      problems.push_back({Txt::DoctorRefusedRevision,
+                          {std::string(refused->maker), std::string(refused->chipFamily)},
+                          Txt::DoctorReplaceCable,
+                          {},
+                          facts.systemProblemCode != 0});
     // ModemManager looks at USB serial devices; a built-in port or a pseudo-terminal it leaves be.
     if (facts.usb && facts.modemManagerRunning && !facts.modemManagerIgnores)
       problems.push_back({Txt::DoctorModemManagerProbes, {device}, Txt::DoctorStopModemManager, {}, false});
@@ -113,15 +122,15 @@ std::vector<ReportLine> FactLines(const PortFacts& facts, int language) {
                                  {Hex4(usb.vendor), Hex4(usb.product), usb.revision ? ReleaseText(*usb.revision) : "?",
                                   usb.usbVersion.empty() ? "?" : usb.usbVersion}));
     const UsbAdapter* adapter = AdapterOf(facts);
-    add(Txt::DoctorChip, adapter ? std::string(adapter->maker) + " " + std::string(adapter->chipFamily)
-                                 : say(Txt::DoctorChipUnknown));
+    add(Txt::DoctorChip,
+        adapter ? std::string(adapter->maker) + " " + std::string(adapter->chipFamily) : say(Txt::DoctorChipUnknown));
   }
   add(Txt::DoctorDriver, facts.driver);
   add(Txt::DoctorStableName, facts.stableName);
   if (facts.accessKnown) {
     std::string access = say(facts.mayOpen ? Txt::DoctorMayOpen : Txt::DoctorMayNotOpen);
     if (!facts.group.empty()) {
-      Txt member = facts.inGroup          ? Txt::DoctorGroupMember
+      Txt member = facts.inGroup           ? Txt::DoctorGroupMember
                    : facts.groupAfterLogin ? Txt::DoctorGroupAfterLogin
                                            : Txt::DoctorGroupNotMember;
       access += "; " + FillIn(Text(member, language), {facts.group});
@@ -138,8 +147,8 @@ std::vector<ReportLine> FactLines(const PortFacts& facts, int language) {
   if (facts.ptyServer) add(Txt::DoctorPtyServer, HolderText(*facts.ptyServer, language));
   add(Txt::DoctorHolders, HoldersText(facts, language));
   if (facts.systemProblemCode != 0)
-    add(Txt::DoctorSystemProblem, FillIn(Text(Txt::DoctorSystemProblemValue, language),
-                                         {std::to_string(facts.systemProblemCode)}));
+    add(Txt::DoctorSystemProblem,
+        FillIn(Text(Txt::DoctorSystemProblemValue, language), {std::to_string(facts.systemProblemCode)}));
   return lines;
 }
 

@@ -38,10 +38,10 @@ struct PortFacts {
   // Access. `accessKnown` is false where the system has no such rule (Windows).
   bool accessKnown = false;
   bool mayOpen = true;
-  std::string group;          // the group whose members may open it; empty when no group would help
-  bool inGroup = false;       // this session counts that group
-  bool groupAfterLogin = false;  // the user was added to the group, but this session began before
-  bool uaccessTagged = false;    // udev gave it the uaccess tag (the user at the computer's seat gets access)
+  std::string group;                  // the group whose members may open it; empty when no group would help
+  bool inGroup = false;               // this session counts that group
+  bool groupAfterLogin = false;       // the user was added to the group, but this session began before
+  bool uaccessTagged = false;         // udev gave it the uaccess tag (the user at the computer's seat gets access)
   bool uaccessRuleInstalled = false;  // the program's udev rule is installed
   // Who holds it: the processes the system names; `heldUnnamed` when it says
   // only that someone does.

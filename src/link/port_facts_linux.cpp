@@ -29,7 +29,10 @@ std::optional<uint16_t> HexNumber(const std::string& text) {
   if (text.empty() || text.size() > 4) return std::nullopt;
   unsigned value = 0;
   for (char c : text) {
-    int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    int digit = c >= '0' && c <= '9'   ? c - '0'
+                : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                       : -1;
     if (digit < 0) return std::nullopt;
     value = value * 16 + static_cast<unsigned>(digit);
   }

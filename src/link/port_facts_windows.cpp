@@ -82,8 +82,8 @@ std::optional<UsbFacts> UsbFactsOf(const std::string& hardwareIds, const std::st
 
 // Opening the port shows whether another program holds it: COM ports are opened exclusively.
 void ProbeOpen(PortFacts& facts) {
-  HANDLE handle = CreateFileW(WideOf(facts.device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+  HANDLE handle = CreateFileW(WideOf(facts.device).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
   if (handle == INVALID_HANDLE_VALUE) {
     DWORD error = GetLastError();
     facts.present = error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
@@ -107,8 +107,8 @@ std::optional<PortFacts> FactsOfDevice(HDEVINFO set, SP_DEVINFO_DATA& info) {
   const std::string description = friendly.empty() ? Property(set, info, SPDRP_DEVICEDESC) : friendly;
   const std::string maker = Property(set, info, SPDRP_MFG);
   ULONG status = 0, problem = 0;
-  const bool hasProblem =
-      CM_Get_DevNode_Status(&status, &problem, info.DevInst, 0) == CR_SUCCESS && (status & DN_HAS_PROBLEM);
+  const bool hasProblem = CM_Get_DevNode_Status(&status, &problem, info.DevInst, 0) == CR_SUCCESS &&
+                          (status & DN_HAS_PROBLEM);
   PortFacts facts;
   facts.usb = UsbFactsOf(ids, maker, description);
   const bool knownChip = facts.usb && FindUsbAdapter(facts.usb->vendor, facts.usb->product) != nullptr;

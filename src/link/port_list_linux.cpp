@@ -65,7 +65,8 @@ std::map<std::filesystem::path, std::string> StableNames(const std::filesystem::
 
 }  // namespace
 
-std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, const std::filesystem::path& devFolder) {
+std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass,
+                                         const std::filesystem::path& devFolder) {
   std::vector<PortEntry> entries;
   std::error_code ec;
   const auto stableNames = StableNames(devFolder);
@@ -73,8 +74,7 @@ std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, 
     std::string name = item.path().filename().string();
     auto number = PortNumberOfDevice(name);
     std::filesystem::path node = devFolder / name;
-    if (!number || !std::filesystem::exists(item.path() / "device", ec) || !std::filesystem::exists(node, ec))
-      continue;
+    if (!number || !std::filesystem::exists(item.path() / "device", ec) || !std::filesystem::exists(node, ec)) continue;
     auto driver = std::filesystem::read_symlink(item.path() / "device" / "driver", ec).filename().string();
     if (driver == kPlatformUartDriver && !UartPresent(node)) continue;
     auto stable = stableNames.find(std::filesystem::canonical(node, ec));
@@ -88,4 +88,3 @@ std::vector<PortEntry> ListSerialPortsIn(const std::filesystem::path& ttyClass, 
 std::vector<PortEntry> ListSerialPorts() { return ListSerialPortsIn("/sys/class/tty", "/dev"); }
 
 }  // namespace zq
-

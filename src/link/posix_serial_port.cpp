@@ -26,24 +26,16 @@ PortOpenResult FailureOf(int error, const std::string& device) {
   switch (error) {
     case ENOENT:
     case ENODEV:
-    case ENXIO:
-      result.failure = PortFailure::Missing;
-      break;
+    case ENXIO: result.failure = PortFailure::Missing; break;
     case EBUSY:
-    case EWOULDBLOCK:
-      result.failure = PortFailure::Busy;
-      break;
+    case EWOULDBLOCK: result.failure = PortFailure::Busy; break;
     case EACCES:
     case EPERM:
       result.failure = PortFailure::NotPermitted;
       result.deviceGroup = GroupThatMayOpen(device);
       break;
-    case ENOTTY:
-      result.failure = PortFailure::NotSerial;
-      break;
-    default:
-      result.failure = PortFailure::Other;
-      break;
+    case ENOTTY: result.failure = PortFailure::NotSerial; break;
+    default: result.failure = PortFailure::Other; break;
   }
   return result;
 }

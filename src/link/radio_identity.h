@@ -13,9 +13,9 @@
 namespace zq {
 
 struct RadioIdentity {
-  std::string model;                    // as received, at most 7 characters
-  bool hfCapable = false;               // enables the HF and HAM bands in the editors
-  std::string firmwareVersion = "V100"; // the program's own version until a radio answers
+  std::string model;                     // as received, at most 7 characters
+  bool hfCapable = false;                // enables the HF and HAM bands in the editors
+  std::string firmwareVersion = "V100";  // the program's own version until a radio answers
   // Bytes 13-15 of the reply as sent. Nothing acts on them; a log of a series
   // of radios shows them, since radios of one model and firmware differ only there.
   std::array<uint8_t, 3> extraBytes{};

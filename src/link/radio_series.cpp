@@ -47,8 +47,7 @@ void RadioSeries::OnPortReceive() {
 
 void RadioSeries::OnTimer() {
   switch (phase_) {
-    case Phase::Writing:
-      return engine_.OnReplyTimer();
+    case Phase::Writing: return engine_.OnReplyTimer();
     case Phase::AwaitingRadio:
       if (answered_) return StartWrite();
       break;
@@ -58,8 +57,7 @@ void RadioSeries::OnTimer() {
         host_.WaitingForRadio(written_ + failed_ + 1);
       }
       break;
-    case Phase::Idle:
-      return;
+    case Phase::Idle: return;
   }
   Greet();
 }

@@ -85,8 +85,8 @@ class RadioSeries : private TransferHost {
   TransferEngine engine_;
   SeriesOptions options_;
   Phase phase_ = Phase::Idle;
-  bool greeted_ = false;    // a greeting went out in this phase
-  bool answered_ = false;   // and the radio acknowledged it
+  bool greeted_ = false;   // a greeting went out in this phase
+  bool answered_ = false;  // and the radio acknowledged it
   bool stopRequested_ = false;
   int written_ = 0, failed_ = 0;
 };

@@ -11,7 +11,7 @@ namespace zq {
 // image and makes the document the untitled "new.dat" (a later Save asks for a
 // name) with the radio's frequency range. Any other outcome leaves both exactly as they were, however
 // much of the image arrived. True when the configuration was replaced.
-bool ApplyCompletedRead(const TransferOutcome& outcome, const MemoryImage& image, RadioConfig& cfg,
-                        DocumentState& doc, const ImageOptions& options = {});
+bool ApplyCompletedRead(const TransferOutcome& outcome, const MemoryImage& image, RadioConfig& cfg, DocumentState& doc,
+                        const ImageOptions& options = {});
 
 }  // namespace zq

@@ -8,7 +8,9 @@ namespace {
 
 constexpr int kBitsPerByte = 10;  // start bit, 8 data bits, stop bit
 
-bool InRule(const FaultRule& rule, int frame) { return frame >= rule.firstFrame && frame < rule.firstFrame + rule.count; }
+bool InRule(const FaultRule& rule, int frame) {
+  return frame >= rule.firstFrame && frame < rule.firstFrame + rule.count;
+}
 
 bool IsDataReply(const Bytes& reply) { return reply.size() == RuleOf(FrameKind::DataFrame).length; }
 
@@ -81,13 +83,12 @@ std::vector<RadioReply> SimulatedRadio::Receive(std::span<const uint8_t> bytes) 
 
 Bytes SimulatedRadio::Answer(const FrameRule& rule, std::span<const uint8_t> frame) {
   switch (rule.frame) {
-    case FrameKind::Greeting:
-      return Bytes(kGreetingAckBytes.begin(), kGreetingAckBytes.end());
-    case FrameKind::IdentRequest:
-      return IdentReplyFrame(identity_);
+    case FrameKind::Greeting: return Bytes(kGreetingAckBytes.begin(), kGreetingAckBytes.end());
+    case FrameKind::IdentRequest: return IdentReplyFrame(identity_);
     case FrameKind::ReadRequest: {
       uint32_t address = FrameAddress(frame);
-      bool valid = frame[kLengthOffset] == kBlockLength && address % kBlockLength == 0 && address + kBlockLength <= kImageSize;
+      bool valid = frame[kLengthOffset] == kBlockLength && address % kBlockLength == 0 &&
+                   address + kBlockLength <= kImageSize;
       return valid ? DataFrame(address, memory_.bytes()) : Bytes{};
     }
     case FrameKind::DataFrame: {
@@ -100,9 +101,7 @@ Bytes SimulatedRadio::Answer(const FrameRule& rule, std::span<const uint8_t> fra
       }
       return Bytes{kAck};
     }
-    case FrameKind::End:
-      ++transfersEnded_;
-      return Bytes{kAck};
+    case FrameKind::End: ++transfersEnded_; return Bytes{kAck};
   }
   return {};
 }
@@ -111,18 +110,12 @@ Bytes SimulatedRadio::ApplyFaults(Bytes reply) const {
   for (const FaultRule& rule : behaviour_.faults) {
     if (reply.empty() || !RuleHits(rule)) continue;
     switch (rule.kind) {
-      case FaultKind::Drop:
-        reply.clear();
-        break;
-      case FaultKind::CorruptChecksum:
-        ++reply[IsDataReply(reply) ? kChecksumOffset : reply.size() - 1];
-        break;
+      case FaultKind::Drop: reply.clear(); break;
+      case FaultKind::CorruptChecksum: ++reply[IsDataReply(reply) ? kChecksumOffset : reply.size() - 1]; break;
       case FaultKind::WrongAddress:
         if (IsDataReply(reply)) SetAddress(reply, FrameAddress(reply) + kBlockLength);
         break;
-      case FaultKind::Garbage:
-        reply.insert(reply.begin(), kGarbageBytes.begin(), kGarbageBytes.end());
-        break;
+      case FaultKind::Garbage: reply.insert(reply.begin(), kGarbageBytes.begin(), kGarbageBytes.end()); break;
       case FaultKind::LoseBlock:  // the reply is a proper Ack; the loss happened in Answer
         break;
     }

@@ -9,8 +9,7 @@ namespace zq {
 
 int32_t NextBlockAddress(int32_t address) {
   for (const auto& range : kTransferRanges) {
-    if (address <= static_cast<int32_t>(range.last))
-      return std::max(address, static_cast<int32_t>(range.first));
+    if (address <= static_cast<int32_t>(range.last)) return std::max(address, static_cast<int32_t>(range.first));
   }
   return static_cast<int32_t>(kImageSize);
 }

@@ -35,15 +35,12 @@ PortFailure KindOfOpenError(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-      return PortFailure::Missing;
+    case ERROR_INVALID_NAME: return PortFailure::Missing;
     // Windows refuses a COM port that another program holds as "access denied".
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-    case ERROR_BUSY:
-      return PortFailure::Busy;
-    default:
-      return PortFailure::Other;
+    case ERROR_BUSY: return PortFailure::Busy;
+    default: return PortFailure::Other;
   }
 }
 

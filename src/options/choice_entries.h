@@ -6,8 +6,8 @@
 #include <optional>
 #include <span>
 
-#include "text/value_choices.h"
 #include "text/language_table.h"
+#include "text/value_choices.h"
 
 namespace zq {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "config/channel_slots.h"
-#include "text/plain_text.h"
 #include "config/public_params.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

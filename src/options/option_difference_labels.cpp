@@ -18,7 +18,7 @@ struct OptionMember {
   const OptionControl* owner = nullptr;    // the check box a number box belongs to
   const PublicBlock* block = nullptr;      // or a row of a band's common parameters
   const PublicRow* row = nullptr;
-  int dtmfCode = 0;                        // or a DTMF code
+  int dtmfCode = 0;  // or a DTMF code
 };
 
 std::vector<OptionMember> MakeOptionMembers() {
@@ -33,8 +33,10 @@ std::vector<OptionMember> MakeOptionMembers() {
   for (const PublicBlock& block : PublicBlocks())
     for (const PublicRow& row : PublicRows())
       if (BlockShowsRow(block, row))
-        members.push_back({.member = MemberOf(Field(Opt::PublicParams, block.band, row.param)), .block = &block, .row = &row});
-  for (int n = 1; n <= kDtmfCodeCount; ++n) members.push_back({.member = MemberOf(Field(Opt::DtmfCodes, n)), .dtmfCode = n});
+        members.push_back(
+            {.member = MemberOf(Field(Opt::PublicParams, block.band, row.param)), .block = &block, .row = &row});
+  for (int n = 1; n <= kDtmfCodeCount; ++n)
+    members.push_back({.member = MemberOf(Field(Opt::DtmfCodes, n)), .dtmfCode = n});
   return members;
 }
 

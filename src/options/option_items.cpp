@@ -46,8 +46,8 @@ OptionControl WithUnit(OptionControl control, Txt unit) {
 ValueRef ModeBox(ModeFlag flag) { return {ValueRef::ModeEnable, Opt::WorkGroup, flag}; }
 ValueRef Switch(Band band) { return {ValueRef::PublicSwitch, Opt::WorkGroup, BandIndex(band)}; }
 
-const NumberFormat kRepeaterOffset{.decimals = 4, .low = 0.0001, .high = 5.0, .fallback = "5.0000", .scale = 10000,
-                                   .maxLength = 6};
+const NumberFormat kRepeaterOffset{
+    .decimals = 4, .low = 0.0001, .high = 5.0, .fallback = "5.0000", .scale = 10000, .maxLength = 6};
 const NumberFormat kSwrLimit{.decimals = 1, .low = 1.2, .high = 20.0, .fallback = "20.0"};
 const NumberFormat kBatteryVolts{.decimals = 1, .low = 9.0, .high = 29.0, .fallback = "9.0"};
 
@@ -128,7 +128,8 @@ std::vector<OptionControl> MakeControls() {
       Choice(46, Txt::OptHoldDelay, P::Ble, Field(Opt::HoldDelay),
              {Word(Txt::Opt30ms), Tenths(10, 55, 5, Txt::UnitCapS)}),
       Choice(47, Txt::OptBtIntSpk, P::Ble, Field(Opt::BtIntSpk), kOptionOffOn),
-      Choice(48, Txt::OptPttSleep, P::Ble, Field(Opt::PttSleep), {Word(Txt::OptInfinity), Numbers(1, 4, 1, Txt::UnitMin)}),
+      Choice(48, Txt::OptPttSleep, P::Ble, Field(Opt::PttSleep),
+             {Word(Txt::OptInfinity), Numbers(1, 4, 1, Txt::UnitMin)}),
 
       // "On" is 0, "Off" 1.
       Choice(49, Txt::PubSwitchCb, P::Switches, Switch(kCB), {Word(Txt::OptOnSame), Word(Txt::OptOffSame)}),
@@ -137,15 +138,16 @@ std::vector<OptionControl> MakeControls() {
   };
 }
 
-const Txt kKeyFunctions[] = {Txt::KeyOff,   Txt::KeyVox,     Txt::KeyVfo,   Txt::KeyNbAnl, Txt::Key10K,
-                             Txt::KeyEcho,  Txt::KeyHiCut,   Txt::KeyCall,  Txt::KeyCtDc,  Txt::KeyAsq,
-                             Txt::KeyMicGain, Txt::KeyRxNr,  Txt::KeyTxNr,  Txt::KeyFmDev, Txt::KeyTone,
-                             Txt::KeyAgcSet, Txt::KeyScan,   Txt::KeyWxSet, Txt::KeyModeSet};
+const Txt kKeyFunctions[] = {Txt::KeyOff,     Txt::KeyVox,   Txt::KeyVfo,   Txt::KeyNbAnl,  Txt::Key10K,
+                             Txt::KeyEcho,    Txt::KeyHiCut, Txt::KeyCall,  Txt::KeyCtDc,   Txt::KeyAsq,
+                             Txt::KeyMicGain, Txt::KeyRxNr,  Txt::KeyTxNr,  Txt::KeyFmDev,  Txt::KeyTone,
+                             Txt::KeyAgcSet,  Txt::KeyScan,  Txt::KeyWxSet, Txt::KeyModeSet};
 
 Choices KeyFunctionChoices(const ListContext& context) {
   Choices choices;
   for (int k = 0; k < static_cast<int>(std::size(kKeyFunctions)); ++k)
-    if (k != kKeyFunctionVfo || context.hfCapable) choices.push_back({std::string(Text(kKeyFunctions[k], context.language)), k});
+    if (k != kKeyFunctionVfo || context.hfCapable)
+      choices.push_back({std::string(Text(kKeyFunctions[k], context.language)), k});
   return choices;
 }
 
@@ -231,6 +233,5 @@ bool BlockShowsRow(const PublicBlock& block, const PublicRow& row) {
 Txt RowLabel(const PublicBlock& block, const PublicRow& row) {
   return block.band == kCB && row.param == kPublicRoger ? Txt::PubChanRb : row.label;
 }
-
 
 }  // namespace zq

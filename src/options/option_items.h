@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "config/public_params.h"
 #include "config/radio_config.h"
 #include "image/image_map.h"
 #include "options/choice_entries.h"
 #include "options/option_number_text.h"
-#include "config/public_params.h"
 
 namespace zq {
 
@@ -57,9 +57,9 @@ struct OptionControl {
   ValueRef value;
   OptionList list = OptionList::Fixed;
   std::vector<ChoicePiece> pieces;
-  NumberFormat number;               // number boxes
-  bool besidePrevious = false;       // on the row (and under the label) of the control before it
-  std::optional<Txt> unit;           // a caption after the control
+  NumberFormat number;          // number boxes
+  bool besidePrevious = false;  // on the row (and under the label) of the control before it
+  std::optional<Txt> unit;      // a caption after the control
 };
 
 // The window's single controls, top to bottom within each place.

@@ -8,12 +8,12 @@
 namespace zq {
 
 struct NumberFormat {
-  int decimals = 1;            // the text shows this many decimals ("#0.0")
-  double low = 0;              // typed values are held within low..high
+  int decimals = 1;  // the text shows this many decimals ("#0.0")
+  double low = 0;    // typed values are held within low..high
   double high = 0;
-  std::string_view fallback;   // replaces a text that is not a number
-  int scale = 10;              // stored value = number × scale, rounded
-  int maxLength = 4;           // characters the box takes
+  std::string_view fallback;  // replaces a text that is not a number
+  int scale = 10;             // stored value = number × scale, rounded
+  int maxLength = 4;          // characters the box takes
 };
 
 struct NumberText {

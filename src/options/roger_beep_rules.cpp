@@ -46,9 +46,7 @@ bool IsRogerPresetDefined(const RadioConfig& cfg, int n) {
   return IsPresetNumber(n) && IsDefined(cfg.RogerBeepTable[n - 1]);
 }
 
-int DefinedRogerPresetCount(const RadioConfig& cfg) {
-  return static_cast<int>(DefinedRogerPresetNumbers(cfg).size());
-}
+int DefinedRogerPresetCount(const RadioConfig& cfg) { return static_cast<int>(DefinedRogerPresetNumbers(cfg).size()); }
 
 std::vector<int> DefinedRogerPresetNumbers(const RadioConfig& cfg) {
   std::vector<int> numbers;

@@ -10,7 +10,7 @@
 namespace zq {
 
 inline constexpr int kRogerMaxRecycle = 10;
-inline constexpr int kRogerMaxUnits = 255;      // frequency (10 Hz) and duration (10 ms) limit
+inline constexpr int kRogerMaxUnits = 255;     // frequency (10 Hz) and duration (10 ms) limit
 inline constexpr int kRogerMinToneUnits = 40;  // 400 Hz, the lowest tone after "None"
 
 // Step 1-14 of a preset: frequency in 10 Hz units (0 none), duration in 10 ms units.

@@ -18,8 +18,8 @@ const std::vector<ChoicePiece>& RogerFrequencyList() {
 }
 
 std::span<const Txt> RogerStepCaptions() {
-  static const Txt captions[] = {Txt::RbTone1,  Txt::RbTone2,  Txt::RbTone3,  Txt::RbTone4,  Txt::RbTone5,
-                                 Txt::RbTone6,  Txt::RbTone7,  Txt::RbTone8,  Txt::RbTone9,  Txt::RbTone10,
+  static const Txt captions[] = {Txt::RbTone1,  Txt::RbTone2,  Txt::RbTone3,  Txt::RbTone4, Txt::RbTone5,
+                                 Txt::RbTone6,  Txt::RbTone7,  Txt::RbTone8,  Txt::RbTone9, Txt::RbTone10,
                                  Txt::RbTone11, Txt::RbTone12, Txt::RbTone13, Txt::RbTone14};
   return captions;
 }

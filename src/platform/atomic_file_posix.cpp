@@ -25,8 +25,8 @@ void LogFileFailure(std::string_view what, const std::filesystem::path& path) {
 
 std::filesystem::path WriteTemporaryBeside(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
   if (!MayReplace(path)) return {};
-  std::string tmpl = (path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path()).string() +
-                     "/." + path.filename().string() + ".XXXXXX";
+  std::string tmpl = (path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path()).string() + "/." +
+                     path.filename().string() + ".XXXXXX";
   if (!FileStepGoesAhead(FileStep::Create)) return {};
   int fd = mkstemp(tmpl.data());
   if (fd < 0) {

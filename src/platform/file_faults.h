@@ -11,11 +11,11 @@
 namespace zq {
 
 enum class FileStep {
-  Create,      // a new file (a temporary, a backup, a log)
-  Write,       // bytes into an open file
-  Sync,        // a file's bytes to the disk
+  Create,  // a new file (a temporary, a backup, a log)
+  Write,   // bytes into an open file
+  Sync,    // a file's bytes to the disk
   Close,
-  Move,        // a file renamed over another
+  Move,  // a file renamed over another
   Remove,
   SyncFolder,  // a folder's entries to the disk
 };

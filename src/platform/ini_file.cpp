@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "platform/atomic_file.h"
-#include "text/plain_text.h"
 #include "text/letter_case.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -32,8 +32,8 @@ std::optional<std::pair<std::string_view, std::string_view>> KeyValue(std::strin
 
 std::string CleanValue(std::string_view value) {
   value = Trim(CutAtNul(value));
-  if (value.size() >= 2 && ((value.front() == '"' && value.back() == '"') ||
-                            (value.front() == '\'' && value.back() == '\'')))
+  if (value.size() >= 2 &&
+      ((value.front() == '"' && value.back() == '"') || (value.front() == '\'' && value.back() == '\'')))
     value = value.substr(1, value.size() - 2);
   return std::string(value);
 }

@@ -35,7 +35,8 @@ PrintTable ChannelTablePrint(const RadioConfig& cfg, BandGroup group, int langua
   PrintTable table;
   table.heading = std::string(Text(Txt::GroupLabel, language)) + " " + std::to_string(group.number) + "  " +
                   GroupDisplayName(cfg, group, language);
-  table.columns = {std::string(Text(Txt::GridHeaderChannel, language)), std::string(Text(Txt::FrequencyLabel, language))};
+  table.columns = {std::string(Text(Txt::GridHeaderChannel, language)),
+                   std::string(Text(Txt::FrequencyLabel, language))};
   std::vector<const DetailFieldDef*> fields;
   for (const DetailFieldDef& def : DetailFields())
     if (GroupShowsField(def, group)) {
@@ -52,7 +53,7 @@ PrintTable ChannelTablePrint(const RadioConfig& cfg, BandGroup group, int langua
     RowKind kind = TargetOfRow(group, row).kind;
     for (const DetailFieldDef* def : fields)
       line.push_back(record && IsFieldShown(*def, group, kind, *record) ? ShownText(*def, ctx, *record, language)
-                                                                              : std::string());
+                                                                        : std::string());
   }
   return table;
 }

@@ -10,8 +10,9 @@ PrintDocument ComparisonPrint(const std::vector<LabelledDifference>& list, const
   out.wide = true;
   out.notes = {FillIn(Text(Txt::CompareOldSide, language), {beforeName}),
                FillIn(Text(Txt::CompareNewSide, language), {afterName}),
-               list.empty() ? std::string(Text(Txt::CompareSame, language))
-                            : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language),
+               list.empty()
+                   ? std::string(Text(Txt::CompareSame, language))
+                   : CountText(static_cast<long long>(list.size()), Txt::CompareCountOne, Txt::CompareCount, language),
                FillIn(Text(Txt::PrintNamedNote, language),
                       {std::string(Text(Txt::PrintDateLabel, language)), PrintDateText(context.today)})};
   if (list.empty()) return out;

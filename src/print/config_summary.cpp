@@ -4,18 +4,18 @@
 #include <span>
 #include <string_view>
 
-#include "channels/group_entries.h"
 #include "channels/emg_dw_mem_choices.h"
 #include "channels/emg_dw_mem_fields.h"
+#include "channels/group_entries.h"
 #include "channels/weather_fields.h"
 #include "channels/weather_rules.h"
-#include "text/plain_text.h"
 #include "datafile/version_list.h"
 #include "options/dtmf_lists.h"
 #include "options/dtmf_rules.h"
 #include "options/option_items.h"
 #include "options/roger_beep_rules.h"
 #include "options/roger_lists.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {
@@ -34,7 +34,9 @@ struct Summary {
     for (Txt c : columns) table.columns.push_back(Say(c));
     return table;
   }
-  PrintTable& AddSettings(std::string heading) { return Add(std::move(heading), {Txt::PrintItemColumn, Txt::PrintValueColumn}); }
+  PrintTable& AddSettings(std::string heading) {
+    return Add(std::move(heading), {Txt::PrintItemColumn, Txt::PrintValueColumn});
+  }
 };
 
 std::string Shown(std::string_view stored) { return std::string(Cleaned(stored)); }
@@ -61,12 +63,10 @@ void AddRadioInformation(const RadioConfig& cfg, Summary& s) {
     std::string_view field;
     Txt text;
   };
-  static constexpr Label kLabels[] = {{"SerialNumber", Txt::PrintSerialNumber},
-                                      {"ProductionBatch", Txt::PrintProductionBatch},
-                                      {"HardwareCode", Txt::PrintHardwareCode},
-                                      {"FirmwareVersion", Txt::PrintFirmwareVersion},
-                                      {"FactoryCode", Txt::PrintFactoryCode},
-                                      {"ModelName", Txt::PrintRadioModel}};
+  static constexpr Label kLabels[] = {
+      {"SerialNumber", Txt::PrintSerialNumber}, {"ProductionBatch", Txt::PrintProductionBatch},
+      {"HardwareCode", Txt::PrintHardwareCode}, {"FirmwareVersion", Txt::PrintFirmwareVersion},
+      {"FactoryCode", Txt::PrintFactoryCode},   {"ModelName", Txt::PrintRadioModel}};
   PrintTable& t = s.AddSettings(s.Say(Txt::InfoRadioInformation));
   VisitRadioInformationFields(cfg.RadioInfo, [&](std::string_view name, const auto& text) {
     for (const Label& label : kLabels)
@@ -75,9 +75,8 @@ void AddRadioInformation(const RadioConfig& cfg, Summary& s) {
 }
 
 void AddGroups(const RadioConfig& cfg, Summary& s) {
-  PrintTable& t = s.Add(s.Say(Txt::PrintGroupsHeading), {Txt::BandLabel, Txt::GroupLabel,
-                                                          Txt::GroupNameLabel, Txt::GroupValidLabel,
-                                                          Txt::PrintChannelsColumn});
+  PrintTable& t = s.Add(s.Say(Txt::PrintGroupsHeading), {Txt::BandLabel, Txt::GroupLabel, Txt::GroupNameLabel,
+                                                         Txt::GroupValidLabel, Txt::PrintChannelsColumn});
   for (const Band band : kBands)
     for (int group = 1; group <= GroupCount(band); ++group) {
       bool valid = cfg.Options.GroupValid({band, group}) == 1;
@@ -144,8 +143,8 @@ void AddCommonParameters(const RadioConfig& cfg, Summary& s) {
 void AddDtmfSettings(const RadioConfig& cfg, Summary& s) {
   PrintTable& t = s.AddSettings(s.Say(Txt::DtmfCaption));
   for (const DtmfSettingList& list : DtmfSettingLists())
-    t.rows.push_back({s.Say(list.label),
-                      ShownText(BuildChoices(list.pieces, s.language), cfg.Options.DtmfSettings(list.element))});
+    t.rows.push_back(
+        {s.Say(list.label), ShownText(BuildChoices(list.pieces, s.language), cfg.Options.DtmfSettings(list.element))});
   t.rows.push_back({s.Say(Txt::DtmfDisplay), OnOff(cfg.Options.DtmfSettings(kDtmfDisplayElement) != 0, s)});
 }
 
@@ -175,7 +174,8 @@ void AddRogerPresets(const RadioConfig& cfg, Summary& s) {
     std::vector<std::string> steps;
     for (int step = 0; step < kRogerSteps; ++step)
       if (preset[2 * step + 1] > 0)
-        steps.push_back(ShownText(texts.frequency, preset[2 * step]) + "×" + ShownText(texts.time, preset[2 * step + 1]));
+        steps.push_back(ShownText(texts.frequency, preset[2 * step]) + "×" +
+                        ShownText(texts.time, preset[2 * step + 1]));
     for (std::size_t first = 0; first < steps.size(); first += kRogerStepsPerLine) {
       std::string line;
       for (std::size_t k = first; k < std::min(steps.size(), first + kRogerStepsPerLine); ++k)
@@ -202,9 +202,9 @@ void AddSpecialWindow(const RadioConfig& cfg, SpecialWindow window, Summary& s) 
 void AddWeather(const RadioConfig& cfg, Summary& s) {
   PrintTable& settings = s.AddSettings(s.Say(Txt::PrintWeatherSettingsHeading));
   for (const WeatherSetting& setting : kWeatherSettings)
-    settings.rows.push_back({s.Say(setting.label),
-                             ShownText(WeatherSettingChoices(cfg.Options, setting.choices, s.language),
-                                       cfg.Options.GetInt(setting.field))});
+    settings.rows.push_back(
+        {s.Say(setting.label), ShownText(WeatherSettingChoices(cfg.Options, setting.choices, s.language),
+                                         cfg.Options.GetInt(setting.field))});
 
   PrintTable& channels = s.Add(s.Say(Txt::TreeWeather), {});
   std::vector<const WeatherColumn*> shown;

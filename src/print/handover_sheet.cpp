@@ -28,7 +28,8 @@ PrintDocument HandOverSheet(const HandOverFacts& facts, const RadioConfig& cfg, 
   if (!facts.unitValues.empty()) {
     PrintTable& units = sheet.tables.emplace_back();
     units.heading = Text(Txt::SheetUnitValues, language);
-    units.columns = {std::string(Text(Txt::SheetMemberColumn, language)), std::string(Text(Txt::PrintValueColumn, language))};
+    units.columns = {std::string(Text(Txt::SheetMemberColumn, language)),
+                     std::string(Text(Txt::PrintValueColumn, language))};
     for (const auto& [member, value] : facts.unitValues) units.rows.push_back({member, value});
   }
   for (PrintTable& table : ConfigurationSummaryTables(cfg, language)) sheet.tables.push_back(std::move(table));

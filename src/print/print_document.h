@@ -17,7 +17,7 @@ struct PrintDocument {
   std::string title;
   std::vector<std::string> notes;  // lines under the title: what, which file, when
   std::vector<PrintTable> tables;
-  bool wide = false;               // many columns: printed across the long side of the paper
+  bool wide = false;  // many columns: printed across the long side of the paper
   // A sheet: the notes across the top, the tables in as many columns side by
   // side and with text as large as lets everything fit on one page.
   bool onePage = false;

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "print/channel_printout.h"
 #include "channels/frequency_rules.h"
 #include "channels/group_entries.h"
-#include "print/config_summary.h"
 #include "platform/utf8_path.h"
+#include "print/channel_printout.h"
+#include "print/config_summary.h"
 
 namespace zq {
 std::string PrintDateText(const Date& d) {
@@ -30,8 +30,7 @@ PrintDocument BuildPrintDocument(const RadioConfig& cfg, const DocumentState& do
     out.wide = true;
     if (IsGroup(choice.group)) {
       note(Txt::BandLabel, std::string(Text(kBandEntries[BandIndex(choice.group.band)].selectorText, language)));
-      note(Txt::GroupLabel,
-           std::to_string(choice.group.number) + "  " + GroupDisplayName(cfg, choice.group, language));
+      note(Txt::GroupLabel, std::to_string(choice.group.number) + "  " + GroupDisplayName(cfg, choice.group, language));
       out.tables = {ChannelTablePrint(cfg, choice.group, language)};
     }
   }

@@ -8,8 +8,8 @@
 
 #include "config/defaults.h"
 #include "config/radio_config.h"
-#include "text/language_table.h"
 #include "print/print_document.h"
+#include "text/language_table.h"
 
 namespace zq {
 

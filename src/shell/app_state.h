@@ -6,8 +6,8 @@
 
 #include "image/memory_image.h"
 #include "link/radio_identity.h"
-#include "text/language_table.h"
 #include "shell/startup_core.h"
+#include "text/language_table.h"
 
 namespace zq {
 

@@ -70,8 +70,9 @@ const std::vector<MenuDef>& MenuTable() {
 }
 
 const std::vector<Command>& ToolbarCommands() {
-  static const std::vector<Command> buttons = {Command::New,          Command::Open,          Command::Save,
-                                               Command::ReadFromRadio, Command::WriteToRadio, Command::CommunicationPort,
+  static const std::vector<Command> buttons = {Command::New,          Command::Open,
+                                               Command::Save,         Command::ReadFromRadio,
+                                               Command::WriteToRadio, Command::CommunicationPort,
                                                Command::About};
   return buttons;
 }

@@ -54,7 +54,8 @@ std::string UnitsLineText(const SeriesRecord& record, int language) {
 }  // namespace
 
 std::string SeriesResultText(const SeriesRadio& radio, int language) {
-  if (radio.outcome.success) return std::string(Text(radio.verified ? Txt::SeriesResultVerified : Txt::SeriesResultWritten, language));
+  if (radio.outcome.success)
+    return std::string(Text(radio.verified ? Txt::SeriesResultVerified : Txt::SeriesResultWritten, language));
   return std::string(Text(FailureText(radio.outcome), language));
 }
 
@@ -65,17 +66,18 @@ std::string SeriesRadioText(const SeriesRadio& radio, int language) {
 
 std::string SeriesLogHeader(int language) {
   const std::vector<std::string> fields = {
-      std::string(Text(Txt::SeriesLogTime, language)), std::string(Text(Txt::SeriesLogRadio, language)),
-      std::string(Text(Txt::SeriesLogIdentity, language)), std::string(Text(Txt::SeriesLogFirmware, language)),
-      std::string(Text(Txt::SeriesLogResult, language)), std::string(Text(Txt::SeriesLogPort, language)),
+      std::string(Text(Txt::SeriesLogTime, language)),      std::string(Text(Txt::SeriesLogRadio, language)),
+      std::string(Text(Txt::SeriesLogIdentity, language)),  std::string(Text(Txt::SeriesLogFirmware, language)),
+      std::string(Text(Txt::SeriesLogResult, language)),    std::string(Text(Txt::SeriesLogPort, language)),
       std::string(Text(Txt::SeriesLogImageHash, language)), std::string(Text(Txt::SeriesLogUnitsLine, language)),
-      std::string(Text(Txt::SeriesLogOperator, language)), std::string(Text(Txt::SeriesLogVerification, language))};
+      std::string(Text(Txt::SeriesLogOperator, language)),  std::string(Text(Txt::SeriesLogVerification, language))};
   return CsvRecordText(fields);
 }
 
 std::string SeriesLogLine(const SeriesRadio& radio, const LocalTime& when, int language, const SeriesRecord& record) {
   const auto& identity = radio.outcome.identity;
-  const std::vector<std::string> fields = {TimeText(when), std::to_string(radio.number),
+  const std::vector<std::string> fields = {TimeText(when),
+                                           std::to_string(radio.number),
                                            identity ? IdentityText(*identity) : std::string(),
                                            identity ? identity->firmwareVersion : std::string(),
                                            SeriesResultText(radio, language),

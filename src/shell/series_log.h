@@ -22,8 +22,8 @@ std::string SeriesRadioText(const SeriesRadio& radio, int language);
 // What a station knows of a radio beyond the series' own report.
 struct SeriesRecord {
   std::string port;
-  std::string imageHash;  // SHA-256 of the image sent, as Sha256Hex gives it
-  int unitsLine = 0;      // the line of the per-unit values list; 0 without a list
+  std::string imageHash;        // SHA-256 of the image sent, as Sha256Hex gives it
+  int unitsLine = 0;            // the line of the per-unit values list; 0 without a list
   bool unitsGivenBack = false;  // the radio failed and its line goes to the next radio
   std::string operatorName;
 };

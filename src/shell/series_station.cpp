@@ -9,7 +9,9 @@ namespace zq {
 
 StationPort::StationPort(SeriesStation& station, std::string name, SerialPort& port, ReplyTimer& timer,
                          StationView& view)
-    : station_(station), name_(std::move(name)), view_(view),
+    : station_(station),
+      name_(std::move(name)),
+      view_(view),
       series_(port, timer, station.image_, station.versions_, *this) {}
 
 void StationPort::WaitingForRadio(int number) { view_.WaitingForRadio(station_.Continued(number)); }
@@ -41,8 +43,14 @@ void StationPort::SeriesEnded() { view_.SeriesEnded(); }
 
 SeriesStation::SeriesStation(const MemoryImage& image, const RadioConfig& cfg, const VersionList& versions,
                              StationSettings settings, StationHost& host, UnitList* units)
-    : image_(image), cfg_(cfg), versions_(versions), settings_(std::move(settings)), host_(host), units_(units),
-      imageHash_(Sha256Hex(image.bytes())), firstImage_(image) {}
+    : image_(image),
+      cfg_(cfg),
+      versions_(versions),
+      settings_(std::move(settings)),
+      host_(host),
+      units_(units),
+      imageHash_(Sha256Hex(image.bytes())),
+      firstImage_(image) {}
 
 bool SeriesStation::OpenLog(const std::filesystem::path& file) {
   logFile_ = file;

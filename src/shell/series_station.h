@@ -23,7 +23,7 @@ namespace zq {
 struct StationSettings {
   int language = 1;
   std::string operatorName;
-  std::string dataFile;              // the data file's name, as a sheet shows it
+  std::string dataFile;               // the data file's name, as a sheet shows it
   std::filesystem::path sheetFolder;  // empty: no hand-over sheets
 };
 
@@ -84,8 +84,8 @@ class SeriesStation {
   // `image` is what every radio gets without a units list; `units`, when
   // given, outlives the station and keeps which rows are used across stations
   // (the window starts a new station after each stop).
-  SeriesStation(const MemoryImage& image, const RadioConfig& cfg, const VersionList& versions,
-                StationSettings settings, StationHost& host, UnitList* units = nullptr);
+  SeriesStation(const MemoryImage& image, const RadioConfig& cfg, const VersionList& versions, StationSettings settings,
+                StationHost& host, UnitList* units = nullptr);
 
   // Continues or begins the log; false when it cannot be written.
   bool OpenLog(const std::filesystem::path& file);

@@ -29,7 +29,7 @@ enum class SettingsAccess {
 // (the range text becomes "28.0000 - 29.6990 MHz") and, for the program, the
 // pruning of backups older than a year; the default configuration with the New
 // template of that range (`templateLoaded` tells whether the data folder had it).
-void StartupCore(const InstallLayout& layout, unsigned systemLocaleId, Date today,
-                 SettingsAccess access, ProgramState& state);
+void StartupCore(const InstallLayout& layout, unsigned systemLocaleId, Date today, SettingsAccess access,
+                 ProgramState& state);
 
 }  // namespace zq

@@ -60,8 +60,10 @@ std::vector<ordered_json> ProbeValues(const ordered_json& value) {
     std::vector<ordered_json> probes;
     for (char c : {'1', 'A'}) {
       std::string text = value.get<std::string>();
-      if (text.empty()) text = c;
-      else text[0] = text[0] == c ? static_cast<char>(c + 1) : c;
+      if (text.empty())
+        text = c;
+      else
+        text[0] = text[0] == c ? static_cast<char>(c + 1) : c;
       probes.push_back(text);
     }
     return probes;
@@ -109,7 +111,8 @@ std::optional<UnitList> UnitList::Read(std::string_view csv, const RadioConfig& 
   list.options_ = options;
   std::vector<CsvRecord> records = ReadCsvRecords(csv);
   if (records.size() < 2) {
-    problem = At(language, records.empty() ? 1 : records.back().line + 1, 1, std::string(Text(Txt::UnitsNoRows, language)));
+    problem = At(language, records.empty() ? 1 : records.back().line + 1, 1,
+                 std::string(Text(Txt::UnitsNoRows, language)));
     return std::nullopt;
   }
   for (const CsvRecord& record : records) {
@@ -124,9 +127,12 @@ std::optional<UnitList> UnitList::Read(std::string_view csv, const RadioConfig& 
   for (std::size_t k = 0; k < header.fields.size(); ++k) {
     const std::string& name = header.fields[k];
     std::optional<Txt> refusal;
-    if (!MemberAt(list.base_, name)) refusal = Txt::UnitsNotAMember;
-    else if (!named.insert(name).second) refusal = Txt::UnitsTwice;
-    else if (!WriteCarries(list.base_, name, held, doc, options)) refusal = Txt::UnitsNotWritten;
+    if (!MemberAt(list.base_, name))
+      refusal = Txt::UnitsNotAMember;
+    else if (!named.insert(name).second)
+      refusal = Txt::UnitsTwice;
+    else if (!WriteCarries(list.base_, name, held, doc, options))
+      refusal = Txt::UnitsNotWritten;
     if (refusal) {
       problem = At(language, header.line, static_cast<int>(k) + 1, Named(*refusal, language, name));
       return std::nullopt;

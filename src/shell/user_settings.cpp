@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "text/plain_text.h"
 #include "platform/ini_file.h"
 #include "text/language_table.h"
+#include "text/plain_text.h"
 
 namespace zq {
 namespace {

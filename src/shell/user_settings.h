@@ -7,13 +7,13 @@
 namespace zq {
 
 struct UserSettings {
-  int language = 1;     // 1 English, 2 Chinese: always one of the two
-  int portNumber = 1;   // "comPort"; 0 means no port chosen
-  int handshaking = 0;  // "Handshaking"
-  int stopBit = 1;      // "StopBit"
-  bool firstRun = true; // "IsFirstRun" as read; true also when it is missing or unreadable
-  bool verifyWrite = false;  // "VerifyWrite": read a write back and compare it
-  std::string seriesLog;     // "SeriesLog": the log file of the last series of radios (UTF-8), empty for none
+  int language = 1;            // 1 English, 2 Chinese: always one of the two
+  int portNumber = 1;          // "comPort"; 0 means no port chosen
+  int handshaking = 0;         // "Handshaking"
+  int stopBit = 1;             // "StopBit"
+  bool firstRun = true;        // "IsFirstRun" as read; true also when it is missing or unreadable
+  bool verifyWrite = false;    // "VerifyWrite": read a write back and compare it
+  std::string seriesLog;       // "SeriesLog": the log file of the last series of radios (UTF-8), empty for none
   std::string seriesOperator;  // "SeriesOperator": who wrote the last series, for the log and the sheets
   std::string sheetFolder;     // "SheetFolder": where the hand-over sheets went last (UTF-8), empty for none
 };

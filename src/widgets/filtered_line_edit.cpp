@@ -10,8 +10,7 @@ namespace zq {
 namespace {
 
 bool IsClipboardShortcut(QKeyEvent* event) {
-  return event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
-         event->matches(QKeySequence::Copy);
+  return event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Copy);
 }
 
 }  // namespace

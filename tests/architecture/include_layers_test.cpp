@@ -49,7 +49,8 @@ std::vector<Include> IncludesOf(const fs::path& file) {
   for (std::string line; std::getline(in, line);) {
     ++n;
     if (!line.starts_with("#include ")) continue;
-    if (std::string quoted = Between(line, '"', '"'); !quoted.empty()) found.push_back({quoted, n});
+    if (std::string quoted = Between(line, '"', '"'); !quoted.empty())
+      found.push_back({quoted, n});
     else if (std::string system = Between(line, '<', '>'); system.starts_with("Q"))
       found.push_back({"<" + system + ">", n});
   }
@@ -96,7 +97,7 @@ TEST(IncludeLayers, EveryIncludePointsAtTheSameOrAHigherLayerAndTheRadioLogicSta
 
 // The calls of one operating system, which a window must reach only through platform/.
 bool IsSystemHeader(const std::string& header) {
-  static const std::vector<std::string> kHeaders = {"unistd.h", "fcntl.h", "poll.h", "termios.h", "grp.h",
+  static const std::vector<std::string> kHeaders = {"unistd.h", "fcntl.h", "poll.h",   "termios.h", "grp.h",
                                                     "pwd.h",    "pty.h",   "dirent.h", "windows.h", "io.h"};
   return header.starts_with("sys/") || std::find(kHeaders.begin(), kHeaders.end(), header) != kHeaders.end();
 }

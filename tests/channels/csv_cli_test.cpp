@@ -37,10 +37,11 @@ TEST_F(CsvCommands, ImportedChannelsExportAndTravelToAnotherBand) {
   // Offset is the radio-wide repeater offset of the new document (0.1 MHz).
   CliRun exported = Cli("export-csv b.dat --band hf --group mem");
   ASSERT_EQ(exported.exitCode, 0);
-  EXPECT_EQ(exported.out, std::string(kHeaderLine) +
-                              "1,M1,28.500000,+,0.100000,Tone,100.0,100.0,023,NN,023,Tone->Tone,USB,10.00,,High,,,,,\r\n"
-                              "7,M7,29.100000,,0.000000,TSQL,67.0,67.0,023,NN,023,Tone->Tone,FM,10.00,S,Low,,,,,\r\n"
-                              "99,M99,28.012500,-,0.100000,Cross,88.5,88.5,023,NN,754,DTCS->DTCS,FM,2.50,,Mid,PA,,,,\r\n");
+  EXPECT_EQ(exported.out,
+            std::string(kHeaderLine) +
+                "1,M1,28.500000,+,0.100000,Tone,100.0,100.0,023,NN,023,Tone->Tone,USB,10.00,,High,,,,,\r\n"
+                "7,M7,29.100000,,0.000000,TSQL,67.0,67.0,023,NN,023,Tone->Tone,FM,10.00,S,Low,,,,,\r\n"
+                "99,M99,28.012500,-,0.100000,Cross,88.5,88.5,023,NN,754,DTCS->DTCS,FM,2.50,,Mid,PA,,,,\r\n");
 
   // The same file carries the channels into a HAM group; over themselves it changes nothing.
   ASSERT_EQ(Cli("export-csv b.dat --band HF --group 16 -o mem.csv").exitCode, 0);

@@ -4,10 +4,10 @@
 #include <fstream>
 
 #include "channels/channel_rows.h"
-#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/csv_channels.h"
 #include "channels/tone_codes.h"
+#include "config/channel_slots.h"
 
 namespace zq {
 namespace {
@@ -50,44 +50,43 @@ TEST(CsvImport, EachBadLineIsSkippedWithItsReasonAndTheRestIsTaken) {
   RadioConfig cfg = DefaultConfig();
   const char* text =
       "Location,Frequency,Duplex,Tone,rToneFreq,cToneFreq,DtcsCode,RxDtcsCode,DtcsPolarity,CrossMode,Mode,Power,Skip\n"
-      "x,28.1\n"                          // 2
-      "41,28.1\n"                         // 3
-      "0,28.1\n"                          // 4
-      "2,abc\n"                           // 5
-      "2,30.2\n"                          // 6
-      "2,24.7\n"                          // 7
-      "2,28.1,split\n"                    // 8
-      "2,28.1,,Tone,69.3\n"               // 9: a standard tone the radio lacks
-      "2,28.1,,Tone,88.55\n"              // 10: near 88.5 but not it
-      "2,28.1,,DTCS,,,024\n"              // 11
-      "2,28.1,,DTCS,,,023,,RN\n"          // 12: reversed transmit code
-      "2,28.1,,Cross,,,,,,Tone->Foo\n"    // 13
-      "2,28.1,,DV\n"                      // 14
-      "2,28.1,,,,,,,,,DIG\n"              // 15
-      "2,28.1,,,,,,,,,,-5W\n"             // 16
-      "2,28.1,,,,,,,,,,,X\n"              // 17
-      "2,\"28.1\"x\n"                     // 18
+      "x,28.1\n"                             // 2
+      "41,28.1\n"                            // 3
+      "0,28.1\n"                             // 4
+      "2,abc\n"                              // 5
+      "2,30.2\n"                             // 6
+      "2,24.7\n"                             // 7
+      "2,28.1,split\n"                       // 8
+      "2,28.1,,Tone,69.3\n"                  // 9: a standard tone the radio lacks
+      "2,28.1,,Tone,88.55\n"                 // 10: near 88.5 but not it
+      "2,28.1,,DTCS,,,024\n"                 // 11
+      "2,28.1,,DTCS,,,023,,RN\n"             // 12: reversed transmit code
+      "2,28.1,,Cross,,,,,,Tone->Foo\n"       // 13
+      "2,28.1,,DV\n"                         // 14
+      "2,28.1,,,,,,,,,DIG\n"                 // 15
+      "2,28.1,,,,,,,,,,-5W\n"                // 16
+      "2,28.1,,,,,,,,,,,X\n"                 // 17
+      "2,\"28.1\"x\n"                        // 18
       "2,28.1,+,TSQL,,103.5,,,,,AM,Mid,S\n"  // 19: taken
-      "2,28.2\n"                          // 20: row 2 again
-      ",,,,\n"                            // 21: blank, passed over
-      "3,28.3,,Cross,,,074,,NR,DTCS->\n"  // 22: taken; the receive polarity is not used
-      "4,28.4,,Tone\n";                   // 23: no tone given
+      "2,28.2\n"                             // 20: row 2 again
+      ",,,,\n"                               // 21: blank, passed over
+      "3,28.3,,Cross,,,074,,NR,DTCS->\n"     // 22: taken; the receive polarity is not used
+      "4,28.4,,Tone\n";                      // 23: no tone given
 
   CsvImportResult result = ImportChannelsCsv(cfg, {kHF, 1}, text);
 
   EXPECT_FALSE(result.refusal);
-  EXPECT_EQ(Skipped(result), (std::vector<std::pair<int, Txt>>{
-                                 {2, Txt::CsvLocationNotNumber},      {3, Txt::CsvLocationOutsideGroup},
-                                 {4, Txt::CsvLocationOutsideGroup},   {5, Txt::CsvFrequencyNotNumber},
-                                 {6, Txt::CsvFrequencyOutOfRange},    {7, Txt::CsvFrequencyOutOfRange},
-                                 {8, Txt::CsvDuplexUnsupported},      {9, Txt::CsvCtcssNotInList},
-                                 {10, Txt::CsvCtcssNotInList},        {11, Txt::CsvDcsNotInList},
-                                 {12, Txt::CsvDcsPolarityUnsupported}, {13, Txt::CsvCrossModeUnsupported},
-                                 {14, Txt::CsvToneModeUnsupported},   {15, Txt::CsvModeUnsupported},
-                                 {16, Txt::CsvPowerUnsupported},      {17, Txt::CsvSkipUnsupported},
-                                 {18, Txt::CsvTextAfterQuote},        {20, Txt::CsvLocationRepeated},
-                                 {23, Txt::CsvCtcssNotInList},
-                             }));
+  EXPECT_EQ(
+      Skipped(result),
+      (std::vector<std::pair<int, Txt>>{
+          {2, Txt::CsvLocationNotNumber},    {3, Txt::CsvLocationOutsideGroup},    {4, Txt::CsvLocationOutsideGroup},
+          {5, Txt::CsvFrequencyNotNumber},   {6, Txt::CsvFrequencyOutOfRange},     {7, Txt::CsvFrequencyOutOfRange},
+          {8, Txt::CsvDuplexUnsupported},    {9, Txt::CsvCtcssNotInList},          {10, Txt::CsvCtcssNotInList},
+          {11, Txt::CsvDcsNotInList},        {12, Txt::CsvDcsPolarityUnsupported}, {13, Txt::CsvCrossModeUnsupported},
+          {14, Txt::CsvToneModeUnsupported}, {15, Txt::CsvModeUnsupported},        {16, Txt::CsvPowerUnsupported},
+          {17, Txt::CsvSkipUnsupported},     {18, Txt::CsvTextAfterQuote},         {20, Txt::CsvLocationRepeated},
+          {23, Txt::CsvCtcssNotInList},
+      }));
   EXPECT_EQ(result.created, 2);
   ASSERT_EQ(cfg.Count({kHF, 1}), 2);
   const ChannelRecord* two = RecordAtRow(cfg, {kHF, 1}, 2);
@@ -121,9 +120,9 @@ TEST(CsvImport, PowerInWattsTakesOneOfTheThreeLevels) {
                                              "1,28.1,0.5W\n2,28.1,9.9W\n3,28.1,10W\n4,28.1,24.9 W\n"
                                              "5,28.1,25W\n6,28.1,100w\n7,28.1,mid\n"
                                              "8,28.1,W\n9,28.1,5 watts\n10,28.1,-1W\n");
-  EXPECT_EQ(Skipped(result), (std::vector<std::pair<int, Txt>>{
-                                 {9, Txt::CsvPowerUnsupported}, {10, Txt::CsvPowerUnsupported},
-                                 {11, Txt::CsvPowerUnsupported}}));
+  EXPECT_EQ(Skipped(result),
+            (std::vector<std::pair<int, Txt>>{
+                {9, Txt::CsvPowerUnsupported}, {10, Txt::CsvPowerUnsupported}, {11, Txt::CsvPowerUnsupported}}));
   const int levels[] = {0, 0, 1, 1, 2, 2, 1};
   for (int row = 1; row <= 7; ++row) EXPECT_EQ(RecordAtRow(cfg, {kHAM, 1}, row)->PowerLevel, levels[row - 1]) << row;
 }

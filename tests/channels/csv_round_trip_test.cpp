@@ -6,10 +6,10 @@
 #include <random>
 
 #include "channels/channel_rows.h"
-#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/csv_channels.h"
 #include "channels/tone_codes.h"
+#include "config/channel_slots.h"
 #include "text/plain_text.h"
 
 namespace zq {
@@ -69,9 +69,14 @@ struct Carried {
 Carried CarriedOf(const ChannelRecord& r) {
   auto code = [](int type, int ctcss, int dcs) { return type == kToneCtcss ? ctcss : type == kToneDcs ? dcs : -1; };
   return {std::string(Trim(r.RxFrequency.view())),
-          r.TxToneType, code(r.TxToneType, r.TxCtcss, r.TxDcs),
-          r.RxToneType, code(r.RxToneType, r.RxCtcss, r.RxDcs),
-          r.Mode, r.PowerLevel, r.ScanAdd, r.Rep};
+          r.TxToneType,
+          code(r.TxToneType, r.TxCtcss, r.TxDcs),
+          r.RxToneType,
+          code(r.RxToneType, r.RxCtcss, r.RxDcs),
+          r.Mode,
+          r.PowerLevel,
+          r.ScanAdd,
+          r.Rep};
 }
 
 TEST(CsvRoundTrip, ExportedChannelsComeBackAlikeInAnEmptyGroupOfTheSameBand) {

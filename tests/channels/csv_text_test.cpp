@@ -30,8 +30,8 @@ TEST(CsvText, QuotedFieldsKeepCommasQuotesAndLineBreaks) {
 }
 
 TEST(CsvText, LineEndsByteOrderMarkEmptyLinesAndCommentsAreTakenAsFilesHaveThem) {
-  auto records = ReadCsvRecords(
-      "\xEF\xBB\xBFh1,h2\n\n# a comment, with \"a quote\r\nv1,v2\rv3,v4\r\n\r\n#x\nv5,v\"6\n");
+  auto records =
+      ReadCsvRecords("\xEF\xBB\xBFh1,h2\n\n# a comment, with \"a quote\r\nv1,v2\rv3,v4\r\n\r\n#x\nv5,v\"6\n");
 
   ASSERT_EQ(records.size(), 4u);
   EXPECT_EQ(records[0].fields, (Fields{"h1", "h2"}));

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
+#include "config/channel_slots.h"
 #include "image/image_codec.h"
 
 namespace zq {
@@ -100,8 +100,8 @@ TEST(FrequencyEntry, TheLastChannelOfAGroupGoesWhenAnotherValidGroupHasChannels)
 TEST(FrequencyEntry, OnlyChannelsBelow40InValidGroupsOneToNineLetTheLastChannelGo) {
   RadioConfig cfg = DefaultConfig();
   AddChannel(cfg, {kHF, 3}, 1);
-  AddChannel(cfg, {kHF, 5}, 40);   // channel 40 is not counted
-  AddChannel(cfg, {kHF, 6}, 10);   // nor channels of groups that are not valid
+  AddChannel(cfg, {kHF, 5}, 40);  // channel 40 is not counted
+  AddChannel(cfg, {kHF, 6}, 10);  // nor channels of groups that are not valid
   cfg.Options.GroupValid({kHF, 6}) = 0;
   AddChannel(cfg, {kHF, 10}, 10);  // nor groups above 9
   AddChannel(cfg, {kHF, MemGroup(kHF)}, 10);
@@ -119,8 +119,7 @@ TEST(FrequencyEntry, AGroupWithOneChannelUpTo40CountsAsOnItsLastChannelWhateverI
   AddChannel(cfg, {kHAM, mem}, 70);
   // Channel 3 is the group's only one numbered up to 40, and no valid group
   // among the first nine has a channel, so it stays.
-  EXPECT_EQ(StoreFrequencyEntry(cfg, {kHAM, mem}, 3, "", LimitsOfBand(kHAM)).outcome,
-            EntryOutcome::KeptLastChannel);
+  EXPECT_EQ(StoreFrequencyEntry(cfg, {kHAM, mem}, 3, "", LimitsOfBand(kHAM)).outcome, EntryOutcome::KeptLastChannel);
   // Channel 60 counts as the group's last channel too (one record up to 40), so
   // it goes only once another valid group has a channel below 40.
   AddChannel(cfg, {kHAM, 2}, 5);
@@ -169,7 +168,7 @@ TEST(FrequencyEntry, WorkGroupAndWorkChannelFollowTheChannels) {
   EXPECT_EQ(cfg.Options.WorkChannel({kHF, 2}), 8);  // still a channel: kept
   StoreFrequencyEntry(cfg, {kHF, 2}, 8, "", kHfLimits);
   EXPECT_EQ(cfg.Options.WorkChannel({kHF, 2}), 4);  // the lowest channel left
-  EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 1);      // other bands untouched
+  EXPECT_EQ(cfg.Options.WorkGroup(kHAM), 1);        // other bands untouched
 }
 
 TEST(FrequencyEntry, TypedChannelsComeBackFromTheRadioImageAsTheGridShowedThem) {

@@ -221,8 +221,8 @@ TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
     Band band;
     int group;
   };
-  const Place places[] = {{kCB, 1}, {kCB, 3}, {kCB, 7}, {kHF, 1}, {kHF, 2}, {kHF, 16},
-                          {kHF, 17}, {kHAM, 1}, {kHAM, 13}, {kHAM, 14}};
+  const Place places[] = {{kCB, 1},  {kCB, 3},  {kCB, 7},  {kHF, 1},   {kHF, 2},
+                          {kHF, 16}, {kHF, 17}, {kHAM, 1}, {kHAM, 13}, {kHAM, 14}};
   const char* entries[] = {"", "28.5", "27.1", "31", "x"};
   std::mt19937 random(20240506);
   int acted = 0;
@@ -237,8 +237,7 @@ TEST(RowCommands, RandomCommandSequencesKeepEveryGroupConsistent) {
       int share = random() % 3 == 0 ? 100 : int(random() % 100);
       for (int row = 1; row <= GroupCapacity({at.band, at.group}); ++row) {
         bool cbChannel = at.band == kCB || (at.band == kHF && row % 2 == 1);
-        if (int(random() % 100) < share)
-          AddChannel(cfg, {at.band, at.group}, row, cbChannel ? "2696500 " : "2814500 ");
+        if (int(random() % 100) < share) AddChannel(cfg, {at.band, at.group}, row, cbChannel ? "2696500 " : "2814500 ");
       }
     }
     for (int n = 1; n <= kSpecialSlots; ++n) cfg.Special(n).RxFrequency = "2700000 ";  // CB memories

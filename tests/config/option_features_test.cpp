@@ -3,8 +3,8 @@
 #include <set>
 #include <stdexcept>
 
-#include "config/option_features.h"
 #include "config/band_layout.h"
+#include "config/option_features.h"
 
 namespace zq {
 namespace {

@@ -69,9 +69,9 @@ TEST(Backups, AReadKeepsTheImageAndTheDataFilePairOfTheSameName) {
   ASSERT_TRUE(result.ok);
   ASSERT_EQ(result.files.size(), 3u);
   EXPECT_EQ(result.files[0], dir / "backups" / "2026-12-08_141503_read.bin");
-  EXPECT_EQ(NamesIn(dir / "backups"), (std::vector<std::string>{"2026-12-08_141503_read.bin",
-                                                                "2026-12-08_141503_read.dat",
-                                                                "2026-12-08_141503_read.fre"}));
+  EXPECT_EQ(NamesIn(dir / "backups"),
+            (std::vector<std::string>{"2026-12-08_141503_read.bin", "2026-12-08_141503_read.dat",
+                                      "2026-12-08_141503_read.fre"}));
   auto kept = LoadImageFile(result.files[0]);
   ASSERT_TRUE(kept);
   EXPECT_TRUE(*kept == image);

@@ -184,7 +184,7 @@ TEST_F(CliFiles, DamagedTextsReachTheTerminalWithoutControlCharacters) {
   auto bytes = test::ReadBytes(At("a.dat"));
   const std::string escape = "\x1b]0;x\x07\x1b[2J";
   std::copy(escape.begin(), escape.begin() + 7, bytes.begin() + 216);  // model name
-  bytes[1382] = 0x9B;                                                   // CB group 1 name: a C1 control
+  bytes[1382] = 0x9B;                                                  // CB group 1 name: a C1 control
   test::WriteBytes(At("a.dat"), bytes);
   CliRun info = Cli("info a.dat");
   EXPECT_EQ(info.exitCode, 0);

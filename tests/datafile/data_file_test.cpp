@@ -10,12 +10,11 @@
 namespace zq {
 namespace {
 
-using test::ReadBytes;
-using test::TempFolder;
 using test::DefaultDocument;
 using test::Document;
+using test::ReadBytes;
+using test::TempFolder;
 using test::WriteBytes;
-
 
 void AddChannels(RadioConfig& cfg, BandGroup group, int count, const char* frequency = "27005000") {
   for (int k = 1; k <= count; ++k) {
@@ -135,8 +134,7 @@ TEST(DataFile, VersionFormAndCompatibilityAreCheckedBeforeAnythingIsRead) {
 
   // Without any listed pair even the program's own version is not compatible.
   WriteBytes(file, good);
-  EXPECT_EQ(OpenDataFile(file, VersionList{}, other).status,
-            FileStatus::IncompatibleVersion);
+  EXPECT_EQ(OpenDataFile(file, VersionList{}, other).status, FileStatus::IncompatibleVersion);
   EXPECT_TRUE(OpenDataFile(file, test::V100Versions(), other).ok());
 }
 

@@ -136,9 +136,9 @@ TEST(JsonDocument, NonJsonInputLeavesTheWorkingCopyAlone) {
   WorkingCopy out = SampleDocument();
   const RadioConfig before = out.content;
   const std::string good = DumpJson(out);
-  for (std::string text : {std::string(), std::string("{"), good.substr(0, good.size() / 2), std::string("[1,2]"),
-                           std::string("null"), std::string("\"V100\""), std::string(200000, '['),
-                           std::string("{\"a\":\xff}")}) {
+  for (std::string text :
+       {std::string(), std::string("{"), good.substr(0, good.size() / 2), std::string("[1,2]"), std::string("null"),
+        std::string("\"V100\""), std::string(200000, '['), std::string("{\"a\":\xff}")}) {
     JsonResult r = LoadJson(text, out);
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(out.content == before);

@@ -39,8 +39,8 @@ TEST(StoredLayout, RecordFitsWithTheHeaderWhereFilesHaveIt) {
 TEST(StoredLayout, ChannelRecordMatchesTheFileFormat) {
   auto rows = DescribeChannelRecord();
   const std::pair<const char*, std::size_t> expected[] = {
-      {"Number", 0},      {"RxFrequency", 6}, {"TxFrequency", 14}, {"Reserved", 22}, {"TxToneType", 26},
-      {"ReservedInt", 32}, {"Mode", 34},      {"Public", 50},      {"PowerLevel", 64}, {"CbMemChannel", 68}};
+      {"Number", 0},       {"RxFrequency", 6}, {"TxFrequency", 14}, {"Reserved", 22},   {"TxToneType", 26},
+      {"ReservedInt", 32}, {"Mode", 34},       {"Public", 50},      {"PowerLevel", 64}, {"CbMemChannel", 68}};
   for (auto [name, offset] : expected) EXPECT_EQ(Row(rows, name).offset, offset) << name;
   EXPECT_EQ(rows.back().offset + rows.back().size, kChannelRecordSize);
 

@@ -23,10 +23,11 @@ TEST(VersionList, DamagedListsGiveThePairsTheyHold) {
   test::TempFolder folder;
   const auto file = folder / "Version.ini";
   using namespace std::string_literals;
-  WriteText(file, "\xff\xfe junk\x01\r\n[version]\r\n  FIRMversioncount = 99999 \r\n"
-                  "SoftVersionCount=-5\r\nno equals sign\r\n=V999\r\n[Firm\r\n[FIRM]\r\n"
-                  "firm1=V100\r\nFirm0=\"V100V100\"\0tail\r\nfirm0=V200V100\r\nFirm2=V100V101"s +
-                      std::string(3000, 'x'));
+  WriteText(file,
+            "\xff\xfe junk\x01\r\n[version]\r\n  FIRMversioncount = 99999 \r\n"
+            "SoftVersionCount=-5\r\nno equals sign\r\n=V999\r\n[Firm\r\n[FIRM]\r\n"
+            "firm1=V100\r\nFirm0=\"V100V100\"\0tail\r\nfirm0=V200V100\r\nFirm2=V100V101"s +
+                std::string(3000, 'x'));
   VersionList list = LoadVersionList(file);
   EXPECT_TRUE(list.softVersions.empty());
   ASSERT_EQ(list.firmPairs.size(), 3u);

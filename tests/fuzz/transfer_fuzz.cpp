@@ -192,9 +192,7 @@ class ManualTimer : public ReplyTimer {
 class CheckingHost : public TransferHost {
  public:
   CheckingHost(WirePort& port, const ManualTimer& timer) : port_(port), timer_(timer) {}
-  void AskIncompatibleVersion(const std::string& firmwareVersion) override {
-    FUZZ_CHECK(!firmwareVersion.empty());
-  }
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override { FUZZ_CHECK(!firmwareVersion.empty()); }
   void ShowProgress(int percent) override {
     FUZZ_CHECK(percent > lastPercent_ && percent <= 100);
     lastPercent_ = percent;
@@ -276,9 +274,7 @@ void Play(Bench& b, Script& script, int& soundRun, const Bytes& frame) {
     case 9:
       if (frame[0] == kDataFrameLead) b.radio.LoseLastBlock();
       break;
-    case 10:
-      b.port.refuseOpen = true;
-      return b.port.Unplug();
+    case 10: b.port.refuseOpen = true; return b.port.Unplug();
     case 11: {
       answer = {kIdentReplyLead};
       for (int k = 1; k < 16; ++k) answer.push_back(script.Next());

@@ -81,7 +81,7 @@ TEST_F(DecoderTest, ARejectedSlotLeavesItsRecordAsItWas) {
   Slot(0x12640, 0xFF, 0xFF, 0xFF, 0xFF);  // HF VFO
   image.Put(0x16080, 0b1);                // HF group 1 slot 1, no frequency
   Slot(0x04000, 0xFF, 0xFF, 0xFF, 0xFF);
-  image.Put(0x16400, 0b10);               // special slot 2 at 0 MHz, in scan
+  image.Put(0x16400, 0b10);  // special slot 2 at 0 MHz, in scan
   image.Put(0x16430, 0b10);
   const ChannelRecord special = cfg.Special(2);
   DecodeImage(image, cfg);

@@ -212,12 +212,12 @@ TEST_F(EncoderTest, SpecialSlotsAndTheirOverlappingLinkBytes) {
   EXPECT_TRUE(Bit(0x16400, 0));
   EXPECT_TRUE(Bit(0x16430, 0));
   EXPECT_TRUE(Bit(0x1640B, 7));
-  EXPECT_EQ(At(0x10600), 0);     // slot 1: channel 1 less one
-  EXPECT_EQ(At(0x10601), 255);   // slot 2: none
-  EXPECT_EQ(At(0x1063F), 9);     // slot 64's channel
-  EXPECT_EQ(At(0x1064F), 2);     // slot 64's band wins over slot 80's channel
-  EXPECT_EQ(At(0x1065F), 39);    // slot 80's channel wins over its band
-  EXPECT_EQ(At(0x1066F), 255);   // slot 96
+  EXPECT_EQ(At(0x10600), 0);    // slot 1: channel 1 less one
+  EXPECT_EQ(At(0x10601), 255);  // slot 2: none
+  EXPECT_EQ(At(0x1063F), 9);    // slot 64's channel
+  EXPECT_EQ(At(0x1064F), 2);    // slot 64's band wins over slot 80's channel
+  EXPECT_EQ(At(0x1065F), 39);   // slot 80's channel wins over its band
+  EXPECT_EQ(At(0x1066F), 255);  // slot 96
 }
 
 TEST_F(EncoderTest, GroupValidBitsAndNames) {
@@ -267,9 +267,8 @@ TEST_F(EncoderTest, CommonParametersFollowTheSlotLayout) {
     int k, value;
     uint32_t byte;
     int bits;
-  } rows[] = {{0, 1, 0, 0x01},  {3, 1, 0, 0x02},  {4, 1, 0, 0x04},  {5, 1, 0, 0x08},
-              {1, 3, 0, 0x30},  {2, 3, 0, 0xC0},  {6, 15, 2, 0x0F}, {10, 15, 2, 0xF0},
-              {7, 200, 3, 200}, {8, 201, 4, 201}, {9, 202, 5, 202}};
+  } rows[] = {{0, 1, 0, 0x01},  {3, 1, 0, 0x02},   {4, 1, 0, 0x04},  {5, 1, 0, 0x08},  {1, 3, 0, 0x30}, {2, 3, 0, 0xC0},
+              {6, 15, 2, 0x0F}, {10, 15, 2, 0xF0}, {7, 200, 3, 200}, {8, 201, 4, 201}, {9, 202, 5, 202}};
   const uint32_t blocks[] = {0x18108, 0x18118, 0x18128};
   for (const Band band : kBands) {
     for (const auto& row : rows) {

@@ -7,8 +7,8 @@
 #include "link/comm_transfer.h"
 #include "link/test_images.h"
 #include "link/transfer_ranges.h"
-#include "platform/diagnostic_log.h"
 #include "link_fakes.h"
+#include "platform/diagnostic_log.h"
 #include "text/language_table.h"
 
 namespace zq {
@@ -37,9 +37,7 @@ class TransferTest : public ::testing::Test {
     port.Arrive(kGreetingAck);
     port.Arrive(IdentReplyFrame(identity));
   }
-  int16_t State() const {
-    return kind_ == TransferKind::Read ? engine.state().readState : engine.state().writeState;
-  }
+  int16_t State() const { return kind_ == TransferKind::Read ? engine.state().readState : engine.state().writeState; }
   // Plays a radio that answers every block at once, until the end frame goes out.
   void AnswerBlocks(const MemoryImage& source) {
     while (engine.running() && (State() == kReadingBlocks || State() == kWritingBlocks)) {

@@ -13,13 +13,13 @@
 #include "channels/config_fixture.h"
 #include "child_process.h"
 #include "datafile/data_file.h"
+#include "datafile/test_support.h"
 #include "image/image_codec.h"
 #include "image/image_file.h"
 #include "image/sha256.h"
 #include "link/posix_serial_port.h"
 #include "link/test_images.h"
 #include "served_radio.h"
-#include "datafile/test_support.h"
 #include "support/pdf_text.h"
 #include "support/random_config.h"
 
@@ -87,7 +87,8 @@ class EndToEnd : public ::testing::Test {
     char name[] = "/tmp/zq-e2e-XXXXXX";
     ASSERT_NE(::mkdtemp(name), nullptr);
     dir_ = name;
-    std::ofstream(dir_ / "Version.ini") << "[Version]\nCurrentVersion=V100\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\n";
+    std::ofstream(dir_ / "Version.ini")
+        << "[Version]\nCurrentVersion=V100\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\n";
     ASSERT_TRUE(SaveImageFile(dir_ / "radio.bin", RadioMemory()));
   }
   void TearDown() override { fs::remove_all(dir_); }
@@ -102,8 +103,8 @@ class EndToEnd : public ::testing::Test {
   }
   ProcessResult Cli(const std::string& command, const std::string& port, std::vector<std::string> more) {
     // Backups would land in the build's shared folder; the backup tests run a throw-away installation.
-    std::vector<std::string> args = {kCli, command, "--port", port, "--versions", File("Version.ini"),
-                                     "--trace", File("trace.txt"), "--no-backup"};
+    std::vector<std::string> args = {
+        kCli, command, "--port", port, "--versions", File("Version.ini"), "--trace", File("trace.txt"), "--no-backup"};
     args.insert(args.end(), more.begin(), more.end());
     return RunProgram(args, 30s);
   }
@@ -170,8 +171,8 @@ TEST_F(EndToEnd, DataFilesGoThroughTheEncoderOnTheWayInAndTheDecoderOnTheWayOut)
 }
 
 TEST_F(EndToEnd, EachRecoverableFaultCostsOneRetransmissionASecondLater) {
-  auto radio = StartRadio({"--image", File("radio.bin"), "--drop", "10", "--corrupt-checksum", "400",
-                           "--wrong-address", "900", "--garbage", "1500"});
+  auto radio = StartRadio({"--image", File("radio.bin"), "--drop", "10", "--corrupt-checksum", "400", "--wrong-address",
+                           "900", "--garbage", "1500"});
   ProcessResult read = Cli("read", radio->firstLine(), {"--image", File("read.bin")});
   ASSERT_EQ(read.exitCode, 0) << read.err;
   EXPECT_TRUE(*LoadImageFile(File("read.bin")) == OnlyRanges(RadioMemory()));
@@ -208,7 +209,7 @@ TEST_F(EndToEnd, ARadioThatDisappearsMidWriteEndsTheTransferCleanly) {
   EXPECT_NE(write.err.find("No response from the radio."), std::string::npos);
   EXPECT_NE(write.err.find("partly written"), std::string::npos);
   EXPECT_EQ(radio->Wait(1s), 0);  // the radio went away by itself
-  EXPECT_LT(write.took, 15s);  // five silent seconds and the blocks before them; no hang
+  EXPECT_LT(write.took, 15s);     // five silent seconds and the blocks before them; no hang
 }
 
 TEST_F(EndToEnd, AWriteWhosePortNameNowLeadsToAnotherRadioFailsAndSendsThatRadioNothing) {
@@ -221,9 +222,12 @@ TEST_F(EndToEnd, AWriteWhosePortNameNowLeadsToAnotherRadioFailsAndSendsThatRadio
   fs::create_symlink(first->path(), link);
   ProcessResult write;
   std::thread cli([&] { write = Cli("write", link.string(), {"--image", File("radio.bin")}); });
-  const bool writing = WaitForTrace(File("trace.txt"), [](const std::vector<TraceLine>& trace) {
-    return std::ranges::any_of(trace, [](const TraceLine& t) { return t.what.starts_with("TX 57"); });
-  }, 20s);
+  const bool writing = WaitForTrace(
+      File("trace.txt"),
+      [](const std::vector<TraceLine>& trace) {
+        return std::ranges::any_of(trace, [](const TraceLine& t) { return t.what.starts_with("TX 57"); });
+      },
+      20s);
   // Mid-write the name moves to the second radio, and the first goes away.
   fs::create_symlink(second.path(), dir_ / "ttyNext");
   fs::rename(dir_ / "ttyNext", link);
@@ -315,23 +319,24 @@ TEST_F(EndToEnd, DiffNamesWhatDiffersBetweenFilesImagesAndTheRadio) {
   EXPECT_EQ(asJson.exitCode, 0) << asJson.err;
   EXPECT_NE(asJson.out.find("\"differences\": []"), std::string::npos) << asJson.out;
 
-  EXPECT_EQ(diff({File("a.dat")}).exitCode, 2);                             // nothing to compare with
-  EXPECT_EQ(diff({"radio", "radio", "--port", port}).exitCode, 2);          // one radio at most
+  EXPECT_EQ(diff({File("a.dat")}).exitCode, 2);                     // nothing to compare with
+  EXPECT_EQ(diff({"radio", "radio", "--port", port}).exitCode, 2);  // one radio at most
   EXPECT_EQ(diff({File("a.dat"), File("missing.dat")}).exitCode, 3);
 }
 
 TEST_F(EndToEnd, ASeriesWritesRadioAfterRadioLogsEachAndStopsOnCtrlC) {
   // Three radios; the second is taken away half-way into its write.
   auto radios = StartRadio({"--series", "3", "--stay", "200", "--absent", "1500", "--drop-out", "2:40"});
-  test::BackgroundProgram cli({kCli, "write", "--port", radios->firstLine(), "--image", File("radio.bin"),
-                               "--versions", File("Version.ini"), "--no-backup", "--verify", "--repeat", "--log",
+  test::BackgroundProgram cli({kCli, "write", "--port", radios->firstLine(), "--image", File("radio.bin"), "--versions",
+                               File("Version.ini"), "--no-backup", "--verify", "--repeat", "--log",
                                File("series.csv")});
   EXPECT_EQ(cli.firstLine(), "Radio 1 (VESTRAX 000001): written and verified");
   auto logLines = [&] {
     const std::vector<std::string> lines = test::ReadLines(File("series.csv"));
     return lines;
   };
-  for (auto until = std::chrono::steady_clock::now() + 30s; logLines().size() < 4 && std::chrono::steady_clock::now() < until;)
+  for (auto until = std::chrono::steady_clock::now() + 30s;
+       logLines().size() < 4 && std::chrono::steady_clock::now() < until;)
     std::this_thread::sleep_for(100ms);
   cli.Interrupt();
   EXPECT_EQ(cli.Wait(5s), 11);  // the first failure's code
@@ -341,7 +346,8 @@ TEST_F(EndToEnd, ASeriesWritesRadioAfterRadioLogsEachAndStopsOnCtrlC) {
             "Radios written: 2, failed: 1.\n");
   std::vector<std::string> log = logLines();
   ASSERT_EQ(log.size(), 4u);
-  EXPECT_EQ(log[0], "Time,Radio,Identity,Firmware version,Result,Port,Image SHA-256,Units line,Operator,Verification\r");
+  EXPECT_EQ(log[0],
+            "Time,Radio,Identity,Firmware version,Result,Port,Image SHA-256,Units line,Operator,Verification\r");
   const std::string port = "," + radios->firstLine() + "," + Sha256Hex(RadioMemory().bytes()) + ",,,";
   const std::string results[] = {"1,VESTRAX 000001,V100,written and verified" + port + "verified\r",
                                  "2,VESTRAX 000002,V100,failed: no response" + port + "not verified\r",
@@ -355,14 +361,18 @@ TEST_F(EndToEnd, ASeriesWritesRadioAfterRadioLogsEachAndStopsOnCtrlC) {
 TEST_F(EndToEnd, ASecondCtrlCDuringAWriteLogsTheRadioAsStoppedBeforeTheProgramEnds) {
   // The second radio stops answering a little way into its write; the write then waits out its retransmissions.
   auto radios = StartRadio({"--series", "2", "--stay", "200", "--absent", "1500", "--drop-out", "2:100"});
-  test::BackgroundProgram cli({kCli, "write", "--port", radios->firstLine(), "--image", File("radio.bin"),
-                               "--versions", File("Version.ini"), "--no-backup", "--repeat", "--log",
-                               File("series.csv"), "--trace", File("trace.txt")});
+  test::BackgroundProgram cli({kCli, "write", "--port", radios->firstLine(), "--image", File("radio.bin"), "--versions",
+                               File("Version.ini"), "--no-backup", "--repeat", "--log", File("series.csv"), "--trace",
+                               File("trace.txt")});
   EXPECT_EQ(cli.firstLine(), "Radio 1 (VESTRAX 000001): written");
-  const bool retrying = WaitForTrace(File("trace.txt"), [](const std::vector<TraceLine>& trace) {
-    std::vector<TraceLine> sent = Sent(trace);
-    return sent.size() > 1 && sent.back().what.starts_with("TX 57") && sent.back().what == sent[sent.size() - 2].what;
-  }, 20s);
+  const bool retrying = WaitForTrace(
+      File("trace.txt"),
+      [](const std::vector<TraceLine>& trace) {
+        std::vector<TraceLine> sent = Sent(trace);
+        return sent.size() > 1 && sent.back().what.starts_with("TX 57") &&
+               sent.back().what == sent[sent.size() - 2].what;
+      },
+      20s);
   ASSERT_TRUE(retrying);
   cli.Interrupt();
   std::this_thread::sleep_for(100ms);
@@ -376,7 +386,6 @@ TEST_F(EndToEnd, ASecondCtrlCDuringAWriteLogsTheRadioAsStoppedBeforeTheProgramEn
   EXPECT_NE(log[2].find(",2,VESTRAX 000002,V100,stopped during the write: may be partly written,"), std::string::npos)
       << log[2];
 }
-
 
 // Splits a log line at its commas (no field of these lines is quoted).
 std::vector<std::string> LogFields(const std::string& line) {
@@ -393,17 +402,34 @@ bool Holds(const MemoryImage& memory, const std::string& text) {
 TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsThemAll) {
   // Port B's first radio is taken away in the middle of its write; port A never notices.
   auto radiosA = StartRadio({"--series", "2", "--stay", "200", "--absent", "1500", "--save-written", File("a%n.bin")});
-  auto radiosB = StartRadio({"--series", "2", "--stay", "200", "--absent", "1500", "--drop-out", "1:40",
-                             "--save-written", File("b%n.bin")});
+  auto radiosB = StartRadio(
+      {"--series", "2", "--stay", "200", "--absent", "1500", "--drop-out", "1:40", "--save-written", File("b%n.bin")});
   RadioConfig sent = testing::RandomConfig(5).Make();
   ASSERT_TRUE(test::SaveAsNewDocument(File("sent.dat"), sent).ok());
   const std::vector<std::string> names = {"", "", "UNIT-ONE", "UNIT-TWO", "UNIT-THREE"};  // by line of the list
   std::ofstream(File("units.csv")) << "/Options/BtDeviceName,/Options/DtmfCodes/0\n"
-                                   << names[2] << ",111\n" << names[3] << ",222\n" << names[4] << ",333\n";
+                                   << names[2] << ",111\n"
+                                   << names[3] << ",222\n"
+                                   << names[4] << ",333\n";
   const std::string portA = radiosA->firstLine(), portB = radiosB->firstLine();
-  std::vector<std::string> command = {kCli, "write", "--port", portA, "--port", portB, File("sent.dat"), "--versions",
-                                      File("Version.ini"), "--no-backup", "--verify", "--repeat", "--log",
-                                      File("series.csv"), "--units", File("units.csv"), "--operator", "Ann Lee"};
+  std::vector<std::string> command = {kCli,
+                                      "write",
+                                      "--port",
+                                      portA,
+                                      "--port",
+                                      portB,
+                                      File("sent.dat"),
+                                      "--versions",
+                                      File("Version.ini"),
+                                      "--no-backup",
+                                      "--verify",
+                                      "--repeat",
+                                      "--log",
+                                      File("series.csv"),
+                                      "--units",
+                                      File("units.csv"),
+                                      "--operator",
+                                      "Ann Lee"};
   constexpr bool kSheets = ZQ_CLI_WRITES_SHEETS;
   if (kSheets) command.insert(command.end(), {"--sheets", File("sheets")});
   ProcessResult station = RunProgram(command, 60s);
@@ -417,7 +443,8 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
 
   const std::vector<std::string> log = test::ReadLines(File("series.csv"));
   ASSERT_EQ(log.size(), 5u);
-  EXPECT_EQ(log[0], "Time,Radio,Identity,Firmware version,Result,Port,Image SHA-256,Units line,Operator,Verification\r");
+  EXPECT_EQ(log[0],
+            "Time,Radio,Identity,Firmware version,Result,Port,Image SHA-256,Units line,Operator,Verification\r");
   // One sheet for each radio written, none for the one that failed; never one written over another.
   std::vector<std::string> sheetTexts;
   if (kSheets) {
@@ -456,9 +483,9 @@ TEST_F(EndToEnd, TwoPortsWriteSideBySideEachRadioWithItsOwnRowAndOneLogRecordsTh
       return text.find("Image SHA-256: " + f[6]) != std::string::npos;
     });
     ASSERT_NE(sheet, sheetTexts.end()) << log[k];
-    for (const std::string& said : std::vector<std::string>{"Hand-over sheet: radio " + f[1], "Port: " + f[5],
-                                                             "Result: written and verified", "Operator: Ann Lee",
-                                                             "/Options/BtDeviceName", names[line]})
+    for (const std::string& said :
+         std::vector<std::string>{"Hand-over sheet: radio " + f[1], "Port: " + f[5], "Result: written and verified",
+                                  "Operator: Ann Lee", "/Options/BtDeviceName", names[line]})
       EXPECT_NE(sheet->find(said), std::string::npos) << said << "\n" << *sheet;
   }
   EXPECT_EQ(linesWritten, (std::set<std::string>{"2", "3", "4"}));
@@ -476,9 +503,10 @@ TEST_F(EndToEnd, AUnitsListThatDoesNotFitIsRefusedBeforeAnyRadioIsWritten) {
     return run.err;
   };
   // A value that does not fit on the last row, a member no write carries, a member the file does not have.
-  EXPECT_NE(refusal("/Options/DtmfCodes/0,/Options/Tot\n1,2\n3,4\n5,x\n").find("Line 4, column 2: "), std::string::npos);
-  EXPECT_NE(refusal("/Options/BtDeviceName,/Identity/ModelName\nA,B\n").find(
-                "Line 1, column 2: /Identity/ModelName is not written into the radio"),
+  EXPECT_NE(refusal("/Options/DtmfCodes/0,/Options/Tot\n1,2\n3,4\n5,x\n").find("Line 4, column 2: "),
+            std::string::npos);
+  EXPECT_NE(refusal("/Options/BtDeviceName,/Identity/ModelName\nA,B\n")
+                .find("Line 1, column 2: /Identity/ModelName is not written into the radio"),
             std::string::npos);
   EXPECT_NE(refusal("/Options/NoSuchMember\n1\n").find("Line 1, column 1: /Options/NoSuchMember is no member"),
             std::string::npos);

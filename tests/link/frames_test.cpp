@@ -47,7 +47,7 @@ TEST(Frames, RepliesAreRecognisedOnlyWholeAndExact) {
   EXPECT_EQ(ClassifyReply(Bytes{'L', 'R', 0x15}, -16), ReplyKind::Unrecognised);
   EXPECT_EQ(ClassifyReply(Bytes(15, 'I'), -16), ReplyKind::Unrecognised);
   EXPECT_EQ(ClassifyReply(Bytes(data.begin(), data.end() - 1), 0x2000), ReplyKind::Unrecognised);  // too short
-  EXPECT_EQ(ClassifyReply(data, 0x2010), ReplyKind::Unrecognised);  // another address
+  EXPECT_EQ(ClassifyReply(data, 0x2010), ReplyKind::Unrecognised);                                 // another address
   Bytes bad = data;
   ++bad[22];
   EXPECT_EQ(ClassifyReply(bad, 0x2000), ReplyKind::Unrecognised);  // checksum

@@ -143,9 +143,7 @@ inline std::string Rendered(const std::optional<TextMessage>& message, int langu
 
 class RecordingHost : public TransferHost {
  public:
-  void AskIncompatibleVersion(const std::string& firmwareVersion) override {
-    askedVersions.push_back(firmwareVersion);
-  }
+  void AskIncompatibleVersion(const std::string& firmwareVersion) override { askedVersions.push_back(firmwareVersion); }
   void ShowProgress(int percent) override { progress.push_back(percent); }
   void TransferEnded(const TransferOutcome& outcome) override { outcomes.push_back(outcome); }
 

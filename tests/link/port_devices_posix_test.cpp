@@ -75,7 +75,8 @@ TEST(PortList, ListsHardwarePortsThatHaveADeviceNodeInNumberOrder) {
   EXPECT_EQ(entries[0].number, 100);
   EXPECT_EQ(entries[0].device, (dev / "ttyUSB0").string());
   EXPECT_EQ(entries[0].description, "FTDI FT232R USB UART");
-  EXPECT_EQ(entries[0].stableName, (dev / "serial" / "by-id" / "usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0").string());
+  EXPECT_EQ(entries[0].stableName,
+            (dev / "serial" / "by-id" / "usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0").string());
   EXPECT_EQ(entries[1].text(), "COM201");
   EXPECT_EQ(entries[1].description, "");  // nothing names it
   EXPECT_EQ(entries[1].stableName, "");

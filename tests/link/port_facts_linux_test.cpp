@@ -71,8 +71,7 @@ TEST(PortFacts, AdapterHoldersUdevAndModemManagerComeFromTheSystemFolders) {
   FakeSystem system;
   system.AddUsbTty("ttyUSB0", "1-2", "0403", "6001", "0600", " 2.00", "ftdi_sio", "188:0", "G:uaccess\nQ:uaccess\n");
   // The old PL2303 revision, which ModemManager is told to leave alone.
-  system.AddUsbTty("ttyUSB1", "1-3", "067b", "2303", "0300", " 1.10", "pl2303", "188:1",
-                   "E:ID_MM_DEVICE_IGNORE=1\n");
+  system.AddUsbTty("ttyUSB1", "1-3", "067b", "2303", "0300", " 1.10", "pl2303", "188:1", "E:ID_MM_DEVICE_IGNORE=1\n");
   system.AddProcess(4242, "minicom", {system.folders.dev / "null-device", system.folders.dev / "ttyUSB0"});
   system.AddProcess(777, "ModemManager");
 

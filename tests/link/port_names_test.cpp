@@ -11,7 +11,7 @@ TEST(PortNames, EntriesAreComAndANumber) {
   EXPECT_EQ(EntryNumber("COM12"), 12);
   EXPECT_EQ(EntryNumber("COM"), std::nullopt);
   EXPECT_EQ(EntryNumber("COMx"), std::nullopt);
-  EXPECT_EQ(DeviceOfPortName("COM9999"), std::nullopt);  // no port has so high a number
+  EXPECT_EQ(DeviceOfPortName("COM9999"), std::nullopt);           // no port has so high a number
   EXPECT_EQ(DeviceOfPortName("cOm3"), DeviceOfPortName("COM3"));  // typed in any letter case
   // Registry data: only characters 4-6 after "COM" count.
   EXPECT_EQ(EntryOfRegistryData("COM12"), "COM12");

@@ -1,7 +1,7 @@
 // The POSIX port and event loop against the simulated radio on a real pseudo-terminal.
-#include <gtest/gtest.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 

@@ -15,14 +15,15 @@ using test::FakeClock;
 using test::FakeTimer;
 using test::Micros;
 
-constexpr auto kStay = 2500ms;    // several greetings reach a radio before it is taken away
+constexpr auto kStay = 2500ms;  // several greetings reach a radio before it is taken away
 constexpr auto kAbsence = 4000ms;
 
 class SeriesLine : public SeriesHost {
  public:
   explicit SeriesLine(RadioBehaviour behaviour)
       : radio(MemoryImage{}, {"VESTRAX", true, "V100"}, std::move(behaviour)),
-        port(radio, [this](Micros delay, std::function<void()> deliver) { clock.Schedule(delay, std::move(deliver)); }) {
+        port(radio,
+             [this](Micros delay, std::function<void()> deliver) { clock.Schedule(delay, std::move(deliver)); }) {
     radio.SetClock([this] { return clock.now(); });
   }
 
@@ -64,7 +65,7 @@ TEST(RadioSeries, ThreeRadiosOneDroppingOutInTheMiddle) {
 
   // Radio 2 stopped answering: it has gone already, and nobody waits for it to be taken away.
   EXPECT_EQ(run.events, (std::vector<std::string>{"wait 1", "write 1", "done 1", "take away 1", "wait 2", "write 2",
-                                                 "done 2", "wait 3", "write 3", "done 3", "ended"}));
+                                                  "done 2", "wait 3", "write 3", "done 3", "ended"}));
   ASSERT_EQ(run.done.size(), 3u);
   for (int k = 0; k < 3; ++k) {
     ASSERT_TRUE(run.done[k].outcome.identity) << k;

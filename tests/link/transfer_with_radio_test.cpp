@@ -13,8 +13,8 @@
 namespace zq {
 namespace {
 
-using test::SameInRanges;
 using test::PatternImage;
+using test::SameInRanges;
 
 using namespace std::chrono_literals;
 using test::FakeClock;

@@ -12,9 +12,9 @@
 namespace zq {
 namespace {
 
-using test::PatternImage;
 using test::FakeClock;
 using test::FakeTimer;
+using test::PatternImage;
 using test::Rendered;
 
 constexpr int kFramesPerTransfer = 1872 + 3;  // greeting, identity, blocks, end
@@ -106,8 +106,9 @@ TEST(VerifyWrite, CatchesTheLostBlockAndNamesItsAddress) {
   char address[16];
   std::snprintf(address, sizeof address, "0x%05X", BlockAddress(497));
   ASSERT_EQ(outcome.messages.size(), 1u);
-  EXPECT_EQ(Rendered(outcome.messages)[0], "Verify failed: the radio does not hold what was written, first at address " +
-                                     std::string(address) + " (1 of 1872 blocks differ). Write it again before use.");
+  EXPECT_EQ(Rendered(outcome.messages)[0],
+            "Verify failed: the radio does not hold what was written, first at address " + std::string(address) +
+                " (1 of 1872 blocks differ). Write it again before use.");
   // Two whole sessions: the write, then an ordinary read of the same blocks.
   EXPECT_EQ(session.radio.transfersEnded(), 2);
   EXPECT_EQ(session.radio.framesReceived(), 2 * kFramesPerTransfer);
@@ -143,8 +144,9 @@ TEST(VerifyWrite, ARadioThatFallsSilentDuringTheReadBackFailsTheWriteUnchecked) 
   EXPECT_EQ(outcome.failure, TransferFailure::NoResponse);
   EXPECT_TRUE(outcome.blocksSent);
   EXPECT_FALSE(outcome.difference);
-  EXPECT_EQ(Rendered(outcome.messages), (std::vector<std::string>{"No response from the radio.",
-                                                        "The data written could not be read back for checking."}));
+  EXPECT_EQ(Rendered(outcome.messages),
+            (std::vector<std::string>{"No response from the radio.",
+                                      "The data written could not be read back for checking."}));
 }
 
 TEST(VerifyWrite, BlocksSentTellsWhetherTheRadioMayHoldAnyOfTheImage) {

@@ -54,8 +54,8 @@ TEST(OptionDifferenceLabels, LabelsAndValuesAreTheWindowsOwn) {
   EXPECT_EQ(label("/Options/ScanType", "0", "7"), "SCN.TYPE: Squelch Scan -> 7");  // no entry stores 7
   EXPECT_EQ(label("/Options/ScanType", std::nullopt, "1"), "SCN.TYPE: (none) -> Time Scan");
   EXPECT_EQ(label("/ChannelCount/0/1", "1", "2"), "(none)");  // no option window shows it
-  EXPECT_EQ(label("/Options/PublicParams/2/2", "0", "1", kChinese).rfind("HAM \u516c\u5171\u4fe1\u9053\u8bbe\u7f6e ", 0),
-            0u);
+  EXPECT_EQ(
+      label("/Options/PublicParams/2/2", "0", "1", kChinese).rfind("HAM \u516c\u5171\u4fe1\u9053\u8bbe\u7f6e ", 0), 0u);
 }
 
 }  // namespace

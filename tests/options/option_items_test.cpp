@@ -150,8 +150,8 @@ TEST(OptionItems, TheCbFrameHasNoTenKilohertzRowAndCallsItsRogerRowChanRb) {
     if (BlockShowsRow(cb, row)) cbLabels.emplace_back(Text(RowLabel(cb, row), kEnglish));
     if (BlockShowsRow(hf, row)) hfLabels.emplace_back(Text(RowLabel(hf, row), kEnglish));
   }
-  EXPECT_EQ(cbLabels, (std::vector<std::string>{"BOT", "EOT", "CALL", "HI-CUT", "NB/ANL", "ECHO", "Chan Rb", "Mode",
-                                                "Power"}));
+  EXPECT_EQ(cbLabels,
+            (std::vector<std::string>{"BOT", "EOT", "CALL", "HI-CUT", "NB/ANL", "ECHO", "Chan Rb", "Mode", "Power"}));
   EXPECT_EQ(hfLabels, (std::vector<std::string>{"BOT", "EOT", "CALL", "HI-CUT", "NB/ANL", "ECHO", "+10KHz", "Roger",
                                                 "Mode", "Power"}));
 }
@@ -173,7 +173,8 @@ TEST(OptionItems, EveryEntryOfEveryListSurvivesAStoreAndARead) {
   for (const OptionControl& c : OptionControls())
     if (c.kind == OptionControlKind::List) check(c.value, c.list, c.pieces);
   for (const PublicBlock& block : PublicBlocks())
-    for (const PublicRow& row : PublicRows()) check(Field(Opt::PublicParams, block.band, row.param), row.list, row.pieces);
+    for (const PublicRow& row : PublicRows())
+      check(Field(Opt::PublicParams, block.band, row.param), row.list, row.pieces);
   for (const DtmfSettingList& list : DtmfSettingLists())
     check(Field(Opt::DtmfSettings, list.element), OptionList::Fixed, list.pieces);
 }

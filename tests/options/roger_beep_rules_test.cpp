@@ -115,15 +115,18 @@ constexpr auto kSilence = BeepEventKind::Silence;
 constexpr auto kPause = BeepEventKind::Pause;
 
 TEST(RogerPreview, RepeatsTheStepsWithThePauseAfterEachRound) {
-  EXPECT_EQ(RogerPreview(Preset({{100, 20}}, 3, 50)),
-            (std::vector<E>{{kTone, 1000, 200}, {kPause, 0, 500}, {kTone, 1000, 200}, {kPause, 0, 500},
-                            {kTone, 1000, 200}, {kPause, 0, 500}}));
+  EXPECT_EQ(RogerPreview(Preset({{100, 20}}, 3, 50)), (std::vector<E>{{kTone, 1000, 200},
+                                                                      {kPause, 0, 500},
+                                                                      {kTone, 1000, 200},
+                                                                      {kPause, 0, 500},
+                                                                      {kTone, 1000, 200},
+                                                                      {kPause, 0, 500}}));
 }
 
 TEST(RogerPreview, LowOrMissingFrequenciesAreSilenceAndEmptyStepsAreSkipped) {
-  EXPECT_EQ(RogerPreview(Preset({{80, 10}, {0, 30}, {0, 0}, {4, 7}, {5, 8}, {255, 1}}, 1, 0)),
-            (std::vector<E>{{kTone, 800, 100}, {kSilence, 0, 300}, {kSilence, 0, 70}, {kTone, 50, 80},
-                            {kTone, 2550, 10}}));
+  EXPECT_EQ(
+      RogerPreview(Preset({{80, 10}, {0, 30}, {0, 0}, {4, 7}, {5, 8}, {255, 1}}, 1, 0)),
+      (std::vector<E>{{kTone, 800, 100}, {kSilence, 0, 300}, {kSilence, 0, 70}, {kTone, 50, 80}, {kTone, 2550, 10}}));
 }
 
 TEST(RogerPreview, PlaysOnlyWhatLastsLongerThanFourMilliseconds) {

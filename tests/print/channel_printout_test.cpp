@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "print/channel_printout.h"
 #include "channels/channel_rows.h"
 #include "channels/config_fixture.h"
 #include "channels/tone_codes.h"
+#include "print/channel_printout.h"
 
 namespace zq {
 namespace {
@@ -45,9 +45,9 @@ TEST(ChannelPrintout, AMemGroupShowsEveryRowWithTheEditorsTexts) {
   PrintTable table = ChannelTablePrint(cfg, {kHF, 16}, kEnglish);
   EXPECT_EQ(table.heading, "Group 16  MEM");
   EXPECT_EQ(table.columns,
-            (std::vector<std::string>{"CH No.", "Frequency", "BUSY", "REP", "RXCTC", "CTC/DCS", "TXCTC", "CTC/DCS",
-                                      "Scan", "Public", "BOT", "EOT", "Call", "HI-CUT", "NB/ANL", "ECHO", "+10KHz",
-                                      "Roger", "Mode", "Power"}));
+            (std::vector<std::string>{"CH No.",  "Frequency", "BUSY",   "REP",   "RXCTC", "CTC/DCS", "TXCTC",
+                                      "CTC/DCS", "Scan",      "Public", "BOT",   "EOT",   "Call",    "HI-CUT",
+                                      "NB/ANL",  "ECHO",      "+10KHz", "Roger", "Mode",  "Power"}));
   ASSERT_EQ(table.rows.size(), 99u);
   Columns cells(table);
   EXPECT_EQ(cells.At(1, "CH No."), "M1");
@@ -84,7 +84,7 @@ TEST(ChannelPrintout, CbPlansCarryTheirMemoryRowsAndNoRepeaterColumns) {
   EXPECT_EQ(cells.At(41, "CH No."), "M1");
   EXPECT_EQ(cells.At(41, "Frequency"), "27.01500");  // the memory's own; its link in a column beside
   EXPECT_EQ(cells.At(41, "CB Mem Chan ID"), "3");
-  EXPECT_EQ(cells.At(3, "CB Mem Chan ID"), "");  // a plan channel has no link
+  EXPECT_EQ(cells.At(3, "CB Mem Chan ID"), "");   // a plan channel has no link
   EXPECT_EQ(cells.At(42, "CB Mem Chan ID"), "");  // a memory slot not in use
   EXPECT_EQ(cells.At(42, "Mode"), "");
 

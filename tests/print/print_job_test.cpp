@@ -20,7 +20,8 @@ std::vector<std::string> Headings(const PrintDocument& doc) {
 }
 
 const PrintTable& TableNamed(const PrintDocument& doc, const std::string& heading) {
-  auto it = std::find_if(doc.tables.begin(), doc.tables.end(), [&](const PrintTable& t) { return t.heading == heading; });
+  auto it = std::find_if(doc.tables.begin(), doc.tables.end(),
+                         [&](const PrintTable& t) { return t.heading == heading; });
   if (it == doc.tables.end()) throw std::runtime_error("no table " + heading);
   return *it;
 }
@@ -61,12 +62,11 @@ TEST_F(PrintJob, TheSummaryCoversEveryPartOfTheConfigurationInOrder) {
   EXPECT_EQ(out.title, "ZQ4071 Configuration Summary");
   EXPECT_FALSE(out.wide);
   EXPECT_EQ(out.notes, (std::vector<std::string>{"File Name: shop.dat", "Printed: 2024-05-06"}));
-  EXPECT_EQ(Headings(out),
-            (std::vector<std::string>{"Model Information", "Radio information", "Channel groups", "Optional Features",
-                                      "Mode Enable", "BLE", "CB Public", "HAM Public", "HF Public", "DTMF",
-                                      "Defined DTMF codes", "Defined roger-beep presets", "Emg Channel Setting",
-                                      "DW Channel Setting", "MEM Channel Setting", "Weather receiver",
-                                      "Weather Channel"}));
+  EXPECT_EQ(Headings(out), (std::vector<std::string>{
+                               "Model Information", "Radio information", "Channel groups", "Optional Features",
+                               "Mode Enable", "BLE", "CB Public", "HAM Public", "HF Public", "DTMF",
+                               "Defined DTMF codes", "Defined roger-beep presets", "Emg Channel Setting",
+                               "DW Channel Setting", "MEM Channel Setting", "Weather receiver", "Weather Channel"}));
 
   const PrintTable& identity = TableNamed(out, "Model Information");
   EXPECT_EQ(identity.rows[0], (std::vector<std::string>{"Model", "VESTRAX"}));
@@ -101,8 +101,8 @@ TEST_F(PrintJob, OptionFeaturesShowTheEntriesTheirWindowsShow) {
   cfg.Options.Tot() = 12;
   cfg.Options.AsqEnabled() = 1;
   cfg.Options.AsqLevel() = 4;
-  cfg.Options.PfKey() = 2;         // VFO: listed although the last radio could not work HF
-  cfg.Options.Clarifier() = 3;     // RT: listed whatever band the channel editor shows
+  cfg.Options.PfKey() = 2;      // VFO: listed although the last radio could not work HF
+  cfg.Options.Clarifier() = 3;  // RT: listed whatever band the channel editor shows
   cfg.Options.SwrProtect() = 0;
   cfg.Options.BtDeviceName() = u"Mic 1";
   cfg.Options.DtmfSettings(0) = 4;

@@ -30,8 +30,7 @@ CliRun RunCli(const std::filesystem::path& folder, const std::string& args, cons
   start.hStdError = err;
   PROCESS_INFORMATION process{};
   CliRun run;
-  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &start,
-                     &process)) {
+  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, folder.c_str(), &start, &process)) {
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     if (GetExitCodeProcess(process.hProcess, &code)) run.exitCode = static_cast<int>(code);

@@ -96,11 +96,13 @@ class RandomConfig {
         o.GroupValid({band, g}) = Int(0, 1);
         o.GroupName({band, g}) = Text(2, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-");
       }
-      for (int k = 0; k < 11; ++k) o.PublicParams(band, k) = Int(0, (k == 6 || k == 10) ? 15 : k >= 7 ? 255 : k == 1 || k == 2 ? 3 : 1);
+      for (int k = 0; k < 11; ++k)
+        o.PublicParams(band, k) = Int(0, (k == 6 || k == 10) ? 15 : k >= 7 ? 255 : k == 1 || k == 2 ? 3 : 1);
     }
     for (const auto& def : kOptionFields) {
       bool byteValue = def.kind == FieldKind::I16 || def.kind == FieldKind::U8;
-      if (byteValue && def.shape.dims == 0 && !IsSpecialField(def.name)) cfg.Options.SetInt(Opt(&def - kOptionFields), Int(0, 255));
+      if (byteValue && def.shape.dims == 0 && !IsSpecialField(def.name))
+        cfg.Options.SetInt(Opt(&def - kOptionFields), Int(0, 255));
     }
     o.CbUseVfo() = Int(0, 255);
     o.BatteryProtectMin() = Int(-32768, 32767);
@@ -144,8 +146,8 @@ class RandomConfig {
  private:
   // Fields the generic byte loop must leave to their own rules.
   static bool IsSpecialField(std::string_view name) {
-    static const std::set<std::string_view> special = {
-        "BatteryProtectMin", "BatteryProtectMax", "AsqLevel", "AsqEnabled", "TxRepeaterOffset", "BtDeviceName"};
+    static const std::set<std::string_view> special = {"BatteryProtectMin", "BatteryProtectMax", "AsqLevel",
+                                                       "AsqEnabled",        "TxRepeaterOffset",  "BtDeviceName"};
     return special.count(name) > 0;
   }
   std::mt19937 rng_;

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "channels/channel_rows.h"
-#include "config/channel_slots.h"
 #include "channels/detail_fields.h"
 #include "channels/frequency_entry.h"
 #include "channels/grid_cells.h"
@@ -21,6 +20,7 @@
 #include "channels/ui/frequency_edit_box.h"
 #include "channels/ui/group_panel.h"
 #include "channels/ui/list_edit_menu.h"
+#include "config/channel_slots.h"
 #include "widgets/editor_host.h"
 #include "widgets/guarded.h"
 #include "widgets/ui_text.h"
@@ -99,9 +99,8 @@ void frmCommChInfo::InitShowGrid() {
   connect(groupPanel_, &GroupPanel::workGroupPicked, this, &frmCommChInfo::OnWorkGroupPicked);
   connect(groupPanel_, &GroupPanel::workChannelPicked, this, &frmCommChInfo::OnWorkChannelPicked);
   connect(detail_, &ChannelDetailPanel::choicePicked, this, &frmCommChInfo::OnChoicePicked);
-  connect(grid_, &ChannelGrid::rowEntered, this, [this](int row) {
-    Guarded(this, "frmCommChInfo_MSFlexGrid1_EnterCell", [&] { reShowGrid(row); });
-  });
+  connect(grid_, &ChannelGrid::rowEntered, this,
+          [this](int row) { Guarded(this, "frmCommChInfo_MSFlexGrid1_EnterCell", [&] { reShowGrid(row); }); });
   connect(grid_, &ChannelGrid::editRequested, this, &frmCommChInfo::EnterGridEdit);
   connect(grid_, &ChannelGrid::rowMenuRequested, this, &frmCommChInfo::OnRowMenu);
   FrequencyEditBox* box = grid_->editBox();
@@ -117,8 +116,7 @@ void frmCommChInfo::InitShowGrid() {
   connect(importButton_, &QPushButton::clicked, this, [this] {
     SaveShowGridData();
     GuardedEdit(this, "frmCommChInfo_ImportCsv_Click", host_.Config(), [&] {
-      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), shown_,
-                               csvInFileOrder_))
+      if (ImportIntoShownGroup(this, host_.DocumentFolder(), host_.Config(), host_.Language(), shown_, csvInFileOrder_))
         RefreshAfterChannelChange(grid_->CurrentRow());
     });
   });

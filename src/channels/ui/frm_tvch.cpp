@@ -213,8 +213,7 @@ bool FrmTVCH::CellEditorChanged() const {
 
 void FrmTVCH::Save_TVChannel() {
   if (editColumn_ < 0) return;
-  if (CellEditorChanged())
-    GuardedEdit(this, "FrmTVCH_Save_TVChannel", host_.Config(), [&] { StoreCellEditor(); });
+  if (CellEditorChanged()) GuardedEdit(this, "FrmTVCH_Save_TVChannel", host_.Config(), [&] { StoreCellEditor(); });
   CloseCellEditor();
   FillGrid();
   FillSettings();

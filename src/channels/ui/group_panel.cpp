@@ -7,8 +7,8 @@
 #include "channels/channel_rows.h"
 #include "channels/group_entries.h"
 #include "channels/list_entries.h"
-#include "widgets/filtered_line_edit.h"
 #include "text/plain_text.h"
+#include "widgets/filtered_line_edit.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -52,7 +52,8 @@ GroupPanel::GroupPanel(QWidget* parent) : QGroupBox(parent) {
   groupValid_ = AddList("groupValidList");
   workGroup_ = AddList("workGroupList");
   workChannel_ = AddList("workChannelList");
-  groupName_ = new FilteredLineEdit(FilteredLineEdit::Keys(kGroupNameKeys, true), "frmCommChInfo_GroupName_KeyPress", this);
+  groupName_ = new FilteredLineEdit(FilteredLineEdit::Keys(kGroupNameKeys, true), "frmCommChInfo_GroupName_KeyPress",
+                                    this);
   groupName_->setObjectName("groupNameBox");
   groupName_->setMaxLength(kGroupNameLength);
   groupName_->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);

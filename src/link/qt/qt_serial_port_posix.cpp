@@ -8,12 +8,9 @@ namespace {
 // Qt reports a locked device and a forbidden one alike; the system tells them apart.
 PortRefusal FailureOf(QSerialPort::SerialPortError error, const std::string& device) {
   switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-      return {PortFailure::Missing, {}};
-    case QSerialPort::PermissionError:
-      return RefusalOf(device);
-    default:
-      return {PortFailure::Other, {}};
+    case QSerialPort::DeviceNotFoundError: return {PortFailure::Missing, {}};
+    case QSerialPort::PermissionError: return RefusalOf(device);
+    default: return {PortFailure::Other, {}};
   }
 }
 

@@ -11,12 +11,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "text/plain_text.h"
 #include "options/dtmf_lists.h"
 #include "options/dtmf_rules.h"
 #include "options/ui/choice_combo.h"
 #include "options/ui/dtmf_code_delegate.h"
 #include "options/ui/editor_close.h"
+#include "text/plain_text.h"
 #include "widgets/editor_host.h"
 #include "widgets/guarded.h"
 #include "widgets/ui_text.h"
@@ -92,12 +92,14 @@ void FrmDTMF::BuildWindow() {
   display_ = new QCheckBox(this);
   display_->setObjectName(QStringLiteral("DtmfSettings_%1").arg(kDtmfDisplayElement));
   connect(display_, &QCheckBox::clicked, this, [this](bool ticked) {
-    GuardedEdit(this, "chkDTMFDisp_Click", cfg(), [&] { cfg().Options.DtmfSettings(kDtmfDisplayElement) = ticked ? 1 : 0; });
+    GuardedEdit(this, "chkDTMFDisp_Click", cfg(),
+                [&] { cfg().Options.DtmfSettings(kDtmfDisplayElement) = ticked ? 1 : 0; });
   });
   grid->addWidget(display_, row++, 1);
   close_ = new QPushButton(this);
   close_->setObjectName("cmdClose");
-  connect(close_, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
+  connect(close_, &QPushButton::clicked, this,
+          [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
 
   auto* right = new QVBoxLayout;
   right->addLayout(grid);

@@ -15,10 +15,10 @@
 #include <map>
 #include <stdexcept>
 
-#include "text/plain_text.h"
 #include "options/public_switch.h"
 #include "options/ui/choice_combo.h"
 #include "options/ui/editor_close.h"
+#include "text/plain_text.h"
 #include "widgets/editor_host.h"
 #include "widgets/fields_scroll_area.h"
 #include "widgets/filtered_line_edit.h"
@@ -65,7 +65,8 @@ FrmOptFeatures::FrmOptFeatures(EditorHost& host) : host_(host) {
     auto* close = new QPushButton(this);
     close->setObjectName("cmdClose");
     captions_.push_back({close, Txt::CloseButton});
-    connect(close, &QPushButton::clicked, this, [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
+    connect(close, &QPushButton::clicked, this,
+            [this] { Guarded(this, "cmdClose_Click", [&] { CloseEditorWindow(this); }); });
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(6, 4, 6, 6);
     buttonRow->addStretch(1);

@@ -9,9 +9,9 @@
 
 #include "channels/frequency_rules.h"
 #include "channels/group_entries.h"
+#include "widgets/accessible_names.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/ui_text.h"
-#include "widgets/accessible_names.h"
 
 namespace zq {
 

@@ -53,7 +53,11 @@ class PagePainter {
  public:
   PagePainter(const PrintDocument& doc, QPagedPaintDevice& device, QPainter& painter, int language,
               const Layout& layout = {})
-      : doc_(doc), device_(device), p_(painter), language_(language), layout_(layout),
+      : doc_(doc),
+        device_(device),
+        p_(painter),
+        language_(language),
+        layout_(layout),
         fonts_(device, layout.textPoints, layout.sheet) {
     QFontMetrics text(fonts_.text, &device_);
     padding_ = text.averageCharWidth() / 2;
@@ -174,7 +178,8 @@ class PagePainter {
 
   void PaintFooter(int page, int pages) {
     p_.setFont(fonts_.text);
-    QString footer = QUtf8(FillIn(Text(Txt::PrintPageFooter, language_), {std::to_string(page), std::to_string(pages)}));
+    QString footer =
+        QUtf8(FillIn(Text(Txt::PrintPageFooter, language_), {std::to_string(page), std::to_string(pages)}));
     p_.drawText(QRect(0, device_.height() - footerHeight_, device_.width(), footerHeight_),
                 Qt::AlignHCenter | Qt::AlignBottom, footer);
   }

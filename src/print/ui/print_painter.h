@@ -12,8 +12,8 @@ class QPagedPaintDevice;
 namespace zq {
 
 struct PaintedDocument {
-  bool ok = false;        // false when the device could not be painted on
-  PageMetrics metrics;    // the heights the pages were cut by, in device pixels
+  bool ok = false;      // false when the device could not be painted on
+  PageMetrics metrics;  // the heights the pages were cut by, in device pixels
   std::vector<PrintPage> pages;
 };
 

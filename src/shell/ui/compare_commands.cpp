@@ -24,8 +24,8 @@ void CompareCommands::Show(const CompareSide& other, const std::string& otherNam
   const AppState& s = main_.state();
   const std::string current = FillIn(Text(Txt::CompareThisConfiguration, s.language()),
                                      {std::filesystem::path(s.document.fileName).filename().string()});
-  auto* window = new FrmCompare(CompareSides(other, CurrentSide(), ImageOptions{s.systemLocaleId}), otherName,
-                                current, main_);
+  auto* window = new FrmCompare(CompareSides(other, CurrentSide(), ImageOptions{s.systemLocaleId}), otherName, current,
+                                main_);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->open();
 }
@@ -43,7 +43,8 @@ void CompareCommands::CompareWithFile() {
   // data file, unless its name says it is an image (read --image names them .bin).
   const auto size = std::filesystem::is_regular_file(file, ec) ? std::filesystem::file_size(file, ec) : 0;
   if (size != kImageSize && chosen.endsWith(QStringLiteral(".bin"), Qt::CaseInsensitive)) {
-    Tell(&main_, QUtf8(FillIn(Text(Txt::ImageWrongSize, s.language()), {GroupedDigits(size), GroupedDigits(kImageSize)})),
+    Tell(&main_,
+         QUtf8(FillIn(Text(Txt::ImageWrongSize, s.language()), {GroupedDigits(size), GroupedDigits(kImageSize)})),
          Icon::Error);
     return;
   }
@@ -66,7 +67,8 @@ void CompareCommands::CompareWithRadio() {
     CompareSide radio;
     radio.memory = read;
     const RadioIdentity& identity = main_.state().identity;  // as the read just found it
-    Show(radio, FillIn(Text(Txt::CompareTheRadioNamed, main_.state().language()), {identity.model, identity.firmwareVersion}));
+    Show(radio,
+         FillIn(Text(Txt::CompareTheRadioNamed, main_.state().language()), {identity.model, identity.firmwareVersion}));
   });
 }
 

@@ -77,8 +77,8 @@ bool DocumentCommands::OfferToSaveChanges() {
   AppState& state = main_.state();
   main_.CommitEditors();
   if (IsUnchanged(state.config, state.working)) return true;
-  switch (CurrentPrompter().Ask(&main_, QText(Txt::FileModified, main_.Language()), Buttons::YesNoCancel,
-                                Icon::Warning)) {
+  switch (
+      CurrentPrompter().Ask(&main_, QText(Txt::FileModified, main_.Language()), Buttons::YesNoCancel, Icon::Warning)) {
     // An untitled document has no folder of its own yet: the user says where it goes.
     case Answer::Yes: return state.document.untitled ? SaveAs() : WriteDocument(PathFromUtf8(state.document.fileName));
     case Answer::No: return true;
@@ -106,9 +106,8 @@ void DocumentCommands::OpenBackup() {
   QString filter = QText(Txt::BackupFilter, main_.Language()) + QStringLiteral(" (*.dat *.bin)");
   QString chosen = CurrentPrompter().ChooseFileInFolder(&main_, QStringOfPath(folder), filter);
   if (chosen.isEmpty()) return;
-  LoadDocument([&] {
-    return zq::OpenBackup(PathOfQString(chosen), state.versions, ImageOptions{state.systemLocaleId}, state);
-  });
+  LoadDocument(
+      [&] { return zq::OpenBackup(PathOfQString(chosen), state.versions, ImageOptions{state.systemLocaleId}, state); });
 }
 
 void DocumentCommands::LoadDocument(const std::function<FileResult()>& load) {

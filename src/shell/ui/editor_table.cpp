@@ -16,7 +16,8 @@ namespace zq {
 
 const std::vector<EditorDef>& EditorTable() {
   static const std::vector<EditorDef> table = {
-      {"N1", Txt::MenuChannelInformation, true, [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m, m.listEditMenu()); }},
+      {"N1", Txt::MenuChannelInformation, true,
+       [](frmMain& m) -> EditorWindow* { return new frmCommChInfo(m, m.listEditMenu()); }},
       {"N2", Txt::MenuOptionFeatures, true, [](frmMain& m) -> EditorWindow* { return new FrmOptFeatures(m); }},
       {"N12", Txt::TreeRogerBeep, false, [](frmMain& m) -> EditorWindow* { return new FrmToneTips(m); }},
       {"N5", Txt::MenuDtmf, true, [](frmMain& m) -> EditorWindow* { return new FrmDTMF(m); }},

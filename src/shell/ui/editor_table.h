@@ -15,7 +15,7 @@ class frmMain;
 struct EditorDef {
   std::string_view key;  // tree key, "N1" ...
   Txt treeText;
-  bool stripAmpersand;   // the text is a menu caption
+  bool stripAmpersand;                            // the text is a menu caption
   std::function<EditorWindow*(frmMain&)> create;  // empty until the editor exists
 };
 

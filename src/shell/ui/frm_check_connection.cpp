@@ -25,10 +25,10 @@ constexpr std::string_view kDemoDevice = "demo";
 QString LineText(const ReportLine& line) { return QUtf8(line.label) + QStringLiteral(": ") + QUtf8(line.value); }
 
 void AddProblemItems(QTreeWidgetItem* parent, const PortProblem& problem, int language) {
-  auto* item = new QTreeWidgetItem(parent, {QText(Txt::DoctorProblem, language) + QStringLiteral(": ") +
-                                            QUtf8(ProblemText(problem, language))});
-  new QTreeWidgetItem(item, {QText(Txt::DoctorRemedy, language) + QStringLiteral(": ") +
-                             QUtf8(RemedyText(problem, language))});
+  auto* item = new QTreeWidgetItem(
+      parent, {QText(Txt::DoctorProblem, language) + QStringLiteral(": ") + QUtf8(ProblemText(problem, language))});
+  new QTreeWidgetItem(
+      item, {QText(Txt::DoctorRemedy, language) + QStringLiteral(": ") + QUtf8(RemedyText(problem, language))});
 }
 
 }  // namespace
@@ -96,8 +96,7 @@ void FrmCheckConnection::Refresh() {
   // A device the list does not hold (a pseudo-terminal, a name typed in the port window) is still the chosen one.
   if (transfers.demoChosen()) {
     entries_.push_back({std::string(kDemoDevice), std::nullopt});
-  } else if (!chosen.empty() &&
-             std::ranges::none_of(entries_, [&](const Entry& e) { return e.device == chosen; })) {
+  } else if (!chosen.empty() && std::ranges::none_of(entries_, [&](const Entry& e) { return e.device == chosen; })) {
     entries_.push_back({chosen, Diagnose(ReadPortFacts(chosen))});
   }
   Fill();
@@ -159,9 +158,9 @@ void FrmCheckConnection::CheckSelected() {
                                               QTimer::singleShot(0, this, [this, report] { ShowReport(report); });
                                             });
   check_button_->setEnabled(false);
-  result_->setPlainText(QUtf8(FillIn(Text(Txt::DoctorChecking, language_),
-                                     {device == kDemoDevice ? std::string(Text(Txt::DemoPortEntry, language_))
-                                                            : device})));
+  result_->setPlainText(
+      QUtf8(FillIn(Text(Txt::DoctorChecking, language_),
+                   {device == kDemoDevice ? std::string(Text(Txt::DemoPortEntry, language_)) : device})));
   check_->Start(device);
 }
 

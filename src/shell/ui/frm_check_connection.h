@@ -43,7 +43,7 @@ class FrmCheckConnection : public QDialog {
 
  private:
   struct Entry {
-    std::string device;  // what the port opens; "demo" for the demonstration radio
+    std::string device;                      // what the port opens; "demo" for the demonstration radio
     std::optional<PortDiagnosis> diagnosis;  // nothing for the demonstration radio
   };
   void Fill();

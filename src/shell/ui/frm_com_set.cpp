@@ -14,13 +14,13 @@
 #include "link/port_list.h"
 #include "link/port_names.h"
 #include "link/port_settings.h"
-#include "widgets/dialog_buttons.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/transfer_controller.h"
+#include "widgets/accessible_names.h"
+#include "widgets/dialog_buttons.h"
 #include "widgets/guarded.h"
 #include "widgets/prompter.h"
-#include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
-#include "widgets/accessible_names.h"
 
 namespace zq {
 
@@ -36,9 +36,8 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
   list_->setInsertPolicy(QComboBox::NoInsert);
   list_->setMinimumWidth(260);
   list_->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // adapters' names can be long
-  connect(list_, &QComboBox::currentIndexChanged, this, [this](int index) {
-    currentPort_ = index < 0 ? 0 : list_->itemData(index).toInt();
-  });
+  connect(list_, &QComboBox::currentIndexChanged, this,
+          [this](int index) { currentPort_ = index < 0 ? 0 : list_->itemData(index).toInt(); });
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QText(Txt::PortLabel, language), this));
@@ -53,7 +52,8 @@ FrmComSet::FrmComSet(frmMain& main, TransferController& transfers)
   currentPort_ = transfers_.demoChosen() ? kDemoPortEntry : main.state().settings.portNumber;
   RefreshPorts();
   refresh_.setInterval(1000);
-  connect(&refresh_, &QTimer::timeout, this, [this] { Guarded(this, "FrmComSet_ReShowComPortTimer", [this] { RefreshPorts(); }); });
+  connect(&refresh_, &QTimer::timeout, this,
+          [this] { Guarded(this, "FrmComSet_ReShowComPortTimer", [this] { RefreshPorts(); }); });
   refresh_.start();
   connect(this, &QDialog::finished, &refresh_, &QTimer::stop);
 }
@@ -99,7 +99,10 @@ void FrmComSet::RefreshPorts() {
   if (UserIsTyping()) return;  // the list waits until the typed name is taken or dropped
   const std::vector<ListedPort> ports = PortsNow();
   QSignalBlocker quiet(list_);
-  auto listed = [&](int row) { return ListedPort{list_->itemText(row), list_->itemData(row, Qt::ToolTipRole).toString(), list_->itemData(row).toInt()}; };
+  auto listed = [&](int row) {
+    return ListedPort{list_->itemText(row), list_->itemData(row, Qt::ToolTipRole).toString(),
+                      list_->itemData(row).toInt()};
+  };
   for (int row = list_->count() - 1; row >= 0; --row)
     if (std::find(ports.begin(), ports.end(), listed(row)) == ports.end()) list_->removeItem(row);
   for (int row = 0; row < static_cast<int>(ports.size()); ++row) {
@@ -145,7 +148,8 @@ QString FrmComSet::RefusalOf(const QString& typed) const {
   const auto device = DeviceOfPortName(name);
   std::error_code ec;
   Txt why = Txt::PortUnknown;
-  if (device && *device == name) why = std::filesystem::exists(*device, ec) ? Txt::PortNotSerial : Txt::PortDeviceMissing;
+  if (device && *device == name)
+    why = std::filesystem::exists(*device, ec) ? Txt::PortNotSerial : Txt::PortDeviceMissing;
   return QUtf8(FillIn(Text(why, language), {name}));
 }
 

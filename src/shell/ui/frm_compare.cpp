@@ -28,8 +28,7 @@ QLabel* Line(const QString& text, const char* name, QWidget* parent) {
 
 }  // namespace
 
-FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeName, std::string afterName,
-                       frmMain& main)
+FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeName, std::string afterName, frmMain& main)
     : QDialog(&main),
       main_(main),
       list_(std::move(list)),
@@ -77,7 +76,8 @@ FrmCompare::FrmCompare(std::vector<MemberDifference> list, std::string beforeNam
   layout->addWidget(Line(QUtf8(FillIn(Text(Txt::CompareOldSide, language), {beforeName_})), "oldSide", this));
   layout->addWidget(Line(QUtf8(FillIn(Text(Txt::CompareNewSide, language), {afterName_})), "newSide", this));
   layout->addWidget(Line(list_.empty() ? QText(Txt::CompareSame, language)
-                                       : QUtf8(CountText(static_cast<long long>(list_.size()), Txt::CompareCountOne, Txt::CompareCount, language)),
+                                       : QUtf8(CountText(static_cast<long long>(list_.size()), Txt::CompareCountOne,
+                                                         Txt::CompareCount, language)),
                          "summary", this));
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
@@ -100,8 +100,7 @@ void FrmCompare::FillTable() {
   for (int row = 0; row < table_->rowCount(); ++row) {
     const LabelledDifference& d = labelled_[row];
     const std::string cells[] = {d.member, d.before, d.after};
-    for (int column = 0; column < 3; ++column)
-      table_->setItem(row, column, new QTableWidgetItem(QUtf8(cells[column])));
+    for (int column = 0; column < 3; ++column) table_->setItem(row, column, new QTableWidgetItem(QUtf8(cells[column])));
   }
   // Without rows the contents give no widths and the headers would be squeezed
   // together: the columns then share the table's width.

@@ -19,15 +19,14 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
-#include <QToolBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "channels/ui/list_edit_menu.h"
-#include "text/plain_text.h"
 #include "datafile/backups.h"
 #include "datafile/data_file.h"
 #include "datafile/init_defaults.h"
@@ -35,24 +34,25 @@
 #include "platform/diagnostic_log.h"
 #include "platform/ini_file.h"
 #include "platform/local_date.h"
-#include "platform/utf8_path.h"
 #include "platform/qt/window_placement.h"
+#include "platform/utf8_path.h"
 #include "shell/ui/compare_commands.h"
 #include "shell/ui/document_commands.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_radio_series.h"
-#include "widgets/editor_window.h"
-#include "widgets/guarded.h"
-#include "widgets/qt_paths.h"
 #include "shell/ui/language_dialog.h"
 #include "shell/ui/print_commands.h"
 #include "shell/ui/release_launcher.h"
 #include "shell/ui/toolkit_language.h"
 #include "shell/ui/transfer_controller.h"
 #include "shell/ui/undo_commands.h"
-#include "widgets/ui_text.h"
+#include "text/plain_text.h"
 #include "widgets/accessible_names.h"
+#include "widgets/editor_window.h"
+#include "widgets/guarded.h"
+#include "widgets/qt_paths.h"
+#include "widgets/ui_text.h"
 
 namespace zq {
 namespace {
@@ -75,9 +75,12 @@ QIcon PictureIcon(const QString& name) {
 
 QIcon ToolbarIcon(Command command) {
   static const std::map<Command, QString> pictures = {
-      {Command::New, QStringLiteral("new")},          {Command::Open, QStringLiteral("open")},
-      {Command::Save, QStringLiteral("save")},        {Command::ReadFromRadio, QStringLiteral("read_radio")},
-      {Command::WriteToRadio, QStringLiteral("write_radio")}, {Command::CommunicationPort, QStringLiteral("port")},
+      {Command::New, QStringLiteral("new")},
+      {Command::Open, QStringLiteral("open")},
+      {Command::Save, QStringLiteral("save")},
+      {Command::ReadFromRadio, QStringLiteral("read_radio")},
+      {Command::WriteToRadio, QStringLiteral("write_radio")},
+      {Command::CommunicationPort, QStringLiteral("port")},
       {Command::About, QStringLiteral("about")},
   };
   auto it = pictures.find(command);
@@ -377,7 +380,8 @@ void frmMain::ShowAbout() {
 }
 
 void frmMain::OnTreeItemClicked(QTreeWidgetItem* item) {
-  Guarded(this, "frmMain_TreeView_NodeClick", [&] { OpenEditor(item->data(0, Qt::UserRole).toString().toStdString()); });
+  Guarded(this, "frmMain_TreeView_NodeClick",
+          [&] { OpenEditor(item->data(0, Qt::UserRole).toString().toStdString()); });
 }
 
 EditorWindow* frmMain::OpenEditorWindow(std::string_view key) const {

@@ -28,9 +28,9 @@
 #include "link/qt/qt_reply_timer.h"
 #include "platform/utf8_path.h"
 #include "shell/transfer_backup.h"
-#include "shell/user_settings.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/transfer_controller.h"
+#include "shell/user_settings.h"
 #include "widgets/accessible_names.h"
 #include "widgets/guarded.h"
 #include "widgets/prompter.h"
@@ -88,7 +88,8 @@ class FrmRadioSeries::PortRow : public StationView {
     failedRadio_ = radio.outcome.success ? 0 : radio.number;
     const std::string line = SeriesRadioText(radio, language);
     if (!radio.outcome.success) {  // a full bar would look like a success
-      Say(FillIn(Text(Txt::SeriesRadioFailed, language), {std::to_string(radio.number), SeriesResultText(radio, language)}));
+      Say(FillIn(Text(Txt::SeriesRadioFailed, language),
+                 {std::to_string(radio.number), SeriesResultText(radio, language)}));
       window_.failedList_->addItem(window_.OnPort(*this, line));
     }
     if (record.unitsGivenBack)
@@ -139,8 +140,9 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   setWindowModality(Qt::WindowModal);
 
   const AppState& s = main.state();
-  dataFile_ = new QLabel(QText(Txt::SeriesDataFileLabel, language_) + QLatin1Char(' ') +
-                             QFileInfo(QUtf8(s.document.fileName)).fileName(), this);
+  dataFile_ = new QLabel(
+      QText(Txt::SeriesDataFileLabel, language_) + QLatin1Char(' ') + QFileInfo(QUtf8(s.document.fileName)).fileName(),
+      this);
   dataFile_->setObjectName("dataFile");
   portList_ = new QListWidget(this);
   portList_->setObjectName("ports");
@@ -151,8 +153,9 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   table_ = new QTableWidget(0, kStationColumns, this);
   table_->setObjectName("stationPorts");
   table_->setAccessibleName(QText(Txt::StationTableName, language_));
-  table_->setHorizontalHeaderLabels({QText(Txt::StationPortColumn, language_), QText(Txt::StationStateColumn, language_),
-                                     QText(Txt::StationWrittenColumn, language_), QText(Txt::StationLastColumn, language_)});
+  table_->setHorizontalHeaderLabels(
+      {QText(Txt::StationPortColumn, language_), QText(Txt::StationStateColumn, language_),
+       QText(Txt::StationWrittenColumn, language_), QText(Txt::StationLastColumn, language_)});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -249,20 +252,26 @@ FrmRadioSeries::FrmRadioSeries(frmMain& main) : QDialog(&main), main_(main), lan
   layout->addLayout(buttons);
   BuddyLabelsOf(*this);
 
-  connect(chooseLog_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_ChooseLog", [&] { ChooseLog(); }); });
-  connect(loadUnits_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_LoadUnits", [&] { ChooseUnits(); }); });
+  connect(chooseLog_, &QPushButton::clicked, this,
+          [this] { Guarded(this, "FrmRadioSeries_ChooseLog", [&] { ChooseLog(); }); });
+  connect(loadUnits_, &QPushButton::clicked, this,
+          [this] { Guarded(this, "FrmRadioSeries_LoadUnits", [&] { ChooseUnits(); }); });
   connect(chooseSheetFolder_, &QPushButton::clicked, this,
           [this] { Guarded(this, "FrmRadioSeries_ChooseSheetFolder", [&] { ChooseSheetFolder(); }); });
-  connect(addPort_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_AddPort", [&] { AddPort(otherPort_->text()); }); });
-  connect(operator_, &QLineEdit::editingFinished, this, [this] { Guarded(this, "FrmRadioSeries_Operator", [&] { StoreOperator(); }); });
+  connect(addPort_, &QPushButton::clicked, this,
+          [this] { Guarded(this, "FrmRadioSeries_AddPort", [&] { AddPort(otherPort_->text()); }); });
+  connect(operator_, &QLineEdit::editingFinished, this,
+          [this] { Guarded(this, "FrmRadioSeries_Operator", [&] { StoreOperator(); }); });
   connect(start_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_Start", [&] { Start(); }); });
   connect(stop_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_Stop", [&] { Stop(); }); });
   connect(startPort_, &QPushButton::clicked, this,
           [this] { Guarded(this, "FrmRadioSeries_StartPort", [&] { StartSelectedPort(); }); });
-  connect(stopPort_, &QPushButton::clicked, this, [this] { Guarded(this, "FrmRadioSeries_StopPort", [&] { StopSelectedPort(); }); });
+  connect(stopPort_, &QPushButton::clicked, this,
+          [this] { Guarded(this, "FrmRadioSeries_StopPort", [&] { StopSelectedPort(); }); });
   connect(close_, &QPushButton::clicked, this, &FrmRadioSeries::reject);
   connect(table_, &QTableWidget::currentCellChanged, this, [this] { ShowRunning(); });
-  connect(portList_, &QListWidget::itemChanged, this, [this] { Guarded(this, "FrmRadioSeries_PortChosen", [&] { ShowChosenPorts(); }); });
+  connect(portList_, &QListWidget::itemChanged, this,
+          [this] { Guarded(this, "FrmRadioSeries_PortChosen", [&] { ShowChosenPorts(); }); });
   connect(verify_, &QCheckBox::toggled, this, [this](bool on) {
     Guarded(this, "FrmRadioSeries_Verify", [&] {
       main_.action(Command::VerifyAfterWrite)->setChecked(on);
@@ -355,8 +364,10 @@ void FrmRadioSeries::ShowChosenPorts() {
 
 void FrmRadioSeries::SetRow(int row, int column, const QString& text) {
   if (row >= table_->rowCount()) return;
-  if (QTableWidgetItem* item = table_->item(row, column)) item->setText(text);
-  else table_->setItem(row, column, new QTableWidgetItem(text));
+  if (QTableWidgetItem* item = table_->item(row, column))
+    item->setText(text);
+  else
+    table_->setItem(row, column, new QTableWidgetItem(text));
 }
 
 QString FrmRadioSeries::OnPort(const PortRow& row, const std::string& text) const {
@@ -483,8 +494,8 @@ bool FrmRadioSeries::BuildStation() {
   }
   for (const QListWidgetItem* item : chosen) {
     const std::string device = item->data(kDeviceRole).toString().toStdString();
-    auto row = std::make_unique<PortRow>(*this, static_cast<int>(rows_.size()), item->data(kNameRole).toString(), device,
-                                         main_.transfers().MakePortFor(device));
+    auto row = std::make_unique<PortRow>(*this, static_cast<int>(rows_.size()), item->data(kNameRole).toString(),
+                                         device, main_.transfers().MakePortFor(device));
     row->station = &station_->AddPort(row->name.toStdString(), *row->port, row->timer, *row);
     // A row starts afresh with its new series; the last station's radios are in the log.
     SetRow(row->index, kStateColumn, QText(Txt::StationNotStarted, language_));
@@ -503,8 +514,10 @@ bool FrmRadioSeries::StartRow(PortRow& row) {
   PortOpenResult opened = row.series().Start({device, main_.state().settings.verifyWrite});
   if (opened.ok()) return true;
   // One port that cannot be opened keeps its reason in its row; the others go on.
-  if (rows_.size() == 1) Tell(this, QUtf8(PortFailureMessage(opened, device, language_)), Icon::Error);
-  else failedList_->addItem(OnPort(row, PortFailureReason(opened, device, language_)));
+  if (rows_.size() == 1)
+    Tell(this, QUtf8(PortFailureMessage(opened, device, language_)), Icon::Error);
+  else
+    failedList_->addItem(OnPort(row, PortFailureReason(opened, device, language_)));
   SetRow(row.index, kStateColumn, QUtf8(PortFailureReason(opened, device, language_)));
   return false;
 }
@@ -546,13 +559,14 @@ void FrmRadioSeries::StopSelectedPort() {
 void FrmRadioSeries::ShowCounts() {
   const int written = station_ ? station_->written() : 0;
   const int failed = station_ ? station_->failed() : 0;
-  count_->setText(QUtf8(FillIn(Text(Txt::SeriesSummary, language_), {std::to_string(written), std::to_string(failed)})));
+  count_->setText(
+      QUtf8(FillIn(Text(Txt::SeriesSummary, language_), {std::to_string(written), std::to_string(failed)})));
 }
 
 void FrmRadioSeries::ShowRunning() {
   const bool any = running();
   for (QWidget* idle : std::initializer_list<QWidget*>{start_, chooseLog_, loadUnits_, portList_, otherPort_, addPort_,
-                                                        operator_, sheets_, chooseSheetFolder_, close_})
+                                                       operator_, sheets_, chooseSheetFolder_, close_})
     idle->setEnabled(!any);
   stop_->setEnabled(any);
   const int index = table_->currentRow();
@@ -572,7 +586,8 @@ void FrmRadioSeries::RowEnded() {
   backedUp_ = true;  // one backup for the station, of the image its first radio got
   const AppState& s = main_.state();
   auto folder = s.layout.backupFolder;
-  auto backup = BackUpTransfer(*station_->firstWrite(), folder, LocalNow(), station_->firstImage(), s.config, s.document);
+  auto backup = BackUpTransfer(*station_->firstWrite(), folder, LocalNow(), station_->firstImage(), s.config,
+                               s.document);
   if (backup && !backup->ok) Tell(this, QUtf8(BackupFailedText(folder, language_)), Icon::Warning);
 }
 

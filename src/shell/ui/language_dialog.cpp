@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "widgets/accessible_names.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/ui_text.h"
-#include "widgets/accessible_names.h"
 
 namespace zq {
 
@@ -22,7 +22,6 @@ LanguageDialog::LanguageDialog(int language, int systemLanguage, QWidget* parent
   int current = list_->findData(language);
   list_->setCurrentIndex(current < 0 ? 0 : current);
   list_->installEventFilter(this);
-
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QText(Txt::LanguageModeLabel, language), this));

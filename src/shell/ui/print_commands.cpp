@@ -5,11 +5,11 @@
 
 #include "channels/group_entries.h"
 #include "platform/local_date.h"
-#include "shell/ui/frm_main.h"
 #include "print/ui/pdf_file.h"
 #include "print/ui/print_chooser.h"
 #include "print/ui/print_page_setup.h"
 #include "print/ui/print_painter.h"
+#include "shell/ui/frm_main.h"
 #include "widgets/prompter.h"
 #include "widgets/qt_paths.h"
 #include "widgets/ui_text.h"

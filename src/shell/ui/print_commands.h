@@ -5,9 +5,9 @@
 #include <QString>
 #include <optional>
 
-#include "shell/commands.h"
 #include "print/print_document.h"
 #include "print/print_job.h"
+#include "shell/commands.h"
 
 class QWidget;
 

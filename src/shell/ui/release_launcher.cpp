@@ -7,9 +7,9 @@
 #include "platform/qt/process_starter.h"
 #include "shell/ui/document_commands.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/transfer_controller.h"
 #include "widgets/prompter.h"
 #include "widgets/qt_paths.h"
-#include "shell/ui/transfer_controller.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -17,8 +17,7 @@ namespace zq {
 void StartMatchingRelease(frmMain& main, const std::string& version, bool offerToSave) {
   AppState& state = main.state();
   std::string programName = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
-  MatchingRelease release =
-      FindMatchingRelease(state.versions, version, state.layout.releasesFolder, programName);
+  MatchingRelease release = FindMatchingRelease(state.versions, version, state.layout.releasesFolder, programName);
   if (!release.found) {
     Tell(&main, QText(Txt::ReleaseMissing, state.settings.language), Icon::Error);
     return;

@@ -11,15 +11,15 @@
 #include "platform/local_date.h"
 #include "shell/demo_radio.h"
 #include "shell/transfer_backup.h"
+#include "shell/ui/document_commands.h"
 #include "shell/ui/editor_table.h"
 #include "shell/ui/frm_com_set.h"
-#include "shell/ui/document_commands.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_progress.h"
-#include "widgets/guarded.h"
-#include "widgets/prompter.h"
 #include "shell/ui/release_launcher.h"
 #include "shell/ui/undo_commands.h"
+#include "widgets/guarded.h"
+#include "widgets/prompter.h"
 #include "widgets/ui_text.h"
 
 namespace zq {
@@ -86,8 +86,7 @@ bool TransferController::OpenAndConfirm(TransferKind kind) {
   if (!OpenPort(kind)) return false;
   AppState& s = main_.state();
   Txt question = kind == TransferKind::Read ? Txt::ReadConfirm : Txt::WriteConfirm;
-  if (CurrentPrompter().Ask(&main_, QText(question, s.language()), Buttons::OkCancel, Icon::Question) !=
-      Answer::Ok) {
+  if (CurrentPrompter().Ask(&main_, QText(question, s.language()), Buttons::OkCancel, Icon::Question) != Answer::Ok) {
     engine_->Cancel();
     return false;
   }
@@ -105,7 +104,8 @@ void TransferController::OpenProgressAndBegin(TransferKind kind) {
 
 void TransferController::StartRead() {
   if (busy()) return;
-  if (!main_.documents().OfferToSaveChanges() || !OpenAndConfirm(TransferKind::Read)) return;  // a read replaces the document
+  if (!main_.documents().OfferToSaveChanges() || !OpenAndConfirm(TransferKind::Read))
+    return;  // a read replaces the document
   comparisonRead_ = nullptr;
   OpenProgressAndBegin(TransferKind::Read);
 }
@@ -140,8 +140,8 @@ void TransferController::ClosePort() {
 }
 
 void TransferController::AskIncompatibleVersion(const std::string& firmwareVersion) {
-  const QString shown = QUtf8(
-      IncompatibilityText(kDataVersion, firmwareVersion, VersionKind::RadioFirmware, main_.state().language()));
+  const QString shown =
+      QUtf8(IncompatibilityText(kDataVersion, firmwareVersion, VersionKind::RadioFirmware, main_.state().language()));
   if (CurrentPrompter().Ask(&main_, shown, Buttons::YesNo, Icon::Question) == Answer::Yes)
     StartMatchingRelease(main_, firmwareVersion, true);
 }
@@ -161,15 +161,15 @@ void TransferController::TransferEnded(const TransferOutcome& outcome) {
   for (const TextMessage& message : outcome.messages) Tell(&main_, QUtf8(Render(message, language)), Icon::Warning);
   auto comparison = std::exchange(comparisonRead_, nullptr);
   const bool completedRead = outcome.success && outcome.kind == TransferKind::Read;
-  if (completedRead && !comparison)
-    Guarded(&main_, "frmMain_ReadCompleted", [&] { ShowCompletedRead(outcome); });
+  if (completedRead && !comparison) Guarded(&main_, "frmMain_ReadCompleted", [&] { ShowCompletedRead(outcome); });
   QString backupWarning;
   Guarded(&main_, "frmMain_BackUpTransfer", [&] { backupWarning = BackUp(outcome, comparison != nullptr); });
   // A read for a comparison shows the comparison instead of its completion.
   if (outcome.completionMessage && !comparison)
     Tell(&main_, QUtf8(Render(*outcome.completionMessage, language)), Icon::Information);
   if (!backupWarning.isEmpty()) Tell(&main_, backupWarning, Icon::Warning);
-  if (completedRead && comparison) Guarded(&main_, "frmMain_CompareWithRadio", [&] { comparison(main_.state().image); });
+  if (completedRead && comparison)
+    Guarded(&main_, "frmMain_CompareWithRadio", [&] { comparison(main_.state().image); });
 }
 
 QString TransferController::BackUp(const TransferOutcome& outcome, bool configurationKept) {

@@ -91,9 +91,9 @@ void UndoCommands::Restored(int rangeIndexBefore, const StepReach& reach) {
 void UndoCommands::RefreshActions() {
   const int language = main_.Language();
   EditorWindow* holder = main_.EditorHoldingUnsavedChoices();
-  const std::string undoing =
-      holder ? FillIn(Text(Txt::StepUnsavedChoices, language), {holder->windowTitle().toStdString()})
-             : ViewOfStep(history_.UndoReach(), main_.Config(), language).what;
+  const std::string undoing = holder ? FillIn(Text(Txt::StepUnsavedChoices, language),
+                                              {holder->windowTitle().toStdString()})
+                                     : ViewOfStep(history_.UndoReach(), main_.Config(), language).what;
   const std::string redoing = ViewOfStep(history_.RedoReach(), main_.Config(), language).what;
   auto label = [&](Txt plain, Txt named, const std::string& what) {
     return what.empty() ? QText(plain, language) : QUtf8(FillIn(Text(named, language), {what}));

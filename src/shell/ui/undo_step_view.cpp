@@ -87,8 +87,9 @@ UndoStepView ViewOfChannels(const StepReach& reach, const RadioConfig& cfg, int 
   view.row = (first.after.Enabled ? first.after : first.before).Number;
   const std::string place = FillIn(Text(Txt::StepChannelPlace, language), {group, std::to_string(view.row)});
   const std::vector<Txt> labels = ChangedLabels(first.before, first.after);
-  view.what = labels.size() == 1 ? FillIn(Text(Txt::StepChannelField, language), {std::string(Text(labels[0], language)), place})
-                                 : place;
+  view.what = labels.size() == 1
+                  ? FillIn(Text(Txt::StepChannelField, language), {std::string(Text(labels[0], language)), place})
+                  : place;
   return view;
 }
 

@@ -11,11 +11,11 @@
 namespace zq {
 
 struct UndoStepView {
-  std::string what;         // in the current language; empty for no step
-  std::string_view editor;  // tree key of the editor that shows the change
+  std::string what;          // in the current language; empty for no step
+  std::string_view editor;   // tree key of the editor that shows the change
   std::optional<Band> band;  // a channel place: none for none
-  int group = 0;            // 0: the band only
-  int row = 0;              // 0: the group only
+  int group = 0;             // 0: the band only
+  int row = 0;               // 0: the group only
 };
 
 UndoStepView ViewOfStep(const StepReach& reach, const RadioConfig& cfg, int language);

@@ -8,13 +8,13 @@
 #include "channels/detail_fields.h"
 #include "channels/ui/channel_detail_panel.h"
 #include "channels/ui/channel_grid.h"
-#include "widgets/filtered_line_edit.h"
 #include "channels/ui/frequency_edit_box.h"
 #include "channels/ui/frm_comm_ch_info.h"
 #include "channels/ui/group_panel.h"
 #include "channels/ui/list_edit_menu.h"
 #include "shell/ui/editor_table.h"
 #include "support/main_window_fixture.h"
+#include "widgets/filtered_line_edit.h"
 
 namespace zq::testing {
 
@@ -28,9 +28,7 @@ class ChannelEditorFixture : public MainWindowFixture {
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
   }
 
-  frmCommChInfo* editor() const {
-    return static_cast<frmCommChInfo*>(main->OpenEditorWindow(kChannelEditorKey));
-  }
+  frmCommChInfo* editor() const { return static_cast<frmCommChInfo*>(main->OpenEditorWindow(kChannelEditorKey)); }
   RadioConfig& cfg() { return app().config; }
 
   // As after an HF-capable radio answered: the window opens again with every band.

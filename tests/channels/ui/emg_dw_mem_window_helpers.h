@@ -11,8 +11,8 @@
 #include <initializer_list>
 
 #include "channels/config_fixture.h"
-#include "widgets/editor_window.h"
 #include "support/main_window_fixture.h"
+#include "widgets/editor_window.h"
 
 namespace zq::testing {
 

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "channels/ui/emg_dw_mem_window_helpers.h"
 #include "channels/ui/frm_dw.h"
 #include "channels/ui/frm_emg.h"
 #include "channels/ui/frm_mem.h"
-#include "channels/ui/emg_dw_mem_window_helpers.h"
 
 namespace zq {
 namespace {

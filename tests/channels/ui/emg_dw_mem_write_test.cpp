@@ -4,11 +4,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "channels/ui/emg_dw_mem_window_helpers.h"
 #include "channels/ui/frm_dw.h"
 #include "channels/ui/frm_emg.h"
 #include "channels/ui/frm_mem.h"
 #include "channels/ui/frm_tvch.h"
-#include "channels/ui/emg_dw_mem_window_helpers.h"
 #include "shell/demo_radio.h"
 #include "shell/ui/transfer_controller.h"
 
@@ -73,10 +73,10 @@ TEST_F(SpecialWriteTest, AWriteCarriesTheSavedSettingsAndTheWeatherTableIntoTheR
   EXPECT_EQ(radio.Get(0x1C059), 0x24);
   EXPECT_EQ(radio.Get(0x1C05A), 0x30);
   EXPECT_EQ(radio.Get(0x1C05B), 0x00);
-  EXPECT_EQ(radio.Get(0x1C05C), 1);                // wide
-  EXPECT_EQ(radio.Get(0x2206D) & 0x08, 0x08);      // in use
-  EXPECT_EQ(radio.Get(0x22060), 2);                // current weather channel 3
-  EXPECT_EQ(radio.Get(0x22075), 3);                // step 6.25 kHz
+  EXPECT_EQ(radio.Get(0x1C05C), 1);            // wide
+  EXPECT_EQ(radio.Get(0x2206D) & 0x08, 0x08);  // in use
+  EXPECT_EQ(radio.Get(0x22060), 2);            // current weather channel 3
+  EXPECT_EQ(radio.Get(0x22075), 3);            // step 6.25 kHz
 }
 
 }  // namespace

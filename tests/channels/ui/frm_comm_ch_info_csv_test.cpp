@@ -40,7 +40,8 @@ TEST_F(ChannelCsvTest, AGroupGoesOutAndComesBackIntoAnotherGroup) {
 
 TEST_F(ChannelCsvTest, BadLinesAreReportedAndACbGroupRefusesTheFile) {
   AllowEveryBand();
-  std::ofstream(folder.root() / "mixed.csv", std::ios::binary) << "Location,Frequency\r\n2,28.400000\r\n3,99.000000\r\nx,28.1\r\n";
+  std::ofstream(folder.root() / "mixed.csv", std::ios::binary)
+      << "Location,Frequency\r\n2,28.400000\r\n3,99.000000\r\nx,28.1\r\n";
   ShowBand(kHF);
   ShowGroup(4);
   prompter.OpenFile(File("mixed.csv"));
@@ -74,7 +75,8 @@ TEST_F(ChannelCsvTest, TheImportDialogsCheckBoxTakesLinesInFileOrder) {
   prompter.OpenFileWithOption(File("rig.csv"), true);
   Click("importCsvButton");
   EXPECT_EQ(prompter.openFolders.back(), QDir::fromNativeSeparators(QString::fromStdString(folder.root().string())));
-  EXPECT_EQ(prompter.options.back(), QStringLiteral("Place the lines in free channels in file order (Location not used)"));
+  EXPECT_EQ(prompter.options.back(),
+            QStringLiteral("Place the lines in free channels in file order (Location not used)"));
   EXPECT_FALSE(prompter.optionsOffered.back());
   ASSERT_EQ(cfg().Count({kHAM, 3}), 3);
   EXPECT_EQ(grid()->Frequency(2), QStringLiteral("28.40000"));

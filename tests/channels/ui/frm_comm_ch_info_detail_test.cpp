@@ -1,8 +1,8 @@
 // The detail panel: what it shows for a channel, what a pick stores, and the
 // lists that depend on other settings.
-#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/ui/channel_editor_fixture.h"
+#include "config/channel_slots.h"
 #include "config/defaults.h"
 #include "options/dtmf_rules.h"
 

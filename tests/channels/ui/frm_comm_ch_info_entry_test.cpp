@@ -1,7 +1,7 @@
 // Typing frequencies into the channel grid: the key filter, every way the
 // entry is committed, and what storing it does to the group.
-#include "config/channel_slots.h"
 #include "channels/ui/channel_editor_fixture.h"
+#include "config/channel_slots.h"
 
 namespace zq {
 namespace {

@@ -36,9 +36,9 @@ TEST_F(ChannelGridTest, RowsLabelsAndColumnWidthsFollowBandAndGroup) {
     int frequencyWidth;
   };
   const Case cases[] = {
-      {kCB, 1, 56, "1", "M16", 84},   {kCB, 3, 96, "1", "M16", 101},  {kCB, 7, 56, "1", "M16", 84},
-      {kHF, 1, 40, "1", "40", 84},    {kHF, 16, 99, "M1", "M99", 101}, {kHF, 17, 1, "1", "1", 101},
-      {kHAM, 12, 40, "1", "40", 84},  {kHAM, 13, 99, "M1", "M99", 101}, {kHAM, 14, 1, "1", "1", 101},
+      {kCB, 1, 56, "1", "M16", 84},  {kCB, 3, 96, "1", "M16", 101},    {kCB, 7, 56, "1", "M16", 84},
+      {kHF, 1, 40, "1", "40", 84},   {kHF, 16, 99, "M1", "M99", 101},  {kHF, 17, 1, "1", "1", 101},
+      {kHAM, 12, 40, "1", "40", 84}, {kHAM, 13, 99, "M1", "M99", 101}, {kHAM, 14, 1, "1", "1", 101},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "band " << BandIndex(c.band) << " group " << c.group);
@@ -62,8 +62,7 @@ TEST_F(ChannelGridTest, RowsLabelsAndColumnWidthsFollowBandAndGroup) {
 TEST_F(ChannelGridTest, GroupListsOfferEveryPlanInCbAndMemAndVfoInHfAndHam) {
   AllowEveryBand();
   GroupPanel* panel = editor()->groupPanel();
-  EXPECT_EQ(Items(panel->groupSelector()),
-            (QStringList{"US", "PL", "DE", "EC", "U", "IN", "UK"}));
+  EXPECT_EQ(Items(panel->groupSelector()), (QStringList{"US", "PL", "DE", "EC", "U", "IN", "UK"}));
   EXPECT_EQ(Items(panel->settingsGroupList()), Items(panel->groupSelector()));
   ShowBand(kHF);
   QStringList hf = Items(panel->groupSelector());

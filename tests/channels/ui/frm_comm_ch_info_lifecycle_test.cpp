@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
-#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/ui/channel_editor_fixture.h"
+#include "config/channel_slots.h"
 #include "datafile/data_file.h"
 #include "image/image_codec.h"
 #include "shell/demo_radio.h"
@@ -77,7 +77,7 @@ TEST_F(ChannelWindowLifecycleTest, CbMemoryLinksEditedAfterAReadKeepEveryMemoryS
   ReadRadio(std::make_unique<SimulatedRadio>(image, RadioIdentity{kModelName, true, kDataVersion}));
   ASSERT_TRUE(prompter.shown.contains(QStringLiteral("Read Data Completed.")));
 
-  ShowGroup(2);  // PL: rows M1-M16 are special slots 17-32
+  ShowGroup(2);                                                  // PL: rows M1-M16 are special slots 17-32
   EXPECT_EQ(grid()->Frequency(44), QStringLiteral("27.06500"));  // slot 20's own frequency
   EXPECT_EQ(grid()->Frequency(45), QString());                   // slot 21 is not in use
   SelectRow(43);

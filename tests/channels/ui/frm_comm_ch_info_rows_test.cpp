@@ -3,10 +3,10 @@
 #include <set>
 
 #include "channels/channel_rows.h"
-#include "config/channel_slots.h"
 #include "channels/config_fixture.h"
 #include "channels/grid_cells.h"
 #include "channels/ui/channel_editor_fixture.h"
+#include "config/channel_slots.h"
 
 namespace zq {
 namespace {

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "channels/ui/frm_tvch.h"
 #include "channels/ui/emg_dw_mem_window_helpers.h"
+#include "channels/ui/frm_tvch.h"
 
 namespace zq {
 namespace {

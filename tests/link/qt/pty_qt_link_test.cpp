@@ -17,8 +17,8 @@
 namespace zq {
 namespace {
 
-using test::SameInRanges;
 using test::PatternImage;
+using test::SameInRanges;
 
 void EnsureApplication() {
   static int argc = 1;

@@ -66,7 +66,8 @@ TEST_F(DtmfWindowTest, EmptyingACodeResetsItsReferencesAndTheOpenListsForgetIt) 
   opt().PublicParams(kHAM, kPublicCall) = 5;
   main->CloseAllEditors();
   auto* options = static_cast<FrmOptFeatures*>(main->OpenEditor(kOptionEditorKey));
-  ASSERT_EQ(EntriesOf(Child<QComboBox>(options, "PublicParams_0_7")), (QStringList{"OFF", QString::fromUtf8("3 \u2014 123"), QString::fromUtf8("5 \u2014 5")}));
+  ASSERT_EQ(EntriesOf(Child<QComboBox>(options, "PublicParams_0_7")),
+            (QStringList{"OFF", QString::fromUtf8("3 \u2014 123"), QString::fromUtf8("5 \u2014 5")}));
   window = Open();
 
   QLineEdit* editor = EditCode(3);
@@ -78,7 +79,8 @@ TEST_F(DtmfWindowTest, EmptyingACodeResetsItsReferencesAndTheOpenListsForgetIt) 
   EXPECT_EQ(opt().PublicParams(kHF, kPublicEot), 0);
   EXPECT_EQ(opt().PublicParams(kHAM, kPublicCall), 5);
   for (const char* list : {"PublicParams_0_7", "PublicParams_1_8", "PublicParams_2_9"})
-    EXPECT_EQ(EntriesOf(Child<QComboBox>(options, list)), (QStringList{"OFF", QString::fromUtf8("5 \u2014 5")})) << list;
+    EXPECT_EQ(EntriesOf(Child<QComboBox>(options, list)), (QStringList{"OFF", QString::fromUtf8("5 \u2014 5")}))
+        << list;
   EXPECT_EQ(Child<QComboBox>(options, "PublicParams_2_9")->currentText(), QString::fromUtf8("5 \u2014 5"));
 }
 

@@ -11,11 +11,11 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
-#include "config/channel_slots.h"
 #include "channels/ui/frm_comm_ch_info.h"
+#include "config/channel_slots.h"
 #include "options/public_switch.h"
-#include "shell/ui/editor_table.h"
 #include "options/ui/option_window_helpers.h"
+#include "shell/ui/editor_table.h"
 
 namespace zq {
 namespace {
@@ -55,7 +55,7 @@ TEST_F(OptionFeaturesTest, OpeningShowsStoredValuesAndRewritesNothing) {
   opt().TxRepeaterOffset() = 123456;  // 12.3456 MHz: beyond 5.0000, and longer than the six characters typed
   opt().SwrProtectMax() = 2000;       // 200.0
   opt().SwrProtect() = 7;
-  opt().PfKey() = 2;  // VFO, which a radio without HF does not offer
+  opt().PfKey() = 2;                        // VFO, which a radio without HF does not offer
   opt().PublicParams(kCB, kPublicBot) = 5;  // code 5 is empty
   opt().BtDeviceName() = u"Mic 7";
   const RadioConfig before = cfg();

@@ -51,8 +51,9 @@ TEST_F(RogerBeepWindowTest, ThreeRoundsOfOneToneWithTheirPauses) {
   Button("cmdPlay")->click();
   EXPECT_FALSE(Button("cmdPlay")->isEnabled());
   ASSERT_TRUE(WaitFor([&] { return Button("cmdPlay")->isEnabled(); }, 8000));
-  ASSERT_EQ(sound.calls, (std::vector<Call>{{'T', 1000, 200}, {'Q', 0, 500}, {'T', 1000, 200}, {'Q', 0, 500},
-                                            {'T', 1000, 200}, {'Q', 0, 500}}));
+  ASSERT_EQ(sound.calls,
+            (std::vector<Call>{
+                {'T', 1000, 200}, {'Q', 0, 500}, {'T', 1000, 200}, {'Q', 0, 500}, {'T', 1000, 200}, {'Q', 0, 500}}));
   // Each call comes after the one before has had its time.
   for (std::size_t k = 1; k < sound.calls.size(); ++k)
     EXPECT_GE(sound.calls[k].at - sound.calls[k - 1].at, sound.calls[k - 1].ms - 15) << k;

@@ -10,10 +10,10 @@
 
 #include "print/ui/print_choice_dialog.h"
 #include "shell/ui/editor_table.h"
+#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_com_set.h"
 #include "shell/ui/frm_compare.h"
 #include "shell/ui/frm_progress.h"
-#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_radio_series.h"
 #include "shell/ui/language_dialog.h"
 #include "support/main_window_fixture.h"
@@ -56,14 +56,16 @@ QString NameOf(QAccessibleInterface* node) {
 QString Where(QAccessibleInterface* node) {
   QString path;
   for (QObject* o = node->object(); o; o = o->parent())
-    path = QString::fromLatin1(o->metaObject()->className()) + QLatin1Char('#') + o->objectName() + QLatin1Char('/') + path;
+    path = QString::fromLatin1(o->metaObject()->className()) + QLatin1Char('#') + o->objectName() + QLatin1Char('/') +
+           path;
   return path.isEmpty() ? node->text(QAccessible::Name) : path;
 }
 
 class NameCheck {
  public:
   explicit NameCheck(int language)
-      : english_(language == kEnglish), own_(SpokenTexts(language)),
+      : english_(language == kEnglish),
+        own_(SpokenTexts(language)),
         other_(SpokenTexts(language == kEnglish ? kChinese : kEnglish)) {}
 
   void Walk(QAccessibleInterface* node) {
@@ -71,7 +73,8 @@ class NameCheck {
     if (node->state().focusable) Check(node);
     ++walked;
     const QAccessible::Role role = node->role();
-    if (role == QAccessible::Table || role == QAccessible::Tree || role == QAccessible::List) return;  // their items are data
+    if (role == QAccessible::Table || role == QAccessible::Tree || role == QAccessible::List)
+      return;  // their items are data
     for (int k = 0; k < node->childCount(); ++k) Walk(node->child(k));
   }
 

@@ -115,8 +115,8 @@ TEST_F(BackupCommandsTest, VerifyAfterWriteIsRememberedAndCatchesALostBlock) {
       std::make_unique<SimulatedRadio>(unlike, RadioIdentity{kModelName, true, kDataVersion}, losing));
   ProgressCaptions captions;
   ASSERT_TRUE(RunTransfer(Command::WriteToRadio));
-  EXPECT_EQ(captions.seen, (QStringList{QStringLiteral("Write data to radio"),
-                                        QStringLiteral("Verify data written to radio")}));
+  EXPECT_EQ(captions.seen,
+            (QStringList{QStringLiteral("Write data to radio"), QStringLiteral("Verify data written to radio")}));
   EXPECT_FALSE(prompter.shown.contains(QStringLiteral("Write Data Completed.")));
   EXPECT_TRUE(prompter.shown.contains(
       QStringLiteral("Verify failed: the radio does not hold what was written, first at address 0x00250 "

@@ -53,7 +53,8 @@ TEST_F(CheckConnectionTest, GreetsTheChosenRadioAndTellsAWrongModelInTheLanguage
   EXPECT_EQ(devices->accessibleName(), QStringLiteral("Serial devices"));
 
   QString result = Greet(*window);
-  EXPECT_TRUE(result.contains(QStringLiteral("Radio: VESTRAX, firmware V100, HF and HAM bands"))) << result.toStdString();
+  EXPECT_TRUE(result.contains(QStringLiteral("Radio: VESTRAX, firmware V100, HF and HAM bands")))
+      << result.toStdString();
   EXPECT_TRUE(result.contains(QStringLiteral("Reply time: greeting "))) << result.toStdString();
   EXPECT_TRUE(result.contains(QStringLiteral("The port works"))) << result.toStdString();
   // Greeting, identity request and the end frame; not a block moved.

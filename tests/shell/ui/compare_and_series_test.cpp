@@ -1,12 +1,12 @@
 // File > Compare with File, Program > Compare with Radio and Program > Write to
 // Group of Radios, against the simulated radio.
-#include <QDir>
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QLineEdit>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -15,12 +15,12 @@
 #include "channels/config_fixture.h"
 #include "channels/group_entries.h"
 #include "datafile/data_file.h"
+#include "datafile/test_support.h"
 #include "image/image_codec.h"
 #include "shell/demo_radio.h"
 #include "shell/ui/frm_compare.h"
 #include "shell/ui/frm_radio_series.h"
 #include "shell/ui/transfer_controller.h"
-#include "datafile/test_support.h"
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 
@@ -40,7 +40,9 @@ class CompareAndSeriesTest : public MainWindowFixture {
   }
   FrmCompare* ComparisonWindow() { return main->findChild<FrmCompare*>(); }
   // The time-out timer as the option-features window lists it: Off, then steps of 10 s.
-  static QString TotText(int stored) { return stored == 0 ? QStringLiteral("Off") : QStringLiteral("%1s").arg(stored * 10); }
+  static QString TotText(int stored) {
+    return stored == 0 ? QStringLiteral("Off") : QStringLiteral("%1s").arg(stored * 10);
+  }
   static QStringList Row(QTableWidget* table, int row) {
     return {table->item(row, 0)->text(), table->item(row, 1)->text(), table->item(row, 2)->text()};
   }
@@ -68,15 +70,16 @@ TEST_F(CompareAndSeriesTest, CompareWithFileListsWhatChangedSinceTheFileAndPrint
   const QString group = QString::fromStdString(GroupDisplayName(app().config, {kHAM, 1}, kEnglish));
   EXPECT_EQ(Row(table, 1), (QStringList{QStringLiteral("HAM %1 (1) CH 9 Power").arg(group), QStringLiteral("High"),
                                         QStringLiteral("Low")}));
-  EXPECT_EQ(Row(table, 0), (QStringList{QStringLiteral("TOT"), TotText(saved.Options.Tot()),
-                                        TotText(app().config.Options.Tot())}));
+  EXPECT_EQ(Row(table, 0),
+            (QStringList{QStringLiteral("TOT"), TotText(saved.Options.Tot()), TotText(app().config.Options.Tot())}));
   EXPECT_EQ(table->horizontalHeaderItem(1)->text(), QStringLiteral("Old value"));
   EXPECT_EQ(window->findChild<QLabel*>("summary")->text(), QStringLiteral("2 differences."));
 
   const QString pdf = QString::fromStdString((folder.root() / "comparison.pdf").string());
   prompter.SaveFile(pdf);
   window->findChild<QPushButton*>("printToPdf")->click();
-  EXPECT_TRUE(prompter.savePresets.back().endsWith(QStringLiteral("/kept - new.pdf"))) << prompter.savePresets.back().toStdString();
+  EXPECT_TRUE(prompter.savePresets.back().endsWith(QStringLiteral("/kept - new.pdf")))
+      << prompter.savePresets.back().toStdString();
   std::ifstream written(pdf.toStdString(), std::ios::binary);
   std::string head(5, '\0');
   written.read(head.data(), 5);

@@ -73,7 +73,8 @@ TEST_F(DarkPaletteTest, EveryWindowKeepsItsTextReadable) {
     const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
     const double contrast = Contrast(p.color(group, w->foregroundRole()), p.color(group, w->backgroundRole()));
     ++looked;
-    if (contrast < (w->isEnabled() ? 4.5 : 2.0)) unreadable << w->metaObject()->className() + QLatin1Char('#') + w->objectName();
+    if (contrast < (w->isEnabled() ? 4.5 : 2.0))
+      unreadable << w->metaObject()->className() + QLatin1Char('#') + w->objectName();
   }
   EXPECT_GT(looked, 100);
   EXPECT_TRUE(unreadable.isEmpty()) << unreadable.join(QLatin1Char('\n')).toStdString();

@@ -17,10 +17,10 @@
 #include "datafile/data_file.h"
 #include "platform/qt/window_placement.h"
 #include "shell/ui/editor_table.h"
-#include "widgets/editor_window.h"
 #include "shell/ui/transfer_controller.h"
 #include "support/main_window_fixture.h"
 #include "support/recording_starter.h"
+#include "widgets/editor_window.h"
 
 namespace zq {
 namespace {
@@ -92,7 +92,7 @@ TEST_F(MainWindowEditorsTest, InitialSettingAsksBeforeItReplacesChangesAndIsACha
   main->action(Command::SaveAs)->trigger();
   main->OpenEditor(kDtmfEditorKey);
   main->action(Command::InitialSetting)->trigger();
-  EXPECT_TRUE(prompter.shown.isEmpty());  // nothing to lose: no question
+  EXPECT_TRUE(prompter.shown.isEmpty());        // nothing to lose: no question
   EXPECT_GT(app().config.Count({kHAM, 1}), 0);  // the Initial Setting template's 10-metre channels
   // The file named in the title does not hold the template: marked, and asked about at Exit.
   EXPECT_EQ(app().document.fileName, path.toStdString());
@@ -191,7 +191,7 @@ TEST_F(MainWindowEditorsTest, AFileOfAnotherVersionOffersItsReleaseAfterTheSaveQ
 TEST_F(MainWindowEditorsTest, ARadioOfAnotherVersionAsksToSaveBeforeHandingOver) {
   RecordingStarter starter;
   InstallReleaseForV300();
-  app().config.Options.Tot() = 8;  // unsaved work
+  app().config.Options.Tot() = 8;   // unsaved work
   prompter.Answer(Answer::Yes);     // start the release that handles the radio
   prompter.Answer(Answer::Cancel);  // ... but not without deciding about the changes
   main->transfers().AskIncompatibleVersion("V300");

@@ -4,9 +4,9 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
-#include <QPushButton>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
@@ -186,8 +186,9 @@ TEST_F(MainWindowSettingsTest, ViewCommandsToggleTheirPartsAndCheckMarks) {
   EXPECT_FALSE(main->action(Command::TreeView)->isChecked());
   main->action(Command::TreeView)->trigger();
   EXPECT_TRUE(pane->isVisible());
-  main->findChild<QWidget*>("treePaneClose")->metaObject()->invokeMethod(main->findChild<QWidget*>("treePaneClose"),
-                                                                          "click");
+  main->findChild<QWidget*>("treePaneClose")
+      ->metaObject()
+      ->invokeMethod(main->findChild<QWidget*>("treePaneClose"), "click");
   EXPECT_FALSE(pane->isVisible());
   EXPECT_FALSE(main->action(Command::TreeView)->isChecked());
   main->action(Command::Toolbar)->trigger();

@@ -85,7 +85,8 @@ class KeyboardPathTest : public testing::MainWindowFixture {
 
 TEST_F(KeyboardPathTest, ReadEditUndoSaveAndSetAnOptionWithKeysAlone) {
   auto radio = MakeDemoRadio(folder.program(), false);
-  main->transfers().AttachDemoRadio(std::make_unique<SimulatedRadio>(radio->memory(), RadioIdentity{kModelName, true, kDataVersion}));
+  main->transfers().AttachDemoRadio(
+      std::make_unique<SimulatedRadio>(radio->memory(), RadioIdentity{kModelName, true, kDataVersion}));
   main->show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
   main->tree()->setFocus();  // where the focus is when the program starts
@@ -137,7 +138,8 @@ TEST_F(KeyboardPathTest, ReadEditUndoSaveAndSetAnOptionWithKeysAlone) {
   // Its Power, one step down the list; then undone and done again.
   QComboBox* power = nullptr;
   for (QLabel* label : editor->findChildren<QLabel*>())
-    if (label->text() == QStringLiteral("Power") && label->isVisible()) power = qobject_cast<QComboBox*>(label->buddy());
+    if (label->text() == QStringLiteral("Power") && label->isVisible())
+      power = qobject_cast<QComboBox*>(label->buddy());
   ASSERT_NE(power, nullptr);
   ASSERT_TRUE(TabTo(power));
   const auto before = Channel({kHAM, 1}, 3)->PowerLevel;

@@ -1,12 +1,12 @@
 // The port window takes a device by its path: a pseudo-terminal stands in for
 // an adapter the port list does not show.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include "link/port_names.h"
 #include "link/port_settings.h"

@@ -14,11 +14,11 @@
 #include <fstream>
 #include <set>
 
+#include "datafile/test_support.h"
 #include "image/sha256.h"
 #include "link/served_radio.h"
 #include "platform/ini_file.h"
 #include "shell/ui/frm_radio_series.h"
-#include "datafile/test_support.h"
 #include "support/main_window_fixture.h"
 #include "support/modal.h"
 #include "support/pdf_text.h"

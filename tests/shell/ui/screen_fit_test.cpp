@@ -8,22 +8,22 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionViewItem>
-#include <QTabBar>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionViewItem>
+#include <QTabBar>
 
 #include "print/ui/print_choice_dialog.h"
 #include "shell/ui/editor_table.h"
+#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_com_set.h"
 #include "shell/ui/frm_compare.h"
 #include "shell/ui/frm_progress.h"
-#include "shell/ui/frm_check_connection.h"
 #include "shell/ui/frm_radio_series.h"
 #include "shell/ui/language_dialog.h"
 #include "support/main_window_fixture.h"
@@ -33,7 +33,9 @@
 namespace zq {
 namespace {
 
-QString Rect(const QRect& r) { return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
+QString Rect(const QRect& r) {
+  return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
 
 QString Where(const QWidget& w) { return w.objectName() + QLatin1Char(' ') + Rect(w.geometry()); }
 
@@ -57,7 +59,8 @@ QString CutComboEntry(const QComboBox& combo) {
   option.initFrom(&combo);
   option.editable = combo.isEditable();
   option.frame = combo.hasFrame();
-  const int field = combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo).width();
+  const int field =
+      combo.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo).width();
   for (int i = 0; i < combo.count(); ++i)
     if (combo.fontMetrics().horizontalAdvance(combo.itemText(i)) > field) return combo.itemText(i);
   return {};
@@ -102,7 +105,8 @@ QString CutCell(const QAbstractItemView& view) {
 QString CutTab(const QTabBar& tabs) {
   const int margin = tabs.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, &tabs);
   for (int i = 0; i < tabs.count(); ++i)
-    if (tabs.tabRect(i).width() < tabs.fontMetrics().horizontalAdvance(tabs.tabText(i)) + margin) return tabs.tabText(i);
+    if (tabs.tabRect(i).width() < tabs.fontMetrics().horizontalAdvance(tabs.tabText(i)) + margin)
+      return tabs.tabText(i);
   return {};
 }
 
@@ -162,8 +166,10 @@ TEST_F(ScreenFit, EveryWindowOpensWholeWithItsButtonsInSight) {
         EXPECT_TRUE(area->rect().contains(shown)) << def.key << " " << button->text().toStdString();
       }
       for (QScrollArea* fields : editor->findChildren<QScrollArea*>())
-        EXPECT_FALSE(fields->verticalScrollBar()->isVisibleTo(editor)) << def.key << " needs scrolling to be seen whole";
-      EXPECT_TRUE(CutTexts(*editor).isEmpty()) << def.key << ": " << CutTexts(*editor).join(QLatin1Char('|')).toStdString();
+        EXPECT_FALSE(fields->verticalScrollBar()->isVisibleTo(editor))
+            << def.key << " needs scrolling to be seen whole";
+      EXPECT_TRUE(CutTexts(*editor).isEmpty())
+          << def.key << ": " << CutTexts(*editor).join(QLatin1Char('|')).toStdString();
     }
     FrmComSet port(*main, main->transfers());
     ExpectOnScreen(port, "port");

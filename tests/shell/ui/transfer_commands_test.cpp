@@ -1,17 +1,17 @@
 // Read from Radio, Write to Radio and the port window, against the simulated radio.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QFileInfo>
-#include <QCoreApplication>
-#include <QDir>
-#include <QAbstractItemView>
 
 #include <fstream>
 
@@ -26,8 +26,8 @@
 #include "shell/ui/transfer_controller.h"
 #include "support/image_diff.h"
 #include "support/main_window_fixture.h"
-#include "support/recording_starter.h"
 #include "support/modal.h"
+#include "support/recording_starter.h"
 
 namespace zq {
 namespace {
@@ -92,8 +92,7 @@ TEST_F(TransferCommandsTest, AWriteLeavesTheEncodersImageInTheRadio) {
   EncodeImage(copy, expected);
   const MemoryImage& written = main->transfers().demoRadio()->memory();
   for (const auto& range : kTransferRanges)
-    for (uint32_t a = range.first; a <= range.last; ++a)
-      ASSERT_EQ(written.Get(a), expected.Get(a)) << std::hex << a;
+    for (uint32_t a = range.first; a <= range.last; ++a) ASSERT_EQ(written.Get(a), expected.Get(a)) << std::hex << a;
   EXPECT_EQ(written.Get(0x2210A), 33);
 }
 
@@ -122,7 +121,8 @@ TEST_F(TransferCommandsTest, AnIncompatibleRadioOffersTheOtherRelease) {
   prompter.Answer(Answer::Yes);  // start the other release
   ASSERT_TRUE(RunTransfer(Command::ReadFromRadio));
   EXPECT_TRUE(prompter.shown[1].startsWith(QStringLiteral("incompatible version.")));
-  EXPECT_TRUE(prompter.shown[1].endsWith(QStringLiteral("\r\nFirmware version is V2.01\r\nprogramming software is V1.00")));
+  EXPECT_TRUE(
+      prompter.shown[1].endsWith(QStringLiteral("\r\nFirmware version is V2.01\r\nprogramming software is V1.00")));
   EXPECT_TRUE(QDir::fromNativeSeparators(starter.started)
                   .endsWith(QStringLiteral("/V200/LR_902/") + QString::fromStdString(programName)));
   EXPECT_TRUE(starter.ended);
@@ -139,8 +139,8 @@ TEST_F(TransferCommandsTest, APortThatCannotOpenSaysWhyOnASecondLineInBothLangua
   app().namedDevice = missing;
   main->action(Command::ReadFromRadio)->trigger();
   ASSERT_EQ(prompter.shown.size(), 2);
-  EXPECT_EQ(prompter.shown[1], QString::fromStdString("Cannot Open Communication Port.\r\nThe device " + missing +
-                                                      " does not exist."));
+  EXPECT_EQ(prompter.shown[1],
+            QString::fromStdString("Cannot Open Communication Port.\r\nThe device " + missing + " does not exist."));
   app().settings.language = kChinese;
   main->action(Command::ReadFromRadio)->trigger();
   ASSERT_EQ(prompter.shown.size(), 3);
@@ -255,7 +255,8 @@ TEST_F(TransferCommandsTest, TheSimulatedRadioCanBeChosenWithoutDemoAndIsNeverSt
         EXPECT_LT(list->currentIndex(), list->count() - 1);  // not chosen by itself
       }
       list->setCurrentIndex(list->count() - 1);
-      EXPECT_EQ(list->currentText(), language == kChinese ? zhEntry : QStringLiteral("Simulated radio (demonstration)"));
+      EXPECT_EQ(list->currentText(),
+                language == kChinese ? zhEntry : QStringLiteral("Simulated radio (demonstration)"));
       dialog->findChild<QPushButton*>("ok")->click();
     });
     main->action(Command::CommunicationPort)->trigger();

@@ -7,8 +7,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTabBar>
+#include <QTableWidget>
 #include <fstream>
 
 #include "channels/channel_rows.h"
