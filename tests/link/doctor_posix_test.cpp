@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "child_process.h"
+#include "datafile/test_support.h"
 
 namespace zq {
 namespace {
@@ -21,13 +22,6 @@ const std::string kDoctorSim = std::string(ZQ_PROGRAM_DIR) + "/zq4071-radiosim";
 
 class Doctor : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char name[] = "/tmp/zq-doctor-XXXXXX";
-    ASSERT_NE(::mkdtemp(name), nullptr);
-    dir_ = name;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::unique_ptr<test::BackgroundProgram> StartRadio(std::vector<std::string> options = {}) {
     options.insert(options.begin(), kDoctorSim);
     auto radio = std::make_unique<test::BackgroundProgram>(options);
@@ -47,7 +41,8 @@ class Doctor : public ::testing::Test {
     return sent;
   }
 
-  fs::path dir_;
+  test::TempFolder folder_;
+  const fs::path dir_ = folder_.path();
 };
 
 TEST_F(Doctor, AWorkingRadioAnswersTheGreetingAndIdentityAndNothingIsReadOrWritten) {

@@ -84,14 +84,10 @@ bool WaitForTrace(const fs::path& path, const std::function<bool(const std::vect
 class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
-    char name[] = "/tmp/zq-e2e-XXXXXX";
-    ASSERT_NE(::mkdtemp(name), nullptr);
-    dir_ = name;
     std::ofstream(dir_ / "Version.ini")
         << "[Version]\nCurrentVersion=V100\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\n";
     ASSERT_TRUE(SaveImageFile(dir_ / "radio.bin", RadioMemory()));
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   std::string File(const std::string& name) const { return (dir_ / name).string(); }
 
@@ -109,7 +105,8 @@ class EndToEnd : public ::testing::Test {
     return RunProgram(args, 30s);
   }
 
-  fs::path dir_;
+  test::TempFolder folder_;
+  const fs::path dir_ = folder_.path();
 };
 
 TEST_F(EndToEnd, ReadGivesBackExactlyWhatTheRadioHolds) {
